@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need, when any is missing.
+set -euo pipefail
+balicky=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev
+         libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev
+         fonts-liberation xvfb xauth imagemagick)
+chybi=()
+for b in "${balicky[@]}"; do
+  dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q 'install ok installed' || chybi+=("$b")
+done
+if [ ${#chybi[@]} -gt 0 ]; then
+  echo "Instaluji: ${chybi[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${chybi[@]}"
+fi

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "storage/DatumCas.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+enum class TypPole { Text, Cele, Datum, Cas, DatumACas, Memo };
+
+struct DefinicePole {
+    std::string nazev;
+    TypPole typ = TypPole::Text;
+    int delka = 0;  // maximum length in characters, for Text only
+};
+
+// Every failure of the table layer: a missing or unreadable file, a bad field name, a misuse of
+// the cursor. what() is the message shown to the learner and names the file where there is one.
+class ChybaTabulky : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+using HodnotaPole = std::variant<std::monostate, std::string, std::int32_t, DatumCas>;
+
+class Tabulka;
+
+// A field of the cursor's current record (or of the record being edited or inserted).
+class Pole {
+public:
+    Pole(Tabulka& tabulka, int pozice) : tabulka_(&tabulka), pozice_(pozice) {}
+
+    const std::string& Nazev() const;
+    TypPole Typ() const;
+    int Delka() const;
+    int Pozice() const { return pozice_; }
+
+    bool JePrazdne() const;               // no value stored (NULL)
+    std::string JakoText() const;         // integers in decimal, dates in ISO form, empty for NULL
+    std::int32_t JakoCele() const;        // text is parsed; NULL gives 0
+    DatumCas JakoDatumCas() const;        // NULL gives a zero value
+    HodnotaPole Hodnota() const;
+
+    // Writing needs the cursor in insert or edit state. Text is cut to the field's width in
+    // characters (UTF-8 aware).
+    void NastavText(std::string_view text);
+    void NastavCele(std::int32_t cislo);
+    void NastavDatumCas(const DatumCas& hodnota);
+    void Vymaz();
+
+private:
+    Tabulka* tabulka_;
+    int pozice_;
+};
+
+// A cursor over one table. Table N lives in the file N.DB of its directory (an SQLite database).
+// Natural order is insertion order. All reads and writes go through the current record.
+class Tabulka {
+public:
+    using FiltrFunkce = std::function<bool(Tabulka&)>;
+    using VypocetFunkce = std::function<void(Tabulka&)>;
+
+    Tabulka();
+    ~Tabulka();
+    Tabulka(const Tabulka&) = delete;
+    Tabulka& operator=(const Tabulka&) = delete;
+
+    // Binds the cursor to table `nazev` in `adresar`; an empty directory means the working
+    // directory. Closes the cursor first when it is open.
+    void Svaz(const std::filesystem::path& adresar, const std::string& nazev);
+    const std::string& NazevTabulky() const;
+    std::filesystem::path Soubor() const;  // <adresar>/<nazev>.DB
+
+    bool Existuje() const;  // the table's file is present
+    // Creates the table with its fields in this order; fails when the file exists already.
+    void Vytvor(const std::vector<DefinicePole>& pole);
+
+    // Opening puts the cursor on the first visible record. A file that is not a table of ours
+    // raises ChybaTabulky naming the file; the file is never changed by a failed open.
+    void Otevri();
+    void Zavri();
+    bool JeOtevrena() const;
+
+    // Filtering. While filtering is on, a record is visible when the filter text (if any)
+    // admits it and the callback (if any) accepts it. Switching filtering on, or reopening,
+    // recomputes the visible records, records posted meanwhile included.
+    void NastavFiltrFunkci(FiltrFunkce funkce);
+    // Two forms only: "Profil = '<name>'" (inner quotes doubled) and "Viditelny = 1". The value
+    // is compared as a bound parameter, never pasted into SQL. An empty text removes it.
+    void NastavFiltrText(const std::string& text);
+    void Filtrovat(bool zapnuto);
+    bool Filtrovano() const;
+
+    int PocetZaznamu() const;  // visible records
+    void Prvni();
+    void Dalsi();
+    void Posun(int o);         // moves by o visible records, clamped to the ends
+    bool Konec() const;        // past the last visible record, or none visible
+    bool Prazdna() const;      // no visible record
+    int Poradi() const;        // index of the current visible record, from 0
+
+    int PocetPoli() const;     // stored fields followed by calculated ones
+    Pole PoleJmenem(std::string_view nazev);     // throws ChybaTabulky for an unknown name
+    Pole PoleNaPozici(int pozice);
+    const std::vector<DefinicePole>& Definice() const;  // stored fields, in table order
+
+    // Insert starts a new record (placed at the end of natural order); Uprav edits the current
+    // one. Uloz (post) writes it durably: every cursor opened later sees it. Zrus drops the
+    // pending change. After posting an insert the cursor stands on the new record when it is
+    // visible.
+    void Vloz();
+    void Uprav();
+    void Uloz();
+    void Zrus();
+    bool Upravuje() const;  // in insert or edit state
+    // Removes the current record; the cursor moves to the next visible record.
+    void Smaz();
+
+    // Display-only fields, filled by the callback whenever a record becomes current.
+    void NastavVypocitanaPole(std::vector<DefinicePole> pole, VypocetFunkce funkce);
+
+private:
+    friend class Pole;
+    struct Stav;
+    std::unique_ptr<Stav> s_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// Support for window tests: the executable's main() (GuiTestMain.cpp) makes an offscreen
+// QApplication with the Czech Qt translation, and a safety timer fails any test that leaves a
+// modal window unanswered for 20 s (the window is closed so that the run goes on).
+
+// What an answer saw of the modal window it answered.
+struct ZachycenyDialog {
+    bool probehlo = false;
+    QString titulek;
+    QString text;
+    QMessageBox::Icon ikona = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons tlacitka;
+    QString objectName;
+    QString trida;
+};
+
+// Waits (from the event loop) for the next modal widget that is not `krome`, records it and
+// calls `akce` with it. Schedule it before the call that opens the window.
+std::shared_ptr<ZachycenyDialog> OdpovedzModalnimu(std::function<void(QWidget*)> akce,
+                                                   QWidget* krome = nullptr);
+
+// Answers the next message box by pressing one of its standard buttons.
+std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tlacitko,
+                                                 QWidget* krome = nullptr);
+
+// Runs the event loop until `podminka` holds or `ms` pass; returns whether it held.
+bool CekejNa(const std::function<bool()>& podminka, int ms = 5000);
+
+// A fresh temporary directory, removed when the object goes.
+class DocasnyAdresar {
+public:
+    DocasnyAdresar();
+    ~DocasnyAdresar();
+    const QString& Cesta() const { return cesta_; }
+    std::string CestaStd() const { return cesta_.toStdString(); }
+
+private:
+    QString cesta_;
+};
