@@ -101,7 +101,7 @@ public:
     int PocetZaznamu() const;  // visible records
     void Prvni();
     void Dalsi();
-    void Posun(int o);         // moves by o visible records, clamped to the ends
+    void Posun(int o);         // moves by o visible records, clamped to the first and last
     bool Konec() const;        // past the last visible record, or none visible
     bool Prazdna() const;      // no visible record
     int Poradi() const;        // index of the current visible record, from 0
@@ -114,7 +114,8 @@ public:
     // Insert starts a new record (placed at the end of natural order); Uprav edits the current
     // one. Uloz (post) writes it durably: every cursor opened later sees it. Zrus drops the
     // pending change. After posting an insert the cursor stands on the new record when it is
-    // visible.
+    // visible, otherwise where it stood. An edited record stays visible until the visible
+    // records are recomputed. Moving the cursor or changing the filter posts a pending change.
     void Vloz();
     void Uprav();
     void Uloz();
@@ -122,6 +123,12 @@ public:
     bool Upravuje() const;  // in insert or edit state
     // Removes the current record; the cursor moves to the next visible record.
     void Smaz();
+
+    // Bulk loading (imports, benchmarks): the posts between these two calls become durable
+    // together at DokonciDavku, in one write instead of one per post. Closing the cursor first
+    // drops them all.
+    void ZacniDavku();
+    void DokonciDavku();
 
     // Display-only fields, filled by the callback whenever a record becomes current.
     void NastavVypocitanaPole(std::vector<DefinicePole> pole, VypocetFunkce funkce);

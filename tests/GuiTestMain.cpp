@@ -1,5 +1,7 @@
 #include "tests/GuiTest.h"
 
+#include "app/Aplikace.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -122,11 +124,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QTranslator preklad;
-    if (preklad.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&preklad);
+    Aplikace app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new PojistkaModalnichOken);
     return RUN_ALL_TESTS();

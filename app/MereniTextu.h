@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QTextLayout;
+
+// Text measurement of the question panel: a text word-wrapped at a width in a font, counted in
+// lines of a fixed height. Line breaks in the text break lines; a text ending in a line break
+// counts as without it, and an empty text has no line.
+int PocetRadku(const QString& text, const QFont& pismo, int sirka);
+
+// A static text that wraps its words at its own width and draws each line at a fixed height, so
+// that what is shown is exactly what PocetRadku counted.
+class StatickyText : public QWidget {
+public:
+    static constexpr int kVyskaRadku = 18;
+
+    explicit StatickyText(QWidget* rodic = nullptr);
+    ~StatickyText() override;
+
+    void setText(const QString& text);
+    const QString& text() const { return text_; }
+    int PocetRadku() const;
+
+    // Word-wraps the text at `sirka` and sets the height to the lines it takes.
+    void Rozloz(int sirka);
+
+protected:
+    void paintEvent(QPaintEvent* udalost) override;
+    void changeEvent(QEvent* udalost) override;
+
+private:
+    QString text_;
+    std::unique_ptr<QTextLayout> rozlozeni_;
+};

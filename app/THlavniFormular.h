@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/Nastaveni.h"
+#include "questions/Banka.h"
+#include "questions/Beh.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class PanelOtazek;
+class ProfilovySklad;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QTimer;
+
+// The main window: owns the current settings, the run state and the record-retry state, the two
+// menus, the status bar, and the switch between browse, practice and exam on the question panel.
+class THlavniFormular : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum class Start { Prihlasen, Ukoncen, Chyba };
+
+    // `adresar` is the working directory: every table and picture is resolved against it.
+    explicit THlavniFormular(std::filesystem::path adresar, QWidget* rodic = nullptr);
+    ~THlavniFormular() override;
+
+    // Start-up after construction: opens the question bank, makes sure Profily exists, shows the
+    // window and signs a learner in through the profile manager. Prihlasen: the event loop may
+    // run; Ukoncen: the learner ended the program; Chyba: a table could not be read (reported).
+    Start Spust();
+
+    void NastavRezim(const QString& rezim, bool zapnout);
+    void ObnovUkazatele();
+    bool SouborExistuje(const QString& jmeno) const;
+    void NacistProfil();
+    // "Prohlizeni", "Procvicovani", "Zkouseni", or empty while no mode runs.
+    QString Rezim() const;
+
+    // Program-wide values that the other windows read and write.
+    Nastaveni nastaveni;
+    StavBehu beh;
+    StavOpakovaniZaznamu opakovaniZaznamu;
+
+    const std::filesystem::path& Adresar() const { return adresar_; }
+    const Banka& banka() const { return banka_; }
+    ProfilovySklad& Sklad() { return *sklad_; }
+
+    // Controls, named as the program knows them (also their object names).
+    QWidget* klient = nullptr;
+    QMenuBar* Menu1 = nullptr;
+    QMenuBar* Menu2 = nullptr;
+    QStatusBar* StavovyRadek1 = nullptr;
+    std::array<QLabel*, 4> panely{};
+    QLabel* imgPozadi = nullptr;
+    PanelOtazek* pOtazky = nullptr;
+    QFrame* pPomoc = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QLabel *lbInfo = nullptr, *imgInfoYes = nullptr, *lbAno = nullptr, *imgInfoNo = nullptr,
+           *lbNe = nullptr, *imgInfoNic = nullptr, *lbNic = nullptr, *lbJakNaTo = nullptr,
+           *lbKonecRezimu = nullptr, *lbNapoveda = nullptr, *lbUzivatel = nullptr,
+           *lbSkupina = nullptr, *lbCelkemOtazek = nullptr, *lbZbyvaOtazek = nullptr,
+           *lbUspesnost = nullptr;
+    QFrame *Cara1 = nullptr, *Cara2 = nullptr;
+
+    QMenu *Program1 = nullptr, *Profil1 = nullptr, *Konfigurace1 = nullptr, *Start1 = nullptr,
+          *Vysledky1 = nullptr, *M1Protokol = nullptr, *Informace1 = nullptr;
+    QAction *M1Ukoncit = nullptr, *M1Prejmenovat = nullptr, *M1ZmenitHeslo = nullptr,
+            *M1Odhlasit = nullptr, *M1Skupina = nullptr, *M1Nastaveni = nullptr,
+            *M1StavovyRadek = nullptr, *M1PostupnyVyber = nullptr, *M1NahodnyVyber = nullptr,
+            *M1UlozitNastaveni = nullptr, *M1Prohlizet = nullptr, *M1Procvicovat = nullptr,
+            *M1Zkouset = nullptr, *M1Test = nullptr, *smProc = nullptr, *smZkou = nullptr,
+            *M1VysledekTestu = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
+            *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
+            *M2oProgramu = nullptr;
+
+    // Menu and mouse handlers (public so that tests and other windows can drive them).
+    void M1OdhlasitClick();
+    void M1PrejmenovatClick();
+    void M1ZmenitHesloClick();
+    void M1NastaveniClick();
+    void M1StavovyRadekClick();
+    void M1PostupnyVyberClick();
+    void M1NahodnyVyberClick();
+    void M1UlozitNastaveniClick();
+    void M1ProhlizetClick();
+    void M1ProcvicovatClick();
+    void M1ZkousetClick();
+    void smProcClick();
+    void smZkouClick();
+    void M1VysledekTestuClick();
+    void M2KonecRezimuClick();
+    void M2OznacSpravneClick();
+    void pOtazkyMouseDown();
+    void Timer1Timer();
+
+    // Practice and exam: counts the available questions and asks length and start; false when
+    // the run cannot start.
+    bool PripravBeh(bool zkouska);
+    // Shows the next question of the run (or ends a walk that ran out).
+    void DalsiOtazka();
+
+protected:
+    bool event(QEvent* udalost) override;
+    void closeEvent(QCloseEvent* udalost) override;
+
+private:
+    void VytvorMenu();
+    void VytvorStavovyRadek();
+    void VytvorPomoc();
+    void RozmistiPanely();
+    void NastavTextPopisku(QLabel* popisek, const QString& text);
+    void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
+    void KonecBehu();
+
+    std::filesystem::path adresar_;
+    Banka banka_;
+    std::unique_ptr<ProfilovySklad> sklad_;
+    QWidget* menuKontejner_ = nullptr;
+};

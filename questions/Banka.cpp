@@ -1,0 +1,140 @@
+#include "questions/Banka.h"
+
+#include "questions/Kategorie.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int kPocetPoli = 10;
+
+// Sorts the questions by number and builds the number index; returns a description of the
+// first number that is out of range or repeated, empty when all are fine.
+std::string Usporadej(std::vector<Otazka>& otazky, std::vector<int>& index)
+{
+    std::stable_sort(otazky.begin(), otazky.end(),
+                     [](const Otazka& x, const Otazka& y) { return x.cislo < y.cislo; });
+    index.assign(kNejvyssiCislo + 1, -1);
+    for (int i = 0; i < static_cast<int>(otazky.size()); ++i) {
+        const int cislo = otazky[i].cislo;
+        if (cislo < 1 || cislo > kNejvyssiCislo)
+            return "neplatné číslo otázky " + std::to_string(cislo);
+        if (index[cislo] >= 0)
+            return "opakované číslo otázky " + std::to_string(cislo);
+        index[cislo] = i;
+    }
+    return {};
+}
+
+}  // namespace
+
+const std::vector<DefinicePole>& Banka::DefinicePoli()
+{
+    static const std::vector<DefinicePole> pole{
+        {"Číslo", TypPole::Cele, 0},
+        {"OTÁZKA", TypPole::Memo, 0},
+        {"A", TypPole::Memo, 0},
+        {"B", TypPole::Memo, 0},
+        {"C", TypPole::Memo, 0},
+        {"D", TypPole::Memo, 0},
+        {"SPRÁVNĚ", TypPole::Text, 4},
+        {"Skupina", TypPole::Text, 4},
+        {"OBRÁZEK", TypPole::Text, 100},
+        {"POZNÁMKA", TypPole::Memo, 0},
+    };
+    return pole;
+}
+
+void Banka::Nacti(const std::filesystem::path& adresar)
+{
+    Tabulka tabulka;
+    tabulka.Svaz(adresar, "otazky");
+    tabulka.Otevri();  // a missing or foreign file raises ChybaTabulky naming it
+    const std::string uvod = "Tabulka „" + tabulka.Soubor().filename().string() + "“: ";
+    if (tabulka.PocetPoli() < kPocetPoli)
+        throw ChybaTabulky(uvod + "nemá pole tabulky otázek");
+
+    std::vector<Otazka> nove;
+    nove.reserve(tabulka.PocetZaznamu());
+    for (tabulka.Prvni(); !tabulka.Konec(); tabulka.Dalsi()) {
+        Otazka o;
+        o.cislo = tabulka.PoleNaPozici(0).JakoCele();
+        o.otazka = tabulka.PoleNaPozici(1).JakoText();
+        o.a = tabulka.PoleNaPozici(2).JakoText();
+        o.b = tabulka.PoleNaPozici(3).JakoText();
+        o.c = tabulka.PoleNaPozici(4).JakoText();
+        o.d = tabulka.PoleNaPozici(5).JakoText();
+        o.spravne = tabulka.PoleNaPozici(6).JakoText();
+        o.skupina = tabulka.PoleNaPozici(7).JakoText();
+        o.obrazek = tabulka.PoleNaPozici(8).JakoText();
+        o.poznamka = tabulka.PoleNaPozici(9).JakoText();
+        nove.push_back(std::move(o));
+    }
+    tabulka.Zavri();
+
+    std::vector<int> index;
+    const std::string chyba = Usporadej(nove, index);
+    if (!chyba.empty())
+        throw ChybaTabulky(uvod + chyba);
+    otazky_ = std::move(nove);
+    indexPodleCisla_ = std::move(index);
+}
+
+void Banka::NactiZ(std::vector<Otazka> otazky)
+{
+    std::vector<int> index;
+    const std::string chyba = Usporadej(otazky, index);
+    if (!chyba.empty())
+        throw std::invalid_argument(chyba);
+    otazky_ = std::move(otazky);
+    indexPodleCisla_ = std::move(index);
+}
+
+bool Banka::OtazkaExistuje(int cislo) const
+{
+    return Najdi(cislo) != nullptr;
+}
+
+const Otazka* Banka::Najdi(int cislo) const
+{
+    if (cislo < 0 || cislo >= static_cast<int>(indexPodleCisla_.size()))
+        return nullptr;
+    const int pozice = indexPodleCisla_[cislo];
+    return pozice < 0 ? nullptr : &otazky_[pozice];
+}
+
+namespace {
+
+// Calls f for each question of category k that fits the licence group by the range filter.
+template <typename F>
+void ProjdiKategorii(const std::vector<Otazka>& otazky, int kategorie, std::string_view skupina,
+                     F f)
+{
+    if (kategorie < 1 || kategorie > 7)
+        return;
+    const int dolni = kRozsahyKategorii[kategorie - 1];
+    const int horni = kRozsahyKategorii[kategorie];
+    auto it = std::upper_bound(otazky.begin(), otazky.end(), dolni,
+                               [](int cislo, const Otazka& o) { return cislo < o.cislo; });
+    for (; it != otazky.end() && it->cislo <= horni; ++it)
+        if (PasujeDoRozsahu(it->skupina, skupina))
+            f(it->cislo);
+}
+
+}  // namespace
+
+int Banka::PocetVKategorii(int kategorie, std::string_view skupina) const
+{
+    int pocet = 0;
+    ProjdiKategorii(otazky_, kategorie, skupina, [&](int) { ++pocet; });
+    return pocet;
+}
+
+std::vector<int> Banka::CislaVKategorii(int kategorie, std::string_view skupina) const
+{
+    std::vector<int> cisla;
+    ProjdiKategorii(otazky_, kategorie, skupina, [&](int cislo) { cisla.push_back(cislo); });
+    return cisla;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "questions/Beh.h"
+
+#include <QFrame>
+#include <QString>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+class Banka;
+struct Otazka;
+class StatickyText;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWidget;
+
+// The white question panel of the main window (object name "pOtazky"): question number, text,
+// the four answers with their letters and marks, the picture, the note, the browse panel and the
+// feedback panel. It draws whatever question the run state names and passes right clicks on.
+class PanelOtazek : public QFrame {
+    Q_OBJECT
+
+public:
+    // `adresar` is the working directory against which picture paths are resolved.
+    PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar, QWidget* rodic);
+
+    // Shows question n: number, texts laid out top to bottom, picture, note; the excluded-question
+    // notice for a number without a record. In browse mode the correct answers get their marks.
+    void ZobrazOtazku(int n);
+    // Makes visible exactly the marks of the letters A..D found in `pismena`.
+    void ZobrazSpravne(const std::string& pismena);
+    // Loads one of the mark pictures ("yes.jpg", "no.jpg", "mistake.jpg" under grafika) into mark i
+    // (0..3 for A..D), or into all four with i = -1.
+    void NactiZnacku(int i, const QString& soubor);
+    void SkryjZnacky();
+    std::array<bool, 4> OznaceneOdpovedi() const;  // which marks are visible
+    bool VProhlizeni() const;                      // the browse panel is shown
+    const QString& Titulek() const { return vyrazena_; }  // the excluded-question notice or empty
+
+    // Browse-mode handlers of the entry and its spin button.
+    void eCisloOKeyDown(int klavesa);
+    void sb1UpClick();
+    void sb1DownClick();
+    bool JeCislo() const;
+
+    // Controls, named as the program knows them.
+    QLabel* lbCisloOtazky = nullptr;
+    StatickyText* stOtazka = nullptr;
+    std::array<QLabel*, 4> imgZnacky{};         // imgA..imgD
+    std::array<QLabel*, 4> lbPismena{};         // lbA..lbD
+    std::array<StatickyText*, 4> stOdpovedi{};  // stA..stD
+    StatickyText* stPoznamka = nullptr;
+    QLabel* imgObrazek = nullptr;
+    QFrame* pProhlizeni = nullptr;
+    QLabel* lbProhlizeni = nullptr;
+    QLineEdit* eCisloO = nullptr;
+    QWidget* sb1 = nullptr;  // up and down arrows
+    QToolButton* sb1Nahoru = nullptr;
+    QToolButton* sb1Dolu = nullptr;
+    QLabel* pSpravne = nullptr;
+
+signals:
+    // The right mouse button went down on the panel or one of the controls that pass it on.
+    void pravyKlik();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+    void mousePressEvent(QMouseEvent* udalost) override;
+    void paintEvent(QPaintEvent* udalost) override;
+
+private:
+    void VyplnOtazku(const Otazka& otazka);
+    void UmistiText(StatickyText* text, const Otazka& otazka);
+    void ZarovnejZnacky();
+    void ZobrazVyrazenou(bool normalni);
+    void stAClick(int i);
+    // The number in the entry; false (after the error box) when the entry holds no usable number.
+    bool CisloZadani(long long& cislo);
+
+    const Banka& banka_;
+    StavBehu& stav_;
+    std::filesystem::path adresar_;
+    QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+
+#include <filesystem>
+
+class Hodiny;
+class QFrame;
+class QLabel;
+class QPushButton;
+struct Nastaveni;
+struct StavBehu;
+struct StavOpakovaniZaznamu;
+
+// The evaluation window of a finished practice or exam run. While it is being created it stores
+// the run in Vysledky when the mode's protocol switch is on (asking first for a retry run), and
+// it offers a retry run of the wrong (in practice also the hinted) questions. exec() answers
+// Opakovat when the run goes on as a retry run, prepared in the run state, and Zavrit otherwise;
+// closing without retry ends a record retry and gives the licence group back.
+class TResult : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Odpoved { Zavrit = 1, Opakovat = 2 };
+
+    TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani, bool zkouska,
+            std::filesystem::path adresar, const Hodiny& hodiny, QWidget* rodic = nullptr);
+
+    void done(int vysledek) override;
+
+    QLabel* lbTyp = nullptr;
+    QLabel* lbUzivatel = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* lbSkupina = nullptr;
+    QLabel* lbPocet = nullptr;
+    QLabel* lbSpravne = nullptr;
+    QLabel* lbSpatne = nullptr;
+    QLabel* lbSNapovedou = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* lbUspesnost = nullptr;
+    QLabel* lbSoubor = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnPrezkouset = nullptr;
+
+    void btnPrezkousetClick();
+
+private:
+    void VytvorOvladaci();
+    void UlozVysledek();
+    void VyplnPopisky();
+
+    StavBehu& beh_;
+    Nastaveni& nastaveni_;
+    StavOpakovaniZaznamu& opakovani_;
+    bool zkouska_;
+    std::filesystem::path adresar_;
+    const Hodiny& hodiny_;
+};

@@ -1,0 +1,58 @@
+#include "storage/Definice.h"
+
+namespace {
+
+DefinicePole Text(const char* nazev, int delka) { return {nazev, TypPole::Text, delka}; }
+DefinicePole Typ(const char* nazev, TypPole typ) { return {nazev, typ, 0}; }
+
+}  // namespace
+
+std::vector<DefinicePole> DefiniceProfily()
+{
+    return {
+        Text("Viditelny", 1),
+        Text("Profil", 30),
+        Text("Kategorie", 7),
+        Text("Skupina", 2),
+        Text("Protokoly", 3),
+        Text("Konfigurace", 2),
+        // Holds a crypto_pwhash_str string (up to 128 characters), never the password itself.
+        Text("Heslo", 128),
+    };
+}
+
+std::vector<DefinicePole> DefiniceVysledky()
+{
+    return {
+        Text("TypTestu", 15),
+        Text("Profil", 30),
+        Typ("Datum", TypPole::Datum),
+        Typ("Cas", TypPole::Cas),
+        Text("Skupina", 2),
+        Text("Kategorie", 7),
+        Typ("PocetOtazek", TypPole::Cele),
+        Typ("Spatne", TypPole::Cele),
+        Typ("SpatneCisla", TypPole::Memo),
+        Typ("SNapovedou", TypPole::Cele),
+        Typ("SNapovedouCisla", TypPole::Memo),
+        Typ("Uspesnost", TypPole::Cele),
+    };
+}
+
+std::vector<DefinicePole> DefiniceProtokoly()
+{
+    return {
+        Text("Profil", 30),
+        Typ("DatumACas", TypPole::DatumACas),
+        Text("Skupina", 2),
+        Text("DelkaTestu", 5),
+        Typ("Spravne", TypPole::Cele),
+        Typ("PocetBodu", TypPole::Cele),
+        Typ("MinPocetBodu", TypPole::Cele),
+        Text("Verdikt", 8),
+        Typ("Body", TypPole::Memo),
+        Typ("Odpoved", TypPole::Memo),
+        Typ("SpravnaOdpoved", TypPole::Memo),
+        Typ("SkutCis", TypPole::Memo),
+    };
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "questions/Banka.h"
+
+#include <filesystem>
+#include <vector>
+
+// Fixture banks for window tests: never the shipped one.
+
+// Writes otazky.DB with these questions (in the order given) into `adresar`.
+void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector<Otazka>& otazky);
+
+// A small bank over every category: numbers 1..12 (group "ABCD" except 3 "A" and 4 "CD"),
+// 421..425, 501..503, 600, 620 (no picture), 621 and 625 with a 40 x 30 picture
+// "grafika/621.jpg" / "grafika\625.jpg", 721 with a 50 x 20 picture; 5 and 422 are withdrawn.
+std::vector<Otazka> VzorovaBanka();
+
+// Writes the pictures VzorovaBanka names, and the three answer marks, under `adresar`/grafika.
+void ZapisObrazkyVzoroveBanky(const std::filesystem::path& adresar);
+
+// A question with short texts: three answers, the given correct letters and group.
+Otazka JednoduchaOtazka(int cislo, const std::string& spravne = "A", const std::string& skupina = "ABCD");

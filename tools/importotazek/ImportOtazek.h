@@ -1,0 +1,50 @@
+#pragma once
+
+#include "questions/Banka.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The first fault found in the bank's source. what() reads
+// "<file>:<line>: question <number>: <what is wrong>"; line and number are left out where there is
+// none (0).
+class ChybaImportu : public std::runtime_error {
+public:
+    ChybaImportu(std::filesystem::path soubor, int radek, int cislo, const std::string& popis);
+
+    const std::filesystem::path& Soubor() const { return soubor_; }
+    int Radek() const { return radek_; }  // 1-based
+    int Cislo() const { return cislo_; }
+
+private:
+    std::filesystem::path soubor_;
+    int radek_;
+    int cislo_;
+};
+
+struct SouborZdroje {
+    std::filesystem::path cesta;
+    int pocetOtazek = 0;
+};
+
+struct ZdrojBanky {
+    std::vector<Otazka> otazky;        // ascending by number
+    std::vector<SouborZdroje> soubory;  // in name order
+};
+
+// Numbers the history of fixes lists as removed for good; they must stay absent.
+const std::vector<int>& TrvaleVyrazenaCisla();
+
+// Reads and checks every <adresarDat>/otazky/*.yaml (one file kategorieK.yaml per category K).
+// Picture paths are relative to adresarDat. A missing or empty otazky directory gives an empty
+// bank. Throws ChybaImportu at the first fault.
+ZdrojBanky NactiZdroj(const std::filesystem::path& adresarDat);
+
+// Writes <cil>/otazky.DB (fields of Banka::DefinicePoli(), records ascending by number) and the
+// stamp <cil>/otazky.MB, replacing earlier ones only once each is complete.
+void ZapisBanku(const ZdrojBanky& zdroj, const std::filesystem::path& cil);
+
+// The stamp's text: number of questions and the source files with their counts.
+std::string TextRazitka(const ZdrojBanky& zdroj);

@@ -1,0 +1,48 @@
+#include "tools/importotazek/ImportOtazek.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Pouziti(std::ostream& vystup)
+{
+    vystup << "usage: zk_import_otazek DATA_DIR OUTPUT_DIR\n"
+              "Checks DATA_DIR/otazky/kategorie1.yaml .. kategorie7.yaml (pictures are resolved\n"
+              "against DATA_DIR) and writes OUTPUT_DIR/otazky.DB and OUTPUT_DIR/otazky.MB.\n"
+              "On the first fault it prints file:line: question N: what is wrong, removes\n"
+              "any earlier otazky.DB and otazky.MB from OUTPUT_DIR and exits with 1.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        Pouziti(std::cout);
+        return 0;
+    }
+    if (argc != 3) {
+        Pouziti(std::cerr);
+        return 2;
+    }
+    const fs::path data = argv[1];
+    const fs::path cil = argv[2];
+    try {
+        const ZdrojBanky zdroj = NactiZdroj(data);
+        ZapisBanku(zdroj, cil);
+        std::cout << (cil / "otazky.DB").string() << ": " << zdroj.otazky.size()
+                  << " questions from " << zdroj.soubory.size() << " files\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "zk_import_otazek: error: " << e.what() << "\n";
+    }
+    // A bank from an earlier run must not pass for one that was checked.
+    std::error_code ec;
+    fs::remove(cil / "otazky.DB", ec);
+    fs::remove(cil / "otazky.MB", ec);
+    return 1;
+}

@@ -1,0 +1,325 @@
+#include "tools/importotazek/ImportOtazek.h"
+
+#include "questions/Banka.h"
+#include "storage/Tabulka.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kJpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00\xFF\xD9",
+                        24);
+
+void Zapis(const fs::path& soubor, const std::string& obsah)
+{
+    fs::create_directories(soubor.parent_path());
+    std::ofstream(soubor, std::ios::binary) << obsah;
+}
+
+std::string Obsah(const fs::path& soubor)
+{
+    std::ifstream vstup(soubor, std::ios::binary);
+    return {std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
+}
+
+// A data directory per test: otazky/ for the sources, grafika/ with one real JPEG signature and
+// one file that only claims to be a JPEG.
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string vzor = (fs::temp_directory_path() / "zk_import_XXXXXX").string();
+        ASSERT_NE(mkdtemp(vzor.data()), nullptr);
+        koren_ = vzor;
+        data_ = koren_ / "data";
+        cil_ = koren_ / "vystup";
+        Zapis(data_ / "grafika" / "622.jpg", kJpeg);
+        Zapis(data_ / "grafika" / "png.jpg", "\x89PNG\r\n\x1a\n");
+        fs::create_directories(data_ / "otazky");
+    }
+    void TearDown() override { fs::remove_all(koren_); }
+
+    void Zdroj(const std::string& jmeno, const std::string& yaml)
+    {
+        Zapis(data_ / "otazky" / jmeno, yaml);
+    }
+
+    fs::path koren_, data_, cil_;
+};
+
+// A complete entry of category 1 with the given number; `navic` adds lines.
+std::string Otazka1(int cislo, const std::string& navic = {})
+{
+    return "- cislo: " + std::to_string(cislo) + "\n"
+           "  otazka: \"Otázka " + std::to_string(cislo) + "?\"\n"
+           "  a: \"Ano.\"\n"
+           "  b: \"Ne.\"\n"
+           "  spravne: \"A\"\n"
+           "  skupina: \"ABCD\"\n" + navic;
+}
+
+TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
+{
+    Zdroj("kategorie6.yaml",
+          "- cislo: 640\n"
+          "  otazka: \"Značka „Stůj, dej přednost v jízdě!“ – co přikazuje?\"\n"
+          "  a: \"Zastavit.\"\n"
+          "  b: \"Zpomalit.\"\n"
+          "  c: \"Troubit.\"\n"
+          "  d: \"Nic … § 1\"\n"
+          "  spravne: \"AD\"\n"
+          "  skupina: \"BCD\"\n"
+          "  obrazek: \"grafika\\\\622.jpg\"\n"
+          "  poznamka: \"Uvozovky \\\" uvnitř.\"\n"
+          "- cislo: 622\n"
+          "  otazka: \"Druhá?\"\n"
+          "  a: \"x\"\n"
+          "  b: \"y\"\n"
+          "  spravne: \"B\"\n"
+          "  skupina: \"A\"\n"
+          "  obrazek: \"grafika/622.jpg\"\n");
+    Zdroj("kategorie1.yaml", Otazka1(7, "  poznamka: \"Poznámka.\"\n") + Otazka1(3));
+
+    const ZdrojBanky zdroj = NactiZdroj(data_);
+    ZapisBanku(zdroj, cil_);
+
+    Tabulka tabulka;
+    tabulka.Svaz(cil_, "otazky");
+    tabulka.Otevri();
+    const auto& ocekavana = Banka::DefinicePoli();
+    const auto& definice = tabulka.Definice();
+    ASSERT_EQ(definice.size(), 10u);
+    const std::vector<std::string> nazvy{"Číslo", "OTÁZKA", "A",       "B",       "C",
+                                         "D",     "SPRÁVNĚ", "Skupina", "OBRÁZEK", "POZNÁMKA"};
+    for (std::size_t i = 0; i < definice.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(definice[i].nazev, nazvy[i]);
+        EXPECT_EQ(definice[i].typ, ocekavana[i].typ);
+        if (definice[i].typ == TypPole::Text)
+            EXPECT_EQ(definice[i].delka, ocekavana[i].delka);
+    }
+    EXPECT_EQ(definice[0].typ, TypPole::Cele);
+    EXPECT_EQ(definice[1].typ, TypPole::Memo);
+    EXPECT_EQ(definice[8].delka, 100);
+
+    std::vector<int> cisla;
+    for (tabulka.Prvni(); !tabulka.Konec(); tabulka.Dalsi())
+        cisla.push_back(tabulka.PoleNaPozici(0).JakoCele());
+    EXPECT_EQ(cisla, (std::vector<int>{3, 7, 622, 640}));
+
+    tabulka.Prvni();
+    tabulka.Posun(3);
+    EXPECT_EQ(tabulka.PoleJmenem("OTÁZKA").JakoText(),
+              "Značka „Stůj, dej přednost v jízdě!“ – co přikazuje?");
+    EXPECT_EQ(tabulka.PoleNaPozici(5).JakoText(), "Nic … § 1");
+    EXPECT_EQ(tabulka.PoleNaPozici(6).JakoText(), "AD");
+    EXPECT_EQ(tabulka.PoleNaPozici(7).JakoText(), "BCD");
+    EXPECT_EQ(tabulka.PoleNaPozici(8).JakoText(), "grafika/622.jpg");
+    EXPECT_EQ(tabulka.PoleNaPozici(9).JakoText(), "Uvozovky \" uvnitř.");
+    tabulka.Prvni();
+    EXPECT_TRUE(tabulka.PoleNaPozici(4).JePrazdne());  // no answer c
+    EXPECT_TRUE(tabulka.PoleNaPozici(8).JePrazdne());  // no picture
+    EXPECT_TRUE(tabulka.PoleNaPozici(9).JePrazdne());  // no note
+    tabulka.Zavri();
+
+    EXPECT_EQ(Obsah(cil_ / "otazky.MB"),
+              "Zebrovka: banka otázek\n"
+              "otázek: 4\n"
+              "kategorie1.yaml: 2\n"
+              "kategorie6.yaml: 2\n");
+    EXPECT_FALSE(fs::exists(cil_ / "otazky.novy"));
+
+    Banka banka;
+    banka.Nacti(cil_);
+    ASSERT_EQ(banka.Vse().size(), 4u);
+    EXPECT_EQ(banka.Najdi(7)->poznamka, "Poznámka.");
+    EXPECT_EQ(banka.Najdi(640)->d, "Nic … § 1");
+}
+
+TEST_F(Import, PrazdnyZdrojDaPrazdnouPlatnouBanku)
+{
+    for (const bool sAdresarem : {true, false}) {
+        SCOPED_TRACE(sAdresarem);
+        if (!sAdresarem)
+            fs::remove_all(data_ / "otazky");
+        const ZdrojBanky zdroj = NactiZdroj(data_);
+        EXPECT_TRUE(zdroj.otazky.empty());
+        ZapisBanku(zdroj, cil_);
+        Banka banka;
+        banka.Nacti(cil_);
+        EXPECT_TRUE(banka.Vse().empty());
+        EXPECT_FALSE(banka.OtazkaExistuje(1));
+        EXPECT_EQ(Obsah(cil_ / "otazky.MB"), "Zebrovka: banka otázek\notázek: 0\n");
+    }
+}
+
+TEST_F(Import, NovyImportNahradiPredchoziBanku)
+{
+    Zdroj("kategorie1.yaml", Otazka1(1) + Otazka1(2));
+    ZapisBanku(NactiZdroj(data_), cil_);
+    Zdroj("kategorie1.yaml", Otazka1(5));
+    ZapisBanku(NactiZdroj(data_), cil_);
+
+    Banka banka;
+    banka.Nacti(cil_);
+    ASSERT_EQ(banka.Vse().size(), 1u);
+    EXPECT_EQ(banka.Vse()[0].cislo, 5);
+}
+
+struct ChybnyZdroj {
+    const char* popis;
+    std::vector<std::pair<std::string, std::string>> soubory;
+    std::string soubor;  // the file the message must name
+    int radek;
+    int cislo;
+    std::string text;  // a piece of the message
+};
+
+TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
+{
+    const std::string hlavicka = "- cislo: 5\n  otazka: \"Q?\"\n";  // lines 1-2
+    const auto otazka = [&](const std::string& zbytek) { return hlavicka + zbytek; };
+    const std::string ab = "  a: \"x\"\n  b: \"y\"\n";  // lines 3-4
+    const std::string ok = ab + "  spravne: \"A\"\n  skupina: \"ABCD\"\n";  // to line 6
+    const std::string obrazek622 =
+        "- cislo: 622\n  otazka: \"Q?\"\n" + ab + "  spravne: \"A\"\n  skupina: \"ABCD\"\n";
+
+    const std::vector<ChybnyZdroj> pripady{
+        {"number 0", {{"kategorie1.yaml", Otazka1(1) + Otazka1(0)}}, "kategorie1.yaml", 7, 0,
+         "outside 1..757"},
+        {"number 758", {{"kategorie7.yaml", "- cislo: 758\n"}}, "kategorie7.yaml", 1, 758,
+         "outside 1..757"},
+        {"not a number", {{"kategorie1.yaml", "- cislo: 12a\n"}}, "kategorie1.yaml", 1, 0,
+         "whole number"},
+        {"repeated in a file", {{"kategorie1.yaml", Otazka1(4) + Otazka1(4)}}, "kategorie1.yaml",
+         7, 4, "repeated; first given at"},
+        {"repeated across files",
+         {{"kategorie1.yaml", Otazka1(4)}, {"kategorie2.yaml", "\n" + Otazka1(4)}},
+         "kategorie2.yaml", 2, 4, "kategorie1.yaml:1"},
+        {"wrong category", {{"kategorie1.yaml", Otazka1(3) + Otazka1(421)}}, "kategorie1.yaml",
+         7, 421, "belongs to category 2"},
+        {"removed for good", {{"kategorie1.yaml", Otazka1(181)}}, "kategorie1.yaml", 1, 181,
+         "removed for good"},
+        {"empty text", {{"kategorie1.yaml", "- cislo: 5\n  otazka: \"  \"\n" + ok}},
+         "kategorie1.yaml", 2, 5, "question text is empty"},
+        {"no text", {{"kategorie1.yaml", "- cislo: 5\n" + ok}}, "kategorie1.yaml", 1, 5,
+         "question text is empty"},
+        {"only answer a",
+         {{"kategorie1.yaml", otazka("  a: \"x\"\n  spravne: \"A\"\n  skupina: \"A\"\n")}},
+         "kategorie1.yaml", 1, 5, "answers a and b"},
+        {"d without c",
+         {{"kategorie1.yaml", otazka(ab + "  d: \"z\"\n  spravne: \"A\"\n  skupina: \"A\"\n")}},
+         "kategorie1.yaml", 5, 5, "d is given without answer c"},
+        {"empty answer", {{"kategorie1.yaml", otazka("  a: \"\"\n  b: \"y\"\n")}},
+         "kategorie1.yaml", 3, 5, "answer a is empty"},
+        {"correct empty", {{"kategorie1.yaml", otazka(ab + "  spravne: \"\"\n")}},
+         "kategorie1.yaml", 5, 5, "correct letters are empty"},
+        {"correct lower case", {{"kategorie1.yaml", otazka(ab + "  spravne: \"b\"\n")}},
+         "kategorie1.yaml", 5, 5, "upper case"},
+        {"correct not alphabetical",
+         {{"kategorie1.yaml", otazka(ab + "  c: \"z\"\n  spravne: \"CA\"\n")}},
+         "kategorie1.yaml", 6, 5, "alphabetical"},
+        {"correct repeated", {{"kategorie1.yaml", otazka(ab + "  spravne: \"AA\"\n")}},
+         "kategorie1.yaml", 5, 5, "'A' is repeated"},
+        {"correct names absent answer", {{"kategorie1.yaml", otazka(ab + "  spravne: \"AC\"\n")}},
+         "kategorie1.yaml", 5, 5, "names answer c"},
+        {"correct with a separator", {{"kategorie1.yaml", otazka(ab + "  spravne: \"A,B\"\n")}},
+         "kategorie1.yaml", 5, 5, "',' is not one of"},
+        {"group empty",
+         {{"kategorie1.yaml", otazka(ab + "  spravne: \"A\"\n  skupina: \"\"\n")}},
+         "kategorie1.yaml", 6, 5, "non-empty ordered subset"},
+        {"group out of order",
+         {{"kategorie1.yaml", otazka(ab + "  spravne: \"A\"\n  skupina: \"BA\"\n")}},
+         "kategorie1.yaml", 6, 5, "non-empty ordered subset"},
+        {"group with a foreign letter",
+         {{"kategorie1.yaml", otazka(ab + "  spravne: \"A\"\n  skupina: \"ABT\"\n")}},
+         "kategorie1.yaml", 6, 5, "non-empty ordered subset"},
+        {"group letter twice",
+         {{"kategorie1.yaml", otazka(ab + "  spravne: \"A\"\n  skupina: \"AAB\"\n")}},
+         "kategorie1.yaml", 6, 5, "non-empty ordered subset"},
+        {"picture below 621",
+         {{"kategorie1.yaml", Otazka1(5, "  obrazek: \"grafika/622.jpg\"\n")}},
+         "kategorie1.yaml", 7, 5, "only questions from 621"},
+        {"picture missing", {{"kategorie6.yaml", obrazek622}}, "kategorie6.yaml", 1, 622,
+         "need a picture"},
+        {"picture file absent",
+         {{"kategorie6.yaml", obrazek622 + "  obrazek: \"grafika/623.jpg\"\n"}},
+         "kategorie6.yaml", 7, 622, "does not exist"},
+        {"picture not a JPEG",
+         {{"kategorie6.yaml", obrazek622 + "  obrazek: \"grafika/png.jpg\"\n"}},
+         "kategorie6.yaml", 7, 622, "is not a JPEG"},
+        {"picture outside the data directory",
+         {{"kategorie6.yaml", obrazek622 + "  obrazek: \"../data/grafika/622.jpg\"\n"}},
+         "kategorie6.yaml", 7, 622, "must not leave"},
+        {"not in Windows-1250",
+         {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"Rychlost ≤ 50 km/h.\"\n")}},
+         "kategorie1.yaml", 7, 5, "'≤' (U+2264)"},
+        {"emoji", {{"kategorie1.yaml", otazka("  a: \"🚗\"\n")}}, "kategorie1.yaml", 3, 5,
+         "U+1F697"},
+        {"unknown key", {{"kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n")}},
+         "kategorie1.yaml", 7, 5, "unknown key \"spravna\""},
+        {"key twice", {{"kategorie1.yaml", Otazka1(5, "  a: \"z\"\n")}}, "kategorie1.yaml", 7, 5,
+         "given twice"},
+        {"YAML syntax", {{"kategorie1.yaml", Otazka1(5) + "- cislo: 6\n  otazka: \"x\" navíc\n  a: \"y\"\n"}},
+         "kategorie1.yaml", 8, 0, "YAML syntax error"},
+        {"not a sequence", {{"kategorie1.yaml", "cislo: 5\n"}}, "kategorie1.yaml", 1, 0,
+         "sequence"},
+        {"foreign file name", {{"otazky.yaml", Otazka1(5)}}, "otazky.yaml", 0, 0,
+         "kategorie1.yaml .. kategorie7.yaml"},
+    };
+
+    for (const auto& pripad : pripady) {
+        SCOPED_TRACE(pripad.popis);
+        fs::remove_all(data_ / "otazky");
+        for (const auto& [jmeno, obsah] : pripad.soubory)
+            Zdroj(jmeno, obsah);
+        try {
+            NactiZdroj(data_);
+            ADD_FAILURE() << "the import passed";
+        } catch (const ChybaImportu& e) {
+            EXPECT_EQ(e.Soubor().filename(), pripad.soubor);
+            EXPECT_EQ(e.Radek(), pripad.radek);
+            EXPECT_EQ(e.Cislo(), pripad.cislo);
+            std::string misto = pripad.soubor;
+            if (pripad.radek > 0)
+                misto += ":" + std::to_string(pripad.radek);
+            misto += ": ";
+            if (pripad.cislo > 0)
+                misto += "question " + std::to_string(pripad.cislo) + ": ";
+            const std::string zprava = e.what();
+            EXPECT_NE(zprava.find(misto), std::string::npos) << zprava;
+            EXPECT_NE(zprava.find(pripad.text), std::string::npos) << zprava;
+        }
+    }
+}
+
+// The tool itself: a passing source gives exit code 0 and the two files; a failing one gives a
+// non-zero code and leaves no bank from the earlier run behind.
+TEST_F(Import, NastrojKonciNenulovymKodemAOdstraniStarouBanku)
+{
+    const std::string prikaz = std::string(ZK_IMPORT_OTAZEK) + " " + data_.string() + " "
+                               + cil_.string() + " >" + (koren_ / "log").string() + " 2>&1";
+    Zdroj("kategorie1.yaml", Otazka1(5));
+    ASSERT_EQ(std::system(prikaz.c_str()), 0) << Obsah(koren_ / "log");
+    EXPECT_TRUE(fs::exists(cil_ / "otazky.DB"));
+    EXPECT_TRUE(fs::exists(cil_ / "otazky.MB"));
+
+    Zdroj("kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n"));
+    EXPECT_NE(std::system(prikaz.c_str()), 0);
+    EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:7: question 5: unknown key"),
+              std::string::npos)
+        << Obsah(koren_ / "log");
+    EXPECT_FALSE(fs::exists(cil_ / "otazky.DB"));
+    EXPECT_FALSE(fs::exists(cil_ / "otazky.MB"));
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+// The pictures the windows show besides the question pictures: the three answer marks (18 x 18,
+// on the white question panel and in the legend), the main window's background picture and the
+// program icon. Everything is drawn in code so that the shipped files can be reproduced.
+
+// Colour of the main window and of its information strip; the background picture sits on it.
+inline const QColor BarvaOkna(224, 223, 227);
+
+QImage KresliAno();     // green tick
+QImage KresliNe();      // red cross
+QImage KresliChybu();   // blue tick struck through by a diagonal stroke
+QImage KresliPozadi();  // 453 x 227: a car with all its doors and the tailgate open
+QImage KresliIkonu();   // 32 x 32, transparent: a zebra crossing on asphalt
+
+struct KreslenyObrazek {
+    const char* soubor;  // file name in data/grafika
+    QImage (*kresli)();
+};
+
+// The pictures in the order they are written.
+const std::vector<KreslenyObrazek>& KresleneObrazky();
+
+// Writes every picture into `adresar` (JPEG with quality 95, the icon as PNG), creating the
+// directory when needed. Returns an empty text on success, else what went wrong.
+QString ZapisObrazky(const QString& adresar);
