@@ -5,6 +5,7 @@
 #include "app/MereniTextu.h"
 #include "app/Zpravy.h"
 #include "profiles/AkceProfilu.h"
+#include "profiles/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/PanelOtazek.h"
 #include "questions/TDotazPZ.h"
@@ -359,7 +360,9 @@ THlavniFormular::Start THlavniFormular::Spust()
 
 void THlavniFormular::NacistProfil()
 {
-    if (!sklad_->NacistProfil(nastaveni))
+    bool nacteno = false;
+    ChraneneTabulky(this, [&] { nacteno = sklad_->NacistProfil(nastaveni); });
+    if (!nacteno)
         return;
     M1StavovyRadek->setChecked(nastaveni.stavovyRadek);
     StavovyRadek1->setVisible(nastaveni.stavovyRadek);
@@ -524,7 +527,7 @@ void THlavniFormular::M1NastaveniClick()
 
 void THlavniFormular::M1StavovyRadekClick()
 {
-    const bool zobrazit = !StavovyRadek1->isVisible();
+    const bool zobrazit = StavovyRadek1->isHidden();
     StavovyRadek1->setVisible(zobrazit);
     M1StavovyRadek->setChecked(zobrazit);
 }
@@ -545,7 +548,7 @@ void THlavniFormular::M1UlozitNastaveniClick()
 {
     nastaveni.stavovyRadek = M1StavovyRadek->isChecked();
     nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    sklad_->UlozitNastaveniProfilu(nastaveni);
+    ChraneneTabulky(this, [this] { sklad_->UlozitNastaveniProfilu(nastaveni); });
 }
 
 void THlavniFormular::M1ProhlizetClick() { NastavRezim(kProhlizeni, true); }

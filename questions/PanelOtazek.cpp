@@ -120,8 +120,9 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     QFont tucne = male;
     tucne.setBold(true);
     lbProhlizeni->setFont(tucne);
-    lbProhlizeni->adjustSize();
-    lbProhlizeni->move((137 - lbProhlizeni->width()) / 2, 4);
+    // Centred by alignment: measuring a bold font here would load it before anyone needs it.
+    lbProhlizeni->setGeometry(0, 4, 137, 14);
+    lbProhlizeni->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     eCisloO = new QLineEdit(QStringLiteral("1"), pProhlizeni);
     eCisloO->setObjectName(QStringLiteral("eCisloO"));
     eCisloO->setGeometry(44, 22, 33, 21);

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <vector>
 
 // The car is a small 3-D model: a side profile (x from the front bumper backwards, z up, metres)
@@ -27,6 +26,7 @@ constexpr double Strecha = 1.43;
 constexpr double Nahnuti = 0.17;   // how far the roof edge lies inside the flank
 constexpr double Prah = 0.30;      // bottom edge of the doors
 constexpr double OsaPredni = 0.88, OsaZadni = 3.42, PolomerKola = 0.32, PolomerPodbehu = 0.40;
+constexpr double ZavesPrednich = 1.30, ZavesZadnich = 2.45;  // hinge lines of the doors
 constexpr double UhelDveri = 50.0 * Pi / 180.0;
 constexpr double UhelVika = 78.0 * Pi / 180.0;
 constexpr double ZavesVikaX = 3.86, ZavesVikaZ = 1.37;
@@ -131,6 +131,7 @@ V3 NaBoku(QPointF p, bool daleky)
     return {p.x(), daleky ? Sirka - o : o, p.y()};
 }
 
+// Height of the waist line along the car: it rises slightly towards the tail.
 double Pasnice(double x) { return 0.985 + 0.028 * (x - 1.3); }
 
 // One segment of the outline over the top of the car, front to rear.
@@ -195,7 +196,8 @@ std::vector<QPointF> ObrysBoku(const std::vector<Usek>& horni)
 // Outlines of the doors in the profile plane; the windows go with the doors.
 std::vector<QPointF> PredniDvere()
 {
-    return {{1.30, Prah + 0.03}, {1.30, Pasnice(1.30)}, {1.44, Pasnice(1.44)}, {2.08, 1.365}, {2.37, 1.375},
+    const double z = ZavesPrednich;
+    return {{z, Prah + 0.03}, {z, Pasnice(z)}, {1.44, Pasnice(1.44)}, {2.08, 1.365}, {2.37, 1.375},
             {2.37, Prah + 0.03}, {2.33, Prah}, {1.34, Prah}};
 }
 std::vector<QPointF> PredniOkno()
@@ -204,7 +206,8 @@ std::vector<QPointF> PredniOkno()
 }
 std::vector<QPointF> ZadniDvere()
 {
-    std::vector<QPointF> d = {{2.45, Prah}, {2.45, 1.375}, {3.08, 1.37}, {3.24, Pasnice(3.24)}, {3.24, 0.80}};
+    const double z = ZavesZadnich;
+    std::vector<QPointF> d = {{z, Prah}, {z, 1.375}, {3.08, 1.37}, {3.24, Pasnice(3.24)}, {3.24, 0.80}};
     // the lower rear edge follows the wheel arch
     const double r = PolomerPodbehu + 0.04;
     for (int i = 0; i <= 8; ++i) {
@@ -268,8 +271,6 @@ V3 OtocViko(V3 p)
 
 const QColor Lak(200, 32, 40);
 const QColor Calouneni(78, 80, 88);
-const QColor Interier(34, 35, 40);
-const QColor Sklo(150, 178, 200, 150);
 const QColor Pneu(32, 32, 36);
 
 class Malir {
@@ -316,9 +317,9 @@ Malir::Malir(QPainter& p)
             mezni.push_back(NaBoku(b, daleky));
     for (bool daleky : {false, true}) {
         for (const QPointF& b : PredniDvere())
-            mezni.push_back(Otoc(NaBoku(b, daleky), 1.30, daleky ? Sirka : 0, UhelDveri, daleky));
+            mezni.push_back(Otoc(NaBoku(b, daleky), ZavesPrednich, daleky ? Sirka : 0, UhelDveri, daleky));
         for (const QPointF& b : ZadniDvere())
-            mezni.push_back(Otoc(NaBoku(b, daleky), 2.45, daleky ? Sirka : 0, UhelDveri, daleky));
+            mezni.push_back(Otoc(NaBoku(b, daleky), ZavesZadnich, daleky ? Sirka : 0, UhelDveri, daleky));
     }
     for (const Usek& u : horni_)
         if (u.material == Material::Otvor)
@@ -333,7 +334,7 @@ Malir::Malir(QPainter& p)
         y0 = std::min(y0, s.y());
         y1 = std::max(y1, s.y());
     }
-    const QRectF cil(16, 8, SirkaObrazu - 32, VyskaObrazu - 24);
+    const QRectF cil(18, 6, SirkaObrazu - 36, VyskaObrazu - 30);
     const double m = std::min(cil.width() / (x1 - x0), cil.height() / (y1 - y0));
     const QPointF stred((x0 + x1) / 2 * m, (y0 + y1) / 2 * m);
     k_.Umisti(m, cil.center() - stred);
@@ -370,8 +371,8 @@ void Malir::Stin()
                         {-0.05, Sirka + 0.12, 0}};
         m.drawPolygon(Promitni(k_, zem));
         m.setBrush(QColor(40, 36, 52, 60));
-        for (double zaves : {1.30, 2.45}) {
-            const double w = zaves < 2 ? 1.07 : 0.79;
+        for (double zaves : {ZavesPrednich, ZavesZadnich}) {
+            const double w = zaves == ZavesPrednich ? 1.07 : 0.79;
             Polygon3 dvere = {{zaves, 0, 0}, Otoc({zaves + w, 0, 0}, zaves, 0, UhelDveri, false),
                               Otoc({zaves + w, -0.1, 0}, zaves, 0, UhelDveri, false)};
             m.drawPolygon(Promitni(k_, dvere));
@@ -400,6 +401,16 @@ void Malir::Stin()
                 }
         }
     }
+    // fade out towards the edges, so that no border of the picture shows on the window
+    for (int y = 0; y < v; ++y)
+        for (int x = 0; x < s; ++x) {
+            const double okraj = std::min({x, y, s - 1 - x, v - 1 - y}) / 10.0;
+            if (okraj >= 1)
+                continue;
+            const QRgb c = maska.pixel(x, y);
+            const double k = Hladky(okraj);
+            maska.setPixel(x, y, qRgba(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k), int(qAlpha(c) * k)));
+        }
     p_.save();
     p_.setRenderHint(QPainter::SmoothPixmapTransform);
     p_.drawImage(QRectF(0, 0, s * 2, v * 2), maska);
@@ -613,16 +624,12 @@ void Malir::Vnitrek()
 
     auto sedadlo = [&](double zadek, double y0, double y1, bool lavice) {
         const double hloubka = lavice ? 0.48 : 0.50;
-        // cushion: a block seen from the side and from above
+        // a seat is three blocks (cushion, back, head rest), each its side profile pulled across
         auto blok = [&](std::vector<QPointF> profil, double ya, double yb, QColor barva) {
-            Polygon3 bok, vrch;
+            Polygon3 bok;
             for (const QPointF& b : profil)
                 bok.push_back({b.x(), ya, b.y()});
-            p_.setBrush(Nasob(barva, 0.8));
-            Polygon3 zadni;
-            for (const QPointF& b : profil)
-                zadni.push_back({b.x(), yb, b.y()});
-            // the two ends joined by their outline
+            // the faces round the outline, then the end nearest to the camera
             for (size_t i = 0; i < profil.size(); ++i) {
                 const size_t j = (i + 1) % profil.size();
                 Polygon3 pas = {{profil[i].x(), ya, profil[i].y()}, {profil[j].x(), ya, profil[j].y()},
@@ -810,7 +817,6 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
     };
     // the door is a slab: skin, lining, and the narrow faces round its edge
     Polygon3 kuze, podsivka;
-    std::vector<QPointF> dolni;
     for (const QPointF& b : obrys) {
         kuze.push_back(vnejsi(b));
         podsivka.push_back(vnitrni(b));
@@ -856,13 +862,12 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
         p_.setPen(QPen(Nasob(Lak, 0.5), 0.7));
         p_.setBrush(Nasob(Lak, 0.8));
         p_.drawPath(deska.subtracted(dira));
-        std::vector<QPointF> panel;
-        const double x0 = obrys[0].x() + (predni ? 0.04 : 0.04);
+        const double x0 = obrys[0].x() + 0.04;
         double x1 = 0;
         for (const QPointF& b : obrys)
             x1 = std::max(x1, b.x());
         x1 -= predni ? 0.05 : 0.22;
-        panel = {{x0, Prah + 0.04}, {x0, Pasnice(x0) - 0.02}, {x1, Pasnice(x1) - 0.02}, {x1 + (predni ? 0 : 0.12), 0.55},
+        const std::vector<QPointF> panel = {{x0, Prah + 0.04}, {x0, Pasnice(x0) - 0.02}, {x1, Pasnice(x1) - 0.02}, {x1 + (predni ? 0 : 0.12), 0.55},
                  {x1 + (predni ? 0 : 0.08), Prah + 0.04}};
         Polygon3 panel3;
         for (const QPointF& b : panel)
@@ -937,8 +942,8 @@ void Malir::Kresli()
     p_.fillRect(QRect(0, 0, SirkaObrazu, VyskaObrazu), BarvaOkna);
     p_.setRenderHint(QPainter::Antialiasing);
     Stin();
-    Dvere(PredniDvere(), PredniOkno(), 1.30, true, true);
-    Dvere(ZadniDvere(), ZadniOkno(), 2.45, true, false);
+    Dvere(PredniDvere(), PredniOkno(), ZavesPrednich, true, true);
+    Dvere(ZadniDvere(), ZadniOkno(), ZavesZadnich, true, false);
     Kolo(OsaPredni, true);
     Kolo(OsaZadni, true);
     Zavazadlovy();
@@ -949,8 +954,8 @@ void Malir::Kresli()
     Kolo(OsaPredni, false);
     Kolo(OsaZadni, false);
     Viko();
-    Dvere(PredniDvere(), PredniOkno(), 1.30, false, true);
-    Dvere(ZadniDvere(), ZadniOkno(), 2.45, false, false);
+    Dvere(PredniDvere(), PredniOkno(), ZavesPrednich, false, true);
+    Dvere(ZadniDvere(), ZadniOkno(), ZavesZadnich, false, false);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
@@ -190,6 +191,25 @@ TEST_F(Kresleni, BackgroundPictureSitsOnTheWindowColour)
                      60;
         }
     EXPECT_GT(auto_, pozadi.width() * pozadi.height() / 4);
+}
+
+TEST(KresleniBezSouboru, DrawingIsRepeatableAndWritingReportsAnUnusableDirectory)
+{
+    // Nothing may depend on uninitialised pixels or the clock: the shipped files must be
+    // reproducible.
+    for (const KreslenyObrazek& o : KresleneObrazky())
+        EXPECT_EQ(o.kresli(), o.kresli()) << o.soubor;
+
+    DocasnyAdresar adresar;
+    const QString soubor = QDir(adresar.Cesta()).filePath(QStringLiteral("soubor"));
+    {
+        QFile f(soubor);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    // a plain file stands where the directory should be
+    const QString chyba = ZapisObrazky(soubor + QStringLiteral("/grafika"));
+    EXPECT_FALSE(chyba.isEmpty());
+    EXPECT_TRUE(chyba.contains(QStringLiteral("grafika"))) << chyba.toStdString();
 }
 
 TEST_F(Kresleni, IconIsOpaqueInsideAndTransparentAtTheCorners)

@@ -1,0 +1,190 @@
+// Start-up of the main window up to the moment the profile manager is shown, beside a bare Qt
+// main window with a menu bar shown by the same event loop.
+#include "app/Aplikace.h"
+#include "app/THlavniFormular.h"
+#include "profiles/ProfilovySklad.h"
+#include "tests/TestovaciBanka.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <chrono>
+#include <cstring>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+
+using Hodiny = std::chrono::steady_clock;
+
+const char* programBenchmarku = nullptr;
+
+// A working directory with a full bank and four listed profiles.
+void PripravAdresar(const std::filesystem::path& adresar)
+{
+    std::vector<Otazka> banka;
+    for (int n = 1; n <= 757; ++n)
+        if (n % 7 != 0)
+            banka.push_back(JednoduchaOtazka(n));
+    ZapisTestovaciBanku(adresar, banka);
+    ZapisObrazkyVzoroveBanky(adresar);
+    {
+        ProfilovySklad sklad(adresar);
+        sklad.ZalozitTabulkuProfilu();
+        for (const char* jmeno : {"Adam", "Bára", "Cyril", "Dana"})
+            sklad.PridatProfil(jmeno, "1111111", "B", "111", "11", "1", "");
+    }
+}
+
+// Runs the main window until its profile manager is up, then leaves without a question.
+int SpustHlavniOkno(const std::filesystem::path& adresar)
+{
+    QTimer hlidac;
+    QObject::connect(&hlidac, &QTimer::timeout, [&] {
+        auto* manazer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (manazer && manazer->isVisible()) {
+            hlidac.stop();
+            manazer->done(QDialog::Rejected);
+        }
+    });
+    hlidac.start(0);
+    THlavniFormular hlavni(adresar);
+    return hlavni.Spust() == THlavniFormular::Start::Ukoncen ? 0 : 1;
+}
+
+// A bare main window with a menu bar, shown by one pass of the event loop.
+int SpustHoleOkno()
+{
+    QMainWindow okno;
+    QMenuBar* menu = okno.menuBar();
+    for (const char* nazev : {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
+        QMenu* podmenu = menu->addMenu(QString::fromUtf8(nazev));
+        for (int i = 0; i < 4; ++i)
+            podmenu->addAction(QStringLiteral("Položka %1").arg(i));
+    }
+    okno.statusBar()->showMessage(QStringLiteral("Zebrovka"));
+    okno.resize(632, 406);
+    okno.show();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
+}
+
+// Whole-process start-up: a fresh process of this program in the given role, to its end.
+void MerProces(benchmark::State& stav, std::vector<std::string> argumenty)
+{
+    argumenty.insert(argumenty.begin(), programBenchmarku);
+    std::vector<char*> argv;
+    for (std::string& a : argumenty)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    for (auto _ : stav) {
+        pid_t dite = 0;
+        if (posix_spawn(&dite, programBenchmarku, nullptr, nullptr, argv.data(), environ) != 0) {
+            stav.SkipWithError("cannot start a child process");
+            return;
+        }
+        int vysledek = 0;
+        waitpid(dite, &vysledek, 0);
+        if (!WIFEXITED(vysledek) || WEXITSTATUS(vysledek) != 0)
+            stav.SkipWithError("the child process failed");
+    }
+}
+
+void BM_ProcesHlavniOkno(benchmark::State& stav)
+{
+    QTemporaryDir docasny;
+    PripravAdresar(docasny.path().toStdString());
+    MerProces(stav, {"--dite-hlavni", docasny.path().toStdString()});
+}
+BENCHMARK(BM_ProcesHlavniOkno)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ProcesHoleOkno(benchmark::State& stav)
+{
+    MerProces(stav, {"--dite-hole"});
+}
+BENCHMARK(BM_ProcesHoleOkno)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StartHlavnihoOkna(benchmark::State& stav)
+{
+    QTemporaryDir docasny;
+    const std::filesystem::path adresar = docasny.path().toStdString();
+    PripravAdresar(adresar);
+    for (auto _ : stav) {
+        const auto zacatek = Hodiny::now();
+        Hodiny::time_point zobrazeno{};
+        QTimer hlidac;
+        QObject::connect(&hlidac, &QTimer::timeout, [&] {
+            auto* manazer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (manazer && manazer->isVisible()) {
+                zobrazeno = Hodiny::now();
+                hlidac.stop();
+                manazer->done(QDialog::Rejected);
+            }
+        });
+        hlidac.start(0);
+        THlavniFormular hlavni(adresar);
+        if (hlavni.Spust() != THlavniFormular::Start::Ukoncen)
+            stav.SkipWithError("the profile manager did not come up");
+        stav.SetIterationTime(std::chrono::duration<double>(zobrazeno - zacatek).count());
+        hlavni.hide();
+    }
+}
+BENCHMARK(BM_StartHlavnihoOkna)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_HoleHlavniOknoSMenu(benchmark::State& stav)
+{
+    for (auto _ : stav) {
+        const auto zacatek = Hodiny::now();
+        QMainWindow okno;
+        QMenuBar* menu = okno.menuBar();
+        for (const char* nazev : {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
+            QMenu* podmenu = menu->addMenu(QString::fromUtf8(nazev));
+            for (int i = 0; i < 4; ++i)
+                podmenu->addAction(QStringLiteral("Položka %1").arg(i));
+        }
+        okno.statusBar()->showMessage(QStringLiteral("Zebrovka"));
+        okno.resize(632, 406);
+        okno.show();
+        Hodiny::time_point zobrazeno{};
+        QEventLoop smycka;
+        QTimer::singleShot(0, &smycka, [&] {
+            zobrazeno = Hodiny::now();
+            smycka.quit();
+        });
+        smycka.exec();
+        stav.SetIterationTime(std::chrono::duration<double>(zobrazeno - zacatek).count());
+    }
+}
+BENCHMARK(BM_HoleHlavniOknoSMenu)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    programBenchmarku = argv[0];
+    if (argc == 3 && std::strcmp(argv[1], "--dite-hlavni") == 0) {
+        Aplikace aplikace(argc, argv);
+        return SpustHlavniOkno(argv[2]);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--dite-hole") == 0) {
+        QApplication aplikace(argc, argv);
+        return SpustHoleOkno();
+    }
+    Aplikace aplikace(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
