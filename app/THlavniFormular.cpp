@@ -255,7 +255,7 @@ void THlavniFormular::VytvorStavovyRadek()
     panely[1]->setText(QStringLiteral("Default"));
     panely[2]->setText(QStringLiteral("Skupina: B"));
     panely[3]->setAlignment(Qt::AlignCenter);
-    panely[3]->setText(QStringLiteral("Trenažér pravidel silničního provozu"));
+    panely[3]->setText(QStringLiteral("Šťastnou cestu!"));
     setStatusBar(StavovyRadek1);
 }
 
@@ -619,16 +619,20 @@ bool THlavniFormular::PripravBeh(bool zkouska)
 
 void THlavniFormular::DalsiOtazka()
 {
-    NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva));
     nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
     const int cislo = ::DalsiOtazka(beh, banka_, nastaveni, AktualniHodiny());
+    // Both counters are written after the choice: a retry drops withdrawn numbers and a walk that
+    // runs out shortens the run, and either lowers the total and the remaining count.
+    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
     if (cislo == 0) {
-        // The walk ran out before the run was full: the run ends with what was asked.
+        // The run ends with what was asked.
         beh.cekaNaOdpoved = false;
-        NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
+        NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva));
         QTimer::singleShot(0, this, &THlavniFormular::KonecBehu);
         return;
     }
+    // The count shown still includes the question about to be shown.
+    NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva + 1));
     pOtazky->ZobrazOtazku(cislo);
 }
 
@@ -719,7 +723,7 @@ void THlavniFormular::Timer1Timer()
 
 void THlavniFormular::M2OznacSpravneClick()
 {
-    if (!PouzijNapovedu(beh))
+    if (Rezim() != kProcvicovani || !PouzijNapovedu(beh))
         return;
     pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
     pOtazky->ZobrazSpravne(beh.spravneOdpovedi);

@@ -62,10 +62,9 @@ int SpustHlavniOkno(const std::filesystem::path& adresar)
     return hlavni.Spust() == THlavniFormular::Start::Ukoncen ? 0 : 1;
 }
 
-// A bare main window with a menu bar, shown by one pass of the event loop.
-int SpustHoleOkno()
+// The baseline: a bare main window with a menu bar of the same size and a status bar.
+void PostavHoleOkno(QMainWindow& okno)
 {
-    QMainWindow okno;
     QMenuBar* menu = okno.menuBar();
     for (const char* nazev : {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
         QMenu* podmenu = menu->addMenu(QString::fromUtf8(nazev));
@@ -75,6 +74,13 @@ int SpustHoleOkno()
     okno.statusBar()->showMessage(QStringLiteral("Zebrovka"));
     okno.resize(632, 406);
     okno.show();
+}
+
+// The bare window shown by one pass of the event loop.
+int SpustHoleOkno()
+{
+    QMainWindow okno;
+    PostavHoleOkno(okno);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return QApplication::exec();
 }
@@ -146,15 +152,7 @@ void BM_HoleHlavniOknoSMenu(benchmark::State& stav)
     for (auto _ : stav) {
         const auto zacatek = Hodiny::now();
         QMainWindow okno;
-        QMenuBar* menu = okno.menuBar();
-        for (const char* nazev : {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
-            QMenu* podmenu = menu->addMenu(QString::fromUtf8(nazev));
-            for (int i = 0; i < 4; ++i)
-                podmenu->addAction(QStringLiteral("Položka %1").arg(i));
-        }
-        okno.statusBar()->showMessage(QStringLiteral("Zebrovka"));
-        okno.resize(632, 406);
-        okno.show();
+        PostavHoleOkno(okno);
         Hodiny::time_point zobrazeno{};
         QEventLoop smycka;
         QTimer::singleShot(0, &smycka, [&] {

@@ -5,6 +5,9 @@
 
 #include <exception>
 
+class QDialog;
+class QHBoxLayout;
+class QPushButton;
 class QWidget;
 
 // Rules for names and passwords typed into the profile dialogs, with the messages the learner
@@ -19,6 +22,10 @@ QString ChybaJmena(const QString& jmeno, const QStringList& jine);
 // Both entries equal, then at least five characters.
 QString ChybaHesla(const QString& heslo1, const QString& heslo2);
 }  // namespace PravidlaProfilu
+
+// The "&OK" / "&Storno" row of the profile dialogs (object names btnOK, btnStorno), right-aligned.
+// Neither is a default button: Enter confirms only from the entries, through their own handler.
+QHBoxLayout* RadekOKStorno(QDialog* dialog, QPushButton*& btnOK, QPushButton*& btnStorno);
 
 // Runs a handler that works on the tables; a table error ends it and its message is shown.
 template <typename F>

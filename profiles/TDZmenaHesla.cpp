@@ -40,19 +40,9 @@ TDZmenaHesla::TDZmenaHesla(const QString& profil, QWidget* rodic)
     hesla->addWidget(lbHeslo2, 1, 0);
     hesla->addWidget(eHeslo2_, 1, 1);
 
-    auto* btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    auto* btnStorno = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno->setObjectName(QStringLiteral("btnStorno"));
-    // Enter confirms only from the two entries, as their own handler does.
-    for (QPushButton* b : {btnOK, btnStorno}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch();
-    tlacitka->addWidget(btnOK);
-    tlacitka->addWidget(btnStorno);
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnStorno = nullptr;
+    QHBoxLayout* tlacitka = RadekOKStorno(this, btnOK, btnStorno);
 
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(gbZmenaHesla);

@@ -30,20 +30,7 @@ TDotazHeslo::TDotazHeslo(QWidget* rodic)
     eHeslo_->setMaxLength(PravidlaProfilu::kMaxHeslo);
     lbOtazka->setBuddy(eHeslo_);
 
-    btnOK_ = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK_->setObjectName(QStringLiteral("btnOK"));
-    btnStorno_ = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno_->setObjectName(QStringLiteral("btnStorno"));
-    // Enter is handled by the entry itself, so no button may take it as the default one.
-    for (QPushButton* b : {btnOK_, btnStorno_}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
-
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch();
-    tlacitka->addWidget(btnOK_);
-    tlacitka->addWidget(btnStorno_);
+    QHBoxLayout* tlacitka = RadekOKStorno(this, btnOK_, btnStorno_);
 
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(stNadpis);

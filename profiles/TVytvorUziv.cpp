@@ -65,19 +65,9 @@ TVytvorUziv::TVytvorUziv(QStringList seznam, QWidget* rodic)
     stInfo->setObjectName(QStringLiteral("stInfo"));
     stInfo->setWordWrap(true);
 
-    auto* btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    auto* btnStorno = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno->setObjectName(QStringLiteral("btnStorno"));
-    // Enter confirms only from the three entries, as their own handler does.
-    for (QPushButton* b : {btnOK, btnStorno}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch();
-    tlacitka->addWidget(btnOK);
-    tlacitka->addWidget(btnStorno);
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnStorno = nullptr;
+    QHBoxLayout* tlacitka = RadekOKStorno(this, btnOK, btnStorno);
 
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(gbNew);
