@@ -1,0 +1,213 @@
+// Drawing a question and choosing the next one, with the real widgets (offscreen by default).
+// Budgets: BM_ZobrazOtazku median under 2 ms for a picture question (fetch, the six text
+// layouts, decoding the picture); BM_DalsiOtazka median under 5 ms per question of a random
+// practice run through the main window over the full 757-number bank, averaged over whole runs,
+// so that the slow end of a run (most draws repeat) counts as often as its start.
+// Picture caching is switched off: every picture is decoded from its file, as on first sight.
+#include "app/Aplikace.h"
+#include "app/Hodiny.h"
+#include "app/MereniTextu.h"
+#include "app/THlavniFormular.h"
+#include "profiles/ProfilovySklad.h"
+#include "questions/Banka.h"
+#include "questions/PanelOtazek.h"
+#include "questions/TDotazPZ.h"
+#include "tests/TestovaciBanka.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Texts of the length the bank's questions have: a question of two lines, answers of one or two.
+std::string Text(const char* zaklad, int n, int opakovani)
+{
+    std::string text;
+    for (int i = 0; i < opakovani; ++i)
+        text += std::string(zaklad) + " ";
+    return text + std::to_string(n) + ".";
+}
+
+Otazka PlnaOtazka(int n)
+{
+    Otazka o;
+    o.cislo = n;
+    o.otazka = Text("Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to nezakazuje značka?", n, 2);
+    o.a = Text("Ano, ale jen když nikoho neohrozí.", n, 2);
+    o.b = Text("Ne, nikdy.", n, 1);
+    o.c = Text("Ano, pokud dá znamení o změně směru jízdy včas a zřetelně.", n, 2);
+    o.d = n % 4 == 0 ? Text("Jen v obci.", n, 1) : std::string();
+    o.spravne = n % 3 == 0 ? "AC" : "B";
+    o.skupina = n % 3 == 0 ? "ABCD" : (n % 3 == 1 ? "AB" : "BCD");
+    if (n > 620)
+        o.obrazek = "grafika/" + std::to_string(n) + ".jpg";
+    o.poznamka = Text("Poznámka k otázce: rozhoduje dopravní značka a situace na křižovatce.", n, 1);
+    return o;
+}
+
+std::vector<Otazka> PlnaBanka()
+{
+    std::vector<Otazka> otazky;
+    for (int n = 1; n <= 757; ++n)
+        otazky.push_back(PlnaOtazka(n));
+    return otazky;
+}
+
+// A picture with some detail, so that decoding it is not trivially cheap.
+void ZapisObrazky(const fs::path& adresar)
+{
+    const QString grafika = QString::fromStdString((adresar / "grafika").string());
+    QDir().mkpath(grafika);
+    for (int n = 621; n <= 757; ++n) {
+        QImage obraz(n > 720 ? 300 : 96, n > 720 ? 110 : 96, QImage::Format_RGB32);
+        QPainter malir(&obraz);
+        malir.fillRect(obraz.rect(), QColor(200, 220, 240));
+        for (int i = 0; i < 12; ++i)
+            malir.fillRect((i * 37 + n) % obraz.width(), (i * 23) % obraz.height(), 20, 14, QColor::fromHsv((i * 30 + n) % 360, 200, 200));
+        malir.drawText(obraz.rect(), Qt::AlignCenter, QString::number(n));
+        malir.end();
+        obraz.save(grafika + QStringLiteral("/%1.jpg").arg(n), "JPEG", 90);
+    }
+    for (const char* znacka : {"yes", "no", "mistake"}) {
+        QImage z(18, 18, QImage::Format_RGB32);
+        z.fill(Qt::green);
+        z.save(grafika + QStringLiteral("/%1.jpg").arg(QLatin1String(znacka)), "JPEG", 90);
+    }
+}
+
+// Calls `akce` with the next modal window once it is shown.
+void OdpovezModalnimu(std::function<void(QWidget*)> akce)
+{
+    auto* casovac = new QTimer(qApp);
+    casovac->setInterval(5);
+    QObject::connect(casovac, &QTimer::timeout, qApp, [casovac, akce] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible())
+            return;
+        casovac->stop();
+        casovac->deleteLater();
+        akce(w);
+    });
+    casovac->start();
+}
+
+void BM_ZobrazOtazku(benchmark::State& stav)
+{
+    QTemporaryDir docasny;
+    const fs::path adresar = docasny.path().toStdString();
+    ZapisObrazky(adresar);
+    Banka banka;
+    banka.NactiZ(PlnaBanka());
+    StavBehu beh;
+    PanelOtazek panel(banka, beh, adresar, nullptr);
+    panel.resize(632, 316);
+    panel.show();
+    // Picture questions of both layouts, each with its own file.
+    int n = 621;
+    for (auto _ : stav) {
+        panel.ZobrazOtazku(n);
+        benchmark::DoNotOptimize(panel.stPoznamka->y());
+        n = n == 757 ? 621 : n + 1;
+    }
+    if (!panel.imgObrazek->isVisible())
+        stav.SkipWithError("the picture was not shown");
+}
+
+void BM_DalsiOtazka(benchmark::State& stav)
+{
+    QTemporaryDir docasny;
+    const fs::path adresar = docasny.path().toStdString();
+    ZapisObrazky(adresar);
+    ZapisTestovaciBanku(adresar, PlnaBanka());
+    ProfilovySklad sklad(adresar);
+    sklad.ZalozitTabulkuProfilu();
+    sklad.PridatProfil("Jana", "1111111", "B", "000", "10", "1", "");
+
+    RucniHodiny hodiny;
+    hodiny.msUtc = 36'000'000;
+    NastavHodiny(&hodiny);
+    THlavniFormular hlavni(adresar);
+    OdpovezModalnimu([](QWidget* w) {
+        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
+        seznam->setCurrentItem(nalezene.front());
+        seznam->itemClicked(nalezene.front());
+        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    if (hlavni.Spust() != THlavniFormular::Start::Prihlasen) {
+        stav.SkipWithError("sign-in failed");
+        NastavHodiny(nullptr);
+        return;
+    }
+    int delka = 0;
+    OdpovezModalnimu([&delka](QWidget* w) {
+        auto* dotaz = qobject_cast<TDotazPZ*>(w);
+        dotaz->sbPocet->setValue(dotaz->sbPocet->maximum());
+        delka = dotaz->sbPocet->value();
+        dotaz->btnPotvrdit->click();
+    });
+    hlavni.M1Procvicovat->trigger();
+    if (hlavni.Rezim() != QStringLiteral("Procvicovani") || !hlavni.M1NahodnyVyber->isChecked()
+        || delka != 757) {
+        stav.SkipWithError("no random practice run over the whole bank");
+        NastavHodiny(nullptr);
+        return;
+    }
+
+    // Each iteration shows the next question; a run starts from an empty run list.
+    hlavni.beh.zbyva = 0;
+    for (auto _ : stav) {
+        if (hlavni.beh.zbyva == 0) {
+            stav.PauseTiming();
+            hlavni.beh.otazky.assign(static_cast<std::size_t>(delka), 0);
+            hlavni.beh.celkem = hlavni.beh.zbyva = delka;
+            stav.ResumeTiming();
+        }
+        hlavni.DalsiOtazka();
+        hodiny.msUtc += 1;
+    }
+    if (hlavni.pOtazky->lbCisloOtazky->text() != QStringLiteral("Otázka číslo %1").arg(hlavni.beh.cisloOtazky))
+        stav.SkipWithError("the panel does not show the question chosen last");
+    stav.counters["otazek"] = delka;
+    hlavni.beh.zbyva = 0;
+    hlavni.NastavRezim(QStringLiteral("Procvicovani"), false);
+    NastavHodiny(nullptr);
+}
+
+BENCHMARK(BM_ZobrazOtazku)->Unit(benchmark::kMicrosecond);
+// Two whole runs of 757 questions per repetition.
+BENCHMARK(BM_DalsiOtazka)->Unit(benchmark::kMicrosecond)->Iterations(2 * 757);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Aplikace aplikace(argc, argv);
+    QPixmapCache::setCacheLimit(0);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
