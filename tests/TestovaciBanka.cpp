@@ -12,6 +12,7 @@ void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector
     t.Svaz(adresar, "otazky");
     t.Vytvor(Banka::DefinicePoli());
     t.Otevri();
+    t.ZacniDavku();
     for (const Otazka& o : otazky) {
         t.Vloz();
         t.PoleNaPozici(0).NastavCele(o.cislo);
@@ -20,6 +21,7 @@ void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector
             t.PoleNaPozici(i + 1).NastavText(*texty[i]);
         t.Uloz();
     }
+    t.DokonciDavku();
     t.Zavri();
 }
 
