@@ -190,9 +190,11 @@ void THlavniFormular::VytvorMenu()
     M1PostupnyVyber->setChecked(true);
 
     // The points test, the results lists and the information windows come with later versions;
-    // until then their items stay greyed instead of pretending to work.
-    for (QAction* a : {M1Test, smProc, smZkou, M1VysledekTestu, M1OProgramu, M1Seznam, M1Napoveda})
+    // until then their items stay greyed instead of pretending to work. A results item is usable
+    // while its table is missing: it then says that nothing has been stored yet.
+    for (QAction* a : {M1Test, M1OProgramu, M1Seznam, M1Napoveda})
         a->setEnabled(false);
+    connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
     Menu2 = new QMenuBar;
     Menu2->setObjectName(QStringLiteral("Menu2"));
@@ -565,6 +567,14 @@ void THlavniFormular::M1ZkousetClick()
     M1Zkouset->setChecked(false);
     if (PripravBeh(true))
         NastavRezim(kZkouseni, true);
+}
+
+void THlavniFormular::ObnovPolozkyVysledku()
+{
+    const bool vysledky = SouborExistuje(QStringLiteral("Vysledky.DB"));
+    smProc->setEnabled(!vysledky);
+    smZkou->setEnabled(!vysledky);
+    M1VysledekTestu->setEnabled(!SouborExistuje(QStringLiteral("Protokoly.DB")));
 }
 
 void THlavniFormular::smProcClick()

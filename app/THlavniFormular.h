@@ -98,6 +98,8 @@ public:
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
+    // Enables the results items whose message can be shown (their lists come later).
+    void ObnovPolozkyVysledku();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();
     void pOtazkyMouseDown();
