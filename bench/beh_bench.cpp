@@ -4,6 +4,7 @@
 #include "app/Hodiny.h"
 #include "questions/Banka.h"
 #include "questions/Beh.h"
+#include "tests/TestovaciBanka.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,20 +13,9 @@ namespace {
 const Banka& PlnaBanka()
 {
     static const Banka banka = [] {
-        std::vector<Otazka> otazky;
-        for (int c = 1; c <= 757; ++c) {
-            Otazka o;
-            o.cislo = c;
-            o.otazka = "Otázka";
-            o.a = "a";
-            o.b = "b";
-            o.spravne = "A";
-            // About a third of the bank is for every group, the rest for some groups only.
-            o.skupina = c % 3 == 0 ? "ABCD" : (c % 3 == 1 ? "AB" : "BCD");
-            otazky.push_back(std::move(o));
-        }
+        // About a third of the bank is for every group, the rest for some groups only.
         Banka b;
-        b.NactiZ(std::move(otazky));
+        b.NactiZ(UmelaBanka([](int c) { return std::string(c % 3 == 0 ? "ABCD" : (c % 3 == 1 ? "AB" : "BCD")); }));
         return b;
     }();
     return banka;

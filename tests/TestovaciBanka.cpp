@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QImage>
 
+#include <algorithm>
+
 void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector<Otazka>& otazky)
 {
     Tabulka t;
@@ -37,6 +39,24 @@ Otazka JednoduchaOtazka(int cislo, const std::string& spravne, const std::string
     o.skupina = skupina;
     o.poznamka = "Poznámka k otázce " + std::to_string(cislo) + ".";
     return o;
+}
+
+std::vector<Otazka> UmelaBanka(const std::function<std::string(int)>& skupina, const std::vector<int>& vyrazena)
+{
+    std::vector<Otazka> otazky;
+    for (int c = 1; c <= 757; ++c) {
+        if (std::find(vyrazena.begin(), vyrazena.end(), c) != vyrazena.end())
+            continue;
+        Otazka o;
+        o.cislo = c;
+        o.otazka = "Otázka";
+        o.a = "a";
+        o.b = "b";
+        o.spravne = "A";
+        o.skupina = skupina(c);
+        otazky.push_back(std::move(o));
+    }
+    return otazky;
 }
 
 std::vector<Otazka> VzorovaBanka()

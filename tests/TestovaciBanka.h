@@ -3,6 +3,8 @@
 #include "questions/Banka.h"
 
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <vector>
 
 // Fixture banks for window tests: never the shipped one.
@@ -17,6 +19,11 @@ std::vector<Otazka> VzorovaBanka();
 
 // Writes the pictures VzorovaBanka names, and the three answer marks, under `adresar`/grafika.
 void ZapisObrazkyVzoroveBanky(const std::filesystem::path& adresar);
+
+// Every number 1..757 except `vyrazena`, with short texts, correct answer A and the group letters
+// `skupina` gives for the number.
+std::vector<Otazka> UmelaBanka(const std::function<std::string(int)>& skupina,
+                               const std::vector<int>& vyrazena = {});
 
 // A question with short texts: three answers, the given correct letters and group.
 Otazka JednoduchaOtazka(int cislo, const std::string& spravne = "A", const std::string& skupina = "ABCD");
