@@ -464,20 +464,18 @@ void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
         NastavTextPopisku(lbKonecRezimu, kKonecZkouseni);
         M1Zkouset->setChecked(zapnout);
         lbNapoveda->setVisible(false);
-        lbKonecRezimu->move(212, 28);
-        lbUzivatel->move(212, 48);
-        lbSkupina->move(384, 48);
-        lbJakNaTo->move(212, 8);
     } else {
         M1Procvicovat->setChecked(zapnout);
         NastavTextPopisku(lbKonecRezimu, kKonecProcvicovani);
         M2OznacSpravne->setVisible(zapnout);
         lbNapoveda->setVisible(zapnout);
-        lbKonecRezimu->move(212, 19);
-        lbUzivatel->move(212, 52);
-        lbSkupina->move(384, 52);
-        lbJakNaTo->move(212, 4);
     }
+    // A running exam spreads its three lines over the space of the missing hint line.
+    const bool zkouska = rezim == kZkouseni && zapnout;
+    lbKonecRezimu->move(212, zkouska ? 28 : 19);
+    lbUzivatel->move(212, zkouska ? 48 : 52);
+    lbSkupina->move(384, zkouska ? 48 : 52);
+    lbJakNaTo->move(212, zkouska ? 8 : 4);
     pOtazky->SkryjZnacky();
     if (zapnout) {
         ZacniBeh(beh, opakovaniZaznamu);
@@ -487,10 +485,6 @@ void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
         beh.napovedy.clear();
     } else {
         UkonciBeh(beh, opakovaniZaznamu);
-        lbKonecRezimu->move(212, 19);
-        lbUzivatel->move(212, 52);
-        lbSkupina->move(384, 52);
-        lbJakNaTo->move(212, 4);
     }
 }
 
@@ -658,13 +652,18 @@ void THlavniFormular::pOtazkyMouseDown()
         return;
     }
     if (beh.zbyva > 0) {
-        pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-        pOtazky->SkryjZnacky();
-        beh.cekaNaOdpoved = true;
-        DalsiOtazka();
+        UkazDalsiOtazku();
         return;
     }
     KonecBehu();
+}
+
+void THlavniFormular::UkazDalsiOtazku()
+{
+    // Marks go back to the unmarked yes picture; the next question then awaits its answer.
+    pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
+    pOtazky->SkryjZnacky();
+    DalsiOtazka();
 }
 
 void THlavniFormular::KonecBehu()
@@ -683,11 +682,7 @@ void THlavniFormular::KonecBehu()
     if (vysledek.exec() == TResult::Opakovat) {
         NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
         NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
-        beh.opakovani = true;
-        pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-        pOtazky->SkryjZnacky();
-        beh.cekaNaOdpoved = true;
-        DalsiOtazka();
+        UkazDalsiOtazku();
     } else {
         NastavRezim(M1Procvicovat->isChecked() ? kProcvicovani : kZkouseni, false);
     }

@@ -123,6 +123,7 @@ private:
     void NastavTextPopisku(QLabel* popisek, const QString& text);
     void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
     void KonecBehu();
+    void UkazDalsiOtazku();
 
     std::filesystem::path adresar_;
     Banka banka_;
