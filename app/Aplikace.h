@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QFont>
 
 // The application object. Its one addition is the program's general error report: a table error
@@ -11,6 +12,9 @@ public:
     Aplikace(int& argc, char** argv);
     bool notify(QObject* prijemce, QEvent* udalost) override;
 };
+
+// The colour of the main window, its status bar, the information strip and the feedback panel.
+inline const QColor kBarvaOkna(224, 223, 227);
 
 // The program's window font: the labels of the main window and the dialogs use it.
 QFont PismoOkna();

@@ -28,7 +28,6 @@
 
 namespace {
 
-const QColor kBarvaOkna(224, 223, 227);
 constexpr int kSirkaKlienta = 632;
 constexpr int kVyskaKlienta = 386;
 constexpr int kVyskaPomoci = 70;

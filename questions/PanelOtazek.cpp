@@ -1,5 +1,6 @@
 #include "questions/PanelOtazek.h"
 
+#include "app/Aplikace.h"
 #include "app/MereniTextu.h"
 #include "app/Zpravy.h"
 #include "questions/Banka.h"
@@ -158,7 +159,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     QFont tucnePanelu = PismoPanelu();
     tucnePanelu.setBold(true);
     pSpravne->setFont(tucnePanelu);
-    NastavBarvu(pSpravne, QPalette::Window, QColor(224, 223, 227));
+    NastavBarvu(pSpravne, QPalette::Window, kBarvaOkna);
     pSpravne->setAutoFillBackground(true);
     pSpravne->hide();
 
