@@ -11,6 +11,7 @@
 #include "questions/TDotazPZ.h"
 #include "results/TResult.h"
 #include "storage/Tabulka.h"
+#include "test/gui/TTestForm.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -188,10 +189,10 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The points test, the results lists and the information windows come with later versions;
-    // until then their items stay greyed instead of pretending to work. A results item is usable
-    // while its table is missing: it then says that nothing has been stored yet.
-    for (QAction* a : {M1Test, M1OProgramu, M1Seznam, M1Napoveda})
+    // The results lists and the information windows come with later versions; until then their
+    // items stay greyed instead of pretending to work. A results item is usable while its table
+    // is missing: it then says that nothing has been stored yet.
+    for (QAction* a : {M1OProgramu, M1Seznam, M1Napoveda})
         a->setEnabled(false);
     connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
@@ -230,6 +231,7 @@ void THlavniFormular::VytvorMenu()
     connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
@@ -580,6 +582,14 @@ void THlavniFormular::smZkouClick()
 {
     if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
         Zpravy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+}
+
+void THlavniFormular::M1TestClick()
+{
+    // The test reads the bank this window holds in memory and never changes it.
+    TTestForm test(banka_, nastaveni, adresar_, AktualniHodiny(), this);
+    if (test.FormCreate())
+        test.exec();
 }
 
 void THlavniFormular::M1VysledekTestuClick()
