@@ -120,9 +120,17 @@ bool VytiskniRadky(QPrinter& tiskarna, const QStringList& radky)
     QPainter malir;
     if (!malir.begin(&tiskarna))
         return false;
-    malir.setFont(PismoZpravy(0, 10));
+    const QRect strana = tiskarna.pageLayout().paintRectPixels(tiskarna.resolution());
+    QFont pismo = PismoZpravy(0, 10);
+    int nejsirsi = 0;
+    for (const QString& radek : radky)
+        nejsirsi = std::max(nejsirsi, QFontMetrics(pismo, &tiskarna).horizontalAdvance(radek));
+    // A page too narrow for the widest line gets a smaller font rather than cut lines.
+    if (nejsirsi > strana.width())
+        pismo.setPointSizeF(pismo.pointSizeF() * strana.width() / nejsirsi * 0.98);
+    malir.setFont(pismo);
     const QFontMetrics miry(malir.font(), &tiskarna);
-    const int vyskaStrany = tiskarna.pageLayout().paintRectPixels(tiskarna.resolution()).height();
+    const int vyskaStrany = strana.height();
     const int krok = miry.lineSpacing();
     int y = 0;
     for (const QString& radek : radky) {

@@ -364,4 +364,105 @@ TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka), {}), 1);
 }
 
+// Runs a poppler tool on `pdf` and returns what it wrote.
+QString Poppler(const QString& nastroj, const QStringList& argumenty)
+{
+    QProcess proces;
+    proces.start(nastroj, argumenty);
+    EXPECT_TRUE(proces.waitForFinished(30000)) << nastroj.toStdString() << " (poppler-utils) did not run";
+    EXPECT_EQ(proces.exitCode(), 0) << proces.readAllStandardError().toStdString();
+    return QString::fromUtf8(proces.readAllStandardOutput());
+}
+
+// The non-empty lines of the PDF's text with runs of spaces collapsed.
+QStringList TextPdf(const QString& pdf)
+{
+    QStringList radky;
+    for (const QString& r : Poppler("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}).split('\n'))
+        if (!r.simplified().isEmpty())
+            radky << r.simplified();
+    return radky;
+}
+
+QStringList NeprazdneZjednodusene(const QStringList& radky)
+{
+    QStringList vysledek;
+    for (const QString& r : radky)
+        if (!r.simplified().isEmpty())
+            vysledek << r.simplified();
+    return vysledek;
+}
+
+int PocetStran(const QString& pdf)
+{
+    for (const QString& r : Poppler("pdfinfo", {pdf}).split('\n'))
+        if (r.startsWith("Pages:"))
+            return r.mid(6).trimmed().toInt();
+    return -1;
+}
+
+TEST_F(Protokoly, TiskPresDialogDoPdf)
+{
+    Zapis("Jana Nováková", 26);
+    TSeznamTestu seznam(Adresar(), "Jana Nováková", nullptr, kCesky);
+    seznam.show();
+    const QString pdf = adresar.Cesta() + QStringLiteral("/protokol.pdf");
+    QStringList radky;
+    QString titulek;
+    SProtokolem(seznam, [&](TTestDetailForm& z) {
+        radky = z.Radky();
+        titulek = z.windowTitle();
+        // Cancelling prints nothing.
+        auto storno = OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
+        z.btnTisk->click();
+        ASSERT_TRUE(storno->probehlo);
+        EXPECT_EQ(storno->objectName, QStringLiteral("PrintDialog1"));
+
+        auto tisk = OdpovedzModalnimu([&](QWidget* w) {
+            ASSERT_NE(qobject_cast<QPrintDialog*>(w), nullptr) << w->metaObject()->className();
+            auto* tiskarny = w->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* soubor = w->findChild<QLineEdit*>(QStringLiteral("filename"));
+            auto* tlacitka = w->findChild<QDialogButtonBox*>();
+            ASSERT_TRUE(tiskarny && soubor && tlacitka);
+            const int doPdf = tiskarny->findText(QStringLiteral("PDF"), Qt::MatchContains);
+            ASSERT_GE(doPdf, 0);
+            tiskarny->setCurrentIndex(doPdf);
+            soubor->setText(pdf);
+            tlacitka->button(QDialogButtonBox::Ok)->click();
+        }, &z);
+        z.btnTisk->click();
+        ASSERT_TRUE(tisk->probehlo);
+    });
+    EXPECT_FALSE(fs::exists(Adresar() / "print.pdf"));
+    ASSERT_TRUE(QFile::exists(pdf));
+    ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
+    EXPECT_EQ(TextPdf(pdf).join('\n').toStdString(), NeprazdneZjednodusene(radky).join('\n').toStdString());
+    EXPECT_EQ(PocetStran(pdf), 1);
+    QString titulekPdf;
+    for (const QString& r : Poppler("pdfinfo", {pdf}).split('\n'))
+        if (r.startsWith("Title:"))
+            titulekPdf = r.mid(6).trimmed();
+    EXPECT_EQ(titulekPdf.toStdString(), titulek.toStdString());
+}
+
+// A short page makes the report run over three pages, a narrow one makes the font smaller;
+// either way every line is on paper once and in order.
+TEST_F(Protokoly, TiskZalomiStranyAVejdeSeNaSirku)
+{
+    QStringList radky;
+    for (const std::string& r : RadkyZpravy(VstupZpravy{}))
+        radky << QString::fromStdString(r);
+    const std::pair<QSizeF, int> pripady[] = {{{150, 100}, 3}, {{90, 297}, 1}};
+    for (const auto& [rozmer, stran] : pripady) {
+        QPrinter tiskarna(QPrinter::HighResolution);
+        tiskarna.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = adresar.Cesta() + QStringLiteral("/%1.pdf").arg(rozmer.width());
+        tiskarna.setOutputFileName(pdf);
+        tiskarna.setPageSize(QPageSize(rozmer, QPageSize::Millimeter));
+        ASSERT_TRUE(VytiskniRadky(tiskarna, radky));
+        EXPECT_EQ(PocetStran(pdf), stran) << rozmer.width();
+        EXPECT_EQ(TextPdf(pdf).join('\n').toStdString(), NeprazdneZjednodusene(radky).join('\n').toStdString());
+    }
+}
+
 }  // namespace
