@@ -11,6 +11,7 @@
 #include "questions/TDotazPZ.h"
 #include "results/TResult.h"
 #include "storage/Tabulka.h"
+#include "test/gui/TSeznamTestu.h"
 #include "test/gui/TTestForm.h"
 
 #include <QCloseEvent>
@@ -569,7 +570,6 @@ void THlavniFormular::ObnovPolozkyVysledku()
     const bool vysledky = SouborExistuje(QStringLiteral("Vysledky.DB"));
     smProc->setEnabled(!vysledky);
     smZkou->setEnabled(!vysledky);
-    M1VysledekTestu->setEnabled(!SouborExistuje(QStringLiteral("Protokoly.DB")));
 }
 
 void THlavniFormular::smProcClick()
@@ -594,8 +594,13 @@ void THlavniFormular::M1TestClick()
 
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
+    if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
         Zpravy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        return;
+    }
+    TSeznamTestu seznam(adresar_, nastaveni.aktivniProfil, this);
+    VycentrujNad(&seznam, this);
+    seznam.exec();
 }
 
 void THlavniFormular::M2KonecRezimuClick()

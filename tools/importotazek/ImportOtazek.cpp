@@ -2,7 +2,7 @@
 
 #include "questions/Kategorie.h"
 #include "storage/Tabulka.h"
-#include "tools/importotazek/Cp1250.h"
+#include "app/Cp1250.h"
 
 #include <yaml-cpp/yaml.h>
 

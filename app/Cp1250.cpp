@@ -1,4 +1,4 @@
-#include "tools/importotazek/Cp1250.h"
+#include "app/Cp1250.h"
 
 #include <array>
 #include <cstdint>
@@ -57,18 +57,41 @@ std::size_t DekodujZnak(std::string_view text, std::size_t i, char32_t& znak)
     return delka;
 }
 
-}  // namespace
-
-bool JeVCp1250(char32_t znak)
+// The byte of a code point, or none when the code page lacks it.
+std::optional<unsigned char> BajtCp1250(char32_t znak)
 {
     if (znak < 0x80)
-        return true;
+        return static_cast<unsigned char>(znak);
     if (znak > 0xFFFF)
-        return false;
-    for (const std::uint16_t z : kHorniPolovina)
-        if (z != 0 && z == znak)
-            return true;
-    return false;
+        return std::nullopt;
+    for (std::size_t i = 0; i < kHorniPolovina.size(); ++i)
+        if (kHorniPolovina[i] != 0 && kHorniPolovina[i] == znak)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool JeVCp1250(char32_t znak) { return BajtCp1250(znak).has_value(); }
+
+std::string ZakodujCp1250(std::string_view utf8)
+{
+    std::string bajty;
+    bajty.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t znak = 0;
+        const std::size_t delka = DekodujZnak(utf8, i, znak);
+        if (delka == 0) {
+            bajty += '?';
+            ++i;
+            continue;
+        }
+        const auto bajt = BajtCp1250(znak);
+        bajty += bajt ? static_cast<char>(*bajt) : '?';
+        i += delka;
+    }
+    return bajty;
 }
 
 std::optional<MistoMimoCp1250> PrvniMimoCp1250(std::string_view utf8)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Whether a Unicode code point has a byte in the Windows-1250 code page.
@@ -15,3 +16,7 @@ struct MistoMimoCp1250 {
     bool neplatneUtf8 = false;
 };
 std::optional<MistoMimoCp1250> PrvniMimoCp1250(std::string_view utf8);
+
+// UTF-8 text as Windows-1250 bytes, for files the program writes. Every character the code page
+// lacks, and every byte that is not valid UTF-8, becomes one "?"; everything else is exact.
+std::string ZakodujCp1250(std::string_view utf8);

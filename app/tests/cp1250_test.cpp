@@ -1,7 +1,8 @@
-#include "tools/importotazek/Cp1250.h"
+#include "app/Cp1250.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -68,3 +69,42 @@ TEST(Cp1250, HorniPolovinaMa123Znaku)
 }
 
 }  // namespace
+
+TEST(Cp1250, ZakodovaniNahradiJenToCoSeNevejde)
+{
+    struct Pripad {
+        std::string utf8;
+        std::string cp1250;
+    };
+    const Pripad pripady[]{
+        {"Příliš žluťoučký kůň úpěl ďábelské ódy",
+         "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl \xEF\xE1\x62\x65lsk\xE9 \xF3\x64y"},
+        {"ŠŤŽŮĚ „x“ – … €", "\x8A\x8D\x8E\xD9\xCC \x84x\x93 \x96 \x85 \x80"},
+        {"Jana → 🚗 Ж", "Jana ? ? ?"},
+        {std::string("a\xC3(b\x80", 5), "a?(b?"},
+        {"", ""},
+    };
+    for (const auto& p : pripady)
+        EXPECT_EQ(ZakodujCp1250(p.utf8), p.cp1250) << p.utf8;
+
+    // Every code point the code page holds comes out as its own byte.
+    std::string vse;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        if (b != 0x81 && b != 0x83 && b != 0x88 && b != 0x90 && b != 0x98)
+            vse += static_cast<char>(b);
+    std::string utf8;
+    for (char32_t z = 0x80; z <= 0xFFFF; ++z)
+        if (JeVCp1250(z)) {
+            if (z < 0x800) {
+                utf8 += static_cast<char>(0xC0 | (z >> 6));
+            } else {
+                utf8 += static_cast<char>(0xE0 | (z >> 12));
+                utf8 += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+            }
+            utf8 += static_cast<char>(0x80 | (z & 0x3F));
+        }
+    std::string zakodovane = ZakodujCp1250(utf8);
+    std::sort(zakodovane.begin(), zakodovane.end());
+    std::sort(vse.begin(), vse.end());
+    EXPECT_EQ(zakodovane, vse);
+}
