@@ -105,3 +105,24 @@ std::string TitulekPozice(int pozice)
     const int body = PositionPoints[static_cast<std::size_t>(pozice - 1)];
     return std::to_string(pozice) + ". otázka (" + std::to_string(body) + (body == 1 ? " bod)" : " body)");
 }
+
+ZaznamProtokolu ProtokolTestu(const PoziceTestu& pozice, const VysledekTestu& vysledek, const std::string& profil,
+                              const std::string& skupina, int minimum, const DatumCas& start, int uplynulo)
+{
+    ZaznamProtokolu z;
+    z.profil = profil;
+    z.datumACas = start;
+    z.skupina = skupina;
+    z.delkaTestu = FormatMinSec(uplynulo);
+    z.spravne = vysledek.Spravnych();
+    z.pocetBodu = vysledek.body;
+    z.minPocetBodu = minimum;
+    z.verdikt = std::string(vysledek.prosel ? kProsel : kNeprosel);
+    for (std::size_t i = 0; i < pozice.size(); ++i) {
+        z.body[i] = PositionPoints[i];
+        z.odpoved[i] = pozice[i].oznacene;
+        z.spravnaOdpoved[i] = pozice[i].spravne;
+        z.skutCis[i] = pozice[i].cislo;
+    }
+    return z;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "questions/Beh.h"
+#include "storage/DatumCas.h"
+#include "test/Protokol.h"
 #include "test/SlozeniTestu.h"
 
 #include <array>
@@ -43,3 +45,7 @@ std::array<Znacka, 4> ZnackyPorovnani(const std::string& oznacene, const std::st
 
 // Caption of a position's box on the sheet: "1. otázka (3 body)", "15. otázka (1 bod)".
 std::string TitulekPozice(int pozice);
+
+// The Protokoly record of an evaluated test: `uplynulo` seconds of the countdown, started at `start`.
+ZaznamProtokolu ProtokolTestu(const PoziceTestu& pozice, const VysledekTestu& vysledek, const std::string& profil,
+                              const std::string& skupina, int minimum, const DatumCas& start, int uplynulo);

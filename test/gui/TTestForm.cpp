@@ -525,6 +525,20 @@ void TTestForm::EvaluateTest()
     vysledek_ = ::EvaluateTest(pozice_, oznacene, MinimumBodu);
     ShowEvaluation();
     Zpravy::Informace(this, QString::fromStdString(SouhrnTestu(vysledek_, MinimumBodu, RemainingSeconds == 0)));
+    if (nastaveni_.protokoly[2])
+        WriteProtocol();
+}
+
+void TTestForm::WriteProtocol()
+{
+    try {
+        ZapisProtokol(adresar_, ProtokolTestu(pozice_, vysledek_, nastaveni_.aktivniProfil, nastaveni_.skupina,
+                                              MinimumBodu, TestStart, kDelkaTestuSekund - RemainingSeconds));
+    } catch (const std::exception& chyba) {
+        // The panel must not claim a protocol that was never stored.
+        lbProtokol->setText(QStringLiteral("Protokol z testu se nepodařilo vytvořit!"));
+        Zpravy::Chyba(this, QString::fromStdString(chyba.what()));
+    }
 }
 
 void TTestForm::ShowEvaluation()

@@ -92,6 +92,7 @@ private:
     void VytvorVyhodnoceni();
     void st1AClick(int pozice, int pismeno);
     void cb1AClick();
+    void WriteProtocol();
     QPixmap NactiObrazek(const std::string& relativni) const;
 
     const Banka& banka_;

@@ -106,3 +106,26 @@ TEST(HodnoceniTestu, TitulkyAZnacky)
     EXPECT_EQ(ZnackyPorovnani("ABCD", "CB"), (std::array<Znacka, 4>{Ne, Ano, Ano, Ne}));
     EXPECT_EQ(ZnackyPorovnani("", ""), (std::array<Znacka, 4>{Skryta, Skryta, Skryta, Skryta}));
 }
+
+TEST(HodnoceniTestu, ZaznamProtokolu)
+{
+    PoziceTestu poz = Pozice("B");
+    auto oznacene = Vse("B");
+    oznacene[0] = "";
+    oznacene[24] = "AB";
+    const VysledekTestu v = EvaluateTest(poz, oznacene, 61);
+    const ZaznamProtokolu z = ProtokolTestu(poz, v, "Jana", "D", 61, DatumCas{2026, 2, 3, 4, 5, 6, 0}, 1799);
+    EXPECT_EQ(z.profil, "Jana");
+    EXPECT_EQ(z.skupina, "D");
+    EXPECT_EQ(z.datumACas, (DatumCas{2026, 2, 3, 4, 5, 6, 0}));
+    EXPECT_EQ(z.delkaTestu, "29:59");
+    EXPECT_EQ(z.spravne, 23);
+    EXPECT_EQ(z.pocetBodu, 58);
+    EXPECT_EQ(z.minPocetBodu, 61);
+    EXPECT_EQ(z.verdikt, "Neprošel");
+    EXPECT_EQ(z.body[14], 1);
+    EXPECT_EQ(z.odpoved[0], "");
+    EXPECT_EQ(z.odpoved[24], "AB");
+    EXPECT_EQ(z.spravnaOdpoved[24], "B");
+    EXPECT_EQ(z.skutCis[24], 25);
+}

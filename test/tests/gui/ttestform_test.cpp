@@ -6,6 +6,7 @@
 #include "app/Zpravy.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/Banka.h"
+#include "storage/Tabulka.h"
 #include "tests/GuiTest.h"
 #include "tests/TestovaciBanka.h"
 
@@ -27,7 +28,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -451,6 +454,7 @@ TEST_F(TestovaciList, VysledkovyPanel)
     EXPECT_EQ(t->Pozice()[2].oznacene, "A");
     EXPECT_TRUE(t->Pozice()[2].spatne);
     EXPECT_EQ(t->Pozice()[24].oznacene, "");
+    EXPECT_FALSE(std::filesystem::exists(adresar_.CestaStd() + "/Protokoly.DB"));
 }
 
 TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
@@ -614,4 +618,63 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
     EXPECT_EQ(hlavni.banka().Vse().size(), pocet);
     EXPECT_NE(hlavni.banka().Najdi(1), nullptr);
     hlavni.close();
+}
+
+TEST_F(TestovaciList, ProtokolSeZapiseJenKdyzJeZapnuty)
+{
+    nastaveni_.protokoly = {false, false, true};
+    auto t = Otevri();
+    hodiny_.mistni = DatumCas{2026, 5, 1, 8, 30, 0, 0};  // later than the confirmation: not taken
+    for (int k = 2; k <= 24; ++k)
+        Zaskrtni(*t, k, "AC");
+    Zaskrtni(*t, 1, "A");
+    for (int i = 0; i < 67; ++i)
+        t->Timer1Timer();
+    Vyhodnot(*t);
+    EXPECT_EQ(t->lbProtokol->text(), QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"));
+    Tabulka p;
+    p.Svaz(adresar_.CestaStd(), "Protokoly");
+    p.Otevri();
+    ASSERT_EQ(p.PocetZaznamu(), 1);
+    EXPECT_EQ(p.PoleJmenem("Profil").JakoText(), "Jana");
+    EXPECT_EQ(p.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas{2026, 3, 14, 10, 0, 0, 0}));
+    EXPECT_EQ(p.PoleJmenem("Skupina").JakoText(), "B");
+    EXPECT_EQ(p.PoleJmenem("DelkaTestu").JakoText(), "01:07");
+    EXPECT_EQ(p.PoleJmenem("Spravne").JakoCele(), 23);
+    EXPECT_EQ(p.PoleJmenem("PocetBodu").JakoCele(), 58);
+    EXPECT_EQ(p.PoleJmenem("MinPocetBodu").JakoCele(), 56);
+    EXPECT_EQ(p.PoleJmenem("Verdikt").JakoText(), "Prošel");
+    std::string odpoved = "A", cisla;
+    for (int k = 2; k <= 24; ++k)
+        odpoved += " AC";
+    for (int c : cisla_)
+        cisla += (cisla.empty() ? "" : " ") + std::to_string(c);
+    EXPECT_EQ(p.PoleJmenem("Odpoved").JakoText(), odpoved + " ");
+    EXPECT_EQ(p.PoleJmenem("SkutCis").JakoText(), cisla);
+    EXPECT_EQ(p.PoleJmenem("Body").JakoText(), "3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4");
+    p.Zavri();
+}
+
+TEST_F(TestovaciList, NezdarenyZapisProtokoluSeOhlasiAPanelHoNetvrdi)
+{
+    nastaveni_.protokoly = {true, true, true};
+    auto t = Otevri();
+    const std::string poskozeny = "toto není tabulka\n";
+    {
+        std::ofstream f(adresar_.CestaStd() + "/Protokoly.DB", std::ios::binary);
+        f << poskozeny;
+    }
+    std::shared_ptr<ZachycenyDialog> chyba;
+    auto souhrn = OdpovedzModalnimu([&](QWidget* w) {
+        chyba = StiskniVeZprave(QMessageBox::Ok, w);
+        qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(t->btnVyhodnotit, Qt::LeftButton);
+    ASSERT_TRUE(souhrn->probehlo);
+    EXPECT_TRUE(souhrn->text.startsWith(QStringLiteral("Test nebyl úspěšně vyřešen!")));
+    ASSERT_TRUE(chyba && chyba->probehlo);
+    EXPECT_EQ(chyba->titulek, Zpravy::kChyba);
+    EXPECT_EQ(t->lbProtokol->text(), QStringLiteral("Protokol z testu se nepodařilo vytvořit!"));
+    std::ifstream f(adresar_.CestaStd() + "/Protokoly.DB", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), poskozeny);
 }
