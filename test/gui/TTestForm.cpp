@@ -87,6 +87,16 @@ void Bile(QWidget* w)
     w->setAutoFillBackground(true);
 }
 
+// A white group box whose caption sits on its frame line, so that the texts below it start
+// clear of the frame.
+void BilyRamecek(QGroupBox* box)
+{
+    box->setStyleSheet(QStringLiteral(
+        "QGroupBox { background-color: white; border: 1px solid #a0a0a0; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+        " padding: 0 2px; background-color: white; }"));
+}
+
 QLabel* Popisek(const QString& text, const char* jmeno, QWidget* rodic, int x, int y)
 {
     auto* l = new QLabel(text, rodic);
@@ -198,7 +208,7 @@ void TTestForm::VytvorPozici(int k)
     auto* box = new QGroupBox(QString::fromStdString(TitulekPozice(k)), List[static_cast<std::size_t>(ListPozice(k))]);
     box->setObjectName(QStringLiteral("gb%1").arg(k));
     box->setGeometry(8, 1, 750, slot.vyska);
-    Bile(box);
+    BilyRamecek(box);
     gb[i] = box;
 
     stO[i] = Text(box, QStringLiteral("st%1O").arg(k), 8, slot.sirkaOtazky, 2);
@@ -254,9 +264,11 @@ void TTestForm::VytvorVyhodnoceni()
     lbUspech->setAlignment(Qt::AlignCenter);
     lbProtokol = Popisek(QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"), "lbProtokol",
                          sgbTest, 12, radek(4));
+    QFont obycejne = PismoOkna();
+    obycejne.setBold(false);
     for (QLabel* l : {lbProfil, lbSkupina, lbMaxPocBod, lbMinPocBod, lbMaxCas, lbCas, lbOdpovedi, lbDosBod, lbUspech,
                       lbProtokol}) {
-        l->setFont(PismoOkna());
+        l->setFont(obycejne);
         l->resize(336, 17);
     }
     Tucne(lbUspech);
@@ -314,7 +326,7 @@ void TTestForm::VytvorVyhodnoceni()
     SpatnaOtazka = new QGroupBox(kNavrhPorovnani, pVyhodnoceni);
     SpatnaOtazka->setObjectName(QStringLiteral("SpatnaOtazka"));
     SpatnaOtazka->setGeometry(16, kVyskaVyhodnoceni - 257 - 8, 741, 257);
-    Bile(SpatnaOtazka);
+    BilyRamecek(SpatnaOtazka);
     Otazka = Text(SpatnaOtazka, QStringLiteral("Otazka"), 8, 721, 6);
     Otazka->move(8, 18);
     Obarvi(Otazka, QPalette::WindowText, Qt::blue);
@@ -608,6 +620,7 @@ void TTestForm::ShowComparison()
         const int y = predchozi->y() + predchozi->height() + 2;
         Odpovedi[j]->move(Odpovedi[j]->x(), y);
         lbPismena[j]->move(lbPismena[j]->x(), y);
+        lbPismena[j]->setVisible(!odpovedi[j]->empty());
         imgZnacky[j]->move(imgZnacky[j]->x(), y - 1);
         predchozi = Odpovedi[j];
     }
