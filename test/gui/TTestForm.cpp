@@ -371,12 +371,10 @@ bool TTestForm::FormCreate()
 
 bool TTestForm::StartTest()
 {
-    const SlozenyTest test = ComposeTest(banka_, nastaveni_.skupina, hodiny_.MsOdPulnociUtc());
-    if (!test.uplny) {
-        Zpravy::Chyba(parentWidget(), QString::fromStdString(test.chyba));
+    if (!ComposeTest()) {
+        Zpravy::Chyba(parentWidget(), QString::fromStdString(chybaSlozeni_));
         return false;
     }
-    pozice_ = test.pozice;
     FillSheet();
     VycentrujNad(this, nullptr);
     Zpravy::Informace(this, QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
@@ -385,6 +383,14 @@ bool TTestForm::StartTest()
     RemainingSeconds = kDelkaTestuSekund;
     Timer1->start();
     return true;
+}
+
+bool TTestForm::ComposeTest()
+{
+    SlozenyTest test = ::ComposeTest(banka_, nastaveni_.skupina, hodiny_.MsOdPulnociUtc());
+    chybaSlozeni_ = test.chyba;
+    pozice_ = test.pozice;
+    return test.uplny;
 }
 
 void TTestForm::FillSheet()

@@ -39,6 +39,8 @@ public:
     // when the bank cannot give a test (the error has been shown): the window must not open.
     bool FormCreate();
     bool StartTest();
+    // Draws the 25 positions, seeded from the clock; false when the bank cannot fill them.
+    bool ComposeTest();
     void FillSheet();
     void Timer1Timer();
     void btnVyhodnotitClick();
@@ -104,4 +106,5 @@ private:
     bool vyhodnoceno_ = false;
     bool otazkaOtevrena_ = false;
     bool uplynuloPriOtazce_ = false;
+    std::string chybaSlozeni_;
 };
