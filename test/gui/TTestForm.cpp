@@ -522,8 +522,6 @@ void TTestForm::btnVyhodnotitClick()
     StavRadek->hide();
     btnVyhodnotit->setEnabled(false);
     btnZrusit->setEnabled(false);
-    btnVyhodnotit->hide();
-    btnZrusit->hide();
     setFixedSize(width(), kVyskaVyhodnoceni);
     pVyhodnoceni->setGeometry(0, 0, width(), height());
     pVyhodnoceni->show();
