@@ -350,6 +350,7 @@ TEST_F(TestovaciList, UkonceniSeZepta)
 
 TEST_F(TestovaciList, OdpocetDoNulyVyhodnoti)
 {
+    nastaveni_.protokoly = {false, false, true};
     auto t = Otevri();
     Zaskrtni(*t, 1, "AC");
     auto souhrn = StiskniVeZprave(QMessageBox::Ok);
@@ -364,6 +365,11 @@ TEST_F(TestovaciList, OdpocetDoNulyVyhodnoti)
     EXPECT_TRUE(souhrn->text.contains(QStringLiteral("Dosáhli jste 3 bodů z 65")));
     EXPECT_EQ(t->lbCas->text(), QStringLiteral("Celková doba trvání testu: 30 minut"));
     EXPECT_FALSE(t->Timer1->isActive());
+    Tabulka p;
+    p.Svaz(adresar_.CestaStd(), "Protokoly");
+    p.Otevri();
+    EXPECT_EQ(p.PoleJmenem("DelkaTestu").JakoText(), "30:00");
+    p.Zavri();
     // Evaluated: the window closes without a question.
     t->close();
     EXPECT_FALSE(t->isVisible());
