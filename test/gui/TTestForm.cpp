@@ -60,7 +60,7 @@ int ListPozice(int k)
     return list;
 }
 
-QFont PismoOkna()
+QFont PismoListu()
 {
     QFont pismo(QStringLiteral("MS Sans Serif"));
     pismo.setPixelSize(11);
@@ -147,7 +147,7 @@ TTestForm::TTestForm(const Banka& banka, const Nastaveni& nastaveni, std::filesy
 {
     setObjectName(QStringLiteral("TTestForm"));
     setWindowTitle(kTitulekTestu);
-    setFont(PismoOkna());
+    setFont(PismoListu());
     setFixedSize(kSirkaOkna, kVyskaOkna);
 
     pcTest = new Strankovani(this);
@@ -264,7 +264,7 @@ void TTestForm::VytvorVyhodnoceni()
     lbUspech->setAlignment(Qt::AlignCenter);
     lbProtokol = Popisek(QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"), "lbProtokol",
                          sgbTest, 12, radek(4));
-    QFont obycejne = PismoOkna();
+    QFont obycejne = PismoListu();
     obycejne.setBold(false);
     for (QLabel* l : {lbProfil, lbSkupina, lbMaxPocBod, lbMinPocBod, lbMaxCas, lbCas, lbOdpovedi, lbDosBod, lbUspech,
                       lbProtokol}) {
