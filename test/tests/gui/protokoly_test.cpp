@@ -273,6 +273,31 @@ TEST_F(Protokoly, OknoProtokolu)
     });
 }
 
+// A record with memo fields of too few and too many items still opens its 40-line report.
+TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
+{
+    Zapis("Jana", 26);
+    {
+        Tabulka t;
+        t.Svaz(Adresar(), "Protokoly");
+        t.Otevri();
+        t.Uprav();
+        t.PoleJmenem("Body").NastavText("3 3");
+        t.PoleJmenem("Odpoved").NastavText("");
+        t.PoleJmenem("SkutCis").NastavText(std::string(40, '9').replace(1, 38, std::string(38, ' ')));
+        t.Uloz();
+    }
+    TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
+    seznam.show();
+    SProtokolem(seznam, [&](TTestDetailForm& z) {
+        const QStringList radky = z.mProtokol->toPlainText().split(QLatin1Char('\n'));
+        ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
+        EXPECT_EQ(radky[11], QStringLiteral("   x   1         9                   A        0"));
+        EXPECT_EQ(radky[12], QStringLiteral("   x   2                             B        0"));
+        EXPECT_EQ(radky[35], QStringLiteral("   x  25                             A        0"));
+    });
+}
+
 // Answers the save dialog by typing `nazev` into its name field and pressing its save button.
 // `potom` runs once the dialog has been answered, before the save goes on.
 std::shared_ptr<ZachycenyDialog> UlozJako(const QString& nazev, TTestDetailForm& zprava,
