@@ -1,16 +1,19 @@
 #include "app/THlavniFormular.h"
 
-#include "app/Aplikace.h"
-#include "app/Hodiny.h"
-#include "app/MereniTextu.h"
-#include "app/Zpravy.h"
-#include "profiles/AkceProfilu.h"
-#include "profiles/PravidlaProfilu.h"
+#include "base/Hodiny.h"
+#include "profiles/gui/AkceProfilu.h"
+#include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
-#include "questions/PanelOtazek.h"
-#include "questions/TDotazPZ.h"
-#include "results/TResult.h"
+#include "questions/Banka.h"
+#include "questions/gui/PanelOtazek.h"
+#include "questions/gui/TDotazPZ.h"
+#include "results/gui/TResult.h"
 #include "storage/Tabulka.h"
+#include "ui/Centrovani.h"
+#include "ui/Dialogy.h"
+#include "ui/MereniTextu.h"
+#include "ui/Vzhled.h"
+#include "ui/Zpravy.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -32,31 +35,16 @@ constexpr int kSirkaKlienta = 632;
 constexpr int kVyskaKlienta = 386;
 constexpr int kVyskaPomoci = 70;
 
-const QString kProhlizeni = QStringLiteral("Prohlizeni");
-const QString kProcvicovani = QStringLiteral("Procvicovani");
-const QString kZkouseni = QStringLiteral("Zkouseni");
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-const QString kKonecProhlizeni =
-    QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\"");
-const QString kKonecProcvicovani =
-    QStringLiteral("Pro ukončení režimu procvičování stiskněte \"Konec režimu\"");
-const QString kKonecZkouseni =
-    QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\"");
+QString KonecRezimu(RezimBehu rezim) { return Text(Pravidla(rezim).konecRezimu); }
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-void ObarviPozadi(QWidget* w, const QColor& barva)
-{
-    QPalette paleta = w->palette();
-    paleta.setColor(QPalette::Window, barva);
-    w->setPalette(paleta);
-    w->setAutoFillBackground(true);
-}
 
 }  // namespace
 
 THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
-    : QMainWindow(rodic), adresar_(std::move(adresar)),
+    : QMainWindow(rodic), adresar_(std::move(adresar)), banka_(std::make_unique<Banka>()),
       sklad_(std::make_unique<ProfilovySklad>(adresar_))
 {
     setObjectName(QStringLiteral("HlavniFormular"));
@@ -76,7 +64,7 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi->setGeometry(85, 70, 453, 227);
     imgPozadi->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / "pozadi.jpg")));
 
-    pOtazky = new PanelOtazek(banka_, beh, adresar_, klient);
+    pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
     pOtazky->hide();
     connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
 
@@ -94,8 +82,8 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     setFixedSize(kSirkaKlienta, kVyskaKlienta + vyskaMenu);
     RozmistiPanely();
 
-    opakovaniZaznamu.priznak = false;
-    nastaveni.aktivniProfil.clear();
+    relace.opakovaniZaznamu.priznak = false;
+    relace.nastaveni.aktivniProfil.clear();
 }
 
 THlavniFormular::~THlavniFormular() = default;
@@ -290,7 +278,7 @@ void THlavniFormular::VytvorPomoc()
     popisek(lbNe, "lbNe", QStringLiteral("Špatná odpověď"), 60, 28);
     popisek(lbNic, "lbNic", QStringLiteral("Ignorovaná správná odpověď"), 60, 48);
     popisek(lbJakNaTo, "lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"), 212, 4);
-    popisek(lbKonecRezimu, "lbKonecRezimu", kKonecProhlizeni, 212, 19);
+    popisek(lbKonecRezimu, "lbKonecRezimu", KonecRezimu(RezimBehu::Prohlizeni), 212, 19);
     popisek(lbNapoveda, "lbNapoveda",
             QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), 212, 35);
     popisek(lbUzivatel, "lbUzivatel", QStringLiteral("Aktivní profil uživatele: "), 212, 52);
@@ -336,7 +324,7 @@ bool THlavniFormular::event(QEvent* udalost)
 THlavniFormular::Start THlavniFormular::Spust()
 {
     try {
-        banka_.Nacti(adresar_);
+        banka_->Nacti(adresar_);
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(nullptr, QStringLiteral("Databázi otázek „otazky.DB“ nelze otevřít v pracovním adresáři %1.\n%2")
                                    .arg(Cesta(adresar_), QString::fromStdString(chyba.what())));
@@ -350,10 +338,10 @@ THlavniFormular::Start THlavniFormular::Spust()
         Zpravy::Chyba(nullptr, QString::fromStdString(chyba.what()));
         return Start::Chyba;
     }
-    opakovaniZaznamu.priznak = false;
-    nastaveni.aktivniProfil.clear();
+    relace.opakovaniZaznamu.priznak = false;
+    relace.nastaveni.aktivniProfil.clear();
     show();
-    if (!SpustitManazerProfilu(this, *sklad_, nastaveni))
+    if (!SpustitManazerProfilu(this, *sklad_, relace.nastaveni))
         return Start::Ukoncen;
     NacistProfil();
     return Start::Prihlasen;
@@ -362,12 +350,12 @@ THlavniFormular::Start THlavniFormular::Spust()
 void THlavniFormular::NacistProfil()
 {
     bool nacteno = false;
-    ChraneneTabulky(this, [&] { nacteno = sklad_->NacistProfil(nastaveni); });
+    ChraneneTabulky(this, [&] { nacteno = sklad_->NacistProfil(relace.nastaveni); });
     if (!nacteno)
         return;
-    M1StavovyRadek->setChecked(nastaveni.stavovyRadek);
-    StavovyRadek1->setVisible(nastaveni.stavovyRadek);
-    if (nastaveni.postupnyVyber)
+    M1StavovyRadek->setChecked(relace.nastaveni.stavovyRadek);
+    StavovyRadek1->setVisible(relace.nastaveni.stavovyRadek);
+    if (relace.nastaveni.postupnyVyber)
         M1PostupnyVyberClick();
     else
         M1NahodnyVyberClick();
@@ -376,11 +364,11 @@ void THlavniFormular::NacistProfil()
 
 void THlavniFormular::ObnovUkazatele()
 {
-    const QString skupina = QString::fromStdString(nastaveni.skupina);
-    panely[1]->setText(QString::fromStdString(nastaveni.aktivniProfil));
+    const QString skupina = QString::fromStdString(relace.nastaveni.skupina);
+    panely[1]->setText(QString::fromStdString(relace.nastaveni.aktivniProfil));
     panely[2]->setText(QStringLiteral("Skupina: ") + skupina);
     M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + skupina);
-    const bool nejaka = nastaveni.NejakaKategorie();
+    const bool nejaka = relace.nastaveni.NejakaKategorie();
     M1Procvicovat->setEnabled(nejaka);
     M1Zkouset->setEnabled(nejaka);
 }
@@ -394,21 +382,18 @@ bool THlavniFormular::SouborExistuje(const QString& jmeno) const
     return true;
 }
 
-QString THlavniFormular::Rezim() const
-{
-    if (!pOtazky->isVisibleTo(this))
-        return {};
-    if (M1Prohlizet->isChecked())
-        return kProhlizeni;
-    if (M1Procvicovat->isChecked())
-        return kProcvicovani;
-    if (M1Zkouset->isChecked())
-        return kZkouseni;
-    return {};
-}
+QString THlavniFormular::Rezim() const { return Text(relace.PravidlaBehu().nazev); }
 
 void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
 {
+    NastavRezim(RezimPodleNazvu(rezim.toStdString()), zapnout);
+}
+
+void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
+{
+    if (rezim == RezimBehu::Zadny)
+        return;
+    relace.rezim = zapnout ? rezim : RezimBehu::Zadny;
     if (zapnout) {
         Menu1->hide();
         Menu2->show();
@@ -426,14 +411,14 @@ void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
     M2OznacSpravne->setVisible(false);
 
     NastavTextPopisku(lbUzivatel, QStringLiteral("Aktivní profil uživatele: ")
-                                      + QString::fromStdString(nastaveni.aktivniProfil));
-    NastavTextPopisku(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni.skupina));
+                                      + QString::fromStdString(relace.nastaveni.aktivniProfil));
+    NastavTextPopisku(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(relace.nastaveni.skupina));
 
-    if (rezim == kProhlizeni) {
+    if (rezim == RezimBehu::Prohlizeni) {
         M1Prohlizet->setChecked(zapnout);
         pOtazky->pProhlizeni->setVisible(zapnout);
         pOtazky->stPoznamka->setVisible(zapnout);
-        NastavTextPopisku(lbKonecRezimu, kKonecProhlizeni);
+        NastavTextPopisku(lbKonecRezimu, KonecRezimu(rezim));
         lbNe->setEnabled(!zapnout);
         lbNic->setEnabled(!zapnout);
         for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek, lbUspesnost,
@@ -459,37 +444,32 @@ void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
     for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek, lbUspesnost,
                                                      lbJakNaTo, lbSkupina})
         w->setVisible(zapnout);
-    if (rezim == kZkouseni) {
-        NastavTextPopisku(lbKonecRezimu, kKonecZkouseni);
-        M1Zkouset->setChecked(zapnout);
-        lbNapoveda->setVisible(false);
-    } else {
-        M1Procvicovat->setChecked(zapnout);
-        NastavTextPopisku(lbKonecRezimu, kKonecProcvicovani);
-        M2OznacSpravne->setVisible(zapnout);
-        lbNapoveda->setVisible(zapnout);
-    }
+    (rezim == RezimBehu::Zkouseni ? M1Zkouset : M1Procvicovat)->setChecked(zapnout);
+    NastavTextPopisku(lbKonecRezimu, KonecRezimu(rezim));
+    const bool napoveda = Pravidla(rezim).napoveda && zapnout;
+    M2OznacSpravne->setVisible(napoveda);
+    lbNapoveda->setVisible(napoveda);
     // A running exam spreads its three lines over the space of the missing hint line.
-    const bool zkouska = rezim == kZkouseni && zapnout;
+    const bool zkouska = rezim == RezimBehu::Zkouseni && zapnout;
     lbKonecRezimu->move(212, zkouska ? 28 : 19);
     lbUzivatel->move(212, zkouska ? 48 : 52);
     lbSkupina->move(384, zkouska ? 48 : 52);
     lbJakNaTo->move(212, zkouska ? 8 : 4);
     pOtazky->SkryjZnacky();
     if (zapnout) {
-        ZacniBeh(beh, opakovaniZaznamu);
+        ZacniBeh(relace.beh, relace.opakovaniZaznamu);
         NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
         DalsiOtazka();
-        beh.spatne.clear();
-        beh.napovedy.clear();
+        relace.beh.spatne.clear();
+        relace.beh.napovedy.clear();
     } else {
-        UkonciBeh(beh, opakovaniZaznamu);
+        UkonciBeh(relace.beh, relace.opakovaniZaznamu);
     }
 }
 
 void THlavniFormular::closeEvent(QCloseEvent* udalost)
 {
-    if (pOtazky->isVisibleTo(this)
+    if (relace.rezim != RezimBehu::Zadny
         && !Zpravy::Otazka(this, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
         udalost->ignore();
         return;
@@ -499,7 +479,7 @@ void THlavniFormular::closeEvent(QCloseEvent* udalost)
 
 void THlavniFormular::M1OdhlasitClick()
 {
-    if (!SpustitManazerProfilu(this, *sklad_, nastaveni)) {
+    if (!SpustitManazerProfilu(this, *sklad_, relace.nastaveni)) {
         close();
         return;
     }
@@ -508,15 +488,15 @@ void THlavniFormular::M1OdhlasitClick()
 
 void THlavniFormular::M1PrejmenovatClick()
 {
-    if (PrejmenovatAktivniProfil(this, *sklad_, nastaveni))
+    if (PrejmenovatAktivniProfil(this, *sklad_, relace.nastaveni))
         NacistProfil();
 }
 
-void THlavniFormular::M1ZmenitHesloClick() { ZmenitHesloAktivnihoProfilu(this, *sklad_, nastaveni); }
+void THlavniFormular::M1ZmenitHesloClick() { ZmenitHesloAktivnihoProfilu(this, *sklad_, relace.nastaveni); }
 
 void THlavniFormular::M1NastaveniClick()
 {
-    if (OtevritNastaveni(this, nastaveni))
+    if (OtevritNastaveni(this, relace.nastaveni))
         ObnovUkazatele();
 }
 
@@ -541,25 +521,25 @@ void THlavniFormular::M1NahodnyVyberClick()
 
 void THlavniFormular::M1UlozitNastaveniClick()
 {
-    nastaveni.stavovyRadek = M1StavovyRadek->isChecked();
-    nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    ChraneneTabulky(this, [this] { sklad_->UlozitNastaveniProfilu(nastaveni); });
+    relace.nastaveni.stavovyRadek = M1StavovyRadek->isChecked();
+    relace.nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
+    ChraneneTabulky(this, [this] { sklad_->UlozitNastaveniProfilu(relace.nastaveni); });
 }
 
-void THlavniFormular::M1ProhlizetClick() { NastavRezim(kProhlizeni, true); }
+void THlavniFormular::M1ProhlizetClick() { NastavRezim(RezimBehu::Prohlizeni, true); }
 
 void THlavniFormular::M1ProcvicovatClick()
 {
     M1Procvicovat->setChecked(false);
     if (PripravBeh(false))
-        NastavRezim(kProcvicovani, true);
+        NastavRezim(RezimBehu::Procvicovani, true);
 }
 
 void THlavniFormular::M1ZkousetClick()
 {
     M1Zkouset->setChecked(false);
     if (PripravBeh(true))
-        NastavRezim(kZkouseni, true);
+        NastavRezim(RezimBehu::Zkouseni, true);
 }
 
 void THlavniFormular::ObnovPolozkyVysledku()
@@ -590,22 +570,22 @@ void THlavniFormular::M1VysledekTestuClick()
 
 void THlavniFormular::M2KonecRezimuClick()
 {
-    const QString rezim = Rezim();
-    if (rezim.isEmpty())
+    const RezimBehu rezim = relace.rezim;
+    if (rezim == RezimBehu::Zadny)
         return;
-    if (rezim != kProhlizeni) {
+    if (rezim != RezimBehu::Prohlizeni) {
         if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
             return;
         Timer1->stop();
         pOtazky->pSpravne->hide();
-        ZrusOpakovaniZaznamu(nastaveni, opakovaniZaznamu);
+        ZrusOpakovaniZaznamu(relace.nastaveni, relace.opakovaniZaznamu);
     }
     NastavRezim(rezim, false);
 }
 
 bool THlavniFormular::PripravBeh(bool zkouska)
 {
-    const int dostupnych = PocetDostupnych(banka_, nastaveni);
+    const int dostupnych = PocetDostupnych(*banka_, relace.nastaveni);
     if (dostupnych == 0) {
         Zpravy::Informace(this, QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
                                                "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
@@ -614,43 +594,43 @@ bool THlavniFormular::PripravBeh(bool zkouska)
     TDotazPZ dotaz(dostupnych, zkouska, M1NahodnyVyber->isChecked(), this);
     VycentrujNad(&dotaz, this);
     dotaz.exec();
-    nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    ::PripravBeh(beh, banka_, nastaveni, dotaz.Pocet(), dotaz.Start());
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
+    relace.nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
+    ::PripravBeh(relace.beh, *banka_, relace.nastaveni, dotaz.Pocet(), dotaz.Start());
+    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
     return true;
 }
 
 void THlavniFormular::DalsiOtazka()
 {
-    nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    const int cislo = ::DalsiOtazka(beh, banka_, nastaveni, AktualniHodiny());
+    relace.nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
+    const int cislo = ::DalsiOtazka(relace.beh, *banka_, relace.nastaveni, AktualniHodiny());
     // Both counters are written after the choice: a retry drops withdrawn numbers and a walk that
     // runs out shortens the run, and either lowers the total and the remaining count.
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
+    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
     if (cislo == 0) {
         // The run ends with what was asked.
-        beh.cekaNaOdpoved = false;
-        NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva));
+        relace.beh.cekaNaOdpoved = false;
+        NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(relace.beh.zbyva));
         QTimer::singleShot(0, this, &THlavniFormular::KonecBehu);
         return;
     }
     // The count shown still includes the question about to be shown.
-    NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva + 1));
+    NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(relace.beh.zbyva + 1));
     pOtazky->ZobrazOtazku(cislo);
 }
 
 void THlavniFormular::pOtazkyMouseDown()
 {
-    const QString rezim = Rezim();
-    if (pOtazky->pSpravne->isVisibleTo(pOtazky) || rezim.isEmpty() || rezim == kProhlizeni)
+    const RezimBehu rezim = relace.rezim;
+    if (pOtazky->pSpravne->isVisibleTo(pOtazky) || rezim == RezimBehu::Zadny || rezim == RezimBehu::Prohlizeni)
         return;
-    if (beh.cekaNaOdpoved) {
+    if (relace.beh.cekaNaOdpoved) {
         const std::array<bool, 4> oznaceno = pOtazky->OznaceneOdpovedi();
         if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3])
-            ZobrazVysledekOdpovedi(VyhodnotOdpoved(beh, oznaceno));
+            ZobrazVysledekOdpovedi(VyhodnotOdpoved(relace.beh, oznaceno));
         return;
     }
-    if (beh.zbyva > 0) {
+    if (relace.beh.zbyva > 0) {
         UkazDalsiOtazku();
         return;
     }
@@ -667,23 +647,23 @@ void THlavniFormular::UkazDalsiOtazku()
 
 void THlavniFormular::KonecBehu()
 {
-    const QString rezim = Rezim();
-    if (rezim != kProcvicovani && rezim != kZkouseni)
+    const RezimBehu rezim = relace.rezim;
+    if (rezim != RezimBehu::Procvicovani && rezim != RezimBehu::Zkouseni)
         return;
-    if (beh.celkem == 0) {
-        ZrusOpakovaniZaznamu(nastaveni, opakovaniZaznamu);
+    if (relace.beh.celkem == 0) {
+        ZrusOpakovaniZaznamu(relace.nastaveni, relace.opakovaniZaznamu);
         NastavRezim(rezim, false);
         return;
     }
-    const bool zkouska = rezim == kZkouseni;
-    TResult vysledek(beh, nastaveni, opakovaniZaznamu, zkouska, adresar_, AktualniHodiny(), this);
+    const bool zkouska = rezim == RezimBehu::Zkouseni;
+    TResult vysledek(relace.beh, relace.nastaveni, relace.opakovaniZaznamu, zkouska, adresar_, AktualniHodiny(), this);
     VycentrujNad(&vysledek, this);
     if (vysledek.exec() == TResult::Opakovat) {
         NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
-        NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
+        NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
         UkazDalsiOtazku();
     } else {
-        NastavRezim(M1Procvicovat->isChecked() ? kProcvicovani : kZkouseni, false);
+        NastavRezim(rezim, false);
     }
 }
 
@@ -713,7 +693,7 @@ void THlavniFormular::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
         paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
     }
     pOtazky->pSpravne->setPalette(paleta);
-    NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(beh.uspesnost));
+    NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(relace.beh.uspesnost));
     pOtazky->pSpravne->show();
     pOtazky->pSpravne->raise();
     Timer1->start(1500);
@@ -727,8 +707,8 @@ void THlavniFormular::Timer1Timer()
 
 void THlavniFormular::M2OznacSpravneClick()
 {
-    if (Rezim() != kProcvicovani || !PouzijNapovedu(beh))
+    if (!relace.PravidlaBehu().napoveda || !PouzijNapovedu(relace.beh))
         return;
     pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-    pOtazky->ZobrazSpravne(beh.spravneOdpovedi);
+    pOtazky->ZobrazSpravne(relace.beh.spravneOdpovedi);
 }
