@@ -12,6 +12,7 @@
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
 #include "ui/MereniTextu.h"
+#include "ui/TextUtf8.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
@@ -35,9 +36,7 @@ constexpr int kSirkaKlienta = 632;
 constexpr int kVyskaKlienta = 386;
 constexpr int kVyskaPomoci = 70;
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-QString KonecRezimu(RezimBehu rezim) { return Text(Pravidla(rezim).konecRezimu); }
+QString KonecRezimu(RezimBehu rezim) { return TextUtf8(Pravidla(rezim).konecRezimu); }
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
@@ -353,12 +352,7 @@ void THlavniFormular::NacistProfil()
     ChraneneTabulky(this, [&] { nacteno = sklad_->NacistProfil(relace.nastaveni); });
     if (!nacteno)
         return;
-    M1StavovyRadek->setChecked(relace.nastaveni.stavovyRadek);
-    StavovyRadek1->setVisible(relace.nastaveni.stavovyRadek);
-    if (relace.nastaveni.postupnyVyber)
-        M1PostupnyVyberClick();
-    else
-        M1NahodnyVyberClick();
+    ObnovPrepinace();
     ObnovUkazatele();
 }
 
@@ -382,7 +376,7 @@ bool THlavniFormular::SouborExistuje(const QString& jmeno) const
     return true;
 }
 
-QString THlavniFormular::Rezim() const { return Text(relace.PravidlaBehu().nazev); }
+QString THlavniFormular::Rezim() const { return TextUtf8(relace.PravidlaBehu().nazev); }
 
 void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
 {
@@ -403,7 +397,7 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
     } else {
         Menu2->hide();
         Menu1->show();
-        StavovyRadek1->setVisible(M1StavovyRadek->isChecked());
+        StavovyRadek1->setVisible(relace.nastaveni.stavovyRadek);
     }
     pPomoc->setVisible(zapnout);
     pOtazky->setVisible(zapnout);
@@ -502,27 +496,33 @@ void THlavniFormular::M1NastaveniClick()
 
 void THlavniFormular::M1StavovyRadekClick()
 {
-    const bool zobrazit = StavovyRadek1->isHidden();
-    StavovyRadek1->setVisible(zobrazit);
-    M1StavovyRadek->setChecked(zobrazit);
+    relace.nastaveni.stavovyRadek = !relace.nastaveni.stavovyRadek;
+    ObnovPrepinace();
 }
 
 void THlavniFormular::M1PostupnyVyberClick()
 {
-    M1PostupnyVyber->setChecked(true);
-    M1NahodnyVyber->setChecked(false);
+    relace.nastaveni.postupnyVyber = true;
+    ObnovPrepinace();
 }
 
 void THlavniFormular::M1NahodnyVyberClick()
 {
-    M1NahodnyVyber->setChecked(true);
-    M1PostupnyVyber->setChecked(false);
+    relace.nastaveni.postupnyVyber = false;
+    ObnovPrepinace();
+}
+
+void THlavniFormular::ObnovPrepinace()
+{
+    const Nastaveni& n = relace.nastaveni;
+    StavovyRadek1->setVisible(n.stavovyRadek && relace.rezim == RezimBehu::Zadny);
+    M1StavovyRadek->setChecked(n.stavovyRadek);
+    M1PostupnyVyber->setChecked(n.postupnyVyber);
+    M1NahodnyVyber->setChecked(!n.postupnyVyber);
 }
 
 void THlavniFormular::M1UlozitNastaveniClick()
 {
-    relace.nastaveni.stavovyRadek = M1StavovyRadek->isChecked();
-    relace.nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
     ChraneneTabulky(this, [this] { sklad_->UlozitNastaveniProfilu(relace.nastaveni); });
 }
 
@@ -591,10 +591,9 @@ bool THlavniFormular::PripravBeh(bool zkouska)
                                                "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
         return false;
     }
-    TDotazPZ dotaz(dostupnych, zkouska, M1NahodnyVyber->isChecked(), this);
+    TDotazPZ dotaz(dostupnych, zkouska, !relace.nastaveni.postupnyVyber, this);
     VycentrujNad(&dotaz, this);
     dotaz.exec();
-    relace.nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
     ::PripravBeh(relace.beh, *banka_, relace.nastaveni, dotaz.Pocet(), dotaz.Start());
     NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
     return true;
@@ -602,7 +601,6 @@ bool THlavniFormular::PripravBeh(bool zkouska)
 
 void THlavniFormular::DalsiOtazka()
 {
-    relace.nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
     const int cislo = ::DalsiOtazka(relace.beh, *banka_, relace.nastaveni, AktualniHodiny());
     // Both counters are written after the choice: a retry drops withdrawn numbers and a walk that
     // runs out shortens the run, and either lowers the total and the remaining count.

@@ -118,6 +118,8 @@ private:
     void VytvorStavovyRadek();
     void VytvorPomoc();
     void RozmistiPanely();
+    // The status bar and the check marks of the Konfigurace menu as the settings have them.
+    void ObnovPrepinace();
     void NastavTextPopisku(QLabel* popisek, const QString& text);
     void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
     void KonecBehu();

@@ -14,26 +14,50 @@ enum class RezimBehu { Zadny, Prohlizeni, Procvicovani, Zkouseni };
 
 // What differs between the modes, in one table.
 struct PravidlaRezimu {
-    std::string_view nazev;        // the name the program knows the mode by, "" for none
-    bool napoveda;                 // "Označ správnou odpověď" is offered
-    int protokol;                  // its switch in Nastaveni::protokoly, -1 when it stores nothing
-    std::string_view typTestu;     // TypTestu of its result record
-    std::string_view konecRezimu;  // the strip's line that tells how to end it
+    std::string_view nazev;           // the name the program knows the mode by, "" for none
+    bool napoveda = false;            // "Označ správnou odpověď" is offered
+    int protokol = -1;                // its switch in Nastaveni::protokoly, -1: it stores nothing
+    std::string_view typTestu;        // TypTestu of its result record
+    std::string_view konecRezimu;     // the strip's line that tells how to end it
+    std::string_view nadpisDotazu;    // heading of the run-parameter dialog
+    std::string_view startDotazu;     // its start button
+    std::string_view vyhodnoceni;     // heading of the evaluation window
+    std::string_view prezkouset;      // the evaluation window's retry button
+    std::string_view opravaNeulozena; // an unsaved retry run's line in the evaluation window
 };
 
 inline constexpr std::array<PravidlaRezimu, 4> kPravidlaRezimu{{
-    {"", false, -1, "", ""},
-    {"Prohlizeni", false, -1, "",
-     "Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""},
-    {"Procvicovani", true, 0, "Procvičování",
-     "Pro ukončení režimu procvičování stiskněte \"Konec režimu\""},
-    {"Zkouseni", false, 1, "Zkoušení", "Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""},
+    {},
+    {.nazev = "Prohlizeni",
+     .konecRezimu = "Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""},
+    {.nazev = "Procvicovani",
+     .napoveda = true,
+     .protokol = 0,
+     .typTestu = "Procvičování",
+     .konecRezimu = "Pro ukončení režimu procvičování stiskněte \"Konec režimu\"",
+     .nadpisDotazu = "Procvičování otázek",
+     .startDotazu = "Start Procvičování",
+     .vyhodnoceni = "Vyhodnocení procvičování",
+     .prezkouset = "Procvičit &špatné odpovědi",
+     .opravaNeulozena = "Protokol z opravy procvičování nebyl vytvořen"},
+    {.nazev = "Zkouseni",
+     .protokol = 1,
+     .typTestu = "Zkoušení",
+     .konecRezimu = "Pro ukončení režimu zkoušení stiskněte \"Konec režimu\"",
+     .nadpisDotazu = "Zkoušení otázek",
+     .startDotazu = "Start Zkoušení",
+     .vyhodnoceni = "Vyhodnocení zkoušení",
+     .prezkouset = "Přezkoušet ze &špatných odpovědí",
+     .opravaNeulozena = "Protokol z opravy zkoušení nebyl vytvořen"},
 }};
 
 constexpr const PravidlaRezimu& Pravidla(RezimBehu rezim)
 {
     return kPravidlaRezimu[static_cast<std::size_t>(rezim)];
 }
+
+// The mode of a run: exam or practice.
+constexpr RezimBehu RezimBehuZ(bool zkouska) { return zkouska ? RezimBehu::Zkouseni : RezimBehu::Procvicovani; }
 
 // The mode of a name ("Prohlizeni", "Procvicovani", "Zkouseni"); Zadny for any other text.
 RezimBehu RezimPodleNazvu(std::string_view nazev);

@@ -1,5 +1,7 @@
 #include "questions/gui/TDotazPZ.h"
 
+#include "questions/Relace.h"
+#include "ui/TextUtf8.h"
 #include "ui/Vzhled.h"
 
 #include <QFont>
@@ -40,7 +42,7 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     setWindowTitle(QStringLiteral("Dotaz programu Zebrovka 2003 (2004)"));
     setFixedSize(294, 160);
 
-    lbNadpis = new QLabel(zkouska ? QStringLiteral("Zkoušení otázek") : QStringLiteral("Procvičování otázek"), this);
+    lbNadpis = new QLabel(TextUtf8(Pravidla(RezimBehuZ(zkouska)).nadpisDotazu), this);
     lbNadpis->setObjectName(QStringLiteral("lbNadpis"));
     lbNadpis->setFont(PismoOkna(16, true));
     lbNadpis->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
@@ -59,7 +61,7 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     stHvezda->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     stHvezda->setGeometry(18, 100, 268, 28);
 
-    btnPotvrdit = new QPushButton(zkouska ? QStringLiteral("Start Zkoušení") : QStringLiteral("Start Procvičování"), this);
+    btnPotvrdit = new QPushButton(TextUtf8(Pravidla(RezimBehuZ(zkouska)).startDotazu), this);
     btnPotvrdit->setObjectName(QStringLiteral("btnPotvrdit"));
     QFont tucne = btnPotvrdit->font();
     tucne.setBold(true);

@@ -3,7 +3,9 @@
 #include "base/Hodiny.h"
 #include "base/Nastaveni.h"
 #include "questions/Beh.h"
+#include "questions/Relace.h"
 #include "results/ZaznamVysledku.h"
+#include "ui/TextUtf8.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
@@ -60,13 +62,11 @@ TResult::TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opak
     VytvorOvladaci();
 
     if (zkouska_) {
-        lbTyp->setText(QStringLiteral("Vyhodnocení zkoušení"));
         lbSNapovedou->hide();
         // The three count lines spread over the space of the hidden hint line.
         lbPocet->move(kLevy, 98);
         lbSpravne->move(kLevy, 119);
         lbSpatne->move(kLevy, 141);
-        btnPrezkouset->setText(QStringLiteral("Přezkoušet ze &špatných odpovědí"));
     }
 
     UlozVysledek();
@@ -82,7 +82,7 @@ TResult::TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opak
 
 void TResult::VytvorOvladaci()
 {
-    lbTyp = new QLabel(QStringLiteral("Vyhodnocení procvičování"), this);
+    lbTyp = new QLabel(TextUtf8(Pravidla(RezimBehuZ(zkouska_)).vyhodnoceni), this);
     lbTyp->setObjectName(QStringLiteral("lbTyp"));
     QFont nadpis = PismoOkna(20, true);
     nadpis.setUnderline(true);
@@ -118,7 +118,7 @@ void TResult::VytvorOvladaci()
     lbSoubor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbSoubor->setGeometry(kLevy, 194, kSirka - 2 * kLevy, 24);
 
-    btnPrezkouset = new QPushButton(QStringLiteral("Procvičit &špatné odpovědi"), this);
+    btnPrezkouset = new QPushButton(TextUtf8(Pravidla(RezimBehuZ(zkouska_)).prezkouset), this);
     btnPrezkouset->setObjectName(QStringLiteral("btnPrezkouset"));
     btnPrezkouset->setGeometry(8, 222, 224, 25);
     connect(btnPrezkouset, &QPushButton::clicked, this, &TResult::btnPrezkousetClick);
@@ -132,7 +132,8 @@ void TResult::VytvorOvladaci()
 
 void TResult::UlozVysledek()
 {
-    const bool zapnuto = nastaveni_.protokoly[zkouska_ ? 1 : 0];
+    const PravidlaRezimu& pravidla = Pravidla(RezimBehuZ(zkouska_));
+    const bool zapnuto = nastaveni_.protokoly[static_cast<std::size_t>(pravidla.protokol)];
     if (!zapnuto) {
         lbSoubor->setText(
             QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
@@ -142,12 +143,11 @@ void TResult::UlozVysledek()
     QWidget* nad = parentWidget();
     if (beh_.opakovani
         && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"))) {
-        lbSoubor->setText(zkouska_ ? QStringLiteral("Protokol z opravy zkoušení nebyl vytvořen")
-                                   : QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
+        lbSoubor->setText(TextUtf8(pravidla.opravaNeulozena));
         return;
     }
     try {
-        ZapisVysledek(adresar_, zkouska_ ? kTypZkouseni : kTypProcvicovani, nastaveni_, beh_,
+        ZapisVysledek(adresar_, pravidla.typTestu, nastaveni_, beh_,
                       opakovani_, hodiny_);
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(nad, QString::fromStdString(chyba.what()));
