@@ -1,13 +1,13 @@
 #include "app/THlavniFormular.h"
 
-#include "base/Hodiny.h"
+#include "app/CyklusBehu.h"
+#include "app/InformacniPruh.h"
 #include "profiles/gui/AkceProfilu.h"
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/Banka.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
-#include "results/gui/TResult.h"
 #include "storage/Tabulka.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
@@ -34,9 +34,6 @@ namespace {
 
 constexpr int kSirkaKlienta = 632;
 constexpr int kVyskaKlienta = 386;
-constexpr int kVyskaPomoci = 70;
-
-QString KonecRezimu(RezimBehu rezim) { return TextUtf8(Pravidla(rezim).konecRezimu); }
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
@@ -67,14 +64,21 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     pOtazky->hide();
     connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
 
-    VytvorPomoc();
+    pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
+    const InformacniPruh& p = *pruh_;
+    pPomoc = p.pPomoc;
+    lbInfo = p.lbInfo, imgInfoYes = p.imgInfoYes, lbAno = p.lbAno, imgInfoNo = p.imgInfoNo;
+    lbNe = p.lbNe, imgInfoNic = p.imgInfoNic, lbNic = p.lbNic, lbJakNaTo = p.lbJakNaTo;
+    lbKonecRezimu = p.lbKonecRezimu, lbNapoveda = p.lbNapoveda, lbUzivatel = p.lbUzivatel;
+    lbSkupina = p.lbSkupina, lbCelkemOtazek = p.lbCelkemOtazek, lbZbyvaOtazek = p.lbZbyvaOtazek;
+    lbUspesnost = p.lbUspesnost, Cara1 = p.Cara1, Cara2 = p.Cara2;
+
     VytvorMenu();
     VytvorStavovyRadek();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(false);
-    connect(Timer1, &QTimer::timeout, this, &THlavniFormular::Timer1Timer);
+    cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
+                             [this](RezimBehu rezim) { NastavRezim(rezim, false); });
+    Timer1 = cyklus_->Timer1;
 
     // The client area is 632 x 386 below the menu; the status bar lies inside it.
     const int vyskaMenu = menuKontejner_->sizeHint().height();
@@ -247,67 +251,11 @@ void THlavniFormular::VytvorStavovyRadek()
     setStatusBar(StavovyRadek1);
 }
 
-void THlavniFormular::VytvorPomoc()
-{
-    pPomoc = new QFrame(klient);
-    pPomoc->setObjectName(QStringLiteral("pPomoc"));
-    pPomoc->setFrameShape(QFrame::Panel);
-    pPomoc->setFrameShadow(QFrame::Raised);
-    ObarviPozadi(pPomoc, kBarvaOkna);
-    pPomoc->hide();
-
-    auto popisek = [this](QLabel*& cil, const char* jmeno, const QString& text, int x, int y) {
-        cil = new QLabel(text, pPomoc);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->move(x, y);
-        cil->adjustSize();
-    };
-    auto ikona = [this](QLabel*& cil, const char* jmeno, const char* soubor, int y) {
-        cil = new QLabel(pPomoc);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->setGeometry(40, y, 18, 18);
-        cil->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / soubor)));
-    };
-
-    popisek(lbInfo, "lbInfo", QStringLiteral("Info:"), 10, 8);
-    ikona(imgInfoYes, "imgInfoYes", "yes.jpg", 6);
-    ikona(imgInfoNo, "imgInfoNo", "no.jpg", 26);
-    ikona(imgInfoNic, "imgInfoNic", "mistake.jpg", 46);
-    popisek(lbAno, "lbAno", QStringLiteral("Správná odpověď"), 60, 8);
-    popisek(lbNe, "lbNe", QStringLiteral("Špatná odpověď"), 60, 28);
-    popisek(lbNic, "lbNic", QStringLiteral("Ignorovaná správná odpověď"), 60, 48);
-    popisek(lbJakNaTo, "lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"), 212, 4);
-    popisek(lbKonecRezimu, "lbKonecRezimu", KonecRezimu(RezimBehu::Prohlizeni), 212, 19);
-    popisek(lbNapoveda, "lbNapoveda",
-            QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), 212, 35);
-    popisek(lbUzivatel, "lbUzivatel", QStringLiteral("Aktivní profil uživatele: "), 212, 52);
-    popisek(lbSkupina, "lbSkupina", QStringLiteral("Skupina:"), 384, 52);
-    popisek(lbCelkemOtazek, "lbCelkemOtazek", QStringLiteral("Celkem otázek:"), 520, 8);
-    popisek(lbZbyvaOtazek, "lbZbyvaOtazek", QStringLiteral("Zbývá:"), 559, 28);
-    popisek(lbUspesnost, "lbUspesnost", QStringLiteral("Úspěšnost: 0%"), 539, 48);
-
-    auto cara = [this](QFrame*& cil, const char* jmeno, int x) {
-        cil = new QFrame(pPomoc);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->setFrameShape(QFrame::VLine);
-        cil->setFrameShadow(QFrame::Sunken);
-        cil->setGeometry(x, 4, 2, kVyskaPomoci - 8);
-    };
-    cara(Cara1, "Cara1", 205);
-    cara(Cara2, "Cara2", 514);
-}
-
 void THlavniFormular::RozmistiPanely()
 {
     const int vyska = kVyskaKlienta;
-    pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - kVyskaPomoci);
-    pPomoc->setGeometry(0, vyska - kVyskaPomoci, kSirkaKlienta, kVyskaPomoci);
-}
-
-void THlavniFormular::NastavTextPopisku(QLabel* popisek, const QString& text)
-{
-    popisek->setText(text);
-    popisek->adjustSize();
+    pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
+    pPomoc->setGeometry(0, vyska - InformacniPruh::kVyska, kSirkaKlienta, InformacniPruh::kVyska);
 }
 
 bool THlavniFormular::event(QEvent* udalost)
@@ -399,33 +347,18 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
         Menu1->show();
         StavovyRadek1->setVisible(relace.nastaveni.stavovyRadek);
     }
-    pPomoc->setVisible(zapnout);
     pOtazky->setVisible(zapnout);
     imgPozadi->setVisible(!zapnout);
-    M2OznacSpravne->setVisible(false);
-
-    NastavTextPopisku(lbUzivatel, QStringLiteral("Aktivní profil uživatele: ")
-                                      + QString::fromStdString(relace.nastaveni.aktivniProfil));
-    NastavTextPopisku(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(relace.nastaveni.skupina));
+    pruh_->NastavRezim(rezim, zapnout, relace.nastaveni);
+    M2OznacSpravne->setVisible(Pravidla(rezim).napoveda && zapnout);
 
     if (rezim == RezimBehu::Prohlizeni) {
         M1Prohlizet->setChecked(zapnout);
         pOtazky->pProhlizeni->setVisible(zapnout);
         pOtazky->stPoznamka->setVisible(zapnout);
-        NastavTextPopisku(lbKonecRezimu, KonecRezimu(rezim));
-        lbNe->setEnabled(!zapnout);
-        lbNic->setEnabled(!zapnout);
-        for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek, lbUspesnost,
-                                                         lbJakNaTo, lbSkupina, lbNapoveda})
-            w->setVisible(!zapnout);
         if (zapnout) {
-            lbKonecRezimu->move(284, 17);
-            lbUzivatel->move(lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2, 40);
             pOtazky->eCisloO->setText(QStringLiteral("1"));
             pOtazky->ZobrazOtazku(1);
-        } else {
-            lbKonecRezimu->move(212, 19);
-            lbUzivatel->move(212, 52);
         }
         return;
     }
@@ -433,32 +366,12 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
     // Practice and exam.
     pOtazky->pProhlizeni->setVisible(false);
     pOtazky->stPoznamka->setVisible(false);
-    lbNe->setEnabled(true);
-    lbNic->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek, lbUspesnost,
-                                                     lbJakNaTo, lbSkupina})
-        w->setVisible(zapnout);
     (rezim == RezimBehu::Zkouseni ? M1Zkouset : M1Procvicovat)->setChecked(zapnout);
-    NastavTextPopisku(lbKonecRezimu, KonecRezimu(rezim));
-    const bool napoveda = Pravidla(rezim).napoveda && zapnout;
-    M2OznacSpravne->setVisible(napoveda);
-    lbNapoveda->setVisible(napoveda);
-    // A running exam spreads its three lines over the space of the missing hint line.
-    const bool zkouska = rezim == RezimBehu::Zkouseni && zapnout;
-    lbKonecRezimu->move(212, zkouska ? 28 : 19);
-    lbUzivatel->move(212, zkouska ? 48 : 52);
-    lbSkupina->move(384, zkouska ? 48 : 52);
-    lbJakNaTo->move(212, zkouska ? 8 : 4);
     pOtazky->SkryjZnacky();
-    if (zapnout) {
-        ZacniBeh(relace.beh, relace.opakovaniZaznamu);
-        NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
-        DalsiOtazka();
-        relace.beh.spatne.clear();
-        relace.beh.napovedy.clear();
-    } else {
-        UkonciBeh(relace.beh, relace.opakovaniZaznamu);
-    }
+    if (zapnout)
+        cyklus_->Zacni();
+    else
+        cyklus_->Ukonci();
 }
 
 void THlavniFormular::closeEvent(QCloseEvent* udalost)
@@ -576,9 +489,7 @@ void THlavniFormular::M2KonecRezimuClick()
     if (rezim != RezimBehu::Prohlizeni) {
         if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
             return;
-        Timer1->stop();
-        pOtazky->pSpravne->hide();
-        ZrusOpakovaniZaznamu(relace.nastaveni, relace.opakovaniZaznamu);
+        cyklus_->Prerus();
     }
     NastavRezim(rezim, false);
 }
@@ -595,118 +506,14 @@ bool THlavniFormular::PripravBeh(bool zkouska)
     VycentrujNad(&dotaz, this);
     dotaz.exec();
     ::PripravBeh(relace.beh, *banka_, relace.nastaveni, dotaz.Pocet(), dotaz.Start());
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
+    pruh_->Celkem(relace.beh.celkem);
     return true;
 }
 
-void THlavniFormular::DalsiOtazka()
-{
-    const int cislo = ::DalsiOtazka(relace.beh, *banka_, relace.nastaveni, AktualniHodiny());
-    // Both counters are written after the choice: a retry drops withdrawn numbers and a walk that
-    // runs out shortens the run, and either lowers the total and the remaining count.
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
-    if (cislo == 0) {
-        // The run ends with what was asked.
-        relace.beh.cekaNaOdpoved = false;
-        NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(relace.beh.zbyva));
-        QTimer::singleShot(0, this, &THlavniFormular::KonecBehu);
-        return;
-    }
-    // The count shown still includes the question about to be shown.
-    NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(relace.beh.zbyva + 1));
-    pOtazky->ZobrazOtazku(cislo);
-}
+void THlavniFormular::DalsiOtazka() { cyklus_->DalsiOtazka(); }
 
-void THlavniFormular::pOtazkyMouseDown()
-{
-    const RezimBehu rezim = relace.rezim;
-    if (pOtazky->pSpravne->isVisibleTo(pOtazky) || rezim == RezimBehu::Zadny || rezim == RezimBehu::Prohlizeni)
-        return;
-    if (relace.beh.cekaNaOdpoved) {
-        const std::array<bool, 4> oznaceno = pOtazky->OznaceneOdpovedi();
-        if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3])
-            ZobrazVysledekOdpovedi(VyhodnotOdpoved(relace.beh, oznaceno));
-        return;
-    }
-    if (relace.beh.zbyva > 0) {
-        UkazDalsiOtazku();
-        return;
-    }
-    KonecBehu();
-}
+void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
 
-void THlavniFormular::UkazDalsiOtazku()
-{
-    // Marks go back to the unmarked yes picture; the next question then awaits its answer.
-    pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-    pOtazky->SkryjZnacky();
-    DalsiOtazka();
-}
+void THlavniFormular::Timer1Timer() { cyklus_->Timer1Timer(); }
 
-void THlavniFormular::KonecBehu()
-{
-    const RezimBehu rezim = relace.rezim;
-    if (rezim != RezimBehu::Procvicovani && rezim != RezimBehu::Zkouseni)
-        return;
-    if (relace.beh.celkem == 0) {
-        ZrusOpakovaniZaznamu(relace.nastaveni, relace.opakovaniZaznamu);
-        NastavRezim(rezim, false);
-        return;
-    }
-    const bool zkouska = rezim == RezimBehu::Zkouseni;
-    TResult vysledek(relace.beh, relace.nastaveni, relace.opakovaniZaznamu, zkouska, adresar_, AktualniHodiny(), this);
-    VycentrujNad(&vysledek, this);
-    if (vysledek.exec() == TResult::Opakovat) {
-        NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
-        NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(relace.beh.celkem));
-        UkazDalsiOtazku();
-    } else {
-        NastavRezim(rezim, false);
-    }
-}
-
-void THlavniFormular::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
-{
-    for (int i = 0; i < 4; ++i) {
-        switch (vysledek.znacky[static_cast<std::size_t>(i)]) {
-        case Znacka::Ne:
-            pOtazky->NactiZnacku(i, QStringLiteral("no.jpg"));
-            pOtazky->imgZnacky[static_cast<std::size_t>(i)]->show();
-            break;
-        case Znacka::Chyba:
-            pOtazky->NactiZnacku(i, QStringLiteral("mistake.jpg"));
-            pOtazky->imgZnacky[static_cast<std::size_t>(i)]->show();
-            break;
-        case Znacka::Ano:
-        case Znacka::Skryta:
-            break;
-        }
-    }
-    QPalette paleta = pOtazky->pSpravne->palette();
-    if (vysledek.spravne) {
-        pOtazky->pSpravne->setText(QStringLiteral("Správně"));
-        paleta.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    } else {
-        pOtazky->pSpravne->setText(QStringLiteral("Špatně"));
-        paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    }
-    pOtazky->pSpravne->setPalette(paleta);
-    NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(relace.beh.uspesnost));
-    pOtazky->pSpravne->show();
-    pOtazky->pSpravne->raise();
-    Timer1->start(1500);
-}
-
-void THlavniFormular::Timer1Timer()
-{
-    pOtazky->pSpravne->hide();
-    Timer1->stop();
-}
-
-void THlavniFormular::M2OznacSpravneClick()
-{
-    if (!relace.PravidlaBehu().napoveda || !PouzijNapovedu(relace.beh))
-        return;
-    pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-    pOtazky->ZobrazSpravne(relace.beh.spravneOdpovedi);
-}
+void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }

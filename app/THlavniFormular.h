@@ -10,6 +10,8 @@
 #include <memory>
 
 class Banka;
+class CyklusBehu;
+class InformacniPruh;
 class PanelOtazek;
 class ProfilovySklad;
 class QAction;
@@ -116,17 +118,14 @@ protected:
 private:
     void VytvorMenu();
     void VytvorStavovyRadek();
-    void VytvorPomoc();
     void RozmistiPanely();
     // The status bar and the check marks of the Konfigurace menu as the settings have them.
     void ObnovPrepinace();
-    void NastavTextPopisku(QLabel* popisek, const QString& text);
-    void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
-    void KonecBehu();
-    void UkazDalsiOtazku();
 
     std::filesystem::path adresar_;
     std::unique_ptr<Banka> banka_;
     std::unique_ptr<ProfilovySklad> sklad_;
+    std::unique_ptr<InformacniPruh> pruh_;
+    CyklusBehu* cyklus_ = nullptr;
     QWidget* menuKontejner_ = nullptr;
 };
