@@ -169,13 +169,16 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
 
 bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
 {
-    if (objekt == eCisloO && udalost->type() == QEvent::KeyPress) {
-        const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
-        if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-            eCisloOKeyDown(klavesa);
-            return true;
+    if (objekt == eCisloO) {
+        // Only Enter is special; the mouse and every other key work as in any entry.
+        if (udalost->type() == QEvent::KeyPress) {
+            const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
+            if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+                eCisloOKeyDown(klavesa);
+                return true;
+            }
         }
-        return false;
+        return QFrame::eventFilter(objekt, udalost);
     }
     if (udalost->type() != QEvent::MouseButtonPress && udalost->type() != QEvent::MouseButtonDblClick)
         return QFrame::eventFilter(objekt, udalost);

@@ -205,6 +205,24 @@ TEST_F(Prohlizeni, ZnackyPraveSpravnychOdpovedi)
     EXPECT_FALSE(panel->imgZnacky[0]->pixmap().isNull());
 }
 
+TEST_F(Prohlizeni, MysVPoliCislaUmistiKurzorAVybiraJakoVKazdemPoli)
+{
+    QLineEdit* e = panel->eCisloO;
+    e->setText(QStringLiteral("123"));
+    e->setCursorPosition(3);
+    const int stred = e->height() / 2;
+    QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(2, stred));
+    EXPECT_EQ(e->cursorPosition(), 0);
+    QTest::mouseDClick(e, Qt::LeftButton, {}, QPoint(e->width() / 2, stred));
+    EXPECT_EQ(e->selectedText(), QStringLiteral("123"));
+    // Typing replaces the selection; only Enter shows a question.
+    QTest::keyClicks(e, QStringLiteral("45"));
+    EXPECT_EQ(e->text(), QStringLiteral("45"));
+    EXPECT_EQ(stav.cisloOtazky, 1);
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(stav.cisloOtazky, 45);
+}
+
 TEST_F(Prohlizeni, EnterOmeziCisloNa1Az757)
 {
     Zadej(QStringLiteral("0"));
