@@ -16,6 +16,7 @@
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -176,6 +177,11 @@ void THlavniFormular::VytvorMenu()
 
     for (QAction* a : {M1StavovyRadek, M1PostupnyVyber, M1NahodnyVyber, M1Prohlizet, M1Procvicovat, M1Zkouset})
         a->setCheckable(true);
+    auto* poradi = new QActionGroup(this);
+    poradi->setObjectName(QStringLiteral("poradiOtazek"));
+    poradi->setExclusive(true);
+    poradi->addAction(M1PostupnyVyber);
+    poradi->addAction(M1NahodnyVyber);
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
@@ -430,8 +436,8 @@ void THlavniFormular::ObnovPrepinace()
     const Nastaveni& n = relace.nastaveni;
     StavovyRadek1->setVisible(n.stavovyRadek && relace.rezim == RezimBehu::Zadny);
     M1StavovyRadek->setChecked(n.stavovyRadek);
-    M1PostupnyVyber->setChecked(n.postupnyVyber);
-    M1NahodnyVyber->setChecked(!n.postupnyVyber);
+    // The two order items are one exclusive group: checking one clears the other.
+    (n.postupnyVyber ? M1PostupnyVyber : M1NahodnyVyber)->setChecked(true);
 }
 
 void THlavniFormular::M1UlozitNastaveniClick()

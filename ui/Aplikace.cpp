@@ -1,5 +1,6 @@
 #include "ui/Aplikace.h"
 
+#include "ui/StylNabidek.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
@@ -12,6 +13,7 @@
 Aplikace::Aplikace(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zebrovka"));
+    setStyle(new StylNabidek);
     setFont(PismoOkna());
     NactiCeskePreklady(*this);
 }

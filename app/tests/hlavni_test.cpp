@@ -8,13 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 
 #include <fstream>
 #include <iterator>
@@ -358,3 +361,42 @@ TEST_F(HlavniOkno, ZpravyOChybejicichVysledcich)
 }
 
 }  // namespace
+
+TEST_F(HlavniOkno, NezaskrtnutaPolozkaNemaZnackuAPoradiJeJednaSkupina)
+{
+    auto hlavni = PrihlasenyFormular();
+    QActionGroup* poradi = hlavni->M1PostupnyVyber->actionGroup();
+    ASSERT_NE(poradi, nullptr);
+    EXPECT_EQ(hlavni->M1NahodnyVyber->actionGroup(), poradi);
+    EXPECT_TRUE(poradi->isExclusive());
+    // Choosing the checked order again keeps it; the other one clears it.
+    hlavni->M1PostupnyVyber->trigger();
+    EXPECT_TRUE(hlavni->M1PostupnyVyber->isChecked());
+    EXPECT_TRUE(hlavni->relace.nastaveni.postupnyVyber);
+    hlavni->M1NahodnyVyber->trigger();
+    EXPECT_TRUE(hlavni->M1NahodnyVyber->isChecked());
+    EXPECT_FALSE(hlavni->M1PostupnyVyber->isChecked());
+    EXPECT_FALSE(hlavni->relace.nastaveni.postupnyVyber);
+
+    // Drawn menu: the check column of an unchecked item is as empty as that of a plain item.
+    hlavni->M1StavovyRadekClick();
+    ASSERT_FALSE(hlavni->M1StavovyRadek->isChecked());
+    QMenu* menu = hlavni->Konfigurace1;
+    menu->popup(hlavni->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QImage obraz = menu->grab().toImage();
+    menu->hide();
+    auto inkoust = [&](QAction* a) {
+        const QRect r = menu->actionGeometry(a);
+        const QRgb pozadi = obraz.pixel(r.left() + 1, r.center().y());
+        int jine = 0;
+        for (int x = r.left() + 2; x < r.left() + 22; ++x)
+            for (int y = r.top() + 1; y < r.bottom(); ++y)
+                jine += obraz.pixel(x, y) != pozadi;
+        return jine;
+    };
+    EXPECT_EQ(inkoust(hlavni->M1Nastaveni), 0);
+    EXPECT_EQ(inkoust(hlavni->M1PostupnyVyber), 0);
+    EXPECT_EQ(inkoust(hlavni->M1StavovyRadek), 0);
+    EXPECT_GT(inkoust(hlavni->M1NahodnyVyber), 0);
+}
