@@ -15,6 +15,20 @@ struct PredemZodpovezena {
 };
 std::optional<PredemZodpovezena> pristi;
 
+// A message box takes its final size only while it is being shown, so it is centred then.
+class ZpravaNadOtviracem : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* udalost) override
+    {
+        QMessageBox::showEvent(udalost);
+        if (parentWidget())
+            VycentrujNad(this, parentWidget()->window());
+    }
+};
+
 QMessageBox::StandardButton Ukaz(QWidget* rodic, QMessageBox::Icon ikona, const QString& titulek,
                                  const QString& text, QMessageBox::StandardButtons tlacitka)
 {
@@ -27,10 +41,8 @@ QMessageBox::StandardButton Ukaz(QWidget* rodic, QMessageBox::Icon ikona, const 
             return QMessageBox::No;
         return tlacitka.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     }
-    QMessageBox box(ikona, titulek, text, tlacitka, rodic);
+    ZpravaNadOtviracem box(ikona, titulek, text, tlacitka, rodic);
     box.setObjectName(QStringLiteral("zprava"));
-    if (rodic)
-        VycentrujNad(&box, rodic->window());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
