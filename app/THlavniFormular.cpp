@@ -35,6 +35,7 @@ namespace {
 
 constexpr int kSirkaKlienta = 632;
 constexpr int kVyskaKlienta = 386;
+constexpr int kOdsazeniPanelu = 2;  // the status-bar panels' distance from the bar's top edge
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
@@ -240,15 +241,23 @@ void THlavniFormular::VytvorStavovyRadek()
     StavovyRadek1->setObjectName(QStringLiteral("StavovyRadek1"));
     StavovyRadek1->setSizeGripEnabled(false);
     ObarviPozadi(StavovyRadek1, kBarvaOkna);
-    const std::array<int, 4> sirky{340, 75, 75, 150};
-    for (int i = 0; i < 4; ++i) {
+    // The panels stand at the widths the window gives them, each but the last 2 px short of the
+    // next; the last runs to the bar's right edge. They are placed by hand: the bar's own layout
+    // would add its margins and spacing and push the last panel out of the window.
+    const std::array<int, 3> sirky{340, 75, 75};
+    int x = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
         auto* panel = new QLabel(StavovyRadek1);
         panel->setObjectName(QStringLiteral("panel%1").arg(i));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setFixedWidth(sirky[static_cast<std::size_t>(i)] - (i == 3 ? 0 : 2));
-        StavovyRadek1->addWidget(panel);
-        panely[static_cast<std::size_t>(i)] = panel;
+        const int vyska = panel->sizeHint().height();
+        const int sirka = i < 3 ? sirky[i] - 2 : kSirkaKlienta - x;
+        panel->setGeometry(x, kOdsazeniPanelu, sirka, vyska);
+        StavovyRadek1->setFixedHeight(vyska + kOdsazeniPanelu);
+        panely[i] = panel;
+        if (i < 3)
+            x += sirky[i];
     }
     panely[1]->setText(QStringLiteral("Default"));
     panely[2]->setText(QStringLiteral("Skupina: B"));

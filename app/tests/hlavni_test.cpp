@@ -400,3 +400,22 @@ TEST_F(HlavniOkno, NezaskrtnutaPolozkaNemaZnackuAPoradiJeJednaSkupina)
     EXPECT_EQ(inkoust(hlavni->M1StavovyRadek), 0);
     EXPECT_GT(inkoust(hlavni->M1NahodnyVyber), 0);
 }
+
+TEST_F(HlavniOkno, PanelyStavovehoRadkuStojiNaSvychSirkachAPosledniSeVejde)
+{
+    auto hlavni = PrihlasenyFormular();
+    ASSERT_TRUE(hlavni->StavovyRadek1->isVisible());
+    const std::array<int, 4> levy{0, 340, 415, 490};
+    const std::array<int, 4> sirka{338, 73, 73, 142};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QRect r = hlavni->panely[i]->geometry();
+        EXPECT_EQ(r.left(), levy[i]) << i;
+        EXPECT_EQ(r.width(), sirka[i]) << i;
+        EXPECT_GE(r.top(), 0) << i;
+        EXPECT_LE(r.bottom(), hlavni->StavovyRadek1->height() - 1) << i;
+    }
+    EXPECT_EQ(hlavni->panely[3]->geometry().right(), hlavni->StavovyRadek1->width() - 1);
+    EXPECT_EQ(hlavni->StavovyRadek1->width(), 632);
+    const QLabel* posledni = hlavni->panely[3];
+    EXPECT_LE(posledni->fontMetrics().horizontalAdvance(posledni->text()), posledni->contentsRect().width());
+}
