@@ -23,41 +23,48 @@ bool SpustitManazerProfilu(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n)
 bool PrejmenovatAktivniProfil(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n)
 {
     const QString stare = QString::fromStdString(n.aktivniProfil);
-    QInputDialog dotaz(hlavni);
-    dotaz.setObjectName(QStringLiteral("dlgPrejmenovat"));
-    dotaz.setInputMode(QInputDialog::TextInput);
-    dotaz.setWindowTitle(QStringLiteral("Přejmenovat profil \"") + stare + QStringLiteral("\" na..."));
-    dotaz.setLabelText(QStringLiteral("Název nového profilu: "));
-    dotaz.setTextValue(QString());
-    dotaz.setOkButtonText(QStringLiteral("&OK"));
-    dotaz.setCancelButtonText(QStringLiteral("&Storno"));
-    if (auto* vstup = dotaz.findChild<QLineEdit*>()) {
-        vstup->setObjectName(QStringLiteral("eNovyNazev"));
-        vstup->setMaxLength(PravidlaProfilu::kMaxJmeno);
-    }
-    VycentrujNad(&dotaz, hlavni);
-    if (dotaz.exec() != QDialog::Accepted)
-        return false;
-    const QString nove = dotaz.textValue();
-    if (nove == stare)
-        return false;
-
-    bool prejmenovano = false;
-    ChraneneTabulky(hlavni, [&] {
-        QStringList jine;
-        for (const std::string& jmeno : sklad.SeznamProfilu())
-            if (jmeno != n.aktivniProfil)
-                jine << QString::fromStdString(jmeno);
-        if (const QString chyba = PravidlaProfilu::ChybaJmena(nove, jine); !chyba.isEmpty()) {
-            Zpravy::Chyba(hlavni, chyba);
-            return;
+    QString nove;
+    // A name that breaks a rule is reported and offered again for correction.
+    for (;;) {
+        QInputDialog dotaz(hlavni);
+        dotaz.setObjectName(QStringLiteral("dlgPrejmenovat"));
+        dotaz.setInputMode(QInputDialog::TextInput);
+        dotaz.setWindowTitle(QStringLiteral("Přejmenovat profil \"") + stare + QStringLiteral("\" na..."));
+        dotaz.setLabelText(QStringLiteral("Název nového profilu: "));
+        dotaz.setTextValue(nove);
+        dotaz.setOkButtonText(QStringLiteral("&OK"));
+        dotaz.setCancelButtonText(QStringLiteral("&Storno"));
+        if (auto* vstup = dotaz.findChild<QLineEdit*>()) {
+            vstup->setObjectName(QStringLiteral("eNovyNazev"));
+            vstup->setMaxLength(PravidlaProfilu::kMaxJmeno);
         }
-        sklad.PrejmenovatProfil(n.aktivniProfil, nove.toStdString());
-        n.aktivniProfil = OriznoutZnaky(nove.toStdString(), ProfilovySklad::kDelkaJmena);
-        sklad.NacistProfil(n);
-        prejmenovano = true;
-    });
-    return prejmenovano;
+        VycentrujNad(&dotaz, hlavni);
+        if (dotaz.exec() != QDialog::Accepted)
+            return false;
+        nove = dotaz.textValue();
+        if (nove == stare)
+            return false;
+
+        bool prejmenovano = false;
+        bool znovu = false;
+        ChraneneTabulky(hlavni, [&] {
+            QStringList jine;
+            for (const std::string& jmeno : sklad.SeznamProfilu())
+                if (jmeno != n.aktivniProfil)
+                    jine << QString::fromStdString(jmeno);
+            if (const QString chyba = PravidlaProfilu::ChybaJmena(nove, jine); !chyba.isEmpty()) {
+                Zpravy::Chyba(hlavni, chyba);
+                znovu = true;
+                return;
+            }
+            sklad.PrejmenovatProfil(n.aktivniProfil, nove.toStdString());
+            n.aktivniProfil = OriznoutZnaky(nove.toStdString(), ProfilovySklad::kDelkaJmena);
+            sklad.NacistProfil(n);
+            prejmenovano = true;
+        });
+        if (!znovu)
+            return prejmenovano;
+    }
 }
 
 void ZmenitHesloAktivnihoProfilu(QWidget* hlavni, ProfilovySklad& sklad, const Nastaveni& n)

@@ -14,7 +14,8 @@ bool SpustitManazerProfilu(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n)
 
 // Asks for a new name of the active profile and renames it with its result records, then
 // reloads the profile into n. Empty names, "Default" and other profiles' names are refused with
-// a message. True when renamed; the caller then refreshes its indicators.
+// a message, and the window opens again holding the typed name; Storno changes nothing. True
+// when renamed; the caller then refreshes its indicators.
 bool PrejmenovatAktivniProfil(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n);
 
 // Asks twice for a new password of the active profile and stores it.

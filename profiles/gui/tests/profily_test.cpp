@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -554,15 +555,27 @@ TEST_F(Prejmenovani, PravidlaJmenaNicNezmeni)
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.jmeno.toStdString());
         std::shared_ptr<ZachycenyDialog> chyba;
+        std::shared_ptr<ZachycenyDialog> znovu;
+        QString znovuNabidnuto;
         auto okno = OdpovedzModalnimu([&](QWidget* d) {
             Napis(d, "eNovyNazev", p.jmeno);
-            chyba = StiskniVeZprave(QMessageBox::Ok, d);
+            chyba = OdpovedzModalnimu([&](QWidget* box) {
+                // The window opens again with the typed name; Storno then ends the rename.
+                znovu = OdpovedzModalnimu([&](QWidget* d2) {
+                    znovuNabidnuto = qobject_cast<QInputDialog*>(d2)->textValue();
+                    qobject_cast<QInputDialog*>(d2)->reject();
+                }, box);
+                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+            }, d);
             qobject_cast<QInputDialog*>(d)->accept();
         });
         EXPECT_FALSE(PrejmenovatAktivniProfil(nullptr, sklad, n));
         EXPECT_EQ(okno->titulek, QStringLiteral("Přejmenovat profil \"Jan O'Neil\" na..."));
         ASSERT_TRUE(chyba);
         ExpectChyba(chyba, p.zprava);
+        ASSERT_TRUE(znovu && znovu->probehlo);
+        EXPECT_EQ(znovu->titulek, okno->titulek);
+        EXPECT_EQ(znovuNabidnuto, p.jmeno);
         EXPECT_EQ(n.aktivniProfil, "Jan O'Neil");
         EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Jan O'Neil", "Eva"}));
         EXPECT_EQ(Zaznamu("Vysledky", "Jan O'Neil"), 2);
@@ -575,6 +588,31 @@ TEST_F(Prejmenovani, PravidlaJmenaNicNezmeni)
     EXPECT_FALSE(PrejmenovatAktivniProfil(nullptr, sklad, n));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Jan O'Neil", "Eva"}));
+}
+
+TEST_F(Prejmenovani, OdmitnuteJmenoLzeOpravitVeZnovuOtevrenemOkne)
+{
+    std::shared_ptr<ZachycenyDialog> chyba;
+    QString nabidnuto;
+    OdpovedzModalnimu([&](QWidget* d) {
+        Napis(d, "eNovyNazev", QStringLiteral("eva"));
+        chyba = OdpovedzModalnimu([&](QWidget* box) {
+            OdpovedzModalnimu([&](QWidget* d2) {
+                nabidnuto = qobject_cast<QInputDialog*>(d2)->textValue();
+                Napis(d2, "eNovyNazev", QStringLiteral("Evička"));
+                qobject_cast<QInputDialog*>(d2)->accept();
+            }, box);
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+        }, d);
+        qobject_cast<QInputDialog*>(d)->accept();
+    });
+    EXPECT_TRUE(PrejmenovatAktivniProfil(nullptr, sklad, n));
+    ASSERT_TRUE(chyba);
+    ExpectChyba(chyba, QStringLiteral("Zadaný profil již existuje!"));
+    EXPECT_EQ(nabidnuto, QStringLiteral("eva"));
+    EXPECT_EQ(n.aktivniProfil, "Evička");
+    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Evička", "Eva"}));
+    EXPECT_EQ(Zaznamu("Vysledky", "Evička"), 2);
 }
 
 TEST_F(Prejmenovani, PrejmenujeProfilIJehoZaznamy)
