@@ -6,9 +6,18 @@
 #include "questions/gui/PanelOtazek.h"
 #include "results/gui/TResult.h"
 #include "ui/Centrovani.h"
+#include "ui/Zpravy.h"
 
 #include <QLabel>
 #include <QTimer>
+
+namespace {
+
+const QString kZadnaOtazka = QStringLiteral(
+    "V tomto běhu nelze položit žádnou otázku: vybrané otázky jsou vyřazené nebo neodpovídají "
+    "zvolené skupině a kategoriím.");
+
+}  // namespace
 
 CyklusBehu::CyklusBehu(Relace& relace, const Banka& banka, PanelOtazek& panel, InformacniPruh& pruh,
                        std::filesystem::path adresar, QWidget* okno,
@@ -92,8 +101,10 @@ void CyklusBehu::KonecBehu()
     if (rezim != RezimBehu::Procvicovani && rezim != RezimBehu::Zkouseni)
         return;
     if (relace_.beh.celkem == 0) {
+        // Not one question could be asked: the mode ends and the learner is told why.
         ZrusOpakovaniZaznamu(relace_.nastaveni, relace_.opakovaniZaznamu);
         ukonciRezim_(rezim);
+        Zpravy::Informace(okno_, kZadnaOtazka);
         return;
     }
     TResult vysledek(relace_.beh, relace_.nastaveni, relace_.opakovaniZaznamu, rezim == RezimBehu::Zkouseni,

@@ -830,9 +830,15 @@ TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
     ASSERT_TRUE(ukonceni->probehlo);
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
 
-    // Nothing left to ask: the mode ends at once, without an evaluation, and the group comes back.
+    // Nothing left to ask: the mode ends at once, without an evaluation, the group comes back and
+    // an information box says why.
+    auto nic = StiskniVeZprave(QMessageBox::Ok);
     opakujZaznam({5});
     EXPECT_TRUE(CekejNa([&] { return h.Rezim().isEmpty(); }, 2000));
+    EXPECT_TRUE(CekejNa([&] { return nic->probehlo; }, 2000));
+    EXPECT_EQ(nic->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
+    EXPECT_EQ(nic->ikona, QMessageBox::Information);
+    EXPECT_TRUE(nic->text.startsWith(QStringLiteral("V tomto běhu nelze položit žádnou otázku")));
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
     EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
     EXPECT_TRUE(h.Menu1->isVisible());
