@@ -85,3 +85,65 @@ std::optional<MistoMimoCp1250> PrvniMimoCp1250(std::string_view utf8)
     }
     return std::nullopt;
 }
+
+namespace {
+
+void PridejUtf8(std::string& cil, char32_t znak)
+{
+    if (znak < 0x80) {
+        cil += static_cast<char>(znak);
+    } else if (znak < 0x800) {
+        cil += static_cast<char>(0xC0 | (znak >> 6));
+        cil += static_cast<char>(0x80 | (znak & 0x3F));
+    } else {
+        // The code page reaches no further than the basic plane.
+        cil += static_cast<char>(0xE0 | (znak >> 12));
+        cil += static_cast<char>(0x80 | ((znak >> 6) & 0x3F));
+        cil += static_cast<char>(0x80 | (znak & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Utf8NaCp1250(std::string_view utf8, char nahrada)
+{
+    std::string vysledek;
+    vysledek.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t znak = 0;
+        const std::size_t delka = DekodujZnak(utf8, i, znak);
+        if (delka == 0) {
+            vysledek += nahrada;
+            ++i;
+            continue;
+        }
+        i += delka;
+        if (znak < 0x80) {
+            vysledek += static_cast<char>(znak);
+            continue;
+        }
+        char bajt = nahrada;
+        for (std::size_t k = 0; k < kHorniPolovina.size(); ++k)
+            if (kHorniPolovina[k] != 0 && kHorniPolovina[k] == znak)
+                bajt = static_cast<char>(0x80 + k);
+        vysledek += bajt;
+    }
+    return vysledek;
+}
+
+std::string Cp1250NaUtf8(std::string_view cp1250)
+{
+    std::string vysledek;
+    vysledek.reserve(cp1250.size() * 2);
+    for (const char c : cp1250) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80)
+            vysledek += c;
+        else if (const char32_t znak = kHorniPolovina[b - 0x80]; znak != 0)
+            PridejUtf8(vysledek, znak);
+        else
+            PridejUtf8(vysledek, 0xFFFD);
+    }
+    return vysledek;
+}

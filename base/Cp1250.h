@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Whether a Unicode code point has a byte in the Windows-1250 code page.
@@ -15,3 +16,10 @@ struct MistoMimoCp1250 {
     bool neplatneUtf8 = false;
 };
 std::optional<MistoMimoCp1250> PrvniMimoCp1250(std::string_view utf8);
+
+// UTF-8 text as Windows-1250 bytes, for files the program writes in that code page. A character
+// the code page lacks, and each byte of invalid UTF-8, becomes `nahrada`.
+std::string Utf8NaCp1250(std::string_view utf8, char nahrada = '?');
+
+// Windows-1250 bytes as UTF-8 text; the five undefined bytes become U+FFFD.
+std::string Cp1250NaUtf8(std::string_view cp1250);

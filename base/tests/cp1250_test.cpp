@@ -67,4 +67,24 @@ TEST(Cp1250, HorniPolovinaMa123Znaku)
         EXPECT_TRUE(JeVCp1250(z)) << static_cast<unsigned>(z);
 }
 
+TEST(Cp1250, PrevodTamAZpetANahradaZnakuMimoStranku)
+{
+    const std::string cesky = "Žluťoučký kůň – „úpěl“ ďábelské ódy € §";
+    const std::string bajty = Utf8NaCp1250(cesky);
+    EXPECT_EQ(bajty.size(), 39u);  // one byte per character
+    EXPECT_EQ(bajty.substr(0, 4), "\x8Elu\x9D");
+    EXPECT_EQ(Cp1250NaUtf8(bajty), cesky);
+
+    EXPECT_EQ(Utf8NaCp1250("a ≤ b 🚗"), "a ? b ?");
+    EXPECT_EQ(Utf8NaCp1250(std::string("x\xC3", 2), '_'), "x_");
+    EXPECT_EQ(Cp1250NaUtf8("\x81"), "\xEF\xBF\xBD");
+    // Every defined byte comes back unchanged.
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string jeden(1, static_cast<char>(b));
+        const std::string utf8 = Cp1250NaUtf8(jeden);
+        if (utf8 != "\xEF\xBF\xBD")
+            EXPECT_EQ(Utf8NaCp1250(utf8), jeden) << b;
+    }
+}
+
 }  // namespace
