@@ -1,9 +1,10 @@
 #include "test/gui/TSeznamTestu.h"
 
-#include "app/Zpravy.h"
 #include "storage/Tabulka.h"
 #include "test/gui/TTestDetailForm.h"
+#include "ui/Centrovani.h"
 #include "ui/ModelTabulky.h"
+#include "ui/Zpravy.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
