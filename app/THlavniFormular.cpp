@@ -496,9 +496,11 @@ void THlavniFormular::M1VysledekTestuClick()
         Zpravy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
         return;
     }
-    TSeznamTestu seznam(adresar_, relace.nastaveni.aktivniProfil, this);
-    VycentrujNad(&seznam, this);
-    seznam.exec();
+    ChraneneTabulky(this, [this] {
+        TSeznamTestu seznam(adresar_, relace.nastaveni.aktivniProfil, this);
+        VycentrujNad(&seznam, this);
+        seznam.exec();
+    });
 }
 
 void THlavniFormular::M2KonecRezimuClick()

@@ -10,10 +10,13 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+
+#include <fstream>
 
 namespace {
 
@@ -81,6 +84,20 @@ TEST(HlavniOknoProtokoly, PolozkaOtevreSeznamPrihlasenehoProfilu)
     EXPECT_EQ(radku, 2);
     EXPECT_LE(std::abs(posun.x()), 2);
     EXPECT_LE(std::abs(posun.y()), 2);
+}
+
+// A Protokoly.DB that is not a table ends the opening with its error shown; no list opens.
+TEST(HlavniOknoProtokoly, PoskozenaTabulkaOhlasiChybu)
+{
+    DocasnyAdresar adresar;
+    auto hlavni = Prihlaseny(adresar, "Jana");
+    std::ofstream(adresar.CestaStd() + "/Protokoly.DB", std::ios::binary) << "toto není tabulka";
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    hlavni->findChild<QAction*>(QStringLiteral("M1VysledekTestu"))->trigger();
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
+    EXPECT_TRUE(chyba->text.contains(QStringLiteral("Protokoly.DB"))) << chyba->text.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
