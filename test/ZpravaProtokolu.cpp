@@ -4,6 +4,7 @@
 #include "test/Protokol.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
