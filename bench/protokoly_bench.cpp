@@ -1,6 +1,6 @@
 // Opening the points-test protocol list over a large Protokoly table shared by many profiles, up
 // to the grid having painted its rows (offscreen by default).
-#include "app/Aplikace.h"
+#include "ui/Aplikace.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "test/Protokol.h"

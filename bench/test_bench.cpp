@@ -2,11 +2,12 @@
 // ComposeTest and FillSheet together over a full bank of 757 numbers, under 50 ms. Alongside,
 // BM_OtevreniTestu: creating the test window up to the moment its information box is shown.
 // Picture caching is switched off: every picture is decoded from its file, as on first sight.
-#include "app/Aplikace.h"
-#include "app/Hodiny.h"
+#include "base/Hodiny.h"
 #include "questions/Banka.h"
 #include "test/gui/TTestForm.h"
-#include "tests/TestovaciBanka.h"
+#include "testsupport/RucniHodiny.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/Aplikace.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/DatumCas.h"
 #include "questions/Beh.h"
-#include "storage/DatumCas.h"
 #include "test/Protokol.h"
 #include "test/SlozeniTestu.h"
 

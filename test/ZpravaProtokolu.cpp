@@ -1,9 +1,10 @@
 #include "test/ZpravaProtokolu.h"
 
-#include "app/Cp1250.h"
+#include "base/Cp1250.h"
 #include "test/Protokol.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -128,7 +129,7 @@ std::string ObsahSouboruZpravy(const std::vector<std::string>& radky)
 {
     std::string obsah;
     for (const std::string& radek : radky) {
-        obsah += ZakodujCp1250(radek);
+        obsah += Utf8NaCp1250(radek);
         obsah += "\r\n";
     }
     return obsah;

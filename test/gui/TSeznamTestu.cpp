@@ -1,9 +1,11 @@
 #include "test/gui/TSeznamTestu.h"
 
-#include "app/Zpravy.h"
 #include "storage/Tabulka.h"
 #include "test/gui/TTestDetailForm.h"
+#include "ui/Centrovani.h"
+#include "ui/Dialogy.h"
 #include "ui/ModelTabulky.h"
+#include "ui/Zpravy.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -129,21 +131,27 @@ void TSeznamTestu::btnDetailClick()
 {
     if (model_->Aktualni() < 0)
         return;
-    Tabulka& t = model_->KurzorNaAktualnim();
     VstupZpravy vstup;
-    vstup.profil = Text(t, "Profil");
-    vstup.datumACas = ModelTabulky::TextPole(t.PoleJmenem("DatumACas"), model_->Jazyk()).toStdString();
-    vstup.skupina = Text(t, "Skupina");
-    vstup.delkaTestu = Text(t, "DelkaTestu");
-    vstup.verdikt = Text(t, "Verdikt");
-    vstup.body = Text(t, "Body");
-    vstup.odpoved = Text(t, "Odpoved");
-    vstup.spravnaOdpoved = Text(t, "SpravnaOdpoved");
-    vstup.skutCis = Text(t, "SkutCis");
-    vstup.spravne = t.PoleJmenem("Spravne").JakoCele();
-    vstup.pocetBodu = t.PoleJmenem("PocetBodu").JakoCele();
-    vstup.minPocetBodu = t.PoleJmenem("MinPocetBodu").JakoCele();
-
+    bool precteno = false;
+    ChraneneTabulky(this, [&] {
+        Tabulka& t = model_->KurzorNaAktualnim();
+        vstup.profil = Text(t, "Profil");
+        vstup.datumACas =
+            ModelTabulky::TextPole(t.PoleJmenem("DatumACas"), model_->Jazyk()).toStdString();
+        vstup.skupina = Text(t, "Skupina");
+        vstup.delkaTestu = Text(t, "DelkaTestu");
+        vstup.verdikt = Text(t, "Verdikt");
+        vstup.body = Text(t, "Body");
+        vstup.odpoved = Text(t, "Odpoved");
+        vstup.spravnaOdpoved = Text(t, "SpravnaOdpoved");
+        vstup.skutCis = Text(t, "SkutCis");
+        vstup.spravne = t.PoleJmenem("Spravne").JakoCele();
+        vstup.pocetBodu = t.PoleJmenem("PocetBodu").JakoCele();
+        vstup.minPocetBodu = t.PoleJmenem("MinPocetBodu").JakoCele();
+        precteno = true;
+    });
+    if (!precteno)
+        return;
     TTestDetailForm zprava(vstup, adresar_, this);
     VycentrujNad(&zprava, this);
     zprava.exec();
@@ -151,7 +159,7 @@ void TSeznamTestu::btnDetailClick()
 
 void TSeznamTestu::btnVymazClick()
 {
-    model_->SmazAktualni();
+    ChraneneTabulky(this, [this] { model_->SmazAktualni(); });
     ZobrazAktualni();
     PovolTlacitka();
 }
@@ -160,6 +168,7 @@ void TSeznamTestu::btnVymazVseClick()
 {
     if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
         return;
-    model_->SmazVse();
+    ChraneneTabulky(this, [this] { model_->SmazVse(); });
+    ZobrazAktualni();
     PovolTlacitka();
 }

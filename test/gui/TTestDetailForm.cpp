@@ -1,6 +1,6 @@
 #include "test/gui/TTestDetailForm.h"
 
-#include "app/Zpravy.h"
+#include "ui/Zpravy.h"
 
 #include <QFileDialog>
 #include <QFontMetrics>

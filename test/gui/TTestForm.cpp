@@ -1,9 +1,10 @@
 #include "test/gui/TTestForm.h"
 
-#include "app/Hodiny.h"
-#include "app/MereniTextu.h"
-#include "app/Zpravy.h"
+#include "base/Hodiny.h"
 #include "questions/Banka.h"
+#include "ui/Centrovani.h"
+#include "ui/MereniTextu.h"
+#include "ui/Zpravy.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Nastaveni.h"
-#include "storage/DatumCas.h"
+#include "base/DatumCas.h"
+#include "base/Nastaveni.h"
 #include "test/HodnoceniTestu.h"
 #include "test/SlozeniTestu.h"
 
@@ -24,9 +24,8 @@ class StatickyText;
 
 // The points test: 25 drawn questions on seven pages with a 30-minute countdown, then the
 // result panel with the comparison of each position. Created for one test and destroyed after.
+// It declares no signals or slots of its own, so it goes without the meta-object compiler.
 class TTestForm : public QDialog {
-    Q_OBJECT
-
 public:
     // The bank is the program's own copy in memory; the settings give the learner, the licence
     // group and the points-test protocol switch; pictures and Protokoly are resolved against

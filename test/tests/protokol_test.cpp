@@ -2,7 +2,7 @@
 
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
-#include "test/tests/VzorovyProtokol.h"
+#include "testsupport/VzorovyProtokol.h"
 
 #include <gtest/gtest.h>
 

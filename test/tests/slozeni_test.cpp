@@ -1,6 +1,6 @@
 #include "test/SlozeniTestu.h"
 
-#include "app/Nahoda.h"
+#include "base/Nahoda.h"
 #include "questions/Banka.h"
 #include "storage/Tabulka.h"
 

@@ -1,8 +1,8 @@
 #include "test/ZpravaProtokolu.h"
 
 #include "test/Protokol.h"
-#include "test/tests/SlozkaJenProCteni.h"
-#include "test/tests/VzorovyProtokol.h"
+#include "testsupport/SlozkaJenProCteni.h"
+#include "testsupport/VzorovyProtokol.h"
 
 #include <gtest/gtest.h>
 
