@@ -4,6 +4,7 @@
 #include "questions/Banka.h"
 #include "ui/Centrovani.h"
 #include "ui/MereniTextu.h"
+#include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
 #include <QApplication>
@@ -82,12 +83,6 @@ void Obarvi(QWidget* w, QPalette::ColorRole role, const QColor& barva)
     w->setPalette(paleta);
 }
 
-void Bile(QWidget* w)
-{
-    Obarvi(w, QPalette::Window, Qt::white);
-    w->setAutoFillBackground(true);
-}
-
 // A white group box whose caption sits on its frame line, so that the texts below it start
 // clear of the frame.
 void BilyRamecek(QGroupBox* box)
@@ -158,7 +153,7 @@ TTestForm::TTestForm(const Banka& banka, const Nastaveni& nastaveni, std::filesy
         const QString jmeno = QStringLiteral("List%1").arg(i + 1);
         auto* list = new QWidget;
         list->setObjectName(jmeno);
-        Bile(list);
+        ObarviPozadi(list, Qt::white);
         pcTest->addTab(list, jmeno);
         List[i] = list;
     }
@@ -299,7 +294,7 @@ void TTestForm::VytvorVyhodnoceni()
     Tabulka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabulka->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabulka->setShowGrid(true);
-    Bile(Tabulka);
+    ObarviPozadi(Tabulka, Qt::white);
     Tabulka->setGeometry(16, 174, 7 * 70 + 2 * Tabulka->frameWidth(), 4 * 20 + 2 * Tabulka->frameWidth());
     connect(Tabulka, &QTableWidget::currentCellChanged, this,
             [this](int radek, int sloupec, int, int) { TabulkaSelectCell(sloupec, radek); });
