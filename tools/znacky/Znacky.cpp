@@ -344,6 +344,21 @@ private:
         const bool bile = z_.stav.size() > 2 && z_.stav.at(2) == 'B';
         p_.setBrush(bile ? QColor(250, 250, 255) : QColor(90, 90, 95));
         p_.drawEllipse(bila.center(), s * 0.08, s * 0.08);
+        // a lit lamp of a crossing signal flashes: short rays round it
+        auto paprsky = [this, s](QPointF stred, double r, const QColor& barva) {
+            p_.setPen(QPen(barva, s * 0.016, Qt::SolidLine, Qt::RoundCap));
+            for (int k = 0; k < 8; ++k) {
+                const double a = (k + 0.5) * M_PI / 4;
+                const QPointF u(std::cos(a), std::sin(a));
+                p_.drawLine(stred + u * (r + s * 0.025), stred + u * (r + s * 0.06));
+            }
+            p_.setPen(Qt::NoPen);
+        };
+        if (bile)
+            paprsky(bila.center(), s * 0.11, QColor(150, 150, 160));
+        for (int i = 0; i < 2; ++i)
+            if (i < z_.stav.size() && z_.stav.at(i) == 'C')
+                paprsky(QPointF(deska.center().x() + (i ? 1 : -1) * s * 0.2, deska.center().y()), s * 0.1, QColor(240, 30, 30));
         p_.setBrush(QColor(110, 110, 110));
         p_.drawRect(QRectF(r.center().x() - s * 0.025, bila.bottom(), s * 0.05, r.bottom() - bila.bottom()));
     }
