@@ -462,7 +462,7 @@ private:
         if (v.druh == "motocykl")
             return {12, 5};
         if (v.druh == "kolo")
-            return {14, 4};
+            return {17, 5};
         return {21, 11};
     }
 
@@ -481,7 +481,7 @@ private:
         vzdalenost += Rozmer(v).width() / 2;
         QPointF bod = Vjezd(v.z, vzdalenost, v.posun);
         if (v.druh == "kolo" || v.druh == "motocykl")
-            bod += Vpravo(-U(v.z)) * 4;
+            bod += Vpravo(-U(v.z)) * 2.5;
         return {bod, -U(v.z)};
     }
 
@@ -570,13 +570,24 @@ private:
         p_.rotate(std::atan2(kde.smer.y(), kde.smer.x()) * 180 / Pi);  // x axis forwards, y to the right
         const double d = r.width(), s = r.height();
         if (v.druh == "kolo" || v.druh == "motocykl") {
-            p_.setPen(QPen(QColor(20, 20, 20), v.druh == "kolo" ? 1.6 : 2.6, Qt::SolidLine, Qt::RoundCap));
+            // wheels front and back, the frame between them, the handlebar and the rider
+            p_.setPen(QPen(QColor(20, 20, 20), v.druh == "kolo" ? 1.4 : 2.6, Qt::SolidLine, Qt::RoundCap));
             p_.drawLine(QPointF(-d / 2, 0), QPointF(d / 2, 0));
-            p_.setPen(QPen(QColor(20, 20, 20), 1.2));
-            p_.drawLine(QPointF(d / 2 - 3, -3), QPointF(d / 2 - 3, 3));
+            p_.setPen(QPen(QColor(20, 20, 20), 2.6, Qt::SolidLine, Qt::RoundCap));
+            p_.drawLine(QPointF(d / 2 - 4, 0), QPointF(d / 2, 0));
+            p_.drawLine(QPointF(-d / 2, 0), QPointF(-d / 2 + 4, 0));
+            p_.setPen(QPen(QColor(20, 20, 20), 1.3, Qt::SolidLine, Qt::RoundCap));
+            p_.drawLine(QPointF(d / 2 - 5, -4), QPointF(d / 2 - 5, 4));
             p_.setPen(QPen(Qt::black, 0.8));
             p_.setBrush(barva);
-            p_.drawEllipse(QPointF(-1, 0), 3.4, 3.4);
+            QPolygonF jezdec;
+            for (int i = 0; i < 20; ++i) {
+                const double t = i * 2 * Pi / 20;
+                jezdec << QPointF(-1.5 + 2.6 * std::cos(t), 4.6 * std::sin(t));
+            }
+            p_.drawPolygon(jezdec);
+            p_.setBrush(QColor(240, 200, 160));
+            p_.drawEllipse(QPointF(-1.2, 0), 1.9, 1.9);
         } else {
             p_.setPen(QPen(QColor(25, 25, 25), 1));
             p_.setBrush(barva);
@@ -649,7 +660,7 @@ private:
         }
         p_.setPen(QPen(QColor(20, 20, 20), 0.8));
         // shoulders across the walking direction, the head on top
-        const QPointF ramena = Vpravo(smer) * 4.8, hrud = smer * 2.6;
+        const QPointF ramena = Vpravo(smer) * 5.6, hrud = smer * 3.0;
         QPolygonF telo;
         for (int i = 0; i < 20; ++i) {
             const double t = i * 2 * Pi / 20;
@@ -658,7 +669,7 @@ private:
         p_.setBrush(QColor(150, 40, 170));
         p_.drawPolygon(telo);
         p_.setBrush(QColor(240, 200, 160));
-        p_.drawEllipse(bod, 2.3, 2.3);
+        p_.drawEllipse(bod, 2.7, 2.7);
     }
 
     void Prechod(const QString& rameno)
