@@ -100,36 +100,63 @@ TEST(Situace, AFaultySceneIsReportedWithItsFileAndLine)
     }
 }
 
-TEST(Situace, TheIndicatorIsLitOnTheSideOfTheTurn)
+// Pixels of a region that pass a test of their colour.
+template <typename Barva>
+int Pocet(const QImage& o, QRect oblast, Barva barva)
+{
+    int n = 0;
+    for (int y = oblast.top(); y <= oblast.bottom(); ++y)
+        for (int x = oblast.left(); x <= oblast.right(); ++x)
+            n += barva(o.pixel(x, y));
+    return n;
+}
+bool Oranzova(QRgb p) { return qRed(p) > 220 && qGreen(p) > 120 && qGreen(p) < 200 && qBlue(p) < 60; }
+bool Cervena(QRgb p) { return qRed(p) > 170 && qGreen(p) < 70 && qBlue(p) < 80; }
+
+QImage Nakresli(const DocasnyAdresar& adresar, const QByteArray& text)
+{
+    Scena s;
+    QString chyba;
+    EXPECT_TRUE(NactiScenu(Zapis(adresar, QStringLiteral("s.yaml"), text), &s, &chyba)) << chyba.toStdString();
+    return KresliScenu(s);
+}
+
+TEST(Situace, IndicatorsSignsAndLightsAreDrawnWhereTheSceneSays)
 {
     DocasnyAdresar adresar;
-    // a blue car comes from the south (its right-hand lane is east of the centre, x 160)
-    auto svetla = [&](const char* kam) {
-        const QString cesta = Zapis(adresar, QStringLiteral("s.yaml"),
-                                    QByteArray("ramena: [J, S, V, Z]\nvozidla:\n  - {druh: osobni, barva: modra, z: J, do: ")
-                                        + kam + "}\n");
-        Scena s;
-        QString chyba;
-        EXPECT_TRUE(NactiScenu(cesta, &s, &chyba)) << chyba.toStdString();
-        const QImage o = KresliScenu(s);
-        int pocet = 0;
-        double x = 0;
-        for (int yy = 110; yy < 175; ++yy)
-            for (int xx = 130; xx < 190; ++xx) {
-                const QRgb p = o.pixel(xx, yy);
-                if (qRed(p) > 220 && qGreen(p) > 120 && qGreen(p) < 200 && qBlue(p) < 60) {
-                    ++pocet;
-                    x += xx;
-                }
-            }
-        return std::pair<int, double>(pocet, pocet ? x / pocet : 0);
+    // A blue car from the south (its lane is east of the centre, x 160): the indicator is lit on
+    // the side of the turn and not at all when it goes straight on.
+    auto blinkr = [&](const char* kam) {
+        const QImage o = Nakresli(adresar, QByteArray("ramena: [J, S, V, Z]\nvozidla:\n  - {druh: osobni, barva: modra, z: J, do: ") + kam + "}\n");
+        return std::pair(Pocet(o, QRect(130, 110, 30, 65), Oranzova), Pocet(o, QRect(160, 110, 30, 65), Oranzova));
     };
-    const auto vlevo = svetla("Z"), vpravo = svetla("V"), rovne = svetla("S");
-    ASSERT_GE(vlevo.first, 6);
-    ASSERT_GE(vpravo.first, 6);
-    EXPECT_LT(vlevo.second, 158);
-    EXPECT_GT(vpravo.second, 162);
-    EXPECT_EQ(rovne.first, 0);
+    const auto vlevo = blinkr("Z"), vpravo = blinkr("V"), rovne = blinkr("S");
+    EXPECT_GE(vlevo.first, 6);
+    EXPECT_LT(vlevo.second, vlevo.first / 3);
+    EXPECT_GE(vpravo.second, 6);
+    EXPECT_LT(vpravo.first, vpravo.second / 3);
+    EXPECT_EQ(rovne.first + rovne.second, 0);
+
+    // In the roundabout only a car leaving at the next arm shows the right indicator.
+    const QRect naKruhu(150, 100, 36, 36);  // round the car at 300 degrees
+    const QImage vyjizdi = Nakresli(adresar, "ramena: [J, S, V, Z]\nkruhovy: true\nvozidla:\n  - {druh: osobni, barva: modra, na_kruhu: 300, do: V}\n");
+    const QImage projizdi = Nakresli(adresar, "ramena: [J, S, V, Z]\nkruhovy: true\nvozidla:\n  - {druh: osobni, barva: modra, na_kruhu: 300, do: S}\n");
+    EXPECT_GE(Pocet(vyjizdi, naKruhu, Oranzova), 6);
+    EXPECT_EQ(Pocet(projizdi, naKruhu, Oranzova), 0);
+
+    // A sign stands on the right of its arm's approach: the STOP of the south arm east of it.
+    const QImage stop = Nakresli(adresar, "ramena: [J, S, V, Z]\nznacky:\n  J: [P6]\n");
+    EXPECT_GE(Pocet(stop, QRect(168, 118, 24, 28), Cervena), 60);
+    EXPECT_EQ(Pocet(stop, QRect(108, 118, 24, 28), Cervena), 0);
+
+    // The lit lamp is the one the scene names: red at the top of the east arm's head, green at its foot.
+    const QImage cervena = Nakresli(adresar, "ramena: [J, S, V, Z]\nsemafory:\n  V: {svetlo: cervena}\n");
+    const QImage zelena = Nakresli(adresar, "ramena: [J, S, V, Z]\nsemafory:\n  V: {svetlo: zelena}\n");
+    auto zelene = [](QRgb p) { return qGreen(p) > 180 && qRed(p) < 120 && qBlue(p) < 140; };
+    EXPECT_GE(Pocet(cervena, QRect(180, 48, 7, 7), Cervena), 8);
+    EXPECT_EQ(Pocet(cervena, QRect(180, 62, 7, 7), zelene), 0);
+    EXPECT_GE(Pocet(zelena, QRect(180, 62, 7, 7), zelene), 8);
+    EXPECT_EQ(Pocet(zelena, QRect(180, 48, 7, 7), Cervena), 0);
 }
 
 }  // namespace
