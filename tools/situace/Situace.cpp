@@ -854,6 +854,10 @@ private:
         const QStringList osa = s_.policista.split('-');
         const QPointF a = Smer(Uhel(osa[0])), b = Smer(Uhel(osa[1]));
         const QPointF hrud = Vpravo(a);  // the chest faces across the arms
+        // a light disc under him, so that he stands out of the paths drawn across the junction
+        p_.setPen(QPen(QColor(60, 60, 60), 0.8));
+        p_.setBrush(QColor(250, 240, 170));
+        p_.drawEllipse(Stred, 10.5, 10.5);
         p_.setPen(QPen(QColor(10, 10, 10), 4.2, Qt::SolidLine, Qt::RoundCap));
         p_.drawLine(Stred, Stred + a * 15);
         p_.drawLine(Stred, Stred + b * 15);
