@@ -1,5 +1,5 @@
 #include "tools/situace/Situace.h"
-#include "tests/GuiTest.h"
+#include "testsupport/GuiTest.h"
 
 #include <gtest/gtest.h>
 
