@@ -56,3 +56,20 @@ std::vector<DefinicePole> DefiniceProtokoly()
         Typ("SkutCis", TypPole::Memo),
     };
 }
+
+// One record per profile and question number.
+std::vector<DefinicePole> DefiniceStatistika()
+{
+    return {
+        Text("Profil", 30),
+        Typ("Cislo", TypPole::Cele),
+        Typ("Polozeno", TypPole::Cele),
+        Typ("Spravne", TypPole::Cele),
+        Typ("Spatne", TypPole::Cele),
+        Typ("Napoveda", TypPole::Cele),
+        Typ("RadaSpravnych", TypPole::Cele),
+        Typ("Posledni", TypPole::DatumACas),
+        // Outcome of the last answer: "S" right, "C" wrong, "N" hint.
+        Text("Naposledy", 1),
+    };
+}

@@ -8,3 +8,4 @@
 std::vector<DefinicePole> DefiniceProfily();
 std::vector<DefinicePole> DefiniceVysledky();
 std::vector<DefinicePole> DefiniceProtokoly();
+std::vector<DefinicePole> DefiniceStatistika();

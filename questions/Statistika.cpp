@@ -1,0 +1,205 @@
+#include "questions/Statistika.h"
+
+#include "questions/Banka.h"
+#include "questions/Kategorie.h"
+#include "storage/Definice.h"
+#include "storage/Tabulka.h"
+
+#include <algorithm>
+#include <system_error>
+#include <tuple>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kTabulka = "Statistika";
+
+std::string FiltrProfilu(const std::string& profil)
+{
+    std::string s = "Profil = '";
+    for (char c : profil) {
+        s += c;
+        if (c == '\'')
+            s += '\'';
+    }
+    return s + "'";
+}
+
+const char* ZnakVysledku(VysledekPokusu v)
+{
+    switch (v) {
+    case VysledekPokusu::Spatne:
+        return "C";
+    case VysledekPokusu::Napoveda:
+        return "N";
+    default:
+        return "S";
+    }
+}
+
+VysledekPokusu VysledekZeZnaku(const std::string& s)
+{
+    if (s == "C")
+        return VysledekPokusu::Spatne;
+    if (s == "N")
+        return VysledekPokusu::Napoveda;
+    return VysledekPokusu::Spravne;
+}
+
+ZaznamStatistiky Cti(Tabulka& t)
+{
+    ZaznamStatistiky z;
+    z.cislo = t.PoleJmenem("Cislo").JakoCele();
+    z.polozeno = t.PoleJmenem("Polozeno").JakoCele();
+    z.spravne = t.PoleJmenem("Spravne").JakoCele();
+    z.spatne = t.PoleJmenem("Spatne").JakoCele();
+    z.napoveda = t.PoleJmenem("Napoveda").JakoCele();
+    z.radaSpravnych = t.PoleJmenem("RadaSpravnych").JakoCele();
+    z.posledni = t.PoleJmenem("Posledni").JakoDatumCas();
+    z.naposledy = VysledekZeZnaku(t.PoleJmenem("Naposledy").JakoText());
+    return z;
+}
+
+void Zapis(Tabulka& t, const ZaznamStatistiky& z)
+{
+    t.PoleJmenem("Cislo").NastavCele(z.cislo);
+    t.PoleJmenem("Polozeno").NastavCele(z.polozeno);
+    t.PoleJmenem("Spravne").NastavCele(z.spravne);
+    t.PoleJmenem("Spatne").NastavCele(z.spatne);
+    t.PoleJmenem("Napoveda").NastavCele(z.napoveda);
+    t.PoleJmenem("RadaSpravnych").NastavCele(z.radaSpravnych);
+    t.PoleJmenem("Posledni").NastavDatumCas(z.posledni);
+    t.PoleJmenem("Naposledy").NastavText(ZnakVysledku(z.naposledy));
+}
+
+bool OtevriProfil(Tabulka& t, const fs::path& adresar, const std::string& profil, bool vytvorit)
+{
+    t.Svaz(adresar, kTabulka);
+    if (!t.Existuje()) {
+        if (!vytvorit)
+            return false;
+        t.Vytvor(DefiniceStatistika());
+        std::error_code ec;
+        fs::permissions(t.Soubor(), fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::replace, ec);
+    }
+    t.NastavFiltrText(FiltrProfilu(profil));
+    t.Filtrovat(true);
+    t.Otevri();
+    return true;
+}
+
+}  // namespace
+
+void PripoctiPokus(ZaznamStatistiky& z, VysledekPokusu vysledek, const DatumCas& kdy)
+{
+    ++z.polozeno;
+    switch (vysledek) {
+    case VysledekPokusu::Spravne:
+        ++z.spravne;
+        ++z.radaSpravnych;
+        break;
+    case VysledekPokusu::Spatne:
+        ++z.spatne;
+        z.radaSpravnych = 0;
+        break;
+    case VysledekPokusu::Napoveda:
+        ++z.napoveda;
+        z.radaSpravnych = 0;
+        break;
+    }
+    z.posledni = kdy;
+    z.naposledy = vysledek;
+}
+
+void ZapisPokusy(const fs::path& adresar, const std::string& profil,
+                 const std::vector<Pokus>& pokusy, const DatumCas& kdy)
+{
+    if (pokusy.empty())
+        return;
+    Tabulka t;
+    OtevriProfil(t, adresar, profil, true);
+    // The answers by number, in their order; a number may come more than once.
+    std::map<int, std::vector<VysledekPokusu>> podleCisla;
+    for (const Pokus& p : pokusy)
+        podleCisla[p.cislo].push_back(p.vysledek);
+
+    t.ZacniDavku();
+    for (t.Prvni(); !t.Konec(); t.Dalsi()) {
+        const auto it = podleCisla.find(t.PoleJmenem("Cislo").JakoCele());
+        if (it == podleCisla.end())
+            continue;
+        ZaznamStatistiky z = Cti(t);
+        for (VysledekPokusu v : it->second)
+            PripoctiPokus(z, v, kdy);
+        t.Uprav();
+        Zapis(t, z);
+        t.Uloz();
+        podleCisla.erase(it);
+    }
+    for (const auto& [cislo, vysledky] : podleCisla) {
+        ZaznamStatistiky z;
+        z.cislo = cislo;
+        for (VysledekPokusu v : vysledky)
+            PripoctiPokus(z, v, kdy);
+        t.Vloz();
+        t.PoleJmenem("Profil").NastavText(profil);
+        Zapis(t, z);
+        t.Uloz();
+    }
+    t.DokonciDavku();
+    t.Zavri();
+}
+
+StatistikaProfilu NactiStatistiku(const fs::path& adresar, const std::string& profil)
+{
+    StatistikaProfilu vysledek;
+    Tabulka t;
+    if (!OtevriProfil(t, adresar, profil, false))
+        return vysledek;
+    for (t.Prvni(); !t.Konec(); t.Dalsi()) {
+        ZaznamStatistiky z = Cti(t);
+        vysledek[z.cislo] = z;
+    }
+    t.Zavri();
+    return vysledek;
+}
+
+std::vector<int> PoradiProcvicovaniChyb(const Banka& banka, const Nastaveni& nastaveni,
+                                        const StatistikaProfilu& statistika)
+{
+    // (group, key parts..., number): sorted ascending.
+    using Klic = std::tuple<int, int, DatumCas, int>;
+    std::vector<Klic> klice;
+    const DatumCas zadny{};
+    for (const Otazka& o : banka.Vse()) {
+        const int k = KategorieCisla(o.cislo);
+        if (k < 1 || !nastaveni.kategorie[static_cast<std::size_t>(k - 1)] ||
+            !PasujeDoVyberu(o.skupina, nastaveni.skupina))
+            continue;
+        const auto it = statistika.find(o.cislo);
+        if (it == statistika.end() || it->second.polozeno == 0) {
+            klice.emplace_back(1, 0, zadny, o.cislo);
+            continue;
+        }
+        const ZaznamStatistiky& z = it->second;
+        if (z.naposledy == VysledekPokusu::Spatne) {
+            // Most recent first: the later date sorts first through its negated parts.
+            const DatumCas d = z.posledni;
+            const DatumCas obraceny{-d.rok, -d.mesic, -d.den, -d.hodina, -d.minuta, -d.sekunda,
+                                    -d.milisekunda};
+            klice.emplace_back(0, 0, obraceny, o.cislo);
+        } else if (!z.Zvladnuta()) {
+            klice.emplace_back(2, z.radaSpravnych, z.posledni, o.cislo);
+        } else {
+            klice.emplace_back(3, 0, z.posledni, o.cislo);
+        }
+    }
+    std::sort(klice.begin(), klice.end());
+    std::vector<int> cisla;
+    cisla.reserve(klice.size());
+    for (const Klic& k : klice)
+        cisla.push_back(std::get<3>(k));
+    return cisla;
+}

@@ -1,0 +1,141 @@
+#include "test/OdhadUspechu.h"
+
+#include "base/Nahoda.h"
+#include "questions/Banka.h"
+#include "questions/Kategorie.h"
+#include "test/SlozeniTestu.h"
+
+#include <algorithm>
+#include <random>
+
+bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika,
+                         ApriorniOdhad& odhad)
+{
+    odhad = ApriorniOdhad{};
+    auto& dobre = odhad.dobre;
+    auto& celkem = odhad.celkem;
+    long& vseDobre = odhad.vseDobre;
+    long& vseCelkem = odhad.vseCelkem;
+    for (const auto& [cislo, z] : statistika) {
+        const int k = KategorieCisla(cislo);
+        if (k < 1 || !banka.OtazkaExistuje(cislo) || z.polozeno <= 0)
+            continue;
+        dobre[static_cast<std::size_t>(k - 1)] += z.spravne;
+        celkem[static_cast<std::size_t>(k - 1)] += z.polozeno;
+        vseDobre += z.spravne;
+        vseCelkem += z.polozeno;
+    }
+    return vseCelkem > 0;
+}
+
+double SanceListu(const std::array<double, 25>& sance, int minimum)
+{
+    // Distribution of the points over the positions answered so far.
+    std::array<double, 66> body{};
+    body[0] = 1.0;
+    int nejvic = 0;
+    for (std::size_t i = 0; i < sance.size(); ++i) {
+        const int b = PositionPoints[i];
+        for (int s = nejvic; s >= 0; --s) {
+            const double p = body[static_cast<std::size_t>(s)];
+            body[static_cast<std::size_t>(s + b)] += p * sance[i];
+            body[static_cast<std::size_t>(s)] = p * (1.0 - sance[i]);
+        }
+        nejvic += b;
+    }
+    double vysledek = 0;
+    for (int s = std::max(minimum, 0); s <= nejvic; ++s)
+        vysledek += body[static_cast<std::size_t>(s)];
+    return vysledek;
+}
+
+namespace {
+
+// A draw from Beta(a, b); a side with no weight fixes the chance at 0 or 1.
+double Beta(double a, double b, std::mt19937& g)
+{
+    if (b <= 0)
+        return 1.0;
+    if (a <= 0)
+        return 0.0;
+    const double x = std::gamma_distribution<double>(a, 1.0)(g);
+    const double y = std::gamma_distribution<double>(b, 1.0)(g);
+    return x + y > 0 ? x / (x + y) : a / (a + b);
+}
+
+}  // namespace
+
+OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
+                           const StatistikaProfilu& statistika, std::uint32_t seed,
+                           const ParametryOdhadu& parametry)
+{
+    OdhadUspechu vysledek;
+    ApriorniOdhad prior;
+    if (!SestavApriorniOdhad(banka, statistika, prior) || parametry.listu <= 0 ||
+        parametry.opakovani <= 0)
+        return vysledek;
+
+    Nahoda nahoda(seed);
+    std::vector<std::array<int, kPocetPozic>> listy;
+    listy.reserve(static_cast<std::size_t>(parametry.listu));
+    for (int i = 0; i < parametry.listu; ++i) {
+        const SlozenyTest test = ComposeTest(banka, skupina, nahoda);
+        if (!test.uplny)
+            return vysledek;  // the bank cannot fill a sheet for the group
+        std::array<int, kPocetPozic> cisla{};
+        for (std::size_t j = 0; j < cisla.size(); ++j)
+            cisla[j] = test.pozice[j].cislo;
+        listy.push_back(cisla);
+    }
+
+    const int minimum = PassMinimum(skupina);
+    std::mt19937 g(seed);
+    std::uniform_real_distribution<double> rovnomerne(0.0, 1.0);
+    std::array<double, kNejvyssiCislo + 1> sance{};
+    std::vector<double> podily;
+    long uspechu = 0;
+    for (int r = 0; r < parametry.opakovani; ++r) {
+        std::array<double, 7> prumer{};
+        for (std::size_t k = 0; k < 7; ++k) {
+            const bool vlastni = prior.celkem[k] > 0;
+            const long d = vlastni ? prior.dobre[k] : prior.vseDobre;
+            const long c = vlastni ? prior.celkem[k] : prior.vseCelkem;
+            prumer[k] = Beta(double(d) + 1.0, double(c - d) + 1.0, g);
+        }
+        for (const Otazka& o : banka.Vse()) {
+            const int k = KategorieCisla(o.cislo);
+            if (k < 1)
+                continue;
+            double a = ApriorniOdhad::kSilaPrioru * prumer[static_cast<std::size_t>(k - 1)];
+            double b = ApriorniOdhad::kSilaPrioru * (1.0 - prumer[static_cast<std::size_t>(k - 1)]);
+            if (const auto it = statistika.find(o.cislo); it != statistika.end()) {
+                a += it->second.spravne;
+                b += it->second.polozeno - it->second.spravne;
+            }
+            sance[static_cast<std::size_t>(o.cislo)] = Beta(a, b, g);
+        }
+        long prosloVeDraze = 0;
+        for (const auto& list : listy) {
+            int body = 0;
+            for (std::size_t j = 0; j < list.size(); ++j)
+                if (rovnomerne(g) < sance[static_cast<std::size_t>(list[j])])
+                    body += PositionPoints[j];
+            prosloVeDraze += body >= minimum ? 1 : 0;
+        }
+        uspechu += prosloVeDraze;
+        podily.push_back(double(prosloVeDraze) / double(listy.size()));
+    }
+    std::sort(podily.begin(), podily.end());
+    const auto percentil = [&](double q) {
+        const double poloha = q * double(podily.size() - 1);
+        const auto i = static_cast<std::size_t>(poloha);
+        const double zbytek = poloha - double(i);
+        return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek : podily[i];
+    };
+    vysledek.lzeOdhadnout = true;
+    vysledek.pravdepodobnost =
+        double(uspechu) / (double(listy.size()) * double(parametry.opakovani));
+    vysledek.dolni = percentil(0.025);
+    vysledek.horni = percentil(0.975);
+    return vysledek;
+}

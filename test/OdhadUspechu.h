@@ -1,0 +1,49 @@
+#pragma once
+
+#include "questions/Statistika.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+class Banka;
+
+// The chance of a right answer to each question, estimated from a learner's history: per
+// category a Beta prior of strength kSilaPrioru centred on the learner's average in that
+// category (all categories together where it has no answer yet), updated by the question's right
+// answers and its wrong and hinted ones. The average itself is uncertain: each simulation round
+// draws it from Beta(right + 1, other + 1) of the category's answers.
+struct ApriorniOdhad {
+    static constexpr double kSilaPrioru = 10.0;
+    std::array<long, 7> dobre{}, celkem{};  // answers per category 1..7 (right, all)
+    long vseDobre = 0, vseCelkem = 0;
+};
+
+// False when the history holds no answer to a question of the bank: nothing can be estimated.
+bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika,
+                         ApriorniOdhad& odhad);
+
+struct OdhadUspechu {
+    bool lzeOdhadnout = false;
+    double pravdepodobnost = 0;  // P(points >= pass minimum), 0..1
+    double dolni = 0, horni = 0; // the 95 % band
+};
+
+struct ParametryOdhadu {
+    int listu = 500;     // sheets drawn as the points test draws them
+    int opakovani = 100;  // draws of every question's chance from its Beta posterior
+};
+
+// Simulates the points test of the licence group: the sheets are composed by ComposeTest from a
+// generator seeded with `seed`; for each of `opakovani` draws of every question's chance from its
+// posterior, every sheet is answered once at random and passes with at least PassMinimum points.
+// The estimate is the share of passed sheets over all draws; the band runs from the 2.5th to the
+// 97.5th percentile of the per-draw shares. The same seed gives the same result.
+OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
+                           const StatistikaProfilu& statistika, std::uint32_t seed,
+                           const ParametryOdhadu& parametry = {});
+
+// The exact chance of passing one composed sheet when each position is answered right with the
+// given chance (index 0 is position 1).
+double SanceListu(const std::array<double, 25>& sance, int minimum);
