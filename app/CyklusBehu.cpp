@@ -76,8 +76,12 @@ void CyklusBehu::PravyKlik()
     StavBehu& beh = relace_.beh;
     if (beh.cekaNaOdpoved) {
         const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();
-        if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3])
-            ZobrazVysledekOdpovedi(VyhodnotOdpoved(beh, oznaceno));
+        if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3]) {
+            const VysledekOdpovedi vysledek = VyhodnotOdpoved(beh, oznaceno);
+            ZobrazVysledekOdpovedi(vysledek);
+            ZapisDoStatistiky(beh.cisloOtazky,
+                              vysledek.spravne ? VysledekPokusu::Spravne : VysledekPokusu::Spatne);
+        }
         return;
     }
     if (beh.zbyva > 0) {
@@ -164,4 +168,15 @@ void CyklusBehu::Napoveda()
         return;
     panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
     panel_.ZobrazSpravne(relace_.beh.spravneOdpovedi);
+    ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda);
+}
+
+void CyklusBehu::ZapisDoStatistiky(int cislo, VysledekPokusu vysledek)
+{
+    try {
+        ZapisPokusy(adresar_, relace_.nastaveni.aktivniProfil, {{cislo, vysledek}},
+                    AktualniHodiny().Mistni());
+    } catch (const std::exception& chyba) {
+        Zpravy::Chyba(okno_, QString::fromStdString(chyba.what()));
+    }
 }

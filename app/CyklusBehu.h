@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questions/Relace.h"
+#include "questions/Statistika.h"
 
 #include <QObject>
 
@@ -42,6 +43,9 @@ private:
     void UkazDalsiOtazku();
     void KonecBehu();
     void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
+    // Adds the evaluated answer to the active profile's history; a storage error is shown and
+    // the run goes on.
+    void ZapisDoStatistiky(int cislo, VysledekPokusu vysledek);
 
     Relace& relace_;
     const Banka& banka_;

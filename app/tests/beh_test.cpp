@@ -3,6 +3,7 @@
 #include "app/THlavniFormular.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/gui/PanelOtazek.h"
+#include "questions/Statistika.h"
 #include "questions/gui/TDotazPZ.h"
 #include "results/gui/TResult.h"
 #include "storage/Tabulka.h"
@@ -843,6 +844,59 @@ TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
     EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
     EXPECT_TRUE(h.Menu1->isVisible());
     EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
+}
+
+// Every evaluated answer of practice, its retry and exam goes into the learner's history; a hint
+// counts as asked and breaks the run of right answers.
+TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
+{
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 3, 1);
+    Spatne(h);  // 1
+    PravyKlik(h);
+    h.M2OznacSpravne->trigger();  // 2
+    PravyKlik(h);
+    Spravne(h);  // 3
+    auto prvni = OdpovezVyhodnoceni(true);
+    PravyKlik(h);
+    ASSERT_TRUE(prvni->probehlo);
+    hodiny.mistni = DatumCas{2025, 3, 14, 9, 40, 0, 0};
+    Spravne(h);  // retry: 1
+    PravyKlik(h);
+    Spravne(h);  // retry: 2
+    auto druhe = OdpovezProtokolAVyhodnoceni(false, false);
+    PravyKlik(h);
+    ASSERT_TRUE(druhe->otazka->probehlo);
+
+    Zacni(h, true, 2, 1);
+    Spravne(h);  // 1
+    PravyKlik(h);
+    Spatne(h);  // 2
+    auto treti = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    ASSERT_TRUE(treti->probehlo);
+
+    const StatistikaProfilu s = NactiStatistiku(Adresar(), "Jana");
+    ASSERT_EQ(s.size(), 3u);
+    struct Ocekavano {
+        int cislo, polozeno, spravne, spatne, napoveda, rada;
+        VysledekPokusu naposledy;
+    };
+    for (const Ocekavano& o : {Ocekavano{1, 3, 2, 1, 0, 2, VysledekPokusu::Spravne},
+                               Ocekavano{2, 3, 1, 1, 1, 0, VysledekPokusu::Spatne},
+                               Ocekavano{3, 1, 1, 0, 0, 1, VysledekPokusu::Spravne}}) {
+        SCOPED_TRACE(o.cislo);
+        const ZaznamStatistiky& z = s.at(o.cislo);
+        EXPECT_EQ(z.polozeno, o.polozeno);
+        EXPECT_EQ(z.spravne, o.spravne);
+        EXPECT_EQ(z.spatne, o.spatne);
+        EXPECT_EQ(z.napoveda, o.napoveda);
+        EXPECT_EQ(z.radaSpravnych, o.rada);
+        EXPECT_EQ(z.naposledy, o.naposledy);
+    }
+    EXPECT_EQ(s.at(3).posledni, (DatumCas{2025, 3, 14, 9, 26, 53, 0}));  // stored to the second
+    EXPECT_EQ(s.at(2).posledni, (DatumCas{2025, 3, 14, 9, 40, 0, 0}));
 }
 
 }  // namespace

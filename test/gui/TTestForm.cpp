@@ -1,6 +1,7 @@
 #include "test/gui/TTestForm.h"
 
 #include "base/Hodiny.h"
+#include "questions/Statistika.h"
 #include "questions/Banka.h"
 #include "ui/Centrovani.h"
 #include "ui/MereniTextu.h"
@@ -539,6 +540,19 @@ void TTestForm::EvaluateTest()
     Zpravy::Informace(this, QString::fromStdString(SouhrnTestu(vysledek_, MinimumBodu, RemainingSeconds == 0)));
     if (nastaveni_.protokoly[2])
         WriteProtocol();
+    WriteStatistics();
+}
+
+void TTestForm::WriteStatistics()
+{
+    std::vector<Pokus> pokusy;
+    for (const TestPosition& p : pozice_)
+        pokusy.push_back({p.cislo, p.spatne ? VysledekPokusu::Spatne : VysledekPokusu::Spravne});
+    try {
+        ZapisPokusy(adresar_, nastaveni_.aktivniProfil, pokusy, hodiny_.Mistni());
+    } catch (const std::exception& chyba) {
+        Zpravy::Chyba(this, QString::fromStdString(chyba.what()));
+    }
 }
 
 void TTestForm::WriteProtocol()

@@ -94,6 +94,8 @@ private:
     void st1AClick(int pozice, int pismeno);
     void cb1AClick();
     void WriteProtocol();
+    // Adds every position to the learner's history of the questions.
+    void WriteStatistics();
     QPixmap NactiObrazek(const std::string& relativni) const;
 
     const Banka& banka_;

@@ -2,6 +2,7 @@
 
 #include "base/Hodiny.h"
 #include "questions/Banka.h"
+#include "questions/Statistika.h"
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/RucniHodiny.h"
@@ -460,6 +461,28 @@ TEST_F(TestovaciList, VysledkovyPanel)
     EXPECT_TRUE(t->Pozice()[2].spatne);
     EXPECT_EQ(t->Pozice()[24].oznacene, "");
     EXPECT_FALSE(std::filesystem::exists(adresar_.CestaStd() + "/Protokoly.DB"));
+}
+
+// Every position of an evaluated test goes into the learner's history, protocol or not.
+TEST_F(TestovaciList, VyhodnoceniPripiseKazdouPoziciDoStatistiky)
+{
+    ZapisPokusy(adresar_.CestaStd(), "Jana", {{cisla_[0], VysledekPokusu::Spravne}}, {2026, 3, 1, 8, 0, 0, 0});
+    auto t = Otevri();
+    for (int k = 1; k <= 25; ++k)
+        Zaskrtni(*t, k, k == 1 || k == 25 ? "B" : "AC");  // position 1 and 25 wrong
+    Vyhodnot(*t);
+    const StatistikaProfilu s = NactiStatistiku(adresar_.CestaStd(), "Jana");
+    ASSERT_EQ(s.size(), 25u);
+    for (int k = 1; k <= 25; ++k) {
+        SCOPED_TRACE(k);
+        const ZaznamStatistiky& z = s.at(cisla_[static_cast<std::size_t>(k - 1)]);
+        const bool spatne = k == 1 || k == 25;
+        EXPECT_EQ(z.polozeno, k == 1 ? 2 : 1);
+        EXPECT_EQ(z.spatne, spatne ? 1 : 0);
+        EXPECT_EQ(z.spravne, k == 1 ? 1 : spatne ? 0 : 1);
+        EXPECT_EQ(z.radaSpravnych, spatne ? 0 : 1);
+        EXPECT_EQ(z.posledni, (DatumCas{2026, 3, 14, 10, 0, 0, 0}));
+    }
 }
 
 TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
