@@ -7,6 +7,7 @@
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/Banka.h"
+#include "questions/Statistika.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
 #include "storage/Tabulka.h"
@@ -155,6 +156,9 @@ void THlavniFormular::VytvorMenu()
                            QStringLiteral("Spustí režim procvičování otázek")));
     Start1->addAction(akce(M1Zkouset, "M1Zkouset", QStringLiteral("&Zkoušet otázky"),
                            QStringLiteral("Spustí režim zkoušení otázek")));
+    Start1->addAction(akce(M1ProcvicovatChyby, "M1ProcvicovatChyby", QStringLiteral("Procvičovat c&hyby"),
+                           QStringLiteral("Spustí procvičování otázek, ve kterých jste naposledy chybovali, "
+                                          "a otázek, které ještě neumíte")));
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
@@ -231,6 +235,7 @@ void THlavniFormular::VytvorMenu()
     connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(M1ProcvicovatChyby, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatChybyClick);
     connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
@@ -332,6 +337,7 @@ void THlavniFormular::ObnovUkazatele()
     const bool nejaka = relace.nastaveni.NejakaKategorie();
     M1Procvicovat->setEnabled(nejaka);
     M1Zkouset->setEnabled(nejaka);
+    M1ProcvicovatChyby->setEnabled(nejaka);
 }
 
 bool THlavniFormular::SouborExistuje(const QString& jmeno) const
@@ -472,6 +478,31 @@ void THlavniFormular::M1ZkousetClick()
     M1Zkouset->setChecked(false);
     if (PripravBeh(true))
         NastavRezim(RezimBehu::Zkouseni, true);
+}
+
+void THlavniFormular::M1ProcvicovatChybyClick()
+{
+    std::vector<int> poradi;
+    bool precteno = false;
+    ChraneneTabulky(this, [&] {
+        poradi = PoradiProcvicovaniChyb(*banka_, relace.nastaveni,
+                                        NactiStatistiku(adresar_, relace.nastaveni.aktivniProfil));
+        precteno = true;
+    });
+    if (!precteno)
+        return;
+    if (poradi.empty()) {
+        Zpravy::Informace(this, QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
+                                               "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
+        return;
+    }
+    // The order is fixed, so the start-question bar has nothing to choose.
+    TDotazPZ dotaz(static_cast<int>(poradi.size()), false, true, this);
+    VycentrujNad(&dotaz, this);
+    dotaz.exec();
+    PripravBehZPoradi(relace.beh, std::move(poradi), dotaz.Pocet());
+    pruh_->Celkem(relace.beh.celkem);
+    NastavRezim(RezimBehu::Procvicovani, true);
 }
 
 void THlavniFormular::ObnovPolozkyVysledku()

@@ -6,6 +6,7 @@
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
 
+#include <algorithm>
 #include <bitset>
 
 namespace {
@@ -76,12 +77,24 @@ int NajdiPrvniOtazku(const Banka& banka, const Nastaveni& nastaveni, int start)
 
 void PripravBeh(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, int delka, int start)
 {
+    beh.poradi.clear();
     beh.zbyva = delka;
     beh.startOtazka = start;
     beh.otazky.assign(static_cast<std::size_t>(delka), 0);
     beh.celkem = delka;
     if (nastaveni.postupnyVyber)
         beh.cisloOtazky = NajdiPrvniOtazku(banka, nastaveni, start);
+}
+
+void PripravBehZPoradi(StavBehu& beh, std::vector<int> poradi, int delka)
+{
+    delka = std::max(0, std::min(delka, static_cast<int>(poradi.size())));
+    poradi.resize(static_cast<std::size_t>(delka));
+    beh.poradi = std::move(poradi);
+    beh.zbyva = delka;
+    beh.startOtazka = 1;
+    beh.otazky.assign(static_cast<std::size_t>(delka), 0);
+    beh.celkem = delka;
 }
 
 void ZacniBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam)
@@ -97,6 +110,7 @@ void ZacniBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam)
 void UkonciBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam)
 {
     beh.otazky.clear();
+    beh.poradi.clear();
     beh.spatne.clear();
     beh.napovedy.clear();
     beh.cekaNaOdpoved = false;
@@ -157,7 +171,9 @@ int DalsiOtazka(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, c
         }
         cislo = beh.otazky[static_cast<std::size_t>(p)];
     } else {
-        cislo = VyberOtazku(beh, banka, nastaveni, hodiny);
+        cislo = beh.poradi.empty() ? VyberOtazku(beh, banka, nastaveni, hodiny)
+                : p < static_cast<int>(beh.poradi.size()) ? beh.poradi[static_cast<std::size_t>(p)]
+                                                          : 0;
         if (cislo == 0) {
             ZkratBeh(beh, p);
             return 0;

@@ -20,6 +20,7 @@ struct StavBehu {
     std::vector<int> napovedy;  // hint-used list, in order
     int uspesnost = 0;          // success percentage
     bool opakovani = false;     // retry run: ask the run question list in its order
+    std::vector<int> poradi;    // a practice of one's mistakes: the questions in the order to ask
     bool cekaNaOdpoved = false; // a question is shown and awaits confirmation or the hint
     int cisloOtazky = 0;        // question on display
     std::string spravneOdpovedi;  // its SPRÁVNĚ letters
@@ -50,6 +51,10 @@ int NajdiPrvniOtazku(const Banka& banka, const Nastaveni& nastaveni, int start);
 // `delka` zeros, total and remaining := delka, and in sequential order the first question.
 void PripravBeh(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, int delka, int start);
 
+// Fills the run of a practice of one's mistakes: `delka` questions taken from `poradi` in its
+// order instead of the walk; otherwise as PripravBeh.
+void PripravBehZPoradi(StavBehu& beh, std::vector<int> poradi, int delka);
+
 // Start of a practice or exam mode: nothing answered yet; sequential order goes on from just
 // before the first question. A retry run is one when it comes from a stored record.
 void ZacniBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam);
@@ -67,7 +72,7 @@ int VyberOtazku(const StavBehu& beh, const Banka& banka, const Nastaveni& nastav
                 const Hodiny& hodiny);
 
 // Takes the next question of the run: the retry list's next entry (withdrawn numbers are dropped
-// from the run), otherwise VyberOtazku's choice, stored in the run list. Sets the current
+// from the run), otherwise the fixed order's entry at that position, otherwise VyberOtazku's choice, stored in the run list. Sets the current
 // number with its letters, makes the answer pending and lowers the remaining count. Returns the number, or 0 when nothing
 // is left to ask; the run then ends with the questions asked so far (total := those shown), and
 // the caller evaluates it as if its last question had been answered (or, with total 0, ends the

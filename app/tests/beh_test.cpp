@@ -899,4 +899,53 @@ TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
     EXPECT_EQ(s.at(2).posledni, (DatumCas{2025, 3, 14, 9, 40, 0, 0}));
 }
 
+// The practice of one's mistakes asks the wrong ones first, then the unknown, the unmastered and
+// the mastered ones; the start bar is greyed and the run is stored as any practice run.
+TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
+{
+    ZapisPokusy(Adresar(), "Jana",
+                {{2, VysledekPokusu::Spravne}, {2, VysledekPokusu::Spravne}, {1, VysledekPokusu::Spravne},
+                 {4, VysledekPokusu::Spatne}},
+                DatumCas{2025, 3, 1, 8, 0, 0, 0});
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    const QList<QAction*> polozky = h.Start1->actions();
+    const auto zkouset = polozky.indexOf(h.M1Zkouset);
+    ASSERT_GE(zkouset, 0);
+    ASSERT_LT(zkouset + 1, polozky.size());
+    EXPECT_EQ(polozky[zkouset + 1], h.M1ProcvicovatChyby);
+    EXPECT_EQ(h.M1ProcvicovatChyby->text().remove(QLatin1Char('&')), QStringLiteral("Procvičovat chyby"));
+    EXPECT_FALSE(h.M1ProcvicovatChyby->statusTip().isEmpty());
+    EXPECT_TRUE(h.M1ProcvicovatChyby->isEnabled());
+
+    auto dotaz = PotvrdDotaz(5);
+    h.M1ProcvicovatChyby->trigger();
+    ASSERT_TRUE(dotaz->probehlo);
+    EXPECT_EQ(dotaz->pocetMax, 6);
+    EXPECT_FALSE(dotaz->startPovolen);
+    EXPECT_EQ(dotaz->nadpis, QStringLiteral("Procvičování otázek"));
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+    EXPECT_TRUE(h.M2OznacSpravne->isVisible());
+
+    const int poradi[] = {4, 3, 5, 6, 1};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        if (i > 0)
+            PravyKlik(h);
+        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(poradi[i]));
+        i == 1 ? Spatne(h) : Spravne(h);
+    }
+    auto vyhodnoceni = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vyhodnoceni->typ, QStringLiteral("Vyhodnocení procvičování"));
+    EXPECT_TRUE(vyhodnoceni->opakovatPovoleno);
+    const auto zaznamy = CtiVysledky(Adresar());
+    ASSERT_EQ(zaznamy.size(), 1u);
+    EXPECT_EQ(zaznamy.front().typ, "Procvičování");
+    EXPECT_EQ(zaznamy.front().spatneCisla, "3");
+    EXPECT_TRUE(h.relace.beh.poradi.empty());
+    EXPECT_EQ(NactiStatistiku(Adresar(), "Jana").at(3).naposledy, VysledekPokusu::Spatne);
+}
+
 }  // namespace

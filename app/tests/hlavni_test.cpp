@@ -159,7 +159,8 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
               (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
                            "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
-                                                   "&Zkoušet otázky", "-", "&Test na body"}));
+                                                   "&Zkoušet otázky", "Procvičovat c&hyby", "-",
+                                                   "&Test na body"}));
     EXPECT_EQ(polozky(hlavni.Vysledky1), (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body"}));
     EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList{"P&rocvičování", "&Zkoušení"}));
     EXPECT_EQ(polozky(hlavni.Informace1),
@@ -216,6 +217,7 @@ TEST_F(HlavniOkno, PrihlaseniNactePrepinaceAUkazatele)
     // No category: practice and exam greyed, browse still available.
     EXPECT_FALSE(hlavni.M1Procvicovat->isEnabled());
     EXPECT_FALSE(hlavni.M1Zkouset->isEnabled());
+    EXPECT_FALSE(hlavni.M1ProcvicovatChyby->isEnabled());
     EXPECT_TRUE(hlavni.M1Prohlizet->isEnabled());
     EXPECT_EQ(hlavni.relace.nastaveni.protokoly, (std::array<bool, 3>{true, false, true}));
 }
