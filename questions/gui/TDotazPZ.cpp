@@ -29,6 +29,8 @@ QScrollBar* Posuvnik(QWidget* rodic, const char* jmeno, int y)
     sb->setGeometry(8, y, 153, 17);
     sb->setSingleStep(1);
     sb->setPageStep(10);
+    // Reachable with Tab; the arrow keys move it by one, PageUp and PageDown by ten.
+    sb->setFocusPolicy(Qt::StrongFocus);
     return sb;
 }
 
@@ -69,6 +71,14 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     btnPotvrdit->setDefault(true);
     btnPotvrdit->setGeometry(77, 130, 140, 25);
     connect(btnPotvrdit, &QPushButton::clicked, this, &QDialog::accept);
+
+    setTabOrder(sbPocet, sbOtazka);
+    setTabOrder(sbOtazka, btnPotvrdit);
+    sbPocet->setAccessibleName(QStringLiteral("Počet otázek"));
+    sbOtazka->setAccessibleName(QStringLiteral("Začít otázkou"));
+    sbOtazka->setAccessibleDescription(stHvezda->text());
+    lbHvezda->setAccessibleName(QStringLiteral("Poznámka k začátku"));
+    sbPocet->setFocus();
 
     if (nahodne) {
         sbOtazka->setEnabled(false);
