@@ -210,8 +210,12 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
             }
         }
         if (udalost->type() == QEvent::Wheel) {
-            // One notch (120 eighths of a degree) is one arrow; finer wheels add up to it.
-            kolecko_ += static_cast<QWheelEvent*>(udalost)->angleDelta().y();
+            // One notch (120 eighths of a degree) is one arrow; finer wheels add up to it, and a
+            // turn the other way drops what was left over.
+            const int delta = static_cast<QWheelEvent*>(udalost)->angleDelta().y();
+            if ((delta > 0 && kolecko_ < 0) || (delta < 0 && kolecko_ > 0))
+                kolecko_ = 0;
+            kolecko_ += delta;
             while (kolecko_ >= 120) {
                 kolecko_ -= 120;
                 sb1UpClick();

@@ -21,6 +21,10 @@ public:
 
     void reject() override;
 
+protected:
+    // Left and Right move a bar down and up, as Up and Down, PageUp and PageDown do.
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
     QLabel* lbNadpis = nullptr;
     QScrollBar* sbPocet = nullptr;
     QLabel* lbPocet = nullptr;
