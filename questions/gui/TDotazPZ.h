@@ -21,10 +21,6 @@ public:
 
     void reject() override;
 
-protected:
-    // Left and Right move a bar down and up, as Up and Down, PageUp and PageDown do.
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
-
     QLabel* lbNadpis = nullptr;
     QScrollBar* sbPocet = nullptr;
     QLabel* lbPocet = nullptr;
@@ -33,6 +29,10 @@ protected:
     QLabel* lbHvezda = nullptr;
     QLabel* stHvezda = nullptr;
     QPushButton* btnPotvrdit = nullptr;
+
+protected:
+    // Left and Right move a bar down and up, as Up and Down, PageUp and PageDown do.
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
     void sbPocetChange();
