@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -1027,6 +1029,102 @@ TEST_F(KlavesniceBehu, KlavesamiStejneZaznamyJakoMysi)
             EXPECT_EQ(mysi[1].uspesnost, 100);
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Enter on the two questions of the main window answers "Ne": the run, its question and its
+// marks stay as they were, and the window stays open.
+TEST_F(KlavesniceBehu, EnterNaOtazkachOknaNicNezmeni)
+{
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 4, 1);
+    Klavesa(h, Qt::Key_B);
+    const QString otazka = h.pOtazky->lbCisloOtazky->text();
+    const std::string znacky = Znacky(h);
+    auto enter = [](QWidget* box) { Klavesa(box, Qt::Key_Return); };
+    const struct {
+        const char* text;
+        std::function<void()> akce;
+    } pripady[] = {
+        {"Opravdu chcete skončit, i když úlohy nejsou dokončeny?", [&] { h.M2KonecRezimu->trigger(); }},
+        {"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?", [&] { h.close(); }},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.text);
+        auto box = OdpovedzModalnimu(enter);
+        p.akce();
+        ASSERT_TRUE(box->probehlo);
+        EXPECT_EQ(box->text, QString::fromUtf8(p.text));
+        EXPECT_TRUE(h.isVisible());
+        EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), otazka);
+        EXPECT_EQ(Znacky(h), znacky);
+        EXPECT_TRUE(h.relace.beh.cekaNaOdpoved);
+        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 4"));
+    }
+    EXPECT_TRUE(CtiVysledky(Adresar()).empty());
+}
+
+// Every visible control of the main window (in each of its states), of the run dialog and of the
+// evaluation window has an accessible name a screen reader can read.
+TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
+{
+    auto bezJmena = [](QWidget* okno) {
+        QStringList chybi;
+        QList<QWidget*> vse = okno->findChildren<QWidget*>();
+        vse.prepend(okno);
+        for (QWidget* w : vse) {
+            if (!w->isVisibleTo(okno) && w != okno)
+                continue;
+            QAccessibleInterface* rozhrani = QAccessible::queryAccessibleInterface(w);
+            if (!rozhrani || rozhrani->text(QAccessible::Name).trimmed().isEmpty())
+                chybi << w->objectName() + QLatin1Char('/') + QLatin1String(w->metaObject()->className());
+        }
+        return chybi;
+    };
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "bez režimu";
+    h.M1Prohlizet->trigger();
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "prohlížení";
+    EXPECT_EQ(h.focusWidget(), static_cast<QWidget*>(h.pOtazky->eCisloO));
+    h.M2KonecRezimu->trigger();
+
+    QStringList vDotazu, vHodnoceni;
+    auto dotaz = OdpovedzModalnimu([&](QWidget* d) {
+        vDotazu = bezJmena(d);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);  // 6 available: a run of one
+        Klavesa(d, Qt::Key_Return);
+    });
+    h.M1Procvicovat->trigger();
+    ASSERT_TRUE(dotaz->probehlo);
+    EXPECT_EQ(vDotazu, QStringList()) << "dotaz";
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    Klavesa(h, Qt::Key_A);
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "procvičování";
+    EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("zvolená"));
+    Klavesa(h, Qt::Key_Return);  // question 1 has "B": a is wrong, b is missed
+    EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
+    EXPECT_EQ(h.pOtazky->stOdpovedi[1]->accessibleDescription(), QStringLiteral("vynechaná správná odpověď"));
+    EXPECT_EQ(h.pOtazky->stOdpovedi[2]->accessibleDescription(), QStringLiteral("nezvolená"));
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "zpětná vazba";
+    h.Timer1Timer();
+    auto vyhodnoceni = OdpovedzModalnimu([&](QWidget* w) {
+        vHodnoceni = bezJmena(w);
+        Klavesa(w, Qt::Key_Return);
+    });
+    Klavesa(h, Qt::Key_Return);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vHodnoceni, QStringList()) << "vyhodnocení";
+    EXPECT_TRUE(h.Rezim().isEmpty());
 }
 
 }  // namespace
