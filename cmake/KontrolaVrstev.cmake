@@ -24,6 +24,8 @@ set(pravidla
   "testsupport:base storage questions test ui"
   "tools/importotazek:base storage questions"
   "tools/kresleni:"
+  "tools/znacky:"
+  "tools/situace:tools/znacky"
   "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport"
 )
 set(jadra base storage questions profiles results test)
