@@ -2,6 +2,7 @@
 
 #include "app/CyklusBehu.h"
 #include "app/InformacniPruh.h"
+#include "base/Hodiny.h"
 #include "info/TAbout.h"
 #include "info/THelpForm.h"
 #include "info/TOpravyAktualizace.h"
@@ -12,6 +13,8 @@
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
 #include "storage/Tabulka.h"
+#include "test/gui/TSeznamTestu.h"
+#include "test/gui/TTestForm.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
 #include "ui/MereniTextu.h"
@@ -189,10 +192,8 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The points test and the results lists come with later versions; until then their items stay
-    // greyed instead of pretending to work. A results item is usable while its table is missing:
-    // it then says that nothing has been stored yet.
-    M1Test->setEnabled(false);
+    // The results list of practice and exam comes with a later version; until then a results
+    // item is usable only while its table is missing: it then says that nothing has been stored.
     connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
     Menu2 = new QMenuBar;
@@ -229,6 +230,7 @@ void THlavniFormular::VytvorMenu()
     connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
@@ -480,7 +482,6 @@ void THlavniFormular::ObnovPolozkyVysledku()
     const bool vysledky = SouborExistuje(QStringLiteral("Vysledky.DB"));
     smProc->setEnabled(!vysledky);
     smZkou->setEnabled(!vysledky);
-    M1VysledekTestu->setEnabled(!SouborExistuje(QStringLiteral("Protokoly.DB")));
 }
 
 void THlavniFormular::smProcClick()
@@ -495,10 +496,25 @@ void THlavniFormular::smZkouClick()
         Zpravy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
 }
 
+void THlavniFormular::M1TestClick()
+{
+    // The test reads the bank this window holds in memory and never changes it.
+    TTestForm test(*banka_, relace.nastaveni, adresar_, AktualniHodiny(), this);
+    if (test.FormCreate())
+        test.exec();
+}
+
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
+    if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
         Zpravy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        return;
+    }
+    ChraneneTabulky(this, [this] {
+        TSeznamTestu seznam(adresar_, relace.nastaveni.aktivniProfil, this);
+        VycentrujNad(&seznam, this);
+        seznam.exec();
+    });
 }
 
 void THlavniFormular::M2KonecRezimuClick()
