@@ -75,9 +75,27 @@ QStringList Snimkovani::DoplnStranky() const
     return chybi;
 }
 
+namespace {
+
+QObject& Cekani()
+{
+    static QObject* cekani = new QObject(qApp);
+    return *cekani;
+}
+
+}  // namespace
+
+void ZrusCekani()
+{
+    for (QTimer* casovac : Cekani().findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+        casovac->stop();
+        casovac->deleteLater();
+    }
+}
+
 void PriOtevreni(std::function<void(QWidget*)> akce, QWidget* krome, bool povinne)
 {
-    auto* casovac = new QTimer(qApp);
+    auto* casovac = new QTimer(&Cekani());
     casovac->setInterval(10);
     QPointer<QWidget> vyjimka(krome);
     auto hodiny = std::make_shared<QElapsedTimer>();

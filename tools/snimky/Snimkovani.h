@@ -37,5 +37,9 @@ private:
 // A window that may not come (`povinne` false) is waited for 2 s without a report.
 void PriOtevreni(std::function<void(QWidget*)> akce, QWidget* krome = nullptr, bool povinne = true);
 
+// Drops every wait of PriOtevreni that has not been answered yet, so that it cannot take a window
+// of a later step.
+void ZrusCekani();
+
 // Runs the event loop for `ms` milliseconds, so that windows lay out and paint.
 void Pockej(int ms = 50);
