@@ -25,6 +25,8 @@ set(pravidla
   "tools/importotazek:base storage questions"
   "tools/kresleni:"
   "tools/snimky:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app"
+  "tools/znacky:"
+  "tools/situace:tools/znacky"
   "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport"
 )
 set(jadra base storage questions profiles results test)
