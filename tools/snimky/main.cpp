@@ -2,6 +2,7 @@
 // in a fresh working directory:  zk_snimky <data dir> <dir with otazky.DB> <help dir>
 // Windows that this tree does not have yet are skipped and named; a rerun fills them in.
 #include "app/THlavniFormular.h"
+#include "base/Hodiny.h"
 #include "info/THelpForm.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/gui/PanelOtazek.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -45,6 +47,15 @@ bool KopirujStrom(const QString& z, const QString& kam)
 }
 
 QString posledniZprava;
+
+// One fixed moment for every run, so that the drawn test, the stored dates and the bank's date
+// come out the same each time and a rerun changes only what the windows changed.
+class PevneHodiny : public Hodiny {
+public:
+    static constexpr DatumCas kChvile{2026, 3, 14, 10, 30, 0, 0};
+    DatumCas Mistni() const override { return kChvile; }
+    std::uint32_t MsOdPulnociUtc() const override { return 34'200'000; }
+};
 
 // Presses Yes (or OK) in a message box and keeps its text; true when `w` was one.
 bool PotvrdZpravu(QWidget* w)
@@ -313,6 +324,15 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "v %s chybí %s (sestavte cíl zk_banka)\n", qPrintable(banka), soubor);
             return 1;
         }
+    const DatumCas& chvile = PevneHodiny::kChvile;
+    QFile memo(pracovni.filePath(QStringLiteral("otazky.MB")));
+    if (!memo.open(QIODevice::ReadWrite)
+        || !memo.setFileTime(QDateTime(QDate(chvile.rok, chvile.mesic, chvile.den), QTime(chvile.hodina, chvile.minuta)),
+                             QFileDevice::FileModificationTime))
+        return 1;
+    memo.close();
+    PevneHodiny hodiny;
+    NastavHodiny(&hodiny);
     if (!KopirujStrom(data + QStringLiteral("/grafika"), pracovni.filePath(QStringLiteral("grafika"))))
         return 1;
     {
@@ -345,5 +365,6 @@ int main(int argc, char** argv)
     for (const QString& obrazek : chybi)
         std::printf("stránky čekají na %s\n", qPrintable(obrazek));
     hlavni.hide();
+    NastavHodiny(nullptr);
     return 0;
 }
