@@ -110,6 +110,10 @@ private:
 void Scenar::Prihlaseni()
 {
     PriOtevreni([this](QWidget* manazer) {
+        auto* seznam = manazer->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        const auto jana = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
+        seznam->setCurrentItem(jana.front());
+        seznam->itemClicked(jana.front());
         snimky_.Uloz(manazer, QStringLiteral("manazer"));
         PriOtevreni(
             [this](QWidget* novy) {
@@ -122,10 +126,6 @@ void Scenar::Prihlaseni()
             },
             manazer);
         Klikni(manazer, "btnNew");
-        auto* seznam = manazer->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        const auto jana = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
-        seznam->setCurrentItem(jana.front());
-        seznam->itemClicked(jana.front());
         Klikni(manazer, "btnOK");
     });
 }
