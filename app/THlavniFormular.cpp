@@ -2,6 +2,10 @@
 
 #include "app/CyklusBehu.h"
 #include "app/InformacniPruh.h"
+#include "base/Hodiny.h"
+#include "info/TAbout.h"
+#include "info/THelpForm.h"
+#include "info/TOpravyAktualizace.h"
 #include "profiles/gui/AkceProfilu.h"
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
@@ -9,6 +13,8 @@
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
 #include "storage/Tabulka.h"
+#include "test/gui/TSeznamTestu.h"
+#include "test/gui/TTestForm.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
 #include "ui/MereniTextu.h"
@@ -188,11 +194,8 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The points test, the results lists and the information windows come with later versions;
-    // until then their items stay greyed instead of pretending to work. A results item is usable
-    // while its table is missing: it then says that nothing has been stored yet.
-    for (QAction* a : {M1Test, M1OProgramu, M1Seznam, M1Napoveda})
-        a->setEnabled(false);
+    // The results list of practice and exam comes with a later version; until then a results
+    // item is usable only while its table is missing: it then says that nothing has been stored.
     connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
     Menu2 = new QMenuBar;
@@ -207,7 +210,6 @@ void THlavniFormular::VytvorMenu()
     M2OznacSpravne->setShortcut(QKeySequence(Qt::Key_F2));
     M2oProgramu = Menu2->addAction(QStringLiteral("  &O programu  "));
     M2oProgramu->setObjectName(QStringLiteral("M2oProgramu"));
-    M2oProgramu->setEnabled(false);
 
     // Both menus live in one container; exactly one of them is shown, so only its shortcuts work.
     menuKontejner_ = new QWidget(this);
@@ -235,11 +237,16 @@ void THlavniFormular::VytvorMenu()
     connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(M2OznacSpravne, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
+    connect(M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
+    connect(M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
+    connect(M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
+    connect(M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
 }
 
 void THlavniFormular::VytvorStavovyRadek()
@@ -493,7 +500,6 @@ void THlavniFormular::ObnovPolozkyVysledku()
     const bool vysledky = SouborExistuje(QStringLiteral("Vysledky.DB"));
     smProc->setEnabled(!vysledky);
     smZkou->setEnabled(!vysledky);
-    M1VysledekTestu->setEnabled(!SouborExistuje(QStringLiteral("Protokoly.DB")));
 }
 
 void THlavniFormular::smProcClick()
@@ -508,10 +514,25 @@ void THlavniFormular::smZkouClick()
         Zpravy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
 }
 
+void THlavniFormular::M1TestClick()
+{
+    // The test reads the bank this window holds in memory and never changes it.
+    TTestForm test(*banka_, relace.nastaveni, adresar_, AktualniHodiny(), this);
+    if (test.FormCreate())
+        test.exec();
+}
+
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
+    if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
         Zpravy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        return;
+    }
+    ChraneneTabulky(this, [this] {
+        TSeznamTestu seznam(adresar_, relace.nastaveni.aktivniProfil, this);
+        VycentrujNad(&seznam, this);
+        seznam.exec();
+    });
 }
 
 void THlavniFormular::M2KonecRezimuClick()
@@ -550,3 +571,26 @@ void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
 void THlavniFormular::Timer1Timer() { cyklus_->Timer1Timer(); }
 
 void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }
+
+void THlavniFormular::M1OProgramuClick()
+{
+    TAbout okno(adresar_, this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M2oProgramuClick() { M1OProgramuClick(); }
+
+void THlavniFormular::M1SeznamClick()
+{
+    TOpravyAktualizace okno(this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M1NapovedaClick()
+{
+    THelpForm okno(this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}

@@ -97,11 +97,16 @@ public:
     void M1ZkousetClick();
     void smProcClick();
     void smZkouClick();
+    void M1TestClick();
     void M1VysledekTestuClick();
     // Enables the results items whose message can be shown (their lists come later).
     void ObnovPolozkyVysledku();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();
+    void M1OProgramuClick();
+    void M2oProgramuClick();
+    void M1SeznamClick();
+    void M1NapovedaClick();
     void pOtazkyMouseDown();
     void Timer1Timer();
 
