@@ -3,6 +3,9 @@
 #include "app/CyklusBehu.h"
 #include "app/InformacniPruh.h"
 #include "base/Hodiny.h"
+#include "info/TAbout.h"
+#include "info/THelpForm.h"
+#include "info/TOpravyAktualizace.h"
 #include "profiles/gui/AkceProfilu.h"
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
@@ -60,11 +63,13 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     klient->setObjectName(QStringLiteral("klient"));
     klient->setStatusTip(QStringLiteral("     Zebrovka 2003"));
     setCentralWidget(klient);
+    klient->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     imgPozadi = new QLabel(klient);
     imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
     imgPozadi->setGeometry(85, 70, 453, 227);
     imgPozadi->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / "pozadi.jpg")));
+    imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
     pOtazky->hide();
@@ -193,11 +198,8 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The results lists and the information windows come with later versions; until then their
-    // items stay greyed instead of pretending to work. A results item is usable while its table
-    // is missing: it then says that nothing has been stored yet.
-    for (QAction* a : {M1OProgramu, M1Seznam, M1Napoveda})
-        a->setEnabled(false);
+    // The results list of practice and exam comes with a later version; until then a results
+    // item is usable only while its table is missing: it then says that nothing has been stored.
     connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
     Menu2 = new QMenuBar;
@@ -208,9 +210,10 @@ void THlavniFormular::VytvorMenu()
     M2OznacSpravne = Menu2->addAction(QStringLiteral("  Označ správnou odpověď  "));
     M2OznacSpravne->setObjectName(QStringLiteral("M2OznacSpravne"));
     M2OznacSpravne->setVisible(false);
+    // The hint from the keyboard; the caption stays as it is (a menu bar shows no shortcut).
+    M2OznacSpravne->setShortcut(QKeySequence(Qt::Key_F2));
     M2oProgramu = Menu2->addAction(QStringLiteral("  &O programu  "));
     M2oProgramu->setObjectName(QStringLiteral("M2oProgramu"));
-    M2oProgramu->setEnabled(false);
 
     // Both menus live in one container; exactly one of them is shown, so only its shortcuts work.
     menuKontejner_ = new QWidget(this);
@@ -222,6 +225,9 @@ void THlavniFormular::VytvorMenu()
     rozlozeni->addWidget(Menu2);
     Menu2->hide();
     setMenuWidget(menuKontejner_);
+    menuKontejner_->setAccessibleName(QStringLiteral("Nabídka"));
+    Menu1->setAccessibleName(QStringLiteral("Hlavní nabídka"));
+    Menu2->setAccessibleName(QStringLiteral("Nabídka režimu"));
 
     connect(M1Ukoncit, &QAction::triggered, this, &QWidget::close);
     connect(M1Prejmenovat, &QAction::triggered, this, &THlavniFormular::M1PrejmenovatClick);
@@ -242,6 +248,10 @@ void THlavniFormular::VytvorMenu()
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(M2OznacSpravne, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
+    connect(M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
+    connect(M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
+    connect(M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
+    connect(M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
 }
 
 void THlavniFormular::VytvorStavovyRadek()
@@ -272,6 +282,13 @@ void THlavniFormular::VytvorStavovyRadek()
     panely[2]->setText(QStringLiteral("Skupina: B"));
     panely[3]->setAlignment(Qt::AlignCenter);
     panely[3]->setText(QStringLiteral("Šťastnou cestu!"));
+    // A panel is read by its text and described by what it holds; the hint panel, often empty,
+    // is named by its role and describes the current hint.
+    StavovyRadek1->setAccessibleName(QStringLiteral("Stavový řádek"));
+    panely[0]->setAccessibleName(QStringLiteral("Nápověda"));
+    const char* role[] = {"Aktivní profil", "Skupina", "Stav"};
+    for (std::size_t i = 1; i < 4; ++i)
+        panely[i]->setAccessibleDescription(QString::fromUtf8(role[i - 1]));
     setStatusBar(StavovyRadek1);
 }
 
@@ -287,6 +304,7 @@ bool THlavniFormular::event(QEvent* udalost)
     // Every hint of a menu item or control goes to the first status-bar panel.
     if (udalost->type() == QEvent::StatusTip) {
         panely[0]->setText(static_cast<QStatusTipEvent*>(udalost)->tip());
+        panely[0]->setAccessibleDescription(panely[0]->text());
         return true;
     }
     return QMainWindow::event(udalost);
@@ -384,6 +402,7 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
         if (zapnout) {
             pOtazky->eCisloO->setText(QStringLiteral("1"));
             pOtazky->ZobrazOtazku(1);
+            pOtazky->eCisloO->setFocus();
         }
         return;
     }
@@ -393,9 +412,11 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
     pOtazky->stPoznamka->setVisible(false);
     (rezim == RezimBehu::Zkouseni ? M1Zkouset : M1Procvicovat)->setChecked(zapnout);
     pOtazky->SkryjZnacky();
-    if (zapnout)
+    if (zapnout) {
+        // The answer keys go to the question panel.
+        pOtazky->setFocus();
         cyklus_->Zacni();
-    else
+    } else
         cyklus_->Ukonci();
 }
 
@@ -581,3 +602,26 @@ void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
 void THlavniFormular::Timer1Timer() { cyklus_->Timer1Timer(); }
 
 void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }
+
+void THlavniFormular::M1OProgramuClick()
+{
+    TAbout okno(adresar_, this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M2oProgramuClick() { M1OProgramuClick(); }
+
+void THlavniFormular::M1SeznamClick()
+{
+    TOpravyAktualizace okno(this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M1NapovedaClick()
+{
+    THelpForm okno(this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
