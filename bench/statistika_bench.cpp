@@ -1,0 +1,105 @@
+#include "questions/Banka.h"
+#include "questions/Statistika.h"
+#include "storage/Definice.h"
+#include "storage/Tabulka.h"
+#include "test/OdhadUspechu.h"
+#include "testsupport/TestovaciBanka.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kProfilu = 10;
+
+std::string JmenoProfilu(int i) { return "Žák " + std::to_string(i); }
+
+// A bank of 729 questions and a Statistika table with a record of each for 10 profiles.
+class Historie {
+public:
+    Historie()
+    {
+        std::string vzor = (fs::temp_directory_path() / "zk_bench_XXXXXX").string();
+        if (!mkdtemp(vzor.data()))
+            std::abort();
+        adresar_ = vzor;
+        std::vector<int> vyrazene;
+        for (int c = 1; c <= 757 && vyrazene.size() < 28; c += 27)
+            vyrazene.push_back(c);
+        banka_.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, vyrazene));
+        Tabulka t;
+        t.Svaz(adresar_, "Statistika");
+        t.Vytvor(DefiniceStatistika());
+        t.Otevri();
+        t.ZacniDavku();
+        for (int p = 0; p < kProfilu; ++p)
+            for (const Otazka& o : banka_.Vse()) {
+                t.Vloz();
+                t.PoleJmenem("Profil").NastavText(JmenoProfilu(p));
+                t.PoleJmenem("Cislo").NastavCele(o.cislo);
+                const int polozeno = 1 + (o.cislo + p) % 5;
+                const int spatne = (o.cislo * 7 + p) % 3 == 0 ? 1 : 0;
+                t.PoleJmenem("Polozeno").NastavCele(polozeno);
+                t.PoleJmenem("Spravne").NastavCele(polozeno - spatne);
+                t.PoleJmenem("Spatne").NastavCele(spatne);
+                t.PoleJmenem("Napoveda").NastavCele(0);
+                t.PoleJmenem("RadaSpravnych").NastavCele(spatne ? 0 : polozeno);
+                t.PoleJmenem("Posledni").NastavDatumCas({2026, 1, 1 + o.cislo % 28, 10, 0, 0, 0});
+                t.PoleJmenem("Naposledy").NastavText(spatne ? "C" : "S");
+                t.Uloz();
+            }
+        t.DokonciDavku();
+    }
+    ~Historie() { fs::remove_all(adresar_); }
+    const fs::path& Adresar() const { return adresar_; }
+    const Banka& Bank() const { return banka_; }
+
+private:
+    fs::path adresar_;
+    Banka banka_;
+};
+
+Historie& Sdilena()
+{
+    static Historie h;
+    return h;
+}
+
+// One evaluated answer: the learner's record found among 7290 and rewritten durably.
+void BM_ZapisJednohoZaznamu(benchmark::State& stav)
+{
+    Historie& h = Sdilena();
+    int i = 0;
+    for (auto _ : stav) {
+        const int cislo = h.Bank().Vse()[static_cast<std::size_t>(i++ % 729)].cislo;
+        ZapisPokusy(h.Adresar(), JmenoProfilu(4), {{cislo, VysledekPokusu::Spatne}},
+                    {2026, 2, 1, 9, 0, 0, 0});
+    }
+}
+BENCHMARK(BM_ZapisJednohoZaznamu)->Unit(benchmark::kMillisecond);
+
+// What the statistics need on opening: the learner's records, the counts per category, the 20
+// questions answered wrongly most often, and the pass-chance estimate with its defaults.
+void BM_DataStatistikyVcetneOdhadu(benchmark::State& stav)
+{
+    Historie& h = Sdilena();
+    for (auto _ : stav) {
+        const StatistikaProfilu s = NactiStatistiku(h.Adresar(), JmenoProfilu(7));
+        Nastaveni n;
+        const std::vector<int> poradi = PoradiProcvicovaniChyb(h.Bank(), n, s);
+        const OdhadUspechu odhad = OdhadniUspech(h.Bank(), "B", s, 12345);
+        benchmark::DoNotOptimize(poradi.data());
+        benchmark::DoNotOptimize(odhad.pravdepodobnost);
+    }
+}
+BENCHMARK(BM_DataStatistikyVcetneOdhadu)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
