@@ -30,23 +30,6 @@ std::string Usporadej(std::vector<Otazka>& otazky, std::vector<int>& index)
 
 }  // namespace
 
-const std::vector<DefinicePole>& Banka::DefinicePoli()
-{
-    static const std::vector<DefinicePole> pole{
-        {"Číslo", TypPole::Cele, 0},
-        {"OTÁZKA", TypPole::Memo, 0},
-        {"A", TypPole::Memo, 0},
-        {"B", TypPole::Memo, 0},
-        {"C", TypPole::Memo, 0},
-        {"D", TypPole::Memo, 0},
-        {"SPRÁVNĚ", TypPole::Text, 4},
-        {"Skupina", TypPole::Text, 4},
-        {"OBRÁZEK", TypPole::Text, 100},
-        {"POZNÁMKA", TypPole::Memo, 0},
-    };
-    return pole;
-}
-
 void Banka::Nacti(const std::filesystem::path& adresar)
 {
     Tabulka tabulka;

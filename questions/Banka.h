@@ -22,10 +22,6 @@ struct Otazka {
 // exactly what the number, range and existence filters over the table would give.
 class Banka {
 public:
-    // The ten fields of otazky in their order: Číslo, OTÁZKA, A, B, C, D, SPRÁVNĚ, Skupina,
-    // OBRÁZEK, POZNÁMKA.
-    static const std::vector<DefinicePole>& DefinicePoli();
-
     // Reads <adresar>/otazky.DB (fields by position). Throws ChybaTabulky when it is missing or
     // unreadable.
     void Nacti(const std::filesystem::path& adresar);

@@ -19,6 +19,7 @@ struct DefinicePole {
     std::string nazev;
     TypPole typ = TypPole::Text;
     int delka = 0;  // maximum length in characters, for Text only
+    bool indexovane = false;  // the table keeps an index on the field, for filters over it
 };
 
 // Every failure of the table layer: a missing or unreadable file, a bad field name, a misuse of

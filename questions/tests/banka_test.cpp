@@ -1,6 +1,7 @@
 #include "questions/Banka.h"
 
 #include "questions/Kategorie.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +113,7 @@ protected:
     void TearDown() override { fs::remove_all(adresar_); }
 
     // Each field gets a text that tells its position, so that a shifted read shows.
-    void Vytvor(const std::vector<int>& cisla, const std::vector<DefinicePole>& pole = Banka::DefinicePoli())
+    void Vytvor(const std::vector<int>& cisla, const std::vector<DefinicePole>& pole = DefiniceOtazky())
     {
         Tabulka t;
         t.Svaz(adresar_, "otazky");

@@ -1,6 +1,7 @@
 #include "tools/importotazek/ImportOtazek.h"
 
 #include "questions/Kategorie.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "tools/importotazek/Cp1250.h"
 
@@ -366,7 +367,7 @@ void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
     {
         Tabulka tabulka;
         tabulka.Svaz(docasny, "otazky");
-        tabulka.Vytvor(Banka::DefinicePoli());
+        tabulka.Vytvor(DefiniceOtazky());
         tabulka.Otevri();
         tabulka.ZacniDavku();
         for (const Otazka& o : zdroj.otazky) {

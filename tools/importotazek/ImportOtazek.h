@@ -42,7 +42,7 @@ const std::vector<int>& TrvaleVyrazenaCisla();
 // bank. Throws ChybaImportu at the first fault.
 ZdrojBanky NactiZdroj(const std::filesystem::path& adresarDat);
 
-// Writes <cil>/otazky.DB (fields of Banka::DefinicePoli(), records ascending by number) and the
+// Writes <cil>/otazky.DB (fields of DefiniceOtazky(), records ascending by number) and the
 // stamp <cil>/otazky.MB, replacing earlier ones only once each is complete.
 void ZapisBanku(const ZdrojBanky& zdroj, const std::filesystem::path& cil);
 

@@ -1,6 +1,7 @@
 #include "tools/importotazek/ImportOtazek.h"
 
 #include "questions/Banka.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +96,7 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
     Tabulka tabulka;
     tabulka.Svaz(cil_, "otazky");
     tabulka.Otevri();
-    const auto& ocekavana = Banka::DefinicePoli();
+    const auto& ocekavana = DefiniceOtazky();
     const auto& definice = tabulka.Definice();
     ASSERT_EQ(definice.size(), 10u);
     const std::vector<std::string> nazvy{"Číslo", "OTÁZKA", "A",       "B",       "C",
