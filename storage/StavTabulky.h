@@ -92,6 +92,8 @@ struct Tabulka::Stav {
             vypocet(t);
     }
     void NactiAktualni(Tabulka& t);
+    // After a failed post: the cursor shows the stored record again, the change is gone.
+    void ZahodRadek(Tabulka& t);
     bool FiltrTextuAktivni() const { return filtrovano && filtr.has_value(); }
     bool FiltrFunkceAktivni() const { return filtrovano && static_cast<bool>(filtrFunkce); }
     std::pair<int, HodnotaPole> HodnotaFiltru() const;

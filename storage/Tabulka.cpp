@@ -44,6 +44,15 @@ void Tabulka::Stav::Prepocitej(Tabulka& t)
     }
 }
 
+void Tabulka::Stav::ZahodRadek(Tabulka& t)
+{
+    try {
+        NactiAktualni(t);
+    } catch (const ChybaTabulky&) {
+        VyprazdniRadek();  // the error that ended the post is the one to report
+    }
+}
+
 // Recomputes the visible records and puts the cursor on the first; engine errors pass through
 // unchanged.
 void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
@@ -262,9 +271,13 @@ void Tabulka::Uloz()
     s.MusiBytOtevrena();
     if (!Upravuje())
         s.Chyba("žádný záznam se nevkládá ani neupravuje");
+    // The change leaves the cursor whether it is written or not: a post that failed must never
+    // be written by a later move or filter change.
+    const Stav::Rezim rezim = s.rezim;
+    s.rezim = Stav::Rezim::Prochazeni;
     const std::size_t n = s.definice.size();
     try {
-        if (s.rezim == Stav::Rezim::Vkladani) {
+        if (rezim == Stav::Rezim::Vkladani) {
             std::string otazniky;
             for (std::size_t i = 0; i < n; ++i)
                 otazniky += i ? ", ?" : "?";
@@ -274,7 +287,6 @@ void Tabulka::Uloz()
                 s.Navaz(vloz, static_cast<int>(i + 1), s.definice[i], s.radek[i]);
             vloz.exec();
             const std::int64_t rowid = s.db->getLastInsertRowid();
-            s.rezim = Stav::Rezim::Prochazeni;
             // A new rowid is above every existing one, so the record goes to the end.
             if (s.ProjdeFiltrem(*this)) {
                 s.viditelne.push_back(rowid);
@@ -291,10 +303,13 @@ void Tabulka::Uloz()
             uprav.bind(static_cast<int>(n + 1), static_cast<std::int64_t>(s.viditelne[s.pozice]));
             if (uprav.exec() == 0)
                 s.Chyba("upravovaný záznam byl mezitím smazán");
-            s.rezim = Stav::Rezim::Prochazeni;
         }
     } catch (const SQLite::Exception& e) {
+        s.ZahodRadek(*this);
         s.Chyba(std::string("záznam nelze uložit: ") + e.what());
+    } catch (...) {
+        s.ZahodRadek(*this);
+        throw;
     }
     s.NactiAktualni(*this);
 }
@@ -358,12 +373,20 @@ void Tabulka::DokonciDavku()
     UlozJeLiTreba(*this);
     if (!s.davka)
         return;
+    s.davka = false;
     try {
         s.db->exec("COMMIT");
     } catch (const SQLite::Exception& e) {
+        // A batch that could not be committed is dropped whole, never committed later.
+        s.db->tryExec("ROLLBACK");
+        try {
+            s.Prepocitej(*this);
+        } catch (const ChybaTabulky&) {
+            s.viditelne.clear();
+            s.ZahodRadek(*this);
+        }
         s.Chyba(std::string("hromadný zápis nelze dokončit: ") + e.what());
     }
-    s.davka = false;
 }
 
 void Tabulka::NastavVypocitanaPole(std::vector<DefinicePole> pole, VypocetFunkce funkce)

@@ -117,6 +117,8 @@ public:
     // pending change. After posting an insert the cursor stands on the new record when it is
     // visible, otherwise where it stood. An edited record stays visible until the visible
     // records are recomputed. Moving the cursor or changing the filter posts a pending change.
+    // A post that fails drops its change (the cursor shows the stored record again), so no later
+    // operation can write it.
     void Vloz();
     void Uprav();
     void Uloz();
@@ -126,8 +128,8 @@ public:
     void Smaz();
 
     // Bulk loading (imports, benchmarks): the posts between these two calls become durable
-    // together at DokonciDavku, in one write instead of one per post. Closing the cursor first
-    // drops them all.
+    // together at DokonciDavku, in one write instead of one per post. Closing the cursor first,
+    // or a commit that fails, drops them all.
     void ZacniDavku();
     void DokonciDavku();
 
