@@ -1,6 +1,7 @@
 #include "storage/StavTabulky.h"
 
 #include <charconv>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -105,8 +106,15 @@ int Tabulka::Stav::NajdiPole(std::string_view jmeno) const
     return -1;
 }
 
-HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text,
-                                  bool oriznout) const
+std::string UkazkaHodnoty(std::string_view hodnota)
+{
+    constexpr int kZnaku = 40;
+    std::string ukazka = OrizniNaZnaky(hodnota, kZnaku);
+    return ukazka.size() < hodnota.size() ? ukazka + "…" : ukazka;
+}
+
+HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text, bool oriznout,
+                                  const std::string& zaznam) const
 {
     if (text.empty())
         return std::monostate{};
@@ -118,27 +126,33 @@ HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text,
     case TypPole::Cele:
         if (auto c = CtiCele(text))
             return *c;
-        Chyba("hodnota „" + std::string(text) + "“ pole „" + p.nazev + "“ není celé číslo");
+        Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" + zaznam +
+              " není celé číslo");
     default:
         try {
             return Normalizuj(DatumCas::ZIso(std::string(text)), p.typ);
         } catch (const std::invalid_argument&) {
-            Chyba("hodnota „" + std::string(text) + "“ pole „" + p.nazev +
-                  "“ není datum ani čas");
+            Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" + zaznam +
+                  " není datum ani čas");
         }
     }
 }
 
-HodnotaPole Tabulka::Stav::ZeSloupce(const DefinicePole& p, const SQLite::Column& sloupec) const
+HodnotaPole Tabulka::Stav::ZeSloupce(const DefinicePole& p, const SQLite::Column& sloupec,
+                                     std::int64_t rowid) const
 {
     if (sloupec.isNull())
         return std::monostate{};
-    if (p.typ == TypPole::Cele) {
-        if (sloupec.isInteger())
-            return static_cast<std::int32_t>(sloupec.getInt64());
-        return ZTextu(p, sloupec.getString(), false);
+    const std::string zaznam = " záznamu č. " + std::to_string(rowid);
+    if (p.typ == TypPole::Cele && sloupec.isInteger()) {
+        const std::int64_t cislo = sloupec.getInt64();
+        if (cislo < std::numeric_limits<std::int32_t>::min() ||
+            cislo > std::numeric_limits<std::int32_t>::max())
+            Chyba("hodnota " + std::to_string(cislo) + " pole „" + p.nazev + "“" + zaznam +
+                  " je mimo rozsah celých čísel");
+        return static_cast<std::int32_t>(cislo);
     }
-    return ZTextu(p, sloupec.getString(), false);
+    return ZTextu(p, sloupec.getString(), false, zaznam);
 }
 
 void Tabulka::Stav::Navaz(SQLite::Statement& dotaz, int index, const DefinicePole& p,
@@ -194,7 +208,8 @@ std::int32_t Pole::JakoCele() const
     if (auto* t = std::get_if<std::string>(&h)) {
         if (auto c = CtiCele(*t))
             return *c;
-        tabulka_->s_->Chyba("hodnota „" + *t + "“ pole „" + Nazev() + "“ není celé číslo");
+        tabulka_->s_->Chyba("hodnota „" + UkazkaHodnoty(*t) + "“ pole „" + Nazev() +
+                            "“ není celé číslo");
     }
     if (std::holds_alternative<DatumCas>(h))
         tabulka_->s_->Chyba("pole „" + Nazev() + "“ nelze číst jako celé číslo");
@@ -210,7 +225,8 @@ DatumCas Pole::JakoDatumCas() const
         try {
             return DatumCas::ZIso(*t);
         } catch (const std::invalid_argument&) {
-            tabulka_->s_->Chyba("hodnota „" + *t + "“ pole „" + Nazev() + "“ není datum ani čas");
+            tabulka_->s_->Chyba("hodnota „" + UkazkaHodnoty(*t) + "“ pole „" + Nazev() +
+                                "“ není datum ani čas");
         }
     }
     if (std::holds_alternative<std::int32_t>(h))

@@ -76,9 +76,13 @@ struct Tabulka::Stav {
     int NajdiPole(std::string_view jmeno) const;
 
     // Values and fields.
-    // Text as a value of the field's type; `oriznout` cuts text to the field width.
-    HodnotaPole ZTextu(const DefinicePole& p, std::string_view text, bool oriznout) const;
-    HodnotaPole ZeSloupce(const DefinicePole& p, const SQLite::Column& sloupec) const;
+    // Text as a value of the field's type; `oriznout` cuts text to the field width. `zaznam`
+    // names the stored record the text comes from, for the message.
+    HodnotaPole ZTextu(const DefinicePole& p, std::string_view text, bool oriznout,
+                       const std::string& zaznam = {}) const;
+    // A stored value of record `rowid`; one that does not fit the field's type names the record.
+    HodnotaPole ZeSloupce(const DefinicePole& p, const SQLite::Column& sloupec,
+                          std::int64_t rowid) const;
     void Navaz(SQLite::Statement& dotaz, int index, const DefinicePole& p,
                const HodnotaPole& h) const;
     // Calculated fields can be written at any time; stored ones only while inserting or editing.

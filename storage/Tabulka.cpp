@@ -14,7 +14,8 @@ void Tabulka::Stav::NactiAktualni(Tabulka& t)
         dotazRadek->bind(1, static_cast<std::int64_t>(viditelne[pozice]));
         if (dotazRadek->executeStep())
             for (std::size_t i = 0; i < definice.size(); ++i)
-                radek[i] = ZeSloupce(definice[i], dotazRadek->getColumn(static_cast<int>(i)));
+                radek[i] = ZeSloupce(definice[i], dotazRadek->getColumn(static_cast<int>(i)),
+                                     viditelne[pozice]);
         dotazRadek->reset();
     } catch (const SQLite::Exception& e) {
         dotazRadek->tryReset();
@@ -31,7 +32,8 @@ std::pair<int, HodnotaPole> Tabulka::Stav::HodnotaFiltru() const
 {
     const int index = NajdiPole(filtr->pole);
     if (index < 0 || index >= static_cast<int>(definice.size()))
-        Chyba("filtr „" + filtrText + "“ uvádí neznámé pole „" + filtr->pole + "“");
+        Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „" +
+              UkazkaHodnoty(filtr->pole) + "“");
     return {index, ZTextu(definice[index], filtr->hodnota, false)};
 }
 
@@ -83,7 +85,8 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
             while (dotaz.executeStep()) {
                 VyprazdniRadek();
                 for (std::size_t i = 0; i < definice.size(); ++i)
-                    radek[i] = ZeSloupce(definice[i], dotaz.getColumn(static_cast<int>(i + 1)));
+                    radek[i] = ZeSloupce(definice[i], dotaz.getColumn(static_cast<int>(i + 1)),
+                                         dotaz.getColumn(0).getInt64());
                 Vypocitej(t);
                 if (filtrFunkce(t))
                     viditelne.push_back(dotaz.getColumn(0).getInt64());
@@ -163,7 +166,7 @@ void Tabulka::NastavFiltrText(const std::string& text)
     if (!text.empty()) {
         filtr = RozeberFiltr(text);
         if (!filtr)
-            s.Chyba("neplatný filtr „" + text + "“");
+            s.Chyba("neplatný filtr „" + UkazkaHodnoty(text) + "“");
     }
     UlozJeLiTreba(*this);
     s.filtrText = text;

@@ -31,6 +31,9 @@ public:
 
 using HodnotaPole = std::variant<std::monostate, std::string, std::int32_t, DatumCas>;
 
+// The start of a value as messages quote it: a whole value may be megabytes long.
+std::string UkazkaHodnoty(std::string_view hodnota);
+
 class Tabulka;
 
 // A field of the cursor's current record (or of the record being edited or inserted).

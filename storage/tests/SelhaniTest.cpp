@@ -5,9 +5,16 @@
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -50,6 +57,31 @@ protected:
         for (t.Prvni(); !t.Konec(); t.Dalsi())
             v.push_back(t.PoleJmenem("PocetOtazek").JakoCele());
         return v;
+    }
+
+    // Every file of the directory with its bytes.
+    std::map<std::string, std::string> Soubory() const
+    {
+        std::map<std::string, std::string> obsah;
+        for (const auto& polozka : fs::directory_iterator(adresar_))
+            obsah[polozka.path().filename().string()] = ObsahSouboru(polozka.path());
+        return obsah;
+    }
+
+    // Opening must fail with a message naming the file and every piece of `casti`, and leave
+    // every file of the directory as it was.
+    void OtevreniSelze(const std::string& tabulka, const std::vector<std::string>& casti) const
+    {
+        const auto pred = Soubory();
+        Tabulka t;
+        t.Svaz(adresar_, tabulka);
+        const std::string zprava = Zprava([&] { t.Otevri(); });
+        EXPECT_NE(zprava.find("Tabulku „" + tabulka + ".DB“ nelze otevřít: "), std::string::npos)
+            << zprava;
+        for (const std::string& cast : casti)
+            EXPECT_NE(zprava.find(cast), std::string::npos) << zprava;
+        EXPECT_FALSE(t.JeOtevrena());
+        EXPECT_EQ(Soubory(), pred);
     }
 
     // The message of the ChybaTabulky that `akce` raises; empty (and a failure) when none.
@@ -122,7 +154,7 @@ TEST_F(SelhaniTest, ZamcenouTabulkuNelzeZapsatAniPozdeji)
     t.Otevri();
     {
         SQLite::Database zamek(Soubor("Vysledky").string(), SQLite::OPEN_READWRITE);
-        zamek.exec("BEGIN EXCLUSIVE");
+        zamek.exec("BEGIN IMMEDIATE");
         t.Vloz();
         t.PoleJmenem("PocetOtazek").NastavCele(99);
         EXPECT_NE(Zprava([&] { t.Uloz(); }).find("database is locked"), std::string::npos);
@@ -132,6 +164,86 @@ TEST_F(SelhaniTest, ZamcenouTabulkuNelzeZapsatAniPozdeji)
     t.Filtrovat(true);
     t.Zavri();
     EXPECT_EQ(Pocty(), (std::vector<int>{10}));
+}
+
+// A whole number outside 32 bits is refused with the table, the field and the record named,
+// instead of being cut to its low 32 bits.
+TEST_F(SelhaniTest, CisloMimo32BituJeChybaZaznamu)
+{
+    for (const char* hodnota : {"4294967303", "-2147483649", "9223372036854775807"}) {
+        SCOPED_TRACE(hodnota);
+        fs::remove(Soubor("Vysledky"));
+        VytvorVysledky({10, 20, 30});
+        Sql("Vysledky", std::string("UPDATE zaznamy SET PocetOtazek = ") + hodnota +
+                            " WHERE rowid = 2");
+        Tabulka t;
+        t.Svaz(adresar_, "Vysledky");
+        t.Otevri();
+        EXPECT_EQ(t.PoleJmenem("PocetOtazek").JakoCele(), 10);
+        const std::string zprava = Zprava([&] { t.Dalsi(); });
+        EXPECT_NE(zprava.find("Tabulka „Vysledky.DB“: hodnota " + std::string(hodnota) +
+                              " pole „PocetOtazek“ záznamu č. 2 je mimo rozsah"),
+                  std::string::npos)
+            << zprava;
+        // A filter callback is offered no cut value either.
+        Tabulka f;
+        f.Svaz(adresar_, "Vysledky");
+        f.NastavFiltrFunkci([](Tabulka& x) { return x.PoleJmenem("PocetOtazek").JakoCele() > 0; });
+        f.Filtrovat(true);
+        EXPECT_NE(Zprava([&] { f.Otevri(); }).find("záznamu č. 2"), std::string::npos);
+    }
+    // The extremes of 32 bits are ordinary values.
+    fs::remove(Soubor("Vysledky"));
+    VytvorVysledky({2147483647, -2147483647 - 1});
+    EXPECT_EQ(Pocty(), (std::vector<int>{2147483647, -2147483647 - 1}));
+}
+
+// Messages quote only the start of a bad value, however long it is.
+TEST_F(SelhaniTest, ZpravaCitujeJenZacatekHodnoty)
+{
+    const std::string dlouha(10 * 1024 * 1024, '7');
+    const std::string text = "x" + dlouha;
+    VytvorVysledky({10});
+    struct Pripad {
+        const char* popis;
+        std::function<void(Tabulka&)> akce;
+    };
+    const std::vector<Pripad> pripady{
+        {"stored text in a number field",
+         [&](Tabulka& t) {
+             Sql("Vysledky", "UPDATE zaznamy SET PocetOtazek = 'x" + dlouha + "'");
+             t.Otevri();
+         }},
+        {"text read as a number",
+         [&](Tabulka& t) {
+             t.Otevri();
+             t.Uprav();
+             t.PoleJmenem("TypTestu").NastavText(text.substr(0, 15));
+             t.Uloz();
+             t.PoleJmenem("TypTestu").JakoCele();
+         }},
+        {"text written to a number field",
+         [&](Tabulka& t) {
+             t.Otevri();
+             t.Uprav();
+             t.PoleJmenem("PocetOtazek").NastavText(text);
+         }},
+        {"filter text", [&](Tabulka& t) { t.NastavFiltrText("Profil = '" + dlouha); }},
+        {"filter value", [&](Tabulka& t) {
+             t.NastavFiltrText("Spatne = " + text);
+             t.Filtrovat(true);
+             t.Otevri();
+         }},
+    };
+    for (const Pripad& pripad : pripady) {
+        SCOPED_TRACE(pripad.popis);
+        Tabulka t;
+        t.Svaz(adresar_, "Vysledky");
+        const std::string zprava = Zprava([&] { pripad.akce(t); });
+        EXPECT_NE(zprava.find("Vysledky.DB"), std::string::npos) << zprava.substr(0, 300);
+        EXPECT_NE(zprava.find("…"), std::string::npos) << zprava.substr(0, 300);
+        EXPECT_LT(zprava.size(), 300u) << zprava.substr(0, 300);
+    }
 }
 
 }  // namespace
