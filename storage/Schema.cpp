@@ -4,6 +4,8 @@
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
+#include <cstring>
+#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -32,7 +34,94 @@ std::optional<TypPole> TypZNazvu(const std::string& nazev)
     return std::nullopt;
 }
 
+const char* TypSloupce(TypPole typ) { return typ == TypPole::Cele ? "INTEGER" : "TEXT"; }
+
+ChybaTabulky ChybaOtevreni(const std::string& jmenoSouboru, const std::string& co)
+{
+    return ChybaTabulky("Tabulku „" + jmenoSouboru + "“ nelze otevřít: " + co);
+}
+
 }  // namespace
+
+void NastavSpojeni(SQLite::Database& db)
+{
+    // A double-quoted name that is not a column would otherwise read as a text literal.
+    sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    db.setBusyTimeout(2000);
+}
+
+void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSouboru)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(soubor, ec))
+        throw ChybaOtevreni(jmenoSouboru,
+                            fs::exists(soubor, ec) ? "není to soubor" : "soubor neexistuje");
+    // The engine would check a write-ahead log into the file (or delete the log) before anything
+    // could be verified; the program's tables never have one.
+    if (fs::exists(soubor.string() + "-wal", ec))
+        throw ChybaOtevreni(jmenoSouboru, "vedle souboru leží cizí soubor „" + jmenoSouboru +
+                                              "-wal“, soubor není tabulkou programu");
+    char hlavicka[20] = {};
+    std::ifstream vstup(soubor, std::ios::binary);
+    vstup.read(hlavicka, sizeof hlavicka);
+    if (vstup.gcount() == sizeof hlavicka && std::memcmp(hlavicka, "SQLite format 3", 16) == 0 &&
+        (hlavicka[18] == 2 || hlavicka[19] == 2))
+        throw ChybaOtevreni(jmenoSouboru,
+                            "soubor je v režimu WAL, není tabulkou programu");
+}
+
+std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& schema,
+                                      const std::string& jmenoSouboru)
+{
+    const auto chyba = [&](const std::string& co) { return ChybaOtevreni(jmenoSouboru, co); };
+    SQLite::Statement kontrola(db, "SELECT count(*) FROM " + schema +
+                                       ".sqlite_master WHERE type = 'table' AND name IN ('" +
+                                       kTabulkaPoli + "', '" + kTabulkaZaznamu + "')");
+    kontrola.executeStep();
+    if (kontrola.getColumn(0).getInt() != 2)
+        throw chyba("soubor není tabulkou programu");
+
+    std::vector<DefinicePole> definice;
+    SQLite::Statement dotaz(db, "SELECT pozice, nazev, typ, delka FROM " + schema + "." +
+                                    kTabulkaPoli + " ORDER BY pozice");
+    while (dotaz.executeStep()) {
+        const auto typ = TypZNazvu(dotaz.getColumn(2).getString());
+        if (dotaz.getColumn(0).getInt64() != static_cast<std::int64_t>(definice.size()) || !typ ||
+            dotaz.getColumn(1).getString().empty())
+            throw chyba("popis polí je poškozen");
+        definice.push_back({dotaz.getColumn(1).getString(), *typ, dotaz.getColumn(3).getInt()});
+    }
+    if (definice.empty())
+        throw chyba("popis polí je poškozen");
+
+    // The description must match the columns the records really have: name, order and type.
+    std::vector<std::pair<std::string, std::string>> sloupce;  // name, declared type
+    SQLite::Statement info(db, "PRAGMA " + schema + ".table_info(" + kTabulkaZaznamu + ")");
+    while (info.executeStep())
+        sloupce.emplace_back(info.getColumn(1).getString(), info.getColumn(2).getString());
+    const auto maSloupec = [&](const std::string& jmeno) {
+        for (const auto& s : sloupce)
+            if (s.first == jmeno)
+                return true;
+        return false;
+    };
+    for (std::size_t i = 0; i < definice.size() || i < sloupce.size(); ++i) {
+        if (i >= definice.size())
+            throw chyba("sloupec „" + UkazkaHodnoty(sloupce[i].first) +
+                        "“ záznamů chybí v popisu polí");
+        const DefinicePole& p = definice[i];
+        const std::string pole = "pole „" + UkazkaHodnoty(p.nazev) + "“ ";
+        if (!maSloupec(p.nazev))
+            throw chyba(pole + "v záznamech chybí");
+        if (i >= sloupce.size() || sloupce[i].first != p.nazev)
+            throw chyba(pole + "je v záznamech na jiném místě než v popisu polí");
+        if (sloupce[i].second != TypSloupce(p.typ))
+            throw chyba(pole + "má v záznamech typ „" + UkazkaHodnoty(sloupce[i].second) +
+                        "“ místo " + TypSloupce(p.typ));
+    }
+    return definice;
+}
 
 bool Tabulka::Existuje() const
 {
@@ -63,9 +152,7 @@ void Tabulka::Vytvor(const std::vector<DefinicePole>& pole)
     const fs::path soubor = Soubor();
     try {
         SQLite::Database db(soubor.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        // WAL keeps a post to one fsync; the mode is stored in the file, so opening never
-        // needs to write.
-        db.exec("PRAGMA journal_mode=WAL");
+        NastavSpojeni(db);
         SQLite::Transaction transakce(db);
         db.exec(std::string("CREATE TABLE ") + kTabulkaPoli +
                 " (pozice INTEGER PRIMARY KEY, nazev TEXT NOT NULL, typ TEXT NOT NULL,"
@@ -94,7 +181,7 @@ void Tabulka::Vytvor(const std::vector<DefinicePole>& pole)
         transakce.commit();
     } catch (const SQLite::Exception& e) {
         std::error_code ignoruj;
-        for (const char* pripona : {"", "-wal", "-shm", "-journal"})
+        for (const char* pripona : {"", "-journal"})
             fs::remove(fs::path(soubor.string() + pripona), ignoruj);
         s.Chyba(std::string("tabulku nelze vytvořit: ") + e.what());
     }
@@ -104,52 +191,6 @@ void Tabulka::Vytvor(const std::vector<DefinicePole>& pole)
             p.delka = 0;
 }
 
-namespace {
-
-std::string UriSouboru(const fs::path& soubor)
-{
-    std::string uri = "file:";
-    for (unsigned char z : fs::absolute(soubor).string()) {
-        if (z == '%' || z == '?' || z == '#' || z < 0x20) {
-            static const char hex[] = "0123456789ABCDEF";
-            uri += '%';
-            uri += hex[z >> 4];
-            uri += hex[z & 15];
-        } else {
-            uri += static_cast<char>(z);
-        }
-    }
-    return uri + "?immutable=1";
-}
-
-// Reads the field definitions; nothing is written, so a foreign file stays as it was.
-std::vector<DefinicePole> NactiDefinice(SQLite::Database& db, const std::string& jmenoSouboru)
-{
-    SQLite::Statement kontrola(
-        db, std::string("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('") +
-                kTabulkaPoli + "', '" + kTabulkaZaznamu + "')");
-    kontrola.executeStep();
-    const auto chyba = [&](const std::string& co) {
-        return ChybaTabulky("Tabulku „" + jmenoSouboru + "“ nelze otevřít: " + co);
-    };
-    if (kontrola.getColumn(0).getInt() != 2)
-        throw chyba("soubor není tabulkou programu");
-    std::vector<DefinicePole> definice;
-    SQLite::Statement dotaz(db, std::string("SELECT pozice, nazev, typ, delka FROM ") +
-                                    kTabulkaPoli + " ORDER BY pozice");
-    while (dotaz.executeStep()) {
-        const auto typ = TypZNazvu(dotaz.getColumn(2).getString());
-        if (dotaz.getColumn(0).getInt() != static_cast<int>(definice.size()) || !typ)
-            throw chyba("popis polí je poškozen");
-        definice.push_back({dotaz.getColumn(1).getString(), *typ, dotaz.getColumn(3).getInt()});
-    }
-    if (definice.empty())
-        throw chyba("popis polí je poškozen");
-    return definice;
-}
-
-}  // namespace
-
 void Tabulka::Otevri()
 {
     Zavri();
@@ -158,52 +199,24 @@ void Tabulka::Otevri()
         throw ChybaTabulky("Tabulka nemá jméno");
     const fs::path soubor = Soubor();
     const std::string jmeno = s.JmenoSouboru();
-    const auto chyba = [&](const std::string& co) {
-        return ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: " + co);
-    };
-    std::error_code ec;
-    if (!fs::is_regular_file(soubor, ec))
-        throw chyba(fs::exists(soubor, ec) ? "není to soubor" : "soubor neexistuje");
-
-    std::vector<DefinicePole> definice;
+    KontrolaPredOtevrenim(soubor, jmeno);
     try {
         // Without OPEN_CREATE a missing file is never created; a write-protected file opens
-        // read-only.
-        s.db = std::make_unique<SQLite::Database>(soubor.string(), SQLite::OPEN_READWRITE, 2000);
-        try {
-            definice = NactiDefinice(*s.db, jmeno);
-        } catch (const SQLite::Exception& e) {
-            // A WAL file in a write-protected directory cannot get its shared-memory file;
-            // it is read as an immutable file instead.
-            if (!sqlite3_db_readonly(s.db->getHandle(), "main") &&
-                e.getErrorCode() != SQLITE_CANTOPEN)
-                throw;
-            s.db.reset();
-            s.db = std::make_unique<SQLite::Database>(
-                UriSouboru(soubor), SQLite::OPEN_READONLY | SQLite::OPEN_URI, 2000);
-            definice = NactiDefinice(*s.db, jmeno);
-        }
+        // read-only. With the rollback journal reading writes nothing, so a read-only or full
+        // disk still gives every committed record.
+        s.db = std::make_unique<SQLite::Database>(soubor.string(), SQLite::OPEN_READWRITE);
+        NastavSpojeni(*s.db);
+        s.definice = OverTabulku(*s.db, "main", jmeno);
         s.jenCteni = sqlite3_db_readonly(s.db->getHandle(), "main") == 1;
         s.db->exec("PRAGMA synchronous=FULL");
-        s.definice = std::move(definice);
         s.dotazRadek = std::make_unique<SQLite::Statement>(
             *s.db, "SELECT " + s.SeznamSloupcu() + " FROM " + kTabulkaZaznamu +
                        " WHERE rowid = ?");
-    } catch (const SQLite::Exception& e) {
-        s.dotazRadek.reset();
-        s.db.reset();
-        throw chyba(e.what());
-    } catch (const ChybaTabulky&) {
-        s.dotazRadek.reset();
-        s.db.reset();
-        throw;
-    }
-    try {
         s.PrepocitejSurove(*this);
     } catch (const SQLite::Exception& e) {
         Zavri();
-        throw chyba(e.what());
-    } catch (const ChybaTabulky&) {
+        throw ChybaOtevreni(jmeno, e.what());
+    } catch (...) {
         Zavri();
         throw;
     }

@@ -27,6 +27,17 @@ bool StejneJmeno(std::string_view a, std::string_view b);
 // Cuts UTF-8 text to at most `znaku` code points without splitting a multi-byte character.
 std::string OrizniNaZnaky(std::string_view text, int znaku);
 
+// Every connection: double-quoted strings are names only, never text literals; a lock is waited
+// for two seconds.
+void NastavSpojeni(SQLite::Database& db);
+// What must hold before the engine touches the file: a regular file that is not in WAL mode and
+// has no write-ahead log beside it. Throws ChybaTabulky naming the file.
+void KontrolaPredOtevrenim(const std::filesystem::path& soubor, const std::string& jmenoSouboru);
+// The field definitions of the table in `schema` of the connection, checked against the columns
+// of the records (names, order, types); a mismatch names the file and the field.
+std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& schema,
+                                      const std::string& jmenoSouboru);
+
 struct Tabulka::Stav {
     std::filesystem::path adresar;
     std::string nazev;

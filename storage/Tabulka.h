@@ -87,7 +87,8 @@ public:
     void Vytvor(const std::vector<DefinicePole>& pole);
 
     // Opening puts the cursor on the first visible record. A file that is not a table of ours
-    // raises ChybaTabulky naming the file; the file is never changed by a failed open.
+    // (field description and columns disagree, a WAL database) raises ChybaTabulky naming the
+    // file; a failed open leaves the file and its companions as they were.
     void Otevri();
     void Zavri();
     bool JeOtevrena() const;

@@ -166,6 +166,48 @@ TEST_F(SelhaniTest, ZamcenouTabulkuNelzeZapsatAniPozdeji)
     EXPECT_EQ(Pocty(), (std::vector<int>{10}));
 }
 
+// A field description that disagrees with the real columns is refused on open, naming the file
+// and the field; before, a missing column read as its own name.
+TEST_F(SelhaniTest, OtevreniOveriPopisPoliProtiSloupcum)
+{
+    struct Pripad {
+        const char* tabulka;
+        std::vector<DefinicePole> definice;
+        std::string sql;
+        std::vector<std::string> casti;
+    };
+    const std::vector<Pripad> pripady{
+        {"Profily", DefiniceProfily(), "ALTER TABLE zaznamy DROP COLUMN Heslo",
+         {"pole „Heslo“ v záznamech chybí"}},
+        {"otazky", DefiniceOtazky(), "ALTER TABLE zaznamy RENAME COLUMN \"OTÁZKA\" TO OTAZKA",
+         {"pole „OTÁZKA“ v záznamech chybí"}},
+        {"Profily", DefiniceProfily(),
+         "UPDATE zk_pole SET nazev = CASE nazev WHEN 'Kategorie' THEN 'Skupina' ELSE 'Kategorie' "
+         "END WHERE nazev IN ('Kategorie', 'Skupina')",
+         {"pole „Skupina“ je v záznamech na jiném místě"}},
+        {"Vysledky", DefiniceVysledky(), "UPDATE zk_pole SET typ = 'Text', delka = 5 "
+                                         "WHERE nazev = 'Spatne'",
+         {"pole „Spatne“ má v záznamech typ „INTEGER“ místo TEXT"}},
+        {"Protokoly", DefiniceProtokoly(), "ALTER TABLE zaznamy ADD COLUMN Navic TEXT",
+         {"sloupec „Navic“ záznamů chybí v popisu polí"}},
+    };
+    for (const Pripad& pripad : pripady) {
+        SCOPED_TRACE(pripad.sql);
+        fs::remove_all(adresar_);
+        fs::create_directory(adresar_);
+        Tabulka t;
+        t.Svaz(adresar_, pripad.tabulka);
+        t.Vytvor(pripad.definice);
+        t.Otevri();
+        t.Vloz();
+        t.PoleNaPozici(0).NastavText("1");
+        t.Uloz();
+        t.Zavri();
+        Sql(pripad.tabulka, pripad.sql);
+        OtevreniSelze(pripad.tabulka, pripad.casti);
+    }
+}
+
 // A whole number outside 32 bits is refused with the table, the field and the record named,
 // instead of being cut to its low 32 bits.
 TEST_F(SelhaniTest, CisloMimo32BituJeChybaZaznamu)
@@ -244,6 +286,75 @@ TEST_F(SelhaniTest, ZpravaCitujeJenZacatekHodnoty)
         EXPECT_NE(zprava.find("…"), std::string::npos) << zprava.substr(0, 300);
         EXPECT_LT(zprava.size(), 300u) << zprava.substr(0, 300);
     }
+}
+
+// A foreign database in WAL mode, with its log beside it or without: the open fails and every
+// file stays byte for byte as it was, no companion file is added.
+TEST_F(SelhaniTest, NeuspesneOtevreniWalDatabazeNicNezmeni)
+{
+    const fs::path jinde = adresar_ / "jinde";
+    fs::create_directory(jinde);
+    {
+        SQLite::Database cizi((jinde / "x.db").string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        cizi.exec("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                  "CREATE TABLE zk_pole (pozice, nazev, typ, delka);"
+                  "CREATE TABLE zaznamy (Profil TEXT); INSERT INTO zaznamy VALUES ('x')");
+        // Copied while the log still holds the records, as a crash would leave it.
+        fs::copy_file(jinde / "x.db", Soubor("Profily"));
+        fs::copy_file(jinde / "x.db-wal", adresar_ / "Profily.DB-wal");
+    }
+    fs::remove_all(jinde);
+    OtevreniSelze("Profily", {"Profily.DB-wal"});
+
+    // A table of the program's shape switched to WAL by hand, its log checked in.
+    fs::remove_all(adresar_);
+    fs::create_directory(adresar_);
+    VytvorVysledky({10});
+    Sql("Vysledky", "PRAGMA journal_mode=WAL");
+    OtevreniSelze("Vysledky", {"režimu WAL"});
+}
+
+// Reading an intact table writes nothing, so a read-only disk and a full disk give every
+// committed record. The reader runs as a child process under those limits.
+TEST_F(SelhaniTest, CteniNaDiskuJenProCteniANaPlnemDisku)
+{
+    VytvorVysledky({10, 20, 30});
+    const auto cti = [&](bool jenProCteni) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (jenProCteni && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(3);
+            // A file may not grow by a single byte: a full disk.
+            const rlimit nic{0, 0};
+            signal(SIGXFSZ, SIG_IGN);
+            if (!jenProCteni && setrlimit(RLIMIT_FSIZE, &nic) != 0)
+                _exit(3);
+            try {
+                _exit(Pocty() == std::vector<int>{10, 20, 30} ? 0 : 1);
+            } catch (...) {
+                _exit(2);
+            }
+        }
+        int stav = 0;
+        waitpid(pid, &stav, 0);
+        return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+    };
+    const auto pred = Soubory();
+    EXPECT_EQ(cti(false), 0) << "full disk";
+
+    // Read-only: nobody may create a file in the directory (for root: run as nobody).
+    if (geteuid() == 0) {
+        fs::permissions(adresar_, fs::perms::owner_all | fs::perms::group_read |
+                                      fs::perms::group_exec | fs::perms::others_read |
+                                      fs::perms::others_exec);
+        fs::permissions(Soubor("Vysledky"), fs::perms::owner_read | fs::perms::owner_write |
+                                                fs::perms::group_read | fs::perms::others_read);
+    } else {
+        fs::permissions(adresar_, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    EXPECT_EQ(cti(true), 0) << "read-only disk";
+    fs::permissions(adresar_, fs::perms::owner_all);
+    EXPECT_EQ(Soubory(), pred);
 }
 
 }  // namespace
