@@ -33,6 +33,17 @@ std::string HashHesla(const std::string& heslo)
     return hash;
 }
 
+// Inserts one profile record and posts it.
+void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
+{
+    static const std::array<const char*, 7> kPole{"Viditelny", "Profil",      "Kategorie", "Skupina",
+                                                  "Protokoly", "Konfigurace", "Heslo"};
+    t.Vloz();
+    for (std::size_t i = 0; i < kPole.size(); ++i)
+        t.PoleJmenem(kPole[i]).NastavText(hodnoty[i]);
+    t.Uloz();
+}
+
 // Opens `nazev` filtered on the profile's records; false when the table has never been created.
 bool OtevritZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
                            const std::string& nazev, const std::string& profil)
@@ -99,8 +110,11 @@ void ProfilovySklad::ZalozitTabulkuProfilu()
 {
     if (profily_.Existuje())
         return;
-    profily_.Vytvor(DefiniceProfily());
-    PridatProfil("Default", "1111111", "B", "111", "11", "0", "");
+    // The built-in profile is part of the new table, so a table never exists without it and two
+    // first starts at once cannot add it twice.
+    profily_.Vytvor(DefiniceProfily(), [](Tabulka& t) {
+        ZapsatProfil(t, {"0", "Default", "1111111", "B", "111", "11", ""});
+    });
 }
 
 void ProfilovySklad::PridatProfil(const std::string& profil, const std::string& kategorie,
@@ -110,15 +124,8 @@ void ProfilovySklad::PridatProfil(const std::string& profil, const std::string& 
 {
     const std::string ulozeneHeslo = heslo.empty() ? std::string() : HashHesla(heslo);
     Znovuotevrit();
-    profily_.Vloz();
-    profily_.PoleJmenem("Viditelny").NastavText(viditelny);
-    profily_.PoleJmenem("Profil").NastavText(profil);
-    profily_.PoleJmenem("Kategorie").NastavText(kategorie);
-    profily_.PoleJmenem("Skupina").NastavText(skupina);
-    profily_.PoleJmenem("Protokoly").NastavText(protokoly);
-    profily_.PoleJmenem("Konfigurace").NastavText(konfigurace);
-    profily_.PoleJmenem("Heslo").NastavText(ulozeneHeslo);
-    profily_.Uloz();
+    ZapsatProfil(profily_,
+                 {viditelny, profil, kategorie, skupina, protokoly, konfigurace, ulozeneHeslo});
 }
 
 void ProfilovySklad::Znovuotevrit()

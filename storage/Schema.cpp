@@ -4,9 +4,12 @@
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -39,6 +42,16 @@ const char* TypSloupce(TypPole typ) { return typ == TypPole::Cele ? "INTEGER" : 
 ChybaTabulky ChybaOtevreni(const std::string& jmenoSouboru, const std::string& co)
 {
     return ChybaTabulky("Tabulku „" + jmenoSouboru + "“ nelze otevřít: " + co);
+}
+
+// Makes a new file reach the disk together with its name.
+void SynchronizujAdresar(const fs::path& adresar)
+{
+    const int fd = ::open(adresar.empty() ? "." : adresar.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 }  // namespace
@@ -129,13 +142,11 @@ bool Tabulka::Existuje() const
     return fs::exists(Soubor(), chyba);
 }
 
-void Tabulka::Vytvor(const std::vector<DefinicePole>& pole)
+bool Tabulka::Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce& naplnit)
 {
     auto& s = *s_;
     if (s.nazev.empty())
         throw ChybaTabulky("Tabulka nemá jméno");
-    if (Existuje())
-        s.Chyba("soubor už existuje, tabulku nelze vytvořit");
     if (pole.empty())
         s.Chyba("tabulka musí mít aspoň jedno pole");
     for (std::size_t i = 0; i < pole.size(); ++i) {
@@ -148,47 +159,80 @@ void Tabulka::Vytvor(const std::vector<DefinicePole>& pole)
                 s.Chyba("pole „" + pole[i].nazev + "“ je uvedeno dvakrát");
     }
     Zavri();
+    if (Existuje())
+        return false;
 
-    const fs::path soubor = Soubor();
-    try {
-        SQLite::Database db(soubor.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        NastavSpojeni(db);
-        SQLite::Transaction transakce(db);
-        db.exec(std::string("CREATE TABLE ") + kTabulkaPoli +
-                " (pozice INTEGER PRIMARY KEY, nazev TEXT NOT NULL, typ TEXT NOT NULL,"
-                " delka INTEGER NOT NULL)");
-        SQLite::Statement vlozPole(
-            db, std::string("INSERT INTO ") + kTabulkaPoli + " VALUES (?, ?, ?, ?)");
-        std::string sloupce;
-        for (std::size_t i = 0; i < pole.size(); ++i) {
-            const auto& p = pole[i];
-            const int delka = p.typ == TypPole::Text ? p.delka : 0;
-            vlozPole.bind(1, static_cast<int>(i));
-            vlozPole.bind(2, p.nazev);
-            vlozPole.bind(3, NazevTypu(p.typ));
-            vlozPole.bind(4, delka);
-            vlozPole.exec();
-            vlozPole.reset();
-            if (!sloupce.empty())
-                sloupce += ", ";
-            sloupce += Uvozovky(p.nazev) + (p.typ == TypPole::Cele ? " INTEGER" : " TEXT");
-        }
-        db.exec(std::string("CREATE TABLE ") + kTabulkaZaznamu + " (" + sloupce + ")");
-        for (std::size_t i = 0; i < pole.size(); ++i)
-            if (pole[i].indexovane)
-                db.exec("CREATE INDEX zk_podle_" + std::to_string(i) + " ON " + kTabulkaZaznamu +
-                        " (" + Uvozovky(pole[i].nazev) + ")");
-        transakce.commit();
-    } catch (const SQLite::Exception& e) {
+    // The table is built whole under a name of its own and linked into place only when complete,
+    // so a second program creating it at the same moment finds either nothing or a whole table.
+    // mkstemps makes the file readable and writable by its owner only; the engine gives its
+    // journals the same permissions.
+    const std::string docasnyNazev = "." + s.nazev + "-XXXXXX";
+    std::string docasny = (s.adresar / (docasnyNazev + ".DB")).string();
+    const int fd = ::mkstemps(docasny.data(), 3);
+    if (fd < 0)
+        s.Chyba(std::string("tabulku nelze vytvořit: ") + std::strerror(errno));
+    ::close(fd);
+    const auto uklid = [&] {
         std::error_code ignoruj;
-        for (const char* pripona : {"", "-journal"})
-            fs::remove(fs::path(soubor.string() + pripona), ignoruj);
+        fs::remove(docasny, ignoruj);
+        fs::remove(docasny + "-journal", ignoruj);
+    };
+    try {
+        {
+            SQLite::Database db(docasny, SQLite::OPEN_READWRITE);
+            NastavSpojeni(db);
+            db.exec("PRAGMA synchronous=FULL");
+            SQLite::Transaction transakce(db);
+            db.exec(std::string("CREATE TABLE ") + kTabulkaPoli +
+                    " (pozice INTEGER PRIMARY KEY, nazev TEXT NOT NULL, typ TEXT NOT NULL,"
+                    " delka INTEGER NOT NULL)");
+            SQLite::Statement vlozPole(
+                db, std::string("INSERT INTO ") + kTabulkaPoli + " VALUES (?, ?, ?, ?)");
+            std::string sloupce;
+            for (std::size_t i = 0; i < pole.size(); ++i) {
+                const auto& p = pole[i];
+                const int delka = p.typ == TypPole::Text ? p.delka : 0;
+                vlozPole.bind(1, static_cast<int>(i));
+                vlozPole.bind(2, p.nazev);
+                vlozPole.bind(3, NazevTypu(p.typ));
+                vlozPole.bind(4, delka);
+                vlozPole.exec();
+                vlozPole.reset();
+                if (!sloupce.empty())
+                    sloupce += ", ";
+                sloupce += Uvozovky(p.nazev) + " " + TypSloupce(p.typ);
+            }
+            db.exec(std::string("CREATE TABLE ") + kTabulkaZaznamu + " (" + sloupce + ")");
+            for (std::size_t i = 0; i < pole.size(); ++i)
+                if (pole[i].indexovane)
+                    db.exec("CREATE INDEX zk_podle_" + std::to_string(i) + " ON " +
+                            kTabulkaZaznamu + " (" + Uvozovky(pole[i].nazev) + ")");
+            transakce.commit();
+        }
+        if (naplnit) {
+            Tabulka nova;
+            nova.Svaz(s.adresar, fs::path(docasny).stem().string());
+            nova.Otevri();
+            nova.ZacniDavku();
+            naplnit(nova);
+            nova.DokonciDavku();
+        }
+    } catch (const SQLite::Exception& e) {
+        uklid();
         s.Chyba(std::string("tabulku nelze vytvořit: ") + e.what());
+    } catch (...) {
+        uklid();
+        throw;
     }
-    s.definice = pole;
-    for (auto& p : s.definice)
-        if (p.typ != TypPole::Text)
-            p.delka = 0;
+    const int vysledek = ::link(docasny.c_str(), Soubor().c_str());
+    const int chyba = errno;
+    uklid();
+    if (vysledek != 0 && chyba == EEXIST)
+        return false;  // made meanwhile by another program: that one is used
+    if (vysledek != 0)
+        s.Chyba(std::string("tabulku nelze vytvořit: ") + std::strerror(chyba));
+    SynchronizujAdresar(s.adresar);
+    return true;
 }
 
 void Tabulka::Otevri()

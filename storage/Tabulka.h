@@ -70,6 +70,7 @@ class Tabulka {
 public:
     using FiltrFunkce = std::function<bool(Tabulka&)>;
     using VypocetFunkce = std::function<void(Tabulka&)>;
+    using NaplneniFunkce = std::function<void(Tabulka&)>;
 
     Tabulka();
     ~Tabulka();
@@ -83,8 +84,11 @@ public:
     std::filesystem::path Soubor() const;  // <adresar>/<nazev>.DB
 
     bool Existuje() const;  // the table's file is present
-    // Creates the table with its fields in this order; fails when the file exists already.
-    void Vytvor(const std::vector<DefinicePole>& pole);
+    // Creates the table with its fields in this order, owner-only, together with the records that
+    // `naplnit` inserts (through an open cursor of its own). The file appears whole or not at
+    // all. False, with nothing changed, when the table exists already or appears meanwhile
+    // (another program created it): that table is then the one to use.
+    bool Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce& naplnit = {});
 
     // Opening puts the cursor on the first visible record. A file that is not a table of ours
     // (field description and columns disagree, a WAL database) raises ChybaTabulky naming the

@@ -357,4 +357,69 @@ TEST_F(SelhaniTest, CteniNaDiskuJenProCteniANaPlnemDisku)
     EXPECT_EQ(Soubory(), pred);
 }
 
+// Two programs creating the same table at the same moment: both go on with one whole table,
+// neither removes the other's.
+TEST_F(SelhaniTest, DvaSoucasneVytvorenePouzijiJednuTabulku)
+{
+    for (int kolo = 0; kolo < 30; ++kolo) {
+        SCOPED_TRACE(kolo);
+        fs::remove(Soubor("Vysledky"));
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        std::vector<pid_t> deti;
+        for (int i = 0; i < 2; ++i) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                close(start[1]);
+                char z;
+                if (read(start[0], &z, 1) != 0)
+                    _exit(3);
+                try {
+                    Tabulka t;
+                    t.Svaz(adresar_, "Vysledky");
+                    if (!t.Existuje())
+                        t.Vytvor(DefiniceVysledky());
+                    t.Otevri();
+                    t.Vloz();
+                    t.PoleJmenem("PocetOtazek").NastavCele(i);
+                    t.Uloz();
+                    _exit(0);
+                } catch (...) {
+                    _exit(1);
+                }
+            }
+            deti.push_back(pid);
+        }
+        close(start[0]);
+        close(start[1]);  // both start now
+        for (pid_t pid : deti) {
+            int stav = 0;
+            waitpid(pid, &stav, 0);
+            EXPECT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0);
+        }
+        auto pocty = Pocty();
+        std::sort(pocty.begin(), pocty.end());
+        ASSERT_EQ(pocty, (std::vector<int>{0, 1}));
+        EXPECT_EQ(std::distance(fs::directory_iterator(adresar_), fs::directory_iterator()), 1)
+            << "no half-made file is left";
+    }
+}
+
+// The tables hold password hashes and a learner's results: only their owner may read them.
+TEST_F(SelhaniTest, TabulkyMajiPravaJenProVlastnika)
+{
+    const mode_t puvodni = umask(022);
+    for (const auto& [nazev, definice] :
+         {std::pair{"Profily", DefiniceProfily()}, std::pair{"Vysledky", DefiniceVysledky()},
+          std::pair{"Protokoly", DefiniceProtokoly()}}) {
+        SCOPED_TRACE(nazev);
+        Tabulka t;
+        t.Svaz(adresar_, nazev);
+        ASSERT_TRUE(t.Vytvor(definice));
+        EXPECT_EQ(fs::status(t.Soubor()).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+    }
+    umask(puvodni);
+}
+
 }  // namespace
