@@ -1,6 +1,7 @@
 #include "profiles/ProfilovySklad.h"
 
 #include "storage/Definice.h"
+#include "storage/SpolecnaZmena.h"
 
 #include <sodium.h>
 
@@ -44,44 +45,8 @@ void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
     t.Uloz();
 }
 
-// Opens `nazev` filtered on the profile's records; false when the table has never been created.
-bool OtevritZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
-                           const std::string& nazev, const std::string& profil)
-{
-    t.Svaz(adresar, nazev);
-    if (!t.Existuje())
-        return false;
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
-    return true;
-}
-
-void PrejmenovatVTabulce(const std::filesystem::path& adresar, const std::string& nazev,
-                         const std::string& stare, const std::string& nove)
-{
-    Tabulka t;
-    if (!OtevritZaznamyProfilu(t, adresar, nazev, stare))
-        return;
-    while (!t.Konec()) {
-        t.Uprav();
-        t.PoleJmenem("Profil").NastavText(nove);
-        t.Uloz();
-        t.Dalsi();
-    }
-    t.Zavri();
-}
-
-void SmazatVTabulce(const std::filesystem::path& adresar, const std::string& nazev,
-                    const std::string& profil)
-{
-    Tabulka t;
-    if (!OtevritZaznamyProfilu(t, adresar, nazev, profil))
-        return;
-    while (!t.Konec())
-        t.Smaz();
-    t.Zavri();
-}
+// The profile's own record and its records in the result tables change together.
+const std::vector<std::string> kTabulkyProfilu{kProfily, "Vysledky", "Protokoly"};
 
 }  // namespace
 
@@ -211,21 +176,24 @@ void ProfilovySklad::PrejmenovatProfil(const std::string& stare, const std::stri
 {
     if (stare == nove)
         return;
-    if (NajitProfil(stare)) {
-        profily_.Uprav();
-        profily_.PoleJmenem("Profil").NastavText(nove);
-        profily_.Uloz();
-    }
-    PrejmenovatVTabulce(adresar_, "Vysledky", stare, nove);
-    PrejmenovatVTabulce(adresar_, "Protokoly", stare, nove);
+    profily_.Zavri();
+    SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
+    zmena.Prepis(kProfily, "Profil", stare, nove, true);
+    for (const char* tabulka : {"Vysledky", "Protokoly"})
+        if (zmena.Obsahuje(tabulka))
+            zmena.Prepis(tabulka, "Profil", stare, nove);
+    zmena.Potvrd();
 }
 
 void ProfilovySklad::SmazatProfil(const std::string& jmeno)
 {
-    if (NajitProfil(jmeno))
-        profily_.Smaz();
-    SmazatVTabulce(adresar_, "Vysledky", jmeno);
-    SmazatVTabulce(adresar_, "Protokoly", jmeno);
+    profily_.Zavri();
     profily_.NastavFiltrText("");
     profily_.Filtrovat(false);
+    SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
+    zmena.Smaz(kProfily, "Profil", jmeno, true);
+    for (const char* tabulka : {"Vysledky", "Protokoly"})
+        if (zmena.Obsahuje(tabulka))
+            zmena.Smaz(tabulka, "Profil", jmeno);
+    zmena.Potvrd();
 }

@@ -135,6 +135,142 @@ TEST_F(SelhaniSkladu, NeulozenaZmenaProfiluSeNezapisePozdeji)
     EXPECT_TRUE(sklad.OverHeslo("Eva", ""));
 }
 
+// An error in any of the three tables stops a rename or a delete before anything is written.
+TEST_F(SelhaniSkladu, PrejmenovaniASmazaniPriChybeNezmeniNic)
+{
+    struct Pripad {
+        const char* popis;
+        std::function<void()> poskodit;
+        std::string zprava;
+    };
+    const std::vector<Pripad> pripady{
+        {"damaged Vysledky", [&] { std::ofstream(Soubor("Vysledky"), std::ios::binary) << std::string(4096, 'x'); },
+         "Vysledky.DB"},
+        {"Vysledky without a column",
+         [&] { Sql("Vysledky", "ALTER TABLE zaznamy DROP COLUMN Uspesnost"); }, "„Uspesnost“"},
+        {"Protokoly not a table", [&] { Sql("Protokoly", "DROP TABLE zk_pole"); }, "Protokoly.DB"},
+    };
+    for (const Pripad& pripad : pripady) {
+        for (const bool smazat : {false, true}) {
+            SCOPED_TRACE(std::string(pripad.popis) + (smazat ? ", delete" : ", rename"));
+            fs::remove_all(adresar_);
+            fs::create_directory(adresar_);
+            Naplnit(4);
+            pripad.poskodit();
+            const auto pred = Soubory();
+            ProfilovySklad sklad(adresar_);
+            try {
+                if (smazat)
+                    sklad.SmazatProfil("Jana");
+                else
+                    sklad.PrejmenovatProfil("Jana", "Hana");
+                ADD_FAILURE() << "no error";
+            } catch (const ChybaTabulky& e) {
+                EXPECT_NE(std::string(e.what()).find(pripad.zprava), std::string::npos) << e.what();
+            }
+            EXPECT_EQ(Soubory(), pred);
+            EXPECT_TRUE(sklad.NajitProfil("Jana"));
+        }
+    }
+
+    // A table locked by another program: nothing is changed, and the store works once it is free.
+    fs::remove_all(adresar_);
+    fs::create_directory(adresar_);
+    Naplnit(4);
+    ProfilovySklad sklad(adresar_);
+    {
+        SQLite::Database zamek(Soubor("Protokoly").string(), SQLite::OPEN_READWRITE);
+        zamek.exec("BEGIN IMMEDIATE");
+        const auto pred = Soubory();
+        EXPECT_THROW(sklad.PrejmenovatProfil("Jana", "Hana"), ChybaTabulky);
+        EXPECT_EQ(Soubory(), pred);
+    }
+    // A record whose other fields are damaged is re-labelled like any other.
+    Sql("Vysledky", "UPDATE zaznamy SET PocetOtazek = 4294967303, Datum = 'x'");
+    sklad.PrejmenovatProfil("Jana", "Hana");
+    EXPECT_EQ(Pocty("Protokoly"), (std::map<std::string, int>{{"Hana", 4}, {"Eva", 2}}));
+    EXPECT_FALSE(sklad.NajitProfil("Jana"));
+    EXPECT_TRUE(sklad.NajitProfil("Hana"));
+}
+
+// A child process renames or deletes a profile and is killed at a random moment; afterwards the
+// three tables agree: every record under the old name or every one under the new (for a delete:
+// the profile with all its records, or none of them).
+TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
+{
+    constexpr int kJany = 150;
+    Naplnit(kJany);
+    const auto vychozi = Soubory();
+    const auto obnovit = [&] {
+        fs::remove_all(adresar_);
+        fs::create_directory(adresar_);
+        for (const auto& [jmeno, obsah] : vychozi)
+            std::ofstream(adresar_ / jmeno, std::ios::binary) << obsah;
+    };
+    const auto spustit = [&](bool smazat) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            try {
+                ProfilovySklad sklad(adresar_);
+                if (smazat)
+                    sklad.SmazatProfil("Jana");
+                else
+                    sklad.PrejmenovatProfil("Jana", "Hana");
+                _exit(0);
+            } catch (...) {
+                _exit(1);
+            }
+        }
+        return pid;
+    };
+
+    // The length of one whole operation bounds the random moments of the kills.
+    const auto zacatek = std::chrono::steady_clock::now();
+    int stav = 0;
+    waitpid(spustit(false), &stav, 0);
+    ASSERT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0);
+    const auto delka = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - zacatek);
+
+    std::mt19937 nahoda(20261208);
+    std::uniform_int_distribution<long> okamzik(0, delka.count());
+    int zabito = 0, nove = 0, stare = 0;
+    for (int pokus = 0; pokus < 300 && zabito < 60; ++pokus) {
+        const bool smazat = pokus % 2 == 1;
+        SCOPED_TRACE(std::to_string(pokus) + (smazat ? " delete" : " rename"));
+        obnovit();
+        const pid_t pid = spustit(smazat);
+        std::this_thread::sleep_for(std::chrono::microseconds(okamzik(nahoda)));
+        kill(pid, SIGKILL);
+        waitpid(pid, &stav, 0);
+        if (WIFSIGNALED(stav))
+            ++zabito;
+        else
+            ASSERT_EQ(WEXITSTATUS(stav), 0);
+
+        const auto profily = Pocty("Profily");
+        const auto vysledky = Pocty("Vysledky");
+        const auto protokoly = Pocty("Protokoly");
+        EXPECT_EQ(profily.count("Eva") + vysledky.at("Eva") + protokoly.at("Eva"),
+                  1u + kJany / 2 + kJany / 2);
+        const bool jana = profily.count("Jana") == 1;
+        const std::string jmeno = smazat ? "Jana" : (jana ? "Jana" : "Hana");
+        const std::map<std::string, int> vsechnyZaznamy{{"Eva", kJany / 2}, {jmeno, kJany}};
+        const std::map<std::string, int> jenEva{{"Eva", kJany / 2}};
+        const auto& ocekavane = (smazat && !jana) ? jenEva : vsechnyZaznamy;
+        EXPECT_EQ(vysledky, ocekavane);
+        EXPECT_EQ(protokoly, ocekavane);
+        EXPECT_EQ(profily.size(), (smazat && !jana) ? 2u : 3u);  // Default, Eva and one name
+        (jana ? stare : nove) += 1;
+        if (HasFailure())
+            break;
+    }
+    EXPECT_GE(zabito, 50);
+    // Kills landed both before and after the commit.
+    EXPECT_GT(stare, 0);
+    EXPECT_GT(nove, 0);
+}
+
 // Two first starts at once: both go on with one table that holds the built-in profile once.
 TEST_F(SelhaniSkladu, DvaPrvniStartyNajednouVytvoriJednuTabulku)
 {
