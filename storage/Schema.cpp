@@ -101,7 +101,10 @@ std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& s
     while (dotaz.executeStep()) {
         const auto typ = TypZNazvu(dotaz.getColumn(2).getString());
         if (dotaz.getColumn(0).getInt64() != static_cast<std::int64_t>(definice.size()) || !typ ||
-            dotaz.getColumn(1).getString().empty())
+            dotaz.getColumn(1).getString().empty() ||
+            (*typ == TypPole::Text && !(dotaz.getColumn(3).isInteger() &&
+                                        dotaz.getColumn(3).getInt64() > 0 &&
+                                        dotaz.getColumn(3).getInt64() <= 1000000)))
             throw chyba("popis polí je poškozen");
         definice.push_back({dotaz.getColumn(1).getString(), *typ, dotaz.getColumn(3).getInt()});
     }

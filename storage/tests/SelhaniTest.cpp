@@ -190,6 +190,8 @@ TEST_F(SelhaniTest, OtevreniOveriPopisPoliProtiSloupcum)
          {"pole „Spatne“ má v záznamech typ „INTEGER“ místo TEXT"}},
         {"Protokoly", DefiniceProtokoly(), "ALTER TABLE zaznamy ADD COLUMN Navic TEXT",
          {"sloupec „Navic“ záznamů chybí v popisu polí"}},
+        {"Profily", DefiniceProfily(), "UPDATE zk_pole SET delka = 'x' WHERE nazev = 'Heslo'",
+         {"popis polí je poškozen"}},
     };
     for (const Pripad& pripad : pripady) {
         SCOPED_TRACE(pripad.sql);
