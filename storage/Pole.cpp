@@ -28,20 +28,6 @@ bool StejneJmeno(std::string_view a, std::string_view b)
     return true;
 }
 
-// Cuts UTF-8 text to at most `znaku` code points without splitting a multi-byte character.
-std::string OrizniNaZnaky(std::string_view text, int znaku)
-{
-    int pocet = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (pocet == znaku)
-                return std::string(text.substr(0, i));
-            ++pocet;
-        }
-    }
-    return std::string(text);
-}
-
 namespace {
 
 std::optional<std::int32_t> CtiCele(std::string_view text)
@@ -108,8 +94,8 @@ int Tabulka::Stav::NajdiPole(std::string_view jmeno) const
 
 std::string UkazkaHodnoty(std::string_view hodnota)
 {
-    constexpr int kZnaku = 40;
-    std::string ukazka = OrizniNaZnaky(hodnota, kZnaku);
+    constexpr std::size_t kZnaku = 40;
+    std::string ukazka = OriznoutZnaky(hodnota, kZnaku);
     return ukazka.size() < hodnota.size() ? ukazka + "…" : ukazka;
 }
 
@@ -120,7 +106,7 @@ HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text, 
         return std::monostate{};
     switch (p.typ) {
     case TypPole::Text:
-        return oriznout ? OrizniNaZnaky(text, p.delka) : std::string(text);
+        return oriznout ? OriznoutZnaky(text, static_cast<std::size_t>(p.delka)) : std::string(text);
     case TypPole::Memo:
         return std::string(text);
     case TypPole::Cele:

@@ -120,7 +120,7 @@ int SpolecnaZmena::Prepis(const std::string& tabulka, const std::string& pole,
                                              s_->Podminka(c, p, stara, jenPrvni));
         if (!stara.empty())
             uprav.bind(1, stara);
-        const std::string ulozena = p.typ == TypPole::Text ? OrizniNaZnaky(nova, p.delka) : nova;
+        const std::string ulozena = p.typ == TypPole::Text ? OriznoutZnaky(nova, static_cast<std::size_t>(p.delka)) : nova;
         if (ulozena.empty())
             uprav.bind(2);
         else

@@ -2,6 +2,7 @@
 
 // Inside of the table layer, shared by the cursor, the field access and the schema code.
 
+#include "base/Utf8.h"
 #include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 
@@ -24,8 +25,6 @@ inline constexpr const char* kTabulkaZaznamu = "zaznamy";
 std::string Uvozovky(const std::string& identifikator);
 // Field names match ignoring the case of ASCII letters.
 bool StejneJmeno(std::string_view a, std::string_view b);
-// Cuts UTF-8 text to at most `znaku` code points without splitting a multi-byte character.
-std::string OrizniNaZnaky(std::string_view text, int znaku);
 
 // Every connection: double-quoted strings are names only, never text literals; a lock is waited
 // for two seconds.
