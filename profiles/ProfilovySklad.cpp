@@ -47,7 +47,7 @@ void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
 }
 
 // The profile's own record and its records in the result tables change together.
-const std::vector<std::string> kTabulkyProfilu{kProfily, "Vysledky", "Protokoly"};
+const std::vector<std::string> kTabulkyProfilu{kProfily, "Vysledky", "Protokoly", "Statistika"};
 
 }  // namespace
 
@@ -166,7 +166,7 @@ void ProfilovySklad::PrejmenovatProfil(const std::string& stare, const std::stri
     profily_.Zavri();
     SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
     zmena.Prepis(kProfily, "Profil", stare, nove, true);
-    for (const char* tabulka : {"Vysledky", "Protokoly"})
+    for (const char* tabulka : {"Vysledky", "Protokoly", "Statistika"})
         if (zmena.Obsahuje(tabulka))
             zmena.Prepis(tabulka, "Profil", stare, nove);
     zmena.Potvrd();
@@ -179,7 +179,7 @@ void ProfilovySklad::SmazatProfil(const std::string& jmeno)
     profily_.Filtrovat(false);
     SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
     zmena.Smaz(kProfily, "Profil", jmeno, true);
-    for (const char* tabulka : {"Vysledky", "Protokoly"})
+    for (const char* tabulka : {"Vysledky", "Protokoly", "Statistika"})
         if (zmena.Obsahuje(tabulka))
             zmena.Smaz(tabulka, "Profil", jmeno);
     zmena.Potvrd();

@@ -59,7 +59,8 @@ protected:
         sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
         sklad.PridatProfil("Eva", "1111111", "B", "111", "11", "1", "");
         for (const auto& [nazev, definice] : {std::pair{"Vysledky", DefiniceVysledky()},
-                                              std::pair{"Protokoly", DefiniceProtokoly()}}) {
+                                              std::pair{"Protokoly", DefiniceProtokoly()},
+                                              std::pair{"Statistika", DefiniceStatistika()}}) {
             Tabulka t;
             t.Svaz(adresar_, nazev);
             t.Vytvor(definice);
@@ -68,7 +69,10 @@ protected:
             for (int i = 0; i < jany + jany / 2; ++i) {
                 t.Vloz();
                 t.PoleJmenem("Profil").NastavText(i % 3 == 2 ? "Eva" : "Jana");
-                t.PoleJmenem("Skupina").NastavText("B");
+                if (std::string(nazev) == "Statistika")
+                    t.PoleJmenem("Cislo").NastavCele(1 + i);
+                else
+                    t.PoleJmenem("Skupina").NastavText("B");
                 t.Uloz();
             }
             t.DokonciDavku();
@@ -251,6 +255,7 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
         const auto profily = Pocty("Profily");
         const auto vysledky = Pocty("Vysledky");
         const auto protokoly = Pocty("Protokoly");
+        const auto statistika = Pocty("Statistika");
         EXPECT_EQ(profily.count("Eva") + vysledky.at("Eva") + protokoly.at("Eva"),
                   1u + kJany / 2 + kJany / 2);
         const bool jana = profily.count("Jana") == 1;
@@ -260,6 +265,7 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
         const auto& ocekavane = (smazat && !jana) ? jenEva : vsechnyZaznamy;
         EXPECT_EQ(vysledky, ocekavane);
         EXPECT_EQ(protokoly, ocekavane);
+        EXPECT_EQ(statistika, ocekavane);
         EXPECT_EQ(profily.size(), (smazat && !jana) ? 2u : 3u);  // Default, Eva and one name
         (jana ? stare : nove) += 1;
         if (HasFailure())

@@ -72,7 +72,10 @@ void VytvoritTabulku(const fs::path& adresar, const std::string& tabulka,
     for (const std::string& p : profily) {
         t.Vloz();
         t.PoleJmenem("Profil").NastavText(p);
-        t.PoleJmenem("Skupina").NastavText("B");
+        if (tabulka == "Statistika")
+            t.PoleJmenem("Cislo").NastavCele(t.PocetZaznamu() + 1);
+        else
+            t.PoleJmenem("Skupina").NastavText("B");
         t.Uloz();
     }
 }
@@ -275,9 +278,12 @@ TEST_F(ProfilovySkladTest, PrejmenovaniPrepiseVysledkyIProtokoly)
     Pridat("Eva");
     VytvoritTabulku(adresar.Cesta(), "Vysledky", DefiniceVysledky(), {stare, "Eva", stare, stare});
     VytvoritTabulku(adresar.Cesta(), "Protokoly", DefiniceProtokoly(), {"Eva", stare});
+    VytvoritTabulku(adresar.Cesta(), "Statistika", DefiniceStatistika(), {stare, "Eva", stare});
 
     sklad.PrejmenovatProfil(stare, "Honza");
 
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"),
+              (std::vector<std::string>{"Honza", "Eva", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"),
               (std::vector<std::string>{"Honza", "Eva", "Honza", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Protokoly"),
@@ -318,9 +324,11 @@ TEST_F(ProfilovySkladTest, SmazaniOdstraniZaznamyProfiluAOstatniNecha)
     VytvoritTabulku(adresar.Cesta(), "Vysledky", DefiniceVysledky(),
                     {"Jan O'Neil", "Eva", "Jan O'Neil", "Jan O'Neil", "Eva"});
     VytvoritTabulku(adresar.Cesta(), "Protokoly", DefiniceProtokoly(), {"Jan O'Neil", "Eva"});
+    VytvoritTabulku(adresar.Cesta(), "Statistika", DefiniceStatistika(), {"Eva", "Jan O'Neil"});
 
     sklad.SmazatProfil("Jan O'Neil");
 
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"), std::vector<std::string>{"Eva"});
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Profily"),
               (std::vector<std::string>{"Default", "Eva"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"), (std::vector<std::string>{"Eva", "Eva"}));
