@@ -15,6 +15,7 @@
 #include "questions/gui/TDotazPZ.h"
 #include "storage/Tabulka.h"
 #include "test/gui/TSeznamTestu.h"
+#include "test/gui/TStatistikaUceni.h"
 #include "test/gui/TTestForm.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
@@ -178,6 +179,9 @@ void THlavniFormular::VytvorMenu()
     Vysledky1->addSeparator();
     Vysledky1->addAction(akce(M1VysledekTestu, "M1VysledekTestu", QStringLiteral("Výsledky &testu na body"),
                               QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu")));
+    Vysledky1->addAction(akce(M1StatistikaUceni, "M1StatistikaUceni", QStringLiteral("Statistika &učení"),
+                              QStringLiteral("Zobrazí, které otázky umíte, ve kterých chybujete, a odhad šance "
+                                             "na složení testu")));
 
     Menu1->addMenu(podmenu(Informace1, "Informace1", QStringLiteral("&Informace"), QStringLiteral("Informace...")));
     Informace1->addAction(akce(M1OProgramu, "M1OProgramu", QStringLiteral("Informace o p&rogramu"),
@@ -245,6 +249,7 @@ void THlavniFormular::VytvorMenu()
     connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
+    connect(M1StatistikaUceni, &QAction::triggered, this, &THlavniFormular::M1StatistikaUceniClick);
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(M2OznacSpravne, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
@@ -564,6 +569,23 @@ void THlavniFormular::M1VysledekTestuClick()
         VycentrujNad(&seznam, this);
         seznam.exec();
     });
+}
+
+void THlavniFormular::M1StatistikaUceniClick()
+{
+    int prohlizet = 0;
+    ChraneneTabulky(this, [&] {
+        const StatistikaProfilu statistika = NactiStatistiku(adresar_, relace.nastaveni.aktivniProfil);
+        TStatistikaUceni okno(*banka_, relace.nastaveni, statistika, AktualniHodiny().MsOdPulnociUtc(),
+                              [&](int cislo) { prohlizet = cislo; }, this);
+        VycentrujNad(&okno, this);
+        okno.exec();
+    });
+    if (prohlizet == 0)
+        return;
+    NastavRezim(RezimBehu::Prohlizeni, true);
+    pOtazky->eCisloO->setText(QString::number(prohlizet));
+    pOtazky->ZobrazOtazku(prohlizet);
 }
 
 void THlavniFormular::M2KonecRezimuClick()

@@ -78,7 +78,7 @@ public:
             *M1Odhlasit = nullptr, *M1Skupina = nullptr, *M1Nastaveni = nullptr,
             *M1StavovyRadek = nullptr, *M1PostupnyVyber = nullptr, *M1NahodnyVyber = nullptr,
             *M1UlozitNastaveni = nullptr, *M1Prohlizet = nullptr, *M1Procvicovat = nullptr,
-            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1Test = nullptr, *smProc = nullptr, *smZkou = nullptr,
+            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr, *M1Test = nullptr, *smProc = nullptr, *smZkou = nullptr,
             *M1VysledekTestu = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
             *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
             *M2oProgramu = nullptr;
@@ -96,6 +96,7 @@ public:
     void M1ProcvicovatClick();
     void M1ZkousetClick();
     void M1ProcvicovatChybyClick();
+    void M1StatistikaUceniClick();
     void smProcClick();
     void smZkouClick();
     void M1TestClick();

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
 set -euo pipefail
 balicky=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev
-         libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev
+         libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev qt6-charts-dev
          fonts-liberation xvfb xauth imagemagick poppler-utils)
 chybi=()
 for b in "${balicky[@]}"; do

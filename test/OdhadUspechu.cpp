@@ -133,6 +133,8 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
         return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek : podily[i];
     };
     vysledek.lzeOdhadnout = true;
+    vysledek.prosloListu = uspechu;
+    vysledek.listuCelkem = static_cast<long>(listy.size()) * parametry.opakovani;
     vysledek.pravdepodobnost =
         double(uspechu) / (double(listy.size()) * double(parametry.opakovani));
     vysledek.dolni = percentil(0.025);

@@ -28,6 +28,7 @@ struct OdhadUspechu {
     bool lzeOdhadnout = false;
     double pravdepodobnost = 0;  // P(points >= pass minimum), 0..1
     double dolni = 0, horni = 0; // the 95 % band
+    long prosloListu = 0, listuCelkem = 0;  // the estimate as a ratio of simulated sheets
 };
 
 struct ParametryOdhadu {

@@ -6,6 +6,7 @@
 #include "questions/Statistika.h"
 #include "questions/gui/TDotazPZ.h"
 #include "results/gui/TResult.h"
+#include "test/gui/TStatistikaUceni.h"
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/RucniHodiny.h"
@@ -1255,6 +1256,27 @@ TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
     ASSERT_TRUE(vyhodnoceni->probehlo);
     EXPECT_EQ(vHodnoceni, QStringList()) << "vyhodnocení";
     EXPECT_TRUE(h.Rezim().isEmpty());
+}
+
+// "Statistika učení" lists the questions answered wrongly most often; choosing one opens browse
+// mode on it.
+TEST_F(BehOkna, StatistikaUceniOtevreProhlizeniVybraneOtazky)
+{
+    ZapisPokusy(Adresar(), "Jana", {{4, VysledekPokusu::Spatne}, {2, VysledekPokusu::Spravne}},
+                DatumCas{2025, 3, 1, 8, 0, 0, 0});
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    auto okno = OdpovedzModalnimu([](QWidget* w) {
+        auto* s = dynamic_cast<TStatistikaUceni*>(w);
+        ASSERT_NE(s, nullptr) << w->metaObject()->className();
+        ASSERT_EQ(s->NejcastejiSpatne(), std::vector<int>{4});
+        s->btnProhlizet->click();
+    });
+    h.M1StatistikaUceni->trigger();
+    ASSERT_TRUE(okno->probehlo);
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Prohlizeni"));
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
+    EXPECT_EQ(h.pOtazky->eCisloO->text(), QStringLiteral("4"));
 }
 
 }  // namespace

@@ -161,7 +161,8 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
                                                    "&Zkoušet otázky", "Procvičovat c&hyby", "-",
                                                    "&Test na body"}));
-    EXPECT_EQ(polozky(hlavni.Vysledky1), (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body"}));
+    EXPECT_EQ(polozky(hlavni.Vysledky1),
+              (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Statistika &učení"}));
     EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList{"P&rocvičování", "&Zkoušení"}));
     EXPECT_EQ(polozky(hlavni.Informace1),
               (QStringList{"Informace o p&rogramu", "&Historie oprav a aktualizací", "-", "&Nápověda"}));

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/Nastaveni.h"
+#include "questions/Statistika.h"
+#include "test/OdhadUspechu.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class Banka;
+class QChartView;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Statistika učení": per category the questions seen and mastered of those available for the
+// licence group (table and bar chart), the 20 questions answered wrongly most often, and the
+// estimated chance of passing the points test with its band. Choosing a question closes the
+// window and hands its number to `prohlizet` (browse mode on that question).
+class TStatistikaUceni : public QDialog {
+public:
+    TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni, const StatistikaProfilu& statistika,
+                     std::uint32_t seed, std::function<void(int)> prohlizet, QWidget* rodic = nullptr);
+
+    QTableWidget* tabKategorie = nullptr;
+    QChartView* grafKategorii = nullptr;
+    QTableWidget* tabChyby = nullptr;
+    QPushButton* btnProhlizet = nullptr;
+    QPushButton* btnZavrit = nullptr;
+    QLabel* lbOdhad = nullptr;
+    QLabel* lbVysvetleni = nullptr;
+
+    const OdhadUspechu& Odhad() const { return odhad_; }
+    const std::vector<int>& NejcastejiSpatne() const { return chyby_; }
+
+    void btnProhlizetClick();
+
+private:
+    std::function<void(int)> prohlizet_;
+    OdhadUspechu odhad_;
+    std::vector<int> chyby_;
+};

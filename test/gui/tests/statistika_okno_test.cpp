@@ -1,0 +1,101 @@
+#include "test/gui/TStatistikaUceni.h"
+
+#include "questions/Banka.h"
+#include "testsupport/GuiTest.h"
+#include "testsupport/TestovaciBanka.h"
+
+#include <gtest/gtest.h>
+
+#include <QChartView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <cstdlib>
+
+namespace {
+
+using V = VysledekPokusu;
+
+StatistikaProfilu SmisenaHistorie()
+{
+    StatistikaProfilu s;
+    const auto zaznam = [&](int cislo, std::vector<V> odpovedi) {
+        ZaznamStatistiky z;
+        z.cislo = cislo;
+        for (V v : odpovedi)
+            PripoctiPokus(z, v, {2026, 3, 1, 8, 0, 0, 0});
+        s[cislo] = z;
+    };
+    for (int c = 1; c <= 300; ++c)
+        zaznam(c, c % 10 == 0 ? std::vector<V>{V::Spatne} : std::vector<V>{V::Spravne, V::Spravne});
+    for (int c = 421; c <= 440; ++c)
+        zaznam(c, {V::Spravne});
+    zaznam(721, {V::Spatne, V::Spatne, V::Spatne, V::Spravne});  // 3 of 4 wrong
+    zaznam(722, {V::Spatne, V::Spatne, V::Spatne});              // 3 of 3 wrong: larger share
+    zaznam(723, {V::Spatne, V::Napoveda, V::Spatne, V::Spatne, V::Spravne, V::Spravne, V::Spravne});
+    zaznam(5, {V::Spatne, V::Spatne, V::Spatne, V::Spatne});     // withdrawn: not listed
+    return s;
+}
+
+TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
+{
+    Banka banka;
+    banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
+    Nastaveni n;
+    int prohlizet = 0;
+    TStatistikaUceni okno(banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; });
+    EXPECT_EQ(okno.windowTitle(), QStringLiteral("Statistika učení"));
+
+    struct Radek { int k; const char* dispozici; const char* videno; const char* zvladnuto; };
+    for (const Radek& r : {Radek{1, "419", "299", "269"}, Radek{2, "55", "20", "0"},
+                           Radek{3, "25", "0", "0"}, Radek{7, "37", "3", "1"}}) {
+        SCOPED_TRACE(r.k);
+        EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 1)->text(), QString::fromUtf8(r.dispozici));
+        EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 2)->text(), QString::fromUtf8(r.videno));
+        EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 3)->text(), QString::fromUtf8(r.zvladnuto));
+    }
+    EXPECT_EQ(okno.tabKategorie->item(0, 0)->text(), QStringLiteral("Pravidla provozu na pozemních komunikacích"));
+    EXPECT_NE(okno.grafKategorii->chart(), nullptr);
+    EXPECT_EQ(okno.grafKategorii->chart()->series().size(), 1);
+
+    // Most wrong answers first, then the larger share, then the number; 20 at most.
+    ASSERT_EQ(okno.tabChyby->rowCount(), 20);
+    EXPECT_EQ(okno.NejcastejiSpatne()[0], 722);
+    EXPECT_EQ(okno.NejcastejiSpatne()[1], 721);
+    EXPECT_EQ(okno.NejcastejiSpatne()[2], 723);
+    EXPECT_EQ(okno.NejcastejiSpatne()[3], 10);
+    EXPECT_EQ(okno.tabChyby->item(1, 1)->text(), QStringLiteral("3 / 4"));
+    EXPECT_EQ(okno.tabChyby->item(1, 2)->text(), QStringLiteral("75 %"));
+    EXPECT_EQ(okno.tabChyby->item(2, 2)->text(), QStringLiteral("43 %"));  // 3 of 7
+
+    ASSERT_TRUE(okno.Odhad().lzeOdhadnout);
+    EXPECT_TRUE(okno.lbOdhad->text().startsWith(QStringLiteral("Šance na složení testu na body (skupina B): ")))
+        << okno.lbOdhad->text().toStdString();
+    EXPECT_TRUE(okno.lbOdhad->text().contains(QStringLiteral("pásmo nejistoty")));
+    EXPECT_FALSE(okno.lbVysvetleni->text().isEmpty());
+
+    if (const char* snimek = std::getenv("ZK_SNIMEK_STATISTIKY")) {
+        okno.show();
+        okno.grab().save(QString::fromLocal8Bit(snimek));
+    }
+
+    okno.tabChyby->selectRow(1);
+    okno.btnProhlizet->click();
+    EXPECT_EQ(prohlizet, 721);
+    EXPECT_EQ(okno.result(), QDialog::Accepted);
+}
+
+TEST(StatistikaUceni, BezHistorieNelzeOdhadnout)
+{
+    Banka banka;
+    banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }));
+    TStatistikaUceni okno(banka, Nastaveni{}, {}, 1, nullptr);
+    EXPECT_FALSE(okno.Odhad().lzeOdhadnout);
+    EXPECT_EQ(okno.lbOdhad->text(), QStringLiteral("Šanci na složení testu zatím nelze odhadnout."));
+    EXPECT_EQ(okno.tabChyby->rowCount(), 0);
+    EXPECT_FALSE(okno.btnProhlizet->isEnabled());
+    EXPECT_EQ(okno.tabKategorie->item(0, 2)->text(), QStringLiteral("0"));
+}
+
+}  // namespace
