@@ -3,9 +3,12 @@
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "test/OdhadUspechu.h"
+#include "test/gui/TStatistikaUceni.h"
 #include "testsupport/TestovaciBanka.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 #include <cstdlib>
 #include <filesystem>
@@ -100,6 +103,28 @@ void BM_DataStatistikyVcetneOdhadu(benchmark::State& stav)
 }
 BENCHMARK(BM_DataStatistikyVcetneOdhadu)->Unit(benchmark::kMillisecond);
 
+// Opening the window: the learner's records read, every part built, the estimate included.
+void BM_OtevritOknoStatistiky(benchmark::State& stav)
+{
+    Historie& h = Sdilena();
+    Nastaveni n;
+    n.aktivniProfil = JmenoProfilu(3);
+    for (auto _ : stav) {
+        const StatistikaProfilu s = NactiStatistiku(h.Adresar(), n.aktivniProfil);
+        TStatistikaUceni okno(h.Bank(), n, s, 777, nullptr);
+        benchmark::DoNotOptimize(okno.Odhad().pravdepodobnost);
+    }
+}
+BENCHMARK(BM_OtevritOknoStatistiky)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplikace(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
