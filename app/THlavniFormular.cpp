@@ -10,6 +10,7 @@
 #include "questions/PanelOtazek.h"
 #include "questions/TDotazPZ.h"
 #include "results/TResult.h"
+#include "results/gui/TProtocol.h"
 #include "storage/Tabulka.h"
 
 #include <QCloseEvent>
@@ -564,22 +565,35 @@ void THlavniFormular::M1ZkousetClick()
 
 void THlavniFormular::ObnovPolozkyVysledku()
 {
-    const bool vysledky = SouborExistuje(QStringLiteral("Vysledky.DB"));
-    smProc->setEnabled(!vysledky);
-    smZkou->setEnabled(!vysledky);
+    smProc->setEnabled(true);
+    smZkou->setEnabled(true);
     M1VysledekTestu->setEnabled(!SouborExistuje(QStringLiteral("Protokoly.DB")));
 }
 
-void THlavniFormular::smProcClick()
-{
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
-        Zpravy::Informace(this, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
-}
+void THlavniFormular::smProcClick() { OtevritSeznamVysledku(false); }
 
-void THlavniFormular::smZkouClick()
+void THlavniFormular::smZkouClick() { OtevritSeznamVysledku(true); }
+
+void THlavniFormular::OtevritSeznamVysledku(bool zkouska)
 {
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
-        Zpravy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+    if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
+        Zpravy::Informace(this, zkouska ? QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")
+                                        : QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+        return;
+    }
+    std::unique_ptr<TProtocol> seznam;
+    ChraneneTabulky(this, [&] {
+        seznam = std::make_unique<TProtocol>(adresar_, zkouska, banka_, beh, nastaveni, opakovaniZaznamu, this);
+    });
+    if (!seznam)
+        return;
+    VycentrujNad(seznam.get(), this);
+    if (seznam->exec() != TProtocol::Opakovat)
+        return;
+    seznam.reset();
+    // A record retry: the run list is filled and the group is the record's.
+    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
+    NastavRezim(zkouska ? kZkouseni : kProcvicovani, true);
 }
 
 void THlavniFormular::M1VysledekTestuClick()

@@ -98,7 +98,7 @@ public:
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
-    // Enables the results items whose message can be shown (their lists come later).
+    // Enables the results items whose list or message can be shown.
     void ObnovPolozkyVysledku();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();
@@ -124,6 +124,7 @@ private:
     void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
     void KonecBehu();
     void UkazDalsiOtazku();
+    void OtevritSeznamVysledku(bool zkouska);
 
     std::filesystem::path adresar_;
     Banka banka_;
