@@ -25,6 +25,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
@@ -240,6 +241,20 @@ TEST_F(VysledkyZMenu, ZkouseniASeznamBezOpakovani)
     ASSERT_TRUE(konec->probehlo);
     EXPECT_TRUE(h.Rezim().isEmpty());
     EXPECT_EQ(h.nastaveni.skupina, "B");
+}
+
+TEST_F(VysledkyZMenu, NecitelnaTabulkaVysledkuOznami)
+{
+    {
+        std::ofstream soubor(Adresar() / "Vysledky.DB", std::ios::binary);
+        soubor << "Toto není tabulka.";
+    }
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    hlavni->smProcClick();
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
+    EXPECT_TRUE(chyba->text.contains(QStringLiteral("Vysledky.DB"))) << chyba->text.toStdString();
+    EXPECT_TRUE(hlavni->Rezim().isEmpty());
 }
 
 }  // namespace

@@ -326,6 +326,10 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
         EXPECT_FALSE(d.btnPrezkouset->isVisible());
         EXPECT_EQ(d.lbSpravne->text(), QStringLiteral("Správných odpovědí: 14"));
     });
+    // Details closed without a retry leave the list open and the run untouched.
+    EXPECT_NE(s->result(), TProtocol::Opakovat);
+    EXPECT_FALSE(opakovani.priznak);
+    EXPECT_TRUE(beh.otazky.empty());
 }
 
 TEST_F(SeznamVysledku, PodrobnostiZkouseni)
