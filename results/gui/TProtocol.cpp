@@ -67,7 +67,6 @@ TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& b
       zkouska_(zkouska), banka_(banka), beh_(beh), nastaveni_(nastaveni), opakovani_(opakovani),
       table1_(std::make_unique<Tabulka>()), vybrany_(std::make_unique<VybranyVysledek>())
 {
-    Tabulka& Table1 = *table1_;
     setObjectName(QStringLiteral("TProtocol"));
     setWindowTitle(QStringLiteral("Seznam výsledků ")
                    + (zkouska_ ? QStringLiteral("zkoušení,   Uživatel: ")
@@ -76,14 +75,14 @@ TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& b
 
     // The profile's records are found through the table's profile index; the callback then
     // keeps those of the list's type.
-    Table1.Svaz(adresar, "Vysledky");
-    Table1.NastavFiltrText(FiltrProfilu(nastaveni_.aktivniProfil));
-    Table1.NastavFiltrFunkci([this](Tabulka& t) { return Table1FilterRecord(t); });
-    Table1.NastavVypocitanaPole({{"Uspech", TypPole::Text, 5}}, &TProtocol::Table1CalcFields);
-    Table1.Filtrovat(true);
-    Table1.Otevri();
+    table1_->Svaz(adresar, "Vysledky");
+    table1_->NastavFiltrText(FiltrProfilu(nastaveni_.aktivniProfil));
+    table1_->NastavFiltrFunkci([this](Tabulka& t) { return Table1FilterRecord(t); });
+    table1_->NastavVypocitanaPole({{"Uspech", TypPole::Text, 5}}, &TProtocol::Table1CalcFields);
+    table1_->Filtrovat(true);
+    table1_->Otevri();
 
-    model_ = std::make_unique<ModelTabulky>(Table1, SloupceSeznamu());
+    model_ = std::make_unique<ModelTabulky>(*table1_, SloupceSeznamu());
     VytvorOvladaci();
     UkazAktualni();
     PovolTlacitka();
