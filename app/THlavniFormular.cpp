@@ -1,18 +1,23 @@
 #include "app/THlavniFormular.h"
 
-#include "app/Aplikace.h"
-#include "app/Hodiny.h"
-#include "app/MereniTextu.h"
-#include "app/Zpravy.h"
-#include "profiles/AkceProfilu.h"
-#include "profiles/PravidlaProfilu.h"
+#include "app/CyklusBehu.h"
+#include "app/InformacniPruh.h"
+#include "profiles/gui/AkceProfilu.h"
+#include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
-#include "questions/PanelOtazek.h"
-#include "questions/TDotazPZ.h"
-#include "results/TResult.h"
+#include "questions/Banka.h"
+#include "questions/gui/PanelOtazek.h"
+#include "questions/gui/TDotazPZ.h"
 #include "results/gui/TProtocol.h"
 #include "storage/Tabulka.h"
+#include "ui/Centrovani.h"
+#include "ui/Dialogy.h"
+#include "ui/MereniTextu.h"
+#include "ui/TextUtf8.h"
+#include "ui/Vzhled.h"
+#include "ui/Zpravy.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -31,33 +36,14 @@ namespace {
 
 constexpr int kSirkaKlienta = 632;
 constexpr int kVyskaKlienta = 386;
-constexpr int kVyskaPomoci = 70;
-
-const QString kProhlizeni = QStringLiteral("Prohlizeni");
-const QString kProcvicovani = QStringLiteral("Procvicovani");
-const QString kZkouseni = QStringLiteral("Zkouseni");
-
-const QString kKonecProhlizeni =
-    QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\"");
-const QString kKonecProcvicovani =
-    QStringLiteral("Pro ukončení režimu procvičování stiskněte \"Konec režimu\"");
-const QString kKonecZkouseni =
-    QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\"");
+constexpr int kOdsazeniPanelu = 2;  // the status-bar panels' distance from the bar's top edge
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-void ObarviPozadi(QWidget* w, const QColor& barva)
-{
-    QPalette paleta = w->palette();
-    paleta.setColor(QPalette::Window, barva);
-    w->setPalette(paleta);
-    w->setAutoFillBackground(true);
-}
 
 }  // namespace
 
 THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
-    : QMainWindow(rodic), adresar_(std::move(adresar)),
+    : QMainWindow(rodic), adresar_(std::move(adresar)), banka_(std::make_unique<Banka>()),
       sklad_(std::make_unique<ProfilovySklad>(adresar_))
 {
     setObjectName(QStringLiteral("HlavniFormular"));
@@ -77,26 +63,33 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi->setGeometry(85, 70, 453, 227);
     imgPozadi->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / "pozadi.jpg")));
 
-    pOtazky = new PanelOtazek(banka_, beh, adresar_, klient);
+    pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
     pOtazky->hide();
     connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
 
-    VytvorPomoc();
+    pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
+    const InformacniPruh& p = *pruh_;
+    pPomoc = p.pPomoc;
+    lbInfo = p.lbInfo, imgInfoYes = p.imgInfoYes, lbAno = p.lbAno, imgInfoNo = p.imgInfoNo;
+    lbNe = p.lbNe, imgInfoNic = p.imgInfoNic, lbNic = p.lbNic, lbJakNaTo = p.lbJakNaTo;
+    lbKonecRezimu = p.lbKonecRezimu, lbNapoveda = p.lbNapoveda, lbUzivatel = p.lbUzivatel;
+    lbSkupina = p.lbSkupina, lbCelkemOtazek = p.lbCelkemOtazek, lbZbyvaOtazek = p.lbZbyvaOtazek;
+    lbUspesnost = p.lbUspesnost, Cara1 = p.Cara1, Cara2 = p.Cara2;
+
     VytvorMenu();
     VytvorStavovyRadek();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(false);
-    connect(Timer1, &QTimer::timeout, this, &THlavniFormular::Timer1Timer);
+    cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
+                             [this](RezimBehu rezim) { NastavRezim(rezim, false); });
+    Timer1 = cyklus_->Timer1;
 
     // The client area is 632 x 386 below the menu; the status bar lies inside it.
     const int vyskaMenu = menuKontejner_->sizeHint().height();
     setFixedSize(kSirkaKlienta, kVyskaKlienta + vyskaMenu);
     RozmistiPanely();
 
-    opakovaniZaznamu.priznak = false;
-    nastaveni.aktivniProfil.clear();
+    relace.opakovaniZaznamu.priznak = false;
+    relace.nastaveni.aktivniProfil.clear();
 }
 
 THlavniFormular::~THlavniFormular() = default;
@@ -186,6 +179,11 @@ void THlavniFormular::VytvorMenu()
 
     for (QAction* a : {M1StavovyRadek, M1PostupnyVyber, M1NahodnyVyber, M1Prohlizet, M1Procvicovat, M1Zkouset})
         a->setCheckable(true);
+    auto* poradi = new QActionGroup(this);
+    poradi->setObjectName(QStringLiteral("poradiOtazek"));
+    poradi->setExclusive(true);
+    poradi->addAction(M1PostupnyVyber);
+    poradi->addAction(M1NahodnyVyber);
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
@@ -244,15 +242,23 @@ void THlavniFormular::VytvorStavovyRadek()
     StavovyRadek1->setObjectName(QStringLiteral("StavovyRadek1"));
     StavovyRadek1->setSizeGripEnabled(false);
     ObarviPozadi(StavovyRadek1, kBarvaOkna);
-    const std::array<int, 4> sirky{340, 75, 75, 150};
-    for (int i = 0; i < 4; ++i) {
+    // The panels stand at the widths the window gives them, each but the last 2 px short of the
+    // next; the last runs to the bar's right edge. They are placed by hand: the bar's own layout
+    // would add its margins and spacing and push the last panel out of the window.
+    const std::array<int, 3> sirky{340, 75, 75};
+    int x = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
         auto* panel = new QLabel(StavovyRadek1);
         panel->setObjectName(QStringLiteral("panel%1").arg(i));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setFixedWidth(sirky[static_cast<std::size_t>(i)] - (i == 3 ? 0 : 2));
-        StavovyRadek1->addWidget(panel);
-        panely[static_cast<std::size_t>(i)] = panel;
+        const int vyska = panel->sizeHint().height();
+        const int sirka = i < 3 ? sirky[i] - 2 : kSirkaKlienta - x;
+        panel->setGeometry(x, kOdsazeniPanelu, sirka, vyska);
+        StavovyRadek1->setFixedHeight(vyska + kOdsazeniPanelu);
+        panely[i] = panel;
+        if (i < 3)
+            x += sirky[i];
     }
     panely[1]->setText(QStringLiteral("Default"));
     panely[2]->setText(QStringLiteral("Skupina: B"));
@@ -261,67 +267,11 @@ void THlavniFormular::VytvorStavovyRadek()
     setStatusBar(StavovyRadek1);
 }
 
-void THlavniFormular::VytvorPomoc()
-{
-    pPomoc = new QFrame(klient);
-    pPomoc->setObjectName(QStringLiteral("pPomoc"));
-    pPomoc->setFrameShape(QFrame::Panel);
-    pPomoc->setFrameShadow(QFrame::Raised);
-    ObarviPozadi(pPomoc, kBarvaOkna);
-    pPomoc->hide();
-
-    auto popisek = [this](QLabel*& cil, const char* jmeno, const QString& text, int x, int y) {
-        cil = new QLabel(text, pPomoc);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->move(x, y);
-        cil->adjustSize();
-    };
-    auto ikona = [this](QLabel*& cil, const char* jmeno, const char* soubor, int y) {
-        cil = new QLabel(pPomoc);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->setGeometry(40, y, 18, 18);
-        cil->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / soubor)));
-    };
-
-    popisek(lbInfo, "lbInfo", QStringLiteral("Info:"), 10, 8);
-    ikona(imgInfoYes, "imgInfoYes", "yes.jpg", 6);
-    ikona(imgInfoNo, "imgInfoNo", "no.jpg", 26);
-    ikona(imgInfoNic, "imgInfoNic", "mistake.jpg", 46);
-    popisek(lbAno, "lbAno", QStringLiteral("Správná odpověď"), 60, 8);
-    popisek(lbNe, "lbNe", QStringLiteral("Špatná odpověď"), 60, 28);
-    popisek(lbNic, "lbNic", QStringLiteral("Ignorovaná správná odpověď"), 60, 48);
-    popisek(lbJakNaTo, "lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"), 212, 4);
-    popisek(lbKonecRezimu, "lbKonecRezimu", kKonecProhlizeni, 212, 19);
-    popisek(lbNapoveda, "lbNapoveda",
-            QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), 212, 35);
-    popisek(lbUzivatel, "lbUzivatel", QStringLiteral("Aktivní profil uživatele: "), 212, 52);
-    popisek(lbSkupina, "lbSkupina", QStringLiteral("Skupina:"), 384, 52);
-    popisek(lbCelkemOtazek, "lbCelkemOtazek", QStringLiteral("Celkem otázek:"), 520, 8);
-    popisek(lbZbyvaOtazek, "lbZbyvaOtazek", QStringLiteral("Zbývá:"), 559, 28);
-    popisek(lbUspesnost, "lbUspesnost", QStringLiteral("Úspěšnost: 0%"), 539, 48);
-
-    auto cara = [this](QFrame*& cil, const char* jmeno, int x) {
-        cil = new QFrame(pPomoc);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->setFrameShape(QFrame::VLine);
-        cil->setFrameShadow(QFrame::Sunken);
-        cil->setGeometry(x, 4, 2, kVyskaPomoci - 8);
-    };
-    cara(Cara1, "Cara1", 205);
-    cara(Cara2, "Cara2", 514);
-}
-
 void THlavniFormular::RozmistiPanely()
 {
     const int vyska = kVyskaKlienta;
-    pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - kVyskaPomoci);
-    pPomoc->setGeometry(0, vyska - kVyskaPomoci, kSirkaKlienta, kVyskaPomoci);
-}
-
-void THlavniFormular::NastavTextPopisku(QLabel* popisek, const QString& text)
-{
-    popisek->setText(text);
-    popisek->adjustSize();
+    pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
+    pPomoc->setGeometry(0, vyska - InformacniPruh::kVyska, kSirkaKlienta, InformacniPruh::kVyska);
 }
 
 bool THlavniFormular::event(QEvent* udalost)
@@ -337,7 +287,7 @@ bool THlavniFormular::event(QEvent* udalost)
 THlavniFormular::Start THlavniFormular::Spust()
 {
     try {
-        banka_.Nacti(adresar_);
+        banka_->Nacti(adresar_);
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(nullptr, QStringLiteral("Databázi otázek „otazky.DB“ nelze otevřít v pracovním adresáři %1.\n%2")
                                    .arg(Cesta(adresar_), QString::fromStdString(chyba.what())));
@@ -351,10 +301,10 @@ THlavniFormular::Start THlavniFormular::Spust()
         Zpravy::Chyba(nullptr, QString::fromStdString(chyba.what()));
         return Start::Chyba;
     }
-    opakovaniZaznamu.priznak = false;
-    nastaveni.aktivniProfil.clear();
+    relace.opakovaniZaznamu.priznak = false;
+    relace.nastaveni.aktivniProfil.clear();
     show();
-    if (!SpustitManazerProfilu(this, *sklad_, nastaveni))
+    if (!SpustitManazerProfilu(this, *sklad_, relace.nastaveni))
         return Start::Ukoncen;
     NacistProfil();
     return Start::Prihlasen;
@@ -363,25 +313,20 @@ THlavniFormular::Start THlavniFormular::Spust()
 void THlavniFormular::NacistProfil()
 {
     bool nacteno = false;
-    ChraneneTabulky(this, [&] { nacteno = sklad_->NacistProfil(nastaveni); });
+    ChraneneTabulky(this, [&] { nacteno = sklad_->NacistProfil(relace.nastaveni); });
     if (!nacteno)
         return;
-    M1StavovyRadek->setChecked(nastaveni.stavovyRadek);
-    StavovyRadek1->setVisible(nastaveni.stavovyRadek);
-    if (nastaveni.postupnyVyber)
-        M1PostupnyVyberClick();
-    else
-        M1NahodnyVyberClick();
+    ObnovPrepinace();
     ObnovUkazatele();
 }
 
 void THlavniFormular::ObnovUkazatele()
 {
-    const QString skupina = QString::fromStdString(nastaveni.skupina);
-    panely[1]->setText(QString::fromStdString(nastaveni.aktivniProfil));
+    const QString skupina = QString::fromStdString(relace.nastaveni.skupina);
+    panely[1]->setText(QString::fromStdString(relace.nastaveni.aktivniProfil));
     panely[2]->setText(QStringLiteral("Skupina: ") + skupina);
     M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + skupina);
-    const bool nejaka = nastaveni.NejakaKategorie();
+    const bool nejaka = relace.nastaveni.NejakaKategorie();
     M1Procvicovat->setEnabled(nejaka);
     M1Zkouset->setEnabled(nejaka);
 }
@@ -395,21 +340,18 @@ bool THlavniFormular::SouborExistuje(const QString& jmeno) const
     return true;
 }
 
-QString THlavniFormular::Rezim() const
-{
-    if (!pOtazky->isVisibleTo(this))
-        return {};
-    if (M1Prohlizet->isChecked())
-        return kProhlizeni;
-    if (M1Procvicovat->isChecked())
-        return kProcvicovani;
-    if (M1Zkouset->isChecked())
-        return kZkouseni;
-    return {};
-}
+QString THlavniFormular::Rezim() const { return TextUtf8(relace.PravidlaBehu().nazev); }
 
 void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
 {
+    NastavRezim(RezimPodleNazvu(rezim.toStdString()), zapnout);
+}
+
+void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
+{
+    if (rezim == RezimBehu::Zadny)
+        return;
+    relace.rezim = zapnout ? rezim : RezimBehu::Zadny;
     if (zapnout) {
         Menu1->hide();
         Menu2->show();
@@ -419,35 +361,20 @@ void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
     } else {
         Menu2->hide();
         Menu1->show();
-        StavovyRadek1->setVisible(M1StavovyRadek->isChecked());
+        StavovyRadek1->setVisible(relace.nastaveni.stavovyRadek);
     }
-    pPomoc->setVisible(zapnout);
     pOtazky->setVisible(zapnout);
     imgPozadi->setVisible(!zapnout);
-    M2OznacSpravne->setVisible(false);
+    pruh_->NastavRezim(rezim, zapnout, relace.nastaveni);
+    M2OznacSpravne->setVisible(Pravidla(rezim).napoveda && zapnout);
 
-    NastavTextPopisku(lbUzivatel, QStringLiteral("Aktivní profil uživatele: ")
-                                      + QString::fromStdString(nastaveni.aktivniProfil));
-    NastavTextPopisku(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni.skupina));
-
-    if (rezim == kProhlizeni) {
+    if (rezim == RezimBehu::Prohlizeni) {
         M1Prohlizet->setChecked(zapnout);
         pOtazky->pProhlizeni->setVisible(zapnout);
         pOtazky->stPoznamka->setVisible(zapnout);
-        NastavTextPopisku(lbKonecRezimu, kKonecProhlizeni);
-        lbNe->setEnabled(!zapnout);
-        lbNic->setEnabled(!zapnout);
-        for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek, lbUspesnost,
-                                                         lbJakNaTo, lbSkupina, lbNapoveda})
-            w->setVisible(!zapnout);
         if (zapnout) {
-            lbKonecRezimu->move(284, 17);
-            lbUzivatel->move(lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2, 40);
             pOtazky->eCisloO->setText(QStringLiteral("1"));
             pOtazky->ZobrazOtazku(1);
-        } else {
-            lbKonecRezimu->move(212, 19);
-            lbUzivatel->move(212, 52);
         }
         return;
     }
@@ -455,42 +382,17 @@ void THlavniFormular::NastavRezim(const QString& rezim, bool zapnout)
     // Practice and exam.
     pOtazky->pProhlizeni->setVisible(false);
     pOtazky->stPoznamka->setVisible(false);
-    lbNe->setEnabled(true);
-    lbNic->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek, lbUspesnost,
-                                                     lbJakNaTo, lbSkupina})
-        w->setVisible(zapnout);
-    if (rezim == kZkouseni) {
-        NastavTextPopisku(lbKonecRezimu, kKonecZkouseni);
-        M1Zkouset->setChecked(zapnout);
-        lbNapoveda->setVisible(false);
-    } else {
-        M1Procvicovat->setChecked(zapnout);
-        NastavTextPopisku(lbKonecRezimu, kKonecProcvicovani);
-        M2OznacSpravne->setVisible(zapnout);
-        lbNapoveda->setVisible(zapnout);
-    }
-    // A running exam spreads its three lines over the space of the missing hint line.
-    const bool zkouska = rezim == kZkouseni && zapnout;
-    lbKonecRezimu->move(212, zkouska ? 28 : 19);
-    lbUzivatel->move(212, zkouska ? 48 : 52);
-    lbSkupina->move(384, zkouska ? 48 : 52);
-    lbJakNaTo->move(212, zkouska ? 8 : 4);
+    (rezim == RezimBehu::Zkouseni ? M1Zkouset : M1Procvicovat)->setChecked(zapnout);
     pOtazky->SkryjZnacky();
-    if (zapnout) {
-        ZacniBeh(beh, opakovaniZaznamu);
-        NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
-        DalsiOtazka();
-        beh.spatne.clear();
-        beh.napovedy.clear();
-    } else {
-        UkonciBeh(beh, opakovaniZaznamu);
-    }
+    if (zapnout)
+        cyklus_->Zacni();
+    else
+        cyklus_->Ukonci();
 }
 
 void THlavniFormular::closeEvent(QCloseEvent* udalost)
 {
-    if (pOtazky->isVisibleTo(this)
+    if (relace.rezim != RezimBehu::Zadny
         && !Zpravy::Otazka(this, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
         udalost->ignore();
         return;
@@ -500,7 +402,7 @@ void THlavniFormular::closeEvent(QCloseEvent* udalost)
 
 void THlavniFormular::M1OdhlasitClick()
 {
-    if (!SpustitManazerProfilu(this, *sklad_, nastaveni)) {
+    if (!SpustitManazerProfilu(this, *sklad_, relace.nastaveni)) {
         close();
         return;
     }
@@ -509,58 +411,64 @@ void THlavniFormular::M1OdhlasitClick()
 
 void THlavniFormular::M1PrejmenovatClick()
 {
-    if (PrejmenovatAktivniProfil(this, *sklad_, nastaveni))
+    if (PrejmenovatAktivniProfil(this, *sklad_, relace.nastaveni))
         NacistProfil();
 }
 
-void THlavniFormular::M1ZmenitHesloClick() { ZmenitHesloAktivnihoProfilu(this, *sklad_, nastaveni); }
+void THlavniFormular::M1ZmenitHesloClick() { ZmenitHesloAktivnihoProfilu(this, *sklad_, relace.nastaveni); }
 
 void THlavniFormular::M1NastaveniClick()
 {
-    if (OtevritNastaveni(this, nastaveni))
+    if (OtevritNastaveni(this, relace.nastaveni))
         ObnovUkazatele();
 }
 
 void THlavniFormular::M1StavovyRadekClick()
 {
-    const bool zobrazit = StavovyRadek1->isHidden();
-    StavovyRadek1->setVisible(zobrazit);
-    M1StavovyRadek->setChecked(zobrazit);
+    relace.nastaveni.stavovyRadek = !relace.nastaveni.stavovyRadek;
+    ObnovPrepinace();
 }
 
 void THlavniFormular::M1PostupnyVyberClick()
 {
-    M1PostupnyVyber->setChecked(true);
-    M1NahodnyVyber->setChecked(false);
+    relace.nastaveni.postupnyVyber = true;
+    ObnovPrepinace();
 }
 
 void THlavniFormular::M1NahodnyVyberClick()
 {
-    M1NahodnyVyber->setChecked(true);
-    M1PostupnyVyber->setChecked(false);
+    relace.nastaveni.postupnyVyber = false;
+    ObnovPrepinace();
+}
+
+void THlavniFormular::ObnovPrepinace()
+{
+    const Nastaveni& n = relace.nastaveni;
+    StavovyRadek1->setVisible(n.stavovyRadek && relace.rezim == RezimBehu::Zadny);
+    M1StavovyRadek->setChecked(n.stavovyRadek);
+    // The two order items are one exclusive group: checking one clears the other.
+    (n.postupnyVyber ? M1PostupnyVyber : M1NahodnyVyber)->setChecked(true);
 }
 
 void THlavniFormular::M1UlozitNastaveniClick()
 {
-    nastaveni.stavovyRadek = M1StavovyRadek->isChecked();
-    nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    ChraneneTabulky(this, [this] { sklad_->UlozitNastaveniProfilu(nastaveni); });
+    ChraneneTabulky(this, [this] { sklad_->UlozitNastaveniProfilu(relace.nastaveni); });
 }
 
-void THlavniFormular::M1ProhlizetClick() { NastavRezim(kProhlizeni, true); }
+void THlavniFormular::M1ProhlizetClick() { NastavRezim(RezimBehu::Prohlizeni, true); }
 
 void THlavniFormular::M1ProcvicovatClick()
 {
     M1Procvicovat->setChecked(false);
     if (PripravBeh(false))
-        NastavRezim(kProcvicovani, true);
+        NastavRezim(RezimBehu::Procvicovani, true);
 }
 
 void THlavniFormular::M1ZkousetClick()
 {
     M1Zkouset->setChecked(false);
     if (PripravBeh(true))
-        NastavRezim(kZkouseni, true);
+        NastavRezim(RezimBehu::Zkouseni, true);
 }
 
 void THlavniFormular::ObnovPolozkyVysledku()
@@ -582,9 +490,7 @@ void THlavniFormular::OtevritSeznamVysledku(bool zkouska)
         return;
     }
     std::unique_ptr<TProtocol> seznam;
-    ChraneneTabulky(this, [&] {
-        seznam = std::make_unique<TProtocol>(adresar_, zkouska, banka_, beh, nastaveni, opakovaniZaznamu, this);
-    });
+    ChraneneTabulky(this, [&] { seznam = std::make_unique<TProtocol>(adresar_, zkouska, *banka_, relace, this); });
     if (!seznam)
         return;
     VycentrujNad(seznam.get(), this);
@@ -592,8 +498,8 @@ void THlavniFormular::OtevritSeznamVysledku(bool zkouska)
         return;
     seznam.reset();
     // A record retry: the run list is filled and the group is the record's.
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
-    NastavRezim(zkouska ? kZkouseni : kProcvicovani, true);
+    pruh_->Celkem(relace.beh.celkem);
+    NastavRezim(RezimBehuZ(zkouska), true);
 }
 
 void THlavniFormular::M1VysledekTestuClick()
@@ -604,145 +510,37 @@ void THlavniFormular::M1VysledekTestuClick()
 
 void THlavniFormular::M2KonecRezimuClick()
 {
-    const QString rezim = Rezim();
-    if (rezim.isEmpty())
+    const RezimBehu rezim = relace.rezim;
+    if (rezim == RezimBehu::Zadny)
         return;
-    if (rezim != kProhlizeni) {
+    if (rezim != RezimBehu::Prohlizeni) {
         if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
             return;
-        Timer1->stop();
-        pOtazky->pSpravne->hide();
-        ZrusOpakovaniZaznamu(nastaveni, opakovaniZaznamu);
+        cyklus_->Prerus();
     }
     NastavRezim(rezim, false);
 }
 
 bool THlavniFormular::PripravBeh(bool zkouska)
 {
-    const int dostupnych = PocetDostupnych(banka_, nastaveni);
+    const int dostupnych = PocetDostupnych(*banka_, relace.nastaveni);
     if (dostupnych == 0) {
         Zpravy::Informace(this, QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
                                                "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
         return false;
     }
-    TDotazPZ dotaz(dostupnych, zkouska, M1NahodnyVyber->isChecked(), this);
+    TDotazPZ dotaz(dostupnych, zkouska, !relace.nastaveni.postupnyVyber, this);
     VycentrujNad(&dotaz, this);
     dotaz.exec();
-    nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    ::PripravBeh(beh, banka_, nastaveni, dotaz.Pocet(), dotaz.Start());
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
+    ::PripravBeh(relace.beh, *banka_, relace.nastaveni, dotaz.Pocet(), dotaz.Start());
+    pruh_->Celkem(relace.beh.celkem);
     return true;
 }
 
-void THlavniFormular::DalsiOtazka()
-{
-    nastaveni.postupnyVyber = M1PostupnyVyber->isChecked();
-    const int cislo = ::DalsiOtazka(beh, banka_, nastaveni, AktualniHodiny());
-    // Both counters are written after the choice: a retry drops withdrawn numbers and a walk that
-    // runs out shortens the run, and either lowers the total and the remaining count.
-    NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
-    if (cislo == 0) {
-        // The run ends with what was asked.
-        beh.cekaNaOdpoved = false;
-        NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva));
-        QTimer::singleShot(0, this, &THlavniFormular::KonecBehu);
-        return;
-    }
-    // The count shown still includes the question about to be shown.
-    NastavTextPopisku(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(beh.zbyva + 1));
-    pOtazky->ZobrazOtazku(cislo);
-}
+void THlavniFormular::DalsiOtazka() { cyklus_->DalsiOtazka(); }
 
-void THlavniFormular::pOtazkyMouseDown()
-{
-    const QString rezim = Rezim();
-    if (pOtazky->pSpravne->isVisibleTo(pOtazky) || rezim.isEmpty() || rezim == kProhlizeni)
-        return;
-    if (beh.cekaNaOdpoved) {
-        const std::array<bool, 4> oznaceno = pOtazky->OznaceneOdpovedi();
-        if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3])
-            ZobrazVysledekOdpovedi(VyhodnotOdpoved(beh, oznaceno));
-        return;
-    }
-    if (beh.zbyva > 0) {
-        UkazDalsiOtazku();
-        return;
-    }
-    KonecBehu();
-}
+void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
 
-void THlavniFormular::UkazDalsiOtazku()
-{
-    // Marks go back to the unmarked yes picture; the next question then awaits its answer.
-    pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-    pOtazky->SkryjZnacky();
-    DalsiOtazka();
-}
+void THlavniFormular::Timer1Timer() { cyklus_->Timer1Timer(); }
 
-void THlavniFormular::KonecBehu()
-{
-    const QString rezim = Rezim();
-    if (rezim != kProcvicovani && rezim != kZkouseni)
-        return;
-    if (beh.celkem == 0) {
-        ZrusOpakovaniZaznamu(nastaveni, opakovaniZaznamu);
-        NastavRezim(rezim, false);
-        return;
-    }
-    const bool zkouska = rezim == kZkouseni;
-    TResult vysledek(beh, nastaveni, opakovaniZaznamu, zkouska, adresar_, AktualniHodiny(), this);
-    VycentrujNad(&vysledek, this);
-    if (vysledek.exec() == TResult::Opakovat) {
-        NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: 0%"));
-        NastavTextPopisku(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(beh.celkem));
-        UkazDalsiOtazku();
-    } else {
-        NastavRezim(M1Procvicovat->isChecked() ? kProcvicovani : kZkouseni, false);
-    }
-}
-
-void THlavniFormular::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
-{
-    for (int i = 0; i < 4; ++i) {
-        switch (vysledek.znacky[static_cast<std::size_t>(i)]) {
-        case Znacka::Ne:
-            pOtazky->NactiZnacku(i, QStringLiteral("no.jpg"));
-            pOtazky->imgZnacky[static_cast<std::size_t>(i)]->show();
-            break;
-        case Znacka::Chyba:
-            pOtazky->NactiZnacku(i, QStringLiteral("mistake.jpg"));
-            pOtazky->imgZnacky[static_cast<std::size_t>(i)]->show();
-            break;
-        case Znacka::Ano:
-        case Znacka::Skryta:
-            break;
-        }
-    }
-    QPalette paleta = pOtazky->pSpravne->palette();
-    if (vysledek.spravne) {
-        pOtazky->pSpravne->setText(QStringLiteral("Správně"));
-        paleta.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    } else {
-        pOtazky->pSpravne->setText(QStringLiteral("Špatně"));
-        paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    }
-    pOtazky->pSpravne->setPalette(paleta);
-    NastavTextPopisku(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(beh.uspesnost));
-    pOtazky->pSpravne->show();
-    pOtazky->pSpravne->raise();
-    Timer1->start(1500);
-}
-
-void THlavniFormular::Timer1Timer()
-{
-    pOtazky->pSpravne->hide();
-    Timer1->stop();
-}
-
-void THlavniFormular::M2OznacSpravneClick()
-{
-    if (Rezim() != kProcvicovani || !PouzijNapovedu(beh))
-        return;
-    pOtazky->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-    pOtazky->ZobrazSpravne(beh.spravneOdpovedi);
-}
+void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/Nastaveni.h"
-#include "questions/Banka.h"
-#include "questions/Beh.h"
+#include "questions/Relace.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -11,6 +9,9 @@
 #include <filesystem>
 #include <memory>
 
+class Banka;
+class CyklusBehu;
+class InformacniPruh;
 class PanelOtazek;
 class ProfilovySklad;
 class QAction;
@@ -21,8 +22,7 @@ class QMenuBar;
 class QStatusBar;
 class QTimer;
 
-// The main window: owns the current settings, the run state and the record-retry state, the two
-// menus, the status bar, and the switch between browse, practice and exam on the question panel.
+// The main window: owns the program-wide values (the session), the two menus, the status bar, and the switch between browse, practice and exam on the question panel.
 class THlavniFormular : public QMainWindow {
     Q_OBJECT
 
@@ -38,20 +38,20 @@ public:
     // run; Ukoncen: the learner ended the program; Chyba: a table could not be read (reported).
     Start Spust();
 
+    // Switches a mode on or off; the name is "Prohlizeni", "Procvicovani" or "Zkouseni".
     void NastavRezim(const QString& rezim, bool zapnout);
+    void NastavRezim(RezimBehu rezim, bool zapnout);
     void ObnovUkazatele();
     bool SouborExistuje(const QString& jmeno) const;
     void NacistProfil();
     // "Prohlizeni", "Procvicovani", "Zkouseni", or empty while no mode runs.
     QString Rezim() const;
 
-    // Program-wide values that the other windows read and write.
-    Nastaveni nastaveni;
-    StavBehu beh;
-    StavOpakovaniZaznamu opakovaniZaznamu;
+    // The program-wide values; the other windows get the part they need.
+    Relace relace;
 
     const std::filesystem::path& Adresar() const { return adresar_; }
-    const Banka& banka() const { return banka_; }
+    const Banka& banka() const { return *banka_; }
     ProfilovySklad& Sklad() { return *sklad_; }
 
     // Controls, named as the program knows them (also their object names).
@@ -118,16 +118,15 @@ protected:
 private:
     void VytvorMenu();
     void VytvorStavovyRadek();
-    void VytvorPomoc();
     void RozmistiPanely();
-    void NastavTextPopisku(QLabel* popisek, const QString& text);
-    void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
-    void KonecBehu();
-    void UkazDalsiOtazku();
+    // The status bar and the check marks of the Konfigurace menu as the settings have them.
+    void ObnovPrepinace();
     void OtevritSeznamVysledku(bool zkouska);
 
     std::filesystem::path adresar_;
-    Banka banka_;
+    std::unique_ptr<Banka> banka_;
     std::unique_ptr<ProfilovySklad> sklad_;
+    std::unique_ptr<InformacniPruh> pruh_;
+    CyklusBehu* cyklus_ = nullptr;
     QWidget* menuKontejner_ = nullptr;
 };

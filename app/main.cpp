@@ -1,4 +1,4 @@
-#include "app/Aplikace.h"
+#include "ui/Aplikace.h"
 #include "app/THlavniFormular.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Lookups of the question bank: a random run may ask OtazkaExistuje hundreds of times before it
 // shows one question. Budget: BM_OtazkaExistuje under 5 µs per call.
 #include "questions/Banka.h"
-#include "tests/TestovaciBanka.h"
+#include "testsupport/TestovaciBanka.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // One random practice run over every available question of a full 757-question bank: the walk's
 // rejection sampling is at its slowest near the end of such a run. Budget: under 20 ms for the
 // two runs together.
-#include "app/Hodiny.h"
 #include "questions/Banka.h"
 #include "questions/Beh.h"
-#include "tests/TestovaciBanka.h"
+#include "testsupport/RucniHodiny.h"
+#include "testsupport/TestovaciBanka.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Start-up of the main window up to the moment the profile manager is shown, beside a bare Qt
 // main window with a menu bar shown by the same event loop.
-#include "app/Aplikace.h"
 #include "app/THlavniFormular.h"
 #include "profiles/ProfilovySklad.h"
-#include "tests/TestovaciBanka.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/Aplikace.h"
 
 #include <benchmark/benchmark.h>
 

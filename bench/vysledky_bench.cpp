@@ -1,10 +1,9 @@
 // Opening the results list over a large Vysledky table, up to the grid having drawn its rows.
-#include "app/Aplikace.h"
-#include "app/Nastaveni.h"
 #include "questions/Banka.h"
-#include "questions/Beh.h"
+#include "questions/Relace.h"
 #include "results/gui/TProtocol.h"
-#include "tests/TestovaciBanka.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/Aplikace.h"
 #include "ui/ModelTabulky.h"
 
 #include <benchmark/benchmark.h>
@@ -48,13 +47,11 @@ void MerSeznam(benchmark::State& stav, int profilu)
 {
     const std::filesystem::path adresar = Tabulka(profilu);
     Banka banka;
-    StavBehu beh;
-    Nastaveni nastaveni;
-    nastaveni.aktivniProfil = profilu > 7 ? "Profil 7 Řehoř" : "Profil 0 Řehoř";
-    StavOpakovaniZaznamu opakovani;
+    Relace relace;
+    relace.nastaveni.aktivniProfil = profilu > 7 ? "Profil 7 Řehoř" : "Profil 0 Řehoř";
     int radku = 0;
     for (auto _ : stav) {
-        TProtocol seznam(adresar, false, banka, beh, nastaveni, opakovani);
+        TProtocol seznam(adresar, false, banka, relace);
         seznam.show();
         // Painting the grid reads the rows it shows.
         const QPixmap obraz = seznam.DBGrid1->viewport()->grab();

@@ -4,15 +4,15 @@
 // practice run through the main window over the full 757-number bank, averaged over whole runs,
 // so that the slow end of a run (most draws repeat) counts as often as its start.
 // Picture caching is switched off: every picture is decoded from its file, as on first sight.
-#include "app/Aplikace.h"
-#include "app/Hodiny.h"
-#include "app/MereniTextu.h"
 #include "app/THlavniFormular.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/Banka.h"
-#include "questions/PanelOtazek.h"
-#include "questions/TDotazPZ.h"
-#include "tests/TestovaciBanka.h"
+#include "questions/gui/PanelOtazek.h"
+#include "questions/gui/TDotazPZ.h"
+#include "testsupport/RucniHodiny.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/Aplikace.h"
+#include "ui/MereniTextu.h"
 
 #include <benchmark/benchmark.h>
 
@@ -173,21 +173,21 @@ void BM_DalsiOtazka(benchmark::State& stav)
     }
 
     // Each iteration shows the next question; a run starts from an empty run list.
-    hlavni.beh.zbyva = 0;
+    hlavni.relace.beh.zbyva = 0;
     for (auto _ : stav) {
-        if (hlavni.beh.zbyva == 0) {
+        if (hlavni.relace.beh.zbyva == 0) {
             stav.PauseTiming();
-            hlavni.beh.otazky.assign(static_cast<std::size_t>(delka), 0);
-            hlavni.beh.celkem = hlavni.beh.zbyva = delka;
+            hlavni.relace.beh.otazky.assign(static_cast<std::size_t>(delka), 0);
+            hlavni.relace.beh.celkem = hlavni.relace.beh.zbyva = delka;
             stav.ResumeTiming();
         }
         hlavni.DalsiOtazka();
         hodiny.msUtc += 1;
     }
-    if (hlavni.pOtazky->lbCisloOtazky->text() != QStringLiteral("Otázka číslo %1").arg(hlavni.beh.cisloOtazky))
+    if (hlavni.pOtazky->lbCisloOtazky->text() != QStringLiteral("Otázka číslo %1").arg(hlavni.relace.beh.cisloOtazky))
         stav.SkipWithError("the panel does not show the question chosen last");
     stav.counters["otazek"] = delka;
-    hlavni.beh.zbyva = 0;
+    hlavni.relace.beh.zbyva = 0;
     hlavni.NastavRezim(QStringLiteral("Procvicovani"), false);
     NastavHodiny(nullptr);
 }

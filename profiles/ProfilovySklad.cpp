@@ -1,5 +1,6 @@
 #include "profiles/ProfilovySklad.h"
 
+#include "base/Utf8.h"
 #include "storage/Definice.h"
 
 #include <sodium.h>
@@ -73,20 +74,6 @@ void SmazatVTabulce(const std::filesystem::path& adresar, const std::string& naz
 }
 
 }  // namespace
-
-std::string OriznoutZnaky(const std::string& text, std::size_t znaku)
-{
-    std::size_t pocet = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A byte that is not a continuation byte starts a character.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (pocet == znaku)
-                return text.substr(0, i);
-            ++pocet;
-        }
-    }
-    return text;
-}
 
 ProfilovySklad::ProfilovySklad(std::filesystem::path adresar) : adresar_(std::move(adresar))
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Nastaveni.h"
+#include "base/Nastaveni.h"
 #include "storage/Tabulka.h"
 
 #include <array>
@@ -78,5 +78,3 @@ std::array<bool, N> CtiPrepinace(const std::string& s)
     return prepinace;
 }
 
-// The first `znaku` characters of a UTF-8 text, never splitting a multi-byte character.
-std::string OriznoutZnaky(const std::string& text, std::size_t znaku);

@@ -1,8 +1,8 @@
 #include "questions/Beh.h"
 
-#include "app/Hodiny.h"
-#include "app/Nahoda.h"
-#include "app/Procenta.h"
+#include "base/Hodiny.h"
+#include "base/Nahoda.h"
+#include "base/Procenta.h"
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
 

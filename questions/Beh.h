@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Nastaveni.h"
+#include "base/Nastaveni.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,7 @@
 #include "results/OpakovaniZaznamu.h"
 
-#include "app/Nastaveni.h"
 #include "questions/Banka.h"
-#include "questions/Beh.h"
+#include "questions/Relace.h"
 #include "storage/Tabulka.h"
 
 #include <algorithm>
@@ -73,9 +72,8 @@ std::optional<std::vector<int>> CtiSeznamCisel(std::string_view text)
     return cisla;
 }
 
-OpakovaniZaznamu PripravOpakovaniZaznamu(const VybranyVysledek& zaznam, const Banka& banka,
-                                         StavBehu& beh, Nastaveni& nastaveni,
-                                         StavOpakovaniZaznamu& opakovani)
+OpakovaniZaznamu PripravOpakovaniVysledku(const VybranyVysledek& zaznam, const Banka& banka,
+                                          Relace& relace)
 {
     const auto spatne = CislaSeznamu(zaznam.spatne, zaznam.spatneCisla);
     const auto napovedy = CislaSeznamu(zaznam.napovedy, zaznam.napovedyCisla);
@@ -90,14 +88,6 @@ OpakovaniZaznamu PripravOpakovaniZaznamu(const VybranyVysledek& zaznam, const Ba
     if (otazky.empty())
         return OpakovaniZaznamu::ZadnaOtazka;
 
-    beh.otazky = std::move(otazky);
-    beh.spatne.clear();
-    beh.napovedy.clear();
-    beh.celkem = static_cast<int>(beh.otazky.size());
-    beh.zbyva = beh.celkem;
-    opakovani.priznak = true;
-    opakovani.ulozenaSkupina = nastaveni.skupina;
-    nastaveni.skupina = zaznam.skupina;
-    opakovani.kategorie = zaznam.kategorie;
+    PripravOpakovaniZaznamu(relace, otazky, zaznam.skupina, zaznam.kategorie);
     return OpakovaniZaznamu::Spusteno;
 }

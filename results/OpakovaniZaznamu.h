@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/DatumCas.h"
+#include "base/DatumCas.h"
 
 #include <optional>
 #include <string>
@@ -9,9 +9,7 @@
 
 class Banka;
 class Tabulka;
-struct Nastaveni;
-struct StavBehu;
-struct StavOpakovaniZaznamu;
+struct Relace;
 
 // The Vysledky record chosen in the results list, as its details show it.
 struct VybranyVysledek {
@@ -35,10 +33,9 @@ enum class OpakovaniZaznamu {
     ZadnaOtazka,      // no listed number is in the bank today: nothing changed
 };
 
-// Prepares a retry run of the record's wrong (then hinted) questions: the run list holds those
-// numbers that the bank still has, in their stored order; total and remaining := their count;
-// the record retry is flagged with the record's group (the current one saved) and categories.
-// A list whose count is above 0 must be a non-empty readable text.
-OpakovaniZaznamu PripravOpakovaniZaznamu(const VybranyVysledek& zaznam, const Banka& banka,
-                                         StavBehu& beh, Nastaveni& nastaveni,
-                                         StavOpakovaniZaznamu& opakovani);
+// Prepares a retry run of the record's wrong (then hinted) questions with PripravOpakovaniZaznamu:
+// the run list holds those numbers that the bank still has, in their stored order, under the
+// record's group and categories. A list whose count is above 0 must be a non-empty readable
+// text.
+OpakovaniZaznamu PripravOpakovaniVysledku(const VybranyVysledek& zaznam, const Banka& banka,
+                                          Relace& relace);

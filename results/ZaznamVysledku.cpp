@@ -1,7 +1,7 @@
 #include "results/ZaznamVysledku.h"
 
-#include "app/Hodiny.h"
-#include "app/Nastaveni.h"
+#include "base/Hodiny.h"
+#include "base/Nastaveni.h"
 #include "questions/Beh.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"

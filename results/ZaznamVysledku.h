@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questions/Relace.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
@@ -12,8 +14,8 @@ struct StavBehu;
 struct StavOpakovaniZaznamu;
 
 // TypTestu of a stored run.
-inline constexpr std::string_view kTypProcvicovani = "Procvičování";
-inline constexpr std::string_view kTypZkouseni = "Zkoušení";
+inline constexpr std::string_view kTypProcvicovani = Pravidla(RezimBehu::Procvicovani).typTestu;
+inline constexpr std::string_view kTypZkouseni = Pravidla(RezimBehu::Zkouseni).typTestu;
 
 // Digits of the switched-on categories in ascending order: switches 1, 2, 4, 6 give "1246".
 std::string TextKategorii(const std::array<bool, 7>& kategorie);

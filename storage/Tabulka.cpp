@@ -1,5 +1,7 @@
 #include "storage/Tabulka.h"
 
+#include "base/Utf8.h"
+
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
@@ -61,20 +63,6 @@ bool StejneJmeno(std::string_view a, std::string_view b)
             return false;
     }
     return true;
-}
-
-// Cuts UTF-8 text to at most `znaku` code points without splitting a multi-byte character.
-std::string OrizniNaZnaky(std::string_view text, int znaku)
-{
-    int pocet = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (pocet == znaku)
-                return std::string(text.substr(0, i));
-            ++pocet;
-        }
-    }
-    return std::string(text);
 }
 
 std::optional<std::int32_t> CtiCele(std::string_view text)
@@ -247,7 +235,7 @@ struct Tabulka::Stav {
             return std::monostate{};
         switch (p.typ) {
         case TypPole::Text:
-            return oriznout ? OrizniNaZnaky(text, p.delka) : std::string(text);
+            return oriznout ? OriznoutZnaky(text, static_cast<std::size_t>(p.delka)) : std::string(text);
         case TypPole::Memo:
             return std::string(text);
         case TypPole::Cele:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/DatumCas.h"
+#include "base/DatumCas.h"
 
 #include <cstdint>
 #include <filesystem>

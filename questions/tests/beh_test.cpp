@@ -1,7 +1,7 @@
 #include "questions/Beh.h"
 
-#include "app/Hodiny.h"
 #include "questions/Banka.h"
+#include "testsupport/RucniHodiny.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "results/gui/TDetail.h"
 
-#include "app/Zpravy.h"
-#include "results/OpakovaniZaznamu.h"
 #include "questions/Kategorie.h"
+#include "results/OpakovaniZaznamu.h"
 #include "ui/ModelTabulky.h"
+#include "ui/Zpravy.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -49,13 +49,11 @@ void Posun(QWidget* w, int o) { w->move(w->x(), w->y() + o); }
 
 }  // namespace
 
-TDetail::TDetail(const VybranyVysledek& zaznam, const Banka& banka, StavBehu& beh, Nastaveni& nastaveni,
-                 StavOpakovaniZaznamu& opakovani, QWidget* rodic)
+TDetail::TDetail(const VybranyVysledek& zaznam, const Banka& banka, Relace& relace, QWidget* rodic)
     : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                          | Qt::WindowCloseButtonHint),
-      zaznam_(std::make_unique<VybranyVysledek>(zaznam)), banka_(banka), beh_(beh), nastaveni_(nastaveni),
-      opakovani_(opakovani)
+      zaznam_(std::make_unique<VybranyVysledek>(zaznam)), banka_(banka), relace_(relace)
 {
     setObjectName(QStringLiteral("TDetail"));
     VytvorOvladaci();
@@ -182,7 +180,7 @@ void TDetail::btnZ2Click()
 
 void TDetail::btnPrezkousetClick()
 {
-    switch (PripravOpakovaniZaznamu(*zaznam_, banka_, beh_, nastaveni_, opakovani_)) {
+    switch (PripravOpakovaniVysledku(*zaznam_, banka_, relace_)) {
     case OpakovaniZaznamu::Spusteno:
         done(Opakovat);
         return;

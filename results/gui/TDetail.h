@@ -8,15 +8,13 @@ class Banka;
 class QFrame;
 class QLabel;
 class QPushButton;
-struct Nastaveni;
-struct StavBehu;
-struct StavOpakovaniZaznamu;
+struct Relace;
 struct VybranyVysledek;
 
 // The details of one stored practice or exam run: its categories, figures and the numbers of
 // the wrong and hinted questions, with a retry run of those questions. The list that opens it
 // sets its caption and, for an exam, greys the hint line and gives the retry button its exam
-// caption. exec() answers Opakovat when a retry run was prepared in the run state (the caller
+// caption. exec() answers Opakovat when a retry run was prepared in the session (the caller
 // starts the mode), Zavrit otherwise.
 class TDetail : public QDialog {
     Q_OBJECT
@@ -24,8 +22,8 @@ class TDetail : public QDialog {
 public:
     enum Odpoved { Zavrit = 1, Opakovat = 2 };
 
-    TDetail(const VybranyVysledek& zaznam, const Banka& banka, StavBehu& beh, Nastaveni& nastaveni,
-            StavOpakovaniZaznamu& opakovani, QWidget* rodic = nullptr);
+    TDetail(const VybranyVysledek& zaznam, const Banka& banka, Relace& relace,
+            QWidget* rodic = nullptr);
     ~TDetail() override;
 
     QLabel* lbProfil = nullptr;
@@ -61,7 +59,5 @@ private:
 
     std::unique_ptr<VybranyVysledek> zaznam_;
     const Banka& banka_;
-    StavBehu& beh_;
-    Nastaveni& nastaveni_;
-    StavOpakovaniZaznamu& opakovani_;
+    Relace& relace_;
 };

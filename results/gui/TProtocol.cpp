@@ -1,13 +1,13 @@
 #include "results/gui/TProtocol.h"
 
-#include "app/Nastaveni.h"
-#include "app/Zpravy.h"
-#include "questions/Beh.h"
+#include "questions/Relace.h"
 #include "results/OpakovaniZaznamu.h"
 #include "results/ZaznamVysledku.h"
 #include "results/gui/TDetail.h"
 #include "storage/Tabulka.h"
+#include "ui/Centrovani.h"
 #include "ui/ModelTabulky.h"
+#include "ui/Zpravy.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -58,25 +58,24 @@ std::string FiltrProfilu(const std::string& profil)
 
 }  // namespace
 
-TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& banka,
-                     StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani,
+TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& banka, Relace& relace,
                      QWidget* rodic)
     : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                          | Qt::WindowCloseButtonHint),
-      zkouska_(zkouska), banka_(banka), beh_(beh), nastaveni_(nastaveni), opakovani_(opakovani),
+      zkouska_(zkouska), banka_(banka), relace_(relace),
       table1_(std::make_unique<Tabulka>()), vybrany_(std::make_unique<VybranyVysledek>())
 {
     setObjectName(QStringLiteral("TProtocol"));
     setWindowTitle(QStringLiteral("Seznam výsledků ")
                    + (zkouska_ ? QStringLiteral("zkoušení,   Uživatel: ")
                                : QStringLiteral("procvičování,   Uživatel: "))
-                   + QString::fromStdString(nastaveni_.aktivniProfil));
+                   + QString::fromStdString(relace_.nastaveni.aktivniProfil));
 
     // The profile's records are found through the table's profile index; the callback then
     // keeps those of the list's type.
     table1_->Svaz(adresar, "Vysledky");
-    table1_->NastavFiltrText(FiltrProfilu(nastaveni_.aktivniProfil));
+    table1_->NastavFiltrText(FiltrProfilu(relace_.nastaveni.aktivniProfil));
     table1_->NastavFiltrFunkci([this](Tabulka& t) { return Table1FilterRecord(t); });
     table1_->NastavVypocitanaPole({{"Uspech", TypPole::Text, 5}}, &TProtocol::Table1CalcFields);
     table1_->Filtrovat(true);
@@ -143,7 +142,7 @@ void TProtocol::VytvorOvladaci()
 
 bool TProtocol::Table1FilterRecord(Tabulka& t) const
 {
-    return t.PoleJmenem("Profil").JakoText() == nastaveni_.aktivniProfil
+    return t.PoleJmenem("Profil").JakoText() == relace_.nastaveni.aktivniProfil
            && t.PoleJmenem("TypTestu").JakoText() == (zkouska_ ? kTypZkouseni : kTypProcvicovani);
 }
 
@@ -178,7 +177,7 @@ void TProtocol::btnPodrobnostiClick()
         Zpravy::Chyba(this, QString::fromStdString(chyba.what()));
         return;
     }
-    TDetail detail(*vybrany_, banka_, beh_, nastaveni_, opakovani_, this);
+    TDetail detail(*vybrany_, banka_, relace_, this);
     const QLocale jazyk = model_->Jazyk();
     detail.setWindowTitle(QString::fromStdString(vybrany_->typ) + QStringLiteral(" - ")
                           + ModelTabulky::TextData(vybrany_->datum, jazyk) + QStringLiteral(", ")
@@ -194,7 +193,7 @@ void TProtocol::btnPodrobnostiClick()
     }
     VycentrujNad(&detail, this);
     detail.exec();
-    if (opakovani_.priznak)
+    if (relace_.opakovaniZaznamu.priznak)
         done(Opakovat);
 }
 

@@ -10,14 +10,12 @@ class ModelTabulky;
 class Tabulka;
 class QPushButton;
 class QTableView;
-struct Nastaveni;
-struct StavBehu;
-struct StavOpakovaniZaznamu;
+struct Relace;
 struct VybranyVysledek;
 
 // The list of the active profile's stored practice (or exam) runs in Vysledky of `adresar`, with
 // delete, delete all and the details of a record. exec() answers Opakovat when a record retry
-// was prepared in the run state from the details (the caller starts the mode), Zavrit otherwise.
+// was prepared in the session from the details (the caller starts the mode), Zavrit otherwise.
 // The table must exist; a storage error while opening propagates as ChybaTabulky.
 class TProtocol : public QDialog {
     Q_OBJECT
@@ -25,8 +23,8 @@ class TProtocol : public QDialog {
 public:
     enum Odpoved { Zavrit = 1, Opakovat = 2 };
 
-    TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& banka, StavBehu& beh,
-              Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani, QWidget* rodic = nullptr);
+    TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& banka, Relace& relace,
+              QWidget* rodic = nullptr);
     ~TProtocol() override;
 
     // The list's cursor over Vysledky.
@@ -56,9 +54,7 @@ private:
 
     bool zkouska_;
     const Banka& banka_;
-    StavBehu& beh_;
-    Nastaveni& nastaveni_;
-    StavOpakovaniZaznamu& opakovani_;
+    Relace& relace_;
     std::unique_ptr<Tabulka> table1_;
     std::unique_ptr<ModelTabulky> model_;
     std::unique_ptr<VybranyVysledek> vybrany_;

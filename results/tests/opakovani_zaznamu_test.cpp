@@ -1,8 +1,7 @@
 #include "results/OpakovaniZaznamu.h"
 
-#include "app/Nastaveni.h"
 #include "questions/Banka.h"
-#include "questions/Beh.h"
+#include "questions/Relace.h"
 
 #include <gtest/gtest.h>
 
@@ -49,14 +48,14 @@ protected:
             otazky.push_back(o);
         }
         banka.NactiZ(otazky);
-        nastaveni.skupina = "B";
+        relace.nastaveni.skupina = "B";
         beh.otazky = {1, 2};
         beh.spatne = {9};
         beh.celkem = beh.zbyva = 2;
         zaznam.skupina = "C";
         zaznam.kategorie = "136";
     }
-    OpakovaniZaznamu Priprav() { return PripravOpakovaniZaznamu(zaznam, banka, beh, nastaveni, opakovani); }
+    OpakovaniZaznamu Priprav() { return PripravOpakovaniVysledku(zaznam, banka, relace); }
     void OcekavejBezZmeny()
     {
         EXPECT_EQ(beh.otazky, (std::vector<int>{1, 2}));
@@ -68,9 +67,10 @@ protected:
     }
 
     Banka banka;
-    StavBehu beh;
-    Nastaveni nastaveni;
-    StavOpakovaniZaznamu opakovani;
+    Relace relace;
+    StavBehu& beh = relace.beh;
+    Nastaveni& nastaveni = relace.nastaveni;
+    StavOpakovaniZaznamu& opakovani = relace.opakovaniZaznamu;
     VybranyVysledek zaznam;
 };
 

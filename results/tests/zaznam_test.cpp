@@ -1,9 +1,9 @@
 #include "results/ZaznamVysledku.h"
 
-#include "app/Hodiny.h"
-#include "app/Nastaveni.h"
+#include "base/Nastaveni.h"
 #include "questions/Beh.h"
 #include "storage/Tabulka.h"
+#include "testsupport/RucniHodiny.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "tools/importotazek/ImportOtazek.h"
 
+#include "base/Cp1250.h"
 #include "questions/Kategorie.h"
 #include "storage/Tabulka.h"
-#include "tools/importotazek/Cp1250.h"
 
 #include <yaml-cpp/yaml.h>
 

@@ -1,5 +1,5 @@
 #include "tools/kresleni/Kresleni.h"
-#include "tests/GuiTest.h"
+#include "testsupport/GuiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,167 @@
+#include "app/CyklusBehu.h"
+
+#include "app/InformacniPruh.h"
+#include "base/Hodiny.h"
+#include "questions/Banka.h"
+#include "questions/gui/PanelOtazek.h"
+#include "results/gui/TResult.h"
+#include "ui/Centrovani.h"
+#include "ui/Zpravy.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+const QString kZadnaOtazka = QStringLiteral(
+    "V tomto běhu nelze položit žádnou otázku: vybrané otázky jsou vyřazené nebo neodpovídají "
+    "zvolené skupině a kategoriím.");
+
+}  // namespace
+
+CyklusBehu::CyklusBehu(Relace& relace, const Banka& banka, PanelOtazek& panel, InformacniPruh& pruh,
+                       std::filesystem::path adresar, QWidget* okno,
+                       std::function<void(RezimBehu)> ukonciRezim)
+    : QObject(okno), relace_(relace), banka_(banka), panel_(panel), pruh_(pruh),
+      adresar_(std::move(adresar)), okno_(okno), ukonciRezim_(std::move(ukonciRezim))
+{
+    Timer1 = new QTimer(okno);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(false);
+    connect(Timer1, &QTimer::timeout, this, &CyklusBehu::Timer1Timer);
+}
+
+void CyklusBehu::Zacni()
+{
+    ZacniBeh(relace_.beh, relace_.opakovaniZaznamu);
+    pruh_.Uspesnost(0);
+    DalsiOtazka();
+    relace_.beh.spatne.clear();
+    relace_.beh.napovedy.clear();
+}
+
+void CyklusBehu::Ukonci() { UkonciBeh(relace_.beh, relace_.opakovaniZaznamu); }
+
+void CyklusBehu::Prerus()
+{
+    Timer1->stop();
+    panel_.pSpravne->hide();
+    ZrusOpakovaniZaznamu(relace_.nastaveni, relace_.opakovaniZaznamu);
+}
+
+void CyklusBehu::DalsiOtazka()
+{
+    StavBehu& beh = relace_.beh;
+    const int cislo = ::DalsiOtazka(beh, banka_, relace_.nastaveni, AktualniHodiny());
+    // Both counters are written after the choice: a retry drops withdrawn numbers and a walk that
+    // runs out shortens the run, and either lowers the total and the remaining count.
+    pruh_.Celkem(beh.celkem);
+    if (cislo == 0) {
+        // The run ends with what was asked.
+        beh.cekaNaOdpoved = false;
+        pruh_.Zbyva(beh.zbyva);
+        QTimer::singleShot(0, this, &CyklusBehu::KonecBehu);
+        return;
+    }
+    // The count shown still includes the question about to be shown.
+    pruh_.Zbyva(beh.zbyva + 1);
+    panel_.ZobrazOtazku(cislo);
+}
+
+void CyklusBehu::PravyKlik()
+{
+    const RezimBehu rezim = relace_.rezim;
+    if (panel_.pSpravne->isVisibleTo(&panel_) || rezim == RezimBehu::Zadny || rezim == RezimBehu::Prohlizeni)
+        return;
+    StavBehu& beh = relace_.beh;
+    if (beh.cekaNaOdpoved) {
+        const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();
+        if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3])
+            ZobrazVysledekOdpovedi(VyhodnotOdpoved(beh, oznaceno));
+        return;
+    }
+    if (beh.zbyva > 0) {
+        UkazDalsiOtazku();
+        return;
+    }
+    KonecBehu();
+}
+
+void CyklusBehu::UkazDalsiOtazku()
+{
+    // Marks go back to the unmarked yes picture; the next question then awaits its answer.
+    panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
+    panel_.SkryjZnacky();
+    DalsiOtazka();
+}
+
+void CyklusBehu::KonecBehu()
+{
+    const RezimBehu rezim = relace_.rezim;
+    if (rezim != RezimBehu::Procvicovani && rezim != RezimBehu::Zkouseni)
+        return;
+    if (relace_.beh.celkem == 0) {
+        // Not one question could be asked: the mode ends and the learner is told why.
+        ZrusOpakovaniZaznamu(relace_.nastaveni, relace_.opakovaniZaznamu);
+        ukonciRezim_(rezim);
+        Zpravy::Informace(okno_, kZadnaOtazka);
+        return;
+    }
+    TResult vysledek(relace_.beh, relace_.nastaveni, relace_.opakovaniZaznamu, rezim == RezimBehu::Zkouseni,
+                     adresar_, AktualniHodiny(), okno_);
+    VycentrujNad(&vysledek, okno_);
+    if (vysledek.exec() == TResult::Opakovat) {
+        pruh_.Uspesnost(0);
+        pruh_.Celkem(relace_.beh.celkem);
+        UkazDalsiOtazku();
+    } else {
+        ukonciRezim_(rezim);
+    }
+}
+
+void CyklusBehu::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        switch (vysledek.znacky[i]) {
+        case Znacka::Ne:
+            panel_.NactiZnacku(static_cast<int>(i), QStringLiteral("no.jpg"));
+            panel_.imgZnacky[i]->show();
+            break;
+        case Znacka::Chyba:
+            panel_.NactiZnacku(static_cast<int>(i), QStringLiteral("mistake.jpg"));
+            panel_.imgZnacky[i]->show();
+            break;
+        case Znacka::Ano:
+        case Znacka::Skryta:
+            break;
+        }
+    }
+    QLabel* pSpravne = panel_.pSpravne;
+    QPalette paleta = pSpravne->palette();
+    if (vysledek.spravne) {
+        pSpravne->setText(QStringLiteral("Správně"));
+        paleta.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    } else {
+        pSpravne->setText(QStringLiteral("Špatně"));
+        paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    }
+    pSpravne->setPalette(paleta);
+    pruh_.Uspesnost(relace_.beh.uspesnost);
+    pSpravne->show();
+    pSpravne->raise();
+    Timer1->start(1500);
+}
+
+void CyklusBehu::Timer1Timer()
+{
+    panel_.pSpravne->hide();
+    Timer1->stop();
+}
+
+void CyklusBehu::Napoveda()
+{
+    if (!relace_.PravidlaBehu().napoveda || !PouzijNapovedu(relace_.beh))
+        return;
+    panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
+    panel_.ZobrazSpravne(relace_.beh.spravneOdpovedi);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "questions/Relace.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+
+class Banka;
+class InformacniPruh;
+class PanelOtazek;
+class QTimer;
+class QWidget;
+
+// The cycle of a practice or exam run on the main window: a right click evaluates the marked
+// answers and shows the feedback panel for 1.5 s (Timer1), the next right click moves on, and
+// after the last question the evaluation window decides between a retry run and the end.
+class CyklusBehu : public QObject {
+public:
+    // `okno` opens the evaluation window; `ukonciRezim` switches the running mode off.
+    CyklusBehu(Relace& relace, const Banka& banka, PanelOtazek& panel, InformacniPruh& pruh,
+               std::filesystem::path adresar, QWidget* okno,
+               std::function<void(RezimBehu)> ukonciRezim);
+
+    // Start of the mode: nothing answered yet, then the first question.
+    void Zacni();
+    // End of the mode however it ends.
+    void Ukonci();
+    // The learner ends the run early: no feedback stays, a record retry gives its group back.
+    void Prerus();
+
+    void DalsiOtazka();
+    void PravyKlik();
+    void Timer1Timer();
+    // The practice hint: shows the correct answers of the pending question.
+    void Napoveda();
+
+    QTimer* Timer1 = nullptr;
+
+private:
+    void UkazDalsiOtazku();
+    void KonecBehu();
+    void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
+
+    Relace& relace_;
+    const Banka& banka_;
+    PanelOtazek& panel_;
+    InformacniPruh& pruh_;
+    std::filesystem::path adresar_;
+    QWidget* okno_;
+    std::function<void(RezimBehu)> ukonciRezim_;
+};

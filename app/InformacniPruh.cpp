@@ -1,0 +1,112 @@
+#include "app/InformacniPruh.h"
+
+#include "ui/TextUtf8.h"
+#include "ui/Vzhled.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+#include <initializer_list>
+
+namespace {
+
+void NastavText(QLabel* popisek, const QString& text)
+{
+    popisek->setText(text);
+    popisek->adjustSize();
+}
+
+}  // namespace
+
+InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adresar)
+{
+    pPomoc = new QFrame(rodic);
+    pPomoc->setObjectName(QStringLiteral("pPomoc"));
+    pPomoc->setFrameShape(QFrame::Panel);
+    pPomoc->setFrameShadow(QFrame::Raised);
+    ObarviPozadi(pPomoc, kBarvaOkna);
+    pPomoc->hide();
+
+    auto popisek = [this](QLabel*& cil, const char* jmeno, const QString& text, int x, int y) {
+        cil = new QLabel(text, pPomoc);
+        cil->setObjectName(QString::fromLatin1(jmeno));
+        cil->move(x, y);
+        cil->adjustSize();
+    };
+    auto ikona = [&](QLabel*& cil, const char* jmeno, const char* soubor, int y) {
+        cil = new QLabel(pPomoc);
+        cil->setObjectName(QString::fromLatin1(jmeno));
+        cil->setGeometry(40, y, 18, 18);
+        cil->setPixmap(QPixmap(QString::fromStdString((adresar / "grafika" / soubor).string())));
+    };
+
+    popisek(lbInfo, "lbInfo", QStringLiteral("Info:"), 10, 8);
+    ikona(imgInfoYes, "imgInfoYes", "yes.jpg", 6);
+    ikona(imgInfoNo, "imgInfoNo", "no.jpg", 26);
+    ikona(imgInfoNic, "imgInfoNic", "mistake.jpg", 46);
+    popisek(lbAno, "lbAno", QStringLiteral("Správná odpověď"), 60, 8);
+    popisek(lbNe, "lbNe", QStringLiteral("Špatná odpověď"), 60, 28);
+    popisek(lbNic, "lbNic", QStringLiteral("Ignorovaná správná odpověď"), 60, 48);
+    popisek(lbJakNaTo, "lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"), 212, 4);
+    popisek(lbKonecRezimu, "lbKonecRezimu", TextUtf8(Pravidla(RezimBehu::Prohlizeni).konecRezimu), 212, 19);
+    popisek(lbNapoveda, "lbNapoveda",
+            QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), 212, 35);
+    popisek(lbUzivatel, "lbUzivatel", QStringLiteral("Aktivní profil uživatele: "), 212, 52);
+    popisek(lbSkupina, "lbSkupina", QStringLiteral("Skupina:"), 384, 52);
+    popisek(lbCelkemOtazek, "lbCelkemOtazek", QStringLiteral("Celkem otázek:"), 520, 8);
+    popisek(lbZbyvaOtazek, "lbZbyvaOtazek", QStringLiteral("Zbývá:"), 559, 28);
+    popisek(lbUspesnost, "lbUspesnost", QStringLiteral("Úspěšnost: 0%"), 539, 48);
+
+    auto cara = [this](QFrame*& cil, const char* jmeno, int x) {
+        cil = new QFrame(pPomoc);
+        cil->setObjectName(QString::fromLatin1(jmeno));
+        cil->setFrameShape(QFrame::VLine);
+        cil->setFrameShadow(QFrame::Sunken);
+        cil->setGeometry(x, 4, 2, kVyska - 8);
+    };
+    cara(Cara1, "Cara1", 205);
+    cara(Cara2, "Cara2", 514);
+}
+
+void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni& nastaveni)
+{
+    pPomoc->setVisible(zapnout);
+    NastavText(lbUzivatel, QStringLiteral("Aktivní profil uživatele: ")
+                               + QString::fromStdString(nastaveni.aktivniProfil));
+    NastavText(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni.skupina));
+    NastavText(lbKonecRezimu, TextUtf8(Pravidla(rezim).konecRezimu));
+
+    const bool prohlizeni = rezim == RezimBehu::Prohlizeni;
+    // Browse shows only the legend of the yes mark, how to end it and the profile.
+    lbNe->setEnabled(!(prohlizeni && zapnout));
+    lbNic->setEnabled(!(prohlizeni && zapnout));
+    const bool pocitadla = prohlizeni ? !zapnout : zapnout;
+    for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek,
+                                                     lbUspesnost, lbJakNaTo, lbSkupina})
+        w->setVisible(pocitadla);
+    lbNapoveda->setVisible(prohlizeni ? !zapnout : Pravidla(rezim).napoveda && zapnout);
+
+    if (prohlizeni && zapnout) {
+        lbKonecRezimu->move(284, 17);
+        lbUzivatel->move(lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2, 40);
+        return;
+    }
+    // A running exam spreads its three lines over the space of the missing hint line.
+    const bool zkouska = rezim == RezimBehu::Zkouseni && zapnout;
+    lbKonecRezimu->move(212, zkouska ? 28 : 19);
+    lbUzivatel->move(212, zkouska ? 48 : 52);
+    if (!prohlizeni) {
+        lbSkupina->move(384, zkouska ? 48 : 52);
+        lbJakNaTo->move(212, zkouska ? 8 : 4);
+    }
+}
+
+void InformacniPruh::Celkem(int pocet) { NastavText(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(pocet)); }
+
+void InformacniPruh::Zbyva(int pocet) { NastavText(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(pocet)); }
+
+void InformacniPruh::Uspesnost(int procent)
+{
+    NastavText(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(procent));
+}

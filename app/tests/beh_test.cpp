@@ -1,0 +1,848 @@
+// Practice and exam runs driven through the real main window: the run-parameter dialog and the
+// evaluation window are answered for real, clicks go through QTest, time comes from a hand clock.
+#include "app/THlavniFormular.h"
+#include "profiles/ProfilovySklad.h"
+#include "questions/gui/PanelOtazek.h"
+#include "questions/gui/TDotazPZ.h"
+#include "results/gui/TResult.h"
+#include "storage/Tabulka.h"
+#include "testsupport/GuiTest.h"
+#include "testsupport/RucniHodiny.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/MereniTextu.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+#include <set>
+
+// Readable failure output for Czech texts.
+inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Correct answers follow the number, so that a test knows them without asking the window.
+std::string SpravneProCislo(int n)
+{
+    static const char* const vzory[] = {"AC", "B", "BD"};
+    return vzory[n % 3];
+}
+
+Otazka CtyriOdpovedi(int n, const std::string& skupina = "ABCD")
+{
+    Otazka o = JednoduchaOtazka(n, SpravneProCislo(n), skupina);
+    o.d = "Odpověď d " + std::to_string(n) + ".";
+    return o;
+}
+
+std::vector<Otazka> Rada(int od, int po, const std::string& skupina = "ABCD")
+{
+    std::vector<Otazka> otazky;
+    for (int n = od; n <= po; ++n)
+        otazky.push_back(CtyriOdpovedi(n, skupina));
+    return otazky;
+}
+
+// Every number 1..757 for every group, pictures in categories 6 and 7. Written once, then copied.
+const fs::path& PlnaBanka()
+{
+    static DocasnyAdresar adresar;
+    static const fs::path soubor = [] {
+        std::vector<Otazka> otazky = Rada(1, 757);
+        for (Otazka& o : otazky)
+            if (o.cislo > 620)
+                o.obrazek = o.cislo > 720 ? "grafika/721.jpg" : "grafika/621.jpg";
+        ZapisTestovaciBanku(adresar.CestaStd(), otazky);
+        return fs::path(adresar.CestaStd()) / "otazky.DB";
+    }();
+    return soubor;
+}
+
+// What the run-parameter dialog showed before it was confirmed.
+struct Dotaz {
+    bool probehlo = false;
+    int pocetMax = 0, pocet = 0, startMax = 0, start = 0;
+    bool startPovolen = false;
+    QString nadpis, tlacitko;
+};
+
+// Confirms the next TDotazPZ, first moving the start bar and then the length bar when asked to.
+std::shared_ptr<Dotaz> PotvrdDotaz(int pocet = 0, int start = 0)
+{
+    auto videno = std::make_shared<Dotaz>();
+    OdpovedzModalnimu([=](QWidget* w) {
+        auto* d = qobject_cast<TDotazPZ*>(w);
+        ASSERT_NE(d, nullptr) << w->metaObject()->className();
+        videno->probehlo = true;
+        videno->pocetMax = d->sbPocet->maximum();
+        videno->pocet = d->sbPocet->value();
+        videno->startMax = d->sbOtazka->maximum();
+        videno->start = d->sbOtazka->value();
+        videno->startPovolen = d->sbOtazka->isEnabled();
+        videno->nadpis = d->lbNadpis->text();
+        videno->tlacitko = d->btnPotvrdit->text();
+        if (start > 0)
+            d->sbOtazka->setValue(start);
+        if (pocet > 0)
+            d->sbPocet->setValue(pocet);
+        d->btnPotvrdit->click();
+    });
+    return videno;
+}
+
+// What the evaluation window showed before it was answered.
+struct Vyhodnoceni {
+    bool probehlo = false;
+    QString typ, pocet, spravne, spatne, napovedy, uspesnost, soubor;
+    bool napovedyViditelne = false, opakovatPovoleno = false;
+};
+
+std::shared_ptr<Vyhodnoceni> OdpovezVyhodnoceni(bool opakovat, QWidget* krome = nullptr)
+{
+    auto videno = std::make_shared<Vyhodnoceni>();
+    OdpovedzModalnimu(
+        [=](QWidget* w) {
+            auto* okno = qobject_cast<TResult*>(w);
+            ASSERT_NE(okno, nullptr) << w->metaObject()->className();
+            videno->probehlo = true;
+            videno->typ = okno->lbTyp->text();
+            videno->pocet = okno->lbPocet->text();
+            videno->spravne = okno->lbSpravne->text();
+            videno->spatne = okno->lbSpatne->text();
+            videno->napovedy = okno->lbSNapovedou->text();
+            videno->napovedyViditelne = okno->lbSNapovedou->isVisibleTo(okno);
+            videno->uspesnost = okno->lbUspesnost->text();
+            videno->soubor = okno->lbSoubor->text();
+            videno->opakovatPovoleno = okno->btnPrezkouset->isEnabled();
+            (opakovat ? okno->btnPrezkouset : okno->btnOK)->click();
+        },
+        krome);
+    return videno;
+}
+
+// The protocol question of a retry run, answered with `ano`, followed by the evaluation window.
+struct OtazkaAVyhodnoceni {
+    std::shared_ptr<ZachycenyDialog> otazka;
+    std::shared_ptr<Vyhodnoceni> vyhodnoceni = std::make_shared<Vyhodnoceni>();
+};
+
+std::shared_ptr<OtazkaAVyhodnoceni> OdpovezProtokolAVyhodnoceni(bool ano, bool opakovat)
+{
+    auto oba = std::make_shared<OtazkaAVyhodnoceni>();
+    oba->otazka = OdpovedzModalnimu([=](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr) << w->metaObject()->className();
+        oba->vyhodnoceni = OdpovezVyhodnoceni(opakovat, w);
+        box->button(ano ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    return oba;
+}
+
+struct ZaznamVysledku {
+    std::string typ, profil, datum, cas, skupina, kategorie, spatneCisla, napovedyCisla;
+    int pocet = 0, spatne = 0, napovedy = 0, uspesnost = 0;
+};
+
+std::vector<ZaznamVysledku> CtiVysledky(const fs::path& adresar)
+{
+    std::vector<ZaznamVysledku> zaznamy;
+    if (!fs::exists(adresar / "Vysledky.DB"))
+        return zaznamy;
+    Tabulka t;
+    t.Svaz(adresar, "Vysledky");
+    t.Otevri();
+    for (t.Prvni(); !t.Konec(); t.Dalsi()) {
+        ZaznamVysledku z;
+        z.typ = t.PoleJmenem("TypTestu").JakoText();
+        z.profil = t.PoleJmenem("Profil").JakoText();
+        z.datum = t.PoleJmenem("Datum").JakoText();
+        z.cas = t.PoleJmenem("Cas").JakoText();
+        z.skupina = t.PoleJmenem("Skupina").JakoText();
+        z.kategorie = t.PoleJmenem("Kategorie").JakoText();
+        z.pocet = t.PoleJmenem("PocetOtazek").JakoCele();
+        z.spatne = t.PoleJmenem("Spatne").JakoCele();
+        z.spatneCisla = t.PoleJmenem("SpatneCisla").JakoText();
+        z.napovedy = t.PoleJmenem("SNapovedou").JakoCele();
+        z.napovedyCisla = t.PoleJmenem("SNapovedouCisla").JakoText();
+        z.uspesnost = t.PoleJmenem("Uspesnost").JakoCele();
+        zaznamy.push_back(z);
+    }
+    t.Zavri();
+    return zaznamy;
+}
+
+class BehOkna : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        hodiny.mistni = DatumCas{2025, 3, 14, 9, 26, 53, 589};
+        hodiny.msUtc = 30'000'000;
+        NastavHodiny(&hodiny);
+        ZapisObrazkyVzoroveBanky(Adresar());
+        const QString grafika = adresar.Cesta() + QStringLiteral("/grafika/");
+        for (const char* soubor : {"yes.jpg", "no.jpg", "mistake.jpg"})
+            obrazkyZnacek.push_back(QImage(grafika + QLatin1String(soubor)).convertToFormat(QImage::Format_RGB32));
+    }
+    void TearDown() override { NastavHodiny(nullptr); }
+
+    fs::path Adresar() const { return adresar.CestaStd(); }
+
+    // A main window signed in under "Jana" with the bank given (or the full bank when empty).
+    std::unique_ptr<THlavniFormular> Okno(const std::vector<Otazka>& otazky,
+                                          const std::string& kategorie = "1111111",
+                                          const std::string& protokoly = "111",
+                                          const std::string& konfigurace = "11")
+    {
+        if (otazky.empty())
+            fs::copy_file(PlnaBanka(), Adresar() / "otazky.DB");
+        else
+            ZapisTestovaciBanku(Adresar(), otazky);
+        ProfilovySklad sklad(Adresar());
+        sklad.ZalozitTabulkuProfilu();
+        sklad.PridatProfil("Jana", kategorie, "B", protokoly, konfigurace, "1", "");
+        auto hlavni = std::make_unique<THlavniFormular>(Adresar());
+        auto prihlaseni = OdpovedzModalnimu([](QWidget* w) {
+            auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+            ASSERT_NE(seznam, nullptr);
+            const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
+            ASSERT_EQ(nalezene.size(), 1);
+            seznam->setCurrentItem(nalezene.front());
+            seznam->itemClicked(nalezene.front());
+            w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        EXPECT_EQ(hlavni->Spust(), THlavniFormular::Start::Prihlasen);
+        EXPECT_TRUE(prihlaseni->probehlo);
+        return hlavni;
+    }
+
+    // Starts practice (or exam) from the menu, confirming the dialog with these bars.
+    std::shared_ptr<Dotaz> Zacni(THlavniFormular& h, bool zkouska, int pocet = 0, int start = 0)
+    {
+        auto dotaz = PotvrdDotaz(pocet, start);
+        (zkouska ? h.M1Zkouset : h.M1Procvicovat)->trigger();
+        EXPECT_TRUE(dotaz->probehlo);
+        return dotaz;
+    }
+
+    static void PravyKlik(THlavniFormular& h) { QTest::mouseClick(h.pOtazky->lbCisloOtazky, Qt::RightButton); }
+
+    static void Oznac(THlavniFormular& h, const std::string& pismena)
+    {
+        for (char p : pismena)
+            QTest::mouseClick(h.pOtazky->stOdpovedi[static_cast<std::size_t>(p - 'A')], Qt::LeftButton);
+    }
+
+    // Marks the answers, confirms, and lets the feedback panel's time run out.
+    static void Odpovez(THlavniFormular& h, const std::string& pismena)
+    {
+        Oznac(h, pismena);
+        PravyKlik(h);
+        ASSERT_TRUE(h.Timer1->isActive());
+        h.Timer1Timer();
+    }
+
+    static void Spravne(THlavniFormular& h) { Odpovez(h, SpravneProCislo(h.relace.beh.cisloOtazky)); }
+    // A wrong answer that marks every answer: "AC" and "BD" miss nothing, "B" gets extra marks.
+    static void Spatne(THlavniFormular& h) { Odpovez(h, SpravneProCislo(h.relace.beh.cisloOtazky) == "B" ? "AB" : "A"); }
+
+    static QString Cislo(int n) { return QStringLiteral("Otázka číslo %1").arg(n); }
+
+    // The four marks as a word: '.' hidden, 'Y' yes, 'N' no, 'M' mistake, '?' any other picture.
+    std::string Znacky(THlavniFormular& h) const
+    {
+        static const char kody[] = {'Y', 'N', 'M'};
+        std::string slovo;
+        for (QLabel* znacka : h.pOtazky->imgZnacky) {
+            if (!znacka->isVisibleTo(h.pOtazky)) {
+                slovo += '.';
+                continue;
+            }
+            const QImage obraz = znacka->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            char kod = '?';
+            for (std::size_t i = 0; i < obrazkyZnacek.size(); ++i)
+                if (obraz == obrazkyZnacek[i])
+                    kod = kody[i];
+            slovo += kod;
+        }
+        return slovo;
+    }
+
+    // Picture of every mark, hidden or not: all four must hold the yes picture.
+    bool VseAno(THlavniFormular& h) const
+    {
+        return std::all_of(h.pOtazky->imgZnacky.begin(), h.pOtazky->imgZnacky.end(), [&](QLabel* z) {
+            return z->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == obrazkyZnacek[0];
+        });
+    }
+
+    DocasnyAdresar adresar;
+    RucniHodiny hodiny;
+    std::vector<QImage> obrazkyZnacek;  // yes, no, mistake
+};
+
+TEST_F(BehOkna, DelkaBehuPodlePoctuDostupnych)
+{
+    auto hlavni = Okno(Rada(1, 12));
+    auto dotaz = Zacni(*hlavni, false);
+    EXPECT_EQ(dotaz->nadpis, QStringLiteral("Procvičování otázek"));
+    EXPECT_EQ(dotaz->tlacitko, QStringLiteral("Start Procvičování"));
+    EXPECT_EQ(dotaz->pocetMax, 12);
+    EXPECT_EQ(dotaz->pocet, 12);
+    EXPECT_EQ(dotaz->startMax, 12);
+    EXPECT_EQ(dotaz->start, 1);
+    EXPECT_TRUE(dotaz->startPovolen);
+    EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Procvicovani"));
+    EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 12"));
+
+    // No question for the switched-on categories: a message, and the window stays without a mode.
+    auto konec = StiskniVeZprave(QMessageBox::Yes);
+    hlavni->M2KonecRezimuClick();
+    ASSERT_TRUE(konec->probehlo);
+    hlavni->relace.nastaveni.kategorie = {false, true, true, false, false, false, false};
+    hlavni->ObnovUkazatele();
+    auto zprava = StiskniVeZprave(QMessageBox::Ok);
+    hlavni->M1Zkouset->trigger();
+    ASSERT_TRUE(zprava->probehlo);
+    EXPECT_EQ(zprava->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
+    EXPECT_EQ(zprava->ikona, QMessageBox::Information);
+    EXPECT_TRUE(hlavni->Rezim().isEmpty());
+    EXPECT_FALSE(hlavni->M1Zkouset->isChecked());
+    EXPECT_TRUE(hlavni->Menu1->isVisible());
+    EXPECT_FALSE(hlavni->pOtazky->isVisible());
+}
+
+TEST_F(BehOkna, DelkaBehuZTriSetOtazekZacinaNaDvaceti)
+{
+    // Categories 2 to 6 of the full bank hold 55 + 25 + 80 + 40 + 100 questions.
+    auto hlavni = Okno({}, "0111110", "111", "10");
+    ASSERT_TRUE(hlavni->M1NahodnyVyber->isChecked());
+    auto dotaz = Zacni(*hlavni, true);
+    EXPECT_EQ(dotaz->nadpis, QStringLiteral("Zkoušení otázek"));
+    EXPECT_EQ(dotaz->tlacitko, QStringLiteral("Start Zkoušení"));
+    EXPECT_EQ(dotaz->pocetMax, 300);
+    EXPECT_EQ(dotaz->pocet, 20);
+    EXPECT_FALSE(dotaz->startPovolen);
+    EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
+    EXPECT_EQ(hlavni->lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 20"));
+}
+
+TEST_F(BehOkna, PostupnyBehOdZvoleneOtazkyPresKategorie)
+{
+    // Categories 2 (421..475, 55 questions) and 4 (501..580): position 50 is question 470, and
+    // after 475 the walk skips the switched-off category 3.
+    auto hlavni = Okno({}, "0101000");
+    auto dotaz = Zacni(*hlavni, false, 20, 50);
+    EXPECT_EQ(dotaz->pocetMax, 135);
+    EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
+    std::vector<int> ocekavane;
+    for (int n = 470; n <= 475; ++n)
+        ocekavane.push_back(n);
+    for (int n = 501; n <= 514; ++n)
+        ocekavane.push_back(n);
+    for (std::size_t i = 0; i < ocekavane.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (i > 0)
+            PravyKlik(*hlavni);
+        EXPECT_EQ(hlavni->pOtazky->lbCisloOtazky->text(), Cislo(ocekavane[i]));
+        EXPECT_EQ(hlavni->lbZbyvaOtazek->text(), QStringLiteral("Zbývá: %1").arg(20 - static_cast<int>(i)));
+        EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
+        hlavni->M2OznacSpravne->trigger();
+    }
+    // After the last question the right click opens the evaluation; closing it ends the mode.
+    auto vyhodnoceni = OdpovezVyhodnoceni(false);
+    PravyKlik(*hlavni);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_TRUE(hlavni->Rezim().isEmpty());
+    EXPECT_TRUE(hlavni->Menu1->isVisible());
+    EXPECT_FALSE(hlavni->M1Procvicovat->isChecked());
+}
+
+TEST_F(BehOkna, HodnoceniOdpovediZnackyPanelACasovac)
+{
+    // Questions 3 ("AC"), 4 ("B"), 5 ("BD").
+    auto hlavni = Okno(Rada(3, 5));
+    Zacni(*hlavni, false);
+    THlavniFormular& h = *hlavni;
+    QLabel* pSpravne = h.pOtazky->pSpravne;
+    ASSERT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(3));
+    EXPECT_EQ(Znacky(h), "....");
+    EXPECT_TRUE(VseAno(h));
+
+    // Right click without a mark: nothing. Left clicks toggle.
+    PravyKlik(h);
+    EXPECT_FALSE(pSpravne->isVisible());
+    EXPECT_FALSE(h.Timer1->isActive());
+    Oznac(h, "BB");
+    EXPECT_EQ(Znacky(h), "....");
+    PravyKlik(h);
+    EXPECT_FALSE(pSpravne->isVisible());
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
+
+    Oznac(h, "AC");
+    EXPECT_EQ(Znacky(h), "Y.Y.");
+    PravyKlik(h);
+    EXPECT_TRUE(pSpravne->isVisible());
+    EXPECT_EQ(pSpravne->text(), QStringLiteral("Správně"));
+    EXPECT_EQ(pSpravne->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(Znacky(h), "Y.Y.");
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 100%"));
+    EXPECT_TRUE(h.Timer1->isActive());
+    EXPECT_EQ(h.Timer1->interval(), 1500);
+
+    // While the feedback shows, right clicks and left clicks change nothing.
+    PravyKlik(h);
+    PravyKlik(h);
+    Oznac(h, "B");
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(3));
+    EXPECT_EQ(Znacky(h), "Y.Y.");
+    EXPECT_TRUE(pSpravne->isVisible());
+
+    h.Timer1Timer();
+    EXPECT_FALSE(pSpravne->isVisible());
+    EXPECT_FALSE(h.Timer1->isActive());
+    Oznac(h, "B");  // answered: left clicks stay without effect
+    EXPECT_EQ(Znacky(h), "Y.Y.");
+
+    PravyKlik(h);
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
+    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 2"));
+    EXPECT_EQ(Znacky(h), "....");
+    EXPECT_TRUE(VseAno(h));
+
+    // One mark too many: that answer gets the no mark, the correct one keeps its yes.
+    Oznac(h, "BD");
+    PravyKlik(h);
+    EXPECT_EQ(pSpravne->text(), QStringLiteral("Špatně"));
+    EXPECT_EQ(pSpravne->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Znacky(h), ".Y.N");
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 50%"));
+    h.Timer1Timer();
+    PravyKlik(h);
+
+    // A missed correct answer gets the mistake mark; an unmarked wrong answer stays hidden.
+    ASSERT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(5));
+    EXPECT_TRUE(VseAno(h));
+    Oznac(h, "B");
+    PravyKlik(h);
+    EXPECT_EQ(pSpravne->text(), QStringLiteral("Špatně"));
+    EXPECT_EQ(Znacky(h), ".Y.M");
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 33%"));
+    EXPECT_EQ(h.relace.beh.spatne, (std::vector<int>{4, 5}));
+}
+
+TEST_F(BehOkna, UspesnostPoKazdeOdpovedi)
+{
+    // S correct, W wrong, H hint; the label after each step.
+    struct Pripad {
+        std::string kroky;
+        std::vector<int> procenta;
+    };
+    const Pripad pripady[] = {
+        {"SWWWWWWW", {100, 50, 33, 25, 20, 17, 14, 12}},
+        {"SSSWWWWW", {100, 100, 100, 75, 60, 50, 43, 38}},
+        {"HHWSS", {0, 0, 0, 50, 67}},
+        {"SHWH", {100, 100, 50, 50}},
+    };
+    auto hlavni = Okno(Rada(1, 8));
+    THlavniFormular& h = *hlavni;
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.kroky);
+        Zacni(h, false, static_cast<int>(p.kroky.size()), 1);
+        for (std::size_t i = 0; i < p.kroky.size(); ++i) {
+            if (i > 0)
+                PravyKlik(h);
+            if (p.kroky[i] == 'S')
+                Spravne(h);
+            else if (p.kroky[i] == 'W')
+                Spatne(h);
+            else
+                h.M2OznacSpravne->trigger();
+            EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: %1%").arg(p.procenta[i])) << i;
+        }
+        auto konec = StiskniVeZprave(QMessageBox::Yes);
+        h.M2KonecRezimu->trigger();
+        ASSERT_TRUE(konec->probehlo);
+        ASSERT_TRUE(h.Rezim().isEmpty());
+    }
+}
+
+TEST_F(BehOkna, NapovedaUkazeSpravneAPokracujeBezHodnoceni)
+{
+    auto hlavni = Okno(Rada(3, 5));
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false);
+    EXPECT_TRUE(h.M2OznacSpravne->isVisible());
+    EXPECT_TRUE(h.lbNapoveda->isVisible());
+
+    // Question 3 is "AC": the learner's wrong mark B disappears.
+    Oznac(h, "BD");
+    h.M2OznacSpravne->trigger();
+    EXPECT_EQ(Znacky(h), "Y.Y.");
+    EXPECT_FALSE(h.pOtazky->pSpravne->isVisible());
+    EXPECT_FALSE(h.Timer1->isActive());
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
+    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int>{3}));
+
+    // Used once per question; left clicks do nothing now.
+    h.M2OznacSpravne->trigger();
+    Oznac(h, "B");
+    EXPECT_EQ(Znacky(h), "Y.Y.");
+    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int>{3}));
+
+    PravyKlik(h);
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
+    EXPECT_FALSE(h.pOtazky->pSpravne->isVisible());
+    EXPECT_FALSE(h.Timer1->isActive());
+    EXPECT_EQ(Znacky(h), "....");
+    EXPECT_TRUE(VseAno(h));
+
+    // After an evaluated answer the hint has nothing to show.
+    Spatne(h);
+    const std::string poHodnoceni = Znacky(h);
+    h.M2OznacSpravne->trigger();
+    EXPECT_EQ(Znacky(h), poHodnoceni);
+    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int>{3}));
+}
+
+TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
+{
+    auto hlavni = Okno(Rada(1, 6), "1111111");
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 6, 1);
+    // 1 wrong, 2 hint, 3 right, 4 wrong, 5 hint, 6 right.
+    Spatne(h);
+    PravyKlik(h);
+    h.M2OznacSpravne->trigger();
+    PravyKlik(h);
+    Spravne(h);
+    PravyKlik(h);
+    Spatne(h);
+    PravyKlik(h);
+    h.M2OznacSpravne->trigger();
+    PravyKlik(h);
+    Spravne(h);
+    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 1"));
+
+    auto prvni = OdpovezVyhodnoceni(true);
+    PravyKlik(h);
+    ASSERT_TRUE(prvni->probehlo);
+    EXPECT_EQ(prvni->typ, QStringLiteral("Vyhodnocení procvičování"));
+    EXPECT_EQ(prvni->pocet, QStringLiteral("Počet otázek: 6"));
+    EXPECT_EQ(prvni->spravne, QStringLiteral("Správných odpovědí: 2"));
+    EXPECT_EQ(prvni->spatne, QStringLiteral("Špatných odpovědí: 2"));
+    EXPECT_EQ(prvni->napovedy, QStringLiteral("Použití nápovědy: 2"));
+    EXPECT_TRUE(prvni->napovedyViditelne);
+    EXPECT_EQ(prvni->uspesnost, QStringLiteral("Úspěšnost: 50%"));
+    EXPECT_EQ(prvni->soubor, QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
+
+    auto zaznamy = CtiVysledky(Adresar());
+    ASSERT_EQ(zaznamy.size(), 1u);
+    const ZaznamVysledku& z = zaznamy.front();
+    EXPECT_EQ(z.typ, "Procvičování");
+    EXPECT_EQ(z.profil, "Jana");
+    EXPECT_EQ(z.datum, "2025-03-14");
+    EXPECT_EQ(z.cas, "09:26:53");
+    EXPECT_EQ(z.skupina, "B");
+    EXPECT_EQ(z.kategorie, "1234567");
+    EXPECT_EQ(z.pocet, 6);
+    EXPECT_EQ(z.spatne, 2);
+    EXPECT_EQ(z.spatneCisla, "1, 4");
+    EXPECT_EQ(z.napovedy, 2);
+    EXPECT_EQ(z.napovedyCisla, "2, 5");
+    EXPECT_EQ(z.uspesnost, 50);
+
+    // The retry asks the wrong questions, then the hinted ones, from a clean slate.
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 4"));
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
+    EXPECT_EQ(Znacky(h), "....");
+    EXPECT_TRUE(VseAno(h));
+    const int opakovane[] = {1, 4, 2, 5};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        if (i > 0)
+            PravyKlik(h);
+        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(opakovane[i]));
+        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: %1").arg(4 - i));
+        Spravne(h);
+    }
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 100%"));
+
+    // A retry run asks before storing; No stores nothing. With nothing wrong there is no retry.
+    auto druhe = OdpovezProtokolAVyhodnoceni(false, false);
+    PravyKlik(h);
+    ASSERT_TRUE(druhe->otazka->probehlo);
+    EXPECT_EQ(druhe->otazka->text, QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
+    EXPECT_EQ(druhe->otazka->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
+    ASSERT_TRUE(druhe->vyhodnoceni->probehlo);
+    EXPECT_EQ(druhe->vyhodnoceni->soubor, QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
+    EXPECT_EQ(druhe->vyhodnoceni->pocet, QStringLiteral("Počet otázek: 4"));
+    EXPECT_FALSE(druhe->vyhodnoceni->opakovatPovoleno);
+    EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
+
+    EXPECT_TRUE(h.Rezim().isEmpty());
+    EXPECT_TRUE(h.Menu1->isVisible());
+    EXPECT_FALSE(h.Menu2->isVisible());
+    EXPECT_FALSE(h.pOtazky->isVisible());
+    EXPECT_TRUE(h.imgPozadi->isVisible());
+    EXPECT_TRUE(h.relace.beh.otazky.empty());
+    EXPECT_FALSE(h.relace.beh.opakovani);
+
+    // The next run from the menu is an ordinary one again.
+    Zacni(h, false, 2, 1);
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 2"));
+    EXPECT_FALSE(h.relace.beh.opakovani);
+}
+
+TEST_F(BehOkna, VypnutyProtokolProcvicovaniNeuklada)
+{
+    auto hlavni = Okno(Rada(1, 3), "1111111", "011");
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 2, 1);
+    Spatne(h);
+    PravyKlik(h);
+    Spravne(h);
+    auto vyhodnoceni = OdpovezVyhodnoceni(true);
+    PravyKlik(h);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vyhodnoceni->soubor, QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
+    EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
+    // The retry still works: question 1 again, and no protocol question with the switch off.
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    Spravne(h);
+    auto opakovani = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    ASSERT_TRUE(opakovani->probehlo);
+    EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
+    EXPECT_TRUE(h.Rezim().isEmpty());
+}
+
+TEST_F(BehOkna, ZkouseniBezNapovedySvymRozlozenim)
+{
+    auto hlavni = Okno(Rada(1, 4), "1111111", "111");
+    THlavniFormular& h = *hlavni;
+    Zacni(h, true, 2, 1);
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Zkouseni"));
+    EXPECT_TRUE(h.M1Zkouset->isChecked());
+    EXPECT_FALSE(h.M1Procvicovat->isChecked());
+    EXPECT_FALSE(h.M2OznacSpravne->isVisible());
+    EXPECT_TRUE(h.M2KonecRezimu->isVisible());
+    EXPECT_FALSE(h.lbNapoveda->isVisible());
+    EXPECT_EQ(h.lbKonecRezimu->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
+    EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 28));
+    EXPECT_EQ(h.lbUzivatel->pos(), QPoint(212, 48));
+    EXPECT_EQ(h.lbSkupina->pos(), QPoint(384, 48));
+    EXPECT_EQ(h.lbJakNaTo->pos(), QPoint(212, 8));
+    EXPECT_EQ(h.lbUzivatel->text(), QStringLiteral("Aktivní profil uživatele: Jana"));
+    EXPECT_EQ(h.lbSkupina->text(), QStringLiteral("Skupina: B"));
+    for (QWidget* w : std::initializer_list<QWidget*>{h.lbCelkemOtazek, h.lbZbyvaOtazek, h.lbUspesnost, h.lbJakNaTo,
+                                                      h.lbSkupina, h.Cara1, h.Cara2})
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+
+    // The hint handler does nothing in an exam even when called.
+    h.M2OznacSpravneClick();
+    EXPECT_TRUE(h.relace.beh.napovedy.empty());
+    EXPECT_EQ(Znacky(h), "....");
+
+    Spatne(h);
+    PravyKlik(h);
+    Spravne(h);
+    auto vyhodnoceni = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vyhodnoceni->typ, QStringLiteral("Vyhodnocení zkoušení"));
+    EXPECT_FALSE(vyhodnoceni->napovedyViditelne);
+    EXPECT_EQ(vyhodnoceni->uspesnost, QStringLiteral("Úspěšnost: 50%"));
+    auto zaznamy = CtiVysledky(Adresar());
+    ASSERT_EQ(zaznamy.size(), 1u);
+    EXPECT_EQ(zaznamy[0].typ, "Zkoušení");
+    EXPECT_EQ(zaznamy[0].spatneCisla, "1");
+    EXPECT_EQ(zaznamy[0].napovedy, 0);
+    EXPECT_EQ(zaznamy[0].napovedyCisla, "");
+
+    // Ending the exam puts the moved labels back.
+    EXPECT_TRUE(h.Rezim().isEmpty());
+    EXPECT_FALSE(h.M1Zkouset->isChecked());
+    EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 19));
+    EXPECT_EQ(h.lbUzivatel->pos(), QPoint(212, 52));
+    EXPECT_EQ(h.lbSkupina->pos(), QPoint(384, 52));
+    EXPECT_EQ(h.lbJakNaTo->pos(), QPoint(212, 4));
+    // A practice run afterwards has its own text and the hint line back.
+    Zacni(h, false, 1, 1);
+    EXPECT_EQ(h.lbKonecRezimu->text(), QStringLiteral("Pro ukončení režimu procvičování stiskněte \"Konec režimu\""));
+    EXPECT_TRUE(h.lbNapoveda->isVisible());
+    EXPECT_TRUE(h.M2OznacSpravne->isVisible());
+    EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 19));
+}
+
+TEST_F(BehOkna, KonecRezimuAZavreniOknaSePtaji)
+{
+    auto hlavni = Okno(Rada(1, 5));
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 3, 1);
+    Spatne(h);
+    PravyKlik(h);
+    Oznac(h, "A");
+
+    auto ne = StiskniVeZprave(QMessageBox::No);
+    h.M2KonecRezimu->trigger();
+    ASSERT_TRUE(ne->probehlo);
+    EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?"));
+    EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
+    EXPECT_EQ(ne->ikona, QMessageBox::Question);
+    // Nothing changed: same question, same mark, still pending.
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(2));
+    EXPECT_EQ(Znacky(h), "Y...");
+    EXPECT_TRUE(h.relace.beh.cekaNaOdpoved);
+
+    // Closing the window asks its own question; No keeps the run.
+    auto zavrit = StiskniVeZprave(QMessageBox::No);
+    EXPECT_FALSE(h.close());
+    ASSERT_TRUE(zavrit->probehlo);
+    EXPECT_EQ(zavrit->text, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
+    EXPECT_TRUE(h.isVisible());
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+
+    auto ano = StiskniVeZprave(QMessageBox::Yes);
+    h.M2KonecRezimu->trigger();
+    ASSERT_TRUE(ano->probehlo);
+    EXPECT_TRUE(h.Rezim().isEmpty());
+    EXPECT_FALSE(h.M1Procvicovat->isChecked());
+    EXPECT_TRUE(h.Menu1->isVisible());
+    EXPECT_TRUE(h.StavovyRadek1->isVisible());
+    EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
+    EXPECT_TRUE(h.relace.beh.otazky.empty());
+    EXPECT_TRUE(h.relace.beh.spatne.empty());
+    EXPECT_TRUE(h.close());  // without a mode, no question
+}
+
+TEST_F(BehOkna, NahodneBezOpakovaniAzDoVycerpani)
+{
+    // Category 1 and 6 on: numbers 1..30 (some only for "CD") and 621..630 with pictures.
+    std::vector<Otazka> otazky = Rada(1, 30);
+    for (Otazka& o : otazky)
+        if (o.cislo % 7 == 0)
+            o.skupina = "CD";
+    for (Otazka o : Rada(621, 630)) {
+        o.obrazek = "grafika/621.jpg";
+        otazky.push_back(o);
+    }
+    otazky.erase(otazky.begin() + 9);  // 10 is withdrawn
+    std::set<int> dostupne;
+    for (const Otazka& o : otazky)
+        if (o.skupina.find('B') != std::string::npos)
+            dostupne.insert(o.cislo);
+    ASSERT_EQ(dostupne.size(), 35u);
+
+    auto hlavni = Okno(otazky, "1000010", "000", "10");
+    THlavniFormular& h = *hlavni;
+    auto dotaz = Zacni(h, false, 35);
+    ASSERT_EQ(dotaz->pocetMax, 35);
+    std::vector<int> ukazane;
+    for (int i = 0; i < 35; ++i) {
+        if (i > 0)
+            PravyKlik(h);
+        ukazane.push_back(h.relace.beh.cisloOtazky);
+        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(ukazane.back()));
+        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: %1").arg(35 - i));
+        h.M2OznacSpravne->trigger();
+        hodiny.msUtc += 1237;
+    }
+    EXPECT_EQ(std::set<int>(ukazane.begin(), ukazane.end()), dostupne);
+    EXPECT_FALSE(std::is_sorted(ukazane.begin(), ukazane.end()));
+    EXPECT_EQ(h.relace.beh.otazky, ukazane);
+
+    auto vyhodnoceni = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    EXPECT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vyhodnoceni->napovedy, QStringLiteral("Použití nápovědy: 35"));
+}
+
+TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
+{
+    // Question 5 is withdrawn. A retry of a stored record is started the way the results list does.
+    std::vector<Otazka> otazky = Rada(1, 8);
+    otazky.erase(otazky.begin() + 4);
+    auto hlavni = Okno(otazky, "1111111", "111");
+    THlavniFormular& h = *hlavni;
+    auto opakujZaznam = [&](std::vector<int> cisla) {
+        h.relace.opakovaniZaznamu.priznak = true;
+        h.relace.opakovaniZaznamu.ulozenaSkupina = h.relace.nastaveni.skupina;
+        h.relace.opakovaniZaznamu.kategorie = "136";
+        h.relace.nastaveni.skupina = "C";
+        h.relace.beh.otazky = std::move(cisla);
+        h.relace.beh.celkem = h.relace.beh.zbyva = static_cast<int>(h.relace.beh.otazky.size());
+        h.NastavRezim(QStringLiteral("Procvicovani"), true);
+    };
+
+    opakujZaznam({1, 5, 2});
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 3"));
+    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 3"));
+    EXPECT_EQ(h.lbSkupina->text(), QStringLiteral("Skupina: C"));
+    Spatne(h);
+    PravyKlik(h);
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(2));
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 2"));
+    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 1"));
+    Spravne(h);
+    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 50%"));
+
+    auto konec = OdpovezProtokolAVyhodnoceni(true, false);
+    PravyKlik(h);
+    ASSERT_TRUE(konec->otazka->probehlo);
+    ASSERT_TRUE(konec->vyhodnoceni->probehlo);
+    EXPECT_EQ(konec->vyhodnoceni->pocet, QStringLiteral("Počet otázek: 2"));
+    auto zaznamy = CtiVysledky(Adresar());
+    ASSERT_EQ(zaznamy.size(), 1u);
+    EXPECT_EQ(zaznamy[0].skupina, "C");
+    EXPECT_EQ(zaznamy[0].kategorie, "136");
+    EXPECT_EQ(zaznamy[0].pocet, 2);
+    EXPECT_EQ(zaznamy[0].spatneCisla, "1");
+    EXPECT_TRUE(h.Rezim().isEmpty());
+    EXPECT_EQ(h.relace.nastaveni.skupina, "B");
+    EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
+
+    // A withdrawn number first.
+    opakujZaznam({5, 3});
+    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(3));
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 1"));
+    auto ukonceni = StiskniVeZprave(QMessageBox::Yes);
+    h.M2KonecRezimu->trigger();
+    ASSERT_TRUE(ukonceni->probehlo);
+    EXPECT_EQ(h.relace.nastaveni.skupina, "B");
+
+    // Nothing left to ask: the mode ends at once, without an evaluation, the group comes back and
+    // an information box says why.
+    auto nic = StiskniVeZprave(QMessageBox::Ok);
+    opakujZaznam({5});
+    EXPECT_TRUE(CekejNa([&] { return h.Rezim().isEmpty(); }, 2000));
+    EXPECT_TRUE(CekejNa([&] { return nic->probehlo; }, 2000));
+    EXPECT_EQ(nic->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
+    EXPECT_EQ(nic->ikona, QMessageBox::Information);
+    EXPECT_TRUE(nic->text.startsWith(QStringLiteral("V tomto běhu nelze položit žádnou otázku")));
+    EXPECT_EQ(h.relace.nastaveni.skupina, "B");
+    EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
+    EXPECT_TRUE(h.Menu1->isVisible());
+    EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
+}
+
+}  // namespace

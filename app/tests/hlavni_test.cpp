@@ -1,0 +1,422 @@
+#include "app/THlavniFormular.h"
+#include "profiles/ProfilovySklad.h"
+#include "questions/gui/PanelOtazek.h"
+#include "storage/Tabulka.h"
+#include "testsupport/GuiTest.h"
+#include "testsupport/TestovaciBanka.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::string CtiSoubor(const std::filesystem::path& p)
+{
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Picks `jmeno` in the profile manager that is open and signs in.
+std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno)
+{
+    return OdpovedzModalnimu([jmeno](QWidget* w) {
+        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        ASSERT_NE(seznam, nullptr);
+        const auto nalezene = seznam->findItems(jmeno, Qt::MatchExactly);
+        ASSERT_EQ(nalezene.size(), 1) << jmeno.toStdString();
+        seznam->setCurrentItem(nalezene.front());
+        seznam->itemClicked(nalezene.front());
+        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+}
+
+class HlavniOkno : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ZapisTestovaciBanku(adresar.CestaStd(), VzorovaBanka());
+        ZapisObrazkyVzoroveBanky(adresar.CestaStd());
+    }
+
+    // A signed-in main window under profile "Jana" without going through the manager.
+    std::unique_ptr<THlavniFormular> PrihlasenyFormular(const std::string& jmeno = "Jana")
+    {
+        ProfilovySklad sklad(adresar.CestaStd());
+        sklad.ZalozitTabulkuProfilu();
+        sklad.PridatProfil(jmeno, "1111111", "B", "111", "11", "1", "");
+        auto hlavni = std::make_unique<THlavniFormular>(adresar.CestaStd());
+        auto prihlaseni = PrihlasVManazeru(QString::fromStdString(jmeno));
+        EXPECT_EQ(hlavni->Spust(), THlavniFormular::Start::Prihlasen);
+        EXPECT_TRUE(prihlaseni->probehlo);
+        return hlavni;
+    }
+
+    QAction* Akce(THlavniFormular& h, const char* jmeno)
+    {
+        auto* a = h.findChild<QAction*>(QString::fromLatin1(jmeno));
+        EXPECT_NE(a, nullptr) << jmeno;
+        return a;
+    }
+
+    DocasnyAdresar adresar;
+};
+
+TEST_F(HlavniOkno, PrvniStartZalozi_Default_APrazdnySeznam)
+{
+    THlavniFormular hlavni(adresar.CestaStd());
+    bool zkontrolovano = false;
+    auto manazer = OdpovedzModalnimu([&](QWidget* w) {
+        // The table exists with only the hidden built-in profile before the manager is shown.
+        Tabulka t;
+        t.Svaz(adresar.CestaStd(), "Profily");
+        t.Otevri();
+        EXPECT_EQ(t.PocetZaznamu(), 1);
+        EXPECT_EQ(t.PoleJmenem("Profil").JakoText(), "Default");
+        EXPECT_EQ(t.PoleJmenem("Viditelny").JakoText(), "0");
+        EXPECT_EQ(t.PoleJmenem("Kategorie").JakoText(), "1111111");
+        EXPECT_EQ(t.PoleJmenem("Skupina").JakoText(), "B");
+        EXPECT_EQ(t.PoleJmenem("Protokoly").JakoText(), "111");
+        EXPECT_EQ(t.PoleJmenem("Konfigurace").JakoText(), "11");
+        EXPECT_EQ(t.PoleJmenem("Heslo").JakoText(), "");
+        t.Zavri();
+        EXPECT_TRUE(hlavni.isVisible());
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Správce uživatelských účtů"));
+        EXPECT_EQ(w->findChild<QListWidget*>(QStringLiteral("lbProfil"))->count(), 0);
+        EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("btnOK"))->isEnabled());
+        EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("btnDelete"))->isEnabled());
+        zkontrolovano = true;
+        StiskniVeZprave(QMessageBox::Yes, w);
+        w->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    });
+    EXPECT_EQ(hlavni.Spust(), THlavniFormular::Start::Ukoncen);
+    EXPECT_TRUE(manazer->probehlo);
+    EXPECT_TRUE(zkontrolovano);
+}
+
+TEST_F(HlavniOkno, PoskozenaTabulkaProfiluSeOhlasiANezmeni)
+{
+    const auto profily = adresar.CestaStd() + "/Profily.DB";
+    for (const std::string& obsah : {std::string("toto není tabulka, jen text\n"), std::string()}) {
+        {
+            std::ofstream f(profily, std::ios::binary | std::ios::trunc);
+            f << obsah;
+        }
+        THlavniFormular hlavni(adresar.CestaStd());
+        auto chyba = StiskniVeZprave(QMessageBox::Ok);
+        EXPECT_EQ(hlavni.Spust(), THlavniFormular::Start::Chyba);
+        ASSERT_TRUE(chyba->probehlo);
+        EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
+        EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
+        EXPECT_TRUE(chyba->text.contains(QStringLiteral("Profily.DB"))) << chyba->text.toStdString();
+        EXPECT_EQ(CtiSoubor(profily), obsah);
+    }
+}
+
+TEST_F(HlavniOkno, ChybejiciBankaSeOhlasiSPracovnimAdresarem)
+{
+    DocasnyAdresar prazdny;
+    THlavniFormular hlavni(prazdny.CestaStd());
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    EXPECT_EQ(hlavni.Spust(), THlavniFormular::Start::Chyba);
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_TRUE(chyba->text.contains(QStringLiteral("otazky.DB")));
+    EXPECT_TRUE(chyba->text.contains(prazdny.Cesta())) << chyba->text.toStdString();
+    EXPECT_FALSE(QFile::exists(prazdny.Cesta() + QStringLiteral("/Profily.DB")));
+}
+
+TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
+{
+    THlavniFormular hlavni(adresar.CestaStd());
+    EXPECT_EQ(hlavni.windowTitle(), QStringLiteral("Zebrovka 2003 (2004)"));
+    QStringList hlavniPolozky;
+    for (QAction* a : hlavni.Menu1->actions())
+        hlavniPolozky << a->text();
+    EXPECT_EQ(hlavniPolozky, (QStringList{"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}));
+
+    // Each submenu: captions in order, with "-" for a separator.
+    auto polozky = [](QMenu* m) {
+        QStringList s;
+        for (QAction* a : m->actions())
+            s << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return s;
+    };
+    EXPECT_EQ(polozky(hlavni.Profil1), (QStringList{"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
+    EXPECT_EQ(polozky(hlavni.Konfigurace1),
+              (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
+                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
+    EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
+                                                   "&Zkoušet otázky", "-", "&Test na body"}));
+    EXPECT_EQ(polozky(hlavni.Vysledky1), (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body"}));
+    EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList{"P&rocvičování", "&Zkoušení"}));
+    EXPECT_EQ(polozky(hlavni.Informace1),
+              (QStringList{"Informace o p&rogramu", "&Historie oprav a aktualizací", "-", "&Nápověda"}));
+    EXPECT_TRUE(hlavni.M1StavovyRadek->isChecked());
+    EXPECT_TRUE(hlavni.M1PostupnyVyber->isChecked());
+    EXPECT_FALSE(hlavni.M1NahodnyVyber->isChecked());
+
+    QStringList druhe;
+    for (QAction* a : hlavni.Menu2->actions())
+        druhe << a->text();
+    EXPECT_EQ(druhe, (QStringList{"  &Konec režimu  ", "  Označ správnou odpověď  ", "  &O programu  "}));
+
+    // Hints go to the first status-bar panel.
+    hlavni.M1Prohlizet->showStatusText(&hlavni);
+    EXPECT_EQ(hlavni.panely[0]->text(),
+              QStringLiteral("Spustí režim prohlížení všech 757 otázek (mimo vyřazených)"));
+    hlavni.Konfigurace1->menuAction()->showStatusText(&hlavni);
+    EXPECT_EQ(hlavni.panely[0]->text(), QStringLiteral("Konfigurace..."));
+    EXPECT_EQ(hlavni.panely[1]->text(), QStringLiteral("Default"));
+    EXPECT_EQ(hlavni.panely[2]->text(), QStringLiteral("Skupina: B"));
+}
+
+TEST_F(HlavniOkno, RozmeryABarvy)
+{
+    auto hlavni = PrihlasenyFormular();
+    // Client area 632 x 386 under the menu, the status bar inside it.
+    EXPECT_EQ(hlavni->width(), 632);
+    EXPECT_EQ(hlavni->centralWidget()->height() + hlavni->StavovyRadek1->height(), 386);
+    EXPECT_EQ(hlavni->imgPozadi->geometry(), QRect(85, 70, 453, 227));
+    EXPECT_EQ(hlavni->palette().color(QPalette::Window), QColor(224, 223, 227));
+    EXPECT_EQ(hlavni->panely[0]->width() + 2, 340);
+    hlavni->M1ProhlizetClick();
+    EXPECT_TRUE(CekejNa([&] { return hlavni->centralWidget()->height() == 386; }, 2000));
+    EXPECT_EQ(hlavni->pPomoc->geometry(), QRect(0, 316, 632, 70));
+    EXPECT_EQ(hlavni->pOtazky->geometry(), QRect(0, 0, 632, 316));
+}
+
+TEST_F(HlavniOkno, PrihlaseniNactePrepinaceAUkazatele)
+{
+    ProfilovySklad sklad(adresar.CestaStd());
+    sklad.ZalozitTabulkuProfilu();
+    sklad.PridatProfil("Petr", "0000000", "C", "101", "00", "1", "");
+    THlavniFormular hlavni(adresar.CestaStd());
+    auto prihlaseni = PrihlasVManazeru(QStringLiteral("Petr"));
+    ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
+    EXPECT_EQ(hlavni.panely[1]->text(), QStringLiteral("Petr"));
+    EXPECT_EQ(hlavni.panely[2]->text(), QStringLiteral("Skupina: C"));
+    EXPECT_EQ(hlavni.M1Skupina->text(), QStringLiteral("Zvolená skupina: C"));
+    EXPECT_FALSE(hlavni.M1StavovyRadek->isChecked());
+    EXPECT_FALSE(hlavni.StavovyRadek1->isVisible());
+    EXPECT_TRUE(hlavni.M1NahodnyVyber->isChecked());
+    EXPECT_FALSE(hlavni.M1PostupnyVyber->isChecked());
+    // No category: practice and exam greyed, browse still available.
+    EXPECT_FALSE(hlavni.M1Procvicovat->isEnabled());
+    EXPECT_FALSE(hlavni.M1Zkouset->isEnabled());
+    EXPECT_TRUE(hlavni.M1Prohlizet->isEnabled());
+    EXPECT_EQ(hlavni.relace.nastaveni.protokoly, (std::array<bool, 3>{true, false, true}));
+}
+
+TEST_F(HlavniOkno, UlozeniOdhlaseniAPrihlaseniObnoviUlozeneNastaveni)
+{
+    auto hlavni = PrihlasenyFormular();
+    hlavni->relace.nastaveni.skupina = "D";
+    hlavni->relace.nastaveni.kategorie = {false, true, false, true, false, false, false};
+    hlavni->M1StavovyRadekClick();
+    hlavni->M1NahodnyVyberClick();
+    hlavni->M1UlozitNastaveniClick();
+    // Changed again but not saved: dropped at sign-out.
+    hlavni->relace.nastaveni.skupina = "A";
+    hlavni->M1PostupnyVyberClick();
+
+    auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
+    hlavni->M1OdhlasitClick();
+    ASSERT_TRUE(prihlaseni->probehlo);
+    EXPECT_EQ(hlavni->relace.nastaveni.skupina, "D");
+    EXPECT_EQ(hlavni->relace.nastaveni.kategorie, (std::array<bool, 7>{false, true, false, true, false, false, false}));
+    EXPECT_FALSE(hlavni->M1StavovyRadek->isChecked());
+    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
+    EXPECT_TRUE(hlavni->M1NahodnyVyber->isChecked());
+    EXPECT_EQ(hlavni->panely[2]->text(), QStringLiteral("Skupina: D"));
+}
+
+TEST_F(HlavniOkno, OdhlaseniSUkoncenimZavreOkno)
+{
+    auto hlavni = PrihlasenyFormular();
+    ASSERT_TRUE(hlavni->isVisible());
+    auto manazer = OdpovedzModalnimu([](QWidget* w) {
+        StiskniVeZprave(QMessageBox::Yes, w);
+        w->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    });
+    hlavni->M1OdhlasitClick();
+    EXPECT_TRUE(manazer->probehlo);
+    EXPECT_FALSE(hlavni->isVisible());
+}
+
+TEST_F(HlavniOkno, ProhlizeniPrepinaMenuStavovyRadekAPomoc)
+{
+    auto hlavni = PrihlasenyFormular();
+    hlavni->M1ProhlizetClick();
+    EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Prohlizeni"));
+    EXPECT_FALSE(hlavni->Menu1->isVisible());
+    EXPECT_TRUE(hlavni->Menu2->isVisible());
+    EXPECT_FALSE(hlavni->M2OznacSpravne->isVisible());
+    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
+    EXPECT_TRUE(hlavni->pOtazky->isVisible());
+    EXPECT_TRUE(hlavni->pPomoc->isVisible());
+    EXPECT_FALSE(hlavni->imgPozadi->isVisible());
+    EXPECT_FALSE(hlavni->lbNe->isEnabled());
+    EXPECT_FALSE(hlavni->lbNic->isEnabled());
+    EXPECT_FALSE(hlavni->lbUspesnost->isVisible());
+    EXPECT_EQ(hlavni->lbKonecRezimu->text(),
+              QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
+    EXPECT_EQ(hlavni->lbKonecRezimu->pos(), QPoint(284, 17));
+    EXPECT_EQ(hlavni->lbUzivatel->text(), QStringLiteral("Aktivní profil uživatele: Jana"));
+    EXPECT_EQ(hlavni->lbUzivatel->y(), 40);
+    EXPECT_EQ(hlavni->lbUzivatel->x(),
+              284 + (hlavni->lbKonecRezimu->width() - hlavni->lbUzivatel->width()) / 2);
+
+    // Ends without a question.
+    hlavni->M2KonecRezimu->trigger();
+    EXPECT_TRUE(hlavni->Rezim().isEmpty());
+    EXPECT_TRUE(hlavni->Menu1->isVisible());
+    EXPECT_TRUE(hlavni->StavovyRadek1->isVisible());
+    EXPECT_TRUE(hlavni->imgPozadi->isVisible());
+    EXPECT_EQ(hlavni->lbKonecRezimu->pos(), QPoint(212, 19));
+    EXPECT_EQ(hlavni->lbUzivatel->pos(), QPoint(212, 52));
+}
+
+TEST_F(HlavniOkno, SkrytyStavovyRadekZustaneSkrytyPoRezimu)
+{
+    auto hlavni = PrihlasenyFormular();
+    hlavni->M1StavovyRadek->trigger();
+    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
+    EXPECT_FALSE(hlavni->M1StavovyRadek->isChecked());
+    hlavni->M1ProhlizetClick();
+    hlavni->M2KonecRezimuClick();
+    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
+    hlavni->M1StavovyRadek->trigger();
+    EXPECT_TRUE(hlavni->StavovyRadek1->isVisible());
+    EXPECT_TRUE(hlavni->M1StavovyRadek->isChecked());
+}
+
+TEST_F(HlavniOkno, ZavreniBehemRezimuSePtaJenVRezimu)
+{
+    auto hlavni = PrihlasenyFormular();
+    hlavni->M1ProhlizetClick();
+    auto ne = StiskniVeZprave(QMessageBox::No);
+    EXPECT_FALSE(hlavni->close());
+    ASSERT_TRUE(ne->probehlo);
+    EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
+    EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
+    EXPECT_EQ(ne->ikona, QMessageBox::Question);
+    EXPECT_TRUE(hlavni->isVisible());
+    EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Prohlizeni"));
+    auto ano = StiskniVeZprave(QMessageBox::Yes);
+    EXPECT_TRUE(hlavni->close());
+    EXPECT_TRUE(ano->probehlo);
+
+    auto bezRezimu = PrihlasenyFormular("Karel");
+    EXPECT_TRUE(bezRezimu->close());
+}
+
+TEST_F(HlavniOkno, ZpravyOChybejicichVysledcich)
+{
+    auto hlavni = PrihlasenyFormular();
+    const std::pair<QAction*, QString> pripady[] = {
+        {hlavni->smProc, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")},
+        {hlavni->smZkou, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")},
+        {hlavni->M1VysledekTestu, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!")},
+    };
+    for (const auto& [akce, text] : pripady) {
+        auto zprava = StiskniVeZprave(QMessageBox::Ok);
+        if (akce == hlavni->smProc)
+            hlavni->smProcClick();
+        else if (akce == hlavni->smZkou)
+            hlavni->smZkouClick();
+        else
+            hlavni->M1VysledekTestuClick();
+        ASSERT_TRUE(zprava->probehlo);
+        EXPECT_EQ(zprava->text, text);
+        EXPECT_EQ(zprava->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
+        EXPECT_EQ(zprava->ikona, QMessageBox::Information);
+    }
+    EXPECT_TRUE(hlavni->SouborExistuje(QStringLiteral("otazky.DB")));
+    EXPECT_FALSE(hlavni->SouborExistuje(QStringLiteral("Vysledky.DB")));
+
+    // The practice and exam items are offered with and without the table: without it they
+    // show their message, with it their list.
+    emit hlavni->Vysledky1->aboutToShow();
+    EXPECT_TRUE(hlavni->smProc->isEnabled());
+    EXPECT_TRUE(hlavni->M1VysledekTestu->isEnabled());
+    Tabulka vysledky;
+    vysledky.Svaz(adresar.CestaStd(), "Vysledky");
+    vysledky.Vytvor({{"Profil", TypPole::Text, 30}});
+    emit hlavni->Vysledky1->aboutToShow();
+    EXPECT_TRUE(hlavni->smProc->isEnabled());
+    EXPECT_TRUE(hlavni->smZkou->isEnabled());
+    EXPECT_TRUE(hlavni->M1VysledekTestu->isEnabled());
+}
+
+}  // namespace
+
+TEST_F(HlavniOkno, NezaskrtnutaPolozkaNemaZnackuAPoradiJeJednaSkupina)
+{
+    auto hlavni = PrihlasenyFormular();
+    QActionGroup* poradi = hlavni->M1PostupnyVyber->actionGroup();
+    ASSERT_NE(poradi, nullptr);
+    EXPECT_EQ(hlavni->M1NahodnyVyber->actionGroup(), poradi);
+    EXPECT_TRUE(poradi->isExclusive());
+    // Choosing the checked order again keeps it; the other one clears it.
+    hlavni->M1PostupnyVyber->trigger();
+    EXPECT_TRUE(hlavni->M1PostupnyVyber->isChecked());
+    EXPECT_TRUE(hlavni->relace.nastaveni.postupnyVyber);
+    hlavni->M1NahodnyVyber->trigger();
+    EXPECT_TRUE(hlavni->M1NahodnyVyber->isChecked());
+    EXPECT_FALSE(hlavni->M1PostupnyVyber->isChecked());
+    EXPECT_FALSE(hlavni->relace.nastaveni.postupnyVyber);
+
+    // Drawn menu: the check column of an unchecked item is as empty as that of a plain item.
+    hlavni->M1StavovyRadekClick();
+    ASSERT_FALSE(hlavni->M1StavovyRadek->isChecked());
+    QMenu* menu = hlavni->Konfigurace1;
+    menu->popup(hlavni->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QImage obraz = menu->grab().toImage();
+    menu->hide();
+    auto inkoust = [&](QAction* a) {
+        const QRect r = menu->actionGeometry(a);
+        const QRgb pozadi = obraz.pixel(r.left() + 1, r.center().y());
+        int jine = 0;
+        for (int x = r.left() + 2; x < r.left() + 22; ++x)
+            for (int y = r.top() + 1; y < r.bottom(); ++y)
+                jine += obraz.pixel(x, y) != pozadi;
+        return jine;
+    };
+    EXPECT_EQ(inkoust(hlavni->M1Nastaveni), 0);
+    EXPECT_EQ(inkoust(hlavni->M1PostupnyVyber), 0);
+    EXPECT_EQ(inkoust(hlavni->M1StavovyRadek), 0);
+    EXPECT_GT(inkoust(hlavni->M1NahodnyVyber), 0);
+}
+
+TEST_F(HlavniOkno, PanelyStavovehoRadkuStojiNaSvychSirkachAPosledniSeVejde)
+{
+    auto hlavni = PrihlasenyFormular();
+    ASSERT_TRUE(hlavni->StavovyRadek1->isVisible());
+    const std::array<int, 4> levy{0, 340, 415, 490};
+    const std::array<int, 4> sirka{338, 73, 73, 142};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QRect r = hlavni->panely[i]->geometry();
+        EXPECT_EQ(r.left(), levy[i]) << i;
+        EXPECT_EQ(r.width(), sirka[i]) << i;
+        EXPECT_GE(r.top(), 0) << i;
+        EXPECT_LE(r.bottom(), hlavni->StavovyRadek1->height() - 1) << i;
+    }
+    EXPECT_EQ(hlavni->panely[3]->geometry().right(), hlavni->StavovyRadek1->width() - 1);
+    EXPECT_EQ(hlavni->StavovyRadek1->width(), 632);
+    const QLabel* posledni = hlavni->panely[3];
+    EXPECT_LE(posledni->fontMetrics().horizontalAdvance(posledni->text()), posledni->contentsRect().width());
+}

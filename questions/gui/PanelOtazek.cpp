@@ -1,0 +1,420 @@
+#include "questions/gui/PanelOtazek.h"
+
+#include "questions/Banka.h"
+#include "questions/Kategorie.h"
+#include "ui/MereniTextu.h"
+#include "ui/Vzhled.h"
+#include "ui/Zpravy.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kVyrazena =
+    QStringLiteral("Otázka vyřazena v srpnu 2001 či po novele zákona 247/00 Sb. v lednu 2002");
+
+constexpr int kSirkaOtazky = 617;
+constexpr int kSirkaOdpovedi = 580;
+constexpr int kSirkaPoznamky = 597;
+constexpr int kHorniOtazky = 24;
+
+QFont PismoPanelu() { return PismoOkna(16); }
+
+void NastavBarvu(QWidget* w, QPalette::ColorRole role, const QColor& barva)
+{
+    QPalette paleta = w->palette();
+    paleta.setColor(role, barva);
+    w->setPalette(paleta);
+}
+
+// Picture paths in the bank may use either separator.
+std::filesystem::path CestaObrazku(const std::filesystem::path& adresar, std::string relativni)
+{
+    for (char& znak : relativni)
+        if (znak == '\\')
+            znak = '/';
+    return adresar / relativni;
+}
+
+}  // namespace
+
+PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar, QWidget* rodic)
+    : QFrame(rodic), banka_(banka), stav_(stav), adresar_(std::move(adresar))
+{
+    setObjectName(QStringLiteral("pOtazky"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setFont(PismoPanelu());
+    NastavBarvu(this, QPalette::Window, Qt::white);
+    setAutoFillBackground(true);
+
+    lbCisloOtazky = new QLabel(this);
+    lbCisloOtazky->setObjectName(QStringLiteral("lbCisloOtazky"));
+    lbCisloOtazky->move(8, 5);
+
+    stOtazka = new StatickyText(this);
+    stOtazka->setObjectName(QStringLiteral("stOtazka"));
+    stOtazka->move(8, kHorniOtazky);
+    NastavBarvu(stOtazka, QPalette::WindowText, Qt::blue);
+
+    const char* pismena[] = {"A", "B", "C", "D"};
+    const char* popisky[] = {"a)", "b)", "c)", "d)"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        auto* znacka = new QLabel(this);
+        znacka->setObjectName(QStringLiteral("img") + QLatin1String(pismena[i]));
+        znacka->setGeometry(8, 0, 18, 18);
+        znacka->hide();
+        imgZnacky[i] = znacka;
+
+        auto* pismeno = new QLabel(QLatin1String(popisky[i]), this);
+        pismeno->setObjectName(QStringLiteral("lb") + QLatin1String(pismena[i]));
+        pismeno->setGeometry(26, 0, 19, 18);
+        lbPismena[i] = pismeno;
+
+        auto* odpoved = new StatickyText(this);
+        odpoved->setObjectName(QStringLiteral("st") + QLatin1String(pismena[i]));
+        odpoved->move(45, 0);
+        stOdpovedi[i] = odpoved;
+    }
+
+    stPoznamka = new StatickyText(this);
+    stPoznamka->setObjectName(QStringLiteral("stPoznamka"));
+    stPoznamka->move(25, 0);
+    QFont kurziva = PismoPanelu();
+    kurziva.setItalic(true);
+    stPoznamka->setFont(kurziva);
+    NastavBarvu(stPoznamka, QPalette::WindowText, QColor(171, 171, 171));
+    stPoznamka->hide();
+
+    imgObrazek = new QLabel(this);
+    imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
+    imgObrazek->move(530, 8);
+    imgObrazek->hide();
+
+    // Browse panel in the lower right corner.
+    pProhlizeni = new QFrame(this);
+    pProhlizeni->setObjectName(QStringLiteral("pProhlizeni"));
+    pProhlizeni->setGeometry(489, 263, 137, 49);
+    pProhlizeni->setFrameShape(QFrame::Panel);
+    pProhlizeni->setFrameShadow(QFrame::Raised);
+    NastavBarvu(pProhlizeni, QPalette::Window, QColor(255, 255, 0));
+    pProhlizeni->setAutoFillBackground(true);
+    const QFont male = PismoOkna();
+    pProhlizeni->setFont(male);
+    lbProhlizeni = new QLabel(QStringLiteral("Prohlížení na přání"), pProhlizeni);
+    lbProhlizeni->setObjectName(QStringLiteral("lbProhlizeni"));
+    QFont tucne = male;
+    tucne.setBold(true);
+    lbProhlizeni->setFont(tucne);
+    // Centred by alignment: measuring a bold font here would load it before anyone needs it.
+    lbProhlizeni->setGeometry(0, 4, 137, 14);
+    lbProhlizeni->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    eCisloO = new QLineEdit(QStringLiteral("1"), pProhlizeni);
+    eCisloO->setObjectName(QStringLiteral("eCisloO"));
+    eCisloO->setGeometry(44, 22, 33, 21);
+    eCisloO->installEventFilter(this);
+    sb1 = new QWidget(pProhlizeni);
+    sb1->setObjectName(QStringLiteral("sb1"));
+    sb1->setGeometry(78, 22, 15, 21);
+    auto* sipky = new QVBoxLayout(sb1);
+    sipky->setContentsMargins(0, 0, 0, 0);
+    sipky->setSpacing(0);
+    sb1Nahoru = new QToolButton(sb1);
+    sb1Nahoru->setObjectName(QStringLiteral("sb1Nahoru"));
+    sb1Nahoru->setArrowType(Qt::UpArrow);
+    sb1Dolu = new QToolButton(sb1);
+    sb1Dolu->setObjectName(QStringLiteral("sb1Dolu"));
+    sb1Dolu->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {sb1Nahoru, sb1Dolu}) {
+        b->setFixedSize(15, 10);
+        b->setAutoRepeat(true);
+        sipky->addWidget(b);
+    }
+    connect(sb1Nahoru, &QToolButton::clicked, this, &PanelOtazek::sb1UpClick);
+    connect(sb1Dolu, &QToolButton::clicked, this, &PanelOtazek::sb1DownClick);
+    pProhlizeni->hide();
+
+    // Feedback panel: "Správně" or "Špatně" for 1.5 s after an answer.
+    pSpravne = new QLabel(this);
+    pSpravne->setObjectName(QStringLiteral("pSpravne"));
+    pSpravne->setGeometry(264, 152, 105, 33);
+    pSpravne->setAlignment(Qt::AlignCenter);
+    pSpravne->setFrameShape(QFrame::Panel);
+    pSpravne->setFrameShadow(QFrame::Raised);
+    QFont tucnePanelu = PismoPanelu();
+    tucnePanelu.setBold(true);
+    pSpravne->setFont(tucnePanelu);
+    NastavBarvu(pSpravne, QPalette::Window, kBarvaOkna);
+    pSpravne->setAutoFillBackground(true);
+    pSpravne->hide();
+
+    // The right button is passed on from the question's own controls only; the note and the two
+    // small panels swallow it.
+    for (QWidget* w : std::initializer_list<QWidget*>{lbCisloOtazky, stOtazka, imgObrazek, stPoznamka,
+                                                     pProhlizeni, pSpravne})
+        w->installEventFilter(this);
+    for (std::size_t i = 0; i < 4; ++i)
+        for (QWidget* w : std::initializer_list<QWidget*>{imgZnacky[i], lbPismena[i], stOdpovedi[i]})
+            w->installEventFilter(this);
+}
+
+bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
+{
+    if (objekt == eCisloO) {
+        // Only Enter is special; the mouse and every other key work as in any entry.
+        if (udalost->type() == QEvent::KeyPress) {
+            const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
+            if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+                eCisloOKeyDown(klavesa);
+                return true;
+            }
+        }
+        return QFrame::eventFilter(objekt, udalost);
+    }
+    if (udalost->type() != QEvent::MouseButtonPress && udalost->type() != QEvent::MouseButtonDblClick)
+        return QFrame::eventFilter(objekt, udalost);
+    const auto* mys = static_cast<QMouseEvent*>(udalost);
+    if (objekt == stPoznamka || objekt == pProhlizeni || objekt == pSpravne)
+        return true;
+    if (mys->button() == Qt::RightButton) {
+        if (udalost->type() == QEvent::MouseButtonPress)
+            emit pravyKlik();
+        return true;
+    }
+    if (mys->button() == Qt::LeftButton && udalost->type() == QEvent::MouseButtonPress) {
+        for (std::size_t i = 0; i < 4; ++i)
+            if (objekt == lbPismena[i] || objekt == stOdpovedi[i]) {
+                stAClick(static_cast<int>(i));
+                return true;
+            }
+    }
+    return true;
+}
+
+void PanelOtazek::mousePressEvent(QMouseEvent* udalost)
+{
+    if (udalost->button() == Qt::RightButton)
+        emit pravyKlik();
+}
+
+void PanelOtazek::paintEvent(QPaintEvent* udalost)
+{
+    QFrame::paintEvent(udalost);
+    if (vyrazena_.isEmpty())
+        return;
+    QPainter malir(this);
+    malir.setPen(palette().color(QPalette::WindowText));
+    malir.drawText(contentsRect(), Qt::AlignCenter, vyrazena_);
+}
+
+void PanelOtazek::ZobrazOtazku(int n)
+{
+    stav_.cisloOtazky = n;
+    const Otazka* otazka = banka_.Najdi(n);
+    if (!otazka) {
+        ZobrazVyrazenou(false);
+        return;
+    }
+    stav_.spravneOdpovedi = otazka->spravne;
+    stav_.skupinaOtazky = otazka->skupina;
+    VyplnOtazku(*otazka);
+}
+
+void PanelOtazek::VyplnOtazku(const Otazka& otazka)
+{
+    if (!vyrazena_.isEmpty())
+        ZobrazVyrazenou(true);
+    lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
+    lbCisloOtazky->adjustSize();
+    const std::array<const std::string*, 4> odpovedi{&otazka.a, &otazka.b, &otazka.c, &otazka.d};
+    stOtazka->setText(QString::fromStdString(otazka.otazka));
+    for (std::size_t i = 0; i < 4; ++i) {
+        stOdpovedi[i]->setText(QString::fromStdString(*odpovedi[i]));
+        // An answer the question does not have shows no letter either.
+        lbPismena[i]->setVisible(!odpovedi[i]->empty());
+    }
+    stPoznamka->setText(QString::fromStdString(otazka.poznamka));
+
+    UmistiText(stOtazka, otazka);
+    for (StatickyText* odpoved : stOdpovedi)
+        UmistiText(odpoved, otazka);
+    UmistiText(stPoznamka, otazka);
+    ZarovnejZnacky();
+    if (VProhlizeni())
+        ZobrazSpravne(stav_.spravneOdpovedi);
+}
+
+void PanelOtazek::UmistiText(StatickyText* text, const Otazka& otazka)
+{
+    int sirka = text == stOtazka ? kSirkaOtazky : text == stPoznamka ? kSirkaPoznamky : kSirkaOdpovedi;
+    const int n = stav_.cisloOtazky;
+    const int kategorie = KategorieCisla(n);
+    if (kategorie >= 1 && kategorie <= 5) {
+        imgObrazek->hide();
+    } else if (kategorie == 6 || kategorie == 7) {
+        if (text == stOtazka) {
+            QPixmap obrazek;
+            if (!otazka.obrazek.empty())
+                obrazek.load(QString::fromStdString(CestaObrazku(adresar_, otazka.obrazek).string()));
+            imgObrazek->setPixmap(obrazek);
+            imgObrazek->resize(obrazek.size());
+            imgObrazek->move(kategorie == 6 ? 530 : 326, 8);
+            // A picture file that is missing or unreadable shows nothing and takes no width.
+            imgObrazek->setVisible(!obrazek.isNull());
+        }
+        if (imgObrazek->isVisibleTo(this))
+            sirka -= imgObrazek->width();
+    }
+    if (text == stPoznamka)
+        sirka = kSirkaPoznamky;
+
+    if (text == stOtazka) {
+        text->move(text->x(), kHorniOtazky);
+    } else if (text == stOdpovedi[0]) {
+        text->move(text->x(), stOtazka->y() + stOtazka->height() + 10);
+    } else if (text == stPoznamka) {
+        text->move(text->x(), stOdpovedi[3]->y() + stOdpovedi[3]->height() + 10);
+    } else {
+        for (std::size_t i = 1; i < 4; ++i)
+            if (text == stOdpovedi[i])
+                text->move(text->x(), stOdpovedi[i - 1]->y() + stOdpovedi[i - 1]->height());
+    }
+    text->Rozloz(sirka);
+}
+
+void PanelOtazek::ZarovnejZnacky()
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        imgZnacky[i]->move(8, stOdpovedi[i]->y());
+        lbPismena[i]->move(26, stOdpovedi[i]->y());
+    }
+}
+
+void PanelOtazek::ZobrazVyrazenou(bool normalni)
+{
+    lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
+    lbCisloOtazky->adjustSize();
+    vyrazena_ = normalni ? QString() : kVyrazena;
+    SkryjZnacky();
+    stOtazka->setVisible(normalni);
+    for (std::size_t i = 0; i < 4; ++i) {
+        lbPismena[i]->setVisible(normalni);
+        stOdpovedi[i]->setVisible(normalni);
+    }
+    stPoznamka->setText(QString());
+    imgObrazek->hide();
+    update();
+}
+
+void PanelOtazek::ZobrazSpravne(const std::string& pismena)
+{
+    for (std::size_t i = 0; i < 4; ++i)
+        imgZnacky[i]->setVisible(pismena.find(static_cast<char>('A' + i)) != std::string::npos);
+}
+
+void PanelOtazek::NactiZnacku(int i, const QString& soubor)
+{
+    const QPixmap obrazek(QString::fromStdString((adresar_ / "grafika" / soubor.toStdString()).string()));
+    for (std::size_t j = 0; j < 4; ++j)
+        if (i < 0 || static_cast<std::size_t>(i) == j)
+            imgZnacky[j]->setPixmap(obrazek);
+}
+
+void PanelOtazek::SkryjZnacky()
+{
+    for (QLabel* znacka : imgZnacky)
+        znacka->hide();
+}
+
+std::array<bool, 4> PanelOtazek::OznaceneOdpovedi() const
+{
+    std::array<bool, 4> oznaceno{};
+    for (std::size_t i = 0; i < 4; ++i)
+        oznaceno[i] = imgZnacky[i]->isVisibleTo(this);
+    return oznaceno;
+}
+
+bool PanelOtazek::VProhlizeni() const { return pProhlizeni->isVisibleTo(this); }
+
+void PanelOtazek::stAClick(int i)
+{
+    if (!stav_.cekaNaOdpoved)
+        return;
+    QLabel* znacka = imgZnacky[static_cast<std::size_t>(i)];
+    znacka->setVisible(!znacka->isVisibleTo(this));
+}
+
+bool PanelOtazek::JeCislo() const
+{
+    for (QChar znak : eCisloO->text())
+        if (znak < QLatin1Char('0') || znak > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+bool PanelOtazek::CisloZadani(long long& cislo)
+{
+    const QString text = eCisloO->text();
+    QString zprava;
+    if (!JeCislo())
+        zprava = QStringLiteral("\"%1\" není platná integer hodnota!").arg(text);
+    else if (text.isEmpty())
+        zprava = QStringLiteral("Zadejte číslo otázky od 1 do %1.").arg(kNejvyssiCislo);
+    else {
+        bool v_poradku = false;
+        cislo = text.toInt(&v_poradku);
+        if (!v_poradku)
+            zprava = QStringLiteral("\"%1\" je příliš velké číslo. Zadejte číslo otázky od 1 do %2.")
+                         .arg(text)
+                         .arg(kNejvyssiCislo);
+    }
+    if (zprava.isEmpty())
+        return true;
+    Zpravy::Chyba(this, zprava);
+    eCisloO->setFocus();
+    return false;
+}
+
+void PanelOtazek::eCisloOKeyDown(int klavesa)
+{
+    if (klavesa != Qt::Key_Return && klavesa != Qt::Key_Enter)
+        return;
+    long long cislo = 0;
+    if (!CisloZadani(cislo))
+        return;
+    if (cislo < 1) {
+        cislo = 1;
+        eCisloO->setText(QStringLiteral("1"));
+    } else if (cislo > kNejvyssiCislo) {
+        cislo = kNejvyssiCislo;
+        eCisloO->setText(QString::number(kNejvyssiCislo));
+    }
+    ZobrazOtazku(static_cast<int>(cislo));
+}
+
+void PanelOtazek::sb1UpClick()
+{
+    long long cislo = 0;
+    if (!CisloZadani(cislo) || cislo >= kNejvyssiCislo)
+        return;
+    eCisloO->setText(QString::number(cislo + 1));
+    ZobrazOtazku(static_cast<int>(cislo + 1));
+}
+
+void PanelOtazek::sb1DownClick()
+{
+    long long cislo = 0;
+    if (!CisloZadani(cislo) || cislo <= 1)
+        return;
+    eCisloO->setText(QString::number(cislo - 1));
+    ZobrazOtazku(static_cast<int>(cislo - 1));
+}

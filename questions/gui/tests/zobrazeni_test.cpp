@@ -1,0 +1,298 @@
+#include "ui/MereniTextu.h"
+#include "questions/Banka.h"
+#include "questions/gui/PanelOtazek.h"
+#include "testsupport/GuiTest.h"
+#include "testsupport/TestovaciBanka.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <filesystem>
+
+namespace {
+
+const QString kVyrazena =
+    QStringLiteral("Otázka vyřazena v srpnu 2001 či po novele zákona 247/00 Sb. v lednu 2002");
+
+class Zobrazeni : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ZapisObrazkyVzoroveBanky(adresar.CestaStd());
+        otazky = VzorovaBanka();
+        banka.NactiZ(otazky);
+        panel = std::make_unique<PanelOtazek>(banka, stav, adresar.CestaStd(), nullptr);
+        panel->resize(632, 316);
+        panel->show();
+    }
+
+    // A question text of exactly `radku` lines at the question's full width.
+    static std::string TextNaRadky(int radku)
+    {
+        QFont pismo(QStringLiteral("Arial"));
+        pismo.setPixelSize(16);
+        QString text;
+        while (PocetRadku(text, pismo, 617) < radku)
+            text += QStringLiteral("Řidič musí dbát zvýšené opatrnosti. ");
+        return text.trimmed().toStdString();
+    }
+
+    void Zadej(const QString& text)
+    {
+        panel->eCisloO->setText(text);
+        QTest::keyClick(panel->eCisloO, Qt::Key_Return);
+    }
+
+    DocasnyAdresar adresar;
+    std::vector<Otazka> otazky;
+    Banka banka;
+    StavBehu stav;
+    std::unique_ptr<PanelOtazek> panel;
+};
+
+TEST_F(Zobrazeni, TextNaTriRadkyPosuneOdpovedAna88)
+{
+    otazky[0].otazka = TextNaRadky(3);
+    otazky[0].a = TextNaRadky(2);
+    banka.NactiZ(otazky);
+    panel->ZobrazOtazku(1);
+    EXPECT_EQ(panel->lbCisloOtazky->text(), QStringLiteral("Otázka číslo 1"));
+    EXPECT_EQ(panel->stOtazka->geometry(), QRect(8, 24, 617, 54));
+    EXPECT_EQ(panel->stOdpovedi[0]->y(), 88);
+    EXPECT_EQ(panel->imgZnacky[0]->y(), 88);
+    EXPECT_EQ(panel->lbPismena[0]->y(), 88);
+    // b) follows a) directly; the note comes 10 px under d).
+    EXPECT_EQ(panel->stOdpovedi[0]->height(), 36);
+    EXPECT_EQ(panel->stOdpovedi[1]->y(), 124);
+    EXPECT_EQ(panel->stOdpovedi[2]->y(), 142);
+    EXPECT_EQ(panel->stOdpovedi[3]->y(), 160);
+    EXPECT_EQ(panel->stOdpovedi[3]->height(), 0);  // no answer d)
+    EXPECT_FALSE(panel->lbPismena[3]->isVisible());
+    EXPECT_EQ(panel->stPoznamka->y(), 170);
+    EXPECT_EQ(stav.spravneOdpovedi, "B");
+    EXPECT_EQ(stav.skupinaOtazky, "ABCD");
+}
+
+TEST_F(Zobrazeni, PocetRadkuNepocitaPrazdnyKonec)
+{
+    QFont pismo(QStringLiteral("Arial"));
+    pismo.setPixelSize(16);
+    EXPECT_EQ(PocetRadku(QString(), pismo, 580), 0);
+    EXPECT_EQ(PocetRadku(QStringLiteral("Krátká odpověď."), pismo, 580), 1);
+    EXPECT_EQ(PocetRadku(QStringLiteral("Krátká odpověď.\n"), pismo, 580), 1);
+    EXPECT_EQ(PocetRadku(QStringLiteral("první\r\ndruhá"), pismo, 580), 2);
+}
+
+TEST_F(Zobrazeni, ObrazekPodleCislaAZuzeniTextu)
+{
+    panel->ZobrazOtazku(620);
+    EXPECT_FALSE(panel->imgObrazek->isVisible());
+    EXPECT_EQ(panel->stOtazka->width(), 617);
+    EXPECT_EQ(panel->stOdpovedi[0]->width(), 580);
+
+    panel->ZobrazOtazku(621);
+    ASSERT_TRUE(panel->imgObrazek->isVisible());
+    EXPECT_EQ(panel->imgObrazek->geometry(), QRect(530, 8, 40, 30));
+    EXPECT_EQ(panel->stOtazka->width(), 617 - 40);
+    for (auto* odpoved : panel->stOdpovedi)
+        EXPECT_EQ(odpoved->width(), 580 - 40);
+    EXPECT_EQ(panel->stPoznamka->width(), 597);
+
+    panel->ZobrazOtazku(625);  // a path written with a backslash
+    EXPECT_TRUE(panel->imgObrazek->isVisible());
+
+    panel->ZobrazOtazku(721);
+    EXPECT_EQ(panel->imgObrazek->geometry(), QRect(326, 8, 50, 20));
+    EXPECT_EQ(panel->stOdpovedi[1]->width(), 530);
+
+    panel->ZobrazOtazku(3);
+    EXPECT_FALSE(panel->imgObrazek->isVisible());
+    EXPECT_EQ(panel->stOtazka->width(), 617);
+}
+
+TEST_F(Zobrazeni, ChybejiciObrazekNicNezuzi)
+{
+    std::filesystem::remove(adresar.CestaStd() + "/grafika/621.jpg");
+    panel->ZobrazOtazku(621);
+    EXPECT_FALSE(panel->imgObrazek->isVisible());
+    EXPECT_EQ(panel->stOtazka->width(), 617);
+    EXPECT_EQ(panel->stOdpovedi[2]->width(), 580);
+}
+
+TEST_F(Zobrazeni, VyrazenaOtazkaANavratKNormalni)
+{
+    panel->ZobrazOtazku(3);
+    panel->ZobrazOtazku(5);
+    EXPECT_EQ(panel->Titulek(), kVyrazena);
+    EXPECT_EQ(panel->lbCisloOtazky->text(), QStringLiteral("Otázka číslo 5"));
+    EXPECT_FALSE(panel->stOtazka->isVisible());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(panel->lbPismena[static_cast<std::size_t>(i)]->isVisible());
+        EXPECT_FALSE(panel->imgZnacky[static_cast<std::size_t>(i)]->isVisible());
+    }
+    EXPECT_EQ(stav.spravneOdpovedi, "AC");  // the previous question's letters stay
+    EXPECT_TRUE(panel->stPoznamka->text().isEmpty());
+
+    panel->ZobrazOtazku(6);
+    EXPECT_TRUE(panel->Titulek().isEmpty());
+    EXPECT_TRUE(panel->stOtazka->isVisible());
+    EXPECT_EQ(panel->stOtazka->text(), QStringLiteral("Otázka 6?"));
+    EXPECT_TRUE(panel->lbPismena[0]->isVisible());
+    EXPECT_TRUE(panel->stOdpovedi[2]->isVisible());
+    EXPECT_EQ(stav.spravneOdpovedi, "AC");
+}
+
+TEST_F(Zobrazeni, LevyKlikPrepinaZnackuJenPriCekajiciOdpovedi)
+{
+    panel->ZobrazOtazku(2);
+    stav.cekaNaOdpoved = false;
+    QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
+    QTest::mouseClick(panel->lbPismena[0], Qt::LeftButton);
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, false, false}));
+
+    stav.cekaNaOdpoved = true;
+    QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
+    QTest::mouseClick(panel->lbPismena[2], Qt::LeftButton);
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, true, true, false}));
+    QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, true, false}));
+    // Clicking a mark itself does nothing with the left button.
+    QTest::mouseClick(panel->imgZnacky[2], Qt::LeftButton);
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, true, false}));
+}
+
+TEST_F(Zobrazeni, PravyKlikPredavajiJenOtazkoveOvladace)
+{
+    panel->ZobrazOtazku(2);
+    QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
+    QTest::mouseClick(panel->stOdpovedi[0], Qt::RightButton);
+    QTest::mouseClick(panel->stOtazka, Qt::RightButton);
+    QTest::mouseClick(panel->lbCisloOtazky, Qt::RightButton);
+    QTest::mouseClick(panel.get(), Qt::RightButton, {}, QPoint(300, 300));
+    EXPECT_EQ(kliky.count(), 4);
+    panel->stPoznamka->show();
+    QTest::mouseClick(panel->stPoznamka, Qt::RightButton, {}, QPoint(2, 2));
+    panel->pProhlizeni->show();
+    QTest::mouseClick(panel->pProhlizeni, Qt::RightButton, {}, QPoint(2, 2));
+    QTest::mouseClick(panel->stOdpovedi[0], Qt::LeftButton);
+    EXPECT_EQ(kliky.count(), 4);
+}
+
+class Prohlizeni : public Zobrazeni {
+protected:
+    void SetUp() override
+    {
+        Zobrazeni::SetUp();
+        panel->pProhlizeni->show();
+        panel->stPoznamka->show();
+        panel->NactiZnacku(-1, QStringLiteral("yes.jpg"));
+        panel->eCisloO->setText(QStringLiteral("1"));
+        panel->ZobrazOtazku(1);
+    }
+};
+
+TEST_F(Prohlizeni, ZnackyPraveSpravnychOdpovedi)
+{
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, true, false, false}));
+    Zadej(QStringLiteral("3"));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{true, false, true, false}));
+    EXPECT_EQ(panel->stPoznamka->text(), QStringLiteral("Poznámka k otázce 3."));
+    EXPECT_FALSE(panel->imgZnacky[0]->pixmap().isNull());
+}
+
+TEST_F(Prohlizeni, MysVPoliCislaUmistiKurzorAVybiraJakoVKazdemPoli)
+{
+    QLineEdit* e = panel->eCisloO;
+    e->setText(QStringLiteral("123"));
+    e->setCursorPosition(3);
+    const int stred = e->height() / 2;
+    QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(2, stred));
+    EXPECT_EQ(e->cursorPosition(), 0);
+    QTest::mouseDClick(e, Qt::LeftButton, {}, QPoint(e->width() / 2, stred));
+    EXPECT_EQ(e->selectedText(), QStringLiteral("123"));
+    // Typing replaces the selection; only Enter shows a question.
+    QTest::keyClicks(e, QStringLiteral("45"));
+    EXPECT_EQ(e->text(), QStringLiteral("45"));
+    EXPECT_EQ(stav.cisloOtazky, 1);
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(stav.cisloOtazky, 45);
+}
+
+TEST_F(Prohlizeni, EnterOmeziCisloNa1Az757)
+{
+    Zadej(QStringLiteral("0"));
+    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("1"));
+    EXPECT_EQ(stav.cisloOtazky, 1);
+    Zadej(QStringLiteral("900"));
+    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("757"));
+    EXPECT_EQ(stav.cisloOtazky, 757);
+    EXPECT_EQ(panel->Titulek(), kVyrazena);
+}
+
+TEST_F(Prohlizeni, NeplatneZadaniHlasiChybuANemeniOtazku)
+{
+    Zadej(QStringLiteral("7"));
+    const std::pair<QString, QString> pripady[] = {
+        {QStringLiteral("-5"), QStringLiteral("\"-5\" není platná integer hodnota!")},
+        {QStringLiteral("+5"), QStringLiteral("\"+5\" není platná integer hodnota!")},
+        {QStringLiteral("1 2"), QStringLiteral("\"1 2\" není platná integer hodnota!")},
+        {QString(), QStringLiteral("Zadejte číslo otázky od 1 do 757.")},
+        {QStringLiteral("99999999999"),
+         QStringLiteral("\"99999999999\" je příliš velké číslo. Zadejte číslo otázky od 1 do 757.")},
+    };
+    for (const auto& [text, zprava] : pripady) {
+        auto chyba = StiskniVeZprave(QMessageBox::Ok);
+        Zadej(text);
+        ASSERT_TRUE(chyba->probehlo) << text.toStdString();
+        EXPECT_EQ(chyba->text, zprava);
+        EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
+        EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
+        EXPECT_EQ(stav.cisloOtazky, 7);
+        EXPECT_EQ(panel->eCisloO->text(), text);
+    }
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    panel->eCisloO->setText(QStringLiteral("x"));
+    panel->sb1Nahoru->click();
+    EXPECT_TRUE(chyba->probehlo);
+    EXPECT_EQ(stav.cisloOtazky, 7);
+}
+
+TEST_F(Prohlizeni, SipkyNeomezujiANepreskakuji)
+{
+    panel->sb1Dolu->click();  // at 1: nothing
+    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("1"));
+    EXPECT_EQ(stav.cisloOtazky, 1);
+
+    panel->eCisloO->setText(QStringLiteral("757"));
+    panel->sb1Nahoru->click();
+    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("757"));
+    EXPECT_EQ(stav.cisloOtazky, 1);
+
+    panel->eCisloO->setText(QStringLiteral("900"));  // typed without Enter
+    panel->sb1Dolu->click();
+    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("899"));
+    EXPECT_EQ(stav.cisloOtazky, 899);
+    EXPECT_EQ(panel->Titulek(), kVyrazena);
+
+    panel->eCisloO->setText(QStringLiteral("0"));
+    panel->sb1Nahoru->click();
+    EXPECT_EQ(stav.cisloOtazky, 1);
+
+    // A withdrawn number shows the notice; the next step shows its neighbour normally.
+    panel->eCisloO->setText(QStringLiteral("4"));
+    panel->sb1Nahoru->click();
+    EXPECT_EQ(stav.cisloOtazky, 5);
+    EXPECT_EQ(panel->Titulek(), kVyrazena);
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, false, false}));
+    panel->sb1Nahoru->click();
+    EXPECT_EQ(stav.cisloOtazky, 6);
+    EXPECT_TRUE(panel->Titulek().isEmpty());
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{true, false, true, false}));
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+#include "results/gui/TResult.h"
+
+#include "base/Hodiny.h"
+#include "base/Nastaveni.h"
+#include "questions/Beh.h"
+#include "questions/Relace.h"
+#include "results/ZaznamVysledku.h"
+#include "ui/TextUtf8.h"
+#include "ui/Vzhled.h"
+#include "ui/Zpravy.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include <exception>
+
+namespace {
+
+constexpr int kSirka = 360;
+constexpr int kVyska = 256;
+constexpr int kLevy = 16;
+
+QLabel* Popisek(QWidget* rodic, const char* jmeno, int y)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    l->move(kLevy, y);
+    return l;
+}
+
+QFrame* Cara(QWidget* rodic, const char* jmeno, int y)
+{
+    auto* c = new QFrame(rodic);
+    c->setObjectName(QLatin1String(jmeno));
+    c->setFrameShape(QFrame::HLine);
+    c->setFrameShadow(QFrame::Sunken);
+    c->setGeometry(8, y, kSirka - 16, 2);
+    return c;
+}
+
+void NastavText(QLabel* l, const QString& text)
+{
+    l->setText(text);
+    l->adjustSize();
+}
+
+}  // namespace
+
+TResult::TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani, bool zkouska,
+                 std::filesystem::path adresar, const Hodiny& hodiny, QWidget* rodic)
+    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                         | Qt::WindowCloseButtonHint),
+      beh_(beh), nastaveni_(nastaveni), opakovani_(opakovani), zkouska_(zkouska),
+      adresar_(std::move(adresar)), hodiny_(hodiny)
+{
+    setObjectName(QStringLiteral("TResult"));
+    setWindowTitle(QStringLiteral("Vyhodnocení programu Zebrovka 2003"));
+    setFixedSize(kSirka, kVyska);
+    VytvorOvladaci();
+
+    if (zkouska_) {
+        lbSNapovedou->hide();
+        // The three count lines spread over the space of the hidden hint line.
+        lbPocet->move(kLevy, 98);
+        lbSpravne->move(kLevy, 119);
+        lbSpatne->move(kLevy, 141);
+    }
+
+    UlozVysledek();
+
+    if (beh_.PocetSpatnych() == 0 && beh_.PocetNapoved() == 0)
+        btnPrezkouset->setEnabled(false);
+
+    lbTyp->adjustSize();
+    lbTyp->move(kSirka / 2 - lbTyp->width() / 2, lbTyp->y());
+
+    VyplnPopisky();
+}
+
+void TResult::VytvorOvladaci()
+{
+    lbTyp = new QLabel(TextUtf8(Pravidla(RezimBehuZ(zkouska_)).vyhodnoceni), this);
+    lbTyp->setObjectName(QStringLiteral("lbTyp"));
+    QFont nadpis = PismoOkna(20, true);
+    nadpis.setUnderline(true);
+    lbTyp->setFont(nadpis);
+    lbTyp->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    lbTyp->move(0, 10);
+
+    QFont tucne = font();
+    tucne.setBold(true);
+
+    lbUzivatel = Popisek(this, "lbUzivatel", 44);
+    lbUzivatel->setFont(tucne);
+    lbUzivatel->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    Bevel1 = Cara(this, "Bevel1", 66);
+
+    lbSkupina = Popisek(this, "lbSkupina", 77);
+    lbPocet = Popisek(this, "lbPocet", 93);
+    lbSpravne = Popisek(this, "lbSpravne", 109);
+    lbSpatne = Popisek(this, "lbSpatne", 125);
+    lbSNapovedou = Popisek(this, "lbSNapovedou", 141);
+    Bevel2 = Cara(this, "Bevel2", 164);
+
+    lbUspesnost = Popisek(this, "lbUspesnost", 172);
+    lbUspesnost->setFont(tucne);
+    lbUspesnost->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+
+    lbSoubor = new QLabel(
+        QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."), this);
+    lbSoubor->setObjectName(QStringLiteral("lbSoubor"));
+    lbSoubor->setFont(PismoOkna(10));
+    lbSoubor->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    lbSoubor->setWordWrap(true);
+    lbSoubor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbSoubor->setGeometry(kLevy, 194, kSirka - 2 * kLevy, 24);
+
+    btnPrezkouset = new QPushButton(TextUtf8(Pravidla(RezimBehuZ(zkouska_)).prezkouset), this);
+    btnPrezkouset->setObjectName(QStringLiteral("btnPrezkouset"));
+    btnPrezkouset->setGeometry(8, 222, 224, 25);
+    connect(btnPrezkouset, &QPushButton::clicked, this, &TResult::btnPrezkousetClick);
+
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setDefault(true);
+    btnOK->setGeometry(kSirka - 8 - 100, 222, 100, 25);
+    connect(btnOK, &QPushButton::clicked, this, [this] { done(Zavrit); });
+}
+
+void TResult::UlozVysledek()
+{
+    const PravidlaRezimu& pravidla = Pravidla(RezimBehuZ(zkouska_));
+    const bool zapnuto = nastaveni_.protokoly[static_cast<std::size_t>(pravidla.protokol)];
+    if (!zapnuto) {
+        lbSoubor->setText(
+            QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
+        return;
+    }
+    // The window is not on screen yet: the question stands over the opener.
+    QWidget* nad = parentWidget();
+    if (beh_.opakovani
+        && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"))) {
+        lbSoubor->setText(TextUtf8(pravidla.opravaNeulozena));
+        return;
+    }
+    try {
+        ZapisVysledek(adresar_, pravidla.typTestu, nastaveni_, beh_,
+                      opakovani_, hodiny_);
+    } catch (const std::exception& chyba) {
+        Zpravy::Chyba(nad, QString::fromStdString(chyba.what()));
+        lbSoubor->setText(QStringLiteral("Protokol se nepodařilo vytvořit"));
+    }
+}
+
+void TResult::VyplnPopisky()
+{
+    NastavText(lbUzivatel, QStringLiteral("Uživatel: ") + QString::fromStdString(nastaveni_.aktivniProfil));
+    NastavText(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni_.skupina));
+    NastavText(lbPocet, QStringLiteral("Počet otázek: %1").arg(beh_.celkem));
+    NastavText(lbSpravne, QStringLiteral("Správných odpovědí: %1").arg(beh_.PocetSpravnych()));
+    NastavText(lbSpatne, QStringLiteral("Špatných odpovědí: %1").arg(beh_.PocetSpatnych()));
+    NastavText(lbSNapovedou, QStringLiteral("Použití nápovědy: %1").arg(beh_.PocetNapoved()));
+    NastavText(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(beh_.uspesnost));
+}
+
+void TResult::btnPrezkousetClick()
+{
+    PripravOpakovani(beh_, zkouska_);
+    done(Opakovat);
+}
+
+void TResult::done(int vysledek)
+{
+    if (vysledek != Opakovat) {
+        ZrusOpakovaniZaznamu(nastaveni_, opakovani_);
+        vysledek = Zavrit;
+    }
+    QDialog::done(vysledek);
+}

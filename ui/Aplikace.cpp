@@ -1,0 +1,41 @@
+#include "ui/Aplikace.h"
+
+#include "ui/StylNabidek.h"
+#include "ui/Vzhled.h"
+#include "ui/Zpravy.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <exception>
+
+Aplikace::Aplikace(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Zebrovka"));
+    setStyle(new StylNabidek);
+    setFont(PismoOkna());
+    NactiCeskePreklady(*this);
+}
+
+bool Aplikace::notify(QObject* prijemce, QEvent* udalost)
+{
+    try {
+        return QApplication::notify(prijemce, udalost);
+    } catch (const std::exception& chyba) {
+        Zpravy::Chyba(activeWindow(), QString::fromStdString(chyba.what()));
+    } catch (...) {
+        Zpravy::Chyba(activeWindow(), QStringLiteral("Neznámá chyba programu."));
+    }
+    return false;
+}
+
+void NactiCeskePreklady(QApplication& aplikace)
+{
+    auto* preklad = new QTranslator(&aplikace);
+    if (preklad->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(preklad);
+    else
+        delete preklad;
+}
