@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kVyrazena =
@@ -282,7 +284,12 @@ void PanelOtazek::UmistiText(StatickyText* text, const Otazka& otazka)
     } else if (text == stOdpovedi[0]) {
         text->move(text->x(), stOtazka->y() + stOtazka->height() + 10);
     } else if (text == stPoznamka) {
-        text->move(text->x(), stOdpovedi[3]->y() + stOdpovedi[3]->height() + 10);
+        // The note spans the full width, so it starts below a picture that reaches lower than
+        // the answers; otherwise the picture would cover it.
+        int horni = stOdpovedi[3]->y() + stOdpovedi[3]->height() + 10;
+        if (imgObrazek->isVisibleTo(this))
+            horni = std::max(horni, imgObrazek->y() + imgObrazek->height() + 10);
+        text->move(text->x(), horni);
     } else {
         for (std::size_t i = 1; i < 4; ++i)
             if (text == stOdpovedi[i])

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -113,6 +114,21 @@ TEST_F(Zobrazeni, ObrazekPodleCislaAZuzeniTextu)
     panel->ZobrazOtazku(3);
     EXPECT_FALSE(panel->imgObrazek->isVisible());
     EXPECT_EQ(panel->stOtazka->width(), 617);
+}
+
+TEST_F(Zobrazeni, PoznamkaZacinaPodObrazkem)
+{
+    // A short situation question: the note must not start behind its 300 x 175 picture.
+    QImage velky(300, 175, QImage::Format_RGB32);
+    velky.fill(Qt::darkYellow);
+    ASSERT_TRUE(velky.save(QString::fromStdString(adresar.CestaStd() + "/grafika/721.jpg")));
+    panel->ZobrazOtazku(721);
+    ASSERT_EQ(panel->imgObrazek->geometry(), QRect(326, 8, 300, 175));
+    EXPECT_LT(panel->stOdpovedi[3]->y() + panel->stOdpovedi[3]->height() + 10, 193);
+    EXPECT_EQ(panel->stPoznamka->y(), 193);
+
+    panel->ZobrazOtazku(3);  // without a picture the note follows the answers again
+    EXPECT_EQ(panel->stPoznamka->y(), panel->stOdpovedi[3]->y() + panel->stOdpovedi[3]->height() + 10);
 }
 
 TEST_F(Zobrazeni, ChybejiciObrazekNicNezuzi)
