@@ -2,6 +2,7 @@
 
 #include "app/CyklusBehu.h"
 #include "app/InformacniPruh.h"
+#include "base/Hodiny.h"
 #include "profiles/gui/AkceProfilu.h"
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
@@ -10,6 +11,8 @@
 #include "questions/gui/TDotazPZ.h"
 #include "results/gui/TProtocol.h"
 #include "storage/Tabulka.h"
+#include "test/gui/TSeznamTestu.h"
+#include "test/gui/TTestForm.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
 #include "ui/MereniTextu.h"
@@ -187,10 +190,10 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The points test, the results lists and the information windows come with later versions;
-    // until then their items stay greyed instead of pretending to work. A results item is usable
-    // while its table is missing: it then says that nothing has been stored yet.
-    for (QAction* a : {M1Test, M1OProgramu, M1Seznam, M1Napoveda})
+    // The results lists and the information windows come with later versions; until then their
+    // items stay greyed instead of pretending to work. A results item is usable while its table
+    // is missing: it then says that nothing has been stored yet.
+    for (QAction* a : {M1OProgramu, M1Seznam, M1Napoveda})
         a->setEnabled(false);
     connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
@@ -229,6 +232,7 @@ void THlavniFormular::VytvorMenu()
     connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
@@ -475,7 +479,6 @@ void THlavniFormular::ObnovPolozkyVysledku()
 {
     smProc->setEnabled(true);
     smZkou->setEnabled(true);
-    M1VysledekTestu->setEnabled(!SouborExistuje(QStringLiteral("Protokoly.DB")));
 }
 
 void THlavniFormular::smProcClick() { OtevritSeznamVysledku(false); }
@@ -502,10 +505,25 @@ void THlavniFormular::OtevritSeznamVysledku(bool zkouska)
     NastavRezim(RezimBehuZ(zkouska), true);
 }
 
+void THlavniFormular::M1TestClick()
+{
+    // The test reads the bank this window holds in memory and never changes it.
+    TTestForm test(*banka_, relace.nastaveni, adresar_, AktualniHodiny(), this);
+    if (test.FormCreate())
+        test.exec();
+}
+
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
+    if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
         Zpravy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        return;
+    }
+    ChraneneTabulky(this, [this] {
+        TSeznamTestu seznam(adresar_, relace.nastaveni.aktivniProfil, this);
+        VycentrujNad(&seznam, this);
+        seznam.exec();
+    });
 }
 
 void THlavniFormular::M2KonecRezimuClick()

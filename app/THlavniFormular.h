@@ -97,6 +97,7 @@ public:
     void M1ZkousetClick();
     void smProcClick();
     void smZkouClick();
+    void M1TestClick();
     void M1VysledekTestuClick();
     // Enables the results items whose list or message can be shown.
     void ObnovPolozkyVysledku();

@@ -21,9 +21,11 @@ set(pravidla
   "test/gui:base storage questions test ui"
   "info:base storage ui"
   "app:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info"
-  "testsupport:base storage questions ui"
+  "testsupport:base storage questions test ui"
   "tools/importotazek:base storage questions"
   "tools/kresleni:"
+  "tools/znacky:"
+  "tools/situace:tools/znacky"
   "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport"
 )
 set(jadra base storage questions profiles results test)

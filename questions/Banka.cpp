@@ -138,3 +138,11 @@ std::vector<int> Banka::CislaVKategorii(int kategorie, std::string_view skupina)
     ProjdiKategorii(otazky_, kategorie, skupina, [&](int cislo) { cisla.push_back(cislo); });
     return cisla;
 }
+
+std::filesystem::path CestaObrazku(const std::filesystem::path& adresar, std::string relativni)
+{
+    for (char& znak : relativni)
+        if (znak == '\\')
+            znak = '/';
+    return adresar / relativni;
+}

@@ -44,3 +44,6 @@ private:
     std::vector<Otazka> otazky_;
     std::vector<int> indexPodleCisla_;  // 758 entries: position in otazky_ or -1
 };
+
+// A picture named by OBRÁZEK, resolved against the working directory; either separator may be used.
+std::filesystem::path CestaObrazku(const std::filesystem::path& adresar, std::string relativni);

@@ -3,7 +3,7 @@
 set -euo pipefail
 balicky=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev
          libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev
-         fonts-liberation xvfb xauth imagemagick)
+         fonts-liberation xvfb xauth imagemagick poppler-utils)
 chybi=()
 for b in "${balicky[@]}"; do
   dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q 'install ok installed' || chybi+=("$b")

@@ -17,7 +17,7 @@ QString PripravText(QString text)
     return text;
 }
 
-int Rozloz(QTextLayout& rozlozeni, int sirka)
+int Rozloz(QTextLayout& rozlozeni, int sirka, int vyskaRadku = StatickyText::kVyskaRadku)
 {
     QTextOption volby;
     volby.setWrapMode(QTextOption::WordWrap);
@@ -29,7 +29,7 @@ int Rozloz(QTextLayout& rozlozeni, int sirka)
         if (!radek.isValid())
             break;
         radek.setLineWidth(sirka);
-        radek.setPosition(QPointF(0, radku * StatickyText::kVyskaRadku));
+        radek.setPosition(QPointF(0, radku * vyskaRadku));
         ++radku;
     }
     rozlozeni.endLayout();
@@ -69,10 +69,17 @@ void StatickyText::Rozloz(int sirka)
     int radku = 0;
     if (!pripraveny.isEmpty()) {
         rozlozeni_ = std::make_unique<QTextLayout>(pripraveny, font());
-        radku = ::Rozloz(*rozlozeni_, sirka);
+        radku = ::Rozloz(*rozlozeni_, sirka + pridavekZalomeni_, vyskaRadku_);
     }
-    resize(sirka, radku * kVyskaRadku);
+    resize(sirka, radku * vyskaRadku_);
     update();
+}
+
+void StatickyText::NastavRadkovani(int vyskaRadku, int pridavekZalomeni)
+{
+    vyskaRadku_ = vyskaRadku;
+    pridavekZalomeni_ = pridavekZalomeni;
+    Rozloz(width());
 }
 
 void StatickyText::paintEvent(QPaintEvent*)
@@ -81,7 +88,7 @@ void StatickyText::paintEvent(QPaintEvent*)
         return;
     QPainter malir(this);
     malir.setPen(palette().color(QPalette::WindowText));
-    // The layout's own ascent sits each line on its 18-pixel row.
+    // The layout's own ascent sits each line on its row.
     rozlozeni_->draw(&malir, QPointF(0, 0));
 }
 

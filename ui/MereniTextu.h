@@ -29,6 +29,10 @@ public:
     // Word-wraps the text at `sirka` and sets the height to the lines it takes.
     void Rozloz(int sirka);
 
+    // Other sheets measure with their own line height and wrap a few pixels wider than the
+    // control (the width stays); the question panel keeps 18 and 0.
+    void NastavRadkovani(int vyskaRadku, int pridavekZalomeni);
+
 protected:
     void paintEvent(QPaintEvent* udalost) override;
     void changeEvent(QEvent* udalost) override;
@@ -36,4 +40,6 @@ protected:
 private:
     QString text_;
     std::unique_ptr<QTextLayout> rozlozeni_;
+    int vyskaRadku_ = kVyskaRadku;
+    int pridavekZalomeni_ = 0;
 };

@@ -38,15 +38,6 @@ void NastavBarvu(QWidget* w, QPalette::ColorRole role, const QColor& barva)
     w->setPalette(paleta);
 }
 
-// Picture paths in the bank may use either separator.
-std::filesystem::path CestaObrazku(const std::filesystem::path& adresar, std::string relativni)
-{
-    for (char& znak : relativni)
-        if (znak == '\\')
-            znak = '/';
-    return adresar / relativni;
-}
-
 }  // namespace
 
 PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar, QWidget* rodic)

@@ -1,0 +1,81 @@
+// The points test as the main window opens it.
+#include "app/THlavniFormular.h"
+#include "profiles/ProfilovySklad.h"
+#include "test/gui/TTestForm.h"
+#include "testsupport/GuiTest.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/Zpravy.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
+{
+    DocasnyAdresar adresar;
+    // Category 1 holds only questions of other groups: the test cannot be composed for B.
+    std::vector<Otazka> otazky;
+    for (int n = 1; n <= 757; ++n)
+        otazky.push_back(JednoduchaOtazka(n, "A", n <= 420 ? "CD" : "ABCD"));
+    ZapisTestovaciBanku(adresar.CestaStd(), otazky);
+    ProfilovySklad sklad(adresar.CestaStd());
+    sklad.ZalozitTabulkuProfilu();
+    sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
+    THlavniFormular hlavni(adresar.CestaStd());
+    auto prihlaseni = OdpovedzModalnimu([](QWidget* w) {
+        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        seznam->setCurrentItem(seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly).front());
+        seznam->itemClicked(seznam->currentItem());
+        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
+    auto* m1Test = hlavni.findChild<QAction*>(QStringLiteral("M1Test"));
+    ASSERT_NE(m1Test, nullptr);
+    EXPECT_TRUE(m1Test->isEnabled());
+    EXPECT_EQ(m1Test->text(), QStringLiteral("&Test na body"));
+
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    m1Test->trigger();
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_EQ(chyba->titulek, Zpravy::kChyba);
+    EXPECT_EQ(chyba->text, QStringLiteral("Databáze otázek neobsahuje dostatek otázek kategorie „Pravidla provozu na "
+                                          "pozemních komunikacích“ pro skupinu B, test nelze sestavit."));
+    EXPECT_EQ(hlavni.findChild<QDialog*>(QStringLiteral("TTestForm")), nullptr);
+    EXPECT_EQ(hlavni.Rezim(), QString());
+
+    // Group C finds its questions: the test opens modally over the main window, centred on the screen.
+    hlavni.relace.nastaveni.skupina = "C";
+    const std::size_t pocet = hlavni.banka().Vse().size();
+    bool videno = false;
+    auto info = OdpovedzModalnimu([&](QWidget* box) {
+        OdpovedzModalnimu(
+            [&](QWidget* w) {
+                auto* test = dynamic_cast<TTestForm*>(w);
+                ASSERT_NE(test, nullptr);
+                videno = true;
+                EXPECT_TRUE(test->isModal());
+                EXPECT_EQ(test->panely[1]->text(), QStringLiteral("Skupina: C"));
+                EXPECT_EQ(test->panely[2]->text(), QStringLiteral("Minimální potřeba bodů: 59"));
+                const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
+                // Centred before it was shown, when its frame was not yet known.
+                const int ram = test->frameGeometry().height() - test->height();
+                EXPECT_NEAR(test->frameGeometry().top(), (obrazovka.height() - test->frameGeometry().height()) / 2, ram / 2 + 1);
+                EXPECT_NEAR(test->frameGeometry().left(), (obrazovka.width() - test->frameGeometry().width()) / 2, ram / 2 + 1);
+                StiskniVeZprave(QMessageBox::Yes, w);
+                test->close();
+            },
+            box);
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+    });
+    m1Test->trigger();
+    EXPECT_TRUE(info->probehlo);
+    EXPECT_TRUE(videno);
+    EXPECT_EQ(hlavni.banka().Vse().size(), pocet);
+    EXPECT_NE(hlavni.banka().Najdi(1), nullptr);
+    hlavni.close();
+}

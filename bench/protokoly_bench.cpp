@@ -1,0 +1,106 @@
+// Opening the points-test protocol list over a large Protokoly table shared by many profiles, up
+// to the grid having painted its rows (offscreen by default).
+#include "ui/Aplikace.h"
+#include "storage/Definice.h"
+#include "storage/Tabulka.h"
+#include "test/Protokol.h"
+#include "test/gui/TSeznamTestu.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractItemModel>
+#include <QTableView>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kZaznamu = 10000;
+constexpr int kProfilu = 40;
+
+std::string JmenoProfilu(int i) { return "Řidič " + std::to_string(i) + " O'Brien"; }
+
+// A Protokoly table of kZaznamu records spread over `profilu` profiles in a temporary
+// directory, removed at exit.
+class VelkaTabulka {
+public:
+    explicit VelkaTabulka(int profilu)
+    {
+        std::string vzor = (fs::temp_directory_path() / "zk_bench_protokoly_XXXXXX").string();
+        if (!mkdtemp(vzor.data()))
+            std::abort();
+        adresar_ = vzor;
+        std::array<int, kPocetPozicTestu> body{};
+        std::array<std::string, kPocetPozicTestu> odpovedi;
+        for (int i = 0; i < kPocetPozicTestu; ++i) {
+            body[static_cast<std::size_t>(i)] = 1 + i % 4;
+            odpovedi[static_cast<std::size_t>(i)] = i % 3 ? "AB" : "C";
+        }
+        const std::string memoBody = ZakodujMemo(body);
+        const std::string memoOdpovedi = ZakodujMemo(odpovedi);
+        Tabulka t;
+        t.Svaz(adresar_, "Protokoly");
+        t.Vytvor(DefiniceProtokoly());
+        t.Otevri();
+        t.ZacniDavku();
+        for (int i = 0; i < kZaznamu; ++i) {
+            t.Vloz();
+            t.PoleJmenem("Profil").NastavText(JmenoProfilu(i % profilu));
+            t.PoleJmenem("DatumACas").NastavDatumCas(DatumCas{2025, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60});
+            t.PoleJmenem("Skupina").NastavText("B");
+            t.PoleJmenem("DelkaTestu").NastavText("17:05");
+            t.PoleJmenem("Spravne").NastavCele(20);
+            t.PoleJmenem("PocetBodu").NastavCele(40 + i % 26);
+            t.PoleJmenem("MinPocetBodu").NastavCele(56);
+            t.PoleJmenem("Verdikt").NastavText(i % 26 >= 16 ? "Prošel" : "Neprošel");
+            t.PoleJmenem("Body").NastavText(memoBody);
+            t.PoleJmenem("Odpoved").NastavText(memoOdpovedi);
+            t.PoleJmenem("SpravnaOdpoved").NastavText(memoOdpovedi);
+            t.PoleJmenem("SkutCis").NastavText(memoBody);
+            t.Uloz();
+        }
+        t.DokonciDavku();
+    }
+    ~VelkaTabulka() { fs::remove_all(adresar_); }
+    const fs::path& Adresar() const { return adresar_; }
+
+private:
+    fs::path adresar_;
+};
+
+// One profile's list among kProfilu (kZaznamu / kProfilu rows), and the whole table when it all
+// belongs to one profile.
+void BM_OtevreniSeznamuTestu(benchmark::State& stav)
+{
+    static const VelkaTabulka mnohoProfilu(kProfilu);
+    static const VelkaTabulka jedenProfil(1);
+    const fs::path& adresar = stav.range(0) == 1 ? jedenProfil.Adresar() : mnohoProfilu.Adresar();
+    int radku = 0;
+    for (auto _ : stav) {
+        TSeznamTestu seznam(adresar, JmenoProfilu(0));
+        seznam.show();
+        seznam.DBGrid1->viewport()->repaint();
+        radku = seznam.DBGrid1->model()->rowCount();
+        benchmark::DoNotOptimize(radku);
+    }
+    stav.counters["radku"] = radku;
+}
+BENCHMARK(BM_OtevreniSeznamuTestu)->Arg(kProfilu)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Aplikace aplikace(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

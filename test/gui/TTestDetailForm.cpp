@@ -1,0 +1,146 @@
+#include "test/gui/TTestDetailForm.h"
+
+#include "ui/Zpravy.h"
+
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kSirka = 392;
+constexpr int kVyska = 466;
+constexpr int kVyskaTextu = 425;
+
+QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int levy, int sirka)
+{
+    auto* b = new QPushButton(text, rodic);
+    b->setObjectName(QLatin1String(jmeno));
+    sirka = std::max(sirka, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 16);
+    b->setGeometry(levy, kVyskaTextu + 8, sirka, 25);
+    return b;
+}
+
+QFont PismoZpravy(int pixely, qreal body = 0)
+{
+    QFont pismo(QStringLiteral("Courier New"));
+    pismo.setStyleHint(QFont::TypeWriter);
+    pismo.setFixedPitch(true);
+    if (pixely > 0)
+        pismo.setPixelSize(pixely);
+    else
+        pismo.setPointSizeF(body);
+    return pismo;
+}
+
+}  // namespace
+
+TTestDetailForm::TTestDetailForm(const VstupZpravy& vstup, std::filesystem::path adresar,
+                                 QWidget* rodic)
+    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                         | Qt::WindowCloseButtonHint),
+      radky_(RadkyZpravy(vstup)), adresar_(std::move(adresar))
+{
+    setObjectName(QStringLiteral("TTestDetailForm"));
+    setWindowTitle(QStringLiteral("Test z ") + QString::fromStdString(vstup.datumACas)
+                   + QStringLiteral("; Uživatel: ") + QString::fromStdString(vstup.profil));
+    setFixedSize(kSirka, kVyska);
+
+    mProtokol = new QPlainTextEdit(this);
+    mProtokol->setObjectName(QStringLiteral("mProtokol"));
+    mProtokol->setGeometry(0, 0, kSirka, kVyskaTextu);
+    mProtokol->setReadOnly(true);
+    mProtokol->setFont(PismoZpravy(11));
+    mProtokol->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mProtokol->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mProtokol->setPlainText(Radky().join(QLatin1Char('\n')));
+    mProtokol->moveCursor(QTextCursor::Start);
+
+    btnOK = Tlacitko(this, "btnOK", QStringLiteral("&OK"), 8, 75);
+    btnTisk = Tlacitko(this, "btnTisk", QStringLiteral("&Vytisknout"), btnOK->geometry().right() + 9, 100);
+    btnUloz = Tlacitko(this, "btnUloz", QStringLiteral("&Uložit do souboru"), 0, 140);
+    btnUloz->move(kSirka - 8 - btnUloz->width(), btnUloz->y());
+    btnOK->setDefault(true);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnTisk, &QPushButton::clicked, this, &TTestDetailForm::btnTiskClick);
+    connect(btnUloz, &QPushButton::clicked, this, &TTestDetailForm::btnUlozClick);
+}
+
+QStringList TTestDetailForm::Radky() const
+{
+    QStringList radky;
+    for (const std::string& r : radky_)
+        radky << QString::fromStdString(r);
+    return radky;
+}
+
+void TTestDetailForm::btnTiskClick()
+{
+    QPrinter tiskarna(QPrinter::HighResolution);
+    QPrintDialog dialog(&tiskarna, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    tiskarna.setDocName(windowTitle());
+    if (!VytiskniRadky(tiskarna, Radky()))
+        Zpravy::Chyba(this, QStringLiteral("Protokol se nepodařilo vytisknout na tiskárně „%1“.")
+                                .arg(tiskarna.outputFileName().isEmpty() ? tiskarna.printerName()
+                                                                         : tiskarna.outputFileName()));
+}
+
+void TTestDetailForm::btnUlozClick()
+{
+    QFileDialog dialog(this, QString(), QString::fromStdString(adresar_.string()),
+                       QStringLiteral("Textové soubory (*.txt)"));
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::filesystem::path soubor =
+        NazevSouboruZpravy(std::filesystem::path(dialog.selectedFiles().constFirst().toStdString()));
+    try {
+        UlozSouborAtomicky(soubor, ObsahSouboruZpravy(radky_));
+    } catch (const ChybaUlozeni& chyba) {
+        Zpravy::Chyba(this, QString::fromStdString(chyba.what()));
+    }
+}
+
+bool VytiskniRadky(QPrinter& tiskarna, const QStringList& radky)
+{
+    tiskarna.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    QPainter malir;
+    if (!malir.begin(&tiskarna))
+        return false;
+    const QRect strana = tiskarna.pageLayout().paintRectPixels(tiskarna.resolution());
+    QFont pismo = PismoZpravy(0, 10);
+    int nejsirsi = 0;
+    for (const QString& radek : radky)
+        nejsirsi = std::max(nejsirsi, QFontMetrics(pismo, &tiskarna).horizontalAdvance(radek));
+    // A page too narrow for the widest line gets a smaller font rather than cut lines.
+    if (nejsirsi > strana.width())
+        pismo.setPointSizeF(pismo.pointSizeF() * strana.width() / nejsirsi * 0.98);
+    malir.setFont(pismo);
+    const QFontMetrics miry(malir.font(), &tiskarna);
+    const int vyskaStrany = strana.height();
+    const int krok = miry.lineSpacing();
+    int y = 0;
+    for (const QString& radek : radky) {
+        if (y + krok > vyskaStrany && y > 0) {
+            if (!tiskarna.newPage())
+                return false;
+            y = 0;
+        }
+        malir.drawText(0, y + miry.ascent(), radek);
+        y += krok;
+    }
+    return malir.end();
+}

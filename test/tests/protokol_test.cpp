@@ -1,0 +1,160 @@
+#include "test/Protokol.h"
+
+#include "storage/Definice.h"
+#include "storage/Tabulka.h"
+#include "testsupport/VzorovyProtokol.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ZapisProtokolu : public testing::Test {
+protected:
+    ZapisProtokolu()
+    {
+        std::random_device nahoda;
+        adresar_ = fs::temp_directory_path() / ("zebrovka-protokoly-" + std::to_string(nahoda()));
+        fs::create_directories(adresar_);
+    }
+    ~ZapisProtokolu() override { fs::remove_all(adresar_); }
+
+    fs::path adresar_;
+};
+
+std::vector<std::string> Radky(const std::string& text)
+{
+    std::vector<std::string> radky;
+    std::istringstream vstup(text);
+    for (std::string radek; std::getline(vstup, radek);)
+        radky.push_back(radek);
+    return radky;
+}
+
+TEST(MemoProtokolu, PrazdnePolozkyNaKrajichAUprostred)
+{
+    const ZaznamProtokolu z = VzorovyProtokol();
+    const std::string odpoved = ZakodujMemo(z.odpoved);
+    EXPECT_EQ(odpoved.front(), ' ');
+    EXPECT_EQ(odpoved.back(), ' ');
+    EXPECT_NE(odpoved.find(" AC  B "), std::string::npos);  // positions 12, 13 and 14
+    EXPECT_EQ(RozdelMemo(odpoved), z.odpoved);
+    EXPECT_EQ(ZakodujMemo(z.body), "3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4");
+
+    std::array<std::string, kPocetPozicTestu> prazdne{};
+    EXPECT_EQ(ZakodujMemo(prazdne), std::string(24, ' '));
+    EXPECT_EQ(RozdelMemo(std::string(24, ' ')), prazdne);
+}
+
+TEST(MemoProtokolu, PoskozenyTextNikdyNeselze)
+{
+    struct Pripad {
+        std::string memo;
+        std::vector<std::string> zacatek;  // expected leading items; the rest must be empty
+    };
+    const std::vector<Pripad> pripady{
+        {"", {}},
+        {"7", {"7"}},
+        {"1 2 3", {"1", "2", "3"}},
+        {"  x", {"", "", "x"}},
+    };
+    for (const Pripad& p : pripady) {
+        const auto polozky = RozdelMemo(p.memo);
+        for (std::size_t i = 0; i < polozky.size(); ++i)
+            EXPECT_EQ(polozky[i], i < p.zacatek.size() ? p.zacatek[i] : "")
+                << "memo \"" << p.memo << "\" item " << i + 1;
+    }
+
+    std::string dlouhe;
+    for (int i = 1; i <= 30; ++i)
+        dlouhe += std::to_string(i) + " ";
+    const auto polozky = RozdelMemo(dlouhe);
+    EXPECT_EQ(polozky[0], "1");
+    EXPECT_EQ(polozky[24], "25");  // items 26 to 30 and the trailing space are dropped
+}
+
+TEST_F(ZapisProtokolu, PrvniVytvoriTabulkuDalsiJiPouzije)
+{
+    const fs::path soubor = adresar_ / "Protokoly.DB";
+    ASSERT_FALSE(fs::exists(soubor));
+    ZaznamProtokolu prvni = VzorovyProtokol();
+    ZapisProtokol(adresar_, prvni);
+    ASSERT_TRUE(fs::exists(soubor));
+
+    ZaznamProtokolu druhy = VzorovyProtokol();
+    druhy.profil = "Petr O'Neill";
+    druhy.delkaTestu = "30:00";
+    druhy.verdikt = std::string(kProsel);
+    druhy.pocetBodu = 65;
+    ZapisProtokol(adresar_, druhy);
+
+    Tabulka t;
+    t.Svaz(adresar_, "Protokoly");
+    t.Otevri();
+    const auto definice = t.Definice();
+    ASSERT_EQ(definice.size(), DefiniceProtokoly().size());
+    for (std::size_t i = 0; i < definice.size(); ++i) {
+        EXPECT_EQ(definice[i].nazev, DefiniceProtokoly()[i].nazev);
+        EXPECT_EQ(definice[i].typ, DefiniceProtokoly()[i].typ);
+        EXPECT_EQ(definice[i].delka, DefiniceProtokoly()[i].delka);
+    }
+    ASSERT_EQ(t.PocetZaznamu(), 2);
+    EXPECT_EQ(t.PoleJmenem("Profil").JakoText(), "Jana Nováková");
+    EXPECT_EQ(t.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas{2026, 3, 14, 9, 26, 53, 0}));
+    EXPECT_EQ(t.PoleJmenem("Skupina").JakoText(), "B");
+    EXPECT_EQ(t.PoleJmenem("DelkaTestu").JakoText(), "17:05");
+    EXPECT_EQ(t.PoleJmenem("Spravne").JakoCele(), 20);
+    EXPECT_EQ(t.PoleJmenem("PocetBodu").JakoCele(), 51);
+    EXPECT_EQ(t.PoleJmenem("MinPocetBodu").JakoCele(), 56);
+    EXPECT_EQ(t.PoleJmenem("Verdikt").JakoText(), "Neprošel");
+    t.Dalsi();
+    EXPECT_EQ(t.PoleJmenem("Profil").JakoText(), "Petr O'Neill");
+    EXPECT_EQ(t.PoleJmenem("DelkaTestu").JakoText(), "30:00");
+    EXPECT_EQ(t.PoleJmenem("PocetBodu").JakoCele(), 65);
+    EXPECT_EQ(t.PoleJmenem("Verdikt").JakoText(), "Prošel");
+}
+
+// The four memo texts as stored, compared with the committed file line by line (Body, Odpoved,
+// SpravnaOdpoved, SkutCis), and read back item for item.
+TEST_F(ZapisProtokolu, MemaOdpovidajiZlatemuSouboru)
+{
+    const ZaznamProtokolu z = VzorovyProtokol();
+    ZapisProtokol(adresar_, z);
+
+    Tabulka t;
+    t.Svaz(adresar_, "Protokoly");
+    t.Otevri();
+    const std::vector<std::string> ocekavane = Radky(ZlatySoubor("protokol_mema.txt"));
+    ASSERT_EQ(ocekavane.size(), 4u);
+    const char* pole[] = {"Body", "Odpoved", "SpravnaOdpoved", "SkutCis"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ("[" + t.PoleJmenem(pole[i]).JakoText() + "]", ocekavane[i]) << pole[i];
+
+    const auto body = RozdelMemo(t.PoleJmenem("Body").JakoText());
+    const auto skutCis = RozdelMemo(t.PoleJmenem("SkutCis").JakoText());
+    for (int i = 0; i < kPocetPozicTestu; ++i) {
+        EXPECT_EQ(body[i], std::to_string(z.body[i])) << "position " << i + 1;
+        EXPECT_EQ(skutCis[i], std::to_string(z.skutCis[i])) << "position " << i + 1;
+    }
+    EXPECT_EQ(RozdelMemo(t.PoleJmenem("Odpoved").JakoText()), z.odpoved);
+    EXPECT_EQ(RozdelMemo(t.PoleJmenem("SpravnaOdpoved").JakoText()), z.spravnaOdpoved);
+}
+
+TEST_F(ZapisProtokolu, ChybaUlozisteNicNezapise)
+{
+    const fs::path soubor = adresar_ / "Protokoly.DB";
+    {
+        std::ofstream cizi(soubor, std::ios::binary);
+        cizi << "toto není tabulka";
+    }
+    EXPECT_THROW(ZapisProtokol(adresar_, VzorovyProtokol()), ChybaTabulky);
+    std::ifstream vstup(soubor, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(vstup), {}), "toto není tabulka");
+}
+
+}  // namespace
