@@ -3,6 +3,9 @@
 #include "app/CyklusBehu.h"
 #include "app/InformacniPruh.h"
 #include "base/Hodiny.h"
+#include "info/TAbout.h"
+#include "info/THelpForm.h"
+#include "info/TOpravyAktualizace.h"
 #include "profiles/gui/AkceProfilu.h"
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
@@ -190,11 +193,8 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The results lists and the information windows come with later versions; until then their
-    // items stay greyed instead of pretending to work. A results item is usable while its table
-    // is missing: it then says that nothing has been stored yet.
-    for (QAction* a : {M1OProgramu, M1Seznam, M1Napoveda})
-        a->setEnabled(false);
+    // The results list of practice and exam comes with a later version; until then a results
+    // item is usable only while its table is missing: it then says that nothing has been stored.
     connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
 
     Menu2 = new QMenuBar;
@@ -207,7 +207,6 @@ void THlavniFormular::VytvorMenu()
     M2OznacSpravne->setVisible(false);
     M2oProgramu = Menu2->addAction(QStringLiteral("  &O programu  "));
     M2oProgramu->setObjectName(QStringLiteral("M2oProgramu"));
-    M2oProgramu->setEnabled(false);
 
     // Both menus live in one container; exactly one of them is shown, so only its shortcuts work.
     menuKontejner_ = new QWidget(this);
@@ -238,6 +237,10 @@ void THlavniFormular::VytvorMenu()
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(M2OznacSpravne, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
+    connect(M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
+    connect(M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
+    connect(M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
+    connect(M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
 }
 
 void THlavniFormular::VytvorStavovyRadek()
@@ -562,3 +565,26 @@ void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
 void THlavniFormular::Timer1Timer() { cyklus_->Timer1Timer(); }
 
 void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }
+
+void THlavniFormular::M1OProgramuClick()
+{
+    TAbout okno(adresar_, this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M2oProgramuClick() { M1OProgramuClick(); }
+
+void THlavniFormular::M1SeznamClick()
+{
+    TOpravyAktualizace okno(this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M1NapovedaClick()
+{
+    THelpForm okno(this);
+    VycentrujNad(&okno, this);
+    okno.exec();
+}

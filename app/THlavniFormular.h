@@ -103,6 +103,10 @@ public:
     void ObnovPolozkyVysledku();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();
+    void M1OProgramuClick();
+    void M2oProgramuClick();
+    void M1SeznamClick();
+    void M1NapovedaClick();
     void pOtazkyMouseDown();
     void Timer1Timer();
 

@@ -24,6 +24,7 @@ set(pravidla
   "testsupport:base storage questions test ui"
   "tools/importotazek:base storage questions"
   "tools/kresleni:"
+  "tools/snimky:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app"
   "tools/znacky:"
   "tools/situace:tools/znacky"
   "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport"

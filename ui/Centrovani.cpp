@@ -6,7 +6,10 @@
 
 void VycentrujNad(QWidget* okno, const QWidget* otevirac)
 {
-    okno->adjustSize();
+    // A window given its size by hand keeps it; only the others are fitted to their contents
+    // (which would also shrink a large window to two thirds of the screen).
+    if (!okno->testAttribute(Qt::WA_Resized))
+        okno->adjustSize();
     const QSize vlastni = okno->frameGeometry().size();
     QRect nad;
     if (otevirac)

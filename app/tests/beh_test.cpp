@@ -845,4 +845,31 @@ TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
     EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
 }
 
+// "  &O programu  " is the one way out of the mode menu besides its end: it opens the same about
+// box as the main menu, and the run goes on where it stood.
+TEST_F(BehOkna, OProgramuBehemProcvicovaniANavratDoBehu)
+{
+    auto hlavni = Okno({});
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 3);
+    ASSERT_EQ(h.relace.rezim, RezimBehu::Procvicovani);
+    ASSERT_TRUE(h.M2oProgramu->isEnabled());
+    const int otazka = h.relace.beh.cisloOtazky;
+    Oznac(h, SpravneProCislo(otazka));
+
+    auto box = OdpovedzModalnimu([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    h.M2oProgramu->trigger();
+    ASSERT_TRUE(box->probehlo);
+    EXPECT_EQ(box->trida, QStringLiteral("TAbout"));
+    EXPECT_EQ(box->titulek, QStringLiteral("O programu"));
+
+    EXPECT_EQ(h.relace.rezim, RezimBehu::Procvicovani);
+    EXPECT_EQ(h.relace.beh.cisloOtazky, otazka);
+    EXPECT_EQ(h.relace.beh.zbyva, 2);
+    PravyKlik(h);
+    EXPECT_TRUE(h.Timer1->isActive());
+    EXPECT_EQ(h.relace.beh.uspesnost, 100);
+    EXPECT_TRUE(h.Menu2->isVisible());
+}
+
 }  // namespace

@@ -420,3 +420,48 @@ TEST_F(HlavniOkno, PanelyStavovehoRadkuStojiNaSvychSirkachAPosledniSeVejde)
     const QLabel* posledni = hlavni->panely[3];
     EXPECT_LE(posledni->fontMetrics().horizontalAdvance(posledni->text()), posledni->contentsRect().width());
 }
+
+// The three items of "Informace" open their windows modally, centred over the main window.
+TEST_F(HlavniOkno, InformacniOknaZNabidkyVystredenaNadOknem)
+{
+    auto hlavni = PrihlasenyFormular();
+    const struct {
+        const char* akce;
+        const char* trida;
+        const char* titulek;
+    } okna[] = {
+        {"M1OProgramu", "TAbout", "O programu"},
+        {"M1Seznam", "TOpravyAktualizace", "Historie oprav a aktualizací"},
+        {"M1Napoveda", "THelpForm", "Nápověda programu Zebrovka 2003 (2004)"},
+    };
+    for (const auto& o : okna) {
+        QAction* akce = Akce(*hlavni, o.akce);
+        ASSERT_NE(akce, nullptr);
+        EXPECT_TRUE(akce->isEnabled()) << o.akce;
+        // The window's frame is known only once it shows: it is centred by the size it opens at.
+        QPoint kde;
+        QSize velikost;
+        QRect nad;
+        bool modalni = false;
+        auto okno = OdpovedzModalnimu([&](QWidget* w) {
+            kde = w->pos();
+            velikost = w->size();
+            nad = hlavni->frameGeometry();
+            modalni = w->isModal() && w->parentWidget() == hlavni.get();
+            w->close();
+        });
+        akce->trigger();
+        ASSERT_TRUE(okno->probehlo) << o.akce;
+        EXPECT_EQ(okno->trida, QString::fromLatin1(o.trida));
+        EXPECT_EQ(okno->titulek, QString::fromUtf8(o.titulek));
+        EXPECT_TRUE(modalni) << o.akce;
+        EXPECT_EQ(kde.x(), nad.left() + (nad.width() - velikost.width()) / 2) << o.akce;
+        EXPECT_EQ(kde.y(), nad.top() + (nad.height() - velikost.height()) / 2) << o.akce;
+        if (QLatin1String(o.trida) == QLatin1String("THelpForm"))
+            EXPECT_EQ(velikost, QSize(700, 550));
+    }
+    // Each window is gone once it has closed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const char* trida : {"TAbout", "TOpravyAktualizace", "THelpForm"})
+        EXPECT_EQ(hlavni->findChild<QWidget*>(QString::fromLatin1(trida)), nullptr) << trida;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QTextBrowser;
+
+// The help window: the HTML help shipped beside the program file, in a text browser that fills
+// the window. Links between help pages are followed inside; links to the web open in the browser.
+class THelpForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // `adresarProgramu` is the directory of the program file; the help is its "Help/index.htm".
+    explicit THelpForm(QWidget* rodic = nullptr,
+                       const QString& adresarProgramu = QString());
+
+    // Where the start page is expected.
+    static QString CestaNapovedy(const QString& adresarProgramu);
+
+    QTextBrowser* wbHelp = nullptr;
+};

@@ -1,0 +1,319 @@
+// The help, about and history windows on their own, with the help pages shipped beside the test
+// executable (copied there by the build, as beside the program).
+#include "info/TAbout.h"
+#include "info/THelpForm.h"
+#include "info/TOpravyAktualizace.h"
+#include "testsupport/GuiTest.h"
+#include "testsupport/ZachytceOdkazu.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+QString NapovedaVedleProgramu() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.htm"); }
+
+// Clicks the first link of the shown page whose target ends with `cil`; false when there is none.
+bool KlikniNaOdkaz(QTextBrowser* prohlizec, const QString& cil)
+{
+    for (QTextBlock blok = prohlizec->document()->begin(); blok.isValid(); blok = blok.next()) {
+        for (auto it = blok.begin(); !it.atEnd(); ++it) {
+            const QTextFragment usek = it.fragment();
+            if (!usek.charFormat().isAnchor() || !usek.charFormat().anchorHref().endsWith(cil))
+                continue;
+            QTextCursor kurzor(prohlizec->document());
+            kurzor.setPosition(usek.position() + usek.length() / 2);
+            prohlizec->setTextCursor(kurzor);
+            prohlizec->ensureCursorVisible();
+            const QPoint misto = prohlizec->cursorRect(kurzor).center();
+            QTest::mouseClick(prohlizec->viewport(), Qt::LeftButton, {}, misto);
+            return true;
+        }
+    }
+    return false;
+}
+
+class PracovniAdresar {
+public:
+    explicit PracovniAdresar(const QString& novy) : puvodni_(QDir::currentPath()) { QDir::setCurrent(novy); }
+    ~PracovniAdresar() { QDir::setCurrent(puvodni_); }
+
+private:
+    QString puvodni_;
+};
+
+}  // namespace
+
+TEST(Napoveda, OtevreStejnouStrankuZKazdehoPracovnihoAdresareAVyplniOkno)
+{
+    ASSERT_TRUE(QFile::exists(NapovedaVedleProgramu()));
+    DocasnyAdresar prvni, druhy;
+    for (const QString& adresar : {prvni.Cesta(), druhy.Cesta()}) {
+        PracovniAdresar tady(adresar);
+        THelpForm okno;
+        EXPECT_EQ(okno.windowTitle(), QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
+        EXPECT_EQ(okno.size(), QSize(700, 550));
+        EXPECT_EQ(okno.wbHelp->source(), QUrl::fromLocalFile(NapovedaVedleProgramu()));
+        EXPECT_EQ(okno.wbHelp->documentTitle(), QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
+        okno.show();
+        EXPECT_EQ(okno.wbHelp->geometry(), okno.rect());
+        okno.resize(900, 640);
+        EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->geometry() == okno.rect(); }));
+        EXPECT_EQ(okno.wbHelp->size(), QSize(900, 640));
+    }
+}
+
+TEST(Napoveda, ChybejiciSouborUkazeCeskouStrankuAOknoSeOtevre)
+{
+    DocasnyAdresar prazdny;
+    THelpForm okno(nullptr, prazdny.Cesta());
+    const QString text = okno.wbHelp->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Nápověda nebyla nalezena")));
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(prazdny.Cesta() + QStringLiteral("/Help/index.htm"))));
+    auto zavreni = OdpovedzModalnimu([](QWidget* w) { w->close(); });
+    okno.exec();
+    EXPECT_TRUE(zavreni->probehlo);
+    EXPECT_EQ(zavreni->titulek, QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
+}
+
+TEST(Napoveda, OdkazyNapovedySeSleduji_WebSeOteviraVProhlizeci)
+{
+    ZachytceOdkazu web;
+    THelpForm okno;
+    okno.show();
+    const QUrl start = okno.wbHelp->source();
+    const QDir help = QFileInfo(NapovedaVedleProgramu()).dir();
+
+    ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("profily.htm")));
+    EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->source() == QUrl::fromLocalFile(help.filePath(QStringLiteral("profily.htm"))); }));
+    EXPECT_TRUE(okno.wbHelp->documentTitle().startsWith(QStringLiteral("Profily")));
+    ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("index.htm")));
+    EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->source() == start; }));
+
+    ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("e-sbirka.cz/sb/2000/361")));
+    EXPECT_TRUE(CekejNa([&] { return !web.otevrene.isEmpty(); }));
+    EXPECT_EQ(web.otevrene, QList<QUrl>{QUrl(QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"))});
+    EXPECT_EQ(okno.wbHelp->source(), start);
+}
+
+// Every page the help ships declares UTF-8, every picture it shows exists, and every page can be
+// reached from the start page by following its links.
+TEST(Napoveda, ObrazkyExistujiAKazdaStrankaJeDosazitelna)
+{
+    const QDir help(QStringLiteral(ZK_HELP_DIR));
+    const QStringList stranky = help.entryList({QStringLiteral("*.htm")}, QDir::Files);
+    ASSERT_GE(stranky.size(), 8);
+    const QRegularExpression obrazek(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]+)\""));
+    const QRegularExpression odkaz(QStringLiteral("<a[^>]*\\shref=\"([^\"#]+)[^\"]*\""));
+
+    QSet<QString> dosazene{QStringLiteral("index.htm")};
+    QStringList fronta{QStringLiteral("index.htm")};
+    int obrazku = 0;
+    while (!fronta.isEmpty()) {
+        const QString stranka = fronta.takeFirst();
+        QFile soubor(help.filePath(stranka));
+        ASSERT_TRUE(soubor.open(QIODevice::ReadOnly)) << stranka.toStdString();
+        const QString html = QString::fromUtf8(soubor.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">"))) << stranka.toStdString();
+        for (const auto& m : obrazek.globalMatch(html)) {
+            ++obrazku;
+            EXPECT_TRUE(QFileInfo(help.filePath(m.captured(1))).isFile())
+                << stranka.toStdString() << " shows the missing " << m.captured(1).toStdString();
+        }
+        for (const auto& m : odkaz.globalMatch(html)) {
+            const QString cil = m.captured(1);
+            if (cil.contains(QStringLiteral("://")))
+                continue;
+            EXPECT_TRUE(QFileInfo(help.filePath(cil)).isFile())
+                << stranka.toStdString() << " links the missing " << cil.toStdString();
+            if (cil.endsWith(QStringLiteral(".htm")) && !dosazene.contains(cil)) {
+                dosazene.insert(cil);
+                fronta.append(cil);
+            }
+        }
+    }
+    EXPECT_GE(obrazku, 8);
+    for (const QString& stranka : stranky)
+        EXPECT_TRUE(dosazene.contains(stranka)) << stranka.toStdString() << " cannot be reached from index.htm";
+}
+
+class OProgramu : public testing::Test {
+protected:
+    std::filesystem::path Adresar() const { return adresar.CestaStd(); }
+    QString Memo() const { return adresar.Cesta() + QStringLiteral("/otazky.MB"); }
+
+    void NastavDatumBanky(const QDateTime& kdy)
+    {
+        QFile memo(Memo());
+        ASSERT_TRUE(memo.open(QIODevice::WriteOnly));
+        memo.write("x");
+        ASSERT_TRUE(memo.flush());
+        ASSERT_TRUE(memo.setFileTime(kdy, QFileDevice::FileModificationTime));
+    }
+
+    DocasnyAdresar adresar;
+};
+
+TEST_F(OProgramu, OknoASvePopisky)
+{
+    QDir().mkpath(adresar.Cesta() + QStringLiteral("/grafika"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZK_IKONA), adresar.Cesta() + QStringLiteral("/grafika/ikona.png")));
+    TAbout okno(Adresar());
+    EXPECT_EQ(okno.windowTitle(), QStringLiteral("O programu"));
+    EXPECT_EQ(okno.minimumSize(), okno.maximumSize());
+    EXPECT_TRUE(okno.gbOkraj->title().isEmpty());
+    EXPECT_EQ(okno.Image1->size(), QSize(32, 32));
+    EXPECT_EQ(okno.Image1->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(okno.lbNazev->text(), QStringLiteral("Zebrovka 2003 (2004)"));
+    EXPECT_TRUE(okno.lbNazev->font().bold());
+    EXPECT_EQ(okno.lbVerze->text(), QStringLiteral("verze produktu: 1.21"));
+    EXPECT_EQ(okno.lbUprava->text(), QStringLiteral("poslední úprava: 17.9.2004"));
+    EXPECT_EQ(okno.lbDatab->text(), QStringLiteral("databáze otázek z:"));
+    EXPECT_EQ(okno.lbInet->text(), QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"));
+    EXPECT_TRUE(okno.lbInet->font().bold());
+    EXPECT_EQ(okno.lbInet->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(okno.mText->isReadOnly());
+    EXPECT_EQ(okno.mText->palette().color(QPalette::Base), QColor(255, 255, 225));
+    EXPECT_TRUE(okno.mText->toPlainText().contains(QStringLiteral("757 otázek")));
+    EXPECT_TRUE(okno.stAtestace->font().bold());
+    EXPECT_TRUE(okno.stAtestace->text().contains(QStringLiteral("dopravní policie")));
+    for (QWidget* w : {static_cast<QWidget*>(okno.Image1), static_cast<QWidget*>(okno.lbNazev), static_cast<QWidget*>(okno.lbInet),
+                       static_cast<QWidget*>(okno.mText), static_cast<QWidget*>(okno.stAtestace)})
+        EXPECT_TRUE(okno.gbOkraj->rect().contains(w->geometry())) << w->objectName().toStdString();
+    // The OK button stands top right, beside the frame.
+    EXPECT_GT(okno.btnOK->x(), okno.gbOkraj->geometry().right());
+    EXPECT_LT(okno.btnOK->y(), 20);
+}
+
+TEST_F(OProgramu, DatumDatabazePodleZmenySouboruNeboNezname)
+{
+    const QDate dny[] = {QDate(2004, 9, 17), QDate(2003, 12, 20), QDate(2026, 1, 2)};
+    for (const QDate& den : dny) {
+        NastavDatumBanky(QDateTime(den, QTime(12, 0)));
+        TAbout okno(Adresar());
+        EXPECT_EQ(okno.lb->text(), QLocale::system().toString(den, QLocale::ShortFormat));
+        // It stands right of its caption, on the same line.
+        EXPECT_GT(okno.lb->x(), okno.lbDatab->geometry().right());
+        EXPECT_EQ(okno.lb->y(), okno.lbDatab->y());
+    }
+    ASSERT_TRUE(QFile::remove(Memo()));
+    EXPECT_EQ(TAbout(Adresar()).lb->text(), QStringLiteral("neznámé"));
+}
+
+TEST_F(OProgramu, OdkazZcervenaPodMysiAOtevreStranku)
+{
+    ZachytceOdkazu web;
+    TAbout okno(Adresar());
+    okno.show();
+    auto barva = [&] { return okno.lbInet->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(barva(), QColor(Qt::blue));
+    QEnterEvent vstup(QPointF(3, 3), QPointF(3, 3), okno.lbInet->mapToGlobal(QPointF(3, 3)));
+    QCoreApplication::sendEvent(okno.lbInet, &vstup);
+    EXPECT_EQ(barva(), QColor(Qt::red));
+    QEvent odchod(QEvent::Leave);
+    QCoreApplication::sendEvent(okno.lbInet, &odchod);
+    EXPECT_EQ(barva(), QColor(Qt::blue));
+    QTest::mouseMove(okno.lbInet, QPoint(5, 5));
+    EXPECT_TRUE(CekejNa([&] { return barva() == QColor(Qt::red); }));
+    QCoreApplication::sendEvent(okno.lbInet, &odchod);
+    EXPECT_EQ(barva(), QColor(Qt::blue));
+
+    EXPECT_TRUE(web.otevrene.isEmpty());
+    QTest::mouseClick(okno.lbInet, Qt::LeftButton);
+    EXPECT_EQ(web.otevrene, QList<QUrl>{QUrl(TAbout::kOdkaz)});
+}
+
+TEST_F(OProgramu, TlacitkoOKMaFokus_EscapeZavira)
+{
+    for (const bool escape : {true, false}) {
+        TAbout okno(Adresar());
+        bool fokus = false;
+        auto odpoved = OdpovedzModalnimu([&](QWidget* w) {
+            fokus = CekejNa([&] { return QApplication::focusWidget() == okno.btnOK; }, 2000);
+            if (escape)
+                QTest::keyClick(w, Qt::Key_Escape);
+            else
+                QTest::keyClick(okno.btnOK, Qt::Key_Space);
+        });
+        const int vysledek = okno.exec();
+        EXPECT_TRUE(odpoved->probehlo);
+        EXPECT_TRUE(fokus);
+        EXPECT_EQ(vysledek, escape ? QDialog::Rejected : QDialog::Accepted);
+        EXPECT_FALSE(okno.isVisible());
+    }
+}
+
+TEST(Historie, OknoAZaznamyOdNejnovejsiho)
+{
+    TOpravyAktualizace okno;
+    EXPECT_EQ(okno.windowTitle(), QStringLiteral("Historie oprav a aktualizací"));
+    EXPECT_EQ(okno.minimumSize(), QSize(601, 348));
+    EXPECT_EQ(okno.maximumSize(), QSize(601, 348));
+    EXPECT_EQ(okno.mHistorie->geometry(), QRect(0, 0, 601, 348));
+    EXPECT_TRUE(okno.mHistorie->isReadOnly());
+    EXPECT_EQ(okno.mHistorie->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(okno.mHistorie->font().family(), QStringLiteral("Courier New"));
+    EXPECT_TRUE(okno.mHistorie->font().fixedPitch());
+
+    struct Zaznam {
+        const char* hlavicka;
+        const char* verze;
+        std::vector<int> otazky;
+    };
+    const std::vector<Zaznam> ocekavane = {
+        {"17.9.2004 - Upgrade", "1.21", {}},
+        {"26.6.2004 - Upgrade", "1.20", {}},
+        {"20.12.2003 - Update", nullptr, {}},
+        {"19.8.2003 - Upgrade", "1.18", {}},
+        {"31.7.2003 - Upgrade", nullptr, {}},
+        {"29.7.2003 - Oprava", nullptr,
+         {75, 88, 114, 137, 145, 146, 262, 266, 392, 446, 477, 502, 523, 544, 545, 547, 550, 552, 553, 554, 555,
+          558, 559, 560, 561, 563, 565, 566, 568, 569, 570, 573, 575, 577, 579, 181, 274, 355, 388, 148, 448, 449}},
+        {"2.4.2003 - Oprava", "1.02", {}},
+        {"31.3.2003", "1.01", {}},
+    };
+    const QString text = okno.mHistorie->toPlainText();
+    const QStringList zaznamy = text.trimmed().split(QStringLiteral("\n\n\n"));
+    ASSERT_EQ(zaznamy.size(), static_cast<qsizetype>(ocekavane.size())) << text.toStdString();
+    const QRegularExpression verze(QStringLiteral("verze (\\d+\\.\\d+)"));
+    const QRegularExpression cislo(QStringLiteral("\\b\\d{2,3}\\b"));
+    for (std::size_t i = 0; i < ocekavane.size(); ++i) {
+        const QStringList radky = zaznamy[static_cast<qsizetype>(i)].split(QLatin1Char('\n'));
+        ASSERT_GE(radky.size(), 3);
+        EXPECT_EQ(radky[0], QString::fromUtf8(ocekavane[i].hlavicka));
+        EXPECT_EQ(radky[1], QString(radky[0].size(), QLatin1Char('-')));
+        for (qsizetype r = 2; r < radky.size(); ++r) {
+            EXPECT_TRUE(radky[r].startsWith(QStringLiteral(" - ")) || radky[r].startsWith(QStringLiteral("   ")))
+                << radky[r].toStdString();
+            EXPECT_LE(radky[r].size(), 70) << "wider than the window: " << radky[r].toStdString();
+        }
+        const QString telo = radky.mid(2).join(QLatin1Char('\n'));
+        const auto nalezena = verze.match(telo);
+        EXPECT_EQ(nalezena.hasMatch() ? nalezena.captured(1) : QString(), QString::fromLatin1(ocekavane[i].verze));
+        // The question numbers of the entry, in the order listed, and no others.
+        std::vector<int> cisla;
+        for (const auto& m : cislo.globalMatch(QString(telo).remove(verze)))
+            cisla.push_back(m.captured().toInt());
+        EXPECT_EQ(cisla, ocekavane[i].otazky) << radky[0].toStdString();
+    }
+}
