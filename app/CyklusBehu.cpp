@@ -146,6 +146,7 @@ void CyklusBehu::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
         paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
     }
     pSpravne->setPalette(paleta);
+    panel_.ObnovPristupnost();
     pruh_.Uspesnost(relace_.beh.uspesnost);
     pSpravne->show();
     pSpravne->raise();

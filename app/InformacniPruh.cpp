@@ -67,6 +67,14 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
     };
     cara(Cara1, "Cara1", 205);
     cara(Cara2, "Cara2", 514);
+
+    // A screen reader reads the labels by their texts; the pictures and lines get names.
+    pPomoc->setAccessibleName(QStringLiteral("Informace o režimu"));
+    imgInfoYes->setAccessibleName(QStringLiteral("Značka: Správná odpověď"));
+    imgInfoNo->setAccessibleName(QStringLiteral("Značka: Špatná odpověď"));
+    imgInfoNic->setAccessibleName(QStringLiteral("Značka: Ignorovaná správná odpověď"));
+    for (QFrame* c : {Cara1, Cara2})
+        c->setAccessibleName(QStringLiteral("Oddělovač"));
 }
 
 void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni& nastaveni)

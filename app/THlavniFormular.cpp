@@ -63,11 +63,13 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     klient->setObjectName(QStringLiteral("klient"));
     klient->setStatusTip(QStringLiteral("     Zebrovka 2003"));
     setCentralWidget(klient);
+    klient->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     imgPozadi = new QLabel(klient);
     imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
     imgPozadi->setGeometry(85, 70, 453, 227);
     imgPozadi->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / "pozadi.jpg")));
+    imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
     pOtazky->hide();
@@ -205,6 +207,8 @@ void THlavniFormular::VytvorMenu()
     M2OznacSpravne = Menu2->addAction(QStringLiteral("  Označ správnou odpověď  "));
     M2OznacSpravne->setObjectName(QStringLiteral("M2OznacSpravne"));
     M2OznacSpravne->setVisible(false);
+    // The hint from the keyboard; the caption stays as it is (a menu bar shows no shortcut).
+    M2OznacSpravne->setShortcut(QKeySequence(Qt::Key_F2));
     M2oProgramu = Menu2->addAction(QStringLiteral("  &O programu  "));
     M2oProgramu->setObjectName(QStringLiteral("M2oProgramu"));
 
@@ -218,6 +222,9 @@ void THlavniFormular::VytvorMenu()
     rozlozeni->addWidget(Menu2);
     Menu2->hide();
     setMenuWidget(menuKontejner_);
+    menuKontejner_->setAccessibleName(QStringLiteral("Nabídka"));
+    Menu1->setAccessibleName(QStringLiteral("Hlavní nabídka"));
+    Menu2->setAccessibleName(QStringLiteral("Nabídka režimu"));
 
     connect(M1Ukoncit, &QAction::triggered, this, &QWidget::close);
     connect(M1Prejmenovat, &QAction::triggered, this, &THlavniFormular::M1PrejmenovatClick);
@@ -271,6 +278,13 @@ void THlavniFormular::VytvorStavovyRadek()
     panely[2]->setText(QStringLiteral("Skupina: B"));
     panely[3]->setAlignment(Qt::AlignCenter);
     panely[3]->setText(QStringLiteral("Šťastnou cestu!"));
+    // A panel is read by its text and described by what it holds; the hint panel, often empty,
+    // is named by its role and describes the current hint.
+    StavovyRadek1->setAccessibleName(QStringLiteral("Stavový řádek"));
+    panely[0]->setAccessibleName(QStringLiteral("Nápověda"));
+    const char* role[] = {"Aktivní profil", "Skupina", "Stav"};
+    for (std::size_t i = 1; i < 4; ++i)
+        panely[i]->setAccessibleDescription(QString::fromUtf8(role[i - 1]));
     setStatusBar(StavovyRadek1);
 }
 
@@ -286,6 +300,7 @@ bool THlavniFormular::event(QEvent* udalost)
     // Every hint of a menu item or control goes to the first status-bar panel.
     if (udalost->type() == QEvent::StatusTip) {
         panely[0]->setText(static_cast<QStatusTipEvent*>(udalost)->tip());
+        panely[0]->setAccessibleDescription(panely[0]->text());
         return true;
     }
     return QMainWindow::event(udalost);
@@ -382,6 +397,7 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
         if (zapnout) {
             pOtazky->eCisloO->setText(QStringLiteral("1"));
             pOtazky->ZobrazOtazku(1);
+            pOtazky->eCisloO->setFocus();
         }
         return;
     }
@@ -391,9 +407,11 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
     pOtazky->stPoznamka->setVisible(false);
     (rezim == RezimBehu::Zkouseni ? M1Zkouset : M1Procvicovat)->setChecked(zapnout);
     pOtazky->SkryjZnacky();
-    if (zapnout)
+    if (zapnout) {
+        // The answer keys go to the question panel.
+        pOtazky->setFocus();
         cyklus_->Zacni();
-    else
+    } else
         cyklus_->Ukonci();
 }
 

@@ -1,3 +1,4 @@
+#include "profiles/ProfilovySklad.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
@@ -97,6 +98,51 @@ void BM_UlozitZaznam(benchmark::State& stav)
     }
 }
 BENCHMARK(BM_UlozitZaznam)->Unit(benchmark::kMillisecond);
+
+// A profile with kZaznamuProfilu records in Vysledky and as many in Protokoly, renamed back and
+// forth: the three tables change as one unit each time.
+constexpr int kZaznamuProfilu = 10000;
+
+void BM_PrejmenovatProfil(benchmark::State& stav)
+{
+    std::string vzor = (fs::temp_directory_path() / "zk_bench_XXXXXX").string();
+    if (!mkdtemp(vzor.data()))
+        std::abort();
+    const fs::path adresar = vzor;
+    ProfilovySklad sklad(adresar);
+    sklad.ZalozitTabulkuProfilu();
+    sklad.PridatProfil("Měření", "1111111", "B", "111", "11", "1", "");
+    for (const auto& [nazev, definice] : {std::pair{"Vysledky", DefiniceVysledky()},
+                                          std::pair{"Protokoly", DefiniceProtokoly()}}) {
+        Tabulka t;
+        t.Svaz(adresar, nazev);
+        t.Vytvor(definice);
+        t.Otevri();
+        t.ZacniDavku();
+        for (int i = 0; i < kZaznamuProfilu; ++i) {
+            t.Vloz();
+            t.PoleJmenem("Profil").NastavText("Měření");
+            t.PoleJmenem("Skupina").NastavText("B");
+            t.Uloz();
+        }
+        t.DokonciDavku();
+    }
+    const std::string jmena[2] = {"Měření", "Měření 2"};
+    int i = 0;
+    for (auto _ : stav) {
+        sklad.PrejmenovatProfil(jmena[i % 2], jmena[(i + 1) % 2]);
+        ++i;
+    }
+    Tabulka t;
+    t.Svaz(adresar, "Protokoly");
+    t.NastavFiltrText("Profil = '" + jmena[i % 2] + "'");
+    t.Filtrovat(true);
+    t.Otevri();
+    if (t.PocetZaznamu() != kZaznamuProfilu)
+        stav.SkipWithError("records were lost");
+    fs::remove_all(adresar);
+}
+BENCHMARK(BM_PrejmenovatProfil)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

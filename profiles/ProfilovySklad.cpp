@@ -2,6 +2,7 @@
 
 #include "base/Utf8.h"
 #include "storage/Definice.h"
+#include "storage/SpolecnaZmena.h"
 
 #include <sodium.h>
 
@@ -34,44 +35,19 @@ std::string HashHesla(const std::string& heslo)
     return hash;
 }
 
-// Opens `nazev` filtered on the profile's records; false when the table has never been created.
-bool OtevritZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
-                           const std::string& nazev, const std::string& profil)
+// Inserts one profile record and posts it.
+void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
 {
-    t.Svaz(adresar, nazev);
-    if (!t.Existuje())
-        return false;
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
-    return true;
+    static const std::array<const char*, 7> kPole{"Viditelny", "Profil",      "Kategorie", "Skupina",
+                                                  "Protokoly", "Konfigurace", "Heslo"};
+    t.Vloz();
+    for (std::size_t i = 0; i < kPole.size(); ++i)
+        t.PoleJmenem(kPole[i]).NastavText(hodnoty[i]);
+    t.Uloz();
 }
 
-void PrejmenovatVTabulce(const std::filesystem::path& adresar, const std::string& nazev,
-                         const std::string& stare, const std::string& nove)
-{
-    Tabulka t;
-    if (!OtevritZaznamyProfilu(t, adresar, nazev, stare))
-        return;
-    while (!t.Konec()) {
-        t.Uprav();
-        t.PoleJmenem("Profil").NastavText(nove);
-        t.Uloz();
-        t.Dalsi();
-    }
-    t.Zavri();
-}
-
-void SmazatVTabulce(const std::filesystem::path& adresar, const std::string& nazev,
-                    const std::string& profil)
-{
-    Tabulka t;
-    if (!OtevritZaznamyProfilu(t, adresar, nazev, profil))
-        return;
-    while (!t.Konec())
-        t.Smaz();
-    t.Zavri();
-}
+// The profile's own record and its records in the result tables change together.
+const std::vector<std::string> kTabulkyProfilu{kProfily, "Vysledky", "Protokoly"};
 
 }  // namespace
 
@@ -86,8 +62,11 @@ void ProfilovySklad::ZalozitTabulkuProfilu()
 {
     if (profily_.Existuje())
         return;
-    profily_.Vytvor(DefiniceProfily());
-    PridatProfil("Default", "1111111", "B", "111", "11", "0", "");
+    // The built-in profile is part of the new table, so a table never exists without it and two
+    // first starts at once cannot add it twice.
+    profily_.Vytvor(DefiniceProfily(), [](Tabulka& t) {
+        ZapsatProfil(t, {"0", "Default", "1111111", "B", "111", "11", ""});
+    });
 }
 
 void ProfilovySklad::PridatProfil(const std::string& profil, const std::string& kategorie,
@@ -97,15 +76,8 @@ void ProfilovySklad::PridatProfil(const std::string& profil, const std::string& 
 {
     const std::string ulozeneHeslo = heslo.empty() ? std::string() : HashHesla(heslo);
     Znovuotevrit();
-    profily_.Vloz();
-    profily_.PoleJmenem("Viditelny").NastavText(viditelny);
-    profily_.PoleJmenem("Profil").NastavText(profil);
-    profily_.PoleJmenem("Kategorie").NastavText(kategorie);
-    profily_.PoleJmenem("Skupina").NastavText(skupina);
-    profily_.PoleJmenem("Protokoly").NastavText(protokoly);
-    profily_.PoleJmenem("Konfigurace").NastavText(konfigurace);
-    profily_.PoleJmenem("Heslo").NastavText(ulozeneHeslo);
-    profily_.Uloz();
+    ZapsatProfil(profily_,
+                 {viditelny, profil, kategorie, skupina, protokoly, konfigurace, ulozeneHeslo});
 }
 
 void ProfilovySklad::Znovuotevrit()
@@ -191,21 +163,24 @@ void ProfilovySklad::PrejmenovatProfil(const std::string& stare, const std::stri
 {
     if (stare == nove)
         return;
-    if (NajitProfil(stare)) {
-        profily_.Uprav();
-        profily_.PoleJmenem("Profil").NastavText(nove);
-        profily_.Uloz();
-    }
-    PrejmenovatVTabulce(adresar_, "Vysledky", stare, nove);
-    PrejmenovatVTabulce(adresar_, "Protokoly", stare, nove);
+    profily_.Zavri();
+    SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
+    zmena.Prepis(kProfily, "Profil", stare, nove, true);
+    for (const char* tabulka : {"Vysledky", "Protokoly"})
+        if (zmena.Obsahuje(tabulka))
+            zmena.Prepis(tabulka, "Profil", stare, nove);
+    zmena.Potvrd();
 }
 
 void ProfilovySklad::SmazatProfil(const std::string& jmeno)
 {
-    if (NajitProfil(jmeno))
-        profily_.Smaz();
-    SmazatVTabulce(adresar_, "Vysledky", jmeno);
-    SmazatVTabulce(adresar_, "Protokoly", jmeno);
+    profily_.Zavri();
     profily_.NastavFiltrText("");
     profily_.Filtrovat(false);
+    SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
+    zmena.Smaz(kProfily, "Profil", jmeno, true);
+    for (const char* tabulka : {"Vysledky", "Protokoly"})
+        if (zmena.Obsahuje(tabulka))
+            zmena.Smaz(tabulka, "Profil", jmeno);
+    zmena.Potvrd();
 }

@@ -45,9 +45,10 @@ public:
     void UlozitNastaveniProfilu(const Nastaveni& n);
     void ZmenitHesloProfilu(const std::string& jmeno, const std::string& heslo);
     // Renames the record and re-labels the profile's records in Vysledky and Protokoly (tables
-    // that do not exist are skipped). The unchanged name writes nothing.
+    // that do not exist are skipped), all as one unit: after an error or a kill every record
+    // carries the old name or every one the new name. The unchanged name writes nothing.
     void PrejmenovatProfil(const std::string& stare, const std::string& nove);
-    // Deletes the profile's record and its records in Vysledky and Protokoly.
+    // Deletes the profile's record and its records in Vysledky and Protokoly, as one unit.
     void SmazatProfil(const std::string& jmeno);
 
     const std::filesystem::path& Adresar() const { return adresar_; }

@@ -1,14 +1,14 @@
 #include "questions/Banka.h"
 
 #include "questions/Kategorie.h"
+#include "storage/Definice.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <utility>
 
 namespace {
-
-constexpr int kPocetPoli = 10;
 
 // Sorts the questions by number and builds the number index; returns a description of the
 // first number that is out of range or repeated, empty when all are fine.
@@ -28,24 +28,35 @@ std::string Usporadej(std::vector<Otazka>& otazky, std::vector<int>& index)
     return {};
 }
 
-}  // namespace
-
-const std::vector<DefinicePole>& Banka::DefinicePoli()
+// What is wrong with a record of the table, empty when nothing: the texts a question needs, the
+// correct answers as an answer set of answers it has, the group letters.
+std::string ChybaOtazky(const Otazka& o)
 {
-    static const std::vector<DefinicePole> pole{
-        {"Číslo", TypPole::Cele, 0},
-        {"OTÁZKA", TypPole::Memo, 0},
-        {"A", TypPole::Memo, 0},
-        {"B", TypPole::Memo, 0},
-        {"C", TypPole::Memo, 0},
-        {"D", TypPole::Memo, 0},
-        {"SPRÁVNĚ", TypPole::Text, 4},
-        {"Skupina", TypPole::Text, 4},
-        {"OBRÁZEK", TypPole::Text, 100},
-        {"POZNÁMKA", TypPole::Memo, 0},
+    const auto prazdny = [](const std::string& text) {
+        return text.find_first_not_of(" \t\r\n") == std::string::npos;
     };
-    return pole;
+    if (prazdny(o.otazka))
+        return "chybí text otázky (OTÁZKA)";
+    const std::array<const std::string*, 4> odpovedi{&o.a, &o.b, &o.c, &o.d};
+    if (prazdny(o.a) || prazdny(o.b))
+        return "chybí text odpovědi A nebo B";
+    if (o.spravne.empty())
+        return "SPRÁVNĚ je prázdné";
+    char predchozi = 0;
+    for (const char p : o.spravne) {
+        if (p < 'A' || p > 'D' || p <= predchozi)
+            return "SPRÁVNĚ „" + UkazkaHodnoty(o.spravne) +
+                   "“ není sada písmen A až D v abecedním pořadí";
+        if (prazdny(*odpovedi[p - 'A']))
+            return "SPRÁVNĚ „" + o.spravne + "“ uvádí odpověď " + p + ", která nemá text";
+        predchozi = p;
+    }
+    if (o.skupina.empty() || o.skupina.find_first_not_of("ABCD") != std::string::npos)
+        return "Skupina „" + UkazkaHodnoty(o.skupina) + "“ není z písmen A až D";
+    return {};
 }
+
+}  // namespace
 
 void Banka::Nacti(const std::filesystem::path& adresar)
 {
@@ -53,8 +64,14 @@ void Banka::Nacti(const std::filesystem::path& adresar)
     tabulka.Svaz(adresar, "otazky");
     tabulka.Otevri();  // a missing or foreign file raises ChybaTabulky naming it
     const std::string uvod = "Tabulka „" + tabulka.Soubor().filename().string() + "“: ";
-    if (tabulka.PocetPoli() < kPocetPoli)
+    const auto ocekavana = DefiniceOtazky();
+    if (tabulka.Definice().size() != ocekavana.size())
         throw ChybaTabulky(uvod + "nemá pole tabulky otázek");
+    for (std::size_t i = 0; i < ocekavana.size(); ++i)
+        if (tabulka.Definice()[i].nazev != ocekavana[i].nazev ||
+            tabulka.Definice()[i].typ != ocekavana[i].typ)
+            throw ChybaTabulky(uvod + "pole na pozici " + std::to_string(i) + " není „" +
+                               ocekavana[i].nazev + "“ tabulky otázek");
 
     std::vector<Otazka> nove;
     nove.reserve(tabulka.PocetZaznamu());
@@ -78,6 +95,10 @@ void Banka::Nacti(const std::filesystem::path& adresar)
     const std::string chyba = Usporadej(nove, index);
     if (!chyba.empty())
         throw ChybaTabulky(uvod + chyba);
+    // The first bad record by number ends the load as an unreadable table would.
+    for (const Otazka& o : nove)
+        if (const std::string vada = ChybaOtazky(o); !vada.empty())
+            throw ChybaTabulky(uvod + "otázka " + std::to_string(o.cislo) + ": " + vada);
     otazky_ = std::move(nove);
     indexPodleCisla_ = std::move(index);
 }

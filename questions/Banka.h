@@ -22,12 +22,10 @@ struct Otazka {
 // exactly what the number, range and existence filters over the table would give.
 class Banka {
 public:
-    // The ten fields of otazky in their order: Číslo, OTÁZKA, A, B, C, D, SPRÁVNĚ, Skupina,
-    // OBRÁZEK, POZNÁMKA.
-    static const std::vector<DefinicePole>& DefinicePoli();
-
-    // Reads <adresar>/otazky.DB (fields by position). Throws ChybaTabulky when it is missing or
-    // unreadable.
+    // Reads <adresar>/otazky.DB (fields by position) and checks every record: number in 1..757
+    // and unique, question and answer texts present, SPRÁVNĚ an answer set of answers the
+    // question has, Skupina of the letters A to D. Throws ChybaTabulky when the table is missing
+    // or unreadable, or names the first bad record by its number; the bank then stays as it was.
     void Nacti(const std::filesystem::path& adresar);
     void NactiZ(std::vector<Otazka> otazky);  // for tests; sorted by number
 

@@ -4,6 +4,8 @@ namespace {
 
 DefinicePole Text(const char* nazev, int delka) { return {nazev, TypPole::Text, delka}; }
 DefinicePole Typ(const char* nazev, TypPole typ) { return {nazev, typ, 0}; }
+// Vysledky and Protokoly are filtered by profile; the index keeps that cheap on large tables.
+DefinicePole Profil() { return {"Profil", TypPole::Text, 30, true}; }
 
 }  // namespace
 
@@ -11,7 +13,7 @@ std::vector<DefinicePole> DefiniceProfily()
 {
     return {
         Text("Viditelny", 1),
-        Text("Profil", 30),
+        Profil(),
         Text("Kategorie", 7),
         Text("Skupina", 2),
         Text("Protokoly", 3),
@@ -25,7 +27,7 @@ std::vector<DefinicePole> DefiniceVysledky()
 {
     return {
         Text("TypTestu", 15),
-        Text("Profil", 30),
+        Profil(),
         Typ("Datum", TypPole::Datum),
         Typ("Cas", TypPole::Cas),
         Text("Skupina", 2),
@@ -42,7 +44,7 @@ std::vector<DefinicePole> DefiniceVysledky()
 std::vector<DefinicePole> DefiniceProtokoly()
 {
     return {
-        Text("Profil", 30),
+        Profil(),
         Typ("DatumACas", TypPole::DatumACas),
         Text("Skupina", 2),
         Text("DelkaTestu", 5),
@@ -54,5 +56,21 @@ std::vector<DefinicePole> DefiniceProtokoly()
         Typ("Odpoved", TypPole::Memo),
         Typ("SpravnaOdpoved", TypPole::Memo),
         Typ("SkutCis", TypPole::Memo),
+    };
+}
+
+std::vector<DefinicePole> DefiniceOtazky()
+{
+    return {
+        Typ("Číslo", TypPole::Cele),
+        Typ("OTÁZKA", TypPole::Memo),
+        Typ("A", TypPole::Memo),
+        Typ("B", TypPole::Memo),
+        Typ("C", TypPole::Memo),
+        Typ("D", TypPole::Memo),
+        Text("SPRÁVNĚ", 4),
+        Text("Skupina", 4),
+        Text("OBRÁZEK", 100),
+        Typ("POZNÁMKA", TypPole::Memo),
     };
 }

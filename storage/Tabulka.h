@@ -19,6 +19,7 @@ struct DefinicePole {
     std::string nazev;
     TypPole typ = TypPole::Text;
     int delka = 0;  // maximum length in characters, for Text only
+    bool indexovane = false;  // the table keeps an index on the field, for filters over it
 };
 
 // Every failure of the table layer: a missing or unreadable file, a bad field name, a misuse of
@@ -29,6 +30,9 @@ public:
 };
 
 using HodnotaPole = std::variant<std::monostate, std::string, std::int32_t, DatumCas>;
+
+// The start of a value as messages quote it: a whole value may be megabytes long.
+std::string UkazkaHodnoty(std::string_view hodnota);
 
 class Tabulka;
 
@@ -66,6 +70,7 @@ class Tabulka {
 public:
     using FiltrFunkce = std::function<bool(Tabulka&)>;
     using VypocetFunkce = std::function<void(Tabulka&)>;
+    using NaplneniFunkce = std::function<void(Tabulka&)>;
 
     Tabulka();
     ~Tabulka();
@@ -79,11 +84,15 @@ public:
     std::filesystem::path Soubor() const;  // <adresar>/<nazev>.DB
 
     bool Existuje() const;  // the table's file is present
-    // Creates the table with its fields in this order; fails when the file exists already.
-    void Vytvor(const std::vector<DefinicePole>& pole);
+    // Creates the table with its fields in this order, owner-only, together with the records that
+    // `naplnit` inserts (through an open cursor of its own). The file appears whole or not at
+    // all. False, with nothing changed, when the table exists already or appears meanwhile
+    // (another program created it): that table is then the one to use.
+    bool Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce& naplnit = {});
 
     // Opening puts the cursor on the first visible record. A file that is not a table of ours
-    // raises ChybaTabulky naming the file; the file is never changed by a failed open.
+    // (field description and columns disagree, a WAL database) raises ChybaTabulky naming the
+    // file; a failed open leaves the file and its companions as they were.
     void Otevri();
     void Zavri();
     bool JeOtevrena() const;
@@ -116,6 +125,8 @@ public:
     // pending change. After posting an insert the cursor stands on the new record when it is
     // visible, otherwise where it stood. An edited record stays visible until the visible
     // records are recomputed. Moving the cursor or changing the filter posts a pending change.
+    // A post that fails drops its change (the cursor shows the stored record again), so no later
+    // operation can write it.
     void Vloz();
     void Uprav();
     void Uloz();
@@ -125,8 +136,8 @@ public:
     void Smaz();
 
     // Bulk loading (imports, benchmarks): the posts between these two calls become durable
-    // together at DokonciDavku, in one write instead of one per post. Closing the cursor first
-    // drops them all.
+    // together at DokonciDavku, in one write instead of one per post. Closing the cursor first,
+    // or a commit that fails, drops them all.
     void ZacniDavku();
     void DokonciDavku();
 

@@ -13,7 +13,7 @@ void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector
 {
     Tabulka t;
     t.Svaz(adresar, "otazky");
-    t.Vytvor(Banka::DefinicePoli());
+    t.Vytvor(DefiniceOtazky());
     t.Otevri();
     t.ZacniDavku();
     for (const Otazka& o : otazky) {

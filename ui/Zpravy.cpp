@@ -30,7 +30,8 @@ protected:
 };
 
 QMessageBox::StandardButton Ukaz(QWidget* rodic, QMessageBox::Icon ikona, const QString& titulek,
-                                 const QString& text, QMessageBox::StandardButtons tlacitka)
+                                 const QString& text, QMessageBox::StandardButtons tlacitka,
+                                 QMessageBox::StandardButton vychozi = QMessageBox::NoButton)
 {
     if (pristi) {
         const PredemZodpovezena odpoved = *pristi;
@@ -43,6 +44,8 @@ QMessageBox::StandardButton Ukaz(QWidget* rodic, QMessageBox::Icon ikona, const 
     }
     ZpravaNadOtviracem box(ikona, titulek, text, tlacitka, rodic);
     box.setObjectName(QStringLiteral("zprava"));
+    if (vychozi != QMessageBox::NoButton)
+        box.setDefaultButton(vychozi);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -50,9 +53,10 @@ QMessageBox::StandardButton Ukaz(QWidget* rodic, QMessageBox::Icon ikona, const 
 
 namespace Zpravy {
 
-bool Otazka(QWidget* rodic, const QString& text)
+bool Otazka(QWidget* rodic, const QString& text, Vychozi vychozi)
 {
-    return Ukaz(rodic, QMessageBox::Question, kOtazka, text, QMessageBox::Yes | QMessageBox::No)
+    return Ukaz(rodic, QMessageBox::Question, kOtazka, text, QMessageBox::Yes | QMessageBox::No,
+                vychozi == Vychozi::Ano ? QMessageBox::Yes : QMessageBox::No)
         == QMessageBox::Yes;
 }
 
@@ -68,7 +72,8 @@ void Chyba(QWidget* rodic, const QString& text)
 
 bool Varovani(QWidget* rodic, const QString& text)
 {
-    return Ukaz(rodic, QMessageBox::Warning, kVarovani, text, QMessageBox::Yes | QMessageBox::No)
+    return Ukaz(rodic, QMessageBox::Warning, kVarovani, text, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::No)
         == QMessageBox::Yes;
 }
 

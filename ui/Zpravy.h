@@ -12,10 +12,15 @@ inline const QString kInformace = QStringLiteral("Informace programu Zebrovka 20
 inline const QString kChyba = QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)");
 inline const QString kVarovani = QStringLiteral("Varování programu Zebrovka 2003 (2004)");
 
-bool Otazka(QWidget* rodic, const QString& text);    // Yes/No, question icon; true only for Yes
+// Which button of a Yes/No box Enter presses. A question that ends or deletes something keeps
+// "Ne", so that an Enter pressed by habit loses nothing; only a question whose Yes is the
+// harmless answer (it keeps something that No would drop) asks for "Ano".
+enum class Vychozi { Ne, Ano };
+
+bool Otazka(QWidget* rodic, const QString& text, Vychozi vychozi = Vychozi::Ne);  // Yes/No, question icon; true only for Yes
 void Informace(QWidget* rodic, const QString& text);  // OK, information icon
 void Chyba(QWidget* rodic, const QString& text);      // OK, error icon
-bool Varovani(QWidget* rodic, const QString& text);   // Yes/No, exclamation icon; true only for Yes
+bool Varovani(QWidget* rodic, const QString& text);   // Yes/No ("Ne" default), exclamation icon; true only for Yes
 
 // What a pre-answered box would have shown.
 struct Zachycena {

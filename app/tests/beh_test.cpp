@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -870,6 +872,286 @@ TEST_F(BehOkna, OProgramuBehemProcvicovaniANavratDoBehu)
     EXPECT_TRUE(h.Timer1->isActive());
     EXPECT_EQ(h.relace.beh.uspesnost, 100);
     EXPECT_TRUE(h.Menu2->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// A run driven either by the mouse or by the keys only; both must leave the same records.
+class KlavesniceBehu : public BehOkna {
+protected:
+    // Keys go where the focus is: the question panel during a run.
+    static void Klavesa(THlavniFormular& h, Qt::Key klavesa)
+    {
+        ASSERT_EQ(h.focusWidget(), h.pOtazky);
+        QTest::keyClick(h.pOtazky, klavesa);
+    }
+    static void Klavesa(QWidget* okno, Qt::Key klavesa)
+    {
+        QTest::keyClick(okno->focusWidget() ? okno->focusWidget() : okno, klavesa);
+    }
+
+    // One question: 'S' right, 'W' wrong, 'H' the hint; then the feedback time runs out and the
+    // run moves on (the last question's move opens the evaluation, answered by the caller).
+    static void Krok(THlavniFormular& h, char krok, bool klavesy, bool cislice)
+    {
+        const std::string spravne = SpravneProCislo(h.relace.beh.cisloOtazky);
+        if (krok == 'H') {
+            if (klavesy) {
+                // A shortcut needs its window active; offscreen, a closed dialog leaves none.
+                h.activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&h));
+                Klavesa(h, Qt::Key_F2);
+                ASSERT_FALSE(h.relace.beh.cekaNaOdpoved);
+            }
+            else
+                h.M2OznacSpravne->trigger();
+        } else {
+            const std::string pismena = krok == 'S' ? spravne : spravne == "B" ? "AB" : "A";
+            if (klavesy) {
+                for (char p : pismena)
+                    Klavesa(h, static_cast<Qt::Key>((cislice ? Qt::Key_1 : Qt::Key_A) + (p - 'A')));
+                Klavesa(h, Qt::Key_Return);
+            } else {
+                Oznac(h, pismena);
+                PravyKlik(h);
+            }
+            ASSERT_TRUE(h.Timer1->isActive());
+            if (klavesy)
+                Klavesa(h, Qt::Key_Space);  // ignored while the feedback shows
+            h.Timer1Timer();
+        }
+        if (klavesy)
+            Klavesa(h, cislice ? Qt::Key_Space : Qt::Key_Return);
+        else
+            PravyKlik(h);
+    }
+
+    // Practice of five questions with a retry of the wrong and hinted ones, or an exam of three.
+    void Beh(bool klavesy, bool zkouska)
+    {
+        auto hlavni = Okno(Rada(1, 6));
+        THlavniFormular& h = *hlavni;
+        h.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&h));
+        auto dotaz = OdpovedzModalnimu([=](QWidget* d) {
+            auto* dpz = qobject_cast<TDotazPZ*>(d);
+            ASSERT_NE(dpz, nullptr);
+            if (!klavesy) {
+                dpz->sbPocet->setValue(zkouska ? 3 : 5);
+                dpz->btnPotvrdit->click();
+                return;
+            }
+            for (int i = 0; i < (zkouska ? 3 : 1); ++i)
+                Klavesa(d, Qt::Key_Left);
+            Klavesa(d, Qt::Key_Return);
+        });
+        (zkouska ? h.M1Zkouset : h.M1Procvicovat)->trigger();
+        ASSERT_TRUE(dotaz->probehlo);
+        EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: %1").arg(zkouska ? 3 : 5));
+
+        const std::string kroky = zkouska ? "SWS" : "WHSWS";
+        for (std::size_t i = 0; i < kroky.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(static_cast<int>(i) + 1));
+            if (i + 1 < kroky.size()) {
+                Krok(h, kroky[i], klavesy, zkouska);
+                continue;
+            }
+            // The evaluation: retry in practice (Tab to the retry button), close in the exam.
+            auto vyhodnoceni = OdpovedzModalnimu([=](QWidget* w) {
+                auto* okno = qobject_cast<TResult*>(w);
+                ASSERT_NE(okno, nullptr);
+                if (!klavesy) {
+                    (zkouska ? okno->btnOK : okno->btnPrezkouset)->click();
+                    return;
+                }
+                if (!zkouska)
+                    Klavesa(w, Qt::Key_Tab);
+                Klavesa(w, Qt::Key_Return);
+            });
+            Krok(h, kroky[i], klavesy, zkouska);
+            ASSERT_TRUE(vyhodnoceni->probehlo);
+        }
+        if (zkouska) {
+            EXPECT_TRUE(h.Rezim().isEmpty());
+            return;
+        }
+        // The retry asks 1, 4 (wrong) and 2 (hinted); all right this time. Its protocol question
+        // keeps the record on Enter, and Enter closes the evaluation.
+        ASSERT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+        const int opakovane[] = {1, 4, 2};
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(opakovane[i]);
+            EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(opakovane[i]));
+            std::shared_ptr<ZachycenyDialog> otazka;
+            auto konec = std::make_shared<bool>(false);
+            if (i == 2)
+                otazka = OdpovedzModalnimu([=](QWidget* box) {
+                    OdpovedzModalnimu([=](QWidget* okno) {
+                        *konec = qobject_cast<TResult*>(okno) != nullptr;
+                        if (klavesy)
+                            Klavesa(okno, Qt::Key_Return);
+                        else
+                            qobject_cast<TResult*>(okno)->btnOK->click();
+                    }, box);
+                    if (klavesy)
+                        Klavesa(box, Qt::Key_Return);
+                    else
+                        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+                });
+            Krok(h, 'S', klavesy, false);
+            if (i == 2) {
+                ASSERT_TRUE(otazka->probehlo);
+                EXPECT_EQ(otazka->text, QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
+                EXPECT_TRUE(*konec);
+            }
+        }
+        EXPECT_TRUE(h.Rezim().isEmpty());
+    }
+};
+
+TEST_F(KlavesniceBehu, KlavesamiStejneZaznamyJakoMysi)
+{
+    for (bool zkouska : {false, true}) {
+        SCOPED_TRACE(zkouska ? "zkouseni" : "procvicovani");
+        fs::remove(Adresar() / "Vysledky.DB");
+        fs::remove(Adresar() / "otazky.DB");
+        fs::remove(Adresar() / "Profily.DB");
+        Beh(false, zkouska);
+        const std::vector<ZaznamVysledku> mysi = CtiVysledky(Adresar());
+        fs::remove(Adresar() / "Vysledky.DB");
+        fs::remove(Adresar() / "otazky.DB");
+        fs::remove(Adresar() / "Profily.DB");
+        Beh(true, zkouska);
+        const std::vector<ZaznamVysledku> klavesy = CtiVysledky(Adresar());
+        ASSERT_EQ(mysi.size(), zkouska ? 1u : 2u);
+        ASSERT_EQ(klavesy.size(), mysi.size());
+        for (std::size_t i = 0; i < mysi.size(); ++i) {
+            SCOPED_TRACE(i);
+            const ZaznamVysledku &m = mysi[i], &k = klavesy[i];
+            EXPECT_EQ(k.typ, m.typ);
+            EXPECT_EQ(k.profil, m.profil);
+            EXPECT_EQ(k.datum, m.datum);
+            EXPECT_EQ(k.cas, m.cas);
+            EXPECT_EQ(k.skupina, m.skupina);
+            EXPECT_EQ(k.kategorie, m.kategorie);
+            EXPECT_EQ(k.pocet, m.pocet);
+            EXPECT_EQ(k.spatne, m.spatne);
+            EXPECT_EQ(k.spatneCisla, m.spatneCisla);
+            EXPECT_EQ(k.napovedy, m.napovedy);
+            EXPECT_EQ(k.napovedyCisla, m.napovedyCisla);
+            EXPECT_EQ(k.uspesnost, m.uspesnost);
+        }
+        // What the runs stored, so that two equally broken runs cannot pass.
+        EXPECT_EQ(mysi[0].typ, zkouska ? "Zkoušení" : "Procvičování");
+        EXPECT_EQ(mysi[0].pocet, zkouska ? 3 : 5);
+        EXPECT_EQ(mysi[0].spatneCisla, zkouska ? "2" : "1, 4");
+        EXPECT_EQ(mysi[0].napovedyCisla, zkouska ? "" : "2");
+        EXPECT_EQ(mysi[0].uspesnost, zkouska ? 67 : 50);
+        if (!zkouska) {
+            EXPECT_EQ(mysi[1].pocet, 3);
+            EXPECT_EQ(mysi[1].spatne, 0);
+            EXPECT_EQ(mysi[1].uspesnost, 100);
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Enter on the two questions of the main window answers "Ne": the run, its question and its
+// marks stay as they were, and the window stays open.
+TEST_F(KlavesniceBehu, EnterNaOtazkachOknaNicNezmeni)
+{
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 4, 1);
+    Klavesa(h, Qt::Key_B);
+    const QString otazka = h.pOtazky->lbCisloOtazky->text();
+    const std::string znacky = Znacky(h);
+    auto enter = [](QWidget* box) { Klavesa(box, Qt::Key_Return); };
+    const struct {
+        const char* text;
+        std::function<void()> akce;
+    } pripady[] = {
+        {"Opravdu chcete skončit, i když úlohy nejsou dokončeny?", [&] { h.M2KonecRezimu->trigger(); }},
+        {"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?", [&] { h.close(); }},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.text);
+        auto box = OdpovedzModalnimu(enter);
+        p.akce();
+        ASSERT_TRUE(box->probehlo);
+        EXPECT_EQ(box->text, QString::fromUtf8(p.text));
+        EXPECT_TRUE(h.isVisible());
+        EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), otazka);
+        EXPECT_EQ(Znacky(h), znacky);
+        EXPECT_TRUE(h.relace.beh.cekaNaOdpoved);
+        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 4"));
+    }
+    EXPECT_TRUE(CtiVysledky(Adresar()).empty());
+}
+
+// Every visible control of the main window (in each of its states), of the run dialog and of the
+// evaluation window has an accessible name a screen reader can read.
+TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
+{
+    auto bezJmena = [](QWidget* okno) {
+        QStringList chybi;
+        QList<QWidget*> vse = okno->findChildren<QWidget*>();
+        vse.prepend(okno);
+        for (QWidget* w : vse) {
+            if (!w->isVisibleTo(okno) && w != okno)
+                continue;
+            QAccessibleInterface* rozhrani = QAccessible::queryAccessibleInterface(w);
+            if (!rozhrani || rozhrani->text(QAccessible::Name).trimmed().isEmpty())
+                chybi << w->objectName() + QLatin1Char('/') + QLatin1String(w->metaObject()->className());
+        }
+        return chybi;
+    };
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "bez režimu";
+    h.M1Prohlizet->trigger();
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "prohlížení";
+    EXPECT_EQ(h.focusWidget(), static_cast<QWidget*>(h.pOtazky->eCisloO));
+    h.M2KonecRezimu->trigger();
+
+    QStringList vDotazu, vHodnoceni;
+    auto dotaz = OdpovedzModalnimu([&](QWidget* d) {
+        vDotazu = bezJmena(d);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);
+        Klavesa(d, Qt::Key_Left);  // 6 available: a run of one
+        Klavesa(d, Qt::Key_Return);
+    });
+    h.M1Procvicovat->trigger();
+    ASSERT_TRUE(dotaz->probehlo);
+    EXPECT_EQ(vDotazu, QStringList()) << "dotaz";
+    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    Klavesa(h, Qt::Key_A);
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "procvičování";
+    EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("zvolená"));
+    Klavesa(h, Qt::Key_Return);  // question 1 has "B": a is wrong, b is missed
+    EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
+    EXPECT_EQ(h.pOtazky->stOdpovedi[1]->accessibleDescription(), QStringLiteral("vynechaná správná odpověď"));
+    EXPECT_EQ(h.pOtazky->stOdpovedi[2]->accessibleDescription(), QStringLiteral("nezvolená"));
+    EXPECT_EQ(bezJmena(&h), QStringList()) << "zpětná vazba";
+    h.Timer1Timer();
+    auto vyhodnoceni = OdpovedzModalnimu([&](QWidget* w) {
+        vHodnoceni = bezJmena(w);
+        Klavesa(w, Qt::Key_Return);
+    });
+    Klavesa(h, Qt::Key_Return);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vHodnoceni, QStringList()) << "vyhodnocení";
+    EXPECT_TRUE(h.Rezim().isEmpty());
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 
 #include <QCollator>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -79,7 +81,23 @@ TManazerUzivatelu::TManazerUzivatelu(ProfilovySklad& sklad, std::string& aktivni
     connect(btnDelete_, &QPushButton::clicked, this, &TManazerUzivatelu::btnDeleteClick);
     connect(btnCancel_, &QPushButton::clicked, this, &TManazerUzivatelu::btnCancelClick);
 
+    // Enter on a listed profile chooses it as a double click does.
+    lbProfil_->installEventFilter(this);
+    lbProfil_->setAccessibleName(QStringLiteral("Profil uživatele"));
+
     ChraneneTabulky(this, [this] { NaplnitSeznam(); });
+}
+
+bool TManazerUzivatelu::eventFilter(QObject* objekt, QEvent* udalost)
+{
+    if (objekt == lbProfil_ && udalost->type() == QEvent::KeyPress) {
+        const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
+        if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+            lbProfilDblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, udalost);
 }
 
 void TManazerUzivatelu::NaplnitSeznam()

@@ -21,6 +21,9 @@ public:
     // Every way of closing without a chosen profile asks whether to end the program.
     void reject() override;
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
 private:
     void NaplnitSeznam();
     void VlozitSerazene(const QString& jmeno);

@@ -81,9 +81,6 @@ std::map<std::string, std::string> ObsahSouboru(const fs::path& adresar)
 {
     std::map<std::string, std::string> obsah;
     for (const auto& polozka : fs::directory_iterator(adresar)) {
-        // The shared-memory index of the write-ahead log is not table content.
-        if (polozka.path().extension() == ".DB-shm")
-            continue;
         std::ifstream f(polozka.path(), std::ios::binary);
         obsah[polozka.path().filename().string()] =
             std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());

@@ -7,6 +7,7 @@
 #include "ui/Zpravy.h"
 
 #include <QEvent>
+#include <QWheelEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -150,6 +151,26 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     pSpravne->setAutoFillBackground(true);
     pSpravne->hide();
 
+    // Keys reach the panel when it has the focus; a click on it gives it the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Otázka"));
+    setAccessibleDescription(QStringLiteral(
+        "Klávesy A až D nebo 1 až 4 označí odpověď, Enter nebo mezerník ji potvrdí a pokračuje"));
+    imgObrazek->setAccessibleName(QStringLiteral("Obrázek k otázce"));
+    stPoznamka->setAccessibleName(QStringLiteral("Poznámka"));
+    pProhlizeni->setAccessibleName(QStringLiteral("Prohlížení na přání"));
+    eCisloO->setAccessibleName(QStringLiteral("Číslo otázky"));
+    eCisloO->setAccessibleDescription(QStringLiteral(
+        "Enter zobrazí otázku, šipky nahoru a dolů nebo kolečko myši posunou o jednu, "
+        "Page Up a Page Down o deset"));
+    sb1->setAccessibleName(QStringLiteral("Posun čísla otázky"));
+    sb1Nahoru->setAccessibleName(QStringLiteral("Další otázka"));
+    sb1Dolu->setAccessibleName(QStringLiteral("Předchozí otázka"));
+    pSpravne->setAccessibleName(QStringLiteral("Výsledek odpovědi"));
+    for (std::size_t i = 0; i < 4; ++i)
+        obrazkyZnacek_[i] = QStringLiteral("yes.jpg");
+    ObnovPristupnost();
+
     // The right button is passed on from the question's own controls only; the note and the two
     // small panels swallow it.
     for (QWidget* w : std::initializer_list<QWidget*>{lbCisloOtazky, stOtazka, imgObrazek, stPoznamka,
@@ -170,6 +191,31 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
                 eCisloOKeyDown(klavesa);
                 return true;
             }
+            // The keys of the spin button and the ten-step pages.
+            switch (klavesa) {
+            case Qt::Key_Up: sb1UpClick(); return true;
+            case Qt::Key_Down: sb1DownClick(); return true;
+            case Qt::Key_PageUp: sb1Krok(10); return true;
+            case Qt::Key_PageDown: sb1Krok(-10); return true;
+            default: break;
+            }
+        }
+        if (udalost->type() == QEvent::Wheel) {
+            // One notch (120 eighths of a degree) is one arrow; finer wheels add up to it, and a
+            // turn the other way drops what was left over.
+            const int delta = static_cast<QWheelEvent*>(udalost)->angleDelta().y();
+            if ((delta > 0 && kolecko_ < 0) || (delta < 0 && kolecko_ > 0))
+                kolecko_ = 0;
+            kolecko_ += delta;
+            while (kolecko_ >= 120) {
+                kolecko_ -= 120;
+                sb1UpClick();
+            }
+            while (kolecko_ <= -120) {
+                kolecko_ += 120;
+                sb1DownClick();
+            }
+            return true;
         }
         return QFrame::eventFilter(objekt, udalost);
     }
@@ -197,6 +243,80 @@ void PanelOtazek::mousePressEvent(QMouseEvent* udalost)
 {
     if (udalost->button() == Qt::RightButton)
         emit pravyKlik();
+}
+
+void PanelOtazek::keyPressEvent(QKeyEvent* udalost)
+{
+    const int klavesa = udalost->key();
+    if (udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QFrame::keyPressEvent(udalost);
+        return;
+    }
+    if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter || klavesa == Qt::Key_Space) {
+        if (!udalost->isAutoRepeat())
+            emit pravyKlik();
+        return;
+    }
+    if (KlavesaOdpovedi(udalost))
+        return;
+    QFrame::keyPressEvent(udalost);
+}
+
+bool PanelOtazek::KlavesaOdpovedi(QKeyEvent* udalost)
+{
+    // The letters, the digits (also on the keypad) and, on a Czech keyboard, the characters the
+    // digit keys give without Shift.
+    static const QString pismena = QStringLiteral("abcd");
+    static const QString cislice = QStringLiteral("1234");
+    static const QString ceske = QStringLiteral("+ěšč");
+    const QString text = udalost->text().toLower();
+    int i = -1;
+    if (text.size() == 1) {
+        for (const QString* rada : {&pismena, &cislice, &ceske})
+            if (rada->contains(text))
+                i = static_cast<int>(rada->indexOf(text));
+    }
+    if (i < 0) {
+        const int klavesa = udalost->key();
+        if (klavesa >= Qt::Key_A && klavesa <= Qt::Key_D)
+            i = klavesa - Qt::Key_A;
+        else if (klavesa >= Qt::Key_1 && klavesa <= Qt::Key_4)
+            i = klavesa - Qt::Key_1;
+    }
+    if (i < 0)
+        return false;
+    // Only an answer that stands on the panel can be clicked, so only it can be keyed.
+    const std::size_t j = static_cast<std::size_t>(i);
+    if (!udalost->isAutoRepeat() && stOdpovedi[j]->isVisibleTo(this) && lbPismena[j]->isVisibleTo(this))
+        stAClick(i);
+    return true;
+}
+
+void PanelOtazek::ObnovPristupnost()
+{
+    const char* popisky[] = {"a)", "b)", "c)", "d)"};
+    stOtazka->setAccessibleName(vyrazena_.isEmpty() ? QStringLiteral("Otázka: ") + stOtazka->text() : vyrazena_);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QString pismeno = QLatin1String(popisky[i]);
+        QString stav;
+        if (!imgZnacky[i]->isVisibleTo(this))
+            stav = QStringLiteral("nezvolená");
+        else if (obrazkyZnacek_[i] == QLatin1String("no.jpg"))
+            stav = QStringLiteral("špatně zvolená");
+        else if (obrazkyZnacek_[i] == QLatin1String("mistake.jpg"))
+            stav = QStringLiteral("vynechaná správná odpověď");
+        else if (stav_.cekaNaOdpoved)
+            stav = QStringLiteral("zvolená");
+        else
+            stav = QStringLiteral("správná odpověď");
+        stOdpovedi[i]->setAccessibleName(QStringLiteral("Odpověď ") + pismeno + QLatin1Char(' ')
+                                         + stOdpovedi[i]->text());
+        stOdpovedi[i]->setAccessibleDescription(stav);
+        lbPismena[i]->setAccessibleName(QStringLiteral("Odpověď ") + pismeno);
+        lbPismena[i]->setAccessibleDescription(stav);
+        imgZnacky[i]->setAccessibleName(QStringLiteral("Značka odpovědi ") + pismeno);
+        imgZnacky[i]->setAccessibleDescription(stav);
+    }
 }
 
 void PanelOtazek::paintEvent(QPaintEvent* udalost)
@@ -244,6 +364,7 @@ void PanelOtazek::VyplnOtazku(const Otazka& otazka)
     ZarovnejZnacky();
     if (VProhlizeni())
         ZobrazSpravne(stav_.spravneOdpovedi);
+    ObnovPristupnost();
 }
 
 void PanelOtazek::UmistiText(StatickyText* text, const Otazka& otazka)
@@ -310,6 +431,7 @@ void PanelOtazek::ZobrazVyrazenou(bool normalni)
     }
     stPoznamka->setText(QString());
     imgObrazek->hide();
+    ObnovPristupnost();
     update();
 }
 
@@ -317,20 +439,24 @@ void PanelOtazek::ZobrazSpravne(const std::string& pismena)
 {
     for (std::size_t i = 0; i < 4; ++i)
         imgZnacky[i]->setVisible(pismena.find(static_cast<char>('A' + i)) != std::string::npos);
+    ObnovPristupnost();
 }
 
 void PanelOtazek::NactiZnacku(int i, const QString& soubor)
 {
     const QPixmap obrazek(QString::fromStdString((adresar_ / "grafika" / soubor.toStdString()).string()));
     for (std::size_t j = 0; j < 4; ++j)
-        if (i < 0 || static_cast<std::size_t>(i) == j)
+        if (i < 0 || static_cast<std::size_t>(i) == j) {
             imgZnacky[j]->setPixmap(obrazek);
+            obrazkyZnacek_[j] = soubor;
+        }
 }
 
 void PanelOtazek::SkryjZnacky()
 {
     for (QLabel* znacka : imgZnacky)
         znacka->hide();
+    ObnovPristupnost();
 }
 
 std::array<bool, 4> PanelOtazek::OznaceneOdpovedi() const
@@ -349,6 +475,7 @@ void PanelOtazek::stAClick(int i)
         return;
     QLabel* znacka = imgZnacky[static_cast<std::size_t>(i)];
     znacka->setVisible(!znacka->isVisibleTo(this));
+    ObnovPristupnost();
 }
 
 bool PanelOtazek::JeCislo() const
@@ -406,6 +533,16 @@ void PanelOtazek::sb1UpClick()
         return;
     eCisloO->setText(QString::number(cislo + 1));
     ZobrazOtazku(static_cast<int>(cislo + 1));
+}
+
+void PanelOtazek::sb1Krok(int krok)
+{
+    long long cislo = 0;
+    if (!CisloZadani(cislo) || (krok > 0 && cislo >= kNejvyssiCislo) || (krok < 0 && cislo <= 1))
+        return;
+    const long long nove = std::clamp<long long>(cislo + krok, 1, kNejvyssiCislo);
+    eCisloO->setText(QString::number(nove));
+    ZobrazOtazku(static_cast<int>(nove));
 }
 
 void PanelOtazek::sb1DownClick()

@@ -15,6 +15,7 @@ class StatickyText;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class QKeyEvent;
 class QWidget;
 
 // The white question panel of the main window (object name "pOtazky"): question number, text,
@@ -44,7 +45,14 @@ public:
     void eCisloOKeyDown(int klavesa);
     void sb1UpClick();
     void sb1DownClick();
+    // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
+    void sb1Krok(int krok);
     bool JeCislo() const;
+    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
+    // Returns whether the key names an answer.
+    bool KlavesaOdpovedi(QKeyEvent* udalost);
+    // Refreshes the accessible names and descriptions of the question, answers and marks.
+    void ObnovPristupnost();
 
     // Controls, named as the program knows them.
     QLabel* lbCisloOtazky = nullptr;
@@ -69,6 +77,8 @@ signals:
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
     void mousePressEvent(QMouseEvent* udalost) override;
+    // Enter and Space act as the right mouse button; the answer keys as left clicks.
+    void keyPressEvent(QKeyEvent* udalost) override;
     void paintEvent(QPaintEvent* udalost) override;
 
 private:
@@ -84,4 +94,6 @@ private:
     StavBehu& stav_;
     std::filesystem::path adresar_;
     QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
+    std::array<QString, 4> obrazkyZnacek_;  // the picture file each mark holds
+    int kolecko_ = 0;   // wheel turn on eCisloO not yet worth a step
 };

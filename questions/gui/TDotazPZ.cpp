@@ -5,6 +5,7 @@
 #include "ui/Vzhled.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,6 +30,8 @@ QScrollBar* Posuvnik(QWidget* rodic, const char* jmeno, int y)
     sb->setGeometry(8, y, 153, 17);
     sb->setSingleStep(1);
     sb->setPageStep(10);
+    // Reachable with Tab; the arrow keys move it by one, PageUp and PageDown by ten.
+    sb->setFocusPolicy(Qt::StrongFocus);
     return sb;
 }
 
@@ -70,6 +73,16 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     btnPotvrdit->setGeometry(77, 130, 140, 25);
     connect(btnPotvrdit, &QPushButton::clicked, this, &QDialog::accept);
 
+    setTabOrder(sbPocet, sbOtazka);
+    setTabOrder(sbOtazka, btnPotvrdit);
+    sbPocet->setAccessibleName(QStringLiteral("Počet otázek"));
+    sbOtazka->setAccessibleName(QStringLiteral("Začít otázkou"));
+    sbOtazka->setAccessibleDescription(stHvezda->text());
+    lbHvezda->setAccessibleName(QStringLiteral("Poznámka k začátku"));
+    sbPocet->setFocus();
+    sbPocet->installEventFilter(this);
+    sbOtazka->installEventFilter(this);
+
     if (nahodne) {
         sbOtazka->setEnabled(false);
         lbOtazka->setEnabled(false);
@@ -86,6 +99,22 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     sbPocetChange();
     sbOtazkaChange();
     pripojeno_ = true;
+}
+
+bool TDotazPZ::eventFilter(QObject* objekt, QEvent* udalost)
+{
+    // A scroll bar's own keys are mirrored for Left and Right (it takes them as a view's bar);
+    // Down, PageDown and End already move towards the maximum, as they do on every bar.
+    auto* sb = qobject_cast<QScrollBar*>(objekt);
+    if (sb && udalost->type() == QEvent::KeyPress) {
+        const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
+        if (klavesa == Qt::Key_Left || klavesa == Qt::Key_Right) {
+            sb->triggerAction(klavesa == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                      : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, udalost);
 }
 
 int TDotazPZ::Pocet() const { return sbPocet->value(); }

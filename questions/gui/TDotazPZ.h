@@ -30,6 +30,10 @@ public:
     QLabel* stHvezda = nullptr;
     QPushButton* btnPotvrdit = nullptr;
 
+protected:
+    // Left and Right move a bar down and up, as Up and Down, PageUp and PageDown do.
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
 private:
     void sbPocetChange();
     void sbOtazkaChange();

@@ -1,8 +1,10 @@
 #include "questions/Banka.h"
 
 #include "questions/Kategorie.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -111,8 +113,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(adresar_); }
 
-    // Each field gets a text that tells its position, so that a shifted read shows.
-    void Vytvor(const std::vector<int>& cisla, const std::vector<DefinicePole>& pole = Banka::DefinicePoli())
+    // Each field gets a text that tells its position, so that a shifted read shows; SPRÁVNĚ and
+    // Skupina get letters of their own kinds.
+    void Vytvor(const std::vector<int>& cisla, const std::vector<DefinicePole>& pole = DefiniceOtazky())
     {
         Tabulka t;
         t.Svaz(adresar_, "otazky");
@@ -122,7 +125,9 @@ protected:
             t.Vloz();
             t.PoleNaPozici(0).NastavCele(cislo);
             for (int i = 1; i < static_cast<int>(pole.size()); ++i)
-                t.PoleNaPozici(i).NastavText(std::to_string(i) + std::string(i == 8 ? "\\x" : "ž"));
+                t.PoleNaPozici(i).NastavText(i == 6   ? std::string("BD")
+                                             : i == 7 ? std::string("ABD")
+                                                      : std::to_string(i) + (i == 8 ? "\\x" : "ž"));
             t.Uloz();
         }
         t.Zavri();
@@ -146,8 +151,8 @@ TEST_F(BankaZTabulky, NactiCtePolePodlePoziceARadiPodleCisla)
     EXPECT_EQ(o->b, "3ž");
     EXPECT_EQ(o->c, "4ž");
     EXPECT_EQ(o->d, "5ž");
-    EXPECT_EQ(o->spravne, "6ž");
-    EXPECT_EQ(o->skupina, "7ž");
+    EXPECT_EQ(o->spravne, "BD");
+    EXPECT_EQ(o->skupina, "ABD");
     EXPECT_EQ(o->obrazek, "8\\x");
     EXPECT_EQ(o->poznamka, "9ž");
     EXPECT_FALSE(banka.OtazkaExistuje(6));
@@ -169,6 +174,54 @@ TEST_F(BankaZTabulky, ChybejiciCiziNeboChybnySouborJeChybaTabulky)
     fs::remove(adresar_ / "otazky.DB");
     Vytvor({3, 4, 3});
     EXPECT_THROW(banka.Nacti(adresar_), ChybaTabulky);
+}
+
+// Every record is checked on load; the first bad one is named by its number and the bank stays
+// as it was. Numbers beyond 32 bits and megabytes of text in a number field are errors too, with
+// a short message.
+TEST_F(BankaZTabulky, ChybnyZaznamZastaviNacteniSCislemOtazky)
+{
+    struct Pripad {
+        const char* sql;
+        std::string zprava;
+    };
+    const std::vector<Pripad> pripady{
+        {"UPDATE zaznamy SET \"OTÁZKA\" = NULL WHERE \"Číslo\" = 421", "otázka 421: chybí text otázky"},
+        {"UPDATE zaznamy SET B = '  ' WHERE \"Číslo\" = 5", "otázka 5: chybí text odpovědi A nebo B"},
+        {"UPDATE zaznamy SET \"SPRÁVNĚ\" = 'Z'", "otázka 5: SPRÁVNĚ „Z“ není sada"},
+        {"UPDATE zaznamy SET \"SPRÁVNĚ\" = 'DB'", "otázka 5: SPRÁVNĚ „DB“ není sada"},
+        {"UPDATE zaznamy SET \"SPRÁVNĚ\" = NULL WHERE \"Číslo\" = 622", "otázka 622: SPRÁVNĚ je prázdné"},
+        {"UPDATE zaznamy SET D = NULL WHERE \"Číslo\" = 421", "otázka 421: SPRÁVNĚ „BD“ uvádí odpověď D"},
+        {"UPDATE zaznamy SET Skupina = NULL WHERE \"Číslo\" = 622", "otázka 622: Skupina „“"},
+        {"UPDATE zaznamy SET Skupina = 'AE' WHERE \"Číslo\" = 5", "otázka 5: Skupina „AE“"},
+        {"UPDATE zaznamy SET \"Číslo\" = 758 WHERE \"Číslo\" = 622", "neplatné číslo otázky 758"},
+        {"UPDATE zaznamy SET \"Číslo\" = 4294967301 WHERE \"Číslo\" = 622",
+         "hodnota 4294967301 pole „Číslo“ záznamu č. 1 je mimo rozsah"},
+        {"UPDATE zaznamy SET \"Číslo\" = 'x' || printf('%.*c', 10000000, '7') WHERE rowid = 2",
+         "hodnota „x777"},
+    };
+    for (const Pripad& pripad : pripady) {
+        SCOPED_TRACE(pripad.sql);
+        fs::remove(adresar_ / "otazky.DB");
+        Vytvor({622, 5, 421});
+        {
+            SQLite::Database db((adresar_ / "otazky.DB").string(), SQLite::OPEN_READWRITE);
+            db.exec(pripad.sql);
+        }
+        Banka banka;
+        banka.NactiZ({Otazka{7, "?", "a", "b", "", "", "A", "B", "", ""}});
+        try {
+            banka.Nacti(adresar_);
+            ADD_FAILURE() << "a bad bank loaded";
+        } catch (const ChybaTabulky& e) {
+            const std::string zprava = e.what();
+            EXPECT_NE(zprava.find("otazky.DB"), std::string::npos) << zprava.substr(0, 200);
+            EXPECT_NE(zprava.find(pripad.zprava), std::string::npos) << zprava.substr(0, 200);
+            EXPECT_LT(zprava.size(), 250u);
+        }
+        EXPECT_TRUE(banka.OtazkaExistuje(7));
+        EXPECT_FALSE(banka.OtazkaExistuje(5));
+    }
 }
 
 }  // namespace

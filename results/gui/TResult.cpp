@@ -128,6 +128,11 @@ void TResult::VytvorOvladaci()
     btnOK->setDefault(true);
     btnOK->setGeometry(kSirka - 8 - 100, 222, 100, 25);
     connect(btnOK, &QPushButton::clicked, this, [this] { done(Zavrit); });
+    // Enter closes the window: the focus starts on the default button, not on the retry.
+    setTabOrder(btnOK, btnPrezkouset);
+    btnOK->setFocus();
+    for (QFrame* c : {Bevel1, Bevel2})
+        c->setAccessibleName(QStringLiteral("Oddělovač"));
 }
 
 void TResult::UlozVysledek()
@@ -139,10 +144,12 @@ void TResult::UlozVysledek()
             QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
         return;
     }
-    // The window is not on screen yet: the question stands over the opener.
+    // The window is not on screen yet: the question stands over the opener. Its Yes keeps the
+    // record and No drops it, so Enter means Yes here.
     QWidget* nad = parentWidget();
     if (beh_.opakovani
-        && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"))) {
+        && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"),
+                          Zpravy::Vychozi::Ano)) {
         lbSoubor->setText(TextUtf8(pravidla.opravaNeulozena));
         return;
     }

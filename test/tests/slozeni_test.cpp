@@ -2,6 +2,7 @@
 
 #include "base/Nahoda.h"
 #include "questions/Banka.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,10 @@ std::vector<Otazka> Otazky(const std::function<std::string(int)>& skupina)
         Otazka o;
         o.cislo = n;
         o.otazka = "Otázka " + std::to_string(n);
+        // Every answer that SPRÁVNĚ names has a text, as the bank loader requires.
         o.a = "a";
+        o.b = "b";
+        o.c = "c";
         o.spravne = n % 2 ? "A" : "BC";
         o.skupina = skupina(n);
         if (!o.skupina.empty())
@@ -56,7 +60,7 @@ protected:
     {
         Tabulka t;
         t.Svaz(adresar_, "otazky");
-        t.Vytvor(Banka::DefinicePoli());
+        t.Vytvor(DefiniceOtazky());
         t.Otevri();
         t.ZacniDavku();
         for (const Otazka& o : otazky) {

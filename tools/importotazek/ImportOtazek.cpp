@@ -2,6 +2,7 @@
 
 #include "base/Cp1250.h"
 #include "questions/Kategorie.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
 #include <yaml-cpp/yaml.h>
@@ -23,6 +24,8 @@ constexpr std::array<std::string_view, 10> kZnameKlice{
     "cislo", "otazka", "a", "b", "c", "d", "spravne", "skupina", "obrazek", "poznamka"};
 constexpr int kPrvniSObrazkem = 621;
 constexpr std::size_t kDelkaObrazku = 100;  // width of the OBRÁZEK field in characters
+// A category's source is tens of kilobytes; the bound keeps a wrong file from being parsed whole.
+constexpr std::uintmax_t kNejvetsiSoubor = 4 * 1024 * 1024;
 
 std::string Popis(const fs::path& soubor, int radek, int cislo, const std::string& popis)
 {
@@ -48,6 +51,11 @@ std::size_t PocetZnaku(std::string_view utf8)
                          [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; });
 }
 
+bool JeRidiciZnak(char z)
+{
+    return (static_cast<unsigned char>(z) < 0x20 && z != '\n') || z == 0x7F;
+}
+
 bool JePrazdnyText(std::string_view text)
 {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
@@ -70,21 +78,23 @@ public:
 
     std::vector<Otazka> Projdi()
     {
+        const std::string text = Precti();
         YAML::Node koren;
         try {
-            koren = YAML::LoadFile(soubor_.string());
-        } catch (const YAML::BadFile&) {
-            Chyba(0, "cannot be read");
+            koren = YAML::Load(text);
         } catch (const YAML::ParserException& e) {
             Chyba(e.mark.line + 1, "YAML syntax error: " + e.msg);
         }
         std::vector<Otazka> otazky;
-        if (!koren || koren.IsNull())
-            return otazky;
-        if (!koren.IsSequence())
-            Chyba(Radek(koren), "the file must be a YAML sequence of questions");
-        for (const YAML::Node& polozka : koren)
-            otazky.push_back(Polozka(polozka));
+        if (koren && !koren.IsNull()) {
+            if (!koren.IsSequence())
+                Chyba(Radek(koren), "the file must be a YAML sequence of questions");
+            for (const YAML::Node& polozka : koren)
+                otazky.push_back(Polozka(polozka));
+        }
+        // An empty source would silently drop a whole category from the bank.
+        if (otazky.empty())
+            Chyba(0, "the file holds no question");
         return otazky;
     }
 
@@ -92,6 +102,39 @@ private:
     [[noreturn]] void Chyba(int radek, const std::string& popis) const
     {
         throw ChybaImportu(soubor_, radek, cislo_, popis);
+    }
+
+    // The file's bytes, checked before parsing: bounded size, LF or CRLF line ends, no control
+    // characters but line breaks.
+    std::string Precti() const
+    {
+        std::error_code ec;
+        if (!fs::is_regular_file(soubor_, ec))
+            Chyba(0, "is not a regular file");
+        const std::uintmax_t velikost = fs::file_size(soubor_, ec);
+        if (ec)
+            Chyba(0, "cannot be read: " + ec.message());
+        if (velikost > kNejvetsiSoubor)
+            Chyba(0, "the file has " + std::to_string(velikost) + " bytes, more than a source may ("
+                         + std::to_string(kNejvetsiSoubor) + ")");
+        std::ifstream vstup(soubor_, std::ios::binary);
+        std::string text(static_cast<std::size_t>(velikost), '\0');
+        if (!vstup.read(text.data(), static_cast<std::streamsize>(text.size())))
+            Chyba(0, "cannot be read");
+        int radek = 1;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char z = text[i];
+            if (z == '\n') {
+                ++radek;
+            } else if (z == '\r') {
+                if (i + 1 >= text.size() || text[i + 1] != '\n')
+                    Chyba(radek, "line ends must be LF or CRLF, not a lone CR");
+            } else if (JeRidiciZnak(z)) {
+                Chyba(radek, "control character " + Hex(static_cast<unsigned char>(z))
+                                 + " in the file");
+            }
+        }
+        return text;
     }
 
     int Radek(const YAML::Node& uzel, int nahradni = 0) const
@@ -165,6 +208,14 @@ private:
             }
         }
 
+        // Escapes of a double-quoted YAML string can produce what the file itself may not hold.
+        for (const auto& [klic, text] : hodnoty) {
+            const auto z = std::find_if(text.first.begin(), text.first.end(), JeRidiciZnak);
+            if (z != text.first.end())
+                Chyba(text.second, "\"" + klic + "\" contains the control character "
+                                       + Hex(static_cast<unsigned char>(*z)));
+        }
+
         const auto* otazka = hodnota("otazka");
         if (!otazka || JePrazdnyText(otazka->first))
             Chyba(otazka ? otazka->second : radekPolozky, "the question text is empty");
@@ -218,7 +269,7 @@ private:
     {
         if (text.empty() || text.size() > 6
             || text.find_first_not_of("0123456789") != std::string::npos)
-            Chyba(radek, "\"cislo\" must be a whole number, not \"" + text + "\"");
+            Chyba(radek, "\"cislo\" must be a whole number, not \"" + UkazkaHodnoty(text) + "\"");
         return std::stoi(text);
     }
 
@@ -316,9 +367,12 @@ const std::vector<int>& TrvaleVyrazenaCisla()
 ZdrojBanky NactiZdroj(const fs::path& adresarDat)
 {
     ZdrojBanky zdroj;
+    // A mistyped folder must not pass for an empty bank.
+    if (!fs::is_directory(adresarDat))
+        throw ChybaImportu(adresarDat, 0, 0, "the data directory does not exist");
     const fs::path adresarOtazek = adresarDat / "otazky";
     if (!fs::is_directory(adresarOtazek))
-        return zdroj;
+        throw ChybaImportu(adresarOtazek, 0, 0, "the data directory has no otazky directory");
 
     std::vector<fs::path> soubory;
     for (const auto& polozka : fs::directory_iterator(adresarOtazek))
@@ -340,6 +394,9 @@ ZdrojBanky NactiZdroj(const fs::path& adresarDat)
         for (auto& o : otazky)
             zdroj.otazky.push_back(std::move(o));
     }
+    if (soubory.empty())
+        throw ChybaImportu(adresarOtazek, 0, 0,
+                           "no source file: the sources are kategorie1.yaml .. kategorie7.yaml");
     std::sort(zdroj.otazky.begin(), zdroj.otazky.end(),
               [](const Otazka& x, const Otazka& y) { return x.cislo < y.cislo; });
     return zdroj;
@@ -366,7 +423,7 @@ void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
     {
         Tabulka tabulka;
         tabulka.Svaz(docasny, "otazky");
-        tabulka.Vytvor(Banka::DefinicePoli());
+        tabulka.Vytvor(DefiniceOtazky());
         tabulka.Otevri();
         tabulka.ZacniDavku();
         for (const Otazka& o : zdroj.otazky) {
@@ -389,6 +446,9 @@ void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
         if (!razitko.flush())
             throw std::runtime_error("cannot write " + (docasny / "otazky.MB").string());
     }
+    // The shipped bank is read by whoever runs the program, unlike the tables of a learner.
+    fs::permissions(docasny / "otazky.DB", fs::perms::owner_read | fs::perms::owner_write
+                                               | fs::perms::group_read | fs::perms::others_read);
     fs::rename(docasny / "otazky.DB", cil / "otazky.DB");
     fs::rename(docasny / "otazky.MB", cil / "otazky.MB");
     fs::remove_all(docasny);

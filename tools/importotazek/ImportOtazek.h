@@ -38,12 +38,14 @@ struct ZdrojBanky {
 const std::vector<int>& TrvaleVyrazenaCisla();
 
 // Reads and checks every <adresarDat>/otazky/*.yaml (one file kategorieK.yaml per category K).
-// Picture paths are relative to adresarDat. A missing or empty otazky directory gives an empty
-// bank. Throws ChybaImportu at the first fault.
+// Picture paths are relative to adresarDat. A missing data or otazky directory, a directory
+// without sources and a source without a question are faults, as are line ends other than LF
+// and CRLF, control characters other than line breaks and a source of more than 4 MiB. Throws
+// ChybaImportu at the first fault, naming the file.
 ZdrojBanky NactiZdroj(const std::filesystem::path& adresarDat);
 
-// Writes <cil>/otazky.DB (fields of Banka::DefinicePoli(), records ascending by number) and the
-// stamp <cil>/otazky.MB, replacing earlier ones only once each is complete.
+// Writes <cil>/otazky.DB (fields of DefiniceOtazky(), records ascending by number, readable by
+// all) and the stamp <cil>/otazky.MB, replacing earlier ones only once each is complete.
 void ZapisBanku(const ZdrojBanky& zdroj, const std::filesystem::path& cil);
 
 // The stamp's text: number of questions and the source files with their counts.

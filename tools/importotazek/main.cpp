@@ -13,8 +13,8 @@ void Pouziti(std::ostream& vystup)
     vystup << "usage: zk_import_otazek DATA_DIR OUTPUT_DIR\n"
               "Checks DATA_DIR/otazky/kategorie1.yaml .. kategorie7.yaml (pictures are resolved\n"
               "against DATA_DIR) and writes OUTPUT_DIR/otazky.DB and OUTPUT_DIR/otazky.MB.\n"
-              "On the first fault it prints file:line: question N: what is wrong, removes\n"
-              "any earlier otazky.DB and otazky.MB from OUTPUT_DIR and exits with 1.\n";
+              "On the first fault it prints file:line: question N: what is wrong and exits\n"
+              "with 1, leaving any earlier otazky.DB and otazky.MB in OUTPUT_DIR as they were.\n";
 }
 
 }  // namespace
@@ -40,9 +40,6 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         std::cerr << "zk_import_otazek: error: " << e.what() << "\n";
     }
-    // A bank from an earlier run must not pass for one that was checked.
-    std::error_code ec;
-    fs::remove(cil / "otazky.DB", ec);
-    fs::remove(cil / "otazky.MB", ec);
+    // The new bank is moved into place only once it has passed, so the earlier one still stands.
     return 1;
 }

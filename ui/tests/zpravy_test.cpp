@@ -7,6 +7,10 @@
 #include <QApplication>
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
 
 TEST(Zpravy, PredemZodpovezenaZpravaSeNeukazeAPlatiJenProJednu)
 {
@@ -46,5 +50,35 @@ TEST(Zpravy, ZpravaStojiUprostredNadOtviracemVeSveKonecneVelikosti)
         const QRect nad = otevirac.frameGeometry();
         EXPECT_EQ(box.left(), nad.left() + (nad.width() - box.width()) / 2) << text.toStdString();
         EXPECT_EQ(box.top(), nad.top() + (nad.height() - box.height()) / 2) << text.toStdString();
+    }
+}
+
+// Enter presses the default button: "Ne" on every Yes/No box unless the caller asks for "Ano".
+TEST(Zpravy, EnterStisknePrednastaveneTlacitko)
+{
+    QWidget otevirac;
+    otevirac.show();
+    struct Pripad {
+        const char* nazev;
+        std::function<bool()> ukaz;
+        bool ocekavano;
+    };
+    const Pripad pripady[] = {
+        {"otazka", [&] { return Zpravy::Otazka(&otevirac, QStringLiteral("Opravdu?")); }, false},
+        {"otazka s Ano", [&] { return Zpravy::Otazka(&otevirac, QStringLiteral("Uložit?"), Zpravy::Vychozi::Ano); }, true},
+        {"varovani", [&] { return Zpravy::Varovani(&otevirac, QStringLiteral("Ukončit?")); }, false},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        QString vychozi;
+        auto box = OdpovedzModalnimu([&](QWidget* w) {
+            auto* zprava = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(zprava, nullptr);
+            vychozi = zprava->defaultButton() ? zprava->defaultButton()->text() : QString();
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Return);
+        });
+        EXPECT_EQ(p.ukaz(), p.ocekavano);
+        ASSERT_TRUE(box->probehlo);
+        EXPECT_EQ(vychozi, p.ocekavano ? QStringLiteral("&Ano") : QStringLiteral("&Ne"));
     }
 }

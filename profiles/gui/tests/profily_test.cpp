@@ -288,6 +288,47 @@ TEST_F(ProfilyGui, ProfilBezHeslaSePrihlasiDvojklikem)
     EXPECT_EQ(aktivni, "Eva");
 }
 
+// From the keyboard: Down selects in the list, Enter there signs in as "&Vybrat profil" does; Enter
+// on the delete question and on the end question answers No and keeps everything.
+TEST_F(ProfilyGui, KlavesniceVSeznamuAVychoziNe)
+{
+    Pridat("Eva");
+    Pridat("Pavel");
+    TManazerUzivatelu m(sklad, aktivni);
+    m.show();
+    auto* lb = Prvek<QListWidget>(&m, "lbProfil");
+    lb->setFocus();
+    QTest::keyClick(lb, Qt::Key_Return);  // nothing selected: nothing to choose
+    EXPECT_TRUE(m.isVisible());
+    QTest::keyClick(lb, Qt::Key_Down);
+    if (lb->selectedItems().isEmpty())  // the first Down may only set the current item
+        QTest::keyClick(lb, Qt::Key_Space);
+    ASSERT_EQ(lb->selectedItems().size(), 1);
+    EXPECT_EQ(lb->selectedItems().front()->text(), QStringLiteral("Eva"));
+    EXPECT_TRUE(Prvek<QPushButton>(&m, "btnDelete")->isEnabled());
+
+    auto enter = [](QWidget* box) { QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return); };
+    auto otazka = OdpovedzModalnimu(enter);
+    Klikni(&m, "btnDelete");
+    ASSERT_TRUE(otazka->probehlo);
+    EXPECT_EQ(otazka->text, QStringLiteral("Opravdu chcete profil \"Eva\" smazat?"));
+    EXPECT_EQ(Polozky(&m), (QStringList{"Eva", "Pavel"}));
+    EXPECT_TRUE(sklad.NajitProfil("Eva"));
+
+    auto konec = OdpovedzModalnimu(enter);
+    m.reject();
+    ASSERT_TRUE(konec->probehlo);
+    EXPECT_EQ(konec->text, QStringLiteral("Opravdu chcete ukončit program Zebrovka 2003 (2004)?"));
+    EXPECT_TRUE(m.isVisible());
+
+    lb->setFocus();
+    QTest::keyClick(lb, Qt::Key_Return);
+    EXPECT_EQ(m.result(), QDialog::Accepted);
+    EXPECT_FALSE(m.isVisible());
+    EXPECT_EQ(aktivni, "Eva");
+    EXPECT_EQ(lb->accessibleName(), QStringLiteral("Profil uživatele"));
+}
+
 TEST_F(ProfilyGui, ChranenyProfilOdmitneHesloVJineVelikostiPismen)
 {
     Pridat("Jana", "Heslo1");

@@ -112,3 +112,44 @@ TEST(TDotazPZ, ZavreniVzdyPotvrdi)
 }
 
 }  // namespace
+
+namespace {
+
+// Tab walks the two bars and the button; the arrows move the bar that has the focus; Enter starts.
+TEST(TDotazPZ, KlavesnicePosuvnikyAEnter)
+{
+    for (bool nahodne : {false, true}) {
+        SCOPED_TRACE(nahodne);
+        TDotazPZ d(300, false, nahodne);
+        d.show();
+        auto* sbPocet = Najdi<QScrollBar>(d, "sbPocet");
+        auto* sbOtazka = Najdi<QScrollBar>(d, "sbOtazka");
+        auto* btn = Najdi<QPushButton>(d, "btnPotvrdit");
+        auto klavesa = [&](Qt::Key k) { QTest::keyClick(d.focusWidget(), k); };
+        EXPECT_EQ(d.focusWidget(), sbPocet);
+        klavesa(Qt::Key_Right);
+        klavesa(Qt::Key_Right);
+        klavesa(Qt::Key_Left);
+        klavesa(Qt::Key_Down);
+        klavesa(Qt::Key_Up);
+        EXPECT_EQ(sbPocet->value(), 21);
+        EXPECT_EQ(Najdi<QLabel>(d, "lbPocet")->text(), QStringLiteral("Počet otázek: 21"));
+        klavesa(Qt::Key_Tab);
+        // The start bar is greyed in random order, and Tab passes it by.
+        EXPECT_EQ(d.focusWidget(), nahodne ? static_cast<QWidget*>(btn) : sbOtazka);
+        if (!nahodne) {
+            klavesa(Qt::Key_PageDown);
+            EXPECT_EQ(sbOtazka->value(), 11);
+            EXPECT_EQ(Najdi<QLabel>(d, "lbOtazka")->text(), QStringLiteral("Začít otázkou: 11*"));
+        }
+        klavesa(Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.Pocet(), 21);
+        EXPECT_EQ(d.Start(), nahodne ? 1 : 11);
+        EXPECT_EQ(sbPocet->accessibleName(), QStringLiteral("Počet otázek"));
+        EXPECT_EQ(sbOtazka->accessibleName(), QStringLiteral("Začít otázkou"));
+    }
+}
+
+}  // namespace

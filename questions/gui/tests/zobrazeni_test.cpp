@@ -13,7 +13,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <QApplication>
+#include <QWheelEvent>
+
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -182,6 +186,58 @@ TEST_F(Zobrazeni, LevyKlikPrepinaZnackuJenPriCekajiciOdpovedi)
     EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, true, false}));
 }
 
+// The answer keys toggle as a left click does (only while an answer is pending, and only for an
+// answer the question has); Enter and Space act as the right button.
+TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
+{
+    panel->ZobrazOtazku(2);  // answers a..c, no d
+    QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
+    stav.cekaNaOdpoved = false;
+    QTest::keyClick(panel.get(), Qt::Key_A);
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, false, false}));
+
+    stav.cekaNaOdpoved = true;
+    const struct {
+        const char* klavesy;
+        std::array<bool, 4> oznaceno;
+    } pripady[] = {
+        {"a", {true, false, false, false}},
+        {"B", {true, true, false, false}},
+        {"3", {true, true, true, false}},
+        {"1", {false, true, true, false}},
+        {"d4", {false, true, true, false}},   // no answer d: nothing
+        {"+\xc5\xa1", {true, true, false, false}},  // "+" and "š", the unshifted 1 and 3 of a Czech keyboard
+        {"x9", {true, true, false, false}},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.klavesy);
+        // Qt's key code of a character is its upper-case code point, as a keyboard reports it.
+        for (QChar znak : QString::fromUtf8(p.klavesy))
+            QTest::sendKeyEvent(QTest::Click, panel.get(), static_cast<Qt::Key>(znak.toUpper().unicode()),
+                                QString(znak), Qt::NoModifier);
+        EXPECT_EQ(panel->OznaceneOdpovedi(), p.oznaceno);
+    }
+    EXPECT_EQ(panel->imgZnacky[0]->accessibleName(), QStringLiteral("Značka odpovědi a)"));
+    EXPECT_EQ(panel->stOdpovedi[0]->accessibleDescription(), QStringLiteral("zvolená"));
+    EXPECT_EQ(panel->stOdpovedi[2]->accessibleDescription(), QStringLiteral("nezvolená"));
+    EXPECT_EQ(panel->stOdpovedi[1]->accessibleName(), QStringLiteral("Odpověď b) Odpověď b 2."));
+    EXPECT_EQ(kliky.count(), 0);
+
+    QTest::keyClick(panel.get(), Qt::Key_Return);
+    QTest::keyClick(panel.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(panel.get(), Qt::Key_Space);
+    EXPECT_EQ(kliky.count(), 3);
+    // Evaluated marks say what they mean.
+    stav.cekaNaOdpoved = false;
+    panel->NactiZnacku(0, QStringLiteral("no.jpg"));
+    panel->NactiZnacku(2, QStringLiteral("mistake.jpg"));
+    panel->imgZnacky[2]->show();
+    panel->ObnovPristupnost();
+    EXPECT_EQ(panel->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
+    EXPECT_EQ(panel->stOdpovedi[1]->accessibleDescription(), QStringLiteral("správná odpověď"));
+    EXPECT_EQ(panel->imgZnacky[2]->accessibleDescription(), QStringLiteral("vynechaná správná odpověď"));
+}
+
 TEST_F(Zobrazeni, PravyKlikPredavajiJenOtazkoveOvladace)
 {
     panel->ZobrazOtazku(2);
@@ -309,6 +365,58 @@ TEST_F(Prohlizeni, SipkyNeomezujiANepreskakuji)
     EXPECT_EQ(stav.cisloOtazky, 6);
     EXPECT_TRUE(panel->Titulek().isEmpty());
     EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{true, false, true, false}));
+}
+
+// Up and Down (and the wheel) are the spin arrows, PageUp and PageDown ten steps under the same
+// rules; all of them stop at both ends of the bank.
+TEST_F(Prohlizeni, SipkyStrankyAKoleckoNaObouKoncich)
+{
+    QLineEdit* e = panel->eCisloO;
+    auto kolecko = [&](int delta) {
+        QWheelEvent u(QPointF(5, 5), e->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(e, &u);
+    };
+    const struct {
+        const char* nazev;
+        QString od;
+        std::function<void()> krok;
+        int cislo;  // the question shown afterwards; 0: the entry and the question stay
+    } pripady[] = {
+        {"dolu na 1", QStringLiteral("1"), [&] { QTest::keyClick(e, Qt::Key_Down); }, 0},
+        {"dolu", QStringLiteral("7"), [&] { QTest::keyClick(e, Qt::Key_Down); }, 6},
+        {"nahoru", QStringLiteral("7"), [&] { QTest::keyClick(e, Qt::Key_Up); }, 8},
+        {"nahoru na 757", QStringLiteral("757"), [&] { QTest::keyClick(e, Qt::Key_Up); }, 0},
+        {"stranka nahoru", QStringLiteral("2"), [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 12},
+        {"stranka nahoru ke konci", QStringLiteral("750"), [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 757},
+        {"stranka nahoru na 757", QStringLiteral("757"), [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 0},
+        {"stranka dolu", QStringLiteral("12"), [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 2},
+        {"stranka dolu k zacatku", QStringLiteral("4"), [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 1},
+        {"stranka dolu na 1", QStringLiteral("1"), [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 0},
+        {"kolecko nahoru", QStringLiteral("7"), [&] { kolecko(120); }, 8},
+        {"kolecko dolu", QStringLiteral("7"), [&] { kolecko(-120); }, 6},
+        {"jemne kolecko do zubu", QStringLiteral("7"), [&] { kolecko(60); kolecko(60); }, 8},
+        {"jemne kolecko pod zub", QStringLiteral("7"), [&] { kolecko(-60); }, 0},
+        {"opacny smer zahodi zbytek", QStringLiteral("7"), [&] { kolecko(60); kolecko(-120); }, 6},
+        {"kolecko na 757", QStringLiteral("757"), [&] { kolecko(120); }, 0},
+        {"kolecko na 1", QStringLiteral("1"), [&] { kolecko(-120); }, 0},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        Zadej(p.od);
+        const int predtim = stav.cisloOtazky;
+        p.krok();
+        EXPECT_EQ(stav.cisloOtazky, p.cislo == 0 ? predtim : p.cislo);
+        EXPECT_EQ(e->text(), p.cislo == 0 ? p.od : QString::number(p.cislo));
+    }
+    // A text that is no number is reported by the keys as by the arrows.
+    Zadej(QStringLiteral("7"));
+    e->setText(QStringLiteral("x"));
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    QTest::keyClick(e, Qt::Key_PageUp);
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_EQ(chyba->text, QStringLiteral("\"x\" není platná integer hodnota!"));
+    EXPECT_EQ(stav.cisloOtazky, 7);
 }
 
 }  // namespace

@@ -211,3 +211,16 @@ TEST_F(TResultTest, ZavreniVratiSkupinuPredOpakovanimZaznamu)
 }
 
 }  // namespace
+
+// Enter closes the window with its default button "&OK", even though the retry is offered.
+TEST_F(TResultTest, EnterZavreVychozimTlacitkem)
+{
+    auto okno = Otevri(false);
+    okno->show();
+    EXPECT_TRUE(okno->btnPrezkouset->isEnabled());
+    ASSERT_EQ(okno->focusWidget(), okno->btnOK);
+    QTest::keyClick(okno->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(okno->result(), TResult::Zavrit);
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(beh.celkem, 10);  // no retry was prepared
+}

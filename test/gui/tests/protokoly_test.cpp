@@ -490,4 +490,19 @@ TEST_F(Protokoly, TiskZalomiStranyAVejdeSeNaSirku)
     }
 }
 
+// Enter on the delete-all question answers "Ne": every record stays.
+TEST_F(Protokoly, EnterNaVymazVseNicNesmaze)
+{
+    Zapis("Jana", 1);
+    Zapis("Jana", 2);
+    TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
+    seznam.show();
+    auto box = OdpovedzModalnimu([](QWidget* w) { QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return); });
+    seznam.btnVymazVse->click();
+    ASSERT_TRUE(box->probehlo);
+    EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
+    EXPECT_EQ(Radky(seznam).size(), 2u);
+    EXPECT_EQ(ProfilyVTabulce().size(), 2u);
+}
+
 }  // namespace

@@ -323,6 +323,21 @@ TEST_F(TestovaciList, KlikNaTextOdpovediZaskrtneJakoPolicko)
     t->Timer1->stop();
 }
 
+// Enter on the abandon question answers "Ne": the test and its countdown go on.
+TEST_F(TestovaciList, EnterNaUkonceniTestPonecha)
+{
+    auto t = Otevri();
+    t->Timer1Timer();
+    auto box = OdpovedzModalnimu([](QWidget* w) { QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return); });
+    QTest::mouseClick(t->btnZrusit, Qt::LeftButton);
+    ASSERT_TRUE(box->probehlo);
+    EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete ukončit tento test?"));
+    EXPECT_TRUE(t->isVisible());
+    EXPECT_TRUE(t->Timer1->isActive());
+    EXPECT_EQ(t->panely[3]->text(), QStringLiteral("Čas do konce: 29:59"));
+    t->Timer1->stop();
+}
+
 TEST_F(TestovaciList, UkonceniSeZepta)
 {
     auto t = Otevri();

@@ -1,6 +1,7 @@
 #include "tools/importotazek/ImportOtazek.h"
 
 #include "questions/Banka.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -95,7 +97,7 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
     Tabulka tabulka;
     tabulka.Svaz(cil_, "otazky");
     tabulka.Otevri();
-    const auto& ocekavana = Banka::DefinicePoli();
+    const auto& ocekavana = DefiniceOtazky();
     const auto& definice = tabulka.Definice();
     ASSERT_EQ(definice.size(), 10u);
     const std::vector<std::string> nazvy{"Číslo", "OTÁZKA", "A",       "B",       "C",
@@ -145,21 +147,43 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
     EXPECT_EQ(banka.Najdi(640)->d, "Nic … § 1");
 }
 
-TEST_F(Import, PrazdnyZdrojDaPrazdnouPlatnouBanku)
+// A mistyped data folder, a folder without otazky/ or without sources stops the import instead of
+// giving an empty bank.
+TEST_F(Import, ChybejiciNeboPrazdnyZdrojZastaviImport)
 {
-    for (const bool sAdresarem : {true, false}) {
-        SCOPED_TRACE(sAdresarem);
-        if (!sAdresarem)
-            fs::remove_all(data_ / "otazky");
-        const ZdrojBanky zdroj = NactiZdroj(data_);
-        EXPECT_TRUE(zdroj.otazky.empty());
-        ZapisBanku(zdroj, cil_);
-        Banka banka;
-        banka.Nacti(cil_);
-        EXPECT_TRUE(banka.Vse().empty());
-        EXPECT_FALSE(banka.OtazkaExistuje(1));
-        EXPECT_EQ(Obsah(cil_ / "otazky.MB"), "Zebrovka: banka otázek\notázek: 0\n");
+    struct Pripad {
+        const char* popis;
+        fs::path data;
+        std::function<void()> priprava;
+        std::string text;
+    };
+    const std::vector<Pripad> pripady{
+        {"mistyped data folder", koren_ / "dta", [] {}, "the data directory does not exist"},
+        {"no otazky", data_, [&] { fs::remove_all(data_ / "otazky"); }, "has no otazky directory"},
+        {"no source", data_, [&] { fs::create_directories(data_ / "otazky"); }, "no source file"},
+    };
+    for (const Pripad& pripad : pripady) {
+        SCOPED_TRACE(pripad.popis);
+        pripad.priprava();
+        try {
+            NactiZdroj(pripad.data);
+            ADD_FAILURE() << "the import passed";
+        } catch (const ChybaImportu& e) {
+            const std::string zprava = e.what();
+            EXPECT_NE(zprava.find(pripad.text), std::string::npos) << zprava;
+            EXPECT_EQ(zprava.rfind(e.Soubor().string(), 0), 0u) << "names the path: " << zprava;
+        }
     }
+
+    // CRLF line ends are as good as LF.
+    fs::create_directories(data_ / "otazky");
+    std::string crlf;
+    for (const char z : Otazka1(5) + Otazka1(6))
+        crlf += z == '\n' ? std::string("\r\n") : std::string(1, z);
+    Zdroj("kategorie1.yaml", crlf);
+    const ZdrojBanky zdroj = NactiZdroj(data_);
+    ASSERT_EQ(zdroj.otazky.size(), 2u);
+    EXPECT_EQ(zdroj.otazky[1].otazka, "Otázka 6?");
 }
 
 TEST_F(Import, NovyImportNahradiPredchoziBanku)
@@ -174,6 +198,9 @@ TEST_F(Import, NovyImportNahradiPredchoziBanku)
     ASSERT_EQ(banka.Vse().size(), 1u);
     EXPECT_EQ(banka.Vse()[0].cislo, 5);
 }
+
+// Stands for a directory where a source file is expected.
+const std::string kAdresar = "<directory>";
 
 struct ChybnyZdroj {
     const char* popis;
@@ -265,6 +292,26 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
          "kategorie1.yaml", 7, 5, "'≤' (U+2264)"},
         {"emoji", {{"kategorie1.yaml", otazka("  a: \"🚗\"\n")}}, "kategorie1.yaml", 3, 5,
          "U+1F697"},
+        {"lone CR", {{"kategorie1.yaml", Otazka1(5) + "- cislo: 6\r  otazka: \"x\"\n"}},
+         "kategorie1.yaml", 7, 0, "LF or CRLF, not a lone CR"},
+        {"escape character", {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"a\x1b[31m\"\n")}},
+         "kategorie1.yaml", 7, 0, "control character U+001B"},
+        {"NUL", {{"kategorie1.yaml", Otazka1(5, std::string("  poznamka: \"a\0b\"\n", 18))}},
+         "kategorie1.yaml", 7, 0, "control character U+0000"},
+        {"tab", {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"a\tb\"\n")}}, "kategorie1.yaml",
+         7, 0, "control character U+0009"},
+        {"escaped backspace", {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"a\\bb\"\n")}},
+         "kategorie1.yaml", 7, 5, "\"poznamka\" contains the control character U+0008"},
+        {"directory named like a source", {{"kategorie2.yaml", kAdresar}}, "kategorie2.yaml", 0, 0,
+         "is not a regular file"},
+        {"empty source", {{"kategorie1.yaml", Otazka1(5)}, {"kategorie3.yaml", ""}},
+         "kategorie3.yaml", 0, 0, "holds no question"},
+        {"only a comment", {{"kategorie3.yaml", "# nothing yet\n"}}, "kategorie3.yaml", 0, 0,
+         "holds no question"},
+        {"empty sequence", {{"kategorie3.yaml", "[]\n"}}, "kategorie3.yaml", 0, 0,
+         "holds no question"},
+        {"too large", {{"kategorie1.yaml", Otazka1(5) + "# " + std::string(4 << 20, 'x') + "\n"}},
+         "kategorie1.yaml", 0, 0, "more than a source may (4194304)"},
         {"unknown key", {{"kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n")}},
          "kategorie1.yaml", 7, 5, "unknown key \"spravna\""},
         {"key twice", {{"kategorie1.yaml", Otazka1(5, "  a: \"z\"\n")}}, "kategorie1.yaml", 7, 5,
@@ -280,8 +327,12 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
     for (const auto& pripad : pripady) {
         SCOPED_TRACE(pripad.popis);
         fs::remove_all(data_ / "otazky");
-        for (const auto& [jmeno, obsah] : pripad.soubory)
-            Zdroj(jmeno, obsah);
+        for (const auto& [jmeno, obsah] : pripad.soubory) {
+            if (obsah == kAdresar)
+                fs::create_directories(data_ / "otazky" / jmeno);
+            else
+                Zdroj(jmeno, obsah);
+        }
         try {
             NactiZdroj(data_);
             ADD_FAILURE() << "the import passed";
@@ -303,23 +354,35 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
 }
 
 // The tool itself: a passing source gives exit code 0 and the two files; a failing one gives a
-// non-zero code and leaves no bank from the earlier run behind.
-TEST_F(Import, NastrojKonciNenulovymKodemAOdstraniStarouBanku)
+// non-zero code and leaves the bank of the earlier run exactly as it was.
+TEST_F(Import, NastrojKonciNenulovymKodemANechaPredchoziBanku)
 {
-    const std::string prikaz = std::string(ZK_IMPORT_OTAZEK) + " " + data_.string() + " "
-                               + cil_.string() + " >" + (koren_ / "log").string() + " 2>&1";
+    const auto prikaz = [&](const fs::path& data) {
+        const std::string text = std::string(ZK_IMPORT_OTAZEK) + " " + data.string() + " "
+                                 + cil_.string() + " >" + (koren_ / "log").string() + " 2>&1";
+        return std::system(text.c_str());
+    };
     Zdroj("kategorie1.yaml", Otazka1(5));
-    ASSERT_EQ(std::system(prikaz.c_str()), 0) << Obsah(koren_ / "log");
-    EXPECT_TRUE(fs::exists(cil_ / "otazky.DB"));
-    EXPECT_TRUE(fs::exists(cil_ / "otazky.MB"));
+    ASSERT_EQ(prikaz(data_), 0) << Obsah(koren_ / "log");
+    const std::string banka = Obsah(cil_ / "otazky.DB");
+    const std::string razitko = Obsah(cil_ / "otazky.MB");
+    ASSERT_FALSE(banka.empty());
+    EXPECT_EQ(fs::status(cil_ / "otazky.DB").permissions() & fs::perms::others_read,
+              fs::perms::others_read)
+        << "the shipped bank is readable by every user";
 
     Zdroj("kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n"));
-    EXPECT_NE(std::system(prikaz.c_str()), 0);
+    EXPECT_NE(prikaz(data_), 0);
     EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:7: question 5: unknown key"),
               std::string::npos)
         << Obsah(koren_ / "log");
-    EXPECT_FALSE(fs::exists(cil_ / "otazky.DB"));
-    EXPECT_FALSE(fs::exists(cil_ / "otazky.MB"));
+    EXPECT_NE(prikaz(koren_ / "dta"), 0);
+    EXPECT_NE(Obsah(koren_ / "log").find("dta: the data directory does not exist"),
+              std::string::npos)
+        << Obsah(koren_ / "log");
+    EXPECT_EQ(Obsah(cil_ / "otazky.DB"), banka);
+    EXPECT_EQ(Obsah(cil_ / "otazky.MB"), razitko);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cil_), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "storage/FiltrTextu.h"
+
+std::optional<FiltrTextu> RozeberFiltr(const std::string& text)
+{
+    auto mezera = [](char z) { return z == ' ' || z == '\t'; };
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && mezera(text[i]))
+        ++i;
+    const std::size_t zacatekPole = i;
+    while (i < n && !mezera(text[i]) && text[i] != '=')
+        ++i;
+    FiltrTextu f;
+    f.pole = text.substr(zacatekPole, i - zacatekPole);
+    while (i < n && mezera(text[i]))
+        ++i;
+    if (f.pole.empty() || i >= n || text[i] != '=')
+        return std::nullopt;
+    ++i;
+    while (i < n && mezera(text[i]))
+        ++i;
+    if (i < n && text[i] == '\'') {
+        ++i;
+        bool uzavreno = false;
+        while (i < n) {
+            if (text[i] == '\'') {
+                if (i + 1 < n && text[i + 1] == '\'') {
+                    f.hodnota += '\'';
+                    i += 2;
+                    continue;
+                }
+                ++i;
+                uzavreno = true;
+                break;
+            }
+            f.hodnota += text[i++];
+        }
+        if (!uzavreno)
+            return std::nullopt;
+    } else {
+        while (i < n && !mezera(text[i]))
+            f.hodnota += text[i++];
+        if (f.hodnota.empty())
+            return std::nullopt;
+    }
+    while (i < n && mezera(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    return f;
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+// Inside of the table layer, shared by the cursor, the field access and the schema code.
+
+#include "base/Utf8.h"
+#include "storage/FiltrTextu.h"
+#include "storage/Tabulka.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// On disk a table is an SQLite database holding two tables: zk_pole describes the fields (name,
+// type, width, position) and zaznamy holds the records, one column per field, in rowid order.
+inline constexpr const char* kTabulkaPoli = "zk_pole";
+inline constexpr const char* kTabulkaZaznamu = "zaznamy";
+
+std::string Uvozovky(const std::string& identifikator);
+// Field names match ignoring the case of ASCII letters.
+bool StejneJmeno(std::string_view a, std::string_view b);
+
+// Every connection: double-quoted strings are names only, never text literals; a lock is waited
+// for two seconds.
+void NastavSpojeni(SQLite::Database& db);
+// What must hold before the engine touches the file: a regular file that is not in WAL mode and
+// has no write-ahead log beside it. Throws ChybaTabulky naming the file.
+void KontrolaPredOtevrenim(const std::filesystem::path& soubor, const std::string& jmenoSouboru);
+// The field definitions of the table in `schema` of the connection, checked against the columns
+// of the records (names, order, types); a mismatch names the file and the field.
+std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& schema,
+                                      const std::string& jmenoSouboru);
+
+struct Tabulka::Stav {
+    std::filesystem::path adresar;
+    std::string nazev;
+
+    std::vector<DefinicePole> definice;
+    std::vector<DefinicePole> vypocitana;
+    VypocetFunkce vypocet;
+
+    FiltrFunkce filtrFunkce;
+    std::string filtrText;
+    std::optional<FiltrTextu> filtr;
+    bool filtrovano = false;
+
+    // The statements are declared after the connection so that they are finalized first.
+    std::unique_ptr<SQLite::Database> db;
+    bool jenCteni = false;
+    bool davka = false;  // an explicit transaction collects the posts
+    std::unique_ptr<SQLite::Statement> dotazRadek;  // the stored fields of one rowid
+
+    std::vector<std::int64_t> viditelne;  // rowids of the visible records, in natural order
+    std::size_t pozice = 0;
+    std::vector<HodnotaPole> radek;  // current record, or the buffer while inserting/editing
+
+    enum class Rezim { Prochazeni, Vkladani, Upravy } rezim = Rezim::Prochazeni;
+
+    std::string JmenoSouboru() const { return nazev + ".DB"; }
+    std::filesystem::path Soubor() const { return adresar / JmenoSouboru(); }
+
+    [[noreturn]] void Chyba(const std::string& co) const
+    {
+        throw ChybaTabulky("Tabulka „" + JmenoSouboru() + "“: " + co);
+    }
+
+    void MusiBytOtevrena() const
+    {
+        if (!db)
+            Chyba("tabulka není otevřena");
+    }
+
+    const DefinicePole& Definice(int pozice) const
+    {
+        const int pocetUlozenych = static_cast<int>(definice.size());
+        return pozice < pocetUlozenych ? definice[pozice] : vypocitana[pozice - pocetUlozenych];
+    }
+
+    std::string SeznamSloupcu() const;
+    int NajdiPole(std::string_view jmeno) const;
+
+    // Values and fields.
+    // Text as a value of the field's type; `oriznout` cuts text to the field width. `zaznam`
+    // names the stored record the text comes from, for the message.
+    HodnotaPole ZTextu(const DefinicePole& p, std::string_view text, bool oriznout,
+                       const std::string& zaznam = {}) const;
+    // A stored value of record `rowid`; one that does not fit the field's type names the record.
+    HodnotaPole ZeSloupce(const DefinicePole& p, const SQLite::Column& sloupec,
+                          std::int64_t rowid) const;
+    void Navaz(SQLite::Statement& dotaz, int index, const DefinicePole& p,
+               const HodnotaPole& h) const;
+    // Calculated fields can be written at any time; stored ones only while inserting or editing.
+    void MuzeZapsat(int pozice) const;
+
+    // The cursor.
+    void VyprazdniRadek() { radek.assign(definice.size() + vypocitana.size(), std::monostate{}); }
+    void Vypocitej(Tabulka& t)
+    {
+        if (vypocet)
+            vypocet(t);
+    }
+    void NactiAktualni(Tabulka& t);
+    // After a failed post: the cursor shows the stored record again, the change is gone.
+    void ZahodRadek(Tabulka& t);
+    bool FiltrTextuAktivni() const { return filtrovano && filtr.has_value(); }
+    bool FiltrFunkceAktivni() const { return filtrovano && static_cast<bool>(filtrFunkce); }
+    std::pair<int, HodnotaPole> HodnotaFiltru() const;
+    void Prepocitej(Tabulka& t);
+    void PrepocitejSurove(Tabulka& t);
+    bool ProjdeFiltrem(Tabulka& t);
+};
