@@ -13,6 +13,7 @@
 #include "questions/Statistika.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
+#include "results/gui/TProtocol.h"
 #include "storage/Tabulka.h"
 #include "test/gui/TSeznamTestu.h"
 #include "test/gui/TStatistikaUceni.h"
@@ -533,21 +534,32 @@ void THlavniFormular::M1ProcvicovatChybyClick()
 
 void THlavniFormular::ObnovPolozkyVysledku()
 {
-    const bool vysledky = SouborExistuje(QStringLiteral("Vysledky.DB"));
-    smProc->setEnabled(!vysledky);
-    smZkou->setEnabled(!vysledky);
+    smProc->setEnabled(true);
+    smZkou->setEnabled(true);
 }
 
-void THlavniFormular::smProcClick()
-{
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
-        Zpravy::Informace(this, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
-}
+void THlavniFormular::smProcClick() { OtevritSeznamVysledku(false); }
 
-void THlavniFormular::smZkouClick()
+void THlavniFormular::smZkouClick() { OtevritSeznamVysledku(true); }
+
+void THlavniFormular::OtevritSeznamVysledku(bool zkouska)
 {
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
-        Zpravy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+    if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
+        Zpravy::Informace(this, zkouska ? QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")
+                                        : QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+        return;
+    }
+    std::unique_ptr<TProtocol> seznam;
+    ChraneneTabulky(this, [&] { seznam = std::make_unique<TProtocol>(adresar_, zkouska, *banka_, relace, this); });
+    if (!seznam)
+        return;
+    VycentrujNad(seznam.get(), this);
+    if (seznam->exec() != TProtocol::Opakovat)
+        return;
+    seznam.reset();
+    // A record retry: the run list is filled and the group is the record's.
+    pruh_->Celkem(relace.beh.celkem);
+    NastavRezim(RezimBehuZ(zkouska), true);
 }
 
 void THlavniFormular::M1TestClick()

@@ -101,7 +101,7 @@ public:
     void smZkouClick();
     void M1TestClick();
     void M1VysledekTestuClick();
-    // Enables the results items whose message can be shown (their lists come later).
+    // Enables the results items whose list or message can be shown.
     void ObnovPolozkyVysledku();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();
@@ -128,6 +128,7 @@ private:
     void RozmistiPanely();
     // The status bar and the check marks of the Konfigurace menu as the settings have them.
     void ObnovPrepinace();
+    void OtevritSeznamVysledku(bool zkouska);
 
     std::filesystem::path adresar_;
     std::unique_ptr<Banka> banka_;

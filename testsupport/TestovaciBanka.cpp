@@ -98,3 +98,31 @@ void ZapisObrazkyVzoroveBanky(const std::filesystem::path& adresar)
     obrazek(QStringLiteral("no.jpg"), 18, 18, Qt::red);
     obrazek(QStringLiteral("mistake.jpg"), 18, 18, Qt::blue);
 }
+
+void ZapisVysledky(const std::filesystem::path& adresar, const std::vector<TestovaciVysledek>& zaznamy)
+{
+    Tabulka t;
+    t.Svaz(adresar, "Vysledky");
+    if (!t.Existuje())
+        t.Vytvor(DefiniceVysledky());
+    t.Otevri();
+    t.ZacniDavku();
+    for (const TestovaciVysledek& z : zaznamy) {
+        t.Vloz();
+        t.PoleJmenem("TypTestu").NastavText(z.typ);
+        t.PoleJmenem("Profil").NastavText(z.profil);
+        t.PoleJmenem("Datum").NastavDatumCas(z.datum);
+        t.PoleJmenem("Cas").NastavDatumCas(z.cas);
+        t.PoleJmenem("Skupina").NastavText(z.skupina);
+        t.PoleJmenem("Kategorie").NastavText(z.kategorie);
+        t.PoleJmenem("PocetOtazek").NastavCele(z.pocet);
+        t.PoleJmenem("Spatne").NastavCele(z.spatne);
+        t.PoleJmenem("SpatneCisla").NastavText(z.spatneCisla);
+        t.PoleJmenem("SNapovedou").NastavCele(z.napovedy);
+        t.PoleJmenem("SNapovedouCisla").NastavText(z.napovedyCisla);
+        t.PoleJmenem("Uspesnost").NastavCele(z.uspesnost);
+        t.Uloz();
+    }
+    t.DokonciDavku();
+    t.Zavri();
+}

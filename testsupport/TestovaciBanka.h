@@ -27,3 +27,22 @@ std::vector<Otazka> UmelaBanka(const std::function<std::string(int)>& skupina,
 
 // A question with short texts: three answers, the given correct letters and group.
 Otazka JednoduchaOtazka(int cislo, const std::string& spravne = "A", const std::string& skupina = "ABCD");
+
+// A Vysledky record for list tests and benchmarks.
+struct TestovaciVysledek {
+    std::string typ = "Procvičování";
+    std::string profil = "Jana";
+    DatumCas datum{2025, 3, 14};
+    DatumCas cas{0, 0, 0, 9, 26, 53};
+    std::string skupina = "B";
+    std::string kategorie = "1234567";
+    int pocet = 20;
+    int spatne = 0;
+    std::string spatneCisla;
+    int napovedy = 0;
+    std::string napovedyCisla;
+    int uspesnost = 100;
+};
+
+// Appends the records to Vysledky in `adresar` in one batch, creating the table when missing.
+void ZapisVysledky(const std::filesystem::path& adresar, const std::vector<TestovaciVysledek>& zaznamy);

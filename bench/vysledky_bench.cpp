@@ -1,0 +1,87 @@
+// Opening the results list over a large Vysledky table, up to the grid having drawn its rows.
+#include "questions/Banka.h"
+#include "questions/Relace.h"
+#include "results/gui/TProtocol.h"
+#include "testsupport/TestovaciBanka.h"
+#include "ui/Aplikace.h"
+#include "ui/ModelTabulky.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <filesystem>
+
+namespace {
+
+constexpr int kZaznamu = 100000;
+
+// A Vysledky table of kZaznamu records spread over `profilu` profiles, half practice, half
+// exam; written once per profile count.
+const std::filesystem::path& Tabulka(int profilu)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> adresare;
+    auto& adresar = adresare[profilu];
+    if (!adresar) {
+        adresar = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zk-vysledky-XXXXXX"));
+        std::vector<TestovaciVysledek> zaznamy(kZaznamu);
+        for (int i = 0; i < kZaznamu; ++i) {
+            TestovaciVysledek& z = zaznamy[static_cast<std::size_t>(i)];
+            z.profil = "Profil " + std::to_string(i % profilu) + " Řehoř";
+            z.typ = (i / profilu) % 2 ? "Zkoušení" : "Procvičování";
+            z.datum = DatumCas{2024, 1 + i % 12, 1 + i % 28};
+            z.cas = DatumCas{0, 0, 0, i % 24, i % 60, i % 60};
+            z.spatne = i % 5;
+            z.spatneCisla = "12, 45, 300, 421";
+            z.uspesnost = i % 101;
+        }
+        ZapisVysledky(adresar->path().toStdString(), zaznamy);
+    }
+    static std::map<int, std::filesystem::path> cesty;
+    return cesty[profilu] = adresar->path().toStdString();
+}
+
+void MerSeznam(benchmark::State& stav, int profilu)
+{
+    const std::filesystem::path adresar = Tabulka(profilu);
+    Banka banka;
+    Relace relace;
+    relace.nastaveni.aktivniProfil = profilu > 7 ? "Profil 7 Řehoř" : "Profil 0 Řehoř";
+    int radku = 0;
+    for (auto _ : stav) {
+        TProtocol seznam(adresar, false, banka, relace);
+        seznam.show();
+        // Painting the grid reads the rows it shows.
+        const QPixmap obraz = seznam.DBGrid1->viewport()->grab();
+        benchmark::DoNotOptimize(obraz.cacheKey());
+        radku = seznam.Model().rowCount();
+        if (seznam.DBGrid1->model()->index(0, 6).data().toString().isEmpty())
+            stav.SkipWithError("the grid shows no rows");
+    }
+    stav.counters["radku"] = radku;
+}
+
+// The reference case: many profiles, the list shows one profile's practice runs.
+void BM_SeznamVysledkuMnohoProfilu(benchmark::State& stav) { MerSeznam(stav, 100); }
+BENCHMARK(BM_SeznamVysledkuMnohoProfilu)->Unit(benchmark::kMillisecond);
+
+// The extreme: every record belongs to the profile, half of them to the list.
+void BM_SeznamVysledkuJedenProfil(benchmark::State& stav) { MerSeznam(stav, 1); }
+BENCHMARK(BM_SeznamVysledkuJedenProfil)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Aplikace aplikace(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
