@@ -5,10 +5,14 @@
 #include "questions/Kategorie.h"
 
 #include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pravidla {
@@ -96,6 +100,40 @@ inline double PodilSOdkazem(const std::vector<const Otazka*>& otazky, bool znack
     for (const Otazka* o : otazky)
         s += MaKonkretniOdkaz(o->poznamka, znacky);
     return double(s) / otazky.size();
+}
+
+// The data/ folder of the sources, where the pictures the bank names lie.
+inline std::filesystem::path AdresarDat()
+{
+    const char* koren = std::getenv("ZK_SOURCE_DIR");
+    if (koren && *koren)
+        return std::filesystem::path(koren) / "data";
+    return std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "data";
+}
+
+// Width and height from the frame header of a baseline or progressive JPEG; {0, 0} when the file
+// is not one.
+inline std::pair<int, int> RozmeryJpeg(const std::filesystem::path& soubor)
+{
+    std::ifstream f(soubor, std::ios::binary);
+    if (f.get() != 0xFF || f.get() != 0xD8)
+        return {0, 0};
+    while (f) {
+        int znacka = f.get();
+        while (znacka == 0xFF)
+            znacka = f.get();
+        if (znacka < 0)
+            break;
+        const int delka = (f.get() << 8) | f.get();
+        if (znacka >= 0xC0 && znacka <= 0xC2) {
+            f.get();  // precision
+            const int vyska = (f.get() << 8) | f.get();
+            const int sirka = (f.get() << 8) | f.get();
+            return {sirka, vyska};
+        }
+        f.seekg(delka - 2, std::ios::cur);
+    }
+    return {0, 0};
 }
 
 }  // namespace pravidla

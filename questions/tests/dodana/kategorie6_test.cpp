@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -19,40 +17,6 @@ protected:
 };
 
 Banka DodanaBankaKategorie6::banka_;
-
-fs::path AdresarDat()
-{
-    const char* koren = std::getenv("ZK_SOURCE_DIR");
-    if (koren && *koren)
-        return fs::path(koren) / "data";
-    return fs::path(__FILE__).parent_path() / ".." / ".." / ".." / "data";
-}
-
-// Width and height from the frame header of a baseline or progressive JPEG; {0, 0} when the file
-// is not one.
-std::pair<int, int> RozmeryJpeg(const fs::path& soubor)
-{
-    std::ifstream f(soubor, std::ios::binary);
-    auto bajt = [&f]() { return f.get(); };
-    if (bajt() != 0xFF || bajt() != 0xD8)
-        return {0, 0};
-    while (f) {
-        int znacka = bajt();
-        while (znacka == 0xFF)
-            znacka = bajt();
-        if (znacka < 0)
-            break;
-        const int delka = (bajt() << 8) | bajt();
-        if (znacka == 0xC0 || znacka == 0xC1 || znacka == 0xC2) {
-            bajt();  // precision
-            const int vyska = (bajt() << 8) | bajt();
-            const int sirka = (bajt() << 8) | bajt();
-            return {sirka, vyska};
-        }
-        f.seekg(delka - 2, std::ios::cur);
-    }
-    return {0, 0};
-}
 
 TEST_F(DodanaBankaKategorie6, ObsahujeVsechnaCisla621Az720)
 {
@@ -86,7 +50,7 @@ TEST_F(DodanaBankaKategorie6, KazdaOtazkaMaSvujObrazekZnackyNejvyse96Na96)
     for (const Otazka* o : pravidla::OtazkyKategorie(banka_, 6)) {
         EXPECT_EQ(o->obrazek.rfind("grafika/znacky/", 0), 0u) << o->cislo << ": " << o->obrazek;
         EXPECT_TRUE(obrazky.insert(o->obrazek).second) << o->cislo << " shares its picture " << o->obrazek;
-        const auto [sirka, vyska] = RozmeryJpeg(AdresarDat() / o->obrazek);
+        const auto [sirka, vyska] = pravidla::RozmeryJpeg(pravidla::AdresarDat() / o->obrazek);
         EXPECT_GT(sirka, 0) << o->cislo << ": " << o->obrazek << " is not a readable JPEG";
         EXPECT_LE(sirka, 96) << o->cislo;
         EXPECT_LE(vyska, 96) << o->cislo;
