@@ -1,6 +1,5 @@
 // Opening the points-test protocol list over a large Protokoly table shared by many profiles, up
 // to the grid having painted its rows (offscreen by default).
-#include "ui/Aplikace.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "test/Protokol.h"
@@ -91,16 +90,3 @@ void BM_OtevreniSeznamuTestu(benchmark::State& stav)
 BENCHMARK(BM_OtevreniSeznamuTestu)->Arg(kProfilu)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    Aplikace aplikace(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <cstdlib>
 #include <filesystem>
@@ -118,13 +117,3 @@ void BM_OtevritOknoStatistiky(benchmark::State& stav)
 BENCHMARK(BM_OtevritOknoStatistiky)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplikace(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 #include "test/gui/TTestForm.h"
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
-#include "ui/Aplikace.h"
 
 #include <benchmark/benchmark.h>
 
@@ -132,14 +131,3 @@ void BM_OtevreniTestu(benchmark::State& stav)
 BENCHMARK(BM_OtevreniTestu)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    Aplikace aplikace(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

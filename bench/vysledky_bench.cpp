@@ -3,7 +3,6 @@
 #include "questions/Relace.h"
 #include "results/gui/TProtocol.h"
 #include "testsupport/TestovaciBanka.h"
-#include "ui/Aplikace.h"
 #include "ui/ModelTabulky.h"
 
 #include <benchmark/benchmark.h>
@@ -72,16 +71,3 @@ void BM_SeznamVysledkuJedenProfil(benchmark::State& stav) { MerSeznam(stav, 1); 
 BENCHMARK(BM_SeznamVysledkuJedenProfil)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    Aplikace aplikace(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
