@@ -2,6 +2,7 @@
 
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "testsupport/Najednou.h"
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -284,33 +285,12 @@ TEST_F(SelhaniSkladu, DvaPrvniStartyNajednouVytvoriJednuTabulku)
         SCOPED_TRACE(kolo);
         fs::remove_all(adresar_);
         fs::create_directory(adresar_);
-        int start[2];
-        ASSERT_EQ(pipe(start), 0);
-        std::vector<pid_t> deti;
-        for (int i = 0; i < 2; ++i) {
-            const pid_t pid = fork();
-            if (pid == 0) {
-                close(start[1]);
-                char z;
-                if (read(start[0], &z, 1) != 0)
-                    _exit(3);
-                try {
-                    ProfilovySklad sklad(adresar_);
-                    sklad.ZalozitTabulkuProfilu();
-                    _exit(sklad.SeznamProfilu().empty() ? 0 : 1);
-                } catch (...) {
-                    _exit(2);
-                }
-            }
-            deti.push_back(pid);
-        }
-        close(start[0]);
-        close(start[1]);
-        for (pid_t pid : deti) {
-            int stav = 0;
-            waitpid(pid, &stav, 0);
-            EXPECT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0) << stav;
-        }
+        const auto kody = SpustNajednou(2, [&](int) {
+            ProfilovySklad sklad(adresar_);
+            sklad.ZalozitTabulkuProfilu();
+            return sklad.SeznamProfilu().empty() ? 0 : 1;
+        });
+        EXPECT_EQ(kody, (std::vector<int>{0, 0}));
         EXPECT_EQ(Pocty("Profily"), (std::map<std::string, int>{{"Default", 1}}));
         // Owner-only, like every table the program creates.
         EXPECT_EQ(fs::status(Soubor("Profily")).permissions() & fs::perms::all,

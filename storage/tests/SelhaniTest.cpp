@@ -1,6 +1,7 @@
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "storage/tests/Pomocne.h"
+#include "testsupport/Najednou.h"
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -366,39 +367,18 @@ TEST_F(SelhaniTest, DvaSoucasneVytvorenePouzijiJednuTabulku)
     for (int kolo = 0; kolo < 30; ++kolo) {
         SCOPED_TRACE(kolo);
         fs::remove(Soubor("Vysledky"));
-        int start[2];
-        ASSERT_EQ(pipe(start), 0);
-        std::vector<pid_t> deti;
-        for (int i = 0; i < 2; ++i) {
-            const pid_t pid = fork();
-            if (pid == 0) {
-                close(start[1]);
-                char z;
-                if (read(start[0], &z, 1) != 0)
-                    _exit(3);
-                try {
-                    Tabulka t;
-                    t.Svaz(adresar_, "Vysledky");
-                    if (!t.Existuje())
-                        t.Vytvor(DefiniceVysledky());
-                    t.Otevri();
-                    t.Vloz();
-                    t.PoleJmenem("PocetOtazek").NastavCele(i);
-                    t.Uloz();
-                    _exit(0);
-                } catch (...) {
-                    _exit(1);
-                }
-            }
-            deti.push_back(pid);
-        }
-        close(start[0]);
-        close(start[1]);  // both start now
-        for (pid_t pid : deti) {
-            int stav = 0;
-            waitpid(pid, &stav, 0);
-            EXPECT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0);
-        }
+        const auto kody = SpustNajednou(2, [&](int i) {
+            Tabulka t;
+            t.Svaz(adresar_, "Vysledky");
+            if (!t.Existuje())
+                t.Vytvor(DefiniceVysledky());
+            t.Otevri();
+            t.Vloz();
+            t.PoleJmenem("PocetOtazek").NastavCele(i);
+            t.Uloz();
+            return 0;
+        });
+        EXPECT_EQ(kody, (std::vector<int>{0, 0}));
         auto pocty = Pocty();
         std::sort(pocty.begin(), pocty.end());
         ASSERT_EQ(pocty, (std::vector<int>{0, 1}));
