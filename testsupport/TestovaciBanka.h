@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questions/Banka.h"
+#include "testsupport/ZapisBanky.h"
 
 #include <filesystem>
 #include <functional>
@@ -8,9 +9,6 @@
 #include <vector>
 
 // Fixture banks for window tests: never the shipped one.
-
-// Writes otazky.DB with these questions (in the order given) into `adresar`.
-void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector<Otazka>& otazky);
 
 // A small bank over every category: numbers 1..12 (group "ABCD" except 3 "A" and 4 "CD"),
 // 421..425, 501..503, 600, 620 (no picture), 621 and 625 with a 40 x 30 picture

@@ -2,8 +2,7 @@
 
 #include "base/Nahoda.h"
 #include "questions/Banka.h"
-#include "storage/Definice.h"
-#include "storage/Tabulka.h"
+#include "testsupport/ZapisBanky.h"
 
 #include <gtest/gtest.h>
 
@@ -58,21 +57,7 @@ protected:
 
     Banka Zapis(const std::vector<Otazka>& otazky)
     {
-        Tabulka t;
-        t.Svaz(adresar_, "otazky");
-        t.Vytvor(DefiniceOtazky());
-        t.Otevri();
-        t.ZacniDavku();
-        for (const Otazka& o : otazky) {
-            t.Vloz();
-            t.PoleNaPozici(0).NastavCele(o.cislo);
-            const std::string* texty[] = {&o.otazka, &o.a, &o.b, &o.c, &o.d, &o.spravne, &o.skupina, &o.obrazek, &o.poznamka};
-            for (int i = 0; i < 9; ++i)
-                t.PoleNaPozici(i + 1).NastavText(*texty[i]);
-            t.Uloz();
-        }
-        t.DokonciDavku();
-        t.Zavri();
+        ZapisTestovaciBanku(adresar_, otazky);
         Banka banka;
         banka.Nacti(adresar_);
         return banka;
