@@ -91,3 +91,11 @@ std::vector<DefinicePole> DefiniceOtazky()
         Typ("POZNÁMKA", TypPole::Memo),
     };
 }
+
+std::vector<DefinicePole> DefiniceOblasti()
+{
+    return {
+        Typ("Číslo", TypPole::Cele),
+        Typ("Oblast", TypPole::Cele),
+    };
+}

@@ -12,3 +12,6 @@ std::vector<DefinicePole> DefiniceStatistika();
 // The question bank, read by position: Číslo, OTÁZKA, A, B, C, D, SPRÁVNĚ, Skupina, OBRÁZEK,
 // POZNÁMKA. Only the importer creates it.
 std::vector<DefinicePole> DefiniceOtazky();
+// The section of today's exam (1–7) of each question of the bank: Číslo, Oblast. Read-only,
+// shipped beside the bank; only the importer creates it.
+std::vector<DefinicePole> DefiniceOblasti();
