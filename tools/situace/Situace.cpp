@@ -46,7 +46,7 @@ const std::map<QString, QColor>& BarvyVozidel()
         {"cervena", QColor(210, 30, 35)},  {"modra", QColor(30, 90, 210)},    {"zelena", QColor(30, 150, 60)},
         {"zluta", QColor(245, 200, 20)},   {"bila", QColor(250, 250, 250)},   {"oranzova", QColor(245, 125, 20)},
         {"fialova", QColor(140, 60, 170)}, {"hneda", QColor(140, 85, 40)},    {"cerna", QColor(25, 25, 25)},
-        {"ruzova", QColor(235, 110, 170)}, {"tyrkysova", QColor(20, 180, 190)}};
+        {"ruzova", QColor(235, 110, 170)}, {"tyrkysova", QColor(20, 180, 190)}, {"kremova", QColor(240, 222, 150)}};
     return b;
 }
 
@@ -171,7 +171,8 @@ private:
         Vozidlo v;
         v.radek = Radek(n);
         v.druh = Volba(Povinny(n, "druh"), {"osobni", "nakladni", "autobus", "tramvaj", "motocykl", "kolo"});
-        v.barva = v.druh == "tramvaj" && !n["barva"] ? QStringLiteral("cervena") : Text(Povinny(n, "barva"));
+        // a tram is cream unless the scene says otherwise, so that it never shares the red of car A
+        v.barva = v.druh == "tramvaj" && !n["barva"] ? QStringLiteral("kremova") : Text(Povinny(n, "barva"));
         if (!BarvyVozidel().count(v.barva))
             throw ChybaSceny(Radek(n["barva"]), QStringLiteral("neznámá barva „%1“").arg(v.barva));
         if (n["stitek"])
@@ -767,7 +768,7 @@ private:
         QPointF bod = Sloupek(rameno, s_.semafory.count(rameno) ? 34 : 20);
         double vyska = 0;
         for (const QString& k : kody)
-            vyska += k == "E2" ? 16 : velikost;
+            vyska += k == "E2" ? VyskaE2 + 1 : velikost;
         // the stack grows away from the carriageway
         const QPointF bok = Vpravo(-U(rameno));
         double horni = bod.y() - vyska / 2;
@@ -778,8 +779,8 @@ private:
         bod.setY(std::clamp(horni, 1.0, kVyskaSituace - vyska - 1));
         for (const QString& k : kody) {
             if (k == "E2") {
-                TabulkaE2(QRectF(bod.x() - 9, bod.y() + 0.5, 18, 15), Uhel(rameno));
-                bod.ry() += 16;
+                TabulkaE2(QRectF(bod.x() - SirkaE2 / 2, bod.y() + 0.5, SirkaE2, VyskaE2), Uhel(rameno));
+                bod.ry() += VyskaE2 + 1;
                 continue;
             }
             const QImage z = Znacka(k).scaled(int(velikost), int(velikost), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -789,20 +790,21 @@ private:
     }
 
     // E2: the shape of the junction as the driver of arm `uhel` sees it (his arm at the bottom),
-    // the main road drawn thick.
+    // the main road drawn thick. Large enough to be read at the picture's actual size.
+    static constexpr double SirkaE2 = 22, VyskaE2 = 18;
     void TabulkaE2(const QRectF& r, double uhel)
     {
-        p_.setPen(QPen(QColor(40, 40, 40), 0.8));
+        p_.setPen(QPen(QColor(40, 40, 40), 0.9));
         p_.setBrush(Qt::white);
         p_.drawRect(r);
         const QPointF c = r.center();
-        const double delka = r.height() / 2 - 1.2;
+        const double okraj = 1.8;
         for (const auto& a : s_.ramena) {
             const bool hlavni = std::count(s_.hlavni.begin(), s_.hlavni.end(), a.first);
-            p_.setPen(QPen(Qt::black, hlavni ? 3.4 : 1.0, Qt::SolidLine, Qt::FlatCap));
+            p_.setPen(QPen(Qt::black, hlavni ? 4.2 : 1.6, Qt::SolidLine, Qt::FlatCap));
             const QPointF u = Smer(a.second - uhel + 270);
-            const double k = std::min(std::abs(u.x()) > 1e-6 ? (r.width() / 2 - 1.2) / std::abs(u.x()) : 1e9,
-                                      std::abs(u.y()) > 1e-6 ? delka / std::abs(u.y()) : 1e9);
+            const double k = std::min(std::abs(u.x()) > 1e-6 ? (r.width() / 2 - okraj) / std::abs(u.x()) : 1e9,
+                                      std::abs(u.y()) > 1e-6 ? (r.height() / 2 - okraj) / std::abs(u.y()) : 1e9);
             p_.drawLine(c, c + u * k);
         }
     }

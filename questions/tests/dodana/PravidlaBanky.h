@@ -84,11 +84,12 @@ inline std::map<char, int> RozlozeniPismen(const std::vector<const Otazka*>& ota
     return pocty;
 }
 
-// A note names a specific provision: a paragraph, an article, or (with `znacky`) a sign's code.
+// A note names a specific provision: a paragraph, an article, or (with `znacky`) a sign's code
+// (zone and motorway signs IZ included).
 inline bool MaKonkretniOdkaz(const std::string& poznamka, bool znacky)
 {
     static const std::regex paragraf(R"((§\s*\d)|(čl\.\s*\d)|(článk[a-zěí]*\s+\d))");
-    static const std::regex kod(R"((^|[^A-Za-z])(A|B|C|P|IP|IS|IJ|E|V|S|Z)\s?\d+[a-z]?([^A-Za-z0-9]|$))");
+    static const std::regex kod(R"((^|[^A-Za-z])(A|B|C|P|IP|IS|IJ|IZ|E|V|S|Z)\s?\d+[a-z]?([^A-Za-z0-9]|$))");
     return std::regex_search(poznamka, paragraf) || (znacky && std::regex_search(poznamka, kod));
 }
 

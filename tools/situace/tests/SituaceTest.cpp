@@ -159,4 +159,30 @@ TEST(Situace, IndicatorsSignsAndLightsAreDrawnWhereTheSceneSays)
     EXPECT_EQ(Pocet(zelena, QRect(180, 48, 7, 7), Cervena), 0);
 }
 
+TEST(Situace, PlatesAreReadableAndATramIsNotTheRedOfACar)
+{
+    DocasnyAdresar adresar;
+    // The junction-shape plate under the south arm's sign (post at x 180, below the P2 at y 115..134)
+    // is at least 18 px of white across, so that its lines can be read at the picture's size.
+    const QImage deska = Nakresli(adresar, "ramena: [J, S, V, Z]\nhlavni: [J, S]\nznacky:\n  J: [P2, E2]\n");
+    int nejsirsi = 0;
+    for (int y = 134; y < 156; ++y) {
+        int vlevo = -1, vpravo = -1;
+        for (int x = 160; x < 200; ++x)
+            if (std::min({qRed(deska.pixel(x, y)), qGreen(deska.pixel(x, y)), qBlue(deska.pixel(x, y))}) > 230) {
+                if (vlevo < 0)
+                    vlevo = x;
+                vpravo = x;
+            }
+        nejsirsi = std::max(nejsirsi, vlevo < 0 ? 0 : vpravo - vlevo + 1);
+    }
+    EXPECT_GE(nejsirsi, 18);
+
+    // A tram without a colour of its own (on the south arm, x 154..166, y 117..159) has no red.
+    const QImage tramvaj = Nakresli(adresar, "ramena: [J, S, V, Z]\nvozidla:\n  - {druh: tramvaj, z: J}\n");
+    const QImage vuz = Nakresli(adresar, "ramena: [J, S, V, Z]\nvozidla:\n  - {druh: osobni, barva: cervena, z: J}\n");
+    EXPECT_EQ(Pocet(tramvaj, QRect(152, 115, 16, 46), Cervena), 0);
+    EXPECT_GE(Pocet(vuz, QRect(152, 115, 16, 46), Cervena), 60);
+}
+
 }  // namespace
