@@ -294,7 +294,10 @@ TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
         ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
         EXPECT_EQ(radky[11], QStringLiteral("   x   1         9                   A        0"));
         EXPECT_EQ(radky[12], QStringLiteral("   x   2                             B        0"));
-        EXPECT_EQ(radky[35], QStringLiteral("   x  25                             A        0"));
+        // The 25th item is what remains after the 24th space: 14 spaces and the last 9, wider
+        // than its column and so appended whole.
+        EXPECT_EQ(radky[35], QStringLiteral("   x  25") + QString(14, QLatin1Char(' ')) + QStringLiteral("9")
+                                 + QString(19, QLatin1Char(' ')) + QStringLiteral("A        0"));
     });
 }
 
