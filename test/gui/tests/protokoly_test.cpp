@@ -5,6 +5,7 @@
 #include "testsupport/SlozkaJenProCteni.h"
 #include "testsupport/VzorovyProtokol.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Najdi.h"
 #include "ui/ModelTabulky.h"
 
 #include <gtest/gtest.h>
@@ -360,6 +361,63 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
     });
 }
 
+// The name typed lacks ".txt"; the file written has it. When that file exists, the question is
+// asked about it before anything is written, Enter answers No, and only Yes replaces it.
+TEST_F(Protokoly, UlozeniSeZeptaNaZapisovanySoubor)
+{
+    Zapis("Jana Nováková", 26);
+    {
+        std::ofstream(Adresar() / "protokol.txt", std::ios::binary) << "starsi";
+    }
+    TSeznamTestu seznam(Adresar(), "Jana Nováková", nullptr, kCesky);
+    seznam.show();
+    const std::string zlaty = ZlatySoubor("protokol_zprava_cp1250.txt");
+    ASSERT_FALSE(zlaty.empty());
+    SProtokolem(seznam, [&](TTestDetailForm& z) {
+        auto* uloz = Najdi<QPushButton>(&z, QStringLiteral("btnUloz"));
+        ASSERT_NE(uloz, nullptr);
+        const struct {
+            const char* odpoved;
+            std::function<void(QMessageBox*)> odpovez;
+            std::string potom;
+        } pripady[] = {
+            {"Ne", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, "starsi"},
+            {"Enter", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, "starsi"},
+            {"Ano", [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, zlaty},
+        };
+        for (const auto& p : pripady) {
+            SCOPED_TRACE(p.odpoved);
+            std::shared_ptr<ZachycenyDialog> dotaz;
+            std::string behemDotazu;
+            bool vychoziNe = false;
+            auto ulozeni = UlozJako(adresar.Cesta() + QStringLiteral("/protokol"), z, nullptr, [&] {
+                dotaz = OdpovedzModalnimu([&](QWidget* w) {
+                    auto* box = qobject_cast<QMessageBox*>(w);
+                    ASSERT_NE(box, nullptr) << w->metaObject()->className();
+                    behemDotazu = CtiSoubor(Adresar() / "protokol.txt");
+                    vychoziNe = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::No);
+                    p.odpovez(box);
+                }, &z);
+            });
+            uloz->click();
+            ASSERT_TRUE(ulozeni->probehlo);
+            ASSERT_TRUE(dotaz && dotaz->probehlo) << "nothing asked before protokol.txt was replaced";
+            EXPECT_EQ(dotaz->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
+            EXPECT_EQ(dotaz->text, QStringLiteral("Soubor „protokol.txt“ již existuje. Chcete jej nahradit?"));
+            EXPECT_EQ(dotaz->tlacitka, QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(dotaz->ikona, QMessageBox::Question);
+            EXPECT_TRUE(vychoziNe);
+            EXPECT_EQ(behemDotazu, "starsi");
+            EXPECT_EQ(CtiSoubor(Adresar() / "protokol.txt"), p.potom);
+        }
+    });
+    std::set<std::string> soubory;
+    for (const auto& s : fs::directory_iterator(Adresar()))
+        if (s.path().extension() == ".txt" || s.path().extension().empty())
+            soubory.insert(s.path().filename().string());
+    EXPECT_EQ(soubory, std::set<std::string>{"protokol.txt"});
+}
+
 TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
 {
     Zapis("Jana", 26);
@@ -377,10 +435,17 @@ TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
             return;
         }
         std::shared_ptr<ZachycenyDialog> chyba;
-        auto ulozeni = UlozJako(QString::fromStdString((slozka / "protokol").string()), z, nullptr,
-                                [&] { chyba = StiskniVeZprave(QMessageBox::Ok, &z); });
+        // The file exists: the question about replacing it comes first, then the error.
+        std::shared_ptr<ZachycenyDialog> dotaz;
+        auto ulozeni = UlozJako(QString::fromStdString((slozka / "protokol").string()), z, nullptr, [&] {
+            dotaz = OdpovedzModalnimu([&](QWidget* w) {
+                chyba = StiskniVeZprave(QMessageBox::Ok, &z);
+                qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+            }, &z);
+        });
         z.btnUloz->click();
         ASSERT_TRUE(ulozeni->probehlo);
+        ASSERT_TRUE(dotaz && dotaz->probehlo);
         ASSERT_TRUE(chyba && chyba->probehlo);
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
