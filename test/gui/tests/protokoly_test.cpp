@@ -248,10 +248,10 @@ TEST_F(Protokoly, OknoProtokolu)
         EXPECT_EQ(z.windowTitle(), QStringLiteral("Test z 14.03.26 9:26:53; Uživatel: Jana Nováková"));
         EXPECT_EQ(z.size(), QSize(392, 466));
         EXPECT_EQ(z.minimumSize(), z.maximumSize());
-        // Centred over the list; the shared centring sees the report's frame only once shown.
-        const QPoint posun = z.geometry().center() - seznam.geometry().center();
-        EXPECT_LE(std::abs(posun.x()), 2);
-        EXPECT_LE(std::abs(posun.y()), 2);
+        // Centred over the list, frames included.
+        const QRect nad = seznam.frameGeometry(), vlastni = z.frameGeometry();
+        EXPECT_EQ(vlastni.left(), nad.left() + (nad.width() - vlastni.width()) / 2);
+        EXPECT_EQ(vlastni.top(), nad.top() + (nad.height() - vlastni.height()) / 2);
         EXPECT_EQ(z.mProtokol->geometry(), QRect(0, 0, 392, 425));
         EXPECT_TRUE(z.mProtokol->isReadOnly());
         EXPECT_EQ(z.mProtokol->font().family(), QStringLiteral("Courier New"));
