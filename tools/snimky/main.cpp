@@ -254,7 +254,6 @@ void Scenar::TestNaBody()
 
 void Scenar::Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc)
 {
-    h_.ObnovPolozkyVysledku();
     const QString jmeno = QString::fromLatin1(seznam);
     if (!akce->isEnabled()) {
         snimky_.Preskoc(jmeno, proc);
