@@ -203,10 +203,6 @@ void THlavniFormular::VytvorMenu()
     M1StavovyRadek->setChecked(true);
     M1PostupnyVyber->setChecked(true);
 
-    // The results list of practice and exam comes with a later version; until then a results
-    // item is usable only while its table is missing: it then says that nothing has been stored.
-    connect(Vysledky1, &QMenu::aboutToShow, this, &THlavniFormular::ObnovPolozkyVysledku);
-
     Menu2 = new QMenuBar;
     Menu2->setObjectName(QStringLiteral("Menu2"));
     Menu2->setNativeMenuBar(false);
@@ -530,12 +526,6 @@ void THlavniFormular::M1ProcvicovatChybyClick()
     PripravBehZPoradi(relace.beh, std::move(poradi), dotaz.Pocet());
     pruh_->Celkem(relace.beh.celkem);
     NastavRezim(RezimBehu::Procvicovani, true);
-}
-
-void THlavniFormular::ObnovPolozkyVysledku()
-{
-    smProc->setEnabled(true);
-    smZkou->setEnabled(true);
 }
 
 void THlavniFormular::smProcClick() { OtevritSeznamVysledku(false); }

@@ -101,8 +101,6 @@ public:
     void smZkouClick();
     void M1TestClick();
     void M1VysledekTestuClick();
-    // Enables the results items whose list or message can be shown.
-    void ObnovPolozkyVysledku();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();
     void M1OProgramuClick();

@@ -2,10 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QtMath>
 
 THelpForm::THelpForm(QWidget* rodic, const QString& adresarProgramu) : QDialog(rodic)
 {
@@ -23,6 +30,10 @@ THelpForm::THelpForm(QWidget* rodic, const QString& adresarProgramu) : QDialog(r
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->addWidget(wbHelp);
+    // Pictures are fitted by editing the shown page, which must not pile up as undo steps.
+    wbHelp->document()->setUndoRedoEnabled(false);
+    connect(wbHelp, &QTextBrowser::sourceChanged, this, &THelpForm::PrizpusobObrazky);
+    wbHelp->viewport()->installEventFilter(this);
 
     const QString cesta = CestaNapovedy(adresarProgramu.isEmpty() ? QCoreApplication::applicationDirPath()
                                                                   : adresarProgramu);
@@ -42,4 +53,63 @@ THelpForm::THelpForm(QWidget* rodic, const QString& adresarProgramu) : QDialog(r
 QString THelpForm::CestaNapovedy(const QString& adresarProgramu)
 {
     return QDir(adresarProgramu).filePath(QStringLiteral("Help/index.htm"));
+}
+
+bool THelpForm::eventFilter(QObject* objekt, QEvent* udalost)
+{
+    if (objekt == wbHelp->viewport() && udalost->type() == QEvent::Resize)
+        PrizpusobObrazky();
+    return QDialog::eventFilter(objekt, udalost);
+}
+
+void THelpForm::PrizpusobObrazky()
+{
+    QTextDocument* dokument = wbHelp->document();
+    const qreal misto = wbHelp->viewport()->width() - 2 * dokument->documentMargin();
+    if (misto < 1)
+        return;
+    struct Zmena {
+        int pozice;
+        int delka;
+        QTextImageFormat format;
+    };
+    QList<Zmena> zmeny;
+    for (QTextBlock blok = dokument->begin(); blok.isValid(); blok = blok.next()) {
+        const QTextBlockFormat odstavec = blok.blockFormat();
+        const int sirka = qFloor(misto - odstavec.leftMargin() - odstavec.rightMargin()
+                                 - odstavec.indent() * dokument->indentWidth());
+        for (auto it = blok.begin(); !it.atEnd(); ++it) {
+            const QTextFragment usek = it.fragment();
+            if (!usek.charFormat().isImageFormat() || sirka < 1)
+                continue;
+            QTextImageFormat format = usek.charFormat().toImageFormat();
+            const QString soubor = wbHelp->source().resolved(QUrl(format.name())).toLocalFile();
+            auto nalezeny = puvodni_.find(soubor);
+            if (nalezeny == puvodni_.end())
+                nalezeny = puvodni_.insert(soubor, QImage(soubor));
+            const QImage& obrazek = *nalezeny;
+            if (obrazek.isNull())
+                continue;
+            const QSize cil = obrazek.width() <= sirka
+                                  ? obrazek.size()
+                                  : QSize(sirka, qMax(1, qRound(qreal(obrazek.height()) * sirka / obrazek.width())));
+            if (format.width() == cil.width() && format.height() == cil.height())
+                continue;
+            // The document draws its resource as it is, so the picture goes in already scaled.
+            dokument->addResource(QTextDocument::ImageResource,
+                                  dokument->baseUrl().resolved(QUrl(format.name())),
+                                  cil == obrazek.size()
+                                      ? obrazek
+                                      : obrazek.scaled(cil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            format.setWidth(cil.width());
+            format.setHeight(cil.height());
+            zmeny.append({usek.position(), usek.length(), format});
+        }
+    }
+    for (const Zmena& z : zmeny) {
+        QTextCursor kurzor(dokument);
+        kurzor.setPosition(z.pozice);
+        kurzor.setPosition(z.pozice + z.delka, QTextCursor::KeepAnchor);
+        kurzor.setCharFormat(z.format);
+    }
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+#include <QImage>
 #include <QString>
 
 class QTextBrowser;
 
 // The help window: the HTML help shipped beside the program file, in a text browser that fills
 // the window. Links between help pages are followed inside; links to the web open in the browser.
+// A picture wider than the page's room is shown scaled down to it, so no page needs scrolling
+// sideways at any window size.
 class THelpForm : public QDialog {
     Q_OBJECT
 
@@ -19,4 +23,12 @@ public:
     static QString CestaNapovedy(const QString& adresarProgramu);
 
     QTextBrowser* wbHelp = nullptr;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+private:
+    void PrizpusobObrazky();
+
+    QHash<QString, QImage> puvodni_;  // pictures as drawn, by file
 };

@@ -25,15 +25,17 @@ std::string ZakodujMemo(const std::array<int, kPocetPozicTestu>& cisla)
 std::array<std::string, kPocetPozicTestu> RozdelMemo(std::string_view memo)
 {
     std::array<std::string, kPocetPozicTestu> polozky;
-    for (std::size_t i = 0; i < polozky.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < polozky.size(); ++i) {
         const std::size_t mezera = memo.find(' ');
         if (mezera == std::string_view::npos) {
             polozky[i] = std::string(memo);
-            break;
+            return polozky;
         }
         polozky[i] = std::string(memo.substr(0, mezera));
         memo.remove_prefix(mezera + 1);
     }
+    // The last item is whatever remains, spaces and all, so a damaged text loses nothing.
+    polozky.back() = std::string(memo);
     return polozky;
 }
 

@@ -32,8 +32,9 @@ inline constexpr std::string_view kNeprosel = "Neprošel";
 std::string ZakodujMemo(const std::array<std::string, kPocetPozicTestu>& polozky);
 std::string ZakodujMemo(const std::array<int, kPocetPozicTestu>& cisla);
 
-// Splits a memo text at single spaces from the left into its 25 items. A damaged text never
-// fails: missing items come out empty and items beyond the 25th are dropped.
+// Splits a memo text at single spaces from the left into its 25 items: each of the first 24 ends
+// at the next space, the 25th is whatever then remains. A damaged text never fails: missing items
+// come out empty and a text of more than 25 items leaves the surplus in the 25th.
 std::array<std::string, kPocetPozicTestu> RozdelMemo(std::string_view memo);
 
 // Appends the record to Protokoly.DB in `adresar`, creating the table when missing. Storage

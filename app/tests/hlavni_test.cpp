@@ -441,13 +441,13 @@ TEST_F(HlavniOkno, InformacniOknaZNabidkyVystredenaNadOknem)
         QAction* akce = Akce(*hlavni, o.akce);
         ASSERT_NE(akce, nullptr);
         EXPECT_TRUE(akce->isEnabled()) << o.akce;
-        // The window's frame is known only once it shows: it is centred by the size it opens at.
-        QPoint kde;
+        // Centred by the size it opens at, frames included.
+        QRect ramecek;
         QSize velikost;
         QRect nad;
         bool modalni = false;
         auto okno = OdpovedzModalnimu([&](QWidget* w) {
-            kde = w->pos();
+            ramecek = w->frameGeometry();
             velikost = w->size();
             nad = hlavni->frameGeometry();
             modalni = w->isModal() && w->parentWidget() == hlavni.get();
@@ -458,8 +458,8 @@ TEST_F(HlavniOkno, InformacniOknaZNabidkyVystredenaNadOknem)
         EXPECT_EQ(okno->trida, QString::fromLatin1(o.trida));
         EXPECT_EQ(okno->titulek, QString::fromUtf8(o.titulek));
         EXPECT_TRUE(modalni) << o.akce;
-        EXPECT_EQ(kde.x(), nad.left() + (nad.width() - velikost.width()) / 2) << o.akce;
-        EXPECT_EQ(kde.y(), nad.top() + (nad.height() - velikost.height()) / 2) << o.akce;
+        EXPECT_EQ(ramecek.left(), nad.left() + (nad.width() - ramecek.width()) / 2) << o.akce;
+        EXPECT_EQ(ramecek.top(), nad.top() + (nad.height() - ramecek.height()) / 2) << o.akce;
         if (QLatin1String(o.trida) == QLatin1String("THelpForm"))
             EXPECT_EQ(velikost, QSize(700, 550));
     }

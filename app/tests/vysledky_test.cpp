@@ -92,12 +92,10 @@ protected:
         auto seznam = OdpovedzModalnimu([&](QWidget* w) {
             auto* okno = qobject_cast<TProtocol*>(w);
             ASSERT_NE(okno, nullptr) << w->metaObject()->className();
-            // Centred over the main window; the list is placed before its frame is known, so
-            // the frame's width is the tolerance.
+            // Centred over the main window, frames included.
             const QRect nad = hlavni->frameGeometry(), vlastni = okno->frameGeometry();
-            const int ramecek = (vlastni.width() - okno->width()) / 2;
-            EXPECT_LE(std::abs(vlastni.left() - (nad.left() + (nad.width() - vlastni.width()) / 2)), ramecek);
-            EXPECT_LE(std::abs(vlastni.top() - (nad.top() + (nad.height() - vlastni.height()) / 2)), ramecek);
+            EXPECT_EQ(vlastni.left(), nad.left() + (nad.width() - vlastni.width()) / 2);
+            EXPECT_EQ(vlastni.top(), nad.top() + (nad.height() - vlastni.height()) / 2);
             detail = OdpovedzModalnimu(
                 [](QWidget* d) {
                     ASSERT_NE(qobject_cast<TDetail*>(d), nullptr) << d->metaObject()->className();

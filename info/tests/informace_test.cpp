@@ -22,8 +22,12 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextTable>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QImage>
 
 #include <ostream>
 
@@ -155,6 +159,97 @@ TEST(Napoveda, ObrazkyExistujiAKazdaStrankaJeDosazitelna)
     EXPECT_GE(obrazku, 8);
     for (const QString& stranka : stranky)
         EXPECT_TRUE(dosazene.contains(stranka)) << stranka.toStdString() << " cannot be reached from index.htm";
+}
+
+// At the size the help opens at, every page fits the window's width: a picture wider than the
+// room is drawn scaled down to it, in its proportions, and no scroll bar across is needed. Every
+// page ends with the link back to the contents.
+TEST(Napoveda, ObrazkySeVejdouDoOknaAKazdaStrankaVedeZpet)
+{
+    THelpForm okno;
+    okno.show();
+    ASSERT_EQ(okno.size(), QSize(700, 550));
+    const QDir help = QFileInfo(NapovedaVedleProgramu()).dir();
+    int zmensenych = 0;
+    for (const QString& stranka : help.entryList({QStringLiteral("*.htm")}, QDir::Files)) {
+        SCOPED_TRACE(stranka.toStdString());
+        okno.wbHelp->setSource(QUrl::fromLocalFile(help.filePath(stranka)));
+        QCoreApplication::processEvents();
+        QTextDocument* dokument = okno.wbHelp->document();
+        const qreal misto = okno.wbHelp->viewport()->width() - 2 * dokument->documentMargin();
+        QString posledniOdkaz, posledniText;
+        for (QTextBlock blok = dokument->begin(); blok.isValid(); blok = blok.next()) {
+            for (auto it = blok.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (format.isAnchor() && !format.anchorHref().isEmpty()) {
+                    posledniOdkaz = format.anchorHref();
+                    posledniText = it.fragment().text();
+                }
+                if (!format.isImageFormat())
+                    continue;
+                const QTextImageFormat obrazek = format.toImageFormat();
+                // A screenshot stands in a paragraph of its own, never inside a sentence.
+                if (!QTextCursor(blok).currentTable())
+                    EXPECT_TRUE(blok.text().remove(QChar::ObjectReplacementCharacter).trimmed().isEmpty())
+                        << obrazek.name().toStdString() << " inside: " << blok.text().toStdString();
+                const QImage soubor(help.filePath(obrazek.name()));
+                ASSERT_FALSE(soubor.isNull()) << obrazek.name().toStdString();
+                const QSizeF kresleno(obrazek.width() > 0 ? obrazek.width() : soubor.width(),
+                                      obrazek.height() > 0 ? obrazek.height() : soubor.height());
+                EXPECT_LE(kresleno.width(), misto) << obrazek.name().toStdString();
+                if (soubor.width() <= misto) {
+                    EXPECT_EQ(kresleno, QSizeF(soubor.size())) << obrazek.name().toStdString();
+                    continue;
+                }
+                ++zmensenych;
+                EXPECT_NEAR(kresleno.height() / kresleno.width(), qreal(soubor.height()) / soubor.width(), 0.01)
+                    << obrazek.name().toStdString();
+            }
+        }
+        EXPECT_EQ(okno.wbHelp->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(posledniOdkaz, QStringLiteral("index.htm"));
+        EXPECT_EQ(posledniText, QStringLiteral("Zpět na obsah nápovědy"));
+    }
+    EXPECT_GE(zmensenych, 3);  // the points-test sheet, its evaluation and the settings are wider
+
+    // A window made wider shows the pictures whole again.
+    okno.wbHelp->setSource(QUrl::fromLocalFile(help.filePath(QStringLiteral("test.htm"))));
+    okno.resize(1000, 700);
+    EXPECT_TRUE(CekejNa([&] {
+        for (QTextBlock blok = okno.wbHelp->document()->begin(); blok.isValid(); blok = blok.next())
+            for (auto it = blok.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()
+                    && it.fragment().charFormat().toImageFormat().width() == 772)
+                    return true;
+        return false;
+    }));
+}
+
+// What the pages say of the windows they describe.
+TEST(Napoveda, StrankyPopisujiOknaJakJsou)
+{
+    const QDir help(QStringLiteral(ZK_HELP_DIR));
+    const struct {
+        const char* stranka;
+        const char* obsahuje;
+        const char* neobsahuje;
+    } pripady[] = {
+        {"statistika.htm", "v nabídce <b>Výsledky → Statistika učení</b>", nullptr},
+        {"statistika.htm", "<img src=\"obrazky/statistika.png\"", nullptr},
+        {"vysledky.htm", "<b>špatně zodpovězené otázky</b> i otázky, u nichž jste použili nápovědu", nullptr},
+        {"procvicovani.htm", "uprostřed plochy s otázkou", "dole se na"},
+        {"znacky.htm", "Panel uprostřed plochy s otázkou", "Panel dole"},
+        {"znacky.htm", "<h2>Značky, hlášení a úspěšnost</h2>", "Barvy textu a čísla"},
+        {"profily.htm", "<b>Ukončit program</b> Zebrovku zavřete", "program</b> program"},
+    };
+    for (const auto& p : pripady) {
+        QFile soubor(help.filePath(QString::fromLatin1(p.stranka)));
+        ASSERT_TRUE(soubor.open(QIODevice::ReadOnly)) << p.stranka;
+        const QString html = QString::fromUtf8(soubor.readAll()).simplified();
+        EXPECT_TRUE(html.contains(QString::fromUtf8(p.obsahuje))) << p.stranka << ": " << p.obsahuje;
+        if (p.neobsahuje)
+            EXPECT_FALSE(html.contains(QString::fromUtf8(p.neobsahuje))) << p.stranka << ": " << p.neobsahuje;
+    }
 }
 
 class OProgramu : public testing::Test {

@@ -45,16 +45,14 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnPrezkouset = nullptr;
 
-    // Places btnOK and btnPrezkouset as a centred pair; the list calls it again after it has
-    // widened btnPrezkouset.
-    void VycentrujTlacitka();
-
     void btnZ1Click();
     void btnZ2Click();
     void btnPrezkousetClick();
 
 private:
     void VytvorOvladaci();
+    // Places btnOK and btnPrezkouset as a centred pair, by the retry button's designed width.
+    void VycentrujTlacitka();
     void NastavKategorie();
 
     std::unique_ptr<VybranyVysledek> zaznam_;

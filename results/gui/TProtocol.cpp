@@ -185,9 +185,8 @@ void TProtocol::btnPodrobnostiClick()
     if (zkouska_) {
         detail.lbSNapovedou->setEnabled(false);
         detail.btnPrezkouset->setText(QStringLiteral("&Prozkoušet nesprávně zodpovězené"));
+        // Only widened: the pair keeps the place its set-up gave it, so the button grows to the right.
         detail.btnPrezkouset->resize(kSirkaZkouseni, detail.btnPrezkouset->height());
-        if (!detail.btnPrezkouset->isHidden())
-            detail.VycentrujTlacitka();
     } else {
         detail.btnPrezkouset->setText(QStringLiteral("&Procvičit nesprávně zodpovězené"));
     }

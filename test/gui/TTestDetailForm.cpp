@@ -103,10 +103,18 @@ void TTestDetailForm::btnUlozClick()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog would ask about the name typed; the file written carries ".txt" more, so the
+    // question about replacing it is asked below, about that file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const std::filesystem::path soubor =
         NazevSouboruZpravy(std::filesystem::path(dialog.selectedFiles().constFirst().toStdString()));
+    std::error_code chybaDotazu;
+    if (std::filesystem::exists(soubor, chybaDotazu)
+        && !Zpravy::Otazka(this, QStringLiteral("Soubor „%1“ již existuje. Chcete jej nahradit?")
+                                     .arg(QString::fromStdString(soubor.filename().string()))))
+        return;
     try {
         UlozSouborAtomicky(soubor, ObsahSouboruZpravy(radky_));
     } catch (const ChybaUlozeni& chyba) {

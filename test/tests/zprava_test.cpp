@@ -97,7 +97,8 @@ TEST(ZpravaProtokolu, PoskozenyZaznam)
     EXPECT_EQ(radky[12], "   x   2         7          B        C        0");
     EXPECT_EQ(radky[13], "   x   3         7                   A        0");
     EXPECT_EQ(radky[14], "       4         7                            0");
-    EXPECT_EQ(radky[35], "      25         7                            0");
+    // 30 items: the 25th is the remaining "7 7 7 7 7 7 ", wider than its column, appended whole.
+    EXPECT_EQ(radky[35], "      25" "7 7 7 7 7 7 " + std::string(28, ' ') + "0");
     EXPECT_EQ(radky[39], "           Celkem :        99                51");
     EXPECT_EQ(RadkyZpravy(VstupZpravy{}).size(), static_cast<std::size_t>(kPocetRadkuZpravy));
 }

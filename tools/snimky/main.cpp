@@ -92,6 +92,7 @@ public:
     void Procvicovani();
     void TestNaBody();
     void Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc);
+    void Statistika();
     void InformacniOkna();
     void Napoveda();
     Snimkovani& Snimky() { return snimky_; }
@@ -254,7 +255,6 @@ void Scenar::TestNaBody()
 
 void Scenar::Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc)
 {
-    h_.ObnovPolozkyVysledku();
     const QString jmeno = QString::fromLatin1(seznam);
     if (!akce->isEnabled()) {
         snimky_.Preskoc(jmeno, proc);
@@ -278,6 +278,16 @@ void Scenar::Seznam(QAction* akce, const char* seznam, const char* tlacitko, con
         okno->close();
     });
     akce->trigger();
+    ZrusCekani();
+}
+
+void Scenar::Statistika()
+{
+    PriOtevreni([this](QWidget* okno) {
+        snimky_.Uloz(okno, QStringLiteral("statistika"));
+        okno->close();
+    });
+    h_.M1StatistikaUceni->trigger();
     ZrusCekani();
 }
 
@@ -359,6 +369,7 @@ int main(int argc, char** argv)
                   QStringLiteral("seznam výsledků v tomto stromu ještě není"));
     scenar.Seznam(hlavni.M1VysledekTestu, "protokoly-seznam", "btnDetail", "protokol-testu",
                   QStringLiteral("seznam protokolů testů v tomto stromu ještě není"));
+    scenar.Statistika();
     scenar.InformacniOkna();
     scenar.Napoveda();
     const QStringList chybi = scenar.Snimky().DoplnStranky();

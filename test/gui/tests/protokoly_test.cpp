@@ -5,6 +5,7 @@
 #include "testsupport/SlozkaJenProCteni.h"
 #include "testsupport/VzorovyProtokol.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Najdi.h"
 #include "ui/ModelTabulky.h"
 
 #include <gtest/gtest.h>
@@ -247,10 +248,10 @@ TEST_F(Protokoly, OknoProtokolu)
         EXPECT_EQ(z.windowTitle(), QStringLiteral("Test z 14.03.26 9:26:53; Uživatel: Jana Nováková"));
         EXPECT_EQ(z.size(), QSize(392, 466));
         EXPECT_EQ(z.minimumSize(), z.maximumSize());
-        // Centred over the list; the shared centring sees the report's frame only once shown.
-        const QPoint posun = z.geometry().center() - seznam.geometry().center();
-        EXPECT_LE(std::abs(posun.x()), 2);
-        EXPECT_LE(std::abs(posun.y()), 2);
+        // Centred over the list, frames included.
+        const QRect nad = seznam.frameGeometry(), vlastni = z.frameGeometry();
+        EXPECT_EQ(vlastni.left(), nad.left() + (nad.width() - vlastni.width()) / 2);
+        EXPECT_EQ(vlastni.top(), nad.top() + (nad.height() - vlastni.height()) / 2);
         EXPECT_EQ(z.mProtokol->geometry(), QRect(0, 0, 392, 425));
         EXPECT_TRUE(z.mProtokol->isReadOnly());
         EXPECT_EQ(z.mProtokol->font().family(), QStringLiteral("Courier New"));
@@ -294,7 +295,10 @@ TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
         ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
         EXPECT_EQ(radky[11], QStringLiteral("   x   1         9                   A        0"));
         EXPECT_EQ(radky[12], QStringLiteral("   x   2                             B        0"));
-        EXPECT_EQ(radky[35], QStringLiteral("   x  25                             A        0"));
+        // The 25th item is what remains after the 24th space: 14 spaces and the last 9, wider
+        // than its column and so appended whole.
+        EXPECT_EQ(radky[35], QStringLiteral("   x  25") + QString(14, QLatin1Char(' ')) + QStringLiteral("9")
+                                 + QString(19, QLatin1Char(' ')) + QStringLiteral("A        0"));
     });
 }
 
@@ -357,6 +361,63 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
     });
 }
 
+// The name typed lacks ".txt"; the file written has it. When that file exists, the question is
+// asked about it before anything is written, Enter answers No, and only Yes replaces it.
+TEST_F(Protokoly, UlozeniSeZeptaNaZapisovanySoubor)
+{
+    Zapis("Jana Nováková", 26);
+    {
+        std::ofstream(Adresar() / "protokol.txt", std::ios::binary) << "starsi";
+    }
+    TSeznamTestu seznam(Adresar(), "Jana Nováková", nullptr, kCesky);
+    seznam.show();
+    const std::string zlaty = ZlatySoubor("protokol_zprava_cp1250.txt");
+    ASSERT_FALSE(zlaty.empty());
+    SProtokolem(seznam, [&](TTestDetailForm& z) {
+        auto* uloz = Najdi<QPushButton>(&z, QStringLiteral("btnUloz"));
+        ASSERT_NE(uloz, nullptr);
+        const struct {
+            const char* odpoved;
+            std::function<void(QMessageBox*)> odpovez;
+            std::string potom;
+        } pripady[] = {
+            {"Ne", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, "starsi"},
+            {"Enter", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, "starsi"},
+            {"Ano", [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, zlaty},
+        };
+        for (const auto& p : pripady) {
+            SCOPED_TRACE(p.odpoved);
+            std::shared_ptr<ZachycenyDialog> dotaz;
+            std::string behemDotazu;
+            bool vychoziNe = false;
+            auto ulozeni = UlozJako(adresar.Cesta() + QStringLiteral("/protokol"), z, nullptr, [&] {
+                dotaz = OdpovedzModalnimu([&](QWidget* w) {
+                    auto* box = qobject_cast<QMessageBox*>(w);
+                    ASSERT_NE(box, nullptr) << w->metaObject()->className();
+                    behemDotazu = CtiSoubor(Adresar() / "protokol.txt");
+                    vychoziNe = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::No);
+                    p.odpovez(box);
+                }, &z);
+            });
+            uloz->click();
+            ASSERT_TRUE(ulozeni->probehlo);
+            ASSERT_TRUE(dotaz && dotaz->probehlo) << "nothing asked before protokol.txt was replaced";
+            EXPECT_EQ(dotaz->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
+            EXPECT_EQ(dotaz->text, QStringLiteral("Soubor „protokol.txt“ již existuje. Chcete jej nahradit?"));
+            EXPECT_EQ(dotaz->tlacitka, QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(dotaz->ikona, QMessageBox::Question);
+            EXPECT_TRUE(vychoziNe);
+            EXPECT_EQ(behemDotazu, "starsi");
+            EXPECT_EQ(CtiSoubor(Adresar() / "protokol.txt"), p.potom);
+        }
+    });
+    std::set<std::string> soubory;
+    for (const auto& s : fs::directory_iterator(Adresar()))
+        if (s.path().extension() == ".txt" || s.path().extension().empty())
+            soubory.insert(s.path().filename().string());
+    EXPECT_EQ(soubory, std::set<std::string>{"protokol.txt"});
+}
+
 TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
 {
     Zapis("Jana", 26);
@@ -374,10 +435,17 @@ TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
             return;
         }
         std::shared_ptr<ZachycenyDialog> chyba;
-        auto ulozeni = UlozJako(QString::fromStdString((slozka / "protokol").string()), z, nullptr,
-                                [&] { chyba = StiskniVeZprave(QMessageBox::Ok, &z); });
+        // The file exists: the question about replacing it comes first, then the error.
+        std::shared_ptr<ZachycenyDialog> dotaz;
+        auto ulozeni = UlozJako(QString::fromStdString((slozka / "protokol").string()), z, nullptr, [&] {
+            dotaz = OdpovedzModalnimu([&](QWidget* w) {
+                chyba = StiskniVeZprave(QMessageBox::Ok, &z);
+                qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+            }, &z);
+        });
         z.btnUloz->click();
         ASSERT_TRUE(ulozeni->probehlo);
+        ASSERT_TRUE(dotaz && dotaz->probehlo);
         ASSERT_TRUE(chyba && chyba->probehlo);
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
