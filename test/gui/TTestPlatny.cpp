@@ -127,7 +127,7 @@ class ObrazekMista : public QLabel {
 public:
     explicit ObrazekMista(QWidget* rodic) : QLabel(rodic)
     {
-        setAlignment(Qt::AlignCenter);
+        setAlignment(Qt::AlignTop | Qt::AlignHCenter);
         setMinimumSize(1, 1);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
@@ -310,8 +310,8 @@ void TTestPlatny::Stav::VytvorTest()
     imgObrazek = new ObrazekMista(strana);
     imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
     imgObrazek->setMinimumSize(420, 300);
-    telo->addLayout(levy, 3);
-    telo->addWidget(imgObrazek, 2);
+    telo->addLayout(levy, 1);
+    telo->addWidget(imgObrazek, 1);
     svisle->addLayout(telo, 1);
 
     auto* dole = new QHBoxLayout;
