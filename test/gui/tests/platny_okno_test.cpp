@@ -10,6 +10,7 @@
 #include "testsupport/GuiTest.h"
 #include "testsupport/Najdi.h"
 #include "testsupport/RucniHodiny.h"
+#include "testsupport/SlozkaJenProCteni.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/ZapisBanky.h"
 
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -309,6 +311,34 @@ TEST_F(OknoPlatny, CasVyprsiBezOtazkyADyslexieSiPamatujeProfil)
     EXPECT_FALSE(okno.Zahaj()) << "Storno opens no test";
     EXPECT_TRUE(box->probehlo);
     EXPECT_EQ(NactiPredvolbu(Adresar(), "Eva", "TestPlatny.Dyslexie", "0"), "0");
+}
+
+TEST_F(OknoPlatny, NepovedenyZapisSeUkazeAPozdejiNezapise)
+{
+    TTestPlatny okno(banka, oblasti, nastaveni, Adresar(), hodiny, kSeed);
+    ASSERT_TRUE(Zacni(okno));
+    QStringList chyby;
+    {
+        SlozkaJenProCteni jenProCteni(Adresar());
+        ASSERT_TRUE(jenProCteni.Platne()) << "the folder could not be made read-only";
+        // Testy.DB and then Statistika.DB cannot be created: two error boxes, each answered.
+        OdpovedzModalnimu([&](QWidget* w) {
+            chyby << qobject_cast<QMessageBox*>(w)->text();
+            OdpovedzModalnimu([&](QWidget* druhy) {
+                chyby << qobject_cast<QMessageBox*>(druhy)->text();
+                qobject_cast<QMessageBox*>(druhy)->button(QMessageBox::Ok)->click();
+            }, w);
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+        }, &okno);
+        hodiny.msUtc += 1800000u;
+        okno.Tik();
+        ASSERT_TRUE(okno.Vyhodnoceno());
+        ASSERT_TRUE(CekejNa([&] { return chyby.size() == 2; }));
+    }
+    EXPECT_TRUE(chyby[0].contains(QStringLiteral("Testy.DB"))) << chyby[0].toStdString();
+    EXPECT_EQ(Text(okno, "lbZaznam"), QStringLiteral("Výsledek se nepodařilo uložit."));
+    QTest::mouseClick(Najdi<QPushButton>(&okno, QStringLiteral("btnZavrit")), Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(Adresar() / "Testy.DB")) << "nothing is written later";
 }
 
 TEST_F(OknoPlatny, OblastSNedostatkemOtazekNeotevreOkno)
