@@ -172,7 +172,7 @@ void THlavniFormular::VytvorMenu()
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
-    Start1->addAction(akce(M1TestPlatny, "M1TestPlatny", QStringLiteral("Test podle &platných pravidel"),
+    Start1->addAction(akce(M1TestPlatny, "M1TestPlatny", QStringLiteral("Test podle platných p&ravidel"),
                            QStringLiteral("Vytvoří test ve formátu dnešní zkoušky")));
     M1TestPlatny->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 

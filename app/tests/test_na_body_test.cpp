@@ -101,7 +101,7 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
     auto* polozka = Najdi<QAction>(&hlavni, QStringLiteral("M1TestPlatny"));
     ASSERT_NE(polozka, nullptr);
-    EXPECT_EQ(polozka->text(), QStringLiteral("Test podle &platných pravidel"));
+    EXPECT_EQ(polozka->text(), QStringLiteral("Test podle platných p&ravidel"));
     EXPECT_EQ(polozka->statusTip(), QStringLiteral("Vytvoří test ve formátu dnešní zkoušky"));
     EXPECT_EQ(polozka->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
     const QList<QAction*> start = hlavni.Start1->actions();
