@@ -152,12 +152,24 @@ private:
             clear();
             return;
         }
+        // Scaled pictures are kept per place size, so moving between questions rescales nothing.
         const qreal dpr = devicePixelRatioF();
-        QPixmap p = puvodni_.scaled(size() * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.setDevicePixelRatio(dpr);
-        setPixmap(p);
+        const QSize cil = size() * dpr;
+        if (cil != velikost_) {
+            zmensene_.clear();
+            velikost_ = cil;
+        }
+        auto it = zmensene_.find(puvodni_.cacheKey());
+        if (it == zmensene_.end()) {
+            QPixmap p = puvodni_.scaled(cil, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            p.setDevicePixelRatio(dpr);
+            it = zmensene_.insert(puvodni_.cacheKey(), p);
+        }
+        setPixmap(*it);
     }
     QPixmap puvodni_;
+    QSize velikost_;
+    QHash<qint64, QPixmap> zmensene_;
 };
 
 QTableWidgetItem* Bunka(const QString& text, bool naStred = true)
