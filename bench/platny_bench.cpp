@@ -2,10 +2,11 @@
 // 757 three-answer questions, ≤ 5 ms; BM_DalsiOtazkaPlatny, the Right key up to the repainted
 // window with the next question (its picture scaled from the file), ≤ 5 ms; BM_OtevreniPlatny,
 // from creating the window to its rules box shown plus from the box's OK to the painted first
-// question, ≤ 50 ms. The tables live in a folder under ZK_BENCH_DIR (default: the current one),
-// so run it from a real disk.
+// question, ≤ 50 ms. BM_OdhadPlatny, the pass-chance estimate, is measured alongside. The tables
+// live in a folder under ZK_BENCH_DIR (default: the current one), so run it from a real disk.
 #include "base/Nahoda.h"
 #include "questions/Banka.h"
+#include "test/OdhadPlatny.h"
 #include "test/TestPlatny.h"
 #include "test/gui/TTestPlatny.h"
 #include "testsupport/RucniHodiny.h"
@@ -102,6 +103,28 @@ void BM_SlozeniPlatny(benchmark::State& stav)
     }
 }
 BENCHMARK(BM_SlozeniPlatny)->Unit(benchmark::kMillisecond);
+
+// The pass-chance estimate of the statistics window: 100 parameter draws, each evaluated exactly,
+// over a history of every second question.
+void BM_OdhadPlatny(benchmark::State& stav)
+{
+    Prostredi p;
+    StatistikaProfilu historie;
+    for (int c = 1; c <= 757; c += 2) {
+        ZaznamStatistiky& z = historie[c];
+        z.cislo = c;
+        z.polozeno = 3;
+        z.spravne = 2;
+        z.spatne = 1;
+    }
+    for (auto _ : stav) {
+        const OdhadPlatny o = OdhadniUspechPlatny(p.banka, p.oblasti, "B", historie, 11);
+        if (!o.lzeOdhadnout)
+            stav.SkipWithError("nothing to estimate");
+        benchmark::DoNotOptimize(o.pravdepodobnost);
+    }
+}
+BENCHMARK(BM_OdhadPlatny)->Unit(benchmark::kMillisecond);
 
 void BM_DalsiOtazkaPlatny(benchmark::State& stav)
 {

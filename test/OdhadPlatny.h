@@ -27,4 +27,4 @@ double SanceTestuPlatny(const std::array<std::vector<double>, 7>& sance, int min
 // section has too few questions for the group. The same seed gives the same result.
 OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& oblasti,
                                 std::string_view skupina, const StatistikaProfilu& statistika,
-                                std::uint32_t seed, int opakovani = 200);
+                                std::uint32_t seed, int opakovani = 100);
