@@ -18,6 +18,9 @@
 #include "test/gui/TSeznamTestu.h"
 #include "test/gui/TStatistikaUceni.h"
 #include "test/gui/TTestForm.h"
+#include "test/gui/TTestPlatny.h"
+#include "test/gui/TVysledkyPlatny.h"
+#include "test/TestPlatny.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
 #include "ui/MereniTextu.h"
@@ -169,6 +172,9 @@ void THlavniFormular::VytvorMenu()
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
+    Start1->addAction(akce(M1TestPlatny, "M1TestPlatny", QStringLiteral("Test podle platných p&ravidel"),
+                           QStringLiteral("Vytvoří test ve formátu dnešní zkoušky")));
+    M1TestPlatny->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"), QStringLiteral("Výsledky...")));
     Vysledky1->addMenu(podmenu(M1Protokol, "M1Protokol", QStringLiteral("Výsledk&y z"),
@@ -180,6 +186,8 @@ void THlavniFormular::VytvorMenu()
     Vysledky1->addSeparator();
     Vysledky1->addAction(akce(M1VysledekTestu, "M1VysledekTestu", QStringLiteral("Výsledky &testu na body"),
                               QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu")));
+    Vysledky1->addAction(akce(M1VysledkyPlatny, "M1VysledkyPlatny", QStringLiteral("Výsledky testů podle p&latných pravidel"),
+                              QStringLiteral("Zobrazí výsledky testů ve formátu dnešní zkoušky")));
     Vysledky1->addAction(akce(M1StatistikaUceni, "M1StatistikaUceni", QStringLiteral("Statistika &učení"),
                               QStringLiteral("Zobrazí, které otázky umíte, ve kterých chybujete, a odhad šance "
                                              "na složení testu")));
@@ -244,6 +252,8 @@ void THlavniFormular::VytvorMenu()
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
     connect(M1ProcvicovatChyby, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatChybyClick);
     connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
+    connect(M1TestPlatny, &QAction::triggered, this, &THlavniFormular::M1TestPlatnyClick);
+    connect(M1VysledkyPlatny, &QAction::triggered, this, &THlavniFormular::M1VysledkyPlatnyClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1StatistikaUceni, &QAction::triggered, this, &THlavniFormular::M1StatistikaUceniClick);
@@ -560,6 +570,39 @@ void THlavniFormular::M1TestClick()
         test.exec();
 }
 
+void THlavniFormular::M1TestPlatnyClick()
+{
+    std::vector<int> oblasti;
+    bool nacteno = false;
+    ChraneneTabulky(this, [&] {
+        oblasti = NactiOblasti(adresar_);
+        nacteno = true;
+    });
+    if (!nacteno)
+        return;
+    const Hodiny& hodiny = AktualniHodiny();
+    TTestPlatny test(*banka_, oblasti, relace.nastaveni, adresar_, hodiny, hodiny.MsOdPulnociUtc(), this);
+    if (test.Zahaj()) {
+        VycentrujNad(&test, this);
+        test.exec();
+    }
+}
+
+void THlavniFormular::M1VysledkyPlatnyClick()
+{
+    std::vector<int> oblasti;
+    try {
+        oblasti = NactiOblasti(adresar_);
+    } catch (const std::exception&) {
+        // Without the section table the list still shows; the review lacks the section points.
+    }
+    ChraneneTabulky(this, [&] {
+        TVysledkyPlatny seznam(*banka_, oblasti, adresar_, relace.nastaveni.aktivniProfil, this);
+        VycentrujNad(&seznam, this);
+        seznam.exec();
+    });
+}
+
 void THlavniFormular::M1VysledekTestuClick()
 {
     if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
@@ -578,8 +621,14 @@ void THlavniFormular::M1StatistikaUceniClick()
     int prohlizet = 0;
     ChraneneTabulky(this, [&] {
         const StatistikaProfilu statistika = NactiStatistiku(adresar_, relace.nastaveni.aktivniProfil);
+        std::vector<int> oblasti;
+        try {
+            oblasti = NactiOblasti(adresar_);
+        } catch (const std::exception&) {
+            // The window then says that today's format cannot be estimated.
+        }
         TStatistikaUceni okno(*banka_, relace.nastaveni, statistika, AktualniHodiny().MsOdPulnociUtc(),
-                              [&](int cislo) { prohlizet = cislo; }, this);
+                              [&](int cislo) { prohlizet = cislo; }, this, oblasti);
         VycentrujNad(&okno, this);
         okno.exec();
     });

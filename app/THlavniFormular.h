@@ -78,8 +78,8 @@ public:
             *M1Odhlasit = nullptr, *M1Skupina = nullptr, *M1Nastaveni = nullptr,
             *M1StavovyRadek = nullptr, *M1PostupnyVyber = nullptr, *M1NahodnyVyber = nullptr,
             *M1UlozitNastaveni = nullptr, *M1Prohlizet = nullptr, *M1Procvicovat = nullptr,
-            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr, *M1Test = nullptr, *smProc = nullptr, *smZkou = nullptr,
-            *M1VysledekTestu = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
+            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr, *M1Test = nullptr, *M1TestPlatny = nullptr, *smProc = nullptr, *smZkou = nullptr,
+            *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
             *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
             *M2oProgramu = nullptr;
 
@@ -100,6 +100,8 @@ public:
     void smProcClick();
     void smZkouClick();
     void M1TestClick();
+    void M1TestPlatnyClick();
+    void M1VysledkyPlatnyClick();
     void M1VysledekTestuClick();
     void M2KonecRezimuClick();
     void M2OznacSpravneClick();

@@ -47,7 +47,8 @@ void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
 }
 
 // The profile's own record and its records in the result tables change together.
-const std::vector<std::string> kTabulkyProfilu{kProfily, "Vysledky", "Protokoly", "Statistika"};
+const std::vector<std::string> kTabulkyProfilu{kProfily,   "Vysledky", "Protokoly",
+                                               "Statistika", "Testy",    "Predvolby"};
 
 }  // namespace
 
@@ -166,9 +167,9 @@ void ProfilovySklad::PrejmenovatProfil(const std::string& stare, const std::stri
     profily_.Zavri();
     SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
     zmena.Prepis(kProfily, "Profil", stare, nove, true);
-    for (const char* tabulka : {"Vysledky", "Protokoly", "Statistika"})
-        if (zmena.Obsahuje(tabulka))
-            zmena.Prepis(tabulka, "Profil", stare, nove);
+    for (auto it = kTabulkyProfilu.begin() + 1; it != kTabulkyProfilu.end(); ++it)
+        if (zmena.Obsahuje(*it))
+            zmena.Prepis(*it, "Profil", stare, nove);
     zmena.Potvrd();
 }
 
@@ -179,8 +180,8 @@ void ProfilovySklad::SmazatProfil(const std::string& jmeno)
     profily_.Filtrovat(false);
     SpolecnaZmena zmena(adresar_, kTabulkyProfilu);
     zmena.Smaz(kProfily, "Profil", jmeno, true);
-    for (const char* tabulka : {"Vysledky", "Protokoly", "Statistika"})
-        if (zmena.Obsahuje(tabulka))
-            zmena.Smaz(tabulka, "Profil", jmeno);
+    for (auto it = kTabulkyProfilu.begin() + 1; it != kTabulkyProfilu.end(); ++it)
+        if (zmena.Obsahuje(*it))
+            zmena.Smaz(*it, "Profil", jmeno);
     zmena.Potvrd();
 }

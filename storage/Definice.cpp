@@ -99,3 +99,28 @@ std::vector<DefinicePole> DefiniceOblasti()
         Typ("Oblast", TypPole::Cele),
     };
 }
+
+std::vector<DefinicePole> DefiniceTesty()
+{
+    return {
+        Profil(),
+        Typ("Datum", TypPole::Datum),
+        Typ("Cas", TypPole::Cas),
+        Text("Skupina", 2),
+        Typ("Delka", TypPole::Cele),
+        Typ("Body", TypPole::Cele),
+        Text("Splneno", 1),
+        Typ("Cisla", TypPole::Memo),
+        Text("Odpovedi", 25),
+        Typ("Poradi", TypPole::Memo),
+    };
+}
+
+std::vector<DefinicePole> DefinicePredvolby()
+{
+    return {
+        Profil(),
+        Text("Klic", 40),
+        Typ("Hodnota", TypPole::Memo),
+    };
+}

@@ -15,3 +15,7 @@ std::vector<DefinicePole> DefiniceOtazky();
 // The section of today's exam (1–7) of each question of the bank: Číslo, Oblast. Read-only,
 // shipped beside the bank; only the importer creates it.
 std::vector<DefinicePole> DefiniceOblasti();
+// Tests in today's exam format, one record per evaluated test.
+std::vector<DefinicePole> DefiniceTesty();
+// The per-profile preferences: one value per profile and key.
+std::vector<DefinicePole> DefinicePredvolby();

@@ -160,9 +160,10 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
                            "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
                                                    "&Zkoušet otázky", "Procvičovat c&hyby", "-",
-                                                   "&Test na body"}));
+                                                   "&Test na body", "Test podle platných p&ravidel"}));
     EXPECT_EQ(polozky(hlavni.Vysledky1),
-              (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Statistika &učení"}));
+              (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Výsledky testů podle p&latných pravidel",
+                           "Statistika &učení"}));
     EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList{"P&rocvičování", "&Zkoušení"}));
     EXPECT_EQ(polozky(hlavni.Informace1),
               (QStringList{"Informace o p&rogramu", "&Historie oprav a aktualizací", "-", "&Nápověda"}));

@@ -3,7 +3,9 @@
 #include "profiles/ProfilovySklad.h"
 #include "test/gui/TTestForm.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Najdi.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/ZapisBanky.h"
 #include "ui/Zpravy.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 
@@ -77,5 +80,69 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
     EXPECT_TRUE(videno);
     EXPECT_EQ(hlavni.banka().Vse().size(), pocet);
     EXPECT_NE(hlavni.banka().Najdi(1), nullptr);
+    hlavni.close();
+}
+
+TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
+{
+    DocasnyAdresar adresar;
+    const std::vector<Otazka> otazky = BankaTriOdpovedi();
+    ZapisTestovaciBanku(adresar.CestaStd(), otazky);
+    ProfilovySklad sklad(adresar.CestaStd());
+    sklad.ZalozitTabulkuProfilu();
+    sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
+    THlavniFormular hlavni(adresar.CestaStd());
+    OdpovedzModalnimu([](QWidget* w) {
+        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        seznam->setCurrentItem(seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly).front());
+        seznam->itemClicked(seznam->currentItem());
+        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
+    auto* polozka = Najdi<QAction>(&hlavni, QStringLiteral("M1TestPlatny"));
+    ASSERT_NE(polozka, nullptr);
+    EXPECT_EQ(polozka->text(), QStringLiteral("Test podle platných p&ravidel"));
+    EXPECT_EQ(polozka->statusTip(), QStringLiteral("Vytvoří test ve formátu dnešní zkoušky"));
+    EXPECT_EQ(polozka->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    const QList<QAction*> start = hlavni.Start1->actions();
+    const qsizetype poTestu = start.indexOf(hlavni.M1Test) + 1;
+    ASSERT_LT(poTestu, start.size());
+    EXPECT_EQ(start[poTestu], polozka) << "right after the points test";
+    EXPECT_TRUE(polozka->isEnabled());
+
+    // Without the section table: an error box naming it, and no window.
+    auto chyba = StiskniVeZprave(QMessageBox::Ok);
+    polozka->trigger();
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_EQ(chyba->titulek, Zpravy::kChyba);
+    EXPECT_TRUE(chyba->text.contains(QStringLiteral("oblasti.DB"))) << chyba->text.toStdString();
+    EXPECT_EQ(hlavni.findChild<QDialog*>(QStringLiteral("TTestPlatny")), nullptr);
+
+    // With it: the rules box, then the test window over the main window.
+    ZapisTestovaciOblasti(adresar.CestaStd(), OblastiPodleKategorii(otazky));
+    bool videno = false;
+    OdpovedzModalnimu([&](QWidget* pravidla) {
+        EXPECT_EQ(pravidla->objectName(), QStringLiteral("TPravidlaPlatny"));
+        OdpovedzModalnimu([&](QWidget* w) {
+            videno = w->objectName() == QStringLiteral("TTestPlatny");
+            EXPECT_EQ(w->windowTitle(), QStringLiteral("Test podle platných pravidel"));
+            StiskniVeZprave(QMessageBox::Yes, w);
+            w->close();
+        }, pravidla);
+        Najdi<QPushButton>(pravidla, QStringLiteral("btnOK"))->click();
+    });
+    polozka->trigger();
+    EXPECT_TRUE(videno);
+
+    auto* vysledky = Najdi<QAction>(&hlavni, QStringLiteral("M1VysledkyPlatny"));
+    ASSERT_NE(vysledky, nullptr);
+    EXPECT_EQ(hlavni.Vysledky1->actions().indexOf(vysledky), hlavni.Vysledky1->actions().indexOf(hlavni.M1VysledekTestu) + 1);
+    bool seznam = false;
+    OdpovedzModalnimu([&](QWidget* w) {
+        seznam = w->objectName() == QStringLiteral("TVysledkyPlatny");
+        w->close();
+    });
+    vysledky->trigger();
+    EXPECT_TRUE(seznam);
     hlavni.close();
 }

@@ -61,7 +61,9 @@ protected:
         sklad.PridatProfil("Eva", "1111111", "B", "111", "11", "1", "");
         for (const auto& [nazev, definice] : {std::pair{"Vysledky", DefiniceVysledky()},
                                               std::pair{"Protokoly", DefiniceProtokoly()},
-                                              std::pair{"Statistika", DefiniceStatistika()}}) {
+                                              std::pair{"Statistika", DefiniceStatistika()},
+                                              std::pair{"Testy", DefiniceTesty()},
+                                              std::pair{"Predvolby", DefinicePredvolby()}}) {
             Tabulka t;
             t.Svaz(adresar_, nazev);
             t.Vytvor(definice);
@@ -72,6 +74,8 @@ protected:
                 t.PoleJmenem("Profil").NastavText(i % 3 == 2 ? "Eva" : "Jana");
                 if (std::string(nazev) == "Statistika")
                     t.PoleJmenem("Cislo").NastavCele(1 + i);
+                else if (std::string(nazev) == "Predvolby")
+                    t.PoleJmenem("Klic").NastavText(std::to_string(i));
                 else
                     t.PoleJmenem("Skupina").NastavText("B");
                 t.Uloz();
@@ -267,6 +271,8 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
         EXPECT_EQ(vysledky, ocekavane);
         EXPECT_EQ(protokoly, ocekavane);
         EXPECT_EQ(statistika, ocekavane);
+        EXPECT_EQ(Pocty("Testy"), ocekavane);
+        EXPECT_EQ(Pocty("Predvolby"), ocekavane);
         EXPECT_EQ(profily.size(), (smazat && !jana) ? 2u : 3u);  // Default, Eva and one name
         (jana ? stare : nove) += 1;
         if (HasFailure())

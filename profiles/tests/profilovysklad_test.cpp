@@ -74,6 +74,8 @@ void VytvoritTabulku(const fs::path& adresar, const std::string& tabulka,
         t.PoleJmenem("Profil").NastavText(p);
         if (tabulka == "Statistika")
             t.PoleJmenem("Cislo").NastavCele(t.PocetZaznamu() + 1);
+        else if (tabulka == "Predvolby")
+            t.PoleJmenem("Klic").NastavText("k" + std::to_string(t.PocetZaznamu() + 1));
         else
             t.PoleJmenem("Skupina").NastavText("B");
         t.Uloz();
@@ -279,8 +281,15 @@ TEST_F(ProfilovySkladTest, PrejmenovaniPrepiseVysledkyIProtokoly)
     VytvoritTabulku(adresar.Cesta(), "Vysledky", DefiniceVysledky(), {stare, "Eva", stare, stare});
     VytvoritTabulku(adresar.Cesta(), "Protokoly", DefiniceProtokoly(), {"Eva", stare});
     VytvoritTabulku(adresar.Cesta(), "Statistika", DefiniceStatistika(), {stare, "Eva", stare});
+    VytvoritTabulku(adresar.Cesta(), "Testy", DefiniceTesty(), {"Eva", stare, stare});
+    VytvoritTabulku(adresar.Cesta(), "Predvolby", DefinicePredvolby(), {stare, "Eva"});
 
     sklad.PrejmenovatProfil(stare, "Honza");
+
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"),
+              (std::vector<std::string>{"Eva", "Honza", "Honza"}));
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"),
+              (std::vector<std::string>{"Honza", "Eva"}));
 
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"),
               (std::vector<std::string>{"Honza", "Eva", "Honza"}));
@@ -325,8 +334,13 @@ TEST_F(ProfilovySkladTest, SmazaniOdstraniZaznamyProfiluAOstatniNecha)
                     {"Jan O'Neil", "Eva", "Jan O'Neil", "Jan O'Neil", "Eva"});
     VytvoritTabulku(adresar.Cesta(), "Protokoly", DefiniceProtokoly(), {"Jan O'Neil", "Eva"});
     VytvoritTabulku(adresar.Cesta(), "Statistika", DefiniceStatistika(), {"Eva", "Jan O'Neil"});
+    VytvoritTabulku(adresar.Cesta(), "Testy", DefiniceTesty(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
+    VytvoritTabulku(adresar.Cesta(), "Predvolby", DefinicePredvolby(), {"Eva", "Jan O'Neil"});
 
     sklad.SmazatProfil("Jan O'Neil");
+
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"), std::vector<std::string>{"Eva"});
 
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"), std::vector<std::string>{"Eva"});
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Profily"),

@@ -36,7 +36,8 @@ QString Procento(double podil) { return QString::number(static_cast<int>(std::ne
 
 TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni,
                                    const StatistikaProfilu& statistika, std::uint32_t seed,
-                                   std::function<void(int)> prohlizet, QWidget* rodic)
+                                   std::function<void(int)> prohlizet, QWidget* rodic,
+                                   const std::vector<int>& oblasti)
     : QDialog(rodic), prohlizet_(std::move(prohlizet))
 {
     setObjectName(QStringLiteral("TStatistikaUceni"));
@@ -141,12 +142,28 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         tabChyby->selectRow(0);
     connect(tabChyby, &QTableWidget::cellDoubleClicked, this, [this](int, int) { btnProhlizetClick(); });
 
-    // The chance of passing the points test.
+    // The chance of passing a test in today's format, then the points test.
+    QFont tucne = font();
+    tucne.setBold(true);
+    lbOdhadPlatny = new QLabel(this);
+    lbOdhadPlatny->setObjectName(QStringLiteral("lbOdhadPlatny"));
+    lbOdhadPlatny->setFont(tucne);
+    lbOdhadPlatny->setWordWrap(true);
+    if (!oblasti.empty())
+        odhadPlatny_ = OdhadniUspechPlatny(banka, oblasti, nastaveni.skupina, statistika, seed);
+    if (odhadPlatny_.lzeOdhadnout)
+        lbOdhadPlatny->setText(
+            QStringLiteral("Šance na složení testu podle platných pravidel (skupina %1): %2 % (pásmo nejistoty %3 až %4 %)")
+                .arg(skupina, Procento(odhadPlatny_.pravdepodobnost), Procento(odhadPlatny_.dolni),
+                     Procento(odhadPlatny_.horni)));
+    else if (oblasti.empty())
+        lbOdhadPlatny->setText(QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: "
+                                              "chybí tabulka oblastí otázek."));
+    else
+        lbOdhadPlatny->setText(QStringLiteral("Šanci na složení testu podle platných pravidel zatím nelze odhadnout."));
     odhad_ = OdhadniUspech(banka, nastaveni.skupina, statistika, seed);
     lbOdhad = new QLabel(this);
     lbOdhad->setObjectName(QStringLiteral("lbOdhad"));
-    QFont tucne = lbOdhad->font();
-    tucne.setBold(true);
     lbOdhad->setFont(tucne);
     lbVysvetleni = new QLabel(this);
     lbVysvetleni->setObjectName(QStringLiteral("lbVysvetleni"));
@@ -191,6 +208,7 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     tlacitka->addWidget(btnZavrit);
     auto* vse = new QVBoxLayout(this);
     vse->addLayout(horni, 1);
+    vse->addWidget(lbOdhadPlatny);
     vse->addWidget(lbOdhad);
     vse->addWidget(lbVysvetleni);
     vse->addLayout(tlacitka);

@@ -2,6 +2,7 @@
 
 #include "base/Nastaveni.h"
 #include "questions/Statistika.h"
+#include "test/OdhadPlatny.h"
 #include "test/OdhadUspechu.h"
 
 #include <QDialog>
@@ -18,22 +19,27 @@ class QTableWidget;
 
 // "Statistika učení": per category the questions seen and mastered of those available for the
 // licence group (table and bar chart), the 20 questions answered wrongly most often, and the
-// estimated chance of passing the points test with its band. Choosing a question closes the
+// estimated chances of passing a test in today's exam format (first: the exam the learner will
+// sit) and the points test, each with its band. `oblasti` gives each number its section of
+// today's exam (empty when the section table is missing: that estimate is then not made). Choosing a question closes the
 // window and hands its number to `prohlizet` (browse mode on that question).
 class TStatistikaUceni : public QDialog {
 public:
     TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni, const StatistikaProfilu& statistika,
-                     std::uint32_t seed, std::function<void(int)> prohlizet, QWidget* rodic = nullptr);
+                     std::uint32_t seed, std::function<void(int)> prohlizet, QWidget* rodic = nullptr,
+                     const std::vector<int>& oblasti = {});
 
     QTableWidget* tabKategorie = nullptr;
     QChartView* grafKategorii = nullptr;
     QTableWidget* tabChyby = nullptr;
     QPushButton* btnProhlizet = nullptr;
     QPushButton* btnZavrit = nullptr;
+    QLabel* lbOdhadPlatny = nullptr;
     QLabel* lbOdhad = nullptr;
     QLabel* lbVysvetleni = nullptr;
 
     const OdhadUspechu& Odhad() const { return odhad_; }
+    const OdhadPlatny& OdhadDnesni() const { return odhadPlatny_; }
     const std::vector<int>& NejcastejiSpatne() const { return chyby_; }
 
     void btnProhlizetClick();
@@ -41,5 +47,6 @@ public:
 private:
     std::function<void(int)> prohlizet_;
     OdhadUspechu odhad_;
+    OdhadPlatny odhadPlatny_;
     std::vector<int> chyby_;
 };

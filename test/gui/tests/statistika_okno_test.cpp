@@ -3,6 +3,7 @@
 #include "questions/Banka.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/ZapisBanky.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <QLayout>
+
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -84,6 +88,37 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
     okno.btnProhlizet->click();
     EXPECT_EQ(prohlizet, 721);
     EXPECT_EQ(okno.result(), QDialog::Accepted);
+}
+
+TEST(StatistikaUceni, OdhadDnesnihoFormatuJePrvni)
+{
+    Banka banka;
+    banka.NactiZ(BankaTriOdpovedi());
+    std::vector<int> oblasti(758, 0);
+    for (const auto& [c, o] : OblastiPodleKategorii(banka.Vse()))
+        oblasti[static_cast<std::size_t>(c)] = o;
+    StatistikaProfilu historie;
+    for (int c = 1; c <= 757; c += 2)
+        for (V v : {V::Spravne, V::Spravne, V::Spravne})
+            PripoctiPokus(historie[c], v, {2026, 3, 1, 8, 0, 0, 0});
+    for (auto& [c, z] : historie)
+        z.cislo = c;
+    Nastaveni n;
+    TStatistikaUceni okno(banka, n, historie, 7, nullptr, nullptr, oblasti);
+    ASSERT_TRUE(okno.OdhadDnesni().lzeOdhadnout);
+    auto* radek = okno.findChild<QLabel*>(QStringLiteral("lbOdhadPlatny"));
+    ASSERT_NE(radek, nullptr);
+    const int procento = static_cast<int>(std::nearbyint(okno.OdhadDnesni().pravdepodobnost * 100));
+    EXPECT_TRUE(radek->text().startsWith(
+        QStringLiteral("Šance na složení testu podle platných pravidel (skupina B): %1 % (pásmo nejistoty ").arg(procento)))
+        << radek->text().toStdString();
+    okno.layout()->activate();
+    EXPECT_LT(radek->geometry().y(), okno.lbOdhad->geometry().y()) << "today's format comes first";
+
+    TStatistikaUceni bezOblasti(banka, n, historie, 7, nullptr);
+    EXPECT_FALSE(bezOblasti.OdhadDnesni().lzeOdhadnout);
+    EXPECT_EQ(bezOblasti.findChild<QLabel*>(QStringLiteral("lbOdhadPlatny"))->text(),
+              QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: chybí tabulka oblastí otázek."));
 }
 
 TEST(StatistikaUceni, BezHistorieNelzeOdhadnout)
