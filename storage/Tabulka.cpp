@@ -19,7 +19,7 @@ void Tabulka::Stav::NactiAktualni(Tabulka& t)
         dotazRadek->reset();
     } catch (const SQLite::Exception& e) {
         dotazRadek->tryReset();
-        Chyba(std::string("záznam nelze přečíst: ") + e.what());
+        Chyba(std::string("záznam nelze přečíst: ") + PopisChyby(e));
     } catch (...) {
         // Ends the read transaction so that other cursors can still write.
         dotazRadek->tryReset();
@@ -42,7 +42,7 @@ void Tabulka::Stav::Prepocitej(Tabulka& t)
     try {
         PrepocitejSurove(t);
     } catch (const SQLite::Exception& e) {
-        Chyba(std::string("záznamy nelze přečíst: ") + e.what());
+        Chyba(std::string("záznamy nelze přečíst: ") + PopisChyby(e));
     }
 }
 
@@ -309,7 +309,7 @@ void Tabulka::Uloz()
         }
     } catch (const SQLite::Exception& e) {
         s.ZahodRadek(*this);
-        s.Chyba(std::string("záznam nelze uložit: ") + e.what());
+        s.Chyba(std::string("záznam nelze uložit: ") + PopisChyby(e));
     } catch (...) {
         s.ZahodRadek(*this);
         throw;
@@ -347,7 +347,7 @@ void Tabulka::Smaz()
         smaz.bind(1, static_cast<std::int64_t>(s.viditelne[s.pozice]));
         smaz.exec();
     } catch (const SQLite::Exception& e) {
-        s.Chyba(std::string("záznam nelze smazat: ") + e.what());
+        s.Chyba(std::string("záznam nelze smazat: ") + PopisChyby(e));
     }
     s.viditelne.erase(s.viditelne.begin() + static_cast<std::ptrdiff_t>(s.pozice));
     s.NactiAktualni(*this);
@@ -364,7 +364,7 @@ void Tabulka::ZacniDavku()
     try {
         s.db->exec("BEGIN IMMEDIATE");
     } catch (const SQLite::Exception& e) {
-        s.Chyba(std::string("hromadný zápis nelze zahájit: ") + e.what());
+        s.Chyba(std::string("hromadný zápis nelze zahájit: ") + PopisChyby(e));
     }
     s.davka = true;
 }
@@ -388,7 +388,7 @@ void Tabulka::DokonciDavku()
             s.viditelne.clear();
             s.ZahodRadek(*this);
         }
-        s.Chyba(std::string("hromadný zápis nelze dokončit: ") + e.what());
+        s.Chyba(std::string("hromadný zápis nelze dokončit: ") + PopisChyby(e));
     }
 }
 
