@@ -53,7 +53,7 @@ struct Tabulka::Stav {
 
     FiltrFunkce filtrFunkce;
     std::string filtrText;
-    std::optional<FiltrTextu> filtr;
+    std::optional<std::vector<FiltrTextu>> filtr;
     bool filtrovano = false;
 
     // The statements are declared after the connection so that they are finalized first.
@@ -116,7 +116,7 @@ struct Tabulka::Stav {
     void ZahodRadek(Tabulka& t);
     bool FiltrTextuAktivni() const { return filtrovano && filtr.has_value(); }
     bool FiltrFunkceAktivni() const { return filtrovano && static_cast<bool>(filtrFunkce); }
-    std::pair<int, HodnotaPole> HodnotaFiltru() const;
+    std::vector<std::pair<int, HodnotaPole>> HodnotyFiltru() const;
     void Prepocitej(Tabulka& t);
     void PrepocitejSurove(Tabulka& t);
     bool ProjdeFiltrem(Tabulka& t);

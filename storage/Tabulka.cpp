@@ -28,13 +28,17 @@ void Tabulka::Stav::NactiAktualni(Tabulka& t)
     Vypocitej(t);
 }
 
-std::pair<int, HodnotaPole> Tabulka::Stav::HodnotaFiltru() const
+std::vector<std::pair<int, HodnotaPole>> Tabulka::Stav::HodnotyFiltru() const
 {
-    const int index = NajdiPole(filtr->pole);
-    if (index < 0 || index >= static_cast<int>(definice.size()))
-        Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „" +
-              UkazkaHodnoty(filtr->pole) + "“");
-    return {index, ZTextu(definice[index], filtr->hodnota, false)};
+    std::vector<std::pair<int, HodnotaPole>> hodnoty;
+    for (const FiltrTextu& f : *filtr) {
+        const int index = NajdiPole(f.pole);
+        if (index < 0 || index >= static_cast<int>(definice.size()))
+            Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „" +
+                  UkazkaHodnoty(f.pole) + "“");
+        hodnoty.emplace_back(index, ZTextu(definice[index], f.hodnota, false));
+    }
+    return hodnoty;
 }
 
 void Tabulka::Stav::Prepocitej(Tabulka& t)
@@ -66,17 +70,20 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
         if (FiltrFunkceAktivni())
             sql += ", " + SeznamSloupcu();
         sql += std::string(" FROM ") + kTabulkaZaznamu;
-        std::pair<int, HodnotaPole> podminka;
+        std::vector<std::pair<int, HodnotaPole>> podminky;
         if (FiltrTextuAktivni()) {
-            podminka = HodnotaFiltru();
-            sql += " WHERE " + Uvozovky(definice[podminka.first].nazev) +
-                   (std::holds_alternative<std::monostate>(podminka.second) ? " IS NULL"
-                                                                           : " = ?");
+            podminky = HodnotyFiltru();
+            for (std::size_t i = 0; i < podminky.size(); ++i)
+                sql += (i ? " AND " : " WHERE ") + Uvozovky(definice[podminky[i].first].nazev) +
+                       (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
+                                                                                  : " = ?");
         }
         sql += " ORDER BY rowid";
         SQLite::Statement dotaz(*db, sql);
-        if (FiltrTextuAktivni() && !std::holds_alternative<std::monostate>(podminka.second))
-            Navaz(dotaz, 1, definice[podminka.first], podminka.second);
+        int parametr = 1;
+        for (const auto& [index, hodnota] : podminky)
+            if (!std::holds_alternative<std::monostate>(hodnota))
+                Navaz(dotaz, parametr++, definice[index], hodnota);
         if (!FiltrFunkceAktivni()) {
             while (dotaz.executeStep())
                 viditelne.push_back(dotaz.getColumn(0).getInt64());
@@ -99,11 +106,10 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
 // Whether the record in `radek` passes the current filter.
 bool Tabulka::Stav::ProjdeFiltrem(Tabulka& t)
 {
-    if (FiltrTextuAktivni()) {
-        auto [index, hodnota] = HodnotaFiltru();
-        if (radek[index] != hodnota)
-            return false;
-    }
+    if (FiltrTextuAktivni())
+        for (const auto& [index, hodnota] : HodnotyFiltru())
+            if (radek[index] != hodnota)
+                return false;
     if (FiltrFunkceAktivni()) {
         Vypocitej(t);
         return filtrFunkce(t);
@@ -162,9 +168,9 @@ void Tabulka::NastavFiltrFunkci(FiltrFunkce funkce)
 void Tabulka::NastavFiltrText(const std::string& text)
 {
     auto& s = *s_;
-    std::optional<FiltrTextu> filtr;
+    std::optional<std::vector<FiltrTextu>> filtr;
     if (!text.empty()) {
-        filtr = RozeberFiltr(text);
+        filtr = RozeberFiltry(text);
         if (!filtr)
             s.Chyba("neplatný filtr „" + UkazkaHodnoty(text) + "“");
     }
