@@ -324,6 +324,7 @@ bool THlavniFormular::event(QEvent* udalost)
 
 THlavniFormular::Start THlavniFormular::Spust()
 {
+    UklidDocasneTabulky(adresar_);  // half-made tables of a program killed while creating them
     try {
         banka_->Nacti(adresar_);
     } catch (const std::exception& chyba) {

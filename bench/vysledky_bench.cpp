@@ -17,16 +17,16 @@ namespace {
 
 constexpr int kZaznamu = 100000;
 
-// A Vysledky table of kZaznamu records spread over `profilu` profiles, half practice, half
+// A Vysledky table of `zaznamu` records spread over `profilu` profiles, half practice, half
 // exam; written once per profile count.
-const std::filesystem::path& Tabulka(int profilu)
+const std::filesystem::path& Tabulka(int profilu, int zaznamu)
 {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> adresare;
-    auto& adresar = adresare[profilu];
+    static std::map<std::pair<int, int>, std::unique_ptr<QTemporaryDir>> adresare;
+    auto& adresar = adresare[{profilu, zaznamu}];
     if (!adresar) {
         adresar = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zk-vysledky-XXXXXX"));
-        std::vector<TestovaciVysledek> zaznamy(kZaznamu);
-        for (int i = 0; i < kZaznamu; ++i) {
+        std::vector<TestovaciVysledek> zaznamy(static_cast<std::size_t>(zaznamu));
+        for (int i = 0; i < zaznamu; ++i) {
             TestovaciVysledek& z = zaznamy[static_cast<std::size_t>(i)];
             z.profil = "Profil " + std::to_string(i % profilu) + " Řehoř";
             z.typ = (i / profilu) % 2 ? "Zkoušení" : "Procvičování";
@@ -38,13 +38,13 @@ const std::filesystem::path& Tabulka(int profilu)
         }
         ZapisVysledky(adresar->path().toStdString(), zaznamy);
     }
-    static std::map<int, std::filesystem::path> cesty;
-    return cesty[profilu] = adresar->path().toStdString();
+    static std::map<std::pair<int, int>, std::filesystem::path> cesty;
+    return cesty[{profilu, zaznamu}] = adresar->path().toStdString();
 }
 
-void MerSeznam(benchmark::State& stav, int profilu)
+void MerSeznam(benchmark::State& stav, int profilu, int zaznamu = kZaznamu)
 {
-    const std::filesystem::path adresar = Tabulka(profilu);
+    const std::filesystem::path adresar = Tabulka(profilu, zaznamu);
     Banka banka;
     Relace relace;
     relace.nastaveni.aktivniProfil = profilu > 7 ? "Profil 7 Řehoř" : "Profil 0 Řehoř";
@@ -69,5 +69,13 @@ BENCHMARK(BM_SeznamVysledkuMnohoProfilu)->Unit(benchmark::kMillisecond);
 // The extreme: every record belongs to the profile, half of them to the list.
 void BM_SeznamVysledkuJedenProfil(benchmark::State& stav) { MerSeznam(stav, 1); }
 BENCHMARK(BM_SeznamVysledkuJedenProfil)->Unit(benchmark::kMillisecond);
+
+// The scale: one profile with 1,000, 10,000 and 100,000 records; the first screen should not
+// grow with the count.
+void BM_SeznamVysledkuMeritko(benchmark::State& stav)
+{
+    MerSeznam(stav, 1, static_cast<int>(stav.range(0)));
+}
+BENCHMARK(BM_SeznamVysledkuMeritko)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "questions/Kategorie.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "storage/ZapisStatistiky.h"
 
 #include <algorithm>
 #include <system_error>
@@ -61,18 +62,6 @@ ZaznamStatistiky Cti(Tabulka& t)
     return z;
 }
 
-void Zapis(Tabulka& t, const ZaznamStatistiky& z)
-{
-    t.PoleJmenem("Cislo").NastavCele(z.cislo);
-    t.PoleJmenem("Polozeno").NastavCele(z.polozeno);
-    t.PoleJmenem("Spravne").NastavCele(z.spravne);
-    t.PoleJmenem("Spatne").NastavCele(z.spatne);
-    t.PoleJmenem("Napoveda").NastavCele(z.napoveda);
-    t.PoleJmenem("RadaSpravnych").NastavCele(z.radaSpravnych);
-    t.PoleJmenem("Posledni").NastavDatumCas(z.posledni);
-    t.PoleJmenem("Naposledy").NastavText(ZnakVysledku(z.naposledy));
-}
-
 bool OtevriProfil(Tabulka& t, const fs::path& adresar, const std::string& profil, bool vytvorit)
 {
     t.Svaz(adresar, kTabulka);
@@ -116,40 +105,31 @@ void PripoctiPokus(ZaznamStatistiky& z, VysledekPokusu vysledek, const DatumCas&
 void ZapisPokusy(const fs::path& adresar, const std::string& profil,
                  const std::vector<Pokus>& pokusy, const DatumCas& kdy)
 {
-    if (pokusy.empty())
-        return;
-    Tabulka t;
-    OtevriProfil(t, adresar, profil, true);
     // The answers by number, in their order; a number may come more than once.
     std::map<int, std::vector<VysledekPokusu>> podleCisla;
     for (const Pokus& p : pokusy)
         podleCisla[p.cislo].push_back(p.vysledek);
-
-    t.ZacniDavku();
-    for (t.Prvni(); !t.Konec(); t.Dalsi()) {
-        const auto it = podleCisla.find(t.PoleJmenem("Cislo").JakoCele());
-        if (it == podleCisla.end())
-            continue;
-        ZaznamStatistiky z = Cti(t);
-        for (VysledekPokusu v : it->second)
-            PripoctiPokus(z, v, kdy);
-        t.Uprav();
-        Zapis(t, z);
-        t.Uloz();
-        podleCisla.erase(it);
-    }
+    std::vector<PrirustekStatistiky> prirustky;
+    prirustky.reserve(podleCisla.size());
     for (const auto& [cislo, vysledky] : podleCisla) {
+        // What the answers make of an empty record is what they add to a stored one; only the
+        // run depends on the stored one, and only while every answer is right.
         ZaznamStatistiky z;
-        z.cislo = cislo;
         for (VysledekPokusu v : vysledky)
             PripoctiPokus(z, v, kdy);
-        t.Vloz();
-        t.PoleJmenem("Profil").NastavText(profil);
-        Zapis(t, z);
-        t.Uloz();
+        PrirustekStatistiky p;
+        p.cislo = cislo;
+        p.polozeno = z.polozeno;
+        p.spravne = z.spravne;
+        p.spatne = z.spatne;
+        p.napoveda = z.napoveda;
+        p.radaPokracuje = z.spravne == z.polozeno;
+        p.rada = z.radaSpravnych;
+        p.posledni = z.posledni;
+        p.naposledy = ZnakVysledku(z.naposledy);
+        prirustky.push_back(p);
     }
-    t.DokonciDavku();
-    t.Zavri();
+    PripisStatistiku(adresar, profil, prirustky);
 }
 
 StatistikaProfilu NactiStatistiku(const fs::path& adresar, const std::string& profil)
@@ -160,7 +140,18 @@ StatistikaProfilu NactiStatistiku(const fs::path& adresar, const std::string& pr
         return vysledek;
     for (t.Prvni(); !t.Konec(); t.Dalsi()) {
         ZaznamStatistiky z = Cti(t);
-        vysledek[z.cislo] = z;
+        const auto [it, novy] = vysledek.emplace(z.cislo, z);
+        if (!novy) {
+            // Two records of one question (left by an earlier version; merged on the next
+            // write): the counts add up, the run and the last answer are the latest record's.
+            ZaznamStatistiky& a = it->second;
+            ZaznamStatistiky soucet = a.posledni <= z.posledni ? z : a;
+            soucet.polozeno = a.polozeno + z.polozeno;
+            soucet.spravne = a.spravne + z.spravne;
+            soucet.spatne = a.spatne + z.spatne;
+            soucet.napoveda = a.napoveda + z.napoveda;
+            a = soucet;
+        }
     }
     t.Zavri();
     return vysledek;

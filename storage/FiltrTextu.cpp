@@ -49,3 +49,29 @@ std::optional<FiltrTextu> RozeberFiltr(const std::string& text)
         return std::nullopt;
     return f;
 }
+
+std::optional<std::vector<FiltrTextu>> RozeberFiltry(const std::string& text)
+{
+    // Split at " AND " outside quoted values.
+    std::vector<FiltrTextu> podminky;
+    std::size_t zacatek = 0;
+    bool vUvozovkach = false;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] == '\'') {
+            vUvozovkach = !vUvozovkach;  // a doubled quote toggles twice
+            continue;
+        }
+        const bool konec = i == text.size();
+        if (!konec && (vUvozovkach || text.compare(i, 5, " AND ") != 0))
+            continue;
+        auto f = RozeberFiltr(text.substr(zacatek, i - zacatek));
+        if (!f)
+            return std::nullopt;
+        podminky.push_back(std::move(*f));
+        if (konec)
+            break;
+        i += 4;
+        zacatek = i + 1;
+    }
+    return podminky;
+}

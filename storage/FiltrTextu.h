@@ -2,9 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // A filter text of the cursor, taken apart: "Pole = 'hodnota'" (inner quotes doubled) or
-// "Pole = hodnota". The value is compared as a bound parameter, never pasted into SQL.
+// "Pole = hodnota", or several of them joined by " AND ". Each value is compared as a bound
+// parameter, never pasted into SQL.
 struct FiltrTextu {
     std::string pole;
     std::string hodnota;
@@ -12,3 +14,5 @@ struct FiltrTextu {
 
 // Empty when the text has neither form.
 std::optional<FiltrTextu> RozeberFiltr(const std::string& text);
+// The conditions of a conjunction; empty when any of them has neither form.
+std::optional<std::vector<FiltrTextu>> RozeberFiltry(const std::string& text);

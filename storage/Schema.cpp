@@ -4,6 +4,9 @@
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
+#include "base/DocasneSoubory.h"
+
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -44,6 +47,186 @@ ChybaTabulky ChybaOtevreni(const std::string& jmenoSouboru, const std::string& c
     return ChybaTabulky("Tabulku „" + jmenoSouboru + "“ nelze otevřít: " + co);
 }
 
+const char* NazevKodu(int kod)
+{
+    static constexpr std::array<const char*, 29> kNazvy{
+        "SQLITE_OK",       "SQLITE_ERROR",    "SQLITE_INTERNAL", "SQLITE_PERM",
+        "SQLITE_ABORT",    "SQLITE_BUSY",     "SQLITE_LOCKED",   "SQLITE_NOMEM",
+        "SQLITE_READONLY", "SQLITE_INTERRUPT", "SQLITE_IOERR",   "SQLITE_CORRUPT",
+        "SQLITE_NOTFOUND", "SQLITE_FULL",     "SQLITE_CANTOPEN", "SQLITE_PROTOCOL",
+        "SQLITE_EMPTY",    "SQLITE_SCHEMA",   "SQLITE_TOOBIG",   "SQLITE_CONSTRAINT",
+        "SQLITE_MISMATCH", "SQLITE_MISUSE",   "SQLITE_NOLFS",    "SQLITE_AUTH",
+        "SQLITE_FORMAT",   "SQLITE_RANGE",    "SQLITE_NOTADB",   "SQLITE_NOTICE",
+        "SQLITE_WARNING"};
+    return kod >= 0 && kod < static_cast<int>(kNazvy.size()) ? kNazvy[static_cast<std::size_t>(kod)]
+                                                            : nullptr;
+}
+
+// The first 100 bytes of a database file and its length, read through the engine's own file
+// handle of connection `db` (a descriptor of our own, once closed, would drop the engine's locks).
+struct Hlavicka {
+    std::int64_t delka = 0;
+    std::array<unsigned char, 100> bajty{};
+    bool cela = false;  // the file holds a whole header
+
+    std::uint32_t Cislo(int kde) const
+    {
+        return (std::uint32_t{bajty[kde]} << 24) | (std::uint32_t{bajty[kde + 1]} << 16) |
+               (std::uint32_t{bajty[kde + 2]} << 8) | std::uint32_t{bajty[kde + 3]};
+    }
+    std::int64_t VelikostStranky() const
+    {
+        const std::int64_t v = (std::int64_t{bajty[16]} << 8) | bajty[17];
+        return v == 1 ? 65536 : v;
+    }
+    std::uint32_t Citac() const { return Cislo(24); }
+    // The page count the header states, when it is valid (written by the same commit).
+    std::optional<std::uint32_t> PocetStranek() const
+    {
+        if (Cislo(28) == 0 || Cislo(92) != Citac())
+            return std::nullopt;
+        return Cislo(28);
+    }
+};
+
+Hlavicka CtiHlavicku(SQLite::Database& db)
+{
+    Hlavicka h;
+    sqlite3_file* soubor = nullptr;
+    if (sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_FILE_POINTER, &soubor) !=
+            SQLITE_OK ||
+        soubor == nullptr || soubor->pMethods == nullptr)
+        return h;
+    sqlite3_int64 delka = 0;
+    if (soubor->pMethods->xFileSize(soubor, &delka) != SQLITE_OK)
+        return h;
+    h.delka = delka;
+    h.cela = delka >= 100 &&
+             soubor->pMethods->xRead(soubor, h.bajty.data(), 100, 0) == SQLITE_OK;
+    return h;
+}
+
+// A table cut short reads as whole to the engine when the cut falls inside the last page.
+void KontrolaDelky(const Hlavicka& h, const std::string& jmenoSouboru)
+{
+    if (h.delka == 0 || !h.cela)
+        return;  // an empty file; a shorter one is not a database at all
+    const std::int64_t stranka = h.VelikostStranky();
+    if (stranka < 512 || stranka > 65536 || (stranka & (stranka - 1)) != 0)
+        return;  // the engine refuses such a header itself
+    if (h.delka % stranka != 0)
+        throw ChybaOtevreni(jmenoSouboru, "soubor je zkrácen nebo poškozen (jeho délka " +
+                                              std::to_string(h.delka) +
+                                              " B není násobkem velikosti stránky " +
+                                              std::to_string(stranka) + " B)");
+    if (const auto pocet = h.PocetStranek(); pocet && h.delka < *pocet * stranka)
+        throw ChybaOtevreni(jmenoSouboru, "soubor je zkrácen (má " + std::to_string(h.delka) +
+                                              " B, podle hlavičky má mít " +
+                                              std::to_string(*pocet * stranka) + " B)");
+}
+
+void ZapisVse(int fd, const std::string& obsah)
+{
+    std::size_t zapsano = 0;
+    while (zapsano < obsah.size()) {
+        const ssize_t n = ::write(fd, obsah.data() + zapsano, obsah.size() - zapsano);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw std::system_error(errno, std::generic_category());
+        zapsano += static_cast<std::size_t>(n);
+    }
+}
+
+std::string CelySoubor(const fs::path& soubor)
+{
+    std::ifstream vstup(soubor, std::ios::binary);
+    std::string obsah{std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
+    if (vstup.bad())
+        throw std::system_error(EIO, std::generic_category());
+    return obsah;
+}
+
+// A journal of an unfinished write lies beside the table. It is rolled back on a copy first; the
+// real file is rolled back (by the engine, on the next open) only when the copy comes out as an
+// intact table of ours whose header continues the file's own (the journal belongs to this file,
+// not to another one restored over it). Otherwise both files stay exactly as they are.
+void OverDenik(const fs::path& soubor, const std::string& jmenoSouboru)
+{
+    const std::string denik = jmenoSouboru + "-journal";
+    const auto odmitni = [&](const std::string& proc) {
+        return ChybaOtevreni(jmenoSouboru,
+                             "vedle souboru leží deník nedokončeného zápisu „" + denik +
+                                 "“, který k němu nepatří nebo je poškozen (" + proc +
+                                 "); oba soubory zůstaly beze změny");
+    };
+    std::string kopie;
+    const fs::path adresar = soubor.parent_path();
+    const std::string nazev = soubor.stem().string();
+    const int fd = VytvorDocasny(adresar, "." + nazev + "-", ".DB", kopie);
+    if (fd < 0)
+        throw ChybaOtevreni(jmenoSouboru, std::string("kopii pro kontrolu deníku „") + denik +
+                                              "“ nelze vytvořit: " + std::strerror(errno));
+    const auto uklid = [&] {
+        std::error_code ignoruj;
+        fs::remove(kopie + "-journal", ignoruj);
+        fs::remove(kopie, ignoruj);
+        ::close(fd);
+    };
+    try {
+        const std::string obsah = CelySoubor(soubor);
+        ZapisVse(fd, obsah);
+        const std::string zurnal = CelySoubor(soubor.string() + "-journal");
+        {
+            std::ofstream vystup(kopie + "-journal", std::ios::binary);
+            vystup.write(zurnal.data(), static_cast<std::streamsize>(zurnal.size()));
+            if (!vystup.flush())
+                throw std::system_error(EIO, std::generic_category());
+        }
+        Hlavicka pred;
+        pred.delka = static_cast<std::int64_t>(obsah.size());
+        pred.cela = obsah.size() >= 100;
+        if (pred.cela)
+            std::memcpy(pred.bajty.data(), obsah.data(), 100);
+
+        SQLite::Database db(kopie, SQLite::OPEN_READWRITE);
+        NastavSpojeni(db);
+        OverTabulku(db, "main", jmenoSouboru);  // the first read rolls the journal back
+        SQLite::Statement kontrola(db, "PRAGMA integrity_check");
+        if (!kontrola.executeStep() || kontrola.getColumn(0).getString() != "ok")
+            throw odmitni("po vrácení zápisu není tabulka celá");
+        kontrola.reset();
+        const Hlavicka po = CtiHlavicku(db);
+        KontrolaDelky(po, jmenoSouboru);
+        // Every write transaction raises the header's change counter by one when it commits,
+        // so the file shows the journal's counter, or one more when the crash came after page
+        // one was written. An unwritten page one must also state the size the journal restores.
+        if (pred.cela && po.cela) {
+            const bool stejny = pred.Citac() == po.Citac();
+            const auto pocet = pred.PocetStranek();
+            const bool svuj =
+                pred.Citac() == po.Citac() + 1 ||
+                (stejny && (!pocet || std::int64_t{*pocet} * po.VelikostStranky() == po.delka));
+            if (!svuj)
+                throw odmitni("patří k jinému stavu souboru");
+        }
+    } catch (const ChybaTabulky& e) {
+        uklid();
+        const std::string zprava = e.what();
+        if (zprava.find(denik) != std::string::npos)
+            throw;
+        throw odmitni(zprava.substr(zprava.find(": ") + 2));
+    } catch (const SQLite::Exception& e) {
+        uklid();
+        throw odmitni(PopisChyby(e));
+    } catch (const std::system_error& e) {
+        uklid();
+        throw ChybaOtevreni(jmenoSouboru, "deník nedokončeného zápisu „" + denik +
+                                              "“ nelze zkontrolovat: " + std::strerror(e.code().value()));
+    }
+    uklid();
+}
+
 // Makes a new file reach the disk together with its name.
 void SynchronizujAdresar(const fs::path& adresar)
 {
@@ -55,6 +238,36 @@ void SynchronizujAdresar(const fs::path& adresar)
 }
 
 }  // namespace
+
+std::string PopisChyby(const std::exception& chyba)
+{
+    const auto* e = dynamic_cast<const SQLite::Exception*>(&chyba);
+    if (e == nullptr)
+        return chyba.what();
+    const int kod = e->getErrorCode() & 0xff;
+    switch (kod) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "tabulku právě používá jiný program, zkuste to prosím znovu";
+    case SQLITE_READONLY:
+        return "do souboru nelze zapisovat, je jen pro čtení";
+    case SQLITE_FULL:
+        return "na disku není dost místa";
+    case SQLITE_IOERR:
+        return "chyba čtení nebo zápisu na disku";
+    case SQLITE_NOTADB:
+        return "soubor není databází";
+    case SQLITE_CORRUPT:
+        return "soubor je poškozen";
+    case SQLITE_CANTOPEN:
+        return "soubor nelze otevřít";
+    default:
+        break;
+    }
+    if (e->getErrorCode() < 0 || NazevKodu(kod) == nullptr)
+        return std::string("chyba databáze (") + e->what() + ")";
+    return std::string("chyba databáze (") + NazevKodu(kod) + ")";
+}
 
 void NastavSpojeni(SQLite::Database& db)
 {
@@ -82,6 +295,31 @@ void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSoubo
         (hlavicka[18] == 2 || hlavicka[19] == 2))
         throw ChybaOtevreni(jmenoSouboru,
                             "soubor je v režimu WAL, není tabulkou programu");
+
+    // A read-only connection reads nothing into the file: the engine reports a journal that
+    // would need rolling back instead of rolling it back.
+    bool denik = false;
+    try {
+        SQLite::Database sonda(soubor.string(), SQLite::OPEN_READONLY);
+        NastavSpojeni(sonda);
+        sonda.exec("BEGIN");
+        try {
+            SQLite::Statement cteni(sonda, "SELECT count(*) FROM sqlite_master");
+            cteni.executeStep();
+        } catch (const SQLite::Exception& e) {
+            if (e.getExtendedErrorCode() != SQLITE_READONLY_ROLLBACK)
+                throw;
+            denik = true;
+        }
+        // Within the read transaction no commit can be half-way through the file.
+        if (!denik)
+            KontrolaDelky(CtiHlavicku(sonda), jmenoSouboru);
+        sonda.tryExec("ROLLBACK");
+    } catch (const SQLite::Exception& e) {
+        throw ChybaOtevreni(jmenoSouboru, PopisChyby(e));
+    }
+    if (denik)
+        OverDenik(soubor, jmenoSouboru);
 }
 
 std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& schema,
@@ -139,6 +377,21 @@ std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& s
     return definice;
 }
 
+void UklidDocasneTabulky(const fs::path& adresar)
+{
+    std::error_code ec;
+    fs::directory_iterator it(adresar.empty() ? fs::path(".") : adresar, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string jmeno = it->path().filename().string();
+        // .<name>-XXXXXX.DB
+        const std::size_t pomlcka = jmeno.size() >= 11 ? jmeno.size() - 10 : 0;
+        if (pomlcka < 2 || jmeno[0] != '.' || jmeno[pomlcka] != '-' ||
+            !JeDocasnyNazev(jmeno.substr(pomlcka), "-", ".DB"))
+            continue;
+        OdstranOpusteny(adresar / jmeno);
+    }
+}
+
 bool Tabulka::Existuje() const
 {
     std::error_code chyba;
@@ -169,16 +422,17 @@ bool Tabulka::Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce
     // so a second program creating it at the same moment finds either nothing or a whole table.
     // mkstemps makes the file readable and writable by its owner only; the engine gives its
     // journals the same permissions.
-    const std::string docasnyNazev = "." + s.nazev + "-XXXXXX";
-    std::string docasny = (s.adresar / (docasnyNazev + ".DB")).string();
-    const int fd = ::mkstemps(docasny.data(), 3);
+    // The file stays locked (flock) while it is made, so that a start-up clean-up of files left
+    // by a killed program passes it by.
+    std::string docasny;
+    const int fd = VytvorDocasny(s.adresar, "." + s.nazev + "-", ".DB", docasny);
     if (fd < 0)
         s.Chyba(std::string("tabulku nelze vytvořit: ") + std::strerror(errno));
-    ::close(fd);
     const auto uklid = [&] {
         std::error_code ignoruj;
         fs::remove(docasny, ignoruj);
         fs::remove(docasny + "-journal", ignoruj);
+        ::close(fd);
     };
     try {
         {
@@ -222,7 +476,7 @@ bool Tabulka::Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce
         }
     } catch (const SQLite::Exception& e) {
         uklid();
-        s.Chyba(std::string("tabulku nelze vytvořit: ") + e.what());
+        s.Chyba(std::string("tabulku nelze vytvořit: ") + PopisChyby(e));
     } catch (...) {
         uklid();
         throw;
@@ -262,7 +516,7 @@ void Tabulka::Otevri()
         s.PrepocitejSurove(*this);
     } catch (const SQLite::Exception& e) {
         Zavri();
-        throw ChybaOtevreni(jmeno, e.what());
+        throw ChybaOtevreni(jmeno, PopisChyby(e));
     } catch (...) {
         Zavri();
         throw;

@@ -39,7 +39,7 @@ struct SpolecnaZmena::Stav {
     [[noreturn]] void Chyba(const std::string& jmenoSouboru, const std::string& co,
                             const SQLite::Exception& e) const
     {
-        throw ChybaTabulky("Tabulka „" + jmenoSouboru + "“: " + co + ": " + e.what());
+        throw ChybaTabulky("Tabulka „" + jmenoSouboru + "“: " + co + ": " + PopisChyby(e));
     }
 
     // WHERE clause of the records to change: the field equals ?1 (an empty value is stored as
@@ -92,7 +92,7 @@ SpolecnaZmena::SpolecnaZmena(const fs::path& adresar, const std::vector<std::str
         s.db->exec("BEGIN IMMEDIATE");
         s.zahajeno = true;
     } catch (const SQLite::Exception& e) {
-        throw ChybaTabulky("Tabulku „" + otevirany + "“ nelze otevřít: " + e.what());
+        throw ChybaTabulky("Tabulku „" + otevirany + "“ nelze otevřít: " + PopisChyby(e));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,8 @@ inline constexpr const char* kTabulkaPoli = "zk_pole";
 inline constexpr const char* kTabulkaZaznamu = "zaznamy";
 
 std::string Uvozovky(const std::string& identifikator);
+// The engine's error in Czech: the common result codes translated, the rest by the code's name.
+std::string PopisChyby(const std::exception& chyba);
 // Field names match ignoring the case of ASCII letters.
 bool StejneJmeno(std::string_view a, std::string_view b);
 
@@ -30,7 +33,10 @@ bool StejneJmeno(std::string_view a, std::string_view b);
 // for two seconds.
 void NastavSpojeni(SQLite::Database& db);
 // What must hold before the engine touches the file: a regular file that is not in WAL mode and
-// has no write-ahead log beside it. Throws ChybaTabulky naming the file.
+// has no write-ahead log beside it; a file as long as its header says (not cut short); a journal
+// of an unfinished write beside it only when rolling it back (tried on a copy first) gives an
+// intact table of the same file, otherwise both are left as found. Throws ChybaTabulky naming
+// the file (and the journal).
 void KontrolaPredOtevrenim(const std::filesystem::path& soubor, const std::string& jmenoSouboru);
 // The field definitions of the table in `schema` of the connection, checked against the columns
 // of the records (names, order, types); a mismatch names the file and the field.
@@ -47,7 +53,7 @@ struct Tabulka::Stav {
 
     FiltrFunkce filtrFunkce;
     std::string filtrText;
-    std::optional<FiltrTextu> filtr;
+    std::optional<std::vector<FiltrTextu>> filtr;
     bool filtrovano = false;
 
     // The statements are declared after the connection so that they are finalized first.
@@ -110,7 +116,7 @@ struct Tabulka::Stav {
     void ZahodRadek(Tabulka& t);
     bool FiltrTextuAktivni() const { return filtrovano && filtr.has_value(); }
     bool FiltrFunkceAktivni() const { return filtrovano && static_cast<bool>(filtrFunkce); }
-    std::pair<int, HodnotaPole> HodnotaFiltru() const;
+    std::vector<std::pair<int, HodnotaPole>> HodnotyFiltru() const;
     void Prepocitej(Tabulka& t);
     void PrepocitejSurove(Tabulka& t);
     bool ProjdeFiltrem(Tabulka& t);

@@ -19,7 +19,7 @@ void Tabulka::Stav::NactiAktualni(Tabulka& t)
         dotazRadek->reset();
     } catch (const SQLite::Exception& e) {
         dotazRadek->tryReset();
-        Chyba(std::string("záznam nelze přečíst: ") + e.what());
+        Chyba(std::string("záznam nelze přečíst: ") + PopisChyby(e));
     } catch (...) {
         // Ends the read transaction so that other cursors can still write.
         dotazRadek->tryReset();
@@ -28,13 +28,17 @@ void Tabulka::Stav::NactiAktualni(Tabulka& t)
     Vypocitej(t);
 }
 
-std::pair<int, HodnotaPole> Tabulka::Stav::HodnotaFiltru() const
+std::vector<std::pair<int, HodnotaPole>> Tabulka::Stav::HodnotyFiltru() const
 {
-    const int index = NajdiPole(filtr->pole);
-    if (index < 0 || index >= static_cast<int>(definice.size()))
-        Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „" +
-              UkazkaHodnoty(filtr->pole) + "“");
-    return {index, ZTextu(definice[index], filtr->hodnota, false)};
+    std::vector<std::pair<int, HodnotaPole>> hodnoty;
+    for (const FiltrTextu& f : *filtr) {
+        const int index = NajdiPole(f.pole);
+        if (index < 0 || index >= static_cast<int>(definice.size()))
+            Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „" +
+                  UkazkaHodnoty(f.pole) + "“");
+        hodnoty.emplace_back(index, ZTextu(definice[index], f.hodnota, false));
+    }
+    return hodnoty;
 }
 
 void Tabulka::Stav::Prepocitej(Tabulka& t)
@@ -42,7 +46,7 @@ void Tabulka::Stav::Prepocitej(Tabulka& t)
     try {
         PrepocitejSurove(t);
     } catch (const SQLite::Exception& e) {
-        Chyba(std::string("záznamy nelze přečíst: ") + e.what());
+        Chyba(std::string("záznamy nelze přečíst: ") + PopisChyby(e));
     }
 }
 
@@ -66,17 +70,20 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
         if (FiltrFunkceAktivni())
             sql += ", " + SeznamSloupcu();
         sql += std::string(" FROM ") + kTabulkaZaznamu;
-        std::pair<int, HodnotaPole> podminka;
+        std::vector<std::pair<int, HodnotaPole>> podminky;
         if (FiltrTextuAktivni()) {
-            podminka = HodnotaFiltru();
-            sql += " WHERE " + Uvozovky(definice[podminka.first].nazev) +
-                   (std::holds_alternative<std::monostate>(podminka.second) ? " IS NULL"
-                                                                           : " = ?");
+            podminky = HodnotyFiltru();
+            for (std::size_t i = 0; i < podminky.size(); ++i)
+                sql += (i ? " AND " : " WHERE ") + Uvozovky(definice[podminky[i].first].nazev) +
+                       (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
+                                                                                  : " = ?");
         }
         sql += " ORDER BY rowid";
         SQLite::Statement dotaz(*db, sql);
-        if (FiltrTextuAktivni() && !std::holds_alternative<std::monostate>(podminka.second))
-            Navaz(dotaz, 1, definice[podminka.first], podminka.second);
+        int parametr = 1;
+        for (const auto& [index, hodnota] : podminky)
+            if (!std::holds_alternative<std::monostate>(hodnota))
+                Navaz(dotaz, parametr++, definice[index], hodnota);
         if (!FiltrFunkceAktivni()) {
             while (dotaz.executeStep())
                 viditelne.push_back(dotaz.getColumn(0).getInt64());
@@ -99,11 +106,10 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
 // Whether the record in `radek` passes the current filter.
 bool Tabulka::Stav::ProjdeFiltrem(Tabulka& t)
 {
-    if (FiltrTextuAktivni()) {
-        auto [index, hodnota] = HodnotaFiltru();
-        if (radek[index] != hodnota)
-            return false;
-    }
+    if (FiltrTextuAktivni())
+        for (const auto& [index, hodnota] : HodnotyFiltru())
+            if (radek[index] != hodnota)
+                return false;
     if (FiltrFunkceAktivni()) {
         Vypocitej(t);
         return filtrFunkce(t);
@@ -162,9 +168,9 @@ void Tabulka::NastavFiltrFunkci(FiltrFunkce funkce)
 void Tabulka::NastavFiltrText(const std::string& text)
 {
     auto& s = *s_;
-    std::optional<FiltrTextu> filtr;
+    std::optional<std::vector<FiltrTextu>> filtr;
     if (!text.empty()) {
-        filtr = RozeberFiltr(text);
+        filtr = RozeberFiltry(text);
         if (!filtr)
             s.Chyba("neplatný filtr „" + UkazkaHodnoty(text) + "“");
     }
@@ -309,7 +315,7 @@ void Tabulka::Uloz()
         }
     } catch (const SQLite::Exception& e) {
         s.ZahodRadek(*this);
-        s.Chyba(std::string("záznam nelze uložit: ") + e.what());
+        s.Chyba(std::string("záznam nelze uložit: ") + PopisChyby(e));
     } catch (...) {
         s.ZahodRadek(*this);
         throw;
@@ -347,7 +353,7 @@ void Tabulka::Smaz()
         smaz.bind(1, static_cast<std::int64_t>(s.viditelne[s.pozice]));
         smaz.exec();
     } catch (const SQLite::Exception& e) {
-        s.Chyba(std::string("záznam nelze smazat: ") + e.what());
+        s.Chyba(std::string("záznam nelze smazat: ") + PopisChyby(e));
     }
     s.viditelne.erase(s.viditelne.begin() + static_cast<std::ptrdiff_t>(s.pozice));
     s.NactiAktualni(*this);
@@ -364,7 +370,7 @@ void Tabulka::ZacniDavku()
     try {
         s.db->exec("BEGIN IMMEDIATE");
     } catch (const SQLite::Exception& e) {
-        s.Chyba(std::string("hromadný zápis nelze zahájit: ") + e.what());
+        s.Chyba(std::string("hromadný zápis nelze zahájit: ") + PopisChyby(e));
     }
     s.davka = true;
 }
@@ -388,7 +394,7 @@ void Tabulka::DokonciDavku()
             s.viditelne.clear();
             s.ZahodRadek(*this);
         }
-        s.Chyba(std::string("hromadný zápis nelze dokončit: ") + e.what());
+        s.Chyba(std::string("hromadný zápis nelze dokončit: ") + PopisChyby(e));
     }
 }
 

@@ -22,6 +22,10 @@ struct DefinicePole {
     bool indexovane = false;  // the table keeps an index on the field, for filters over it
 };
 
+// Removes the half-made tables `.<name>-XXXXXX.DB` of `adresar` that a program killed while
+// creating a table left behind; one another program is creating right now stays. For the start.
+void UklidDocasneTabulky(const std::filesystem::path& adresar);
+
 // Every failure of the table layer: a missing or unreadable file, a bad field name, a misuse of
 // the cursor. what() is the message shown to the learner and names the file where there is one.
 class ChybaTabulky : public std::runtime_error {

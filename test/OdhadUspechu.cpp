@@ -6,6 +6,8 @@
 #include "test/SlozeniTestu.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <random>
 
 bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika,
@@ -88,9 +90,18 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
         listy.push_back(cisla);
     }
 
+    // How often each question stands at each position over the composed sheets: a position's
+    // chance of a right answer is the mean chance of the questions it draws.
+    std::vector<std::vector<std::pair<int, int>>> naPozici(kPocetPozic);  // (number, sheets)
+    for (std::size_t j = 0; j < static_cast<std::size_t>(kPocetPozic); ++j) {
+        std::map<int, int> pocty;
+        for (const auto& list : listy)
+            ++pocty[list[j]];
+        naPozici[j].assign(pocty.begin(), pocty.end());
+    }
+
     const int minimum = PassMinimum(skupina);
     std::mt19937 g(seed);
-    std::uniform_real_distribution<double> rovnomerne(0.0, 1.0);
     std::array<double, kNejvyssiCislo + 1> sance{};
     std::vector<double> podily;
     long uspechu = 0;
@@ -114,14 +125,17 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
             }
             sance[static_cast<std::size_t>(o.cislo)] = Beta(a, b, g);
         }
-        long prosloVeDraze = 0;
-        for (const auto& list : listy) {
-            int body = 0;
-            for (std::size_t j = 0; j < list.size(); ++j)
-                if (rovnomerne(g) < sance[static_cast<std::size_t>(list[j])])
-                    body += PositionPoints[j];
-            prosloVeDraze += body >= minimum ? 1 : 0;
+        // The exact chance of passing under this draw, by the distribution of points over the
+        // positions; as a count of the sheets, like the shares of the band.
+        std::array<double, kPocetPozic> pozice{};
+        for (std::size_t j = 0; j < pozice.size(); ++j) {
+            double soucet = 0;
+            for (const auto& [cislo, kolikrat] : naPozici[j])
+                soucet += sance[static_cast<std::size_t>(cislo)] * kolikrat;
+            pozice[j] = soucet / double(listy.size());
         }
+        const double presne = SanceListu(pozice, minimum);
+        const long prosloVeDraze = std::lround(presne * double(listy.size()));
         uspechu += prosloVeDraze;
         podily.push_back(double(prosloVeDraze) / double(listy.size()));
     }

@@ -28,7 +28,7 @@ struct OdhadUspechu {
     bool lzeOdhadnout = false;
     double pravdepodobnost = 0;  // P(points >= pass minimum), 0..1
     double dolni = 0, horni = 0; // the 95 % band
-    long prosloListu = 0, listuCelkem = 0;  // the estimate as a ratio of simulated sheets
+    long prosloListu = 0, listuCelkem = 0;  // the estimate as a ratio of sheets
 };
 
 struct ParametryOdhadu {
@@ -36,11 +36,13 @@ struct ParametryOdhadu {
     int opakovani = 100;  // draws of every question's chance from its Beta posterior
 };
 
-// Simulates the points test of the licence group: the sheets are composed by ComposeTest from a
-// generator seeded with `seed`; for each of `opakovani` draws of every question's chance from its
-// posterior, every sheet is answered once at random and passes with at least PassMinimum points.
-// The estimate is the share of passed sheets over all draws; the band runs from the 2.5th to the
-// 97.5th percentile of the per-draw shares. The same seed gives the same result.
+// Estimates the chance of passing the points test of the licence group. The sheets are composed
+// by ComposeTest from a generator seeded with `seed`; they give each position the questions it
+// draws and how often. For each of `opakovani` draws of every question's chance from its
+// posterior, a position's chance is the mean over its questions, and the chance of reaching
+// PassMinimum follows exactly from the distribution of points (SanceListu), expressed as a count
+// of the `listu` sheets. The estimate is the share over all draws; the band runs from the 2.5th
+// to the 97.5th percentile of the per-draw shares. The same seed gives the same result.
 OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
                            const StatistikaProfilu& statistika, std::uint32_t seed,
                            const ParametryOdhadu& parametry = {});

@@ -1,6 +1,7 @@
 #include "test/ZpravaProtokolu.h"
 
 #include "base/Cp1250.h"
+#include "base/DocasneSoubory.h"
 #include "test/Protokol.h"
 
 #include <algorithm>
@@ -30,6 +31,10 @@ std::string_view PrvniZnak(std::string_view text)
     return text.substr(0, delka);
 }
 
+// Temporary files of a save: .zprava-XXXXXX.tmp beside the saved file.
+const std::string kPredponaDocasne = ".zprava-";
+const std::string kPriponaDocasne = ".tmp";
+
 const std::string kCara = "  " + std::string(45, '-');
 
 std::string DuvodChyby(int cislo)
@@ -50,6 +55,8 @@ std::string DuvodChyby(int cislo)
         return "složka neexistuje";
     case ENAMETOOLONG:
         return "jméno souboru je příliš dlouhé";
+    case EFBIG:
+        return "soubor by byl větší, než systém dovoluje";
     default:
         return "chyba systému č. " + std::to_string(cislo) + " (" + std::strerror(cislo) + ")";
     }
@@ -141,8 +148,12 @@ void UlozSouborAtomicky(const std::filesystem::path& soubor, std::string_view ob
     if (::stat(soubor.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         Selhani(soubor, EISDIR);
 
-    std::string docasny = soubor.string() + ".XXXXXX";
-    const int fd = ::mkstemp(docasny.data());
+    // The temporary name is short whatever the chosen one is, so every name the file system
+    // takes can be saved. Temporary files left by a save that was killed go first.
+    const std::filesystem::path slozka = soubor.parent_path();
+    UklidDocasne(slozka, kPredponaDocasne, kPriponaDocasne);
+    std::string docasny;
+    const int fd = VytvorDocasny(slozka, kPredponaDocasne, kPriponaDocasne, docasny);
     if (fd < 0)
         Selhani(soubor, errno);
     auto zrus = [&](int cislo) {

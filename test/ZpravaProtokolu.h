@@ -40,6 +40,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Writes `obsah` to `soubor` atomically: into a temporary file beside it, then renamed over it.
-// On any failure nothing is left behind and an earlier file of that name stays as it was.
+// Writes `obsah` to `soubor` atomically: into a temporary file beside it (.zprava-XXXXXX.tmp,
+// short whatever the name), then renamed over it. On any failure nothing is left behind and an
+// earlier file of that name stays as it was. Temporary files of that form that no save holds
+// (left by a save that was killed) are removed first. A file-size limit is an error only where
+// the program has made it one (VelikostniLimitJakoChyba); otherwise it ends the program.
 void UlozSouborAtomicky(const std::filesystem::path& soubor, std::string_view obsah);

@@ -1,5 +1,6 @@
 #include "ui/Aplikace.h"
 
+#include "base/DocasneSoubory.h"
 #include "ui/StylNabidek.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
@@ -13,6 +14,8 @@
 Aplikace::Aplikace(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zebrovka"));
+    // A file-size limit makes a save fail with a message instead of ending the program.
+    VelikostniLimitJakoChyba();
     setStyle(new StylNabidek);
     setFont(PismoOkna());
     NactiCeskePreklady(*this);

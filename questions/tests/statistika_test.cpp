@@ -1,10 +1,13 @@
 #include "questions/Statistika.h"
 
 #include "questions/Banka.h"
+#include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "testsupport/Najednou.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <random>
@@ -149,6 +152,100 @@ TEST(ZapisStatistiky, ZabityZapisNechaZaznamyCeleStareNeboNove)
             EXPECT_EQ(z.spravne + z.spatne + z.napoveda, z.polozeno);
         }
     }
+}
+
+int PocetZaznamu(const fs::path& adresar)
+{
+    Tabulka t;
+    t.Svaz(adresar, "Statistika");
+    t.Otevri();
+    return t.PocetZaznamu();
+}
+
+// Two programs answering for one profile at the same moment: one record per question, with both
+// answers, every time; the 200 rounds stay within seconds.
+TEST(ZapisStatistiky, DvaProgramyNajednouNezalozDvaZaznamyJedneOtazky)
+{
+    DocasnyAdresar adresar;
+    ZapisPokusy(adresar.Cesta(), "Eva", {{1, V::Spravne}}, Kdy(1));
+    const auto zacatek = std::chrono::steady_clock::now();
+    for (int kolo = 2; kolo <= 201; ++kolo) {
+        const auto kody = SpustNajednou(2, [&](int i) {
+            ZapisPokusy(adresar.Cesta(), "Eva", {{kolo, i == 0 ? V::Spravne : V::Spatne}},
+                        Kdy(1 + i));
+            return 0;
+        });
+        ASSERT_EQ(kody, (std::vector<int>{0, 0})) << "round " << kolo;
+    }
+    const auto trvani = std::chrono::steady_clock::now() - zacatek;
+    EXPECT_LT(trvani, std::chrono::seconds(60));
+
+    EXPECT_EQ(PocetZaznamu(adresar.Cesta()), 201);
+    const StatistikaProfilu eva = NactiStatistiku(adresar.Cesta(), "Eva");
+    ASSERT_EQ(eva.size(), 201u);
+    for (int cislo = 2; cislo <= 201; ++cislo) {
+        SCOPED_TRACE(cislo);
+        const ZaznamStatistiky& z = eva.at(cislo);
+        EXPECT_EQ(z.polozeno, 2);
+        EXPECT_EQ(z.spravne, 1);
+        EXPECT_EQ(z.spatne, 1);
+    }
+    // Further answers reach the one record.
+    ZapisPokusy(adresar.Cesta(), "Eva", {{2, V::Spravne}}, Kdy(5));
+    EXPECT_EQ(NactiStatistiku(adresar.Cesta(), "Eva").at(2).polozeno, 3);
+}
+
+// Records of one question that an earlier version doubled: read as one, merged on the next
+// write (counts summed, the run and the last answer from the latest record).
+TEST(ZapisStatistiky, ZdvojeneZaznamySeSlouci)
+{
+    DocasnyAdresar adresar;
+    {
+        Tabulka t;
+        t.Svaz(adresar.Cesta(), "Statistika");
+        t.Vytvor(DefiniceStatistika());
+        t.Otevri();
+        const auto vloz = [&](const char* profil, int cislo, int polozeno, int spravne, int rada,
+                              int den, const char* naposledy) {
+            t.Vloz();
+            t.PoleJmenem("Profil").NastavText(profil);
+            t.PoleJmenem("Cislo").NastavCele(cislo);
+            t.PoleJmenem("Polozeno").NastavCele(polozeno);
+            t.PoleJmenem("Spravne").NastavCele(spravne);
+            t.PoleJmenem("Spatne").NastavCele(polozeno - spravne);
+            t.PoleJmenem("Napoveda").NastavCele(0);
+            t.PoleJmenem("RadaSpravnych").NastavCele(rada);
+            t.PoleJmenem("Posledni").NastavDatumCas(Kdy(den));
+            t.PoleJmenem("Naposledy").NastavText(naposledy);
+            t.Uloz();
+        };
+        vloz("Eva", 7, 5, 4, 3, 2, "S");   // the latest of question 7
+        vloz("Eva", 7, 2, 0, 0, 1, "C");
+        vloz("Eva", 8, 1, 0, 0, 1, "C");
+        vloz("Eva", 8, 1, 1, 1, 1, "S");   // same time: the later written one counts
+        vloz("Eva", 8, 3, 3, 3, 1, "S");
+        vloz("Ota", 7, 1, 1, 1, 1, "S");
+    }
+    const auto over = [&](int cislo7Polozeno, int cislo7Rada) {
+        const StatistikaProfilu eva = NactiStatistiku(adresar.Cesta(), "Eva");
+        ASSERT_EQ(eva.size(), 2u);
+        EXPECT_EQ(eva.at(7).polozeno, cislo7Polozeno);
+        EXPECT_EQ(eva.at(7).radaSpravnych, cislo7Rada);
+        EXPECT_EQ(eva.at(8).polozeno, 5);
+        EXPECT_EQ(eva.at(8).spravne, 4);
+        EXPECT_EQ(eva.at(8).radaSpravnych, 3);
+        EXPECT_EQ(eva.at(8).naposledy, V::Spravne);
+        EXPECT_EQ(NactiStatistiku(adresar.Cesta(), "Ota").at(7).polozeno, 1);
+    };
+    over(7, 3);
+    EXPECT_EQ(PocetZaznamu(adresar.Cesta()), 6);
+    ZapisPokusy(adresar.Cesta(), "Eva", {{7, V::Spravne}}, Kdy(3));
+    EXPECT_EQ(PocetZaznamu(adresar.Cesta()), 3);
+    over(8, 4);
+    const ZaznamStatistiky z7 = NactiStatistiku(adresar.Cesta(), "Eva").at(7);
+    EXPECT_EQ(z7.spravne, 5);
+    EXPECT_EQ(z7.spatne, 3);
+    EXPECT_EQ(z7.posledni, Kdy(3));
 }
 
 Banka MalaBanka()

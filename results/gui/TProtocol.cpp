@@ -72,11 +72,11 @@ TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& b
                                : QStringLiteral("procvičování,   Uživatel: "))
                    + QString::fromStdString(relace_.nastaveni.aktivniProfil));
 
-    // The profile's records are found through the table's profile index; the callback then
-    // keeps those of the list's type.
+    // The profile's records of the list's type, selected in SQL through the table's profile
+    // index; the grid then reads only the rows it shows.
     table1_->Svaz(adresar, "Vysledky");
-    table1_->NastavFiltrText(FiltrProfilu(relace_.nastaveni.aktivniProfil));
-    table1_->NastavFiltrFunkci([this](Tabulka& t) { return Table1FilterRecord(t); });
+    table1_->NastavFiltrText(FiltrProfilu(relace_.nastaveni.aktivniProfil) + " AND TypTestu = '" +
+                             std::string(zkouska_ ? kTypZkouseni : kTypProcvicovani) + "'");
     table1_->NastavVypocitanaPole({{"Uspech", TypPole::Text, 5}}, &TProtocol::Table1CalcFields);
     table1_->Filtrovat(true);
     table1_->Otevri();
@@ -138,12 +138,6 @@ void TProtocol::VytvorOvladaci()
     connect(btnVymazatVse, &QPushButton::clicked, this, &TProtocol::btnVymazatVseClick);
 
     setFixedSize(kSirka, kVyska);
-}
-
-bool TProtocol::Table1FilterRecord(Tabulka& t) const
-{
-    return t.PoleJmenem("Profil").JakoText() == relace_.nastaveni.aktivniProfil
-           && t.PoleJmenem("TypTestu").JakoText() == (zkouska_ ? kTypZkouseni : kTypProcvicovani);
 }
 
 void TProtocol::Table1CalcFields(Tabulka& t)

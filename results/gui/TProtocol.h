@@ -40,7 +40,6 @@ public:
     // The record chosen last for the details.
     const VybranyVysledek& Vybrany() const { return *vybrany_; }
 
-    bool Table1FilterRecord(Tabulka& t) const;
     static void Table1CalcFields(Tabulka& t);
 
     void btnPodrobnostiClick();

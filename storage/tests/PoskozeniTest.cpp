@@ -63,7 +63,7 @@ TEST_F(PoskozeniTest, NahodneBajtyNejsouTabulkou)
     std::string smeti;
     for (int i = 0; i < 3000; ++i)
         smeti += static_cast<char>((i * 7919 + 13) % 256);
-    OvetevreniSelze(smeti, "file is not a database");
+    OvetevreniSelze(smeti, "soubor není databází");
 }
 
 TEST_F(PoskozeniTest, PrazdnySouborZustanePrazdny)
@@ -75,7 +75,7 @@ TEST_F(PoskozeniTest, ZkracenaTabulkaHlasiPoskozeni)
 {
     const std::string cela = PlatnaTabulka(300);
     ASSERT_GT(cela.size(), 16384u);
-    OvetevreniSelze(cela.substr(0, cela.size() / 2), "malformed");
+    OvetevreniSelze(cela.substr(0, cela.size() / 2), "poškozen");
 }
 
 TEST_F(PoskozeniTest, CiziDatabazeSQLiteNeniTabulkou)

@@ -131,6 +131,7 @@ TEST_F(TabulkaTest, FiltrTextemPorovnavaJmenoJakoHodnotuIsApostrofem)
     Pridej(t, "x", 2);
     Pridej(t, "O'Brien", 3);
     Pridej(t, "x' OR '1'='1", 4);
+    Pridej(t, "Eva AND Ota", 5);
     t.Zavri();
 
     EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'O''Brien'"), (std::vector<int>{1, 3}));
@@ -139,10 +140,16 @@ TEST_F(TabulkaTest, FiltrTextemPorovnavaJmenoJakoHodnotuIsApostrofem)
     EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'x'' OR ''1''=''1'"), (std::vector<int>{4}));
     EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'nikdo'' OR ''1''=''1'").empty());
     EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'o''brien'").empty()) << "names are case-sensitive";
+    // Conditions joined by AND, all in SQL; " AND " inside a quoted value is part of the value.
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'O''Brien' AND PocetOtazek = 3"), (std::vector<int>{3}));
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'Eva AND Ota'"), (std::vector<int>{5}));
+    EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'x' AND PocetOtazek = 4").empty());
 
     Tabulka spatny;
     spatny.Svaz(adresar_, "Vysledky");
     EXPECT_THROW(spatny.NastavFiltrText("Profil = 'neuzavreny"), ChybaTabulky);
+    EXPECT_THROW(spatny.NastavFiltrText("Profil = 'x' AND "), ChybaTabulky);
+    EXPECT_THROW(spatny.NastavFiltrText("Profil = 'x' OR PocetOtazek = 1"), ChybaTabulky);
     spatny.NastavFiltrText("Neznamo = 'a'");
     spatny.Filtrovat(true);
     EXPECT_THROW(spatny.Otevri(), ChybaTabulky);

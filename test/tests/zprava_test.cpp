@@ -1,12 +1,19 @@
 #include "test/ZpravaProtokolu.h"
 
+#include "base/DocasneSoubory.h"
 #include "test/Protokol.h"
 #include "testsupport/SlozkaJenProCteni.h"
 #include "testsupport/VzorovyProtokol.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
+#include <set>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -181,6 +188,87 @@ TEST_F(UlozeniSouboru, SelhaniNicNezapiseANicNezkazi)
     EXPECT_TRUE(fs::is_directory(slozka));
     EXPECT_THROW(UlozSouborAtomicky(adresar_ / "neni" / "protokol.txt", "novy"), ChybaUlozeni);
     EXPECT_EQ(PocetSouboru(), 2u);
+}
+
+// Names up to the file system's limit, a file-size limit, and temporary files left by a save that
+// was killed.
+TEST_F(UlozeniSouboru, DlouheJmenoLimitVelikostiAOpusteneDocasneSoubory)
+{
+    // 255 bytes, the longest name the file system takes.
+    const fs::path dlouhy = adresar_ / (std::string(251, 'p') + ".txt");
+    UlozSouborAtomicky(dlouhy, "dlouhe jmeno");
+    EXPECT_EQ(Obsah(dlouhy), "dlouhe jmeno");
+    EXPECT_EQ(PocetSouboru(), 1u);
+    fs::remove(dlouhy);
+
+    // A limit of 10 bytes per file: the save is refused with a message, the program goes on.
+    const fs::path soubor = adresar_ / "protokol.txt";
+    UlozSouborAtomicky(soubor, "puvodni");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        VelikostniLimitJakoChyba();
+        const rlimit limit{10, 10};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(3);
+        try {
+            UlozSouborAtomicky(soubor, std::string(100, 'x'));
+        } catch (const ChybaUlozeni& chyba) {
+            _exit(std::string(chyba.what()) ==
+                          "Soubor „" + soubor.string() +
+                              "“ se nepodařilo uložit: soubor by byl větší, než systém dovoluje."
+                      ? 0
+                      : 1);
+        }
+        _exit(2);
+    }
+    int stav = 0;
+    waitpid(pid, &stav, 0);
+    ASSERT_TRUE(WIFEXITED(stav)) << "ended by signal " << WTERMSIG(stav);
+    EXPECT_EQ(WEXITSTATUS(stav), 0);
+    EXPECT_EQ(Obsah(soubor), "puvodni");
+    EXPECT_EQ(PocetSouboru(), 1u) << "the temporary file is gone";
+
+    // Left by a killed save: removed by the next save into the folder. One that a save still
+    // holds (another program saving right now) and files merely named alike stay.
+    for (const char* jmeno : {".zprava-Ab12Cd.tmp", ".zprava-zz99zz.tmp"})
+        std::ofstream(adresar_ / jmeno) << "polovina";
+    int pripraven[2], konec[2];
+    ASSERT_EQ(pipe(pripraven), 0);
+    ASSERT_EQ(pipe(konec), 0);
+    const pid_t drzi = fork();
+    if (drzi == 0) {
+        close(konec[1]);
+        std::string jmeno;
+        const int fd = VytvorDocasny(adresar_, ".zprava-", ".tmp", jmeno);
+        char z = fd >= 0 ? 'a' : 'n';
+        (void)!write(pripraven[1], &z, 1);
+        (void)!read(konec[0], &z, 1);
+        _exit(0);
+    }
+    char z = 0;
+    ASSERT_EQ(read(pripraven[0], &z, 1), 1);
+    ASSERT_EQ(z, 'a');
+    for (const char* jmeno : {".zprava-Ab12C.tmp", "zprava-Ab12Cd.tmp", ".zprava-Ab12Cd.txt"})
+        std::ofstream(adresar_ / jmeno) << "cizi";
+    UlozSouborAtomicky(soubor, "novy");
+    close(konec[1]);
+    waitpid(drzi, &stav, 0);
+    close(konec[0]);
+    close(pripraven[0]);
+    close(pripraven[1]);
+    std::set<std::string> zbyle;
+    int drzeny = 0;
+    for (const auto& polozka : fs::directory_iterator(adresar_)) {
+        const std::string jmeno = polozka.path().filename().string();
+        if (JeDocasnyNazev(jmeno, ".zprava-", ".tmp"))
+            ++drzeny;  // the one being written
+        else
+            zbyle.insert(jmeno);
+    }
+    EXPECT_EQ(drzeny, 1);
+    EXPECT_EQ(zbyle, (std::set<std::string>{".zprava-Ab12C.tmp", ".zprava-Ab12Cd.txt",
+                                            "protokol.txt", "zprava-Ab12Cd.tmp"}));
+    EXPECT_EQ(Obsah(soubor), "novy");
 }
 
 }  // namespace

@@ -51,6 +51,47 @@ std::size_t PocetZnaku(std::string_view utf8)
                          [](char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; });
 }
 
+// Where the first byte that does not belong to a valid UTF-8 sequence stands, or npos.
+std::size_t PrvniNeplatnyUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        std::size_t delka = 0;
+        char32_t znak = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        if (b >= 0xC2 && b <= 0xDF) {
+            delka = 2;
+            znak = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            delka = 3;
+            znak = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            delka = 4;
+            znak = b & 0x07;
+        } else {
+            return i;
+        }
+        if (i + delka > text.size())
+            return i;
+        for (std::size_t k = 1; k < delka; ++k) {
+            const auto d = static_cast<unsigned char>(text[i + k]);
+            if ((d & 0xC0) != 0x80)
+                return i;
+            znak = (znak << 6) | (d & 0x3F);
+        }
+        // Overlong forms, surrogates and values above U+10FFFF are not UTF-8.
+        if ((delka == 3 && znak < 0x800) || (delka == 4 && (znak < 0x10000 || znak > 0x10FFFF)) ||
+            (znak >= 0xD800 && znak <= 0xDFFF))
+            return i;
+        i += delka;
+    }
+    return std::string_view::npos;
+}
+
 bool JeRidiciZnak(char z)
 {
     return (static_cast<unsigned char>(z) < 0x20 && z != '\n') || z == 0x7F;
@@ -127,6 +168,11 @@ private:
         std::string text(static_cast<std::size_t>(velikost), '\0');
         if (!vstup.read(text.data(), static_cast<std::streamsize>(text.size())))
             Chyba(0, "cannot be read");
+        // The whole file, comments included: the parser would pass bad bytes in a comment by.
+        if (const std::size_t chybny = PrvniNeplatnyUtf8(text); chybny != std::string::npos)
+            Chyba(1 + static_cast<int>(std::count(text.begin(), text.begin() +
+                                                      static_cast<std::ptrdiff_t>(chybny), '\n')),
+                  "the file is not valid UTF-8 (byte " + std::to_string(chybny) + ")");
         int radek = 1;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char z = text[i];
@@ -158,8 +204,13 @@ private:
 
         // The number first, so that every message about the entry can name it.
         for (auto it = polozka.begin(); it != polozka.end(); ++it)
-            if (it->first.IsScalar() && it->first.Scalar() == "cislo" && it->second.IsScalar())
+            if (it->first.IsScalar() && it->first.Scalar() == "cislo" && it->second.IsScalar()) {
+                // A number is written plainly: quoted text or a leading zero is refused.
+                if (it->second.Tag() != "?")
+                    Chyba(Radek(it->second, radekPolozky),
+                          "\"cislo\" must be an unquoted whole number, not quoted text");
                 cislo_ = Cislo(it->second.Scalar(), Radek(it->second, radekPolozky));
+            }
 
         std::map<std::string, std::pair<std::string, int>> hodnoty;  // key -> text, line
         std::map<std::string, bool> vUvozovkach;  // key -> the value was quoted or tagged
@@ -293,6 +344,8 @@ private:
         if (text.empty() || text.size() > 6
             || text.find_first_not_of("0123456789") != std::string::npos)
             Chyba(radek, "\"cislo\" must be a whole number, not \"" + UkazkaHodnoty(text) + "\"");
+        if (text.size() > 1 && text.front() == '0')
+            Chyba(radek, "\"cislo\" must be written without a leading zero, not \"" + text + "\"");
         return std::stoi(text);
     }
 
