@@ -33,7 +33,8 @@ void BM_OdpovedDoPameti(benchmark::State& stav)
     int cislo = 1;
     int den = 0;
     for (auto _ : stav) {
-        const VysledekPokusu vysledek = cislo % 7 == 0 ? VysledekPokusu::Spatne : VysledekPokusu::Spravne;
+        const VysledekPokusu vysledek =
+            cislo % 7 == 0 ? VysledekPokusu::Spatne : VysledekPokusu::Spravne;
         StavPameti& s = pamet[cislo];
         s = PoOdpovedi(s, HodnoceniOdpovedi(vysledek), {2026, 4, 1 + den % 28, 12, 0, 0, 0});
         benchmark::DoNotOptimize(s);

@@ -162,7 +162,8 @@ std::vector<int> PoradiOpakovani(const PametProfilu& pamet, const DatumCas& dnes
     for (const auto& [cislo, stav] : pamet) {
         if (!stav.videna)
             continue;
-        const long long po = den - CisloDne(stav.posledni) - IntervalDni(stav.stabilita, retence, w);
+        const long long po =
+            den - CisloDne(stav.posledni) - IntervalDni(stav.stabilita, retence, w);
         if (po >= 0)
             splatne.push_back({po, Vybaveni(stav, dnes, w), cislo});
     }
@@ -207,7 +208,8 @@ std::vector<int> PoradiNovych(const std::vector<int>& nevidene, std::uint32_t se
             std::swap(cisla[i - 1], cisla[nahoda.Pod(static_cast<std::uint32_t>(i))]);
         const long long n = static_cast<long long>(cisla.size());
         for (long long i = 0; i < n; ++i)
-            mista.push_back({2 * i + 1, 2 * n, poradiKategorie[k], cisla[static_cast<std::size_t>(i)]});
+            mista.push_back(
+                {2 * i + 1, 2 * n, poradiKategorie[k], cisla[static_cast<std::size_t>(i)]});
     }
     std::sort(mista.begin(), mista.end(), [](const Misto& a, const Misto& b) {
         const long long vlevo = a.citatel * b.jmenovatel;
