@@ -1,0 +1,9 @@
+#pragma once
+
+#include "krizovatky/Krizovatka.h"
+
+#include <string>
+
+// Reads a scene of data/situace/NNN.yaml into the solver's plain form. On a fault returns false and
+// sets `chyba` to "<file>:<line>: what is wrong".
+bool NactiKScenu(const std::string& soubor, KScena* scena, std::string* chyba);
