@@ -201,8 +201,13 @@ bool NactiKScenu(const std::string& soubor, KScena* scena, std::string* chyba)
     }
     std::stringstream obsah;
     obsah << f.rdbuf();
+    return CtiKScenu(obsah.str(), soubor, scena, chyba);
+}
+
+bool CtiKScenu(const std::string& text, const std::string& soubor, KScena* scena, std::string* chyba)
+{
     try {
-        *scena = Cti(YAML::Load(obsah.str()));
+        *scena = Cti(YAML::Load(text));
         scena->soubor = soubor;
         return true;
     } catch (const Chyba& c) {

@@ -560,6 +560,17 @@ Reseni ResPoradi(const KScena& scena)
     return Resitel(scena).Res();
 }
 
+Smer SmerJizdy(const KScena& scena, const KVozidlo& v)
+{
+    const auto z = scena.ramena.find(v.z), kam = scena.ramena.find(v.kam);
+    if (z == scena.ramena.end() || kam == scena.ramena.end() || v.z == v.kam)
+        return Smer::Nic;
+    const double d = Rozdil(Norm(z->second + 180), kam->second);
+    if (std::abs(d) <= 30)
+        return Smer::Rovne;
+    return d > 0 ? Smer::Vlevo : Smer::Vpravo;
+}
+
 std::string SpojStitky(const std::vector<std::string>& stitky)
 {
     std::string s;

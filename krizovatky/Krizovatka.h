@@ -75,5 +75,8 @@ struct Reseni {
 
 Reseni ResPoradi(const KScena& scena);
 
+// The direction of a vehicle coming from an arm; Smer::Nic when its arms are not known.
+Smer SmerJizdy(const KScena& scena, const KVozidlo& vozidlo);
+
 // "A+C" for the labels of a step.
 std::string SpojStitky(const std::vector<std::string>& stitky);
