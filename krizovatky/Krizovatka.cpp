@@ -236,12 +236,15 @@ private:
             for (Ucastnik& u : u_) {
                 if (u.chodec)
                     Odmitni("pokyny policisty chodcům scéna neudává");
+
                 if (u.v->z.empty())
                     Odmitni("vozidlo " + u.stitek + " na kruhovém objezdu při pokynech policisty řešitel neurčuje");
                 const double d = std::abs(Rozdil(osa, Uhel(u.v->z)));
                 if (d < 1 || d > 179) {
                     u.zaklad = "policista k němu stojí bokem: „Volno“ (§ 75 odst. 1 písm. c)" + kZakon + ")";
                 } else if (std::abs(d - 90) < 1) {
+                    if (u.v->majak)
+                        Odmitni("vozidlo " + u.stitek + " s právem přednostní jízdy má od policisty „Stůj!“: řešitel neurčuje");
                     u.ceka = true;
                     u.zaklad = "policista k němu stojí čelem nebo zády: „Stůj!“ (§ 75 odst. 1 písm. a)" + kZakon + ")";
                 } else {
@@ -254,6 +257,8 @@ private:
         if (svetla_) {
             for (Ucastnik& u : u_) {
                 const KSemafor& sem = s_.semafory.at(u.v->z);
+                if (u.v->majak && sem.svetlo != "zelena")
+                    Odmitni("vozidlo " + u.stitek + " s právem přednostní jízdy nemá signál „Volno“: řešitel neurčuje, zda signál užije");
                 if (sem.svetlo == "zelena") {
                     u.zaklad = "svítí mu signál „Volno“ (§ 70 odst. 2 písm. c)" + kZakon + ")";
                 } else if (sem.svetlo == "cervena" && !sem.sipka.empty() &&
@@ -405,7 +410,7 @@ private:
                        "jede ve volném směru, " + u_[dava].stitek + " na doplňkovou šipku mu dává přednost (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)");
                 return;
             }
-            if (!Rovnocenna(i, j, "obě mají volno; "))
+            if (!Rovnocenna(i, j, a.stitek + " i " + b.stitek + " mají volno, mezi sebou: "))
                 Odmitni("vozidla " + a.stitek + " a " + b.stitek + " mají volno a jejich dráhy se kříží; pořadí nelze určit");
             return;
         }
@@ -427,13 +432,15 @@ private:
                 const int dava = ha ? j : i, ma = ha ? i : j;
                 const std::string& rameno = u_[dava].v->z;
                 const std::string znacka = Ma(rameno, "P6") ? "P 6" : "P 4";
-                const std::string e2 = Ma(rameno, "E2") ? " a dodatkové tabulky E 2b" : "";
+                const std::string e2 = Ma(rameno, "E2") ? " s dodatkovou tabulkou E 2b" : "";
+                const std::string& hlavni = u_[ma].v->z;
+                const std::string znackaHlavni = std::string(Ma(hlavni, "P2") ? "P 2" : "P 1") + (Ma(hlavni, "E2") ? ", tvar podle E 2b" : "");
                 Pridej(dava, ma, "přijíždí po vedlejší pozemní komunikaci (" + znacka + e2 + ") a dává přednost " + Jmeno(u_[ma]) + " na hlavní " + Zakon("§ 22 odst. 1"),
-                       "přijíždí po hlavní pozemní komunikaci" + std::string(Ma(u_[ma].v->z, "E2") ? " (tvar podle E 2b)" : "") +
-                           " a má přednost před " + u_[dava].stitek + " " + Zakon("§ 22 odst. 1"));
+                       "přijíždí po hlavní pozemní komunikaci (" + znackaHlavni + ") a má přednost před " + u_[dava].stitek + " " + Zakon("§ 22 odst. 1"));
                 return;
             }
-            const std::string pred = ha ? "obě na hlavní; " : "obě na vedlejší; ";
+            const std::string pred = a.stitek + " i " + b.stitek + (ha ? " jedou po hlavní" : " jedou po vedlejší") +
+                                     " pozemní komunikaci, mezi sebou: ";
             if (!Rovnocenna(i, j, pred))
                 Odmitni("pořadí vozidel " + a.stitek + " a " + b.stitek + " nelze určit");
             return;

@@ -50,7 +50,7 @@ TEST(Krizovatka, PoradiPodlePravidel)
         {"lomená hlavní J-Z s E 2b: vedlejší V dává přednost", std::string(kCtyri) +
              "hlavni: [J, Z]\nznacky: {J: [P2, E2], Z: [P2, E2], S: [P4, E2], V: [P4, E2]}\nvozidla:\n"
              " - {druh: osobni, barva: cervena, stitek: A, z: V, do: J}\n - {druh: osobni, barva: modra, stitek: B, z: Z, do: J}\n",
-         "B;A", 1, "(P 4 a dodatkové tabulky E 2b) a dává přednost B na hlavní (§ 22 odst. 1"},
+         "B;A", 1, "(P 4 s dodatkovou tabulkou E 2b) a dává přednost B na hlavní (§ 22 odst. 1"},
         {"obě zelenou: odbočení vlevo proti přímo jedoucímu", std::string(kCtyri) +
              "semafory: {J: {svetlo: zelena}, S: {svetlo: zelena}, V: {svetlo: cervena}, Z: {svetlo: cervena}}\nvozidla:\n"
              " - {druh: osobni, barva: cervena, stitek: A, z: S, do: V}\n - {druh: osobni, barva: modra, stitek: B, z: J, do: S}\n",
@@ -138,6 +138,9 @@ TEST(Krizovatka, OdmitneCoNeumiRozhodnout)
         {std::string(kCtyri) + "semafory: {J: {svetlo: zelena}, S: {svetlo: cervena}, V: {svetlo: zelena}, Z: {svetlo: cervena}}\nvozidla:\n"
                                " - {druh: osobni, barva: bila, stitek: A, z: J, do: S}\n - {druh: osobni, barva: modra, stitek: B, z: V, do: Z}\n",
          "mají volno a jejich dráhy se kříží"},
+        {std::string(kCtyri) + "semafory: {J: {svetlo: cervena}, S: {svetlo: cervena}, V: {svetlo: zelena}, Z: {svetlo: zelena}}\nvozidla:\n"
+                               " - {druh: osobni, barva: bila, stitek: A, z: J, do: S, majak: true}\n",
+         "nemá signál „Volno“"},
         {std::string(kCtyri) + "kruhovy: true\nvozidla:\n - {druh: osobni, barva: bila, stitek: A, z: J, do: Z}\n"
                                " - {druh: osobni, barva: modra, stitek: B, z: V, do: J}\n",
          "kdo vjede dřív"},
