@@ -97,6 +97,8 @@ private:
         return i != s_.znacky.end() && std::find(i->second.begin(), i->second.end(), kod) != i->second.end();
     }
 
+    static bool Tramvaj(const Ucastnik& u) { return !u.chodec && u.v->druh == "tramvaj"; }
+
     bool Rizena() const { return !s_.policista.empty() || svetla_; }
 
     static std::string Jmeno(const Ucastnik& u)
@@ -366,7 +368,7 @@ private:
         }
         if (Protijedouci(x, y)) {
             if (a.smer == Smer::Vlevo && b.smer != Smer::Vlevo) {
-                Pridej(i, j, pred + "odbočuje vlevo a dává přednost protijedoucímu " + Jmeno(b) + " " + Zakon("§ 21 odst. 5"),
+                Pridej(i, j, pred + "odbočuje vlevo a dává přednost " + (Tramvaj(b) ? "protijedoucí " : "protijedoucímu ") + Jmeno(b) + " " + Zakon("§ 21 odst. 5"),
                        pred + "má přednost před protijedoucím " + a.stitek + ", které odbočuje vlevo " + Zakon("§ 21 odst. 5"));
                 return true;
             }
@@ -379,7 +381,7 @@ private:
         const double d = Norm(Uhel(y.z) - Uhel(x.z));
         const int dava = d > 0 && d < 180 ? i : j;
         const int ma = dava == i ? j : i;
-        Pridej(dava, ma, pred + "dává přednost " + Jmeno(u_[ma]) + " přijíždějícímu zprava " + Zakon("§ 22 odst. 2"),
+        Pridej(dava, ma, pred + "dává přednost " + Jmeno(u_[ma]) + (Tramvaj(u_[ma]) ? " přijíždějící" : " přijíždějícímu") + " zprava " + Zakon("§ 22 odst. 2"),
                pred + "přijíždí zprava vůči " + u_[dava].stitek + " a má před ním přednost " + Zakon("§ 22 odst. 2"));
         return true;
     }

@@ -82,7 +82,7 @@ TEST(Krizovatka, PoradiPodlePravidel)
         {"tramvaj bez signálu zprava", std::string(kCtyri) +
              "koleje: [[V, Z]]\nvozidla:\n"
              " - {druh: tramvaj, stitek: \"5\", z: V, do: Z}\n - {druh: osobni, barva: modra, stitek: A, z: J, do: S}\n",
-         "5;A", 1, "dává přednost tramvaji 5 přijíždějícímu zprava (§ 22 odst. 2"},
+         "5;A", 1, "dává přednost tramvaji 5 přijíždějící zprava (§ 22 odst. 2"},
         {"tramvaj na hlavní", std::string(kCtyri) +
              "koleje: [[Z, V]]\nznacky: {Z: [P2], V: [P2], J: [P4], S: [P4]}\nvozidla:\n"
              " - {druh: tramvaj, stitek: \"5\", z: Z, do: V}\n - {druh: osobni, barva: modra, stitek: A, z: J, do: S}\n",
