@@ -17,6 +17,7 @@ set(pravidla
   "profiles:base storage"
   "results:base storage questions"
   "test:base storage questions"
+  "krizovatky:base"
   "ui:base storage"
   "questions/gui:base storage questions ui"
   "profiles/gui:base storage profiles questions ui"
@@ -30,9 +31,10 @@ set(pravidla
   "tools/snimky:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app"
   "tools/znacky:"
   "tools/situace:tools/znacky"
+  "tools/krizovatky:base krizovatky"
   "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport"
 )
-set(jadra base storage questions profiles results test)
+set(jadra base storage questions profiles results test krizovatky)
 
 if(NOT KOREN)
   message(FATAL_ERROR "KOREN (the source directory) is not set")
