@@ -9,6 +9,7 @@ bash "$koren/scripts/sestavit.sh"
 pracovni=${ZEBROVKA_DATA:-$HOME/.local/share/zebrovka}
 mkdir -p "$pracovni"
 cp -f "$koren/build/otazky.DB" "$pracovni/otazky.DB"
+cp -f "$koren/build/oblasti.DB" "$pracovni/oblasti.DB"
 [ -f "$koren/build/otazky.MB" ] && cp -fp "$koren/build/otazky.MB" "$pracovni/otazky.MB"
 rm -rf "$pracovni/grafika"
 cp -r "$koren/data/grafika" "$pracovni/grafika"

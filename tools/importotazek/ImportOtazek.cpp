@@ -20,8 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kZnameKlice{
-    "cislo", "otazka", "a", "b", "c", "d", "spravne", "skupina", "obrazek", "poznamka"};
+constexpr std::array<std::string_view, 11> kZnameKlice{
+    "cislo", "otazka", "a", "b", "c", "d", "spravne", "skupina", "oblast", "obrazek", "poznamka"};
 constexpr int kPrvniSObrazkem = 621;
 constexpr std::size_t kDelkaObrazku = 100;  // width of the OBRÁZEK field in characters
 // A category's source is tens of kilobytes; the bound keeps a wrong file from being parsed whole.
@@ -61,6 +61,12 @@ bool JePrazdnyText(std::string_view text)
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
+// A question of the source with its section of the exam.
+struct PolozkaZdroje {
+    Otazka otazka;
+    int oblast = 0;
+};
+
 // Where a source question was first seen, to name both places of a repeated number.
 struct Vyskyt {
     fs::path soubor;
@@ -76,7 +82,7 @@ public:
     {
     }
 
-    std::vector<Otazka> Projdi()
+    std::vector<PolozkaZdroje> Projdi()
     {
         const std::string text = Precti();
         YAML::Node koren;
@@ -85,7 +91,7 @@ public:
         } catch (const YAML::ParserException& e) {
             Chyba(e.mark.line + 1, "YAML syntax error: " + e.msg);
         }
-        std::vector<Otazka> otazky;
+        std::vector<PolozkaZdroje> otazky;
         if (koren && !koren.IsNull()) {
             if (!koren.IsSequence())
                 Chyba(Radek(koren), "the file must be a YAML sequence of questions");
@@ -143,7 +149,7 @@ private:
         return radek >= 0 ? radek + 1 : nahradni;
     }
 
-    Otazka Polozka(const YAML::Node& polozka)
+    PolozkaZdroje Polozka(const YAML::Node& polozka)
     {
         cislo_ = 0;
         const int radekPolozky = Radek(polozka);
@@ -156,6 +162,7 @@ private:
                 cislo_ = Cislo(it->second.Scalar(), Radek(it->second, radekPolozky));
 
         std::map<std::string, std::pair<std::string, int>> hodnoty;  // key -> text, line
+        std::map<std::string, bool> vUvozovkach;  // key -> the value was quoted or tagged
         for (auto it = polozka.begin(); it != polozka.end(); ++it) {
             const int radekKlice = Radek(it->first, radekPolozky);
             if (!it->first.IsScalar())
@@ -165,10 +172,12 @@ private:
                 Chyba(radekKlice, "unknown key \"" + klic + "\"");
             if (hodnoty.count(klic))
                 Chyba(radekKlice, "key \"" + klic + "\" given twice");
-            const int radekHodnoty = Radek(it->second, radekKlice);
+            // An empty value has no place of its own: the parser marks the next token.
+            const int radekHodnoty = it->second.IsNull() ? radekKlice : Radek(it->second, radekKlice);
             if (!it->second.IsScalar())
                 Chyba(radekHodnoty, "key \"" + klic + "\" needs a text value");
             hodnoty[klic] = {it->second.Scalar(), radekHodnoty};
+            vUvozovkach[klic] = it->second.Tag() != "?";
         }
 
         const auto hodnota = [&](const std::string& klic) -> const std::pair<std::string, int>* {
@@ -262,7 +271,21 @@ private:
 
         if (const auto* poznamka = hodnota("poznamka"))
             o.poznamka = poznamka->first;
-        return o;
+
+        const auto* oblast = hodnota("oblast");
+        if (!oblast)
+            Chyba(radekPolozky, "the question has no \"oblast\" (its section of the exam, "
+                                    + std::to_string(kPrvniOblast) + ".."
+                                    + std::to_string(kPosledniOblast) + ")");
+        const std::string& text = oblast->first;
+        if (vUvozovkach["oblast"] || text.size() != 1 || text[0] < '0' + kPrvniOblast
+            || text[0] > '0' + kPosledniOblast)
+            Chyba(oblast->second, "\"oblast\" must be an unquoted whole number "
+                                      + std::to_string(kPrvniOblast) + ".."
+                                      + std::to_string(kPosledniOblast) + ", not "
+                                      + (vUvozovkach["oblast"] ? "the quoted text " : "")
+                                      + "\"" + UkazkaHodnoty(text) + "\"");
+        return {std::move(o), text[0] - '0'};
     }
 
     int Cislo(const std::string& text, int radek) const
@@ -382,6 +405,7 @@ ZdrojBanky NactiZdroj(const fs::path& adresarDat)
 
     static const std::regex kJmeno("kategorie([1-7])\\.yaml");
     std::map<int, Vyskyt> videna;
+    std::vector<PolozkaZdroje> vsechny;
     for (const auto& soubor : soubory) {
         std::smatch shoda;
         const std::string jmeno = soubor.filename().string();
@@ -389,16 +413,21 @@ ZdrojBanky NactiZdroj(const fs::path& adresarDat)
             throw ChybaImportu(soubor, 0, 0,
                                "unexpected file: the sources are kategorie1.yaml .. kategorie7.yaml");
         KontrolaSouboru kontrola(soubor, std::stoi(shoda[1].str()), adresarDat, videna);
-        std::vector<Otazka> otazky = kontrola.Projdi();
+        std::vector<PolozkaZdroje> otazky = kontrola.Projdi();
         zdroj.soubory.push_back({soubor, static_cast<int>(otazky.size())});
         for (auto& o : otazky)
-            zdroj.otazky.push_back(std::move(o));
+            vsechny.push_back(std::move(o));
     }
     if (soubory.empty())
         throw ChybaImportu(adresarOtazek, 0, 0,
                            "no source file: the sources are kategorie1.yaml .. kategorie7.yaml");
-    std::sort(zdroj.otazky.begin(), zdroj.otazky.end(),
-              [](const Otazka& x, const Otazka& y) { return x.cislo < y.cislo; });
+    std::sort(vsechny.begin(), vsechny.end(), [](const PolozkaZdroje& x, const PolozkaZdroje& y) {
+        return x.otazka.cislo < y.otazka.cislo;
+    });
+    for (auto& polozka : vsechny) {
+        zdroj.otazky.push_back(std::move(polozka.otazka));
+        zdroj.oblasti.push_back(polozka.oblast);
+    }
     return zdroj;
 }
 
@@ -414,6 +443,10 @@ std::string TextRazitka(const ZdrojBanky& zdroj)
 
 void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
 {
+    if (zdroj.oblasti.size() != zdroj.otazky.size())
+        throw std::logic_error("the bank's source has " + std::to_string(zdroj.otazky.size())
+                               + " questions but " + std::to_string(zdroj.oblasti.size())
+                               + " sections");
     // Built aside and moved in whole, so that an interrupted run never leaves half a bank.
     fs::create_directories(cil);
     const fs::path docasny = cil / "otazky.novy";
@@ -441,14 +474,31 @@ void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
         tabulka.Zavri();
     }
     {
+        Tabulka tabulka;
+        tabulka.Svaz(docasny, "oblasti");
+        tabulka.Vytvor(DefiniceOblasti());
+        tabulka.Otevri();
+        tabulka.ZacniDavku();
+        for (std::size_t i = 0; i < zdroj.otazky.size(); ++i) {
+            tabulka.Vloz();
+            tabulka.PoleNaPozici(0).NastavCele(zdroj.otazky[i].cislo);
+            tabulka.PoleNaPozici(1).NastavCele(zdroj.oblasti[i]);
+            tabulka.Uloz();
+        }
+        tabulka.DokonciDavku();
+        tabulka.Zavri();
+    }
+    {
         std::ofstream razitko(docasny / "otazky.MB", std::ios::binary | std::ios::trunc);
         razitko << TextRazitka(zdroj);
         if (!razitko.flush())
             throw std::runtime_error("cannot write " + (docasny / "otazky.MB").string());
     }
     // The shipped bank is read by whoever runs the program, unlike the tables of a learner.
-    fs::permissions(docasny / "otazky.DB", fs::perms::owner_read | fs::perms::owner_write
-                                               | fs::perms::group_read | fs::perms::others_read);
+    for (const char* soubor : {"otazky.DB", "oblasti.DB"})
+        fs::permissions(docasny / soubor, fs::perms::owner_read | fs::perms::owner_write
+                                              | fs::perms::group_read | fs::perms::others_read);
+    fs::rename(docasny / "oblasti.DB", cil / "oblasti.DB");
     fs::rename(docasny / "otazky.DB", cil / "otazky.DB");
     fs::rename(docasny / "otazky.MB", cil / "otazky.MB");
     fs::remove_all(docasny);

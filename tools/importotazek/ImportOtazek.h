@@ -29,8 +29,13 @@ struct SouborZdroje {
     int pocetOtazek = 0;
 };
 
+// Sections of today's exam a question may belong to.
+constexpr int kPrvniOblast = 1;
+constexpr int kPosledniOblast = 7;
+
 struct ZdrojBanky {
     std::vector<Otazka> otazky;        // ascending by number
+    std::vector<int> oblasti;          // the section (1..7) of otazky[i]
     std::vector<SouborZdroje> soubory;  // in name order
 };
 
@@ -45,7 +50,9 @@ const std::vector<int>& TrvaleVyrazenaCisla();
 ZdrojBanky NactiZdroj(const std::filesystem::path& adresarDat);
 
 // Writes <cil>/otazky.DB (fields of DefiniceOtazky(), records ascending by number, readable by
-// all) and the stamp <cil>/otazky.MB, replacing earlier ones only once each is complete.
+// all), <cil>/oblasti.DB (fields of DefiniceOblasti(), the section of each question, in the same
+// order and with the same permissions) and the stamp <cil>/otazky.MB, replacing earlier ones only
+// once all are complete.
 void ZapisBanku(const ZdrojBanky& zdroj, const std::filesystem::path& cil);
 
 // The stamp's text: number of questions and the source files with their counts.

@@ -66,7 +66,8 @@ std::string Otazka1(int cislo, const std::string& navic = {})
            "  a: \"Ano.\"\n"
            "  b: \"Ne.\"\n"
            "  spravne: \"A\"\n"
-           "  skupina: \"ABCD\"\n" + navic;
+           "  skupina: \"ABCD\"\n"
+           "  oblast: 1\n" + navic;
 }
 
 TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
@@ -80,6 +81,7 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
           "  d: \"Nic … § 1\"\n"
           "  spravne: \"AD\"\n"
           "  skupina: \"BCD\"\n"
+          "  oblast: 2\n"
           "  obrazek: \"grafika\\\\622.jpg\"\n"
           "  poznamka: \"Uvozovky \\\" uvnitř.\"\n"
           "- cislo: 622\n"
@@ -88,7 +90,8 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
           "  b: \"y\"\n"
           "  spravne: \"B\"\n"
           "  skupina: \"A\"\n"
-          "  obrazek: \"grafika/622.jpg\"\n");
+          "  obrazek: \"grafika/622.jpg\"\n"
+          "  oblast: 4\n");
     Zdroj("kategorie1.yaml", Otazka1(7, "  poznamka: \"Poznámka.\"\n") + Otazka1(3));
 
     const ZdrojBanky zdroj = NactiZdroj(data_);
@@ -132,6 +135,22 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
     EXPECT_TRUE(tabulka.PoleNaPozici(8).JePrazdne());  // no picture
     EXPECT_TRUE(tabulka.PoleNaPozici(9).JePrazdne());  // no note
     tabulka.Zavri();
+
+    // The sections, one record per question in the same order, through the same storage layer.
+    Tabulka oblasti;
+    oblasti.Svaz(cil_, "oblasti");
+    oblasti.Otevri();
+    ASSERT_EQ(oblasti.Definice().size(), 2u);
+    EXPECT_EQ(oblasti.Definice()[0].nazev, "Číslo");
+    EXPECT_EQ(oblasti.Definice()[1].nazev, "Oblast");
+    EXPECT_EQ(oblasti.Definice()[0].typ, TypPole::Cele);
+    EXPECT_EQ(oblasti.Definice()[1].typ, TypPole::Cele);
+    std::vector<std::pair<int, int>> zaznamy;
+    for (oblasti.Prvni(); !oblasti.Konec(); oblasti.Dalsi())
+        zaznamy.emplace_back(oblasti.PoleJmenem("Číslo").JakoCele(),
+                             oblasti.PoleJmenem("Oblast").JakoCele());
+    EXPECT_EQ(zaznamy, (std::vector<std::pair<int, int>>{{3, 1}, {7, 1}, {622, 4}, {640, 2}}));
+    oblasti.Zavri();
 
     EXPECT_EQ(Obsah(cil_ / "otazky.MB"),
               "Zebrovka: banka otázek\n"
@@ -221,19 +240,19 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
         "- cislo: 622\n  otazka: \"Q?\"\n" + ab + "  spravne: \"A\"\n  skupina: \"ABCD\"\n";
 
     const std::vector<ChybnyZdroj> pripady{
-        {"number 0", {{"kategorie1.yaml", Otazka1(1) + Otazka1(0)}}, "kategorie1.yaml", 7, 0,
+        {"number 0", {{"kategorie1.yaml", Otazka1(1) + Otazka1(0)}}, "kategorie1.yaml", 8, 0,
          "outside 1..757"},
         {"number 758", {{"kategorie7.yaml", "- cislo: 758\n"}}, "kategorie7.yaml", 1, 758,
          "outside 1..757"},
         {"not a number", {{"kategorie1.yaml", "- cislo: 12a\n"}}, "kategorie1.yaml", 1, 0,
          "whole number"},
         {"repeated in a file", {{"kategorie1.yaml", Otazka1(4) + Otazka1(4)}}, "kategorie1.yaml",
-         7, 4, "repeated; first given at"},
+         8, 4, "repeated; first given at"},
         {"repeated across files",
          {{"kategorie1.yaml", Otazka1(4)}, {"kategorie2.yaml", "\n" + Otazka1(4)}},
          "kategorie2.yaml", 2, 4, "kategorie1.yaml:1"},
         {"wrong category", {{"kategorie1.yaml", Otazka1(3) + Otazka1(421)}}, "kategorie1.yaml",
-         7, 421, "belongs to category 2"},
+         8, 421, "belongs to category 2"},
         {"removed for good", {{"kategorie1.yaml", Otazka1(181)}}, "kategorie1.yaml", 1, 181,
          "removed for good"},
         {"empty text", {{"kategorie1.yaml", "- cislo: 5\n  otazka: \"  \"\n" + ok}},
@@ -275,7 +294,7 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
          "kategorie1.yaml", 6, 5, "non-empty ordered subset"},
         {"picture below 621",
          {{"kategorie1.yaml", Otazka1(5, "  obrazek: \"grafika/622.jpg\"\n")}},
-         "kategorie1.yaml", 7, 5, "only questions from 621"},
+         "kategorie1.yaml", 8, 5, "only questions from 621"},
         {"picture missing", {{"kategorie6.yaml", obrazek622}}, "kategorie6.yaml", 1, 622,
          "need a picture"},
         {"picture file absent",
@@ -289,19 +308,19 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
          "kategorie6.yaml", 7, 622, "must not leave"},
         {"not in Windows-1250",
          {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"Rychlost ≤ 50 km/h.\"\n")}},
-         "kategorie1.yaml", 7, 5, "'≤' (U+2264)"},
+         "kategorie1.yaml", 8, 5, "'≤' (U+2264)"},
         {"emoji", {{"kategorie1.yaml", otazka("  a: \"🚗\"\n")}}, "kategorie1.yaml", 3, 5,
          "U+1F697"},
         {"lone CR", {{"kategorie1.yaml", Otazka1(5) + "- cislo: 6\r  otazka: \"x\"\n"}},
-         "kategorie1.yaml", 7, 0, "LF or CRLF, not a lone CR"},
+         "kategorie1.yaml", 8, 0, "LF or CRLF, not a lone CR"},
         {"escape character", {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"a\x1b[31m\"\n")}},
-         "kategorie1.yaml", 7, 0, "control character U+001B"},
+         "kategorie1.yaml", 8, 0, "control character U+001B"},
         {"NUL", {{"kategorie1.yaml", Otazka1(5, std::string("  poznamka: \"a\0b\"\n", 18))}},
-         "kategorie1.yaml", 7, 0, "control character U+0000"},
+         "kategorie1.yaml", 8, 0, "control character U+0000"},
         {"tab", {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"a\tb\"\n")}}, "kategorie1.yaml",
-         7, 0, "control character U+0009"},
+         8, 0, "control character U+0009"},
         {"escaped backspace", {{"kategorie1.yaml", Otazka1(5, "  poznamka: \"a\\bb\"\n")}},
-         "kategorie1.yaml", 7, 5, "\"poznamka\" contains the control character U+0008"},
+         "kategorie1.yaml", 8, 5, "\"poznamka\" contains the control character U+0008"},
         {"directory named like a source", {{"kategorie2.yaml", kAdresar}}, "kategorie2.yaml", 0, 0,
          "is not a regular file"},
         {"empty source", {{"kategorie1.yaml", Otazka1(5)}, {"kategorie3.yaml", ""}},
@@ -313,15 +332,36 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
         {"too large", {{"kategorie1.yaml", Otazka1(5) + "# " + std::string(4 << 20, 'x') + "\n"}},
          "kategorie1.yaml", 0, 0, "more than a source may (4194304)"},
         {"unknown key", {{"kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n")}},
-         "kategorie1.yaml", 7, 5, "unknown key \"spravna\""},
-        {"key twice", {{"kategorie1.yaml", Otazka1(5, "  a: \"z\"\n")}}, "kategorie1.yaml", 7, 5,
+         "kategorie1.yaml", 8, 5, "unknown key \"spravna\""},
+        {"key twice", {{"kategorie1.yaml", Otazka1(5, "  a: \"z\"\n")}}, "kategorie1.yaml", 8, 5,
          "given twice"},
         {"YAML syntax", {{"kategorie1.yaml", Otazka1(5) + "- cislo: 6\n  otazka: \"x\" navíc\n  a: \"y\"\n"}},
-         "kategorie1.yaml", 8, 0, "YAML syntax error"},
+         "kategorie1.yaml", 9, 0, "YAML syntax error"},
         {"not a sequence", {{"kategorie1.yaml", "cislo: 5\n"}}, "kategorie1.yaml", 1, 0,
          "sequence"},
         {"foreign file name", {{"otazky.yaml", Otazka1(5)}}, "otazky.yaml", 0, 0,
          "kategorie1.yaml .. kategorie7.yaml"},
+        // Every question names its section of the exam: an unquoted whole number 1..7.
+        {"no section", {{"kategorie2.yaml", Otazka1(422) + "- cislo: 421\n  otazka: \"Q?\"\n" + ok}},
+         "kategorie2.yaml", 8, 421, "has no \"oblast\""},
+        {"section 0", {{"kategorie1.yaml", otazka(ok + "  oblast: 0\n")}}, "kategorie1.yaml", 7, 5,
+         "\"oblast\" must be an unquoted whole number 1..7, not \"0\""},
+        {"section 8", {{"kategorie1.yaml", otazka(ok + "  oblast: 8\n")}}, "kategorie1.yaml", 7, 5,
+         "not \"8\""},
+        {"section 12", {{"kategorie1.yaml", otazka(ok + "  oblast: 12\n")}}, "kategorie1.yaml", 7,
+         5, "not \"12\""},
+        {"section negative", {{"kategorie1.yaml", otazka(ok + "  oblast: -3\n")}},
+         "kategorie1.yaml", 7, 5, "not \"-3\""},
+        {"section as a word", {{"kategorie1.yaml", otazka(ok + "  oblast: tri\n")}},
+         "kategorie1.yaml", 7, 5, "not \"tri\""},
+        {"section quoted", {{"kategorie1.yaml", otazka(ok + "  oblast: \"3\"\n")}},
+         "kategorie1.yaml", 7, 5, "not the quoted text \"3\""},
+        {"section single-quoted", {{"kategorie1.yaml", otazka(ok + "  oblast: '3'\n")}},
+         "kategorie1.yaml", 7, 5, "not the quoted text \"3\""},
+        {"section empty", {{"kategorie1.yaml", otazka(ok + "  oblast:\n")}}, "kategorie1.yaml", 7,
+         5, "key \"oblast\" needs a text value"},
+        {"section twice", {{"kategorie1.yaml", Otazka1(5, "  oblast: 2\n")}}, "kategorie1.yaml", 8,
+         5, "key \"oblast\" given twice"},
     };
 
     for (const auto& pripad : pripady) {
@@ -365,15 +405,25 @@ TEST_F(Import, NastrojKonciNenulovymKodemANechaPredchoziBanku)
     Zdroj("kategorie1.yaml", Otazka1(5));
     ASSERT_EQ(prikaz(data_), 0) << Obsah(koren_ / "log");
     const std::string banka = Obsah(cil_ / "otazky.DB");
+    const std::string oblasti = Obsah(cil_ / "oblasti.DB");
     const std::string razitko = Obsah(cil_ / "otazky.MB");
     ASSERT_FALSE(banka.empty());
-    EXPECT_EQ(fs::status(cil_ / "otazky.DB").permissions() & fs::perms::others_read,
-              fs::perms::others_read)
-        << "the shipped bank is readable by every user";
+    ASSERT_FALSE(oblasti.empty());
+    for (const char* soubor : {"otazky.DB", "oblasti.DB"})
+        EXPECT_EQ(fs::status(cil_ / soubor).permissions(),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                      | fs::perms::others_read)
+            << soubor << " is readable by every user and writable by none but its owner";
 
     Zdroj("kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n"));
     EXPECT_NE(prikaz(data_), 0);
-    EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:7: question 5: unknown key"),
+    EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:8: question 5: unknown key"),
+              std::string::npos)
+        << Obsah(koren_ / "log");
+    Zdroj("kategorie1.yaml", "- cislo: 5\n  otazka: \"Q?\"\n  a: \"x\"\n  b: \"y\"\n"
+                             "  spravne: \"A\"\n  skupina: \"ABCD\"\n  oblast: 9\n");
+    EXPECT_NE(prikaz(data_), 0);
+    EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:7: question 5: \"oblast\" must be"),
               std::string::npos)
         << Obsah(koren_ / "log");
     EXPECT_NE(prikaz(koren_ / "dta"), 0);
@@ -381,8 +431,9 @@ TEST_F(Import, NastrojKonciNenulovymKodemANechaPredchoziBanku)
               std::string::npos)
         << Obsah(koren_ / "log");
     EXPECT_EQ(Obsah(cil_ / "otazky.DB"), banka);
+    EXPECT_EQ(Obsah(cil_ / "oblasti.DB"), oblasti);
     EXPECT_EQ(Obsah(cil_ / "otazky.MB"), razitko);
-    EXPECT_EQ(std::distance(fs::directory_iterator(cil_), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cil_), fs::directory_iterator()), 3);
 }
 
 }  // namespace
