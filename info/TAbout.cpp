@@ -71,7 +71,7 @@ TAbout::TAbout(const std::filesystem::path& adresar, QWidget* rodic) : QDialog(r
     lbNazev = Popisek(gbOkraj, "lbNazev", QStringLiteral("Zebrovka 2003 (2004)"), 56, 12, true);
     lbNazev->setFont(PismoOkna(13, true));
     lbNazev->adjustSize();
-    lbVerze = Popisek(gbOkraj, "lbVerze", QStringLiteral("verze produktu: 1.21"), 56, 34);
+    lbVerze = Popisek(gbOkraj, "lbVerze", QStringLiteral("verze produktu: " ZEBROVKA_VERZE), 56, 34);
     lbUprava = Popisek(gbOkraj, "lbUprava", QStringLiteral("poslední úprava: 17.9.2004"), 56, 50);
     lbDatab = Popisek(gbOkraj, "lbDatab", QStringLiteral("databáze otázek z:"), 56, 66);
     lb = Popisek(gbOkraj, "lb", DatumDatabaze(adresar), 56 + lbDatab->width() + 4, 66);

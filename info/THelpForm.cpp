@@ -52,7 +52,13 @@ THelpForm::THelpForm(QWidget* rodic, const QString& adresarProgramu) : QDialog(r
 
 QString THelpForm::CestaNapovedy(const QString& adresarProgramu)
 {
-    return QDir(adresarProgramu).filePath(QStringLiteral("Help/index.htm"));
+    const QDir program(adresarProgramu);
+    const QString vedle = program.filePath(QStringLiteral("Help/index.htm"));
+    const QString nainstalovana =
+        QDir::cleanPath(program.filePath(QStringLiteral(ZK_DATA_RELATIVNE "/Help/index.htm")));
+    if (!QFileInfo(vedle).isFile() && QFileInfo(nainstalovana).isFile())
+        return nainstalovana;
+    return vedle;
 }
 
 bool THelpForm::eventFilter(QObject* objekt, QEvent* udalost)

@@ -15,11 +15,13 @@ class THelpForm : public QDialog {
     Q_OBJECT
 
 public:
-    // `adresarProgramu` is the directory of the program file; the help is its "Help/index.htm".
+    // `adresarProgramu` is the directory of the program file; the help is its "Help/index.htm"
+    // (see CestaNapovedy).
     explicit THelpForm(QWidget* rodic = nullptr,
                        const QString& adresarProgramu = QString());
 
-    // Where the start page is expected.
+    // Where the start page is expected: Help/ beside the program file, else the installed help
+    // (share/zebrovka/Help seen from bin/) when only that one exists.
     static QString CestaNapovedy(const QString& adresarProgramu);
 
     QTextBrowser* wbHelp = nullptr;

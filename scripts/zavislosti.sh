@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when any is missing.
+# Installs the Debian packages the build, the program, the tests and the package build need,
+# when any is missing.
 set -euo pipefail
 balicky=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev
          libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev qt6-charts-dev
-         fonts-liberation xvfb xauth imagemagick poppler-utils)
+         qt6-svg-dev fonts-liberation xvfb xauth imagemagick poppler-utils
+         desktop-file-utils appstream build-essential debhelper dpkg-dev lintian)
 chybi=()
 for b in "${balicky[@]}"; do
   dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q 'install ok installed' || chybi+=("$b")

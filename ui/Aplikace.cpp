@@ -13,7 +13,10 @@
 
 Aplikace::Aplikace(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Zebrovka"));
+    // The name gives the per-user data folder (~/.local/share/zebrovka); the desktop file name
+    // ties the windows to the menu entry and its icon.
+    setApplicationName(QStringLiteral("zebrovka"));
+    setDesktopFileName(QStringLiteral("cz.zebrovka.Zebrovka"));
     // A file-size limit makes a save fail with a message instead of ending the program.
     VelikostniLimitJakoChyba();
     setStyle(new StylNabidek);

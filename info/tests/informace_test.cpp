@@ -100,6 +100,29 @@ TEST(Napoveda, ChybejiciSouborUkazeCeskouStrankuAOknoSeOtevre)
     EXPECT_EQ(zavreni->titulek, QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
 }
 
+TEST(Napoveda, BezNapovedyVedleProgramuSeOtevreNainstalovana)
+{
+    // An installed program: bin/zebrovka and the help in the data folder beside bin/.
+    DocasnyAdresar koren;
+    const QDir k(koren.Cesta());
+    ASSERT_TRUE(k.mkpath(QStringLiteral("bin")));
+    const QString program = k.filePath(QStringLiteral("bin"));
+    const QString nainstalovana = QDir::cleanPath(program + QStringLiteral("/" ZK_DATA_RELATIVNE "/Help/index.htm"));
+    const QString vedle = program + QStringLiteral("/Help/index.htm");
+    EXPECT_EQ(THelpForm::CestaNapovedy(program), vedle);  // neither: the message names the one beside
+    for (const QString& stranka : {nainstalovana, vedle}) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(stranka).path()));
+        QFile soubor(stranka);
+        ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
+        soubor.write("<html><head><title>Nápověda</title></head><body>" + stranka.toUtf8() + "</body></html>");
+        soubor.close();
+        // The installed help once it exists; the one beside the program wins when both do.
+        THelpForm okno(nullptr, program);
+        EXPECT_EQ(okno.wbHelp->source(), QUrl::fromLocalFile(stranka));
+        EXPECT_TRUE(okno.wbHelp->toPlainText().contains(stranka));
+    }
+}
+
 TEST(Napoveda, OdkazyNapovedySeSleduji_WebSeOteviraVProhlizeci)
 {
     ZachytceOdkazu web;

@@ -18,6 +18,8 @@ QImage KresliNe();      // red cross
 QImage KresliChybu();   // blue tick struck through by a diagonal stroke
 QImage KresliPozadi();  // 453 x 227: a car with all its doors and the tailgate open
 QImage KresliIkonu();   // 32 x 32, transparent: a zebra crossing on asphalt
+class QPainter;
+void KresliIkonu(QPainter& p);  // the same icon on any device, in units of a 32 x 32 square
 
 struct KreslenyObrazek {
     const char* soubor;  // file name in data/grafika

@@ -74,11 +74,8 @@ QImage KresliChybu()
     return obraz;
 }
 
-QImage KresliIkonu()
+void KresliIkonu(QPainter& p)
 {
-    QImage obraz(32, 32, QImage::Format_ARGB32_Premultiplied);
-    obraz.fill(Qt::transparent);
-    QPainter p(&obraz);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient asfalt(0, 0, 0, 32);
@@ -101,5 +98,13 @@ QImage KresliIkonu()
     }
     p.setBrush(QColor(250, 204, 40));
     p.drawRect(QRectF(4, 4.2, 24, 1.3));
+}
+
+QImage KresliIkonu()
+{
+    QImage obraz(32, 32, QImage::Format_ARGB32_Premultiplied);
+    obraz.fill(Qt::transparent);
+    QPainter p(&obraz);
+    KresliIkonu(p);
     return obraz;
 }
