@@ -23,9 +23,8 @@ add_custom_target(zk_ikony_png ALL DEPENDS ${zk_ikony_png})
 
 set(zk_data ${CMAKE_INSTALL_DATADIR}/zebrovka)
 install(TARGETS zebrovka RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_BINARY_DIR}/otazky.DB ${CMAKE_BINARY_DIR}/otazky.MB DESTINATION ${zk_data})
-# The section table comes with newer banks.
-install(FILES ${CMAKE_BINARY_DIR}/oblasti.DB DESTINATION ${zk_data} OPTIONAL)
+install(FILES ${CMAKE_BINARY_DIR}/otazky.DB ${CMAKE_BINARY_DIR}/otazky.MB ${CMAKE_BINARY_DIR}/oblasti.DB
+  DESTINATION ${zk_data})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/grafika ${CMAKE_SOURCE_DIR}/data/Help DESTINATION ${zk_data})
 install(FILES ${zk_plocha}/${zk_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/${zk_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
