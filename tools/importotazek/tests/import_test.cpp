@@ -319,7 +319,7 @@ TEST_F(Import, KazdePravidloZastaviImportSeSouboremRadkemACislem)
          "U+1F697"},
         {"bad bytes in a comment",
          {{"kategorie1.yaml", Otazka1(5) + "# pozn\xe1mka v k\xf3" "dov\xe1n\xed 1250\n"}},
-         "kategorie1.yaml", 7, 0, "not valid UTF-8 (byte"},
+         "kategorie1.yaml", 8, 0, "not valid UTF-8 (byte"},
         {"overlong form in a comment", {{"kategorie1.yaml", "# \xc0\xafx\n" + Otazka1(5)}},
          "kategorie1.yaml", 1, 0, "not valid UTF-8 (byte 2)"},
         {"lone CR", {{"kategorie1.yaml", Otazka1(5) + "- cislo: 6\r  otazka: \"x\"\n"}},
