@@ -16,9 +16,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <spawn.h>
+#include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -85,7 +90,8 @@ int SpustHoleOkno()
     return QApplication::exec();
 }
 
-// Whole-process start-up: a fresh process of this program in the given role, to its end.
+// Whole-process start-up: a fresh process of this program in the given role, to its end; the
+// child's CPU time and peak resident size beside the wall time (the machine may be loaded).
 void MerProces(benchmark::State& stav, std::vector<std::string> argumenty)
 {
     argumenty.insert(argumenty.begin(), programBenchmarku);
@@ -93,6 +99,8 @@ void MerProces(benchmark::State& stav, std::vector<std::string> argumenty)
     for (std::string& a : argumenty)
         argv.push_back(a.data());
     argv.push_back(nullptr);
+    double cpuMs = 0;
+    long rssKiB = 0;
     for (auto _ : stav) {
         pid_t dite = 0;
         if (posix_spawn(&dite, programBenchmarku, nullptr, nullptr, argv.data(), environ) != 0) {
@@ -100,10 +108,16 @@ void MerProces(benchmark::State& stav, std::vector<std::string> argumenty)
             return;
         }
         int vysledek = 0;
-        waitpid(dite, &vysledek, 0);
+        rusage spotreba{};
+        wait4(dite, &vysledek, 0, &spotreba);
         if (!WIFEXITED(vysledek) || WEXITSTATUS(vysledek) != 0)
             stav.SkipWithError("the child process failed");
+        cpuMs += (spotreba.ru_utime.tv_sec + spotreba.ru_stime.tv_sec) * 1e3 +
+                 (spotreba.ru_utime.tv_usec + spotreba.ru_stime.tv_usec) / 1e3;
+        rssKiB = std::max(rssKiB, spotreba.ru_maxrss);
     }
+    stav.counters["cpu_ms"] = benchmark::Counter(cpuMs, benchmark::Counter::kAvgIterations);
+    stav.counters["rss_MiB"] = static_cast<double>(rssKiB) / 1024.0;
 }
 
 void BM_ProcesHlavniOkno(benchmark::State& stav)
@@ -165,6 +179,64 @@ void BM_HoleHlavniOknoSMenu(benchmark::State& stav)
 }
 BENCHMARK(BM_HoleHlavniOknoSMenu)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Prints the runs as usual and keeps, per benchmark, the mean wall time, CPU time and counters of
+// its runs, for the ratios against the bare window.
+class ReporterSPomerem : public benchmark::ConsoleReporter {
+public:
+    struct Souhrn {
+        double wall = 0, cpu = 0, cpuDite = 0, rss = 0;
+        int behu = 0;
+    };
+
+    void ReportRuns(const std::vector<Run>& behy) override
+    {
+        for (const Run& b : behy) {
+            if (b.run_type != Run::RT_Iteration || b.error_occurred)
+                continue;
+            std::string jmeno = b.benchmark_name();
+            jmeno = jmeno.substr(0, jmeno.find('/'));
+            Souhrn& s = souhrny_[jmeno];
+            s.wall += b.GetAdjustedRealTime();
+            s.cpu += b.GetAdjustedCPUTime();
+            if (const auto it = b.counters.find("cpu_ms"); it != b.counters.end())
+                s.cpuDite += it->second.value;
+            if (const auto it = b.counters.find("rss_MiB"); it != b.counters.end())
+                s.rss = std::max(s.rss, it->second.value);
+            ++s.behu;
+        }
+        ConsoleReporter::ReportRuns(behy);
+    }
+
+    void VypisPomery() const
+    {
+        const auto par = [&](const char* program, const char* hole, bool proces) {
+            const auto a = souhrny_.find(program);
+            const auto b = souhrny_.find(hole);
+            if (a == souhrny_.end() || b == souhrny_.end() || a->second.behu == 0 ||
+                b->second.behu == 0)
+                return;
+            const Souhrn& p = a->second;
+            const Souhrn& h = b->second;
+            std::printf("%s / %s: wall %.2fx (%.1f / %.1f ms)", program, hole,
+                        (p.wall / p.behu) / (h.wall / h.behu), p.wall / p.behu, h.wall / h.behu);
+            if (proces)
+                std::printf(", CPU %.2fx (%.1f / %.1f ms), peak RSS %.2fx (%.1f / %.1f MiB)\n",
+                            (p.cpuDite / p.behu) / (h.cpuDite / h.behu), p.cpuDite / p.behu, h.cpuDite / h.behu,
+                            p.rss / h.rss, p.rss, h.rss);
+            else
+                std::printf(", CPU %.2fx (%.1f / %.1f ms)\n", (p.cpu / p.behu) / (h.cpu / h.behu),
+                            p.cpu / p.behu, h.cpu / h.behu);
+        };
+        std::printf("\nStart-up against the bare Qt window:\n");
+        par("BM_ProcesHlavniOkno", "BM_ProcesHoleOkno", true);
+        par("BM_StartHlavnihoOkna", "BM_HoleHlavniOknoSMenu", false);
+        std::fflush(stdout);
+    }
+
+private:
+    std::map<std::string, Souhrn> souhrny_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -182,7 +254,9 @@ int main(int argc, char** argv)
     }
     Aplikace aplikace(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    ReporterSPomerem reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.VypisPomery();
     benchmark::Shutdown();
     return 0;
 }
