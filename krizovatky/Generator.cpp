@@ -273,15 +273,15 @@ KScena NahodnaScena(Nahoda* r)
 }
 
 // The scenes of typical mistakes; each may be empty when the mistake cannot happen here.
-std::vector<KScena> Omyly(const KScena& s)
+std::vector<std::pair<std::string, KScena>> Omyly(const KScena& s)
 {
-    std::vector<KScena> o;
+    std::vector<std::pair<std::string, KScena>> o;
     if (!s.znacky.empty()) {  // the signs overlooked: the right-hand rule where the main road decides
         KScena m = s;
         m.znacky.clear();
         m.hlavni.clear();
         m.semafory.clear();
-        o.push_back(m);
+        o.push_back({"značky přehlédnuté, přednost zprava místo hlavní pozemní komunikace", m});
     }
     if (!s.hlavni.empty() && s.ramena.size() == 4) {  // the signs read the other way round
         KScena m = s;
@@ -296,7 +296,7 @@ std::vector<KScena> Omyly(const KScena& s)
                 else if (k == "P4" || k == "P6")
                     k = "P2";
         m.hlavni = vedlejsi;
-        o.push_back(m);
+        o.push_back({"značky přečtené obráceně", m});
     }
     bool tram = false;
     KScena auto_ = s;
@@ -306,7 +306,7 @@ std::vector<KScena> Omyly(const KScena& s)
             tram = true;
         }
     if (tram)  // the tram treated as a car
-        o.push_back(auto_);
+        o.push_back({"tramvaj brána jako automobil", auto_});
     bool vlevo = false;
     KScena rovne = s;
     for (KVozidlo& v : rovne.vozidla)
@@ -315,8 +315,8 @@ std::vector<KScena> Omyly(const KScena& s)
             vlevo = true;
         }
     if (vlevo)
-        o.push_back(rovne);
-    o.push_back(ZrcadliScenu(s));  // priority from the left instead of from the right
+        o.push_back({"odbočení vlevo, jako by vozidlo jelo přímo", rovne});
+    o.push_back({"přednost zleva místo zprava", ZrcadliScenu(s)});
     return o;
 }
 
@@ -470,38 +470,39 @@ GenerovanaSituace GenerujSituaci(std::uint32_t seed)
         g.druh = kroky.front().size() == 1 && r.Pod(2) ? DruhOtazky::Prvni : DruhOtazky::Poradi;
         const std::string spravna = Odpoved(s, g.druh, kroky);
 
-        std::vector<KScena> omyly = Omyly(s);
-        std::vector<std::string> spatne;
-        auto pridej = [&](const std::string& t) {
-            if (t != spravna && std::find(spatne.begin(), spatne.end(), t) == spatne.end())
-                spatne.push_back(t);
+        std::vector<std::pair<std::string, std::string>> spatne;  // answer, mistake
+        auto pridej = [&](const std::string& t, const std::string& omyl) {
+            if (t != spravna && std::find_if(spatne.begin(), spatne.end(), [&](const auto& p) { return p.first == t; }) == spatne.end())
+                spatne.push_back({t, omyl});
         };
-        for (const KScena& m : omyly) {
+        for (const auto& [omyl, m] : Omyly(s)) {
             const Reseni rm = ResPoradi(m);
             if (Cisty(rm))
-                pridej(Odpoved(s, g.druh, KrokyVozidel(m, rm)));
+                pridej(Odpoved(s, g.druh, KrokyVozidel(m, rm)), omyl);
         }
         // Further wrong answers when the mistakes give fewer than two.
         auto opacne = kroky;
         std::reverse(opacne.begin(), opacne.end());
-        pridej(Odpoved(s, g.druh, opacne));
+        pridej(Odpoved(s, g.druh, opacne), "");
         std::vector<std::string> vsechna;
         for (const auto& k : kroky)
             vsechna.insert(vsechna.end(), k.begin(), k.end());
-        pridej(Odpoved(s, g.druh, {vsechna}));
+        pridej(Odpoved(s, g.druh, {vsechna}), "");
         for (size_t i = 0; i + 1 < kroky.size(); ++i) {
             auto prohozene = kroky;
             std::swap(prohozene[i], prohozene[i + 1]);
-            pridej(Odpoved(s, g.druh, prohozene));
+            pridej(Odpoved(s, g.druh, prohozene), "");
         }
         if (spatne.size() < 2)
             continue;
 
-        std::vector<std::string> odpovedi = {spravna, spatne[0], spatne[1]};
+        const std::string odpovedi[] = {spravna, spatne[0].first, spatne[1].first};
+        const std::string omyly[] = {"", spatne[0].second, spatne[1].second};
         std::vector<int> poradi = {0, 1, 2};
         Zamichej(&poradi, &r);
         for (int i = 0; i < 3; ++i) {
             g.odpovedi[i] = odpovedi[poradi[i]];
+            g.omyly[i] = omyly[poradi[i]];
             if (poradi[i] == 0)
                 g.spravna = i;
         }

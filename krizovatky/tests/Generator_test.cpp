@@ -225,6 +225,9 @@ TEST(Generator, VlastnostiSituaci)
             opakovanyTvar += !tvary.insert(bezBarev).second;
         }
         ++pozice[g.spravna];
+        for (int i = 0; i < 3; ++i)
+            if (i != g.spravna)
+                znaky[g.omyly[i].empty() ? "špatná odpověď: jen změněné pořadí" : "špatná odpověď: " + g.omyly[i]]++;
         znaky[std::to_string(g.scena.ramena.size()) + " ramena"]++;
         znaky[g.druh == DruhOtazky::Prvni ? "otázka: první" : "otázka: pořadí"]++;
         if (!g.scena.znacky.empty())
