@@ -31,8 +31,8 @@ set(pravidla
   "tools/snimky:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app"
   "tools/znacky:"
   "tools/situace:tools/znacky"
-  "tools/krizovatky:base krizovatky"
-  "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport"
+  "tools/krizovatky:base krizovatky tools/situace tools/znacky"
+  "bench:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app testsupport krizovatky tools/situace tools/znacky"
 )
 set(jadra base storage questions profiles results test krizovatky)
 
