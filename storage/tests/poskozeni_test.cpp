@@ -15,7 +15,7 @@ namespace {
 class PoskozeniTest : public AdresarTest {
 protected:
     // Opening must fail with a message naming the file and leave the file exactly as it was.
-    void OvetevreniSelze(const std::string& obsah, const std::string& ocekavanaZprava)
+    void OtevreniSelze(const std::string& obsah, const std::string& ocekavanaZprava)
     {
         const fs::path soubor = adresar_ / "Profily.DB";
         ZapisSoubor(soubor, obsah);
@@ -63,19 +63,19 @@ TEST_F(PoskozeniTest, NahodneBajtyNejsouTabulkou)
     std::string smeti;
     for (int i = 0; i < 3000; ++i)
         smeti += static_cast<char>((i * 7919 + 13) % 256);
-    OvetevreniSelze(smeti, "soubor není databází");
+    OtevreniSelze(smeti, "soubor není databází");
 }
 
 TEST_F(PoskozeniTest, PrazdnySouborZustanePrazdny)
 {
-    OvetevreniSelze("", "není tabulkou programu");
+    OtevreniSelze("", "není tabulkou programu");
 }
 
 TEST_F(PoskozeniTest, ZkracenaTabulkaHlasiPoskozeni)
 {
     const std::string cela = PlatnaTabulka(300);
     ASSERT_GT(cela.size(), 16384u);
-    OvetevreniSelze(cela.substr(0, cela.size() / 2), "poškozen");
+    OtevreniSelze(cela.substr(0, cela.size() / 2), "poškozen");
 }
 
 TEST_F(PoskozeniTest, CiziDatabazeSQLiteNeniTabulkou)
@@ -87,7 +87,7 @@ TEST_F(PoskozeniTest, CiziDatabazeSQLiteNeniTabulkou)
     }
     const std::string obsah = ObsahSouboru(zdroj);
     fs::remove(zdroj);
-    OvetevreniSelze(obsah, "není tabulkou programu");
+    OtevreniSelze(obsah, "není tabulkou programu");
 }
 
 TEST_F(PoskozeniTest, ChybejiciSouborSeNevytvori)
