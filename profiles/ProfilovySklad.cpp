@@ -2,6 +2,7 @@
 
 #include "base/Utf8.h"
 #include "storage/Definice.h"
+#include "storage/FiltrTextu.h"
 #include "storage/SpolecnaZmena.h"
 
 #include <sodium.h>
@@ -13,16 +14,6 @@ namespace {
 
 const std::string kProfily = "Profily";
 
-std::string FiltrProfilu(const std::string& jmeno)
-{
-    std::string s = "Profil = '";
-    for (char c : jmeno) {
-        s += c;
-        if (c == '\'')
-            s += '\'';
-    }
-    return s + "'";
-}
 
 std::string HashHesla(const std::string& heslo)
 {

@@ -3,6 +3,7 @@
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
 #include "storage/Definice.h"
+#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 #include "storage/ZapisStatistiky.h"
 
@@ -16,16 +17,6 @@ namespace {
 
 constexpr const char* kTabulka = "Statistika";
 
-std::string FiltrProfilu(const std::string& profil)
-{
-    std::string s = "Profil = '";
-    for (char c : profil) {
-        s += c;
-        if (c == '\'')
-            s += '\'';
-    }
-    return s + "'";
-}
 
 const char* ZnakVysledku(VysledekPokusu v)
 {

@@ -1,5 +1,18 @@
 #include "storage/FiltrTextu.h"
 
+std::string FiltrRovnosti(const std::string& pole, const std::string& hodnota)
+{
+    std::string s = pole + " = '";
+    for (char z : hodnota) {
+        s += z;
+        if (z == '\'')
+            s += '\'';
+    }
+    return s + "'";
+}
+
+std::string FiltrProfilu(const std::string& profil) { return FiltrRovnosti("Profil", profil); }
+
 std::optional<FiltrTextu> RozeberFiltr(const std::string& text)
 {
     auto mezera = [](char z) { return z == ' ' || z == '\t'; };

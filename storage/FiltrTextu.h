@@ -12,6 +12,11 @@ struct FiltrTextu {
     std::string hodnota;
 };
 
+// The filter text comparing `pole` with `hodnota`: "Pole = 'hodnota'", inner quotes doubled.
+std::string FiltrRovnosti(const std::string& pole, const std::string& hodnota);
+// The filter of one profile's records: FiltrRovnosti("Profil", profil).
+std::string FiltrProfilu(const std::string& profil);
+
 // Empty when the text has neither form.
 std::optional<FiltrTextu> RozeberFiltr(const std::string& text);
 // The conditions of a conjunction; empty when any of them has neither form.

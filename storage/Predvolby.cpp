@@ -1,22 +1,13 @@
 #include "storage/Predvolby.h"
 
 #include "storage/Definice.h"
+#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 
 namespace {
 
 const std::string kPredvolby = "Predvolby";
 
-std::string FiltrProfilu(const std::string& profil)
-{
-    std::string s = "Profil = '";
-    for (char c : profil) {
-        s += c;
-        if (c == '\'')
-            s += '\'';
-    }
-    return s + "'";
-}
 
 // Opens the profile's records and stands on the one of `klic`; Konec() when there is none.
 void NajdiKlic(Tabulka& t, const std::string& profil, const std::string& klic)

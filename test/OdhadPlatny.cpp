@@ -10,18 +10,6 @@
 
 namespace {
 
-// A draw from Beta(a, b); a side with no weight fixes the chance at 0 or 1.
-double Beta(double a, double b, std::mt19937& g)
-{
-    if (b <= 0)
-        return 1.0;
-    if (a <= 0)
-        return 0.0;
-    const double x = std::gamma_distribution<double>(a, 1.0)(g);
-    const double y = std::gamma_distribution<double>(b, 1.0)(g);
-    return x + y > 0 ? x / (x + y) : a / (a + b);
-}
-
 // The distribution of right answers among `k` questions drawn uniformly without repeats from
 // those with chances `p`: the coefficients of x^k y^c in the product of (1 + x(1 - p) + x y p),
 // divided by the number of draws. Kept as averages so that no count of subsets overflows.
@@ -98,24 +86,12 @@ OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& obla
     std::array<std::vector<double>, 7> sance;
     double soucet = 0;
     for (int r = 0; r < opakovani; ++r) {
-        std::array<double, 7> prumer{};
-        for (std::size_t k = 0; k < 7; ++k) {
-            const bool vlastni = prior.celkem[k] > 0;
-            const long d = vlastni ? prior.dobre[k] : prior.vseDobre;
-            const long c = vlastni ? prior.celkem[k] : prior.vseCelkem;
-            prumer[k] = Beta(double(d) + 1.0, double(c - d) + 1.0, g);
-        }
+        const std::array<double, 7> prumer = LosujPrumeryKategorii(prior, g);
         for (std::size_t s = 0; s < sance.size(); ++s) {
             sance[s].clear();
             for (const Otazka* o : kandidati[s]) {
                 const auto k = static_cast<std::size_t>(KategorieCisla(o->cislo) - 1);
-                double a = ApriorniOdhad::kSilaPrioru * prumer[k];
-                double b = ApriorniOdhad::kSilaPrioru * (1.0 - prumer[k]);
-                if (const auto it = statistika.find(o->cislo); it != statistika.end()) {
-                    a += it->second.spravne;
-                    b += it->second.polozeno - it->second.spravne;
-                }
-                sance[s].push_back(Beta(a, b, g));
+                sance[s].push_back(LosujSanciOtazky(prumer[k], statistika, o->cislo, g));
             }
         }
         const double p = SanceTestuPlatny(sance, kMinimumPlatny);

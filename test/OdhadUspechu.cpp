@@ -67,6 +67,30 @@ double Beta(double a, double b, std::mt19937& g)
 
 }  // namespace
 
+std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt19937& g)
+{
+    std::array<double, 7> prumer{};
+    for (std::size_t k = 0; k < 7; ++k) {
+        const bool vlastni = odhad.celkem[k] > 0;
+        const long d = vlastni ? odhad.dobre[k] : odhad.vseDobre;
+        const long c = vlastni ? odhad.celkem[k] : odhad.vseCelkem;
+        prumer[k] = Beta(double(d) + 1.0, double(c - d) + 1.0, g);
+    }
+    return prumer;
+}
+
+double LosujSanciOtazky(double prumer, const StatistikaProfilu& statistika, int cislo,
+                        std::mt19937& g)
+{
+    double a = ApriorniOdhad::kSilaPrioru * prumer;
+    double b = ApriorniOdhad::kSilaPrioru * (1.0 - prumer);
+    if (const auto it = statistika.find(cislo); it != statistika.end()) {
+        a += it->second.spravne;
+        b += it->second.polozeno - it->second.spravne;
+    }
+    return Beta(a, b, g);
+}
+
 OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
                            const StatistikaProfilu& statistika, std::uint32_t seed,
                            const ParametryOdhadu& parametry)
@@ -106,24 +130,13 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
     std::vector<double> podily;
     long uspechu = 0;
     for (int r = 0; r < parametry.opakovani; ++r) {
-        std::array<double, 7> prumer{};
-        for (std::size_t k = 0; k < 7; ++k) {
-            const bool vlastni = prior.celkem[k] > 0;
-            const long d = vlastni ? prior.dobre[k] : prior.vseDobre;
-            const long c = vlastni ? prior.celkem[k] : prior.vseCelkem;
-            prumer[k] = Beta(double(d) + 1.0, double(c - d) + 1.0, g);
-        }
+        const std::array<double, 7> prumer = LosujPrumeryKategorii(prior, g);
         for (const Otazka& o : banka.Vse()) {
             const int k = KategorieCisla(o.cislo);
             if (k < 1)
                 continue;
-            double a = ApriorniOdhad::kSilaPrioru * prumer[static_cast<std::size_t>(k - 1)];
-            double b = ApriorniOdhad::kSilaPrioru * (1.0 - prumer[static_cast<std::size_t>(k - 1)]);
-            if (const auto it = statistika.find(o.cislo); it != statistika.end()) {
-                a += it->second.spravne;
-                b += it->second.polozeno - it->second.spravne;
-            }
-            sance[static_cast<std::size_t>(o.cislo)] = Beta(a, b, g);
+            sance[static_cast<std::size_t>(o.cislo)] =
+                LosujSanciOtazky(prumer[static_cast<std::size_t>(k - 1)], statistika, o.cislo, g);
         }
         // The exact chance of passing under this draw, by the distribution of points over the
         // positions; as a count of the sheets, like the shares of the band.

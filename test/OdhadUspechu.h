@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <random>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,14 @@ struct ApriorniOdhad {
     std::array<long, 7> dobre{}, celkem{};  // answers per category 1..7 (right, all)
     long vseDobre = 0, vseCelkem = 0;
 };
+
+// One draw of the prior's centres: per category its average from Beta(right + 1, other + 1) of
+// the category's answers (of all answers where the category has none).
+std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt19937& g);
+// One draw of question `cislo`'s chance: the prior of strength kSilaPrioru centred on `prumer`,
+// updated by the question's own answers in `statistika`.
+double LosujSanciOtazky(double prumer, const StatistikaProfilu& statistika, int cislo,
+                        std::mt19937& g);
 
 // False when the history holds no answer to a question of the bank: nothing can be estimated.
 bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika,

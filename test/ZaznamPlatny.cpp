@@ -2,6 +2,7 @@
 
 #include "questions/Banka.h"
 #include "storage/Definice.h"
+#include "storage/FiltrTextu.h"
 #include "storage/SpolecnaZmena.h"
 #include "storage/Tabulka.h"
 
@@ -12,16 +13,6 @@ namespace {
 
 const std::string kTesty = "Testy";
 
-std::string FiltrProfilu(const std::string& profil)
-{
-    std::string s = "Profil = '";
-    for (char c : profil) {
-        s += c;
-        if (c == '\'')
-            s += '\'';
-    }
-    return s + "'";
-}
 
 // Opens the profile's records; false when the table is missing.
 bool OtevriProfil(Tabulka& t, const std::filesystem::path& adresar, const std::string& profil)

@@ -4,6 +4,7 @@
 #include "results/OpakovaniZaznamu.h"
 #include "results/ZaznamVysledku.h"
 #include "results/gui/TDetail.h"
+#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 #include "ui/Centrovani.h"
 #include "ui/ModelTabulky.h"
@@ -44,17 +45,6 @@ std::vector<ModelTabulky::Sloupec> SloupceSeznamu()
     };
 }
 
-// The filter text form of the table layer: the name in single quotes, inner quotes doubled.
-std::string FiltrProfilu(const std::string& profil)
-{
-    std::string text = "Profil = '";
-    for (char z : profil) {
-        if (z == '\'')
-            text += '\'';
-        text += z;
-    }
-    return text + "'";
-}
 
 }  // namespace
 
@@ -75,8 +65,9 @@ TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& b
     // The profile's records of the list's type, selected in SQL through the table's profile
     // index; the grid then reads only the rows it shows.
     table1_->Svaz(adresar, "Vysledky");
-    table1_->NastavFiltrText(FiltrProfilu(relace_.nastaveni.aktivniProfil) + " AND TypTestu = '" +
-                             std::string(zkouska_ ? kTypZkouseni : kTypProcvicovani) + "'");
+    const std::string typ(zkouska_ ? kTypZkouseni : kTypProcvicovani);
+    table1_->NastavFiltrText(FiltrProfilu(relace_.nastaveni.aktivniProfil) + " AND "
+                             + FiltrRovnosti("TypTestu", typ));
     table1_->NastavVypocitanaPole({{"Uspech", TypPole::Text, 5}}, &TProtocol::Table1CalcFields);
     table1_->Filtrovat(true);
     table1_->Otevri();

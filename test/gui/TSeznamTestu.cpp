@@ -1,5 +1,6 @@
 #include "test/gui/TSeznamTestu.h"
 
+#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 #include "test/gui/TTestDetailForm.h"
 #include "ui/Centrovani.h"
@@ -104,13 +105,7 @@ TSeznamTestu::~TSeznamTestu()
 
 std::string TSeznamTestu::FiltrProfilu(const std::string& profil)
 {
-    std::string filtr = "Profil = '";
-    for (char z : profil) {
-        filtr += z;
-        if (z == '\'')
-            filtr += '\'';
-    }
-    return filtr + "'";
+    return ::FiltrProfilu(profil);
 }
 
 void TSeznamTestu::ZobrazAktualni()
