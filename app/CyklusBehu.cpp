@@ -111,8 +111,13 @@ void CyklusBehu::KonecBehu()
         Zpravy::Informace(okno_, kZadnaOtazka);
         return;
     }
-    TResult vysledek(relace_.beh, relace_.nastaveni, relace_.opakovaniZaznamu, rezim == RezimBehu::Zkouseni,
-                     adresar_, AktualniHodiny(), okno_);
+    // The record is stored before the evaluation window opens; the window only shows it.
+    const bool zkouska = rezim == RezimBehu::Zkouseni;
+    const ProtokolBehu protokol = UlozVysledekBehu(okno_, relace_.beh, relace_.nastaveni,
+                                                   relace_.opakovaniZaznamu, zkouska, adresar_,
+                                                   AktualniHodiny());
+    TResult vysledek(relace_.beh, relace_.nastaveni, relace_.opakovaniZaznamu, zkouska, protokol,
+                     okno_);
     VycentrujNad(&vysledek, okno_);
     if (vysledek.exec() == TResult::Opakovat) {
         pruh_.Uspesnost(0);

@@ -30,3 +30,8 @@ std::string TextSeznamuCisel(const std::vector<int>& cisla);
 void ZapisVysledek(const std::filesystem::path& adresar, std::string_view typ,
                    const Nastaveni& nastaveni, const StavBehu& beh,
                    const StavOpakovaniZaznamu& opakovani, const Hodiny& hodiny);
+
+// How the record of a finished run came out: written, not written because the mode's protocol
+// switch is off, not written because the learner declined it for a retry run, or not written
+// because storage failed. The evaluation window shows it.
+enum class ProtokolBehu { Vytvoren, Vypnut, OpravaNeulozena, Nepodaril };

@@ -29,6 +29,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <set>
 
@@ -635,6 +637,65 @@ TEST_F(BehOkna, VypnutyProtokolProcvicovaniNeuklada)
     ASSERT_TRUE(opakovani->probehlo);
     EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
     EXPECT_TRUE(h.Rezim().isEmpty());
+}
+
+// The record is stored at the run's end before the evaluation window opens. A failed write is
+// shown in the storage's own words before the window, which then says no record was made, and
+// nothing is written later.
+TEST_F(BehOkna, ZaznamPredVyhodnocenimAChybaZapisu)
+{
+    auto hlavni = Okno(Rada(1, 3));
+    THlavniFormular& h = *hlavni;
+    Zacni(h, false, 1, 1);
+    Spravne(h);
+    std::size_t zaznamuPriOkne = 99;
+    auto okno = OdpovedzModalnimu([&](QWidget* w) {
+        zaznamuPriOkne = CtiVysledky(Adresar()).size();
+        auto* vysledek = qobject_cast<TResult*>(w);
+        ASSERT_NE(vysledek, nullptr) << w->metaObject()->className();
+        vysledek->btnOK->click();
+    });
+    PravyKlik(h);
+    ASSERT_TRUE(okno->probehlo);
+    EXPECT_EQ(zaznamuPriOkne, 1u);
+
+    const fs::path soubor = Adresar() / "Vysledky.DB";
+    {
+        std::ofstream poskozeny(soubor, std::ios::binary | std::ios::trunc);
+        poskozeny << "poškozená tabulka";
+    }
+    const auto obsah = [&] {
+        std::ifstream f(soubor, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    const std::string predtim = obsah();
+    std::string ocekavana;
+    try {
+        Tabulka t;
+        t.Svaz(Adresar(), "Vysledky");
+        t.Otevri();
+    } catch (const std::exception& e) {
+        ocekavana = e.what();
+    }
+    ASSERT_FALSE(ocekavana.empty()) << "the damaged table must be refused";
+
+    Zacni(h, false, 1, 1);
+    Spravne(h);
+    std::shared_ptr<Vyhodnoceni> vyhodnoceni = std::make_shared<Vyhodnoceni>();
+    auto chyba = OdpovedzModalnimu([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr) << w->metaObject()->className();
+        vyhodnoceni = OdpovezVyhodnoceni(false, w);
+        box->button(QMessageBox::Ok)->click();
+    });
+    PravyKlik(h);
+    ASSERT_TRUE(chyba->probehlo);
+    EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
+    EXPECT_EQ(chyba->text, QString::fromStdString(ocekavana));
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    EXPECT_EQ(vyhodnoceni->soubor, QStringLiteral("Protokol se nepodařilo vytvořit"));
+    EXPECT_TRUE(h.Rezim().isEmpty());
+    EXPECT_EQ(obsah(), predtim);
 }
 
 TEST_F(BehOkna, ZkouseniBezNapovedySvymRozlozenim)

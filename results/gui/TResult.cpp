@@ -48,13 +48,34 @@ void NastavText(QLabel* l, const QString& text)
 
 }  // namespace
 
+ProtokolBehu UlozVysledekBehu(QWidget* nad, const StavBehu& beh, const Nastaveni& nastaveni,
+                              const StavOpakovaniZaznamu& opakovani, bool zkouska,
+                              const std::filesystem::path& adresar, const Hodiny& hodiny)
+{
+    const PravidlaRezimu& pravidla = Pravidla(RezimBehuZ(zkouska));
+    if (!nastaveni.protokoly[static_cast<std::size_t>(pravidla.protokol)])
+        return ProtokolBehu::Vypnut;
+    // The evaluation window is not open yet: the question stands over the opener. Its Yes keeps
+    // the record and No drops it, so Enter means Yes here.
+    if (beh.opakovani
+        && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"),
+                          Zpravy::Vychozi::Ano))
+        return ProtokolBehu::OpravaNeulozena;
+    try {
+        ZapisVysledek(adresar, pravidla.typTestu, nastaveni, beh, opakovani, hodiny);
+    } catch (const std::exception& chyba) {
+        Zpravy::Chyba(nad, QString::fromStdString(chyba.what()));
+        return ProtokolBehu::Nepodaril;
+    }
+    return ProtokolBehu::Vytvoren;
+}
+
 TResult::TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani, bool zkouska,
-                 std::filesystem::path adresar, const Hodiny& hodiny, QWidget* rodic)
+                 ProtokolBehu protokol, QWidget* rodic)
     : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                          | Qt::WindowCloseButtonHint),
-      beh_(beh), nastaveni_(nastaveni), opakovani_(opakovani), zkouska_(zkouska),
-      adresar_(std::move(adresar)), hodiny_(hodiny)
+      beh_(beh), nastaveni_(nastaveni), opakovani_(opakovani), zkouska_(zkouska)
 {
     setObjectName(QStringLiteral("TResult"));
     setWindowTitle(QStringLiteral("Vyhodnocení programu Zebrovka 2003"));
@@ -69,7 +90,7 @@ TResult::TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opak
         lbSpatne->move(kLevy, 141);
     }
 
-    UlozVysledek();
+    UkazProtokol(protokol);
 
     if (beh_.PocetSpatnych() == 0 && beh_.PocetNapoved() == 0)
         btnPrezkouset->setEnabled(false);
@@ -135,30 +156,21 @@ void TResult::VytvorOvladaci()
         c->setAccessibleName(QStringLiteral("Oddělovač"));
 }
 
-void TResult::UlozVysledek()
+void TResult::UkazProtokol(ProtokolBehu protokol)
 {
-    const PravidlaRezimu& pravidla = Pravidla(RezimBehuZ(zkouska_));
-    const bool zapnuto = nastaveni_.protokoly[static_cast<std::size_t>(pravidla.protokol)];
-    if (!zapnuto) {
+    switch (protokol) {
+    case ProtokolBehu::Vytvoren:
+        break;
+    case ProtokolBehu::Vypnut:
         lbSoubor->setText(
             QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
-        return;
-    }
-    // The window is not on screen yet: the question stands over the opener. Its Yes keeps the
-    // record and No drops it, so Enter means Yes here.
-    QWidget* nad = parentWidget();
-    if (beh_.opakovani
-        && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"),
-                          Zpravy::Vychozi::Ano)) {
-        lbSoubor->setText(TextUtf8(pravidla.opravaNeulozena));
-        return;
-    }
-    try {
-        ZapisVysledek(adresar_, pravidla.typTestu, nastaveni_, beh_,
-                      opakovani_, hodiny_);
-    } catch (const std::exception& chyba) {
-        Zpravy::Chyba(nad, QString::fromStdString(chyba.what()));
+        break;
+    case ProtokolBehu::OpravaNeulozena:
+        lbSoubor->setText(TextUtf8(Pravidla(RezimBehuZ(zkouska_)).opravaNeulozena));
+        break;
+    case ProtokolBehu::Nepodaril:
         lbSoubor->setText(QStringLiteral("Protokol se nepodařilo vytvořit"));
+        break;
     }
 }
 

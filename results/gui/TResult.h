@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/ZaznamVysledku.h"
+
 #include <QDialog>
 
 #include <filesystem>
@@ -12,9 +14,15 @@ struct Nastaveni;
 struct StavBehu;
 struct StavOpakovaniZaznamu;
 
-// The evaluation window of a finished practice or exam run. While it is being created it stores
-// the run in Vysledky when the mode's protocol switch is on (asking first for a retry run), and
-// it offers a retry run of the wrong (in practice also the hinted) questions. exec() answers
+// Stores the finished run in Vysledky when the mode's protocol switch is on, asking first over
+// `nad` for a retry run; a storage error is shown over `nad` and nothing is written later.
+// Answers how it came out, for the evaluation window to show.
+ProtokolBehu UlozVysledekBehu(QWidget* nad, const StavBehu& beh, const Nastaveni& nastaveni,
+                              const StavOpakovaniZaznamu& opakovani, bool zkouska,
+                              const std::filesystem::path& adresar, const Hodiny& hodiny);
+
+// The evaluation window of a finished practice or exam run. It shows the run and how its record
+// came out (`protokol`, stored before the window is created), and it offers a retry run of the wrong (in practice also the hinted) questions. exec() answers
 // Opakovat when the run goes on as a retry run, prepared in the run state, and Zavrit otherwise;
 // closing without retry ends a record retry and gives the licence group back.
 class TResult : public QDialog {
@@ -24,7 +32,7 @@ public:
     enum Odpoved { Zavrit = 1, Opakovat = 2 };
 
     TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani, bool zkouska,
-            std::filesystem::path adresar, const Hodiny& hodiny, QWidget* rodic = nullptr);
+            ProtokolBehu protokol, QWidget* rodic = nullptr);
 
     void done(int vysledek) override;
 
@@ -46,13 +54,11 @@ public:
 
 private:
     void VytvorOvladaci();
-    void UlozVysledek();
+    void UkazProtokol(ProtokolBehu protokol);
     void VyplnPopisky();
 
     StavBehu& beh_;
     Nastaveni& nastaveni_;
     StavOpakovaniZaznamu& opakovani_;
     bool zkouska_;
-    std::filesystem::path adresar_;
-    const Hodiny& hodiny_;
 };
