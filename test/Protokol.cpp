@@ -62,3 +62,25 @@ void ZapisProtokol(const std::filesystem::path& adresar, const ZaznamProtokolu& 
     protokoly.Uloz();
     protokoly.Zavri();
 }
+
+UlozenyProtokol CtiProtokol(Tabulka& protokoly)
+{
+    const auto text = [&](const char* pole) { return protokoly.PoleJmenem(pole).JakoText(); };
+    const auto cele = [&](const char* pole) { return protokoly.PoleJmenem(pole).JakoCele(); };
+    UlozenyProtokol z;
+    z.profil = text("Profil");
+    const HodnotaPole okamzik = protokoly.PoleJmenem("DatumACas").Hodnota();
+    if (const auto* d = std::get_if<DatumCas>(&okamzik))
+        z.datumACas = *d;
+    z.skupina = text("Skupina");
+    z.delkaTestu = text("DelkaTestu");
+    z.verdikt = text("Verdikt");
+    z.body = text("Body");
+    z.odpoved = text("Odpoved");
+    z.spravnaOdpoved = text("SpravnaOdpoved");
+    z.skutCis = text("SkutCis");
+    z.spravne = cele("Spravne");
+    z.pocetBodu = cele("PocetBodu");
+    z.minPocetBodu = cele("MinPocetBodu");
+    return z;
+}

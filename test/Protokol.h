@@ -4,8 +4,11 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+class Tabulka;
 
 inline constexpr int kPocetPozicTestu = 25;
 
@@ -40,3 +43,17 @@ std::array<std::string, kPocetPozicTestu> RozdelMemo(std::string_view memo);
 // Appends the record to Protokoly.DB in `adresar`, creating the table when missing. Storage
 // errors propagate as ChybaTabulky and leave nothing written.
 void ZapisProtokol(const std::filesystem::path& adresar, const ZaznamProtokolu& zaznam);
+
+// One Protokoly record as it is stored, read back for its report: the four per-position fields
+// stay the memo texts they are (a damaged one is not mended here), and the moment is absent when
+// the field holds nothing.
+struct UlozenyProtokol {
+    std::string profil;
+    std::optional<DatumCas> datumACas;
+    std::string skupina, delkaTestu, verdikt;
+    int spravne = 0, pocetBodu = 0, minPocetBodu = 0;
+    std::string body, odpoved, spravnaOdpoved, skutCis;  // memo texts
+};
+
+// Reads the current record of an open Protokoly cursor. Storage errors propagate as ChybaTabulky.
+UlozenyProtokol CtiProtokol(Tabulka& protokoly);

@@ -2,6 +2,7 @@
 
 #include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
+#include "test/Protokol.h"
 #include "test/gui/TTestDetailForm.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
@@ -26,8 +27,6 @@ QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const QString& text, in
     b->setGeometry(levy, kVyskaMrizky + 8, sirka, 25);
     return b;
 }
-
-std::string Text(Tabulka& t, const char* pole) { return t.PoleJmenem(pole).JakoText(); }
 
 }  // namespace
 
@@ -129,20 +128,23 @@ void TSeznamTestu::btnDetailClick()
     VstupZpravy vstup;
     bool precteno = false;
     ChraneneTabulky(this, [&] {
-        Tabulka& t = model_->KurzorNaAktualnim();
-        vstup.profil = Text(t, "Profil");
-        vstup.datumACas =
-            ModelTabulky::TextPole(t.PoleJmenem("DatumACas"), model_->Jazyk()).toStdString();
-        vstup.skupina = Text(t, "Skupina");
-        vstup.delkaTestu = Text(t, "DelkaTestu");
-        vstup.verdikt = Text(t, "Verdikt");
-        vstup.body = Text(t, "Body");
-        vstup.odpoved = Text(t, "Odpoved");
-        vstup.spravnaOdpoved = Text(t, "SpravnaOdpoved");
-        vstup.skutCis = Text(t, "SkutCis");
-        vstup.spravne = t.PoleJmenem("Spravne").JakoCele();
-        vstup.pocetBodu = t.PoleJmenem("PocetBodu").JakoCele();
-        vstup.minPocetBodu = t.PoleJmenem("MinPocetBodu").JakoCele();
+        const UlozenyProtokol z = CtiProtokol(model_->KurzorNaAktualnim());
+        vstup.profil = z.profil;
+        if (z.datumACas)
+            vstup.datumACas = (ModelTabulky::TextData(*z.datumACas, model_->Jazyk())
+                               + QLatin1Char(' ')
+                               + ModelTabulky::TextCasu(*z.datumACas, model_->Jazyk()))
+                                  .toStdString();
+        vstup.skupina = z.skupina;
+        vstup.delkaTestu = z.delkaTestu;
+        vstup.verdikt = z.verdikt;
+        vstup.body = z.body;
+        vstup.odpoved = z.odpoved;
+        vstup.spravnaOdpoved = z.spravnaOdpoved;
+        vstup.skutCis = z.skutCis;
+        vstup.spravne = z.spravne;
+        vstup.pocetBodu = z.pocetBodu;
+        vstup.minPocetBodu = z.minPocetBodu;
         precteno = true;
     });
     if (!precteno)

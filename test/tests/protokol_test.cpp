@@ -137,6 +137,44 @@ TEST_F(ZapisProtokolu, PrvniVytvoriTabulkuDalsiJiPouzije)
     EXPECT_EQ(t.PoleJmenem("Verdikt").JakoText(), "Prošel");
 }
 
+// The reader gives back what the writer stored; a damaged memo and an empty moment come back
+// as they are stored, not mended.
+TEST_F(ZapisProtokolu, CteniVratiCoZapisZapsal)
+{
+    const ZaznamProtokolu zapsany = VzorovyProtokol();
+    ZapisProtokol(adresar_, zapsany);
+    ZapisProtokol(adresar_, zapsany);
+    Tabulka t;
+    t.Svaz(adresar_, "Protokoly");
+    t.Otevri();
+    t.Dalsi();
+    t.Uprav();
+    t.PoleJmenem("Odpoved").NastavText("A  B");
+    t.PoleJmenem("DatumACas").Vymaz();
+    t.Uloz();
+
+    t.Prvni();
+    const UlozenyProtokol z = CtiProtokol(t);
+    EXPECT_EQ(z.profil, zapsany.profil);
+    EXPECT_EQ(z.datumACas, zapsany.datumACas);
+    EXPECT_EQ(z.skupina, zapsany.skupina);
+    EXPECT_EQ(z.delkaTestu, zapsany.delkaTestu);
+    EXPECT_EQ(z.verdikt, zapsany.verdikt);
+    EXPECT_EQ(z.spravne, zapsany.spravne);
+    EXPECT_EQ(z.pocetBodu, zapsany.pocetBodu);
+    EXPECT_EQ(z.minPocetBodu, zapsany.minPocetBodu);
+    EXPECT_EQ(z.body, ZakodujMemo(zapsany.body));
+    EXPECT_EQ(z.odpoved, ZakodujMemo(zapsany.odpoved));
+    EXPECT_EQ(z.spravnaOdpoved, ZakodujMemo(zapsany.spravnaOdpoved));
+    EXPECT_EQ(z.skutCis, ZakodujMemo(zapsany.skutCis));
+
+    t.Dalsi();
+    const UlozenyProtokol poskozeny = CtiProtokol(t);
+    EXPECT_EQ(poskozeny.odpoved, "A  B");
+    EXPECT_EQ(poskozeny.datumACas, std::nullopt);
+    EXPECT_EQ(poskozeny.profil, zapsany.profil);
+}
+
 // The four memo texts as stored, compared with the committed file line by line (Body, Odpoved,
 // SpravnaOdpoved, SkutCis), and read back item for item.
 TEST_F(ZapisProtokolu, MemaOdpovidajiZlatemuSouboru)
