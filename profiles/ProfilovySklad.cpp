@@ -15,12 +15,11 @@ namespace {
 const std::string kProfily = "Profily";
 
 
-std::string HashHesla(const std::string& heslo)
+std::string HashHesla(const std::string& heslo, const NarocnostHesla& narocnost)
 {
     const std::string zkracene = OriznoutZnaky(heslo, ProfilovySklad::kDelkaHesla);
     char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, zkracene.data(), zkracene.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                          crypto_pwhash_MEMLIMIT_INTERACTIVE)
+    if (crypto_pwhash_str(hash, zkracene.data(), zkracene.size(), narocnost.operace, narocnost.pamet)
         != 0)
         throw std::runtime_error("Heslo nelze zašifrovat: nedostatek paměti.");
     return hash;
@@ -43,7 +42,15 @@ const std::vector<std::string> kTabulkyProfilu{kProfily,   "Vysledky", "Protokol
 
 }  // namespace
 
-ProfilovySklad::ProfilovySklad(std::filesystem::path adresar) : adresar_(std::move(adresar))
+NarocnostHesla NarocnostHesla::Interaktivni()
+{
+    return {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE};
+}
+
+NarocnostHesla NarocnostHesla::Nejnizsi() { return {crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN}; }
+
+ProfilovySklad::ProfilovySklad(std::filesystem::path adresar, NarocnostHesla narocnost)
+    : adresar_(std::move(adresar)), narocnost_(narocnost)
 {
     if (sodium_init() < 0)
         throw std::runtime_error("Knihovnu libsodium nelze inicializovat.");
@@ -66,7 +73,7 @@ void ProfilovySklad::PridatProfil(const std::string& profil, const std::string& 
                                   const std::string& konfigurace, const std::string& viditelny,
                                   const std::string& heslo)
 {
-    const std::string ulozeneHeslo = heslo.empty() ? std::string() : HashHesla(heslo);
+    const std::string ulozeneHeslo = heslo.empty() ? std::string() : HashHesla(heslo, narocnost_);
     Znovuotevrit();
     ZapsatProfil(profily_,
                  {viditelny, profil, kategorie, skupina, protokoly, konfigurace, ulozeneHeslo});
@@ -143,7 +150,7 @@ void ProfilovySklad::UlozitNastaveniProfilu(const Nastaveni& n)
 
 void ProfilovySklad::ZmenitHesloProfilu(const std::string& jmeno, const std::string& heslo)
 {
-    const std::string ulozeneHeslo = heslo.empty() ? std::string() : HashHesla(heslo);
+    const std::string ulozeneHeslo = heslo.empty() ? std::string() : HashHesla(heslo, narocnost_);
     if (!NajitProfil(jmeno))
         return;
     profily_.Uprav();

@@ -12,12 +12,22 @@
 // The profile table Profily of one directory, reached through a cursor of its own. Every
 // operation reopens the cursor, so it sees what other cursors have posted meanwhile. Table
 // errors (ChybaTabulky) are not caught here.
+// The cost of hashing a password (Argon2id operations and memory in bytes). The program always
+// uses the library's interactive limits; tests that are not about hashing use its minimum.
+struct NarocnostHesla {
+    unsigned long long operace = 0;
+    std::size_t pamet = 0;
+    static NarocnostHesla Interaktivni();
+    static NarocnostHesla Nejnizsi();
+};
+
 class ProfilovySklad {
 public:
     static constexpr int kDelkaJmena = 30;
     static constexpr int kDelkaHesla = 50;  // characters of the typed password that count
 
-    explicit ProfilovySklad(std::filesystem::path adresar);
+    explicit ProfilovySklad(std::filesystem::path adresar,
+                            NarocnostHesla narocnost = NarocnostHesla::Interaktivni());
 
     // Creates Profily with the hidden built-in profile "Default" when Profily.DB is missing.
     void ZalozitTabulkuProfilu();
@@ -58,6 +68,7 @@ private:
     void Znovuotevrit();
 
     std::filesystem::path adresar_;
+    NarocnostHesla narocnost_;
     Tabulka profily_;
 };
 

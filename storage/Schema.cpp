@@ -7,6 +7,7 @@
 #include "base/DocasneSoubory.h"
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -269,12 +270,23 @@ std::string PopisChyby(const std::exception& chyba)
     return std::string("chyba databáze (") + NazevKodu(kod) + ")";
 }
 
+namespace {
+std::atomic<int> cekaniNaZamekMs{2000};
+}  // namespace
+
+void NastavCekaniNaZamek(std::chrono::milliseconds cekani)
+{
+    cekaniNaZamekMs = static_cast<int>(cekani.count());
+}
+
+std::chrono::milliseconds CekaniNaZamek() { return std::chrono::milliseconds(cekaniNaZamekMs.load()); }
+
 void NastavSpojeni(SQLite::Database& db)
 {
     // A double-quoted name that is not a column would otherwise read as a text literal.
     sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    db.setBusyTimeout(2000);
+    db.setBusyTimeout(cekaniNaZamekMs.load());
 }
 
 void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSouboru)

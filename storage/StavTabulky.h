@@ -30,7 +30,7 @@ std::string PopisChyby(const std::exception& chyba);
 bool StejneJmeno(std::string_view a, std::string_view b);
 
 // Every connection: double-quoted strings are names only, never text literals; a lock is waited
-// for two seconds.
+// for CekaniNaZamek() (two seconds in the program).
 void NastavSpojeni(SQLite::Database& db);
 // What must hold before the engine touches the file: a regular file that is not in WAL mode and
 // has no write-ahead log beside it; a file as long as its header says (not cut short); a journal

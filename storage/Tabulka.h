@@ -2,6 +2,7 @@
 
 #include "base/DatumCas.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -28,6 +29,11 @@ void UklidDocasneTabulky(const std::filesystem::path& adresar);
 
 // Every failure of the table layer: a missing or unreadable file, a bad field name, a misuse of
 // the cursor. what() is the message shown to the learner and names the file where there is one.
+// How long an operation waits for a lock another connection holds before it fails: two seconds
+// unless set otherwise (tests set a short wait). Applies to connections opened afterwards.
+void NastavCekaniNaZamek(std::chrono::milliseconds cekani);
+std::chrono::milliseconds CekaniNaZamek();
+
 class ChybaTabulky : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 // Support for window tests: the executable's main() (GuiTestMain.cpp) makes an offscreen
 // QApplication with the Czech Qt translation, and a safety timer fails any test that leaves a
@@ -30,6 +31,13 @@ std::shared_ptr<ZachycenyDialog> OdpovedzModalnimu(std::function<void(QWidget*)>
 // Answers the next message box by pressing one of its standard buttons.
 std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tlacitko,
                                                  QWidget* krome = nullptr);
+
+// Answers the profile manager that opens next: picks the profile `jmeno` in its list and
+// presses OK, signing the learner in.
+std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno);
+
+// GoogleTest prints a QString that fails an assertion as its text.
+inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
 
 // Runs the event loop until `podminka` holds or `ms` pass; returns whether it held.
 bool CekejNa(const std::function<bool()>& podminka, int ms = 5000);

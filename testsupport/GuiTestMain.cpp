@@ -1,6 +1,8 @@
 #include "testsupport/GuiTest.h"
 
+#include "storage/Tabulka.h"
 #include "ui/Aplikace.h"
+#include "ui/CekaniNaOkno.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
+#include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -49,20 +53,7 @@ class PojistkaModalnichOken : public testing::EmptyTestEventListener {
 std::shared_ptr<ZachycenyDialog> OdpovedzModalnimu(std::function<void(QWidget*)> akce, QWidget* krome)
 {
     auto zaznam = std::make_shared<ZachycenyDialog>();
-    auto casovac = new QTimer(qApp);
-    casovac->setInterval(5);
-    QPointer<QWidget> vyjimka(krome);
-    auto hodiny = std::make_shared<QElapsedTimer>();
-    hodiny->start();
-    QObject::connect(casovac, &QTimer::timeout, qApp, [=] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || w == vyjimka.data() || !w->isVisible()) {
-            if (hodiny->elapsed() > 15000)
-                casovac->deleteLater();
-            return;
-        }
-        casovac->stop();
-        casovac->deleteLater();
+    PriDalsimModalnim(qApp, [zaznam, akce = std::move(akce)](QWidget* w) {
         zaznam->probehlo = true;
         zaznam->titulek = w->windowTitle();
         zaznam->objectName = w->objectName();
@@ -73,8 +64,7 @@ std::shared_ptr<ZachycenyDialog> OdpovedzModalnimu(std::function<void(QWidget*)>
             zaznam->tlacitka = box->standardButtons();
         }
         akce(w);
-    });
-    casovac->start();
+    }, krome, 5, 15000);
     return zaznam;
 }
 
@@ -97,6 +87,19 @@ std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tla
             }
         },
         krome);
+}
+
+std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno)
+{
+    return OdpovedzModalnimu([jmeno](QWidget* w) {
+        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        ASSERT_NE(seznam, nullptr);
+        const auto nalezene = seznam->findItems(jmeno, Qt::MatchExactly);
+        ASSERT_EQ(nalezene.size(), 1) << jmeno.toStdString();
+        seznam->setCurrentItem(nalezene.front());
+        seznam->itemClicked(nalezene.front());
+        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
 }
 
 bool CekejNa(const std::function<bool()>& podminka, int ms)
@@ -125,6 +128,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     Aplikace app(argc, argv);
+    // A table another connection holds fails at once; nothing in the tests waits for a lock.
+    NastavCekaniNaZamek(std::chrono::milliseconds(50));
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new PojistkaModalnichOken);
     return RUN_ALL_TESTS();

@@ -34,9 +34,6 @@
 #include <ostream>
 #include <set>
 
-// Readable failure output for Czech texts.
-inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -221,15 +218,7 @@ protected:
         sklad.ZalozitTabulkuProfilu();
         sklad.PridatProfil("Jana", kategorie, "B", protokoly, konfigurace, "1", "");
         auto hlavni = std::make_unique<THlavniFormular>(Adresar());
-        auto prihlaseni = OdpovedzModalnimu([](QWidget* w) {
-            auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-            ASSERT_NE(seznam, nullptr);
-            const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
-            ASSERT_EQ(nalezene.size(), 1);
-            seznam->setCurrentItem(nalezene.front());
-            seznam->itemClicked(nalezene.front());
-            w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        });
+        auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
         EXPECT_EQ(hlavni->Spust(), THlavniFormular::Start::Prihlasen);
         EXPECT_TRUE(prihlaseni->probehlo);
         return hlavni;

@@ -29,15 +29,7 @@ std::unique_ptr<THlavniFormular> Prihlaseny(const DocasnyAdresar& adresar, const
     sklad.ZalozitTabulkuProfilu();
     sklad.PridatProfil(jmeno, "1111111", "B", "111", "11", "1", "");
     auto hlavni = std::make_unique<THlavniFormular>(adresar.CestaStd());
-    auto prihlaseni = OdpovedzModalnimu([jmeno](QWidget* w) {
-        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        ASSERT_NE(seznam, nullptr);
-        const auto nalezene = seznam->findItems(QString::fromStdString(jmeno), Qt::MatchExactly);
-        ASSERT_EQ(nalezene.size(), 1);
-        seznam->setCurrentItem(nalezene.front());
-        seznam->itemClicked(nalezene.front());
-        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    });
+    auto prihlaseni = PrihlasVManazeru(QString::fromStdString(jmeno));
     EXPECT_EQ(hlavni->Spust(), THlavniFormular::Start::Prihlasen);
     EXPECT_TRUE(prihlaseni->probehlo);
     return hlavni;

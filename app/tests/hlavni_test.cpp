@@ -30,20 +30,6 @@ std::string CtiSoubor(const std::filesystem::path& p)
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-// Picks `jmeno` in the profile manager that is open and signs in.
-std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno)
-{
-    return OdpovedzModalnimu([jmeno](QWidget* w) {
-        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        ASSERT_NE(seznam, nullptr);
-        const auto nalezene = seznam->findItems(jmeno, Qt::MatchExactly);
-        ASSERT_EQ(nalezene.size(), 1) << jmeno.toStdString();
-        seznam->setCurrentItem(nalezene.front());
-        seznam->itemClicked(nalezene.front());
-        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    });
-}
-
 class HlavniOkno : public testing::Test {
 protected:
     void SetUp() override

@@ -30,12 +30,7 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
     sklad.ZalozitTabulkuProfilu();
     sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
     THlavniFormular hlavni(adresar.CestaStd());
-    auto prihlaseni = OdpovedzModalnimu([](QWidget* w) {
-        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        seznam->setCurrentItem(seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly).front());
-        seznam->itemClicked(seznam->currentItem());
-        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    });
+    auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
     auto* m1Test = hlavni.findChild<QAction*>(QStringLiteral("M1Test"));
     ASSERT_NE(m1Test, nullptr);
@@ -92,12 +87,7 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
     sklad.ZalozitTabulkuProfilu();
     sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
     THlavniFormular hlavni(adresar.CestaStd());
-    OdpovedzModalnimu([](QWidget* w) {
-        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        seznam->setCurrentItem(seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly).front());
-        seznam->itemClicked(seznam->currentItem());
-        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    });
+    PrihlasVManazeru(QStringLiteral("Jana"));
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
     auto* polozka = Najdi<QAction>(&hlavni, QStringLiteral("M1TestPlatny"));
     ASSERT_NE(polozka, nullptr);

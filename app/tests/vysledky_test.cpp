@@ -27,9 +27,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -50,15 +47,7 @@ protected:
         sklad.ZalozitTabulkuProfilu();
         sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
         hlavni = std::make_unique<THlavniFormular>(Adresar());
-        auto prihlaseni = OdpovedzModalnimu([](QWidget* w) {
-            auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-            ASSERT_NE(seznam, nullptr);
-            const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
-            ASSERT_EQ(nalezene.size(), 1);
-            seznam->setCurrentItem(nalezene.front());
-            seznam->itemClicked(nalezene.front());
-            w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        });
+        auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
         ASSERT_EQ(hlavni->Spust(), THlavniFormular::Start::Prihlasen);
         ASSERT_TRUE(prihlaseni->probehlo);
     }

@@ -29,9 +29,6 @@
 #include <QTextImageFormat>
 #include <QImage>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
 
 namespace {
 

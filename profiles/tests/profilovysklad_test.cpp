@@ -95,7 +95,7 @@ std::map<std::string, std::string> ObsahSouboru(const fs::path& adresar)
 
 class ProfilovySkladTest : public testing::Test {
 protected:
-    ProfilovySkladTest() : sklad(adresar.Cesta()) { sklad.ZalozitTabulkuProfilu(); }
+    ProfilovySkladTest() : sklad(adresar.Cesta(), NarocnostHesla::Nejnizsi()) { sklad.ZalozitTabulkuProfilu(); }
 
     void Pridat(const std::string& jmeno, const std::string& heslo = "",
                 const std::string& viditelny = "1")
@@ -256,6 +256,26 @@ TEST_F(ProfilovySkladTest, HesloSeUkladaJakoHashAOveriSePresne)
         << "the check is case-sensitive";
     EXPECT_FALSE(sklad.OverHeslo("Jana", ""));
     EXPECT_FALSE(sklad.OverHeslo("Nikdo", heslo50));
+}
+
+// The program hashes with the interactive limits (64 MiB, 2 passes); a cheaper store (for tests)
+// writes hashes that any store verifies.
+TEST(NarocnostHesla, ProgramHashujeSInteraktivnimiLimityAKazdySkladOveriKazdyHash)
+{
+    DocasnyAdresar adresar;
+    ProfilovySklad program(adresar.Cesta());
+    program.ZalozitTabulkuProfilu();
+    program.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "tajne5");
+    ProfilovySklad levny(adresar.Cesta(), NarocnostHesla::Nejnizsi());
+    levny.PridatProfil("Eva", "1111111", "B", "111", "11", "1", "heslo7");
+    std::map<std::string, std::string> hashe;
+    for (const Zaznam& z : Zaznamy(adresar.Cesta(), "Profily"))
+        hashe[z.at("Profil")] = z.at("Heslo");
+    EXPECT_NE(hashe.at("Jana").find("$argon2id$v=19$m=65536,t=2,p=1$"), std::string::npos) << hashe.at("Jana");
+    EXPECT_NE(hashe.at("Eva").find("$argon2id$v=19$m=8,t=1,p=1$"), std::string::npos) << hashe.at("Eva");
+    EXPECT_TRUE(levny.OverHeslo("Jana", "tajne5"));
+    EXPECT_TRUE(program.OverHeslo("Eva", "heslo7"));
+    EXPECT_FALSE(program.OverHeslo("Eva", "heslo8"));
 }
 
 TEST_F(ProfilovySkladTest, ProfilBezHeslaAZmenaHesla)

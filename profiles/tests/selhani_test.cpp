@@ -2,6 +2,7 @@
 
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "testsupport/KratkeCekani.h"
 #include "testsupport/Najednou.h"
 
 #include <SQLiteCpp/Database.h>
@@ -186,6 +187,7 @@ TEST_F(SelhaniSkladu, PrejmenovaniASmazaniPriChybeNezmeniNic)
     fs::remove_all(adresar_);
     fs::create_directory(adresar_);
     Naplnit(4);
+    KratkeCekaniNaZamek kratke;
     ProfilovySklad sklad(adresar_);
     {
         SQLite::Database zamek(Soubor("Protokoly").string(), SQLite::OPEN_READWRITE);

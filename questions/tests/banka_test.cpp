@@ -121,6 +121,7 @@ protected:
         t.Svaz(adresar_, "otazky");
         t.Vytvor(pole);
         t.Otevri();
+        t.ZacniDavku();
         for (int cislo : cisla) {
             t.Vloz();
             t.PoleNaPozici(0).NastavCele(cislo);
@@ -130,6 +131,7 @@ protected:
                                                       : std::to_string(i) + (i == 8 ? "\\x" : "ž"));
             t.Uloz();
         }
+        t.DokonciDavku();
         t.Zavri();
     }
 

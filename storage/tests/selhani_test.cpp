@@ -1,6 +1,7 @@
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "storage/tests/Pomocne.h"
+#include "testsupport/KratkeCekani.h"
 #include "testsupport/Najednou.h"
 
 #include <SQLiteCpp/Database.h>
@@ -41,12 +42,14 @@ protected:
         t.Svaz(adresar_, "Vysledky");
         t.Vytvor(DefiniceVysledky());
         t.Otevri();
+        t.ZacniDavku();
         for (int pocet : pocty) {
             t.Vloz();
             t.PoleJmenem("Profil").NastavText("Jana");
             t.PoleJmenem("PocetOtazek").NastavCele(pocet);
             t.Uloz();
         }
+        t.DokonciDavku();
     }
 
     std::vector<int> Pocty() const
@@ -149,6 +152,8 @@ TEST_F(SelhaniTest, NeulozenyZaznamNezapiseZadnaPozdejsiOperace)
 
 TEST_F(SelhaniTest, ZamcenouTabulkuNelzeZapsatAniPozdeji)
 {
+    EXPECT_EQ(CekaniNaZamek(), std::chrono::seconds(2)) << "the program waits two seconds for a lock";
+    KratkeCekaniNaZamek kratke;
     VytvorVysledky({10});
     Tabulka t;
     t.Svaz(adresar_, "Vysledky");

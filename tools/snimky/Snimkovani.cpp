@@ -1,5 +1,7 @@
 #include "tools/snimky/Snimkovani.h"
 
+#include "ui/CekaniNaOkno.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -95,27 +97,11 @@ void ZrusCekani()
 
 void PriOtevreni(std::function<void(QWidget*)> akce, QWidget* krome, bool povinne)
 {
-    auto* casovac = new QTimer(&Cekani());
-    casovac->setInterval(10);
-    QPointer<QWidget> vyjimka(krome);
-    auto hodiny = std::make_shared<QElapsedTimer>();
-    hodiny->start();
-    QObject::connect(casovac, &QTimer::timeout, qApp, [=] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || w == vyjimka.data() || !w->isVisible()) {
-            if (hodiny->elapsed() > (povinne ? 10000 : 2000)) {
-                casovac->stop();
-                casovac->deleteLater();
-                if (povinne)
-                    std::fprintf(stderr, "očekávané okno se neotevřelo\n");
-            }
-            return;
-        }
-        casovac->stop();
-        casovac->deleteLater();
-        akce(w);
-    });
-    casovac->start();
+    std::function<void()> naVyprseni;
+    if (povinne)
+        naVyprseni = [] { std::fprintf(stderr, "očekávané okno se neotevřelo\n"); };
+    PriDalsimModalnim(&Cekani(), std::move(akce), krome, 10, povinne ? 10000 : 2000,
+                      std::move(naVyprseni));
 }
 
 void Pockej(int ms)

@@ -98,7 +98,7 @@ int PocetZaznamu(const std::string& adresar, const std::string& tabulka, const s
 
 class ProfilyGui : public testing::Test {
 protected:
-    ProfilyGui() : sklad(adresar.CestaStd()) { sklad.ZalozitTabulkuProfilu(); }
+    ProfilyGui() : sklad(adresar.CestaStd(), NarocnostHesla::Nejnizsi()) { sklad.ZalozitTabulkuProfilu(); }
 
     void Pridat(const std::string& jmeno, const std::string& heslo = "")
     {

@@ -22,9 +22,6 @@
 #include <QTest>
 
 #include <filesystem>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
 
 namespace {
 
