@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -98,16 +99,8 @@ OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& obla
         soucet += p;
         podily.push_back(p);
     }
-    std::sort(podily.begin(), podily.end());
-    const auto percentil = [&](double q) {
-        const double poloha = q * double(podily.size() - 1);
-        const auto i = static_cast<std::size_t>(poloha);
-        const double zbytek = poloha - double(i);
-        return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek : podily[i];
-    };
     vysledek.lzeOdhadnout = true;
     vysledek.pravdepodobnost = soucet / double(opakovani);
-    vysledek.dolni = percentil(0.025);
-    vysledek.horni = percentil(0.975);
+    std::tie(vysledek.dolni, vysledek.horni) = Pasmo95(std::move(podily));
     return vysledek;
 }

@@ -6,6 +6,7 @@
 #include "test/SlozeniTestu.h"
 
 #include <algorithm>
+#include <tuple>
 #include <cmath>
 #include <map>
 #include <random>
@@ -77,6 +78,18 @@ std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt1
         prumer[k] = Beta(double(d) + 1.0, double(c - d) + 1.0, g);
     }
     return prumer;
+}
+
+std::pair<double, double> Pasmo95(std::vector<double> podily)
+{
+    std::sort(podily.begin(), podily.end());
+    const auto percentil = [&](double q) {
+        const double poloha = q * double(podily.size() - 1);
+        const auto i = static_cast<std::size_t>(poloha);
+        const double zbytek = poloha - double(i);
+        return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek : podily[i];
+    };
+    return {percentil(0.025), percentil(0.975)};
 }
 
 double LosujSanciOtazky(double prumer, const StatistikaProfilu& statistika, int cislo,
@@ -152,19 +165,11 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
         uspechu += prosloVeDraze;
         podily.push_back(double(prosloVeDraze) / double(listy.size()));
     }
-    std::sort(podily.begin(), podily.end());
-    const auto percentil = [&](double q) {
-        const double poloha = q * double(podily.size() - 1);
-        const auto i = static_cast<std::size_t>(poloha);
-        const double zbytek = poloha - double(i);
-        return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek : podily[i];
-    };
     vysledek.lzeOdhadnout = true;
     vysledek.prosloListu = uspechu;
     vysledek.listuCelkem = static_cast<long>(listy.size()) * parametry.opakovani;
     vysledek.pravdepodobnost =
         double(uspechu) / (double(listy.size()) * double(parametry.opakovani));
-    vysledek.dolni = percentil(0.025);
-    vysledek.horni = percentil(0.975);
+    std::tie(vysledek.dolni, vysledek.horni) = Pasmo95(std::move(podily));
     return vysledek;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <random>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class Banka;
@@ -39,6 +40,10 @@ struct OdhadUspechu {
     double dolni = 0, horni = 0; // the 95 % band
     long prosloListu = 0, listuCelkem = 0;  // the estimate as a ratio of sheets
 };
+
+// The 95 % band of the per-draw shares: their 2.5th and 97.5th percentiles, linearly
+// interpolated. `podily` must not be empty.
+std::pair<double, double> Pasmo95(std::vector<double> podily);
 
 struct ParametryOdhadu {
     int listu = 500;     // sheets drawn as the points test draws them

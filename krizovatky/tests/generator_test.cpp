@@ -1,6 +1,7 @@
 #include "krizovatky/CteniSceny.h"
 #include "krizovatky/Generator.h"
 #include "krizovatky/Krizovatka.h"
+#include "krizovatky/tests/PoradiKroku.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,6 @@
 #include <sstream>
 
 namespace {
-
-// "C;B;A" for all steps (pedestrians included); a waiting step is marked "!", a deadlock "?".
-std::string Poradi(const Reseni& r)
-{
-    std::string t;
-    for (const Krok& k : r.kroky)
-        t += (t.empty() ? "" : ";") + std::string(k.druh == DruhKroku::Ceka ? "!" : k.druh == DruhKroku::Blokovani ? "?" : "") +
-             SpojStitky(k.stitky);
-    return t;
-}
 
 bool Blokovani(const Reseni& r)
 {

@@ -1,5 +1,6 @@
 #include "krizovatky/CteniSceny.h"
 #include "krizovatky/Krizovatka.h"
+#include "krizovatky/tests/PoradiKroku.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,6 @@ Reseni Res(const std::string& yaml)
     std::string chyba;
     EXPECT_TRUE(CtiKScenu(yaml, "test.yaml", &s, &chyba)) << chyba;
     return ResPoradi(s);
-}
-
-// "C;B;A" for the steps; a waiting step is marked "!", a deadlock "?".
-std::string Poradi(const Reseni& r)
-{
-    std::string t;
-    for (const Krok& k : r.kroky)
-        t += (t.empty() ? "" : ";") + std::string(k.druh == DruhKroku::Ceka ? "!" : k.druh == DruhKroku::Blokovani ? "?" : "") +
-             SpojStitky(k.stitky);
-    return t;
 }
 
 const char* kCtyri = "ramena: [J, S, V, Z]\n";
