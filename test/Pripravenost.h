@@ -30,7 +30,7 @@ class Banka;
 // Neither m nor q is known exactly; both are learnt from the learner's answers:
 // - q: a first-time learner answers about 55 % of the questions right (one in three by guessing
 //   among three answers, more from common sense and everyday traffic). This prior, of the
-//   strength of 4 answers, is updated by all of the learner's first answers; each category's q
+//   strength of 10 answers (a beginner's q lies between about 25 and 85 %), is updated by all of the learner's first answers; each category's q
 //   is then centred on that with the strength of 10 answers and updated by the category's own
 //   first answers.
 // - m: log m has a normal prior (mean 0, deviation 0.6) on a grid; each answer to a question
@@ -51,7 +51,7 @@ struct OdpovedUcenice {
 // What a learner's answers say beyond the memory of each question.
 struct ModelUcenice {
     static constexpr double kPrvniPrumer = 0.55;  // a first-time learner's right first answers
-    static constexpr double kPrvniSila = 4.0;
+    static constexpr double kPrvniSila = 10.0;
     static constexpr double kSilaKategorie = 10.0;
     static constexpr int kVychoziMs = 20000;  // time per answer before any is measured
 

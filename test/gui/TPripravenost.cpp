@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QTimer>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -23,20 +24,28 @@ constexpr int kDrazuKrivky = 10;  // of the curves and the plan's simulated days
 
 QString Procento(double podil) { return QString::number(static_cast<int>(std::nearbyint(podil * 100))); }
 
+// A chance above zero never reads as 0 %: a beginner's chance is small, not nil.
+QString Sance(double podil)
+{
+    return podil > 0 && std::nearbyint(podil * 100) == 0 ? QStringLiteral("méně než 1 %")
+                                                         : Procento(podil) + QStringLiteral(" %");
+}
+
 QString Datum(const DatumCas& d) { return QStringLiteral("%1. %2. %3").arg(d.den).arg(d.mesic).arg(d.rok); }
 
 QString SPasmem(const OdhadPlatny& o)
 {
-    return QStringLiteral("%1 % (pásmo nejistoty %2 až %3 %)").arg(Procento(o.pravdepodobnost), Procento(o.dolni),
+    return QStringLiteral("%1 (pásmo nejistoty %2 až %3 %)").arg(Sance(o.pravdepodobnost), Procento(o.dolni),
                                                                  Procento(o.horni));
 }
 
 QDateTime Okamzik(const DatumCas& d) { return QDateTime(QDate(d.rok, d.mesic, d.den), QTime(12, 0)); }
 
-// "otázka", "otázky", "otázek" after a count.
-QString Otazek(int n)
+// "1 novou otázku", "2 nové otázky", "5 nových otázek".
+QString NovychOtazek(int n)
 {
-    return n == 1 ? QStringLiteral("otázku") : n >= 2 && n <= 4 ? QStringLiteral("otázky") : QStringLiteral("otázek");
+    return n == 1 ? QStringLiteral("1 novou otázku")
+                  : QString::number(n) + (n >= 2 && n <= 4 ? QStringLiteral(" nové otázky") : QStringLiteral(" nových otázek"));
 }
 
 }  // namespace
@@ -51,7 +60,6 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
     drazy_ = LosujUcenice(model_, kDrazu, seed);
     drazyKrivky_.assign(drazy_.begin(), drazy_.begin() + kDrazuKrivky);
     dnes_ = OdhadniNaDen(formaty_, vstup_.pamet, drazy_, vstup_.dnes);
-    minule_ = MinulyPrubeh(formaty_, vstup_.odpovedi, drazyKrivky_, vstup_.dnes);
     datum_ = NactiDatumZkousky(vstup_.adresar, vstup_.profil);
 
     auto* popisek = new QLabel(QStringLiteral("&Datum zkoušky:"), this);
@@ -123,7 +131,12 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
     vse->setContentsMargins(0, 0, 0, 0);
     vse->addLayout(texty, 3);
     vse->addWidget(grafPripravenosti_, 2);
-    Ukaz();
+    Ukaz(false);
+    QTimer::singleShot(0, this, [this] {
+        minule_ = MinulyPrubeh(formaty_, vstup_.odpovedi, drazyKrivky_, vstup_.dnes);
+        hotovo_ = true;
+        Ukaz(true);
+    });
 }
 
 void TPripravenost::NastavDatum()
@@ -133,7 +146,7 @@ void TPripravenost::NastavDatum()
     ChraneneTabulky(this, [&] {
         UlozDatumZkousky(vstup_.adresar, vstup_.profil, datum);
         datum_ = datum;
-        Ukaz();
+        Ukaz(hotovo_);
     });
 }
 
@@ -142,16 +155,16 @@ void TPripravenost::ZrusDatum()
     ChraneneTabulky(this, [&] {
         UlozDatumZkousky(vstup_.adresar, vstup_.profil, std::nullopt);
         datum_.reset();
-        Ukaz();
+        Ukaz(hotovo_);
     });
 }
 
-void TPripravenost::Ukaz()
+void TPripravenost::Ukaz(bool vse)
 {
     const long long dnu = datum_ ? DnuMezi(vstup_.dnes, *datum_) : 0;
     vDenZkousky_ = {};
     plan_ = {};
-    if (dnu > 0) {
+    if (dnu > 0 && vse) {
         DatumCas chvile = *datum_;
         chvile.hodina = 9;
         vDenZkousky_ = OdhadniNaDen(formaty_, vstup_.pamet, drazy_, chvile);
@@ -184,15 +197,16 @@ void TPripravenost::Ukaz()
         : QStringLiteral("počítáno %1 s na otázku, dokud program nezná vaše časy").arg(ModelUcenice::kVychoziMs / 1000);
     if (!datum_)
         lbPlan_->setText(QStringLiteral("Zadejte datum zkoušky a program spočítá, kolik se máte denně učit."));
+    else if (!vse)
+        lbPlan_->setText(QStringLiteral("Počítám plán do zkoušky…"));
     else if (dnu <= 0)
         lbPlan_->setText(QStringLiteral("Datum zkoušky %1 už nastalo; zadejte další termín.").arg(Datum(*datum_)));
     else if (!plan_.lzePlanovat)
         lbPlan_->setText(QStringLiteral("Plán nelze spočítat, protože šanci na složení nelze odhadnout."));
     else if (plan_.dosahne)
-        lbPlan_->setText(QStringLiteral("Plán do zkoušky: denně %1 %2 nových a průměrně %3 opakování (nejvíc %4), "
-                                        "asi %5 min denně (%6). V den zkoušky tak bude šance asi %7 % (cíl 95 %).")
-                             .arg(plan_.novychDenne)
-                             .arg(Otazek(plan_.novychDenne))
+        lbPlan_->setText(QStringLiteral("Plán do zkoušky: denně %1 a průměrně %2 opakování (nejvíc %3), "
+                                        "asi %4 min denně (%5). V den zkoušky tak bude šance asi %6 % (cíl 95 %).")
+                             .arg(NovychOtazek(plan_.novychDenne))
                              .arg(plan_.prumerOpakovani)
                              .arg(plan_.nejvicOpakovani)
                              .arg(plan_.minutDenne)
@@ -214,7 +228,9 @@ void TPripravenost::Ukaz()
     minule->setName(QStringLiteral("Odhad v minulých dnech"));
     for (const BodKrivky& b : minule_)
         minule->append(double(Okamzik(b.den).toMSecsSinceEpoch()), b.sance * 100);
-    const OdhadPlatny& hlavni = formaty_.LzePlatny() ? dnes_.platny : dnes_.body;
+    // Today's point from the same draws as the curves, so that they join.
+    const OdhadNaDen dnesKrivky = OdhadniNaDen(formaty_, vstup_.pamet, drazyKrivky_, vstup_.dnes);
+    const OdhadPlatny& hlavni = formaty_.LzePlatny() ? dnesKrivky.platny : dnesKrivky.body;
     if (hlavni.lzeOdhadnout)
         minule->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()), hlavni.pravdepodobnost * 100);
     graf->addSeries(minule);

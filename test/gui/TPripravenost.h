@@ -40,9 +40,11 @@ public:
     const OdhadNaDen& VDenZkousky() const { return vDenZkousky_; }
     const PlanUceni& Plan() const { return plan_; }
     const std::optional<DatumCas>& DatumZkousky() const { return datum_; }
+    // The exam day's estimate, the past days and the plan follow once the window shows.
+    bool Hotovo() const { return hotovo_; }
 
 private:
-    void Ukaz();  // the texts and the chart for the exam date in datum_
+    void Ukaz(bool vse);  // the texts and the chart for the exam date in datum_; `vse` with the plan
     void NastavDatum();
     void ZrusDatum();
 
@@ -55,6 +57,7 @@ private:
     OdhadNaDen dnes_, vDenZkousky_;
     PlanUceni plan_;
     std::string skupina_;
+    bool hotovo_ = false;
 
     QDateEdit* deDatumZkousky_ = nullptr;
     QPushButton* btnNastavitDatum_ = nullptr;

@@ -72,6 +72,8 @@ int main(int argc, char** argv)
     TStatistikaUceni okno(banka, nastaveni, statistika, 777, nullptr, nullptr, oblasti, &vstup);
     okno.show();
     if (argc > 3) {
+        while (!okno.pPripravenost->Hotovo())
+            aplikace.processEvents();
         aplikace.processEvents();
         return okno.grab().save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     }

@@ -42,6 +42,7 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
     Nastaveni n;
     {
         TStatistikaUceni okno(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, &vstup);
+        ASSERT_TRUE(CekejNa([&] { return okno.pPripravenost->Hotovo(); }));
         EXPECT_TRUE(Text(okno, "lbSancePlatny")
                         .startsWith(QStringLiteral("Šance na složení testu podle platných pravidel: dnes ")));
         EXPECT_TRUE(Text(okno, "lbSancePlatny").contains(QStringLiteral("(pásmo nejistoty 0 až ")));
@@ -62,11 +63,12 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
         EXPECT_TRUE(Text(okno, "lbPlan").startsWith(QStringLiteral("Plán do zkoušky: denně "))) << Text(okno, "lbPlan").toStdString();
         EXPECT_TRUE(Text(okno, "lbPlan").contains(QStringLiteral("počítáno 20 s na otázku")));
         EXPECT_EQ(Najdi<QChartView>(&okno, QStringLiteral("grafPripravenosti"))->chart()->series().size(), 2);
-        ASSERT_NE(okno.pPripravenost, nullptr);
         EXPECT_GE(okno.pPripravenost->Plan().sanceVDenZkousky, 0.95);
     }
     {
         TStatistikaUceni znovu(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, &vstup);
+        EXPECT_EQ(Text(znovu, "lbPlan"), QStringLiteral("Počítám plán do zkoušky…"));
+        ASSERT_TRUE(CekejNa([&] { return znovu.pPripravenost->Hotovo(); }));
         EXPECT_EQ(Najdi<QDateEdit>(&znovu, QStringLiteral("deDatumZkousky"))->date(), QDate(2026, 6, 3));
         EXPECT_TRUE(znovu.pPripravenost->Plan().lzePlanovat);
         QTest::mouseClick(Najdi<QPushButton>(&znovu, QStringLiteral("btnZrusitDatum")), Qt::LeftButton);
