@@ -345,6 +345,26 @@ OdhadNaDen OdhadniNaDen(const FormatyZkousky& formaty, const PametProfilu& pamet
     return odhad;
 }
 
+std::vector<DrazUcenice> VyberDrazy(const FormatyZkousky& formaty, const PametProfilu& pamet,
+                                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy, int pocet,
+                                    const ParametryFsrs& w)
+{
+    if (pocet <= 0 || drazy.empty() || static_cast<std::size_t>(pocet) >= drazy.size())
+        return drazy;
+    const std::vector<StavPameti> stavy = StavyCisel(formaty, pamet);
+    std::vector<std::pair<double, std::size_t>> poradi;
+    std::vector<double> sance;
+    for (std::size_t i = 0; i < drazy.size(); ++i) {
+        const SanceFormatu s = SanceVDraze(formaty, stavy, drazy[i], kdy, w, sance);
+        poradi.emplace_back(formaty.LzePlatny() ? s.platny : s.body, i);
+    }
+    std::sort(poradi.begin(), poradi.end());
+    std::vector<DrazUcenice> vyber;
+    for (int k = 0; k < pocet; ++k)
+        vyber.push_back(drazy[poradi[(2 * static_cast<std::size_t>(k) + 1) * drazy.size() / (2 * static_cast<std::size_t>(pocet))].second]);
+    return vyber;
+}
+
 std::vector<BodKrivky> MinulyPrubeh(const FormatyZkousky& formaty, const std::vector<OdpovedUcenice>& odpovedi,
                                     const std::vector<DrazUcenice>& drazy, const DatumCas& dnes, int dnu,
                                     const ParametryFsrs& w)

@@ -119,6 +119,13 @@ OdhadNaDen OdhadniNaDen(const FormatyZkousky& formaty, const PametProfilu& pamet
                         const std::vector<DrazUcenice>& drazy, const DatumCas& kdy,
                         const ParametryFsrs& w = kVychoziParametryFsrs);
 
+// `pocet` of the draws for the curves and the plan, which evaluate many days: the draws ordered by
+// their chance of passing at `kdy` (today's format where it can be estimated), every k-th from
+// the middle of its stratum, so that their mean follows the mean over all the draws.
+std::vector<DrazUcenice> VyberDrazy(const FormatyZkousky& formaty, const PametProfilu& pamet,
+                                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy, int pocet,
+                                    const ParametryFsrs& w = kVychoziParametryFsrs);
+
 // The mean chance of passing (today's format where it can be estimated, else the points sheet) at
 // the end of each of the last `dnu` days before today, from the memory the answers before that
 // moment give; days before the first answer are left out.

@@ -58,7 +58,6 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
     formaty_ = PripravFormaty(banka, oblasti, skupina, seed);
     model_ = SestavModelUcenice(vstup_.odpovedi);
     drazy_ = LosujUcenice(model_, kDrazu, seed);
-    drazyKrivky_.assign(drazy_.begin(), drazy_.begin() + kDrazuKrivky);
     dnes_ = OdhadniNaDen(formaty_, vstup_.pamet, drazy_, vstup_.dnes);
     datum_ = NactiDatumZkousky(vstup_.adresar, vstup_.profil);
 
@@ -133,6 +132,7 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
     vse->addWidget(grafPripravenosti_, 2);
     Ukaz(false);
     QTimer::singleShot(0, this, [this] {
+        drazyKrivky_ = VyberDrazy(formaty_, vstup_.pamet, drazy_, vstup_.dnes, kDrazuKrivky);
         minule_ = MinulyPrubeh(formaty_, vstup_.odpovedi, drazyKrivky_, vstup_.dnes);
         hotovo_ = true;
         Ukaz(true);

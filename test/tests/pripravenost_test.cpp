@@ -230,6 +230,12 @@ TEST(Pripravenost, OdhadZacatecnikaAPokrocileho)
     EXPECT_GT(zacatecnik.platny.pravdepodobnost, 0.0);
     EXPECT_LT(zacatecnik.platny.pravdepodobnost, 0.2);
     EXPECT_GT(zacatecnik.platny.horni - zacatecnik.platny.dolni, 0.1);
+    // Ten draws chosen for the curves keep the mean of the hundred.
+    const auto sto = LosujUcenice(SestavModelUcenice({}), 100, 3);
+    const auto deset = VyberDrazy(p.formaty, {}, sto, dnes, 10);
+    ASSERT_EQ(deset.size(), 10u);
+    EXPECT_NEAR(OdhadniNaDen(p.formaty, {}, deset, dnes).platny.pravdepodobnost, zacatecnik.platny.pravdepodobnost,
+                0.01);
 
     std::vector<OdpovedUcenice> odpovedi;
     for (int den = 0; den < 3; ++den)
