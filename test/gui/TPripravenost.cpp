@@ -199,7 +199,9 @@ void TPripravenost::Ukaz(bool vse)
         lbPlan_->setText(QStringLiteral("Zadejte datum zkoušky a program spočítá, kolik se máte denně učit."));
     else if (!vse)
         lbPlan_->setText(QStringLiteral("Počítám plán do zkoušky…"));
-    else if (dnu <= 0)
+    else if (dnu == 0)
+        lbPlan_->setText(QStringLiteral("Zkouška je dnes; plán učení už není potřeba."));
+    else if (dnu < 0)
         lbPlan_->setText(QStringLiteral("Datum zkoušky %1 už nastalo; zadejte další termín.").arg(Datum(*datum_)));
     else if (!plan_.lzePlanovat)
         lbPlan_->setText(QStringLiteral("Plán nelze spočítat, protože šanci na složení nelze odhadnout."));

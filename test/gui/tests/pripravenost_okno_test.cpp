@@ -78,5 +78,8 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
         Najdi<QDateEdit>(&znovu, QStringLiteral("deDatumZkousky"))->setDate(QDate(2026, 5, 1));
         QTest::mouseClick(Najdi<QPushButton>(&znovu, QStringLiteral("btnNastavitDatum")), Qt::LeftButton);
         EXPECT_EQ(Text(znovu, "lbPlan"), QStringLiteral("Datum zkoušky 1. 5. 2026 už nastalo; zadejte další termín."));
+        Najdi<QDateEdit>(&znovu, QStringLiteral("deDatumZkousky"))->setDate(QDate(2026, 5, 4));
+        QTest::mouseClick(Najdi<QPushButton>(&znovu, QStringLiteral("btnNastavitDatum")), Qt::LeftButton);
+        EXPECT_EQ(Text(znovu, "lbPlan"), QStringLiteral("Zkouška je dnes; plán učení už není potřeba."));
     }
 }
