@@ -628,8 +628,12 @@ void THlavniFormular::M1StatistikaUceniClick()
         } catch (const std::exception&) {
             // The window then says that today's format cannot be estimated.
         }
+        // MERGE: the profile's memory and answer log go here (NactiPametProfilu(adresar_, profil)
+        // and the answers of Odpovedi); until they are stored the estimates start from nothing.
+        const VstupPripravenosti pripravenost{adresar_, relace.nastaveni.aktivniProfil, PametProfilu{}, {},
+                                              AktualniHodiny().Mistni()};
         TStatistikaUceni okno(*banka_, relace.nastaveni, statistika, AktualniHodiny().MsOdPulnociUtc(),
-                              [&](int cislo) { prohlizet = cislo; }, this, oblasti);
+                              [&](int cislo) { prohlizet = cislo; }, this, oblasti, &pripravenost);
         VycentrujNad(&okno, this);
         okno.exec();
     });

@@ -62,6 +62,23 @@ double SanceTestuPlatny(const std::array<std::vector<double>, 7>& sance, int min
     return std::min(vysledek, 1.0);
 }
 
+std::array<std::vector<int>, 7> KandidatiPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                                                std::string_view skupina)
+{
+    std::array<std::vector<int>, 7> kandidati;
+    for (const Otazka& o : banka.Vse()) {
+        const auto i = static_cast<std::size_t>(o.cislo);
+        const int oblast = i < oblasti.size() ? oblasti[i] : 0;
+        if (oblast >= 1 && oblast <= kPocetOblasti && KategorieCisla(o.cislo) >= 1
+            && VhodnaProPlatny(o.skupina, o.a, o.b, o.c, o.d, o.spravne, skupina))
+            kandidati[static_cast<std::size_t>(oblast - 1)].push_back(o.cislo);
+    }
+    for (const OblastPlatny& o : OblastiPlatny())
+        if (static_cast<int>(kandidati[static_cast<std::size_t>(o.cislo - 1)].size()) < o.pocet)
+            return {};
+    return kandidati;
+}
+
 OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& oblasti, std::string_view skupina,
                                 const StatistikaProfilu& statistika, std::uint32_t seed, int opakovani)
 {
@@ -70,17 +87,9 @@ OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& obla
     if (!SestavApriorniOdhad(banka, statistika, prior) || opakovani <= 0)
         return vysledek;
 
-    std::array<std::vector<const Otazka*>, 7> kandidati;
-    for (const Otazka& o : banka.Vse()) {
-        const auto i = static_cast<std::size_t>(o.cislo);
-        const int oblast = i < oblasti.size() ? oblasti[i] : 0;
-        if (oblast >= 1 && oblast <= kPocetOblasti && KategorieCisla(o.cislo) >= 1
-            && VhodnaProPlatny(o.skupina, o.a, o.b, o.c, o.d, o.spravne, skupina))
-            kandidati[static_cast<std::size_t>(oblast - 1)].push_back(&o);
-    }
-    for (const OblastPlatny& o : OblastiPlatny())
-        if (static_cast<int>(kandidati[static_cast<std::size_t>(o.cislo - 1)].size()) < o.pocet)
-            return vysledek;
+    const std::array<std::vector<int>, 7> kandidati = KandidatiPlatny(banka, oblasti, skupina);
+    if (kandidati[0].empty())
+        return vysledek;
 
     std::mt19937 g(seed);
     std::vector<double> podily;
@@ -90,9 +99,9 @@ OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& obla
         const std::array<double, 7> prumer = LosujPrumeryKategorii(prior, g);
         for (std::size_t s = 0; s < sance.size(); ++s) {
             sance[s].clear();
-            for (const Otazka* o : kandidati[s]) {
-                const auto k = static_cast<std::size_t>(KategorieCisla(o->cislo) - 1);
-                sance[s].push_back(LosujSanciOtazky(prumer[k], statistika, o->cislo, g));
+            for (const int cislo : kandidati[s]) {
+                const auto k = static_cast<std::size_t>(KategorieCisla(cislo) - 1);
+                sance[s].push_back(LosujSanciOtazky(prumer[k], statistika, cislo, g));
             }
         }
         const double p = SanceTestuPlatny(sance, kMinimumPlatny);

@@ -22,6 +22,12 @@ struct OdhadPlatny {
 // chances of section s + 1's questions) and each question is answered right with its chance.
 double SanceTestuPlatny(const std::array<std::vector<double>, 7>& sance, int minimum);
 
+// The questions today's format can ask the licence group, by section (index s for section s + 1):
+// those with a section in `oblasti`, a category, and fit for the format. Empty when a section has
+// fewer questions than the format asks of it.
+std::array<std::vector<int>, 7> KandidatiPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                                                std::string_view skupina);
+
 // Draws every question's chance from its posterior `opakovani` times and evaluates each draw
 // exactly. Nothing can be estimated without a right or wrong answer in the history or when a
 // section has too few questions for the group. The same seed gives the same result.

@@ -52,10 +52,7 @@ double SanceListu(const std::array<double, 25>& sance, int minimum)
     return vysledek;
 }
 
-namespace {
-
-// A draw from Beta(a, b); a side with no weight fixes the chance at 0 or 1.
-double Beta(double a, double b, std::mt19937& g)
+double LosujBeta(double a, double b, std::mt19937& g)
 {
     if (b <= 0)
         return 1.0;
@@ -66,8 +63,6 @@ double Beta(double a, double b, std::mt19937& g)
     return x + y > 0 ? x / (x + y) : a / (a + b);
 }
 
-}  // namespace
-
 std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt19937& g)
 {
     std::array<double, 7> prumer{};
@@ -75,9 +70,28 @@ std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt1
         const bool vlastni = odhad.celkem[k] > 0;
         const long d = vlastni ? odhad.dobre[k] : odhad.vseDobre;
         const long c = vlastni ? odhad.celkem[k] : odhad.vseCelkem;
-        prumer[k] = Beta(double(d) + 1.0, double(c - d) + 1.0, g);
+        prumer[k] = LosujBeta(double(d) + 1.0, double(c - d) + 1.0, g);
     }
     return prumer;
+}
+
+std::vector<std::vector<std::pair<int, int>>> PoziceListu(const Banka& banka, std::string_view skupina,
+                                                          std::uint32_t seed, int listu)
+{
+    Nahoda nahoda(seed);
+    std::vector<std::map<int, int>> pocty(kPocetPozic);
+    for (int i = 0; i < listu; ++i) {
+        const SlozenyTest test = ComposeTest(banka, skupina, nahoda);
+        if (!test.uplny)
+            return {};
+        for (std::size_t j = 0; j < pocty.size(); ++j)
+            ++pocty[j][test.pozice[j].cislo];
+    }
+    // A position's chance of a right answer is the mean chance of the questions it draws.
+    std::vector<std::vector<std::pair<int, int>>> naPozici(kPocetPozic);
+    for (std::size_t j = 0; j < pocty.size(); ++j)
+        naPozici[j].assign(pocty[j].begin(), pocty[j].end());
+    return naPozici;
 }
 
 std::pair<double, double> Pasmo95(std::vector<double> podily)
@@ -101,7 +115,7 @@ double LosujSanciOtazky(double prumer, const StatistikaProfilu& statistika, int 
         a += it->second.spravne;
         b += it->second.polozeno - it->second.spravne;
     }
-    return Beta(a, b, g);
+    return LosujBeta(a, b, g);
 }
 
 OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
@@ -114,28 +128,10 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
         parametry.opakovani <= 0)
         return vysledek;
 
-    Nahoda nahoda(seed);
-    std::vector<std::array<int, kPocetPozic>> listy;
-    listy.reserve(static_cast<std::size_t>(parametry.listu));
-    for (int i = 0; i < parametry.listu; ++i) {
-        const SlozenyTest test = ComposeTest(banka, skupina, nahoda);
-        if (!test.uplny)
-            return vysledek;  // the bank cannot fill a sheet for the group
-        std::array<int, kPocetPozic> cisla{};
-        for (std::size_t j = 0; j < cisla.size(); ++j)
-            cisla[j] = test.pozice[j].cislo;
-        listy.push_back(cisla);
-    }
-
-    // How often each question stands at each position over the composed sheets: a position's
-    // chance of a right answer is the mean chance of the questions it draws.
-    std::vector<std::vector<std::pair<int, int>>> naPozici(kPocetPozic);  // (number, sheets)
-    for (std::size_t j = 0; j < static_cast<std::size_t>(kPocetPozic); ++j) {
-        std::map<int, int> pocty;
-        for (const auto& list : listy)
-            ++pocty[list[j]];
-        naPozici[j].assign(pocty.begin(), pocty.end());
-    }
+    const auto naPozici = PoziceListu(banka, skupina, seed, parametry.listu);
+    if (naPozici.empty())
+        return vysledek;  // the bank cannot fill a sheet for the group
+    const std::size_t listu = static_cast<std::size_t>(parametry.listu);
 
     const int minimum = PassMinimum(skupina);
     std::mt19937 g(seed);
@@ -158,18 +154,18 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
             double soucet = 0;
             for (const auto& [cislo, kolikrat] : naPozici[j])
                 soucet += sance[static_cast<std::size_t>(cislo)] * kolikrat;
-            pozice[j] = soucet / double(listy.size());
+            pozice[j] = soucet / double(listu);
         }
         const double presne = SanceListu(pozice, minimum);
-        const long prosloVeDraze = std::lround(presne * double(listy.size()));
+        const long prosloVeDraze = std::lround(presne * double(listu));
         uspechu += prosloVeDraze;
-        podily.push_back(double(prosloVeDraze) / double(listy.size()));
+        podily.push_back(double(prosloVeDraze) / double(listu));
     }
     vysledek.lzeOdhadnout = true;
     vysledek.prosloListu = uspechu;
-    vysledek.listuCelkem = static_cast<long>(listy.size()) * parametry.opakovani;
+    vysledek.listuCelkem = static_cast<long>(listu) * parametry.opakovani;
     vysledek.pravdepodobnost =
-        double(uspechu) / (double(listy.size()) * double(parametry.opakovani));
+        double(uspechu) / (double(listu) * double(parametry.opakovani));
     std::tie(vysledek.dolni, vysledek.horni) = Pasmo95(std::move(podily));
     return vysledek;
 }

@@ -22,6 +22,9 @@ struct ApriorniOdhad {
     long vseDobre = 0, vseCelkem = 0;
 };
 
+// A draw from Beta(a, b); a side with no weight fixes the chance at 0 or 1.
+double LosujBeta(double a, double b, std::mt19937& g);
+
 // One draw of the prior's centres: per category its average from Beta(right + 1, other + 1) of
 // the category's answers (of all answers where the category has none).
 std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt19937& g);
@@ -60,6 +63,12 @@ struct ParametryOdhadu {
 OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
                            const StatistikaProfilu& statistika, std::uint32_t seed,
                            const ParametryOdhadu& parametry = {});
+
+// How often each question stands at each position over `listu` sheets composed by ComposeTest
+// from a generator seeded with `seed`: per position (index 0 is position 1) its (number, sheets).
+// Empty when the bank cannot fill a sheet for the group.
+std::vector<std::vector<std::pair<int, int>>> PoziceListu(const Banka& banka, std::string_view skupina,
+                                                          std::uint32_t seed, int listu);
 
 // The exact chance of passing one composed sheet when each position is answered right with the
 // given chance (index 0 is position 1).

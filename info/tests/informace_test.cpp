@@ -256,6 +256,8 @@ TEST(Napoveda, StrankyPopisujiOknaJakJsou)
     } pripady[] = {
         {"statistika.htm", "v nabídce <b>Výsledky → Statistika učení</b>", nullptr},
         {"statistika.htm", "<img src=\"obrazky/statistika.png\"", nullptr},
+        {"statistika.htm", "<img src=\"obrazky/statistika-plan.png\"", nullptr},
+        {"statistika.htm", "Do pole <b>Datum zkoušky</b> zadejte den", nullptr},
         {"vysledky.htm", "<b>špatně zodpovězené otázky</b> i otázky, u nichž jste použili nápovědu", nullptr},
         {"procvicovani.htm", "uprostřed plochy s otázkou", "dole se na"},
         {"znacky.htm", "Panel uprostřed plochy s otázkou", "Panel dole"},

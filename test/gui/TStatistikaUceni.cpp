@@ -37,7 +37,8 @@ QString Procento(double podil) { return QString::number(static_cast<int>(std::ne
 TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni,
                                    const StatistikaProfilu& statistika, std::uint32_t seed,
                                    std::function<void(int)> prohlizet, QWidget* rodic,
-                                   const std::vector<int>& oblasti)
+                                   const std::vector<int>& oblasti,
+                                   const VstupPripravenosti* pripravenost)
     : QDialog(rodic), prohlizet_(std::move(prohlizet))
 {
     setObjectName(QStringLiteral("TStatistikaUceni"));
@@ -149,7 +150,9 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     lbOdhadPlatny->setObjectName(QStringLiteral("lbOdhadPlatny"));
     lbOdhadPlatny->setFont(tucne);
     lbOdhadPlatny->setWordWrap(true);
-    if (!oblasti.empty())
+    if (pripravenost)
+        pPripravenost = new TPripravenost(banka, oblasti, nastaveni.skupina, *pripravenost, seed, this);
+    if (!oblasti.empty() && !pPripravenost)
         odhadPlatny_ = OdhadniUspechPlatny(banka, oblasti, nastaveni.skupina, statistika, seed);
     if (odhadPlatny_.lzeOdhadnout)
         lbOdhadPlatny->setText(
@@ -161,7 +164,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
                                               "chybí tabulka oblastí otázek."));
     else
         lbOdhadPlatny->setText(QStringLiteral("Šanci na složení testu podle platných pravidel zatím nelze odhadnout."));
-    odhad_ = OdhadniUspech(banka, nastaveni.skupina, statistika, seed);
+    if (!pPripravenost)
+        odhad_ = OdhadniUspech(banka, nastaveni.skupina, statistika, seed);
     lbOdhad = new QLabel(this);
     lbOdhad->setObjectName(QStringLiteral("lbOdhad"));
     lbOdhad->setFont(tucne);
@@ -208,11 +212,18 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     tlacitka->addWidget(btnZavrit);
     auto* vse = new QVBoxLayout(this);
     vse->addLayout(horni, 1);
-    vse->addWidget(lbOdhadPlatny);
-    vse->addWidget(lbOdhad);
-    vse->addWidget(lbVysvetleni);
+    if (pPripravenost) {
+        lbOdhadPlatny->hide();
+        lbOdhad->hide();
+        lbVysvetleni->hide();
+        vse->addWidget(pPripravenost);
+    } else {
+        vse->addWidget(lbOdhadPlatny);
+        vse->addWidget(lbOdhad);
+        vse->addWidget(lbVysvetleni);
+    }
     vse->addLayout(tlacitka);
-    resize(860, 640);
+    resize(pPripravenost ? 980 : 860, pPripravenost ? 860 : 640);
 }
 
 void TStatistikaUceni::btnProhlizetClick()

@@ -4,6 +4,7 @@
 #include "questions/Statistika.h"
 #include "test/OdhadPlatny.h"
 #include "test/OdhadUspechu.h"
+#include "test/gui/TPripravenost.h"
 
 #include <QDialog>
 
@@ -22,12 +23,15 @@ class QTableWidget;
 // estimated chances of passing a test in today's exam format (first: the exam the learner will
 // sit) and the points test, each with its band. `oblasti` gives each number its section of
 // today's exam (empty when the section table is missing: that estimate is then not made). Choosing a question closes the
-// window and hands its number to `prohlizet` (browse mode on that question).
+// window and hands its number to `prohlizet` (browse mode on that question). Given `pripravenost`,
+// the estimates come from the memory model instead, with the exam date, the plan and its chart
+// (TPripravenost).
 class TStatistikaUceni : public QDialog {
 public:
     TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni, const StatistikaProfilu& statistika,
                      std::uint32_t seed, std::function<void(int)> prohlizet, QWidget* rodic = nullptr,
-                     const std::vector<int>& oblasti = {});
+                     const std::vector<int>& oblasti = {},
+                     const VstupPripravenosti* pripravenost = nullptr);
 
     QTableWidget* tabKategorie = nullptr;
     QChartView* grafKategorii = nullptr;
@@ -37,6 +41,7 @@ public:
     QLabel* lbOdhadPlatny = nullptr;
     QLabel* lbOdhad = nullptr;
     QLabel* lbVysvetleni = nullptr;
+    TPripravenost* pPripravenost = nullptr;
 
     const OdhadUspechu& Odhad() const { return odhad_; }
     const OdhadPlatny& OdhadDnesni() const { return odhadPlatny_; }
