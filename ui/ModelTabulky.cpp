@@ -3,6 +3,7 @@
 #include "storage/Tabulka.h"
 
 #include <QDate>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QTime>
 
@@ -110,8 +111,23 @@ void ModelTabulky::PridejNalezene()
     endInsertRows();
 }
 
-void ModelTabulky::NastavSloupcePohledu(QTableView& pohled) const
+bool ModelTabulky::eventFilter(QObject* objekt, QEvent* udalost)
 {
+    if (udalost->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(udalost)->key() == Qt::Key_End && canFetchMore({})) {
+        try {
+            kurzor_.PocetZaznamu();  // finds the rest in one query
+        } catch (const std::exception& chyba) {
+            emit ChybaCteni(QString::fromStdString(chyba.what()));
+        }
+        PridejNalezene();
+    }
+    return QAbstractTableModel::eventFilter(objekt, udalost);
+}
+
+void ModelTabulky::NastavSloupcePohledu(QTableView& pohled)
+{
+    pohled.installEventFilter(this);
     for (std::size_t i = 0; i < sloupce_.size(); ++i) {
         pohled.setColumnWidth(static_cast<int>(i), sloupce_[i].sirka);
         pohled.setColumnHidden(static_cast<int>(i), sloupce_[i].skryty);

@@ -44,10 +44,12 @@ public:
     QVariant headerData(int sekce, Qt::Orientation smer, int role = Qt::DisplayRole) const override;
     bool canFetchMore(const QModelIndex& rodic) const override;
     void fetchMore(const QModelIndex& rodic) override;
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
     const std::vector<Sloupec>& Sloupce() const { return sloupce_; }
-    // Widths and hidden columns for a view showing this model.
-    void NastavSloupcePohledu(QTableView& pohled) const;
+    // Widths and hidden columns for a view showing this model. The view's End key (with or
+    // without Ctrl) then reaches the last record: the records not yet found are found first.
+    void NastavSloupcePohledu(QTableView& pohled);
 
     // The current row, -1 while no record is visible.
     int Aktualni() const;
