@@ -60,6 +60,12 @@ void MerSeznam(benchmark::State& stav, int profilu, int zaznamu = kZaznamu)
             stav.SkipWithError("the grid shows no rows");
     }
     stav.counters["radku"] = radku;
+    // ZK_SNIMEK=<file.png>: a picture of the list as opened, to look at.
+    if (const QString snimek = qEnvironmentVariable("ZK_SNIMEK"); !snimek.isEmpty()) {
+        TProtocol seznam(adresar, false, banka, relace);
+        seznam.show();
+        seznam.grab().save(snimek);
+    }
 }
 
 // The reference case: many profiles, the list shows one profile's practice runs.

@@ -100,8 +100,8 @@ std::vector<std::string> ProfilovySklad::SeznamProfilu()
     profily_.Filtrovat(true);
     Znovuotevrit();
     std::vector<std::string> jmena;
-    for (profily_.Prvni(); !profily_.Konec(); profily_.Dalsi())
-        jmena.push_back(profily_.PoleJmenem("Profil").JakoText());
+    profily_.ProjdiZaznamy(
+        [&jmena](Tabulka& t) { jmena.push_back(t.PoleJmenem("Profil").JakoText()); });
     return jmena;
 }
 

@@ -73,22 +73,22 @@ void Banka::Nacti(const std::filesystem::path& adresar)
             throw ChybaTabulky(uvod + "pole na pozici " + std::to_string(i) + " není „" +
                                ocekavana[i].nazev + "“ tabulky otázek");
 
+    // The whole bank in one query.
     std::vector<Otazka> nove;
-    nove.reserve(tabulka.PocetZaznamu());
-    for (tabulka.Prvni(); !tabulka.Konec(); tabulka.Dalsi()) {
+    tabulka.ProjdiZaznamy([&nove](Tabulka& t) {
         Otazka o;
-        o.cislo = tabulka.PoleNaPozici(0).JakoCele();
-        o.otazka = tabulka.PoleNaPozici(1).JakoText();
-        o.a = tabulka.PoleNaPozici(2).JakoText();
-        o.b = tabulka.PoleNaPozici(3).JakoText();
-        o.c = tabulka.PoleNaPozici(4).JakoText();
-        o.d = tabulka.PoleNaPozici(5).JakoText();
-        o.spravne = tabulka.PoleNaPozici(6).JakoText();
-        o.skupina = tabulka.PoleNaPozici(7).JakoText();
-        o.obrazek = tabulka.PoleNaPozici(8).JakoText();
-        o.poznamka = tabulka.PoleNaPozici(9).JakoText();
+        o.cislo = t.PoleNaPozici(0).JakoCele();
+        o.otazka = t.PoleNaPozici(1).JakoText();
+        o.a = t.PoleNaPozici(2).JakoText();
+        o.b = t.PoleNaPozici(3).JakoText();
+        o.c = t.PoleNaPozici(4).JakoText();
+        o.d = t.PoleNaPozici(5).JakoText();
+        o.spravne = t.PoleNaPozici(6).JakoText();
+        o.skupina = t.PoleNaPozici(7).JakoText();
+        o.obrazek = t.PoleNaPozici(8).JakoText();
+        o.poznamka = t.PoleNaPozici(9).JakoText();
         nove.push_back(std::move(o));
-    }
+    });
     tabulka.Zavri();
 
     std::vector<int> index;

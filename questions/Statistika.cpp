@@ -129,8 +129,9 @@ StatistikaProfilu NactiStatistiku(const fs::path& adresar, const std::string& pr
     Tabulka t;
     if (!OtevriProfil(t, adresar, profil, false))
         return vysledek;
-    for (t.Prvni(); !t.Konec(); t.Dalsi()) {
-        ZaznamStatistiky z = Cti(t);
+    // The profile's records in one query.
+    t.ProjdiZaznamy([&vysledek](Tabulka& radek) {
+        ZaznamStatistiky z = Cti(radek);
         const auto [it, novy] = vysledek.emplace(z.cislo, z);
         if (!novy) {
             // Two records of one question (left by an earlier version; merged on the next
@@ -143,7 +144,7 @@ StatistikaProfilu NactiStatistiku(const fs::path& adresar, const std::string& pr
             soucet.napoveda = a.napoveda + z.napoveda;
             a = soucet;
         }
-    }
+    });
     t.Zavri();
     return vysledek;
 }

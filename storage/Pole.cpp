@@ -99,8 +99,17 @@ std::string UkazkaHodnoty(std::string_view hodnota)
     return ukazka.size() < hodnota.size() ? ukazka + "…" : ukazka;
 }
 
+namespace {
+
+std::string PopisZaznamu(std::int64_t rowid)
+{
+    return rowid < 0 ? std::string() : " záznamu č. " + std::to_string(rowid);
+}
+
+}  // namespace
+
 HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text, bool oriznout,
-                                  const std::string& zaznam) const
+                                  std::int64_t rowid) const
 {
     if (text.empty())
         return std::monostate{};
@@ -112,14 +121,14 @@ HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text, 
     case TypPole::Cele:
         if (auto c = CtiCele(text))
             return *c;
-        Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" + zaznam +
-              " není celé číslo");
+        Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" +
+              PopisZaznamu(rowid) + " není celé číslo");
     default:
         try {
             return Normalizuj(DatumCas::ZIso(std::string(text)), p.typ);
         } catch (const std::invalid_argument&) {
-            Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" + zaznam +
-                  " není datum ani čas");
+            Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" +
+                  PopisZaznamu(rowid) + " není datum ani čas");
         }
     }
 }
@@ -129,16 +138,15 @@ HodnotaPole Tabulka::Stav::ZeSloupce(const DefinicePole& p, const SQLite::Column
 {
     if (sloupec.isNull())
         return std::monostate{};
-    const std::string zaznam = " záznamu č. " + std::to_string(rowid);
     if (p.typ == TypPole::Cele && sloupec.isInteger()) {
         const std::int64_t cislo = sloupec.getInt64();
         if (cislo < std::numeric_limits<std::int32_t>::min() ||
             cislo > std::numeric_limits<std::int32_t>::max())
-            Chyba("hodnota " + std::to_string(cislo) + " pole „" + p.nazev + "“" + zaznam +
-                  " je mimo rozsah celých čísel");
+            Chyba("hodnota " + std::to_string(cislo) + " pole „" + p.nazev + "“" +
+                  PopisZaznamu(rowid) + " je mimo rozsah celých čísel");
         return static_cast<std::int32_t>(cislo);
     }
-    return ZTextu(p, sloupec.getString(), false, zaznam);
+    return ZTextu(p, sloupec.getString(), false, rowid);
 }
 
 void Tabulka::Stav::Navaz(SQLite::Statement& dotaz, int index, const DefinicePole& p,

@@ -61,8 +61,20 @@ struct Tabulka::Stav {
     bool jenCteni = false;
     bool davka = false;  // an explicit transaction collects the posts
     std::unique_ptr<SQLite::Statement> dotazRadek;  // the stored fields of one rowid
+    // The next page of visible rowids after a rowid (keyset paging): its last two parameters
+    // are the rowid to continue after and the page length (-1 for the rest). Empty while a
+    // filter callback is on: the visible records are then found all at once.
+    std::unique_ptr<SQLite::Statement> dotazStranka;
+    int parametrStranky = 1;
+    // Prepared on the first post of their kind, kept while the table is open.
+    std::unique_ptr<SQLite::Statement> dotazVloz;
+    std::unique_ptr<SQLite::Statement> dotazUprav;
 
-    std::vector<std::int64_t> viditelne;  // rowids of the visible records, in natural order
+    // Rowids of the visible records found so far, in natural order; the rest are found a page at
+    // a time as the cursor reaches them (vseNacteno once the last page is in).
+    std::vector<std::int64_t> viditelne;
+    bool vseNacteno = true;
+    std::int64_t posledniNacteny = 0;  // the rowid the next page continues after
     std::size_t pozice = 0;
     std::vector<HodnotaPole> radek;  // current record, or the buffer while inserting/editing
 
@@ -92,10 +104,10 @@ struct Tabulka::Stav {
     int NajdiPole(std::string_view jmeno) const;
 
     // Values and fields.
-    // Text as a value of the field's type; `oriznout` cuts text to the field width. `zaznam`
-    // names the stored record the text comes from, for the message.
+    // Text as a value of the field's type; `oriznout` cuts text to the field width. `rowid`
+    // (when not negative) names the stored record the text comes from, for the message.
     HodnotaPole ZTextu(const DefinicePole& p, std::string_view text, bool oriznout,
-                       const std::string& zaznam = {}) const;
+                       std::int64_t rowid = -1) const;
     // A stored value of record `rowid`; one that does not fit the field's type names the record.
     HodnotaPole ZeSloupce(const DefinicePole& p, const SQLite::Column& sloupec,
                           std::int64_t rowid) const;
@@ -119,5 +131,12 @@ struct Tabulka::Stav {
     std::vector<std::pair<int, HodnotaPole>> HodnotyFiltru() const;
     void Prepocitej(Tabulka& t);
     void PrepocitejSurove(Tabulka& t);
+    // Finds up to `kolik` more visible records (0: all the rest); answers how many. Engine
+    // errors pass through.
+    std::size_t NactiStranku(std::size_t kolik);
+    // Finds visible records until `index` is among them or none is left.
+    void NactiDo(std::size_t index);
+    // The same with engine errors as ChybaTabulky.
+    void NactiDoChranene(std::size_t index);
     bool ProjdeFiltrem(Tabulka& t);
 };

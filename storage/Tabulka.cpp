@@ -2,11 +2,65 @@
 
 #include <SQLiteCpp/Exception.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace fs = std::filesystem;
+
+namespace {
+
+// The first page finds more visible records than a grid shows at once; later pages are longer.
+constexpr std::size_t kPrvniStranka = 128;
+constexpr std::size_t kDalsiStranka = 1024;
+
+}  // namespace
+
+std::size_t Tabulka::Stav::NactiStranku(std::size_t kolik)
+{
+    if (vseNacteno || !dotazStranka)
+        return 0;
+    std::size_t nalezeno = 0;
+    try {
+        dotazStranka->reset();
+        dotazStranka->bind(parametrStranky, posledniNacteny);
+        dotazStranka->bind(parametrStranky + 1,
+                           kolik == 0 ? std::int64_t{-1} : static_cast<std::int64_t>(kolik));
+        while (dotazStranka->executeStep()) {
+            posledniNacteny = dotazStranka->getColumn(0).getInt64();
+            viditelne.push_back(posledniNacteny);
+            ++nalezeno;
+        }
+        // Ends the read transaction so that other connections can write.
+        dotazStranka->reset();
+    } catch (...) {
+        dotazStranka->tryReset();
+        throw;
+    }
+    if (kolik == 0 || nalezeno < kolik)
+        vseNacteno = true;
+    return nalezeno;
+}
+
+void Tabulka::Stav::NactiDo(std::size_t index)
+{
+    // A record far ahead: the rest is found in one go.
+    while (index >= viditelne.size() && !vseNacteno)
+        NactiStranku(index - viditelne.size() < kDalsiStranka ? kDalsiStranka : 0);
+}
+
+void Tabulka::Stav::NactiDoChranene(std::size_t index)
+{
+    try {
+        NactiDo(index);
+    } catch (const SQLite::Exception& e) {
+        Chyba(std::string("záznamy nelze přečíst: ") + PopisChyby(e));
+    }
+}
 
 void Tabulka::Stav::NactiAktualni(Tabulka& t)
 {
     VyprazdniRadek();
+    NactiDoChranene(pozice);
     if (pozice >= viditelne.size())
         return;
     try {
@@ -60,11 +114,15 @@ void Tabulka::Stav::ZahodRadek(Tabulka& t)
 }
 
 // Recomputes the visible records and puts the cursor on the first; engine errors pass through
-// unchanged.
+// unchanged. The records a filter text selects are found a page at a time, in SQL over the
+// field's index; a filter callback sees every record at once.
 void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
 {
     viditelne.clear();
     pozice = 0;
+    dotazStranka.reset();
+    vseNacteno = true;
+    posledniNacteny = std::numeric_limits<std::int64_t>::min();
     {
         std::string sql = "SELECT rowid";
         if (FiltrFunkceAktivni())
@@ -78,25 +136,31 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
                        (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
                                                                                   : " = ?");
         }
+        if (!FiltrFunkceAktivni())
+            sql += podminky.empty() ? " WHERE rowid > ?" : " AND rowid > ?";
         sql += " ORDER BY rowid";
-        SQLite::Statement dotaz(*db, sql);
+        if (!FiltrFunkceAktivni())
+            sql += " LIMIT ?";
+        auto dotaz = std::make_unique<SQLite::Statement>(*db, sql);
         int parametr = 1;
         for (const auto& [index, hodnota] : podminky)
             if (!std::holds_alternative<std::monostate>(hodnota))
-                Navaz(dotaz, parametr++, definice[index], hodnota);
+                Navaz(*dotaz, parametr++, definice[index], hodnota);
         if (!FiltrFunkceAktivni()) {
-            while (dotaz.executeStep())
-                viditelne.push_back(dotaz.getColumn(0).getInt64());
+            dotazStranka = std::move(dotaz);
+            parametrStranky = parametr;
+            vseNacteno = false;
+            NactiStranku(kPrvniStranka);
         } else {
             // The callback reads the offered record through the ordinary field access.
-            while (dotaz.executeStep()) {
+            while (dotaz->executeStep()) {
                 VyprazdniRadek();
                 for (std::size_t i = 0; i < definice.size(); ++i)
-                    radek[i] = ZeSloupce(definice[i], dotaz.getColumn(static_cast<int>(i + 1)),
-                                         dotaz.getColumn(0).getInt64());
+                    radek[i] = ZeSloupce(definice[i], dotaz->getColumn(static_cast<int>(i + 1)),
+                                         dotaz->getColumn(0).getInt64());
                 Vypocitej(t);
                 if (filtrFunkce(t))
-                    viditelne.push_back(dotaz.getColumn(0).getInt64());
+                    viditelne.push_back(dotaz->getColumn(0).getInt64());
             }
         }
     }
@@ -139,8 +203,12 @@ void Tabulka::Zavri()
         s.db->tryExec("ROLLBACK");
     s.davka = false;
     s.dotazRadek.reset();
+    s.dotazStranka.reset();
+    s.dotazVloz.reset();
+    s.dotazUprav.reset();
     s.db.reset();
     s.viditelne.clear();
+    s.vseNacteno = true;
     s.pozice = 0;
     s.radek.clear();
 }
@@ -192,7 +260,28 @@ void Tabulka::Filtrovat(bool zapnuto)
 
 bool Tabulka::Filtrovano() const { return s_->filtrovano; }
 
-int Tabulka::PocetZaznamu() const { return static_cast<int>(s_->viditelne.size()); }
+int Tabulka::PocetZaznamu() const
+{
+    try {
+        s_->NactiStranku(0);
+    } catch (const SQLite::Exception& e) {
+        s_->Chyba(std::string("záznamy nelze přečíst: ") + PopisChyby(e));
+    }
+    return static_cast<int>(s_->viditelne.size());
+}
+
+int Tabulka::PocetNalezenych() const { return static_cast<int>(s_->viditelne.size()); }
+bool Tabulka::VseNalezeno() const { return s_->vseNacteno; }
+
+int Tabulka::NajdiDalsi(int kolik)
+{
+    s_->MusiBytOtevrena();
+    try {
+        return static_cast<int>(s_->NactiStranku(static_cast<std::size_t>(std::max(kolik, 1))));
+    } catch (const SQLite::Exception& e) {
+        s_->Chyba(std::string("záznamy nelze přečíst: ") + PopisChyby(e));
+    }
+}
 
 void Tabulka::Prvni()
 {
@@ -219,8 +308,56 @@ void Tabulka::Posun(int o)
     if (s.viditelne.empty())
         return;
     const long long cil = static_cast<std::int64_t>(s.pozice) + o;
+    if (cil > 0)
+        s.NactiDoChranene(static_cast<std::size_t>(cil));
     const long long posledni = static_cast<std::int64_t>(s.viditelne.size()) - 1;
     s.pozice = static_cast<std::size_t>(cil < 0 ? 0 : (cil > posledni ? posledni : cil));
+    s.NactiAktualni(*this);
+}
+
+void Tabulka::ProjdiZaznamy(const std::function<void(Tabulka&)>& funkce)
+{
+    auto& s = *s_;
+    s.MusiBytOtevrena();
+    UlozJeLiTreba(*this);
+    if (s.FiltrFunkceAktivni()) {
+        // The callback filter has found every visible record already.
+        for (Prvni(); !Konec(); Dalsi())
+            funkce(*this);
+        return;
+    }
+    std::string sql = "SELECT rowid, " + s.SeznamSloupcu() + " FROM " + kTabulkaZaznamu;
+    std::vector<std::pair<int, HodnotaPole>> podminky;
+    if (s.FiltrTextuAktivni()) {
+        podminky = s.HodnotyFiltru();
+        for (std::size_t i = 0; i < podminky.size(); ++i)
+            sql += (i ? " AND " : " WHERE ") + Uvozovky(s.definice[podminky[i].first].nazev) +
+                   (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
+                                                                              : " = ?");
+    }
+    sql += " ORDER BY rowid";
+    try {
+        SQLite::Statement dotaz(*s.db, sql);
+        int parametr = 1;
+        for (const auto& [index, hodnota] : podminky)
+            if (!std::holds_alternative<std::monostate>(hodnota))
+                s.Navaz(dotaz, parametr++, s.definice[index], hodnota);
+        while (dotaz.executeStep()) {
+            s.VyprazdniRadek();
+            const std::int64_t rowid = dotaz.getColumn(0).getInt64();
+            for (std::size_t i = 0; i < s.definice.size(); ++i)
+                s.radek[i] =
+                    s.ZeSloupce(s.definice[i], dotaz.getColumn(static_cast<int>(i + 1)), rowid);
+            s.Vypocitej(*this);
+            funkce(*this);
+        }
+    } catch (const SQLite::Exception& e) {
+        s.ZahodRadek(*this);
+        s.Chyba(std::string("záznamy nelze přečíst: ") + PopisChyby(e));
+    } catch (...) {
+        s.ZahodRadek(*this);
+        throw;
+    }
     s.NactiAktualni(*this);
 }
 
@@ -285,40 +422,64 @@ void Tabulka::Uloz()
     const Stav::Rezim rezim = s.rezim;
     s.rezim = Stav::Rezim::Prochazeni;
     const std::size_t n = s.definice.size();
+    std::optional<std::int64_t> novy;  // the inserted record, when it is visible
     try {
         if (rezim == Stav::Rezim::Vkladani) {
-            std::string otazniky;
-            for (std::size_t i = 0; i < n; ++i)
-                otazniky += i ? ", ?" : "?";
-            SQLite::Statement vloz(*s.db, std::string("INSERT INTO ") + kTabulkaZaznamu + " (" +
-                                              s.SeznamSloupcu() + ") VALUES (" + otazniky + ")");
+            if (!s.dotazVloz) {
+                std::string otazniky;
+                for (std::size_t i = 0; i < n; ++i)
+                    otazniky += i ? ", ?" : "?";
+                s.dotazVloz = std::make_unique<SQLite::Statement>(
+                    *s.db, std::string("INSERT INTO ") + kTabulkaZaznamu + " (" +
+                               s.SeznamSloupcu() + ") VALUES (" + otazniky + ")");
+            }
+            SQLite::Statement& vloz = *s.dotazVloz;
+            vloz.reset();
             for (std::size_t i = 0; i < n; ++i)
                 s.Navaz(vloz, static_cast<int>(i + 1), s.definice[i], s.radek[i]);
             vloz.exec();
+            vloz.reset();
             const std::int64_t rowid = s.db->getLastInsertRowid();
             // A new rowid is above every existing one, so the record goes to the end.
             if (s.ProjdeFiltrem(*this)) {
-                s.viditelne.push_back(rowid);
-                s.pozice = s.viditelne.size() - 1;
+                if (s.vseNacteno)
+                    s.viditelne.push_back(rowid);
+                novy = rowid;
             }
         } else {
-            std::string prirazeni;
-            for (std::size_t i = 0; i < n; ++i)
-                prirazeni += (i ? ", " : "") + Uvozovky(s.definice[i].nazev) + " = ?";
-            SQLite::Statement uprav(*s.db, std::string("UPDATE ") + kTabulkaZaznamu + " SET " +
-                                               prirazeni + " WHERE rowid = ?");
+            if (!s.dotazUprav) {
+                std::string prirazeni;
+                for (std::size_t i = 0; i < n; ++i)
+                    prirazeni += (i ? ", " : "") + Uvozovky(s.definice[i].nazev) + " = ?";
+                s.dotazUprav = std::make_unique<SQLite::Statement>(
+                    *s.db, std::string("UPDATE ") + kTabulkaZaznamu + " SET " + prirazeni +
+                               " WHERE rowid = ?");
+            }
+            SQLite::Statement& uprav = *s.dotazUprav;
+            uprav.reset();
             for (std::size_t i = 0; i < n; ++i)
                 s.Navaz(uprav, static_cast<int>(i + 1), s.definice[i], s.radek[i]);
             uprav.bind(static_cast<int>(n + 1), static_cast<std::int64_t>(s.viditelne[s.pozice]));
-            if (uprav.exec() == 0)
+            const int zmeneno = uprav.exec();
+            uprav.reset();
+            if (zmeneno == 0)
                 s.Chyba("upravovaný záznam byl mezitím smazán");
         }
     } catch (const SQLite::Exception& e) {
+        for (auto* dotaz : {s.dotazVloz.get(), s.dotazUprav.get()})
+            if (dotaz)
+                dotaz->tryReset();
         s.ZahodRadek(*this);
         s.Chyba(std::string("záznam nelze uložit: ") + PopisChyby(e));
     } catch (...) {
         s.ZahodRadek(*this);
         throw;
+    }
+    if (novy) {
+        // While pages are still to come, the rest is found first, the new record with it.
+        s.NactiDoChranene(std::numeric_limits<std::size_t>::max());
+        if (!s.viditelne.empty() && s.viditelne.back() == *novy)
+            s.pozice = s.viditelne.size() - 1;
     }
     s.NactiAktualni(*this);
 }

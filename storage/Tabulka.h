@@ -117,13 +117,26 @@ public:
     void Filtrovat(bool zapnuto);
     bool Filtrovano() const;
 
-    int PocetZaznamu() const;  // visible records
+    // Visible records are found a page at a time as the cursor reaches them, so that opening a
+    // large table costs no more than its first records. Records posted by other cursors after
+    // the first page may therefore show up among later pages.
+    int PocetZaznamu() const;  // visible records (finds them all)
+    int PocetNalezenych() const;  // visible records found so far
+    bool VseNalezeno() const;     // no visible record is left to find
+    // Finds up to `kolik` more visible records, for a grid that shows more; answers how many.
+    int NajdiDalsi(int kolik);
     void Prvni();
     void Dalsi();
     void Posun(int o);         // moves by o visible records, clamped to the first and last
     bool Konec() const;        // past the last visible record, or none visible
     bool Prazdna() const;      // no visible record
     int Poradi() const;        // index of the current visible record, from 0
+
+    // Reads every visible record in natural order with one query, for readers of a whole table:
+    // `funkce` is called with the cursor showing each record in turn and reads its fields (the
+    // calculated ones included); it must not move the cursor or write. Afterwards the cursor
+    // shows its current record again.
+    void ProjdiZaznamy(const std::function<void(Tabulka&)>& funkce);
 
     int PocetPoli() const;     // stored fields followed by calculated ones
     Pole PoleJmenem(std::string_view nazev);     // throws ChybaTabulky for an unknown name

@@ -3,6 +3,7 @@
 #include "storage/Tabulka.h"
 
 #include <QDate>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QTime>
 
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int kBlok = 64;
+constexpr int kStranka = 256;  // records the cursor finds per fetchMore
 
 // The long time format of some locales ends in a time zone ("t"); a stored time of day has none.
 QString BezCasoveZony(const QString& format)
@@ -75,8 +77,57 @@ QVariant ModelTabulky::headerData(int sekce, Qt::Orientation smer, int role) con
     return {};
 }
 
-void ModelTabulky::NastavSloupcePohledu(QTableView& pohled) const
+bool ModelTabulky::canFetchMore(const QModelIndex& rodic) const
 {
+    if (rodic.isValid() || !kurzor_.JeOtevrena())
+        return false;
+    return rowCount() < kurzor_.PocetNalezenych() || !kurzor_.VseNalezeno();
+}
+
+void ModelTabulky::fetchMore(const QModelIndex& rodic)
+{
+    if (!canFetchMore(rodic))
+        return;
+    if (rowCount() >= kurzor_.PocetNalezenych()) {
+        try {
+            kurzor_.NajdiDalsi(kStranka);
+        } catch (const std::exception& chyba) {
+            emit ChybaCteni(QString::fromStdString(chyba.what()));
+            return;
+        }
+    }
+    PridejNalezene();
+}
+
+void ModelTabulky::PridejNalezene()
+{
+    const int od = rowCount();
+    const int pocet = kurzor_.JeOtevrena() ? kurzor_.PocetNalezenych() : 0;
+    if (pocet <= od)
+        return;
+    beginInsertRows({}, od, pocet - 1);
+    radky_.resize(static_cast<std::size_t>(pocet));
+    nacteno_.resize(static_cast<std::size_t>(pocet), false);
+    endInsertRows();
+}
+
+bool ModelTabulky::eventFilter(QObject* objekt, QEvent* udalost)
+{
+    if (udalost->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(udalost)->key() == Qt::Key_End && canFetchMore({})) {
+        try {
+            kurzor_.PocetZaznamu();  // finds the rest in one query
+        } catch (const std::exception& chyba) {
+            emit ChybaCteni(QString::fromStdString(chyba.what()));
+        }
+        PridejNalezene();
+    }
+    return QAbstractTableModel::eventFilter(objekt, udalost);
+}
+
+void ModelTabulky::NastavSloupcePohledu(QTableView& pohled)
+{
+    pohled.installEventFilter(this);
     for (std::size_t i = 0; i < sloupce_.size(); ++i) {
         pohled.setColumnWidth(static_cast<int>(i), sloupce_[i].sirka);
         pohled.setColumnHidden(static_cast<int>(i), sloupce_[i].skryty);
@@ -108,6 +159,8 @@ void ModelTabulky::SmazAktualni()
     radky_.erase(radky_.begin() + radek);
     nacteno_.erase(nacteno_.begin() + radek);
     endRemoveRows();
+    // The cursor has moved to the next record, found in a further page when it was the last found.
+    PridejNalezene();
     aktualni_ = rowCount() == 0 ? -1 : std::min(radek, rowCount() - 1);
 }
 
@@ -156,7 +209,7 @@ void ModelTabulky::Obnov()
 
 void ModelTabulky::ZahodRadky()
 {
-    const int pocet = kurzor_.JeOtevrena() ? kurzor_.PocetZaznamu() : 0;
+    const int pocet = kurzor_.JeOtevrena() ? kurzor_.PocetNalezenych() : 0;
     radky_.assign(static_cast<std::size_t>(pocet), {});
     nacteno_.assign(static_cast<std::size_t>(pocet), false);
     aktualni_ = pocet == 0 ? -1 : std::clamp(aktualni_, 0, pocet - 1);

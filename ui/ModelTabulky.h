@@ -13,9 +13,10 @@ class QTableView;
 class Tabulka;
 struct DatumCas;
 
-// A read-only grid over the visible records of a table cursor, with one current row. Rows are
-// read through the cursor only when the view asks for them, a block at a time, so opening a
-// list over a large table costs no more than the rows on screen. Dates and times are shown in
+// A read-only grid over the visible records of a table cursor, with one current row. The grid
+// has the rows the cursor has found so far and asks for more (fetchMore) as the view scrolls
+// towards its end; a row's texts are read only when the view shows it, a block at a time. So
+// opening a list over a large table costs no more than the rows on screen. Dates and times are shown in
 // the system's short date and long time format.
 class ModelTabulky : public QAbstractTableModel {
     Q_OBJECT
@@ -41,10 +42,14 @@ public:
     int columnCount(const QModelIndex& rodic = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int sekce, Qt::Orientation smer, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex& rodic) const override;
+    void fetchMore(const QModelIndex& rodic) override;
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
     const std::vector<Sloupec>& Sloupce() const { return sloupce_; }
-    // Widths and hidden columns for a view showing this model.
-    void NastavSloupcePohledu(QTableView& pohled) const;
+    // Widths and hidden columns for a view showing this model. The view's End key (with or
+    // without Ctrl) then reaches the last record: the records not yet found are found first.
+    void NastavSloupcePohledu(QTableView& pohled);
 
     // The current row, -1 while no record is visible.
     int Aktualni() const;
@@ -76,6 +81,8 @@ signals:
 private:
     void NactiBlok(int od) const;
     void ZahodRadky();
+    // Adds the rows the cursor has found beyond the grid's.
+    void PridejNalezene();
 
     Tabulka& kurzor_;
     std::vector<Sloupec> sloupce_;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QTableView>
+#include <QTest>
 
 #include <filesystem>
 
@@ -157,6 +158,63 @@ TEST_F(ModelTabulkyTest, MazaniAObnova)
     for (vse.Prvni(); !vse.Konec(); vse.Dalsi())
         zbyle.push_back(vse.PoleJmenem("Pocet").JakoCele());
     EXPECT_EQ(zbyle, (std::vector<int>{1, 3, 5}));
+}
+
+// A list over more records than a page: the grid starts with the first pages only, grows by
+// fetchMore to every record, a delete at the end of what was found makes the next record
+// current, and a record posted through the cursor is found and becomes current.
+TEST_F(ModelTabulkyTest, StrankyVelkeTabulky)
+{
+    Zapis(3000);
+    kurzor.Svaz(Adresar(), "Pokus");
+    kurzor.NastavFiltrText("Datum = '2025-03-05'");  // records 4, 32, 60, ..., 3000
+    kurzor.Filtrovat(false);
+    kurzor.Otevri();
+    model = std::make_unique<ModelTabulky>(
+        kurzor, std::vector<ModelTabulky::Sloupec>{{"Pocet", {}, QStringLiteral("Počet"), 40}});
+    const int prvni = model->rowCount();
+    ASSERT_GT(prvni, 20);
+    ASSERT_LT(prvni, 3000) << "the grid must not find every record before it shows any";
+    EXPECT_EQ(Text(prvni - 1, 0), QString::number(prvni));
+    model->fetchMore({});
+    EXPECT_GT(model->rowCount(), prvni);
+    EXPECT_EQ(Text(prvni, 0), QString::number(prvni + 1));
+
+    // End goes to the last record, not to the last one found so far.
+    QTableView pohled;
+    pohled.setModel(model.get());
+    model->NastavSloupcePohledu(pohled);
+    pohled.setCurrentIndex(model->index(0, 0));
+    QTest::keyClick(&pohled, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(model->rowCount(), 3000);
+    EXPECT_EQ(pohled.currentIndex().row(), 2999);
+    EXPECT_EQ(Text(2999, 0), QStringLiteral("3000"));
+    EXPECT_FALSE(model->canFetchMore({}));
+
+    kurzor.Otevri();
+    model->Obnov();
+    ASSERT_EQ(model->rowCount(), prvni);
+    model->NastavAktualni(prvni - 1);
+    model->SmazAktualni();
+    EXPECT_EQ(model->Aktualni(), prvni - 1);
+    EXPECT_EQ(model->KurzorNaAktualnim().PoleJmenem("Pocet").JakoCele(), prvni + 1);
+    EXPECT_EQ(Text(prvni - 1, 0), QString::number(prvni + 1));
+
+    Pridej(kurzor, 3001);
+    EXPECT_EQ(kurzor.Poradi(), 2999);
+    EXPECT_EQ(kurzor.PoleJmenem("Pocet").JakoCele(), 3001);
+
+    // The same through a filter in SQL, read whole in one query and page by page alike.
+    kurzor.Filtrovat(true);
+    std::vector<int> celkem;
+    kurzor.ProjdiZaznamy([&](Tabulka& t) { celkem.push_back(t.PoleJmenem("Pocet").JakoCele()); });
+    std::vector<int> poStrankach;
+    for (kurzor.Prvni(); !kurzor.Konec(); kurzor.Dalsi())
+        poStrankach.push_back(kurzor.PoleJmenem("Pocet").JakoCele());
+    ASSERT_EQ(celkem.size(), 108u);
+    EXPECT_EQ(celkem.front(), 4);
+    EXPECT_EQ(celkem.back(), 3000);
+    EXPECT_EQ(celkem, poStrankach);
 }
 
 }  // namespace
