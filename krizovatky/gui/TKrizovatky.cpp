@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -52,6 +53,39 @@ void Prestyluj(QWidget* w)
     w->style()->unpolish(w);
     w->style()->polish(w);
 }
+
+// An answer target: the letter of its place and the wrapped answer text.
+class TlacitkoOdpovedi : public QPushButton {
+public:
+    TlacitkoOdpovedi(int misto, QWidget* rodic) : QPushButton(rodic)
+    {
+        setObjectName(QStringLiteral("btnOdpoved") + kPismena[misto]);
+        setProperty("odpoved", QStringLiteral("1"));
+        setAutoDefault(false);
+        auto* radek = new QHBoxLayout(this);
+        radek->setContentsMargins(12, 8, 12, 8);
+        radek->setSpacing(12);
+        auto* pismeno = new QLabel(kPismena[misto], this);
+        pismeno->setFont(Pismo(18, true));
+        pismeno->setAttribute(Qt::WA_TransparentForMouseEvents);
+        text_ = new QLabel(this);
+        text_->setObjectName(QStringLiteral("lbOdpoved") + kPismena[misto]);
+        text_->setWordWrap(true);
+        text_->setFont(Pismo(16));
+        text_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        radek->addWidget(pismeno);
+        radek->addWidget(text_, 1);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    }
+    void NastavText(const QString& t) { text_->setText(t); updateGeometry(); }
+    QSize sizeHint() const override { return layout()->sizeHint(); }
+    QSize minimumSizeHint() const override { return layout()->minimumSize(); }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int w) const override { return layout()->totalHeightForWidth(w); }
+
+private:
+    QLabel* text_;
+};
 
 // The picture's place: its size never follows the picture, and a change of size redraws it.
 class MistoObrazku : public QLabel {
@@ -87,7 +121,7 @@ struct TKrizovatky::Stav {
 
     QLabel* lbObrazek = nullptr;
     QLabel* lbOtazka = nullptr;
-    std::array<QPushButton*, 3> odpovedi{};
+    std::array<TlacitkoOdpovedi*, 3> odpovedi{};
     QLabel* lbVerdikt = nullptr;
     QLabel* lbVysvetleni = nullptr;
     QLabel* lbSkore = nullptr;
@@ -135,13 +169,7 @@ struct TKrizovatky::Stav {
         auto* vpravo = new QVBoxLayout;
         vpravo->addWidget(lbOtazka);
         for (int i = 0; i < 3; ++i) {
-            auto* b = new QPushButton(okno);
-            b->setObjectName(QStringLiteral("btnOdpoved") + kPismena[i]);
-            b->setProperty("odpoved", QStringLiteral("1"));
-            b->setAutoDefault(false);
-            b->setFont(Pismo(16));
-            b->setMinimumHeight(64);
-            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+            auto* b = new TlacitkoOdpovedi(i, okno);
             QObject::connect(b, &QPushButton::clicked, okno, [this, i] { Odpovez(i); });
             odpovedi[static_cast<size_t>(i)] = b;
             vpravo->addWidget(b);
@@ -187,7 +215,11 @@ struct TKrizovatky::Stav {
 
         auto* hlavni = new QHBoxLayout(okno);
         hlavni->addLayout(vlevo, 3);
-        hlavni->addLayout(vpravo, 2);
+        auto* sloupec = new QWidget(okno);
+        sloupec->setLayout(vpravo);
+        sloupec->setFixedWidth(380);
+        vpravo->setContentsMargins(0, 0, 0, 0);
+        hlavni->addWidget(sloupec);
     }
 
     void UkazZadanou()
@@ -211,8 +243,8 @@ struct TKrizovatky::Stav {
         zvolena = -1;
         lbOtazka->setText(Q(situace.otazka));
         for (int i = 0; i < 3; ++i) {
-            QPushButton* b = odpovedi[static_cast<size_t>(i)];
-            b->setText(kPismena[i] + QStringLiteral(")  ") + Q(situace.odpovedi[static_cast<size_t>(i)]));
+            TlacitkoOdpovedi* b = odpovedi[static_cast<size_t>(i)];
+            b->NastavText(Q(situace.odpovedi[static_cast<size_t>(i)]));
             b->setProperty("stav", QString());
             b->setEnabled(true);
             Prestyluj(b);
@@ -287,7 +319,11 @@ struct TKrizovatky::Stav {
                 for (const std::string& s : k.stitky)
                     krokVozidla[Q(s)] = n;
             }
-            const double r = std::max(9.0, std::min(velikost.width() / 300.0, velikost.height() / 175.0) * 7.5);
+            // The badge stands behind the vehicle, away from the middle of the junction, so that
+            // it covers neither the vehicle nor the badge of a vehicle beside it.
+            const double k = std::min(velikost.width() / 300.0, velikost.height() / 175.0);
+            const double r = std::max(8.0, k * 6);
+            const QPointF stred(velikost.width() / 2.0, velikost.height() / 2.0);
             QPainter p(&obraz);
             p.setRenderHint(QPainter::Antialiasing);
             p.setFont(Pismo(int(r * 1.25), true));
@@ -295,7 +331,10 @@ struct TKrizovatky::Stav {
                 const auto it = krokVozidla.find(scena.vozidla[i].stitek);
                 if (it == krokVozidla.end())
                     continue;
-                const QPointF c = polohy[i] + QPointF(r * 1.1, -r * 1.1);
+                QPointF ven = polohy[i] - stred;
+                const double delka = std::hypot(ven.x(), ven.y());
+                ven = delka < 1 ? QPointF(0.7, -0.7) : ven / delka;
+                const QPointF c = polohy[i] + ven * (k * 11 + r);
                 p.setPen(QPen(Qt::white, 2));
                 p.setBrush(QColor(31, 78, 140));
                 p.drawEllipse(c, r, r);

@@ -955,8 +955,7 @@ QImage KresliScenu(const Scena& scena, QSize velikost)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setTransform(Meritko(velikost));
-    p.setClipRect(QRectF(0, 0, kSirkaSituace, kVyskaSituace));
-    Kreslic(p, scena).Kresli();
+    Kreslic(p, scena).Kresli();  // the roads run on to the edges beyond the usual frame
     return obraz;
 }
 
