@@ -3,9 +3,11 @@
 #include "app/CyklusBehu.h"
 #include "app/InformacniPruh.h"
 #include "base/Hodiny.h"
+#include "base/Nahoda.h"
 #include "info/TAbout.h"
 #include "info/THelpForm.h"
 #include "info/TOpravyAktualizace.h"
+#include "krizovatky/gui/TKrizovatky.h"
 #include "profiles/gui/AkceProfilu.h"
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
@@ -175,6 +177,8 @@ void THlavniFormular::VytvorMenu()
     Start1->addAction(akce(M1TestPlatny, "M1TestPlatny", QStringLiteral("Test podle platných p&ravidel"),
                            QStringLiteral("Vytvoří test ve formátu dnešní zkoušky")));
     M1TestPlatny->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    Start1->addAction(akce(M1Krizovatky, "M1Krizovatky", QStringLiteral("&Křižovatky – trénink"),
+                           QStringLiteral("Nové situace na křižovatkách jedna za druhou, s vysvětlením pořadí")));
 
     Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"), QStringLiteral("Výsledky...")));
     Vysledky1->addMenu(podmenu(M1Protokol, "M1Protokol", QStringLiteral("Výsledk&y z"),
@@ -253,6 +257,7 @@ void THlavniFormular::VytvorMenu()
     connect(M1ProcvicovatChyby, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatChybyClick);
     connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(M1TestPlatny, &QAction::triggered, this, &THlavniFormular::M1TestPlatnyClick);
+    connect(M1Krizovatky, &QAction::triggered, this, &THlavniFormular::M1KrizovatkyClick);
     connect(M1VysledkyPlatny, &QAction::triggered, this, &THlavniFormular::M1VysledkyPlatnyClick);
     connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
@@ -587,6 +592,16 @@ void THlavniFormular::M1TestPlatnyClick()
         VycentrujNad(&test, this);
         test.exec();
     }
+}
+
+void THlavniFormular::M1KrizovatkyClick()
+{
+    // Situations numbered below a million, so that a number is easy to note and type again.
+    auto nahoda = std::make_shared<Nahoda>(AktualniHodiny().MsOdPulnociUtc());
+    TKrizovatky trenink(adresar_, relace.nastaveni.aktivniProfil, AktualniHodiny(),
+                        [nahoda] { return nahoda->Pod(1000000); }, this);
+    VycentrujNad(&trenink, this);
+    trenink.exec();
 }
 
 void THlavniFormular::M1VysledkyPlatnyClick()

@@ -82,6 +82,7 @@ public:
             *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
             *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
             *M2oProgramu = nullptr;
+    QAction* M1Krizovatky = nullptr;
 
     // Menu and mouse handlers (public so that tests and other windows can drive them).
     void M1OdhlasitClick();
@@ -101,6 +102,7 @@ public:
     void smZkouClick();
     void M1TestClick();
     void M1TestPlatnyClick();
+    void M1KrizovatkyClick();
     void M1VysledkyPlatnyClick();
     void M1VysledekTestuClick();
     void M2KonecRezimuClick();

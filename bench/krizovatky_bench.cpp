@@ -67,4 +67,35 @@ void BM_SituaceKrizovatky(benchmark::State& state)
 }
 BENCHMARK(BM_SituaceKrizovatky)->Unit(benchmark::kMillisecond);
 
+// The same as the drill window does it for each new situation: generate (with the solver and the
+// answers from mistakes), solve once more, read the scene from its text and draw it at the size
+// of the picture in the window as it opens (600 x 440), with the vehicles' places for the badges.
+void BM_SituaceVOkneDrilu(benchmark::State& state)
+{
+    std::uint32_t seed = 1;
+    double nejdele = 0, nejdeleCpu = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const double startCpu = CpuMs();
+        const GenerovanaSituace g = GenerujSituaci(seed++);
+        const Reseni r = ResPoradi(g.scena);
+        Scena scena;
+        QString chyba;
+        if (!CtiScenu(ScenaDoYaml(g.scena), QStringLiteral("situace"), &scena, &chyba)) {
+            state.SkipWithError(chyba.toStdString().c_str());
+            break;
+        }
+        const QImage obrazek = KresliScenu(scena, QSize(600, 440));
+        const std::vector<QPointF> polohy = PolohyVozidel(scena, QSize(600, 440));
+        benchmark::DoNotOptimize(obrazek.constBits());
+        benchmark::DoNotOptimize(polohy.data());
+        benchmark::DoNotOptimize(r.kroky.data());
+        nejdeleCpu = std::max(nejdeleCpu, CpuMs() - startCpu);
+        nejdele = std::max(nejdele, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["max_ms"] = nejdele;
+    state.counters["max_cpu_ms"] = nejdeleCpu;
+}
+BENCHMARK(BM_SituaceVOkneDrilu)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -105,6 +105,8 @@ KScena Cti(const YAML::Node& koren)
             throw Chyba{Radek(n), "neznámé rameno „" + t + "“"};
         return t;
     };
+    if (koren["sirka"])
+        s.sirka = Cislo(koren["sirka"]);
     if (koren["kruhovy"])
         s.kruhovy = Logicka(koren["kruhovy"]);
     if (koren["hlavni"]) {
@@ -138,6 +140,8 @@ KScena Cti(const YAML::Node& koren)
             if (r.size() != 2 && r.size() != 3)
                 throw Chyba{Radek(k), "kolej vede z jednoho ramene do druhého"};
             s.koleje.push_back({rameno(r[0]), rameno(r[1])});
+            if (r.size() == 3)
+                s.posunKoleji = Cislo(r[2]);
         }
     if (koren["prechody"])
         for (const YAML::Node& r : Seznam(koren["prechody"]))

@@ -119,8 +119,19 @@ std::string Protejsi(const KScena& s, const std::string& rameno)
     return {};
 }
 
-// One attempt: a random scene (it may still be refused).
-KScena NahodnaScena(Nahoda* r)
+// The arm a vehicle from `z` reaches by turning right (`vpravo`) or left; empty when none.
+std::string Odbocka(const KScena& s, const std::string& z, bool vpravo)
+{
+    const double cil = s.ramena.at(z) + (vpravo ? 90 : -90);
+    for (const auto& [jmeno, uhel] : s.ramena)
+        if (std::abs(Rozdil(cil, uhel)) <= 30)
+            return jmeno;
+    return {};
+}
+
+// One attempt: a random scene (it may still be refused). `d` decides only what earlier versions
+// did not have (a car beside the tram), so that the other scenes of a seed stay as they were.
+KScena NahodnaScena(Nahoda* r, Nahoda* d)
 {
     KScena s;
     const std::uint32_t typ = r->Pod(10);
@@ -140,18 +151,22 @@ KScena NahodnaScena(Nahoda* r)
         const int rezimy[] = {Nic, Znacky, Znacky, Blika, Svetla, Svetla, Policista, Tramvaj};
         rezim = rezimy[r->Pod(8)];
     } else {
+        // Three shapes of a five-arm junction: the arms as drawn, mirrored and turned half round.
+        const std::uint32_t tvar = d->Pod(3);
         s.ramena = {{"J", 270}, {"V", 350}, {"SV", 60}, {"SZ", 130}, {"Z", 200}};
+        for (auto& [a, u] : s.ramena)
+            u = tvar == 0 ? u : tvar == 1 ? Norm(180 - u) : Norm(u + 180);
         rezim = r->Pod(2) ? Znacky : Nic;
     }
     std::vector<std::string> ramena;
     for (const auto& [a, u] : s.ramena)
         ramena.push_back(a);
 
-    auto znacky = [&] {
+    auto znacky = [&](Nahoda* n) {
         std::vector<std::string> p = ramena;
-        Zamichej(&p, r);
+        Zamichej(&p, n);
         std::string h1 = p[0], h2 = p[1];
-        if (s.ramena.size() == 4 && r->Pod(2))
+        if (s.ramena.size() == 4 && n->Pod(2))
             h2 = Protejsi(s, h1);
         const bool lomena = std::abs(std::abs(Rozdil(s.ramena[h1], s.ramena[h2])) - 180) > 30;
         s.hlavni = {std::min(h1, h2), std::max(h1, h2)};
@@ -160,7 +175,7 @@ KScena NahodnaScena(Nahoda* r)
             if (a == h1 || a == h2)
                 z.push_back("P2");
             else
-                z.push_back(r->Pod(4) == 0 ? "P6" : "P4");
+                z.push_back(n->Pod(4) == 0 ? "P6" : "P4");
             if (lomena)
                 z.push_back("E2");
             s.znacky[a] = z;
@@ -168,26 +183,32 @@ KScena NahodnaScena(Nahoda* r)
     };
 
     std::string tramZ, tramDo;
+    std::string vedleDo;  // where the car beside the tram goes; empty: no car beside it
     switch (rezim) {
     case Znacky:
-        znacky();
+        znacky(r);
         break;
     case Blika:
-        znacky();
+        znacky(r);
         for (const std::string& a : ramena)
             s.semafory[a] = KSemafor{"zluta_blika", ""};
         break;
     case Svetla: {
         const bool sj = r->Pod(2);
-        const bool sipka = r->Pod(2);
+        // Half the plain lights get the arrow too: two cars at two green arms repeat too soon.
+        const bool sipka = r->Pod(2) || d->Pod(2);
         for (const std::string& a : ramena) {
             const bool volno = (a == "S" || a == "J") == sj;
             s.semafory[a] = KSemafor{volno ? "zelena" : "cervena", !volno && sipka ? "vpravo" : ""};
         }
+        if (d->Pod(4) != 0)
+            znacky(d);  // signs that give way to the lights
         break;
     }
     case Policista:
         s.policista = r->Pod(2) ? "S-J" : "V-Z";
+        if (d->Pod(4) != 0)
+            znacky(d);  // signs that give way to the officer
         break;
     case Tramvaj: {
         for (const std::string& a : ramena)
@@ -200,7 +221,23 @@ KScena NahodnaScena(Nahoda* r)
             std::swap(tramZ, tramDo);
         s.koleje = {{tramZ, tramDo}, {tramDo, tramZ}};
         if (r->Pod(2))
-            znacky();
+            znacky(r);
+        // A car beside the tram on its arm (a wider road, the tracks on the left of the lane):
+        // it turns left across the tram going straight on, or goes straight on across the tram
+        // turning right. Only here does a tram's standing differ from a car's.
+        if (d->Pod(2)) {
+            const std::string vlevo = Odbocka(s, tramZ, false), vpravo = Odbocka(s, tramZ, true);
+            const bool odbocuje = vlevo.empty() || (!vpravo.empty() && d->Pod(2));
+            s.sirka = 27;
+            s.posunKoleji = -7;
+            if (odbocuje) {
+                vedleDo = tramDo;
+                tramDo = vpravo;
+                s.koleje.insert(s.koleje.begin(), {tramZ, tramDo});
+            } else {
+                vedleDo = vlevo;
+            }
+        }
         break;
     }
     default:
@@ -221,12 +258,13 @@ KScena NahodnaScena(Nahoda* r)
     if (!tramZ.empty()) {
         std::iter_swap(odkud.begin(), std::find(odkud.begin(), odkud.end(), tramZ));
     }
-    const std::uint32_t n = std::min<std::uint32_t>(n0, static_cast<std::uint32_t>(odkud.size()));
+    const std::uint32_t n = std::min<std::uint32_t>(n0 - (vedleDo.empty() || n0 < 4 ? 0 : 1),
+                                                    static_cast<std::uint32_t>(odkud.size()));
     odkud.resize(n);
     std::vector<std::pair<std::string, std::string>> barvy = Barvy();
     Zamichej(&barvy, r);
     std::vector<std::string> pismena;
-    for (std::uint32_t i = tramZ.empty() ? 0 : 1; i < n; ++i)
+    for (std::uint32_t i = tramZ.empty() ? 0 : 1; i < n + (vedleDo.empty() ? 0 : 1); ++i)
         pismena.push_back(std::string(1, char('A' + pismena.size())));
     Zamichej(&pismena, r);
     size_t pismeno = 0;
@@ -238,6 +276,7 @@ KScena NahodnaScena(Nahoda* r)
             v.barva = "kremova";
             v.stitek = std::to_string(1 + r->Pod(9));
             v.kam = tramDo;
+            v.posun = s.posunKoleji;
         } else {
             static const char* const druhy[] = {"osobni", "osobni", "osobni", "nakladni", "autobus", "motocykl"};
             v.druh = druhy[r->Pod(6)];
@@ -249,6 +288,16 @@ KScena NahodnaScena(Nahoda* r)
                     cil.push_back(a);
             v.kam = cil[r->Pod(static_cast<std::uint32_t>(cil.size()))];
         }
+        s.vozidla.push_back(v);
+    }
+    if (!vedleDo.empty()) {
+        KVozidlo v;
+        v.z = tramZ;
+        v.kam = vedleDo;
+        v.posun = 6;
+        v.druh = "osobni";
+        v.barva = barvy[n].first;
+        v.stitek = pismena[pismeno++];
         s.vozidla.push_back(v);
     }
     std::sort(s.vozidla.begin(), s.vozidla.end(), [](const KVozidlo& a, const KVozidlo& b) { return a.stitek < b.stitek; });
@@ -272,7 +321,41 @@ KScena NahodnaScena(Nahoda* r)
     return s;
 }
 
-// The scenes of typical mistakes; each may be empty when the mistake cannot happen here.
+const char* const kOmylTramvaje = "tramvaj brána jako automobil";
+
+// The tram taken for a car: a tram that turns across the path of a car beside it on its arm has
+// the right of way (the car must let it go); taken for a car turning from the next lane, it would
+// have to let the car go first. The learner's order swaps the tram and that car. Empty when the
+// scene has no such pair. (Elsewhere a tram keeps the rules of a car, so the mistake changes
+// nothing: at a junction of equal standing, on a main road and against an oncoming left turn the
+// law decides for a tram as for a car.)
+std::vector<std::vector<std::string>> OmylTramvaje(const KScena& s, std::vector<std::vector<std::string>> kroky)
+{
+    for (const KVozidlo& t : s.vozidla) {
+        if (t.druh != "tramvaj" || SmerJizdy(s, t) == Smer::Rovne)
+            continue;
+        for (const KVozidlo& v : s.vozidla) {
+            if (&v == &t || v.z != t.z)
+                continue;
+            size_t kt = kroky.size(), kv = kroky.size();
+            for (size_t i = 0; i < kroky.size(); ++i)
+                for (const std::string& st : kroky[i]) {
+                    kt = st == t.stitek ? i : kt;
+                    kv = st == v.stitek ? i : kv;
+                }
+            if (kt >= kv || kv == kroky.size())
+                continue;
+            std::replace(kroky[kt].begin(), kroky[kt].end(), t.stitek, std::string("\x01"));
+            std::replace(kroky[kv].begin(), kroky[kv].end(), v.stitek, t.stitek);
+            std::replace(kroky[kt].begin(), kroky[kt].end(), std::string("\x01"), v.stitek);
+            return kroky;
+        }
+    }
+    return {};
+}
+
+// The scenes of typical mistakes; each may be empty when the mistake cannot happen here. The tram
+// taken for a car is no scene of its own (see OmylTramvaje); an empty scene stands at its place.
 std::vector<std::pair<std::string, KScena>> Omyly(const KScena& s)
 {
     std::vector<std::pair<std::string, KScena>> o;
@@ -298,15 +381,7 @@ std::vector<std::pair<std::string, KScena>> Omyly(const KScena& s)
         m.hlavni = vedlejsi;
         o.push_back({"značky přečtené obráceně", m});
     }
-    bool tram = false;
-    KScena auto_ = s;
-    for (KVozidlo& v : auto_.vozidla)
-        if (v.druh == "tramvaj") {
-            v.druh = "osobni";
-            tram = true;
-        }
-    if (tram)  // the tram treated as a car
-        o.push_back({"tramvaj brána jako automobil", auto_});
+    o.push_back({kOmylTramvaje, KScena{}});
     bool vlevo = false;
     KScena rovne = s;
     for (KVozidlo& v : rovne.vozidla)
@@ -396,6 +471,8 @@ std::string ScenaDoYaml(const KScena& s)
     for (const auto& [a, u] : s.ramena)
         t += (t.empty() ? "" : ", ") + (svetove ? a : a + ": " + Cislo(u));
     o << "ramena: " << (svetove ? "[" : "{") << t << (svetove ? "]" : "}") << "\n";
+    if (s.sirka > 0)
+        o << "sirka: " << Cislo(s.sirka) << "\n";
     if (s.kruhovy)
         o << "kruhovy: true\n";
     if (!s.hlavni.empty())
@@ -417,7 +494,7 @@ std::string ScenaDoYaml(const KScena& s)
     if (!s.koleje.empty()) {
         std::string k;
         for (const auto& [z, kam] : s.koleje)
-            k += (k.empty() ? "" : ", ") + ("[" + z + ", " + kam + "]");
+            k += (k.empty() ? "" : ", ") + ("[" + z + ", " + kam + (s.posunKoleji != 0 ? ", " + Cislo(s.posunKoleji) : "") + "]");
         o << "koleje: [" << k << "]\n";
     }
     if (!s.prechody.empty()) {
@@ -456,11 +533,11 @@ std::string ScenaDoYaml(const KScena& s)
 
 GenerovanaSituace GenerujSituaci(std::uint32_t seed)
 {
-    Nahoda r(seed);
+    Nahoda r(seed), d(seed ^ 0x5bd1e995u);
     GenerovanaSituace g;
     g.seed = seed;
     for (;;) {
-        KScena s = NahodnaScena(&r);
+        KScena s = NahodnaScena(&r, &d);
         Reseni res = ResPoradi(s);
         if (!Cisty(res))
             continue;
@@ -476,6 +553,12 @@ GenerovanaSituace GenerujSituaci(std::uint32_t seed)
                 spatne.push_back({t, omyl});
         };
         for (const auto& [omyl, m] : Omyly(s)) {
+            if (omyl == kOmylTramvaje) {
+                const auto t = OmylTramvaje(s, kroky);
+                if (!t.empty())
+                    pridej(Odpoved(s, g.druh, t), omyl);
+                continue;
+            }
             const Reseni rm = ResPoradi(m);
             if (Cisty(rm))
                 pridej(Odpoved(s, g.druh, KrokyVozidel(m, rm)), omyl);

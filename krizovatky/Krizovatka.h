@@ -45,6 +45,8 @@ struct KScena {
     std::map<std::string, std::vector<std::string>> znacky;
     std::map<std::string, KSemafor> semafory;
     std::vector<std::pair<std::string, std::string>> koleje;
+    double posunKoleji = 0;  // the tracks sideways from the middle of the lane, for the picture
+    double sirka = 0;        // half the carriageway for the picture; 0: the usual
     std::vector<std::string> prechody;
     std::vector<KVozidlo> vozidla;
     std::vector<KChodec> chodci;

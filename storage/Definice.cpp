@@ -124,3 +124,16 @@ std::vector<DefinicePole> DefinicePredvolby()
         Typ("Hodnota", TypPole::Memo),
     };
 }
+
+// One record per answered situation of the junction drill.
+std::vector<DefinicePole> DefiniceKrizovatky()
+{
+    return {
+        Profil(),
+        Typ("DatumACas", TypPole::DatumACas),
+        Text("Seed", 10),
+        Text("Otazka", 1),
+        Text("Zvolena", 1),
+        Text("Spravna", 1),
+    };
+}

@@ -19,3 +19,5 @@ std::vector<DefinicePole> DefiniceOblasti();
 std::vector<DefinicePole> DefiniceTesty();
 // The per-profile preferences: one value per profile and key.
 std::vector<DefinicePole> DefinicePredvolby();
+// The junction drill: one record per answered situation.
+std::vector<DefinicePole> DefiniceKrizovatky();

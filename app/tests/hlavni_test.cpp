@@ -146,7 +146,8 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
                            "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
                                                    "&Zkoušet otázky", "Procvičovat c&hyby", "-",
-                                                   "&Test na body", "Test podle platných p&ravidel"}));
+                                                   "&Test na body", "Test podle platných p&ravidel",
+                                                   "&Křižovatky – trénink"}));
     EXPECT_EQ(polozky(hlavni.Vysledky1),
               (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Výsledky testů podle p&latných pravidel",
                            "Statistika &učení"}));

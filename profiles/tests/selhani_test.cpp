@@ -64,7 +64,8 @@ protected:
                                               std::pair{"Protokoly", DefiniceProtokoly()},
                                               std::pair{"Statistika", DefiniceStatistika()},
                                               std::pair{"Testy", DefiniceTesty()},
-                                              std::pair{"Predvolby", DefinicePredvolby()}}) {
+                                              std::pair{"Predvolby", DefinicePredvolby()},
+                                              std::pair{"Krizovatky", DefiniceKrizovatky()}}) {
             Tabulka t;
             t.Svaz(adresar_, nazev);
             t.Vytvor(definice);
@@ -77,6 +78,8 @@ protected:
                     t.PoleJmenem("Cislo").NastavCele(1 + i);
                 else if (std::string(nazev) == "Predvolby")
                     t.PoleJmenem("Klic").NastavText(std::to_string(i));
+                else if (std::string(nazev) == "Krizovatky")
+                    t.PoleJmenem("Seed").NastavText(std::to_string(i));
                 else
                     t.PoleJmenem("Skupina").NastavText("B");
                 t.Uloz();
@@ -275,6 +278,7 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
         EXPECT_EQ(statistika, ocekavane);
         EXPECT_EQ(Pocty("Testy"), ocekavane);
         EXPECT_EQ(Pocty("Predvolby"), ocekavane);
+        EXPECT_EQ(Pocty("Krizovatky"), ocekavane);
         EXPECT_EQ(profily.size(), (smazat && !jana) ? 2u : 3u);  // Default, Eva and one name
         (jana ? stare : nove) += 1;
         if (HasFailure())

@@ -7,6 +7,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <yaml-cpp/yaml.h>
 
@@ -313,6 +314,9 @@ public:
         if (!s_.policista.isEmpty())
             Policista();
     }
+
+    // Where the vehicle stands, in the picture's coordinates.
+    QPointF StredVozu(const Vozidlo& v) const { return Kde(v).stred; }
 
 private:
     QPointF U(const QString& rameno) const { return Smer(s_.ramena.at(rameno)); }
@@ -891,18 +895,21 @@ private:
 
 }  // namespace
 
-bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba)
+namespace {
+
+// Reads a scene from the YAML text (or, when `text` is null, from the file); faults as NactiScenu.
+bool CtiScenuZ(const std::string* text, const QString& soubor, Scena* scena, QString* chyba)
 {
     *scena = Scena{};
     scena->soubor = soubor;
-    auto selhani = [&](int radek, const QString& text) {
+    auto selhani = [&](int radek, const QString& popis) {
         if (chyba)
-            *chyba = radek > 0 ? QStringLiteral("%1:%2: %3").arg(soubor).arg(radek).arg(text) : soubor + ": " + text;
+            *chyba = radek > 0 ? QStringLiteral("%1:%2: %3").arg(soubor).arg(radek).arg(popis) : soubor + ": " + popis;
         return false;
     };
     YAML::Node koren;
     try {
-        koren = YAML::LoadFile(soubor.toStdString());
+        koren = text ? YAML::Load(*text) : YAML::LoadFile(soubor.toStdString());
     } catch (const YAML::BadFile&) {
         return selhani(0, QStringLiteral("soubor nelze přečíst"));
     } catch (const YAML::Exception& e) {
@@ -916,6 +923,52 @@ bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba)
         return selhani(e.mark.line + 1, QString::fromStdString(e.msg));
     }
     return true;
+}
+
+// The picture's coordinates in an image of `velikost`: scaled evenly and centred.
+QTransform Meritko(QSize velikost)
+{
+    const double k = std::min(velikost.width() / double(kSirkaSituace), velikost.height() / double(kVyskaSituace));
+    QTransform t;
+    t.translate((velikost.width() - k * kSirkaSituace) / 2, (velikost.height() - k * kVyskaSituace) / 2);
+    t.scale(k, k);
+    return t;
+}
+
+}  // namespace
+
+bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba)
+{
+    return CtiScenuZ(nullptr, soubor, scena, chyba);
+}
+
+bool CtiScenu(const std::string& text, const QString& jmeno, Scena* scena, QString* chyba)
+{
+    return CtiScenuZ(&text, jmeno, scena, chyba);
+}
+
+QImage KresliScenu(const Scena& scena, QSize velikost)
+{
+    QImage obraz(velikost, QImage::Format_RGB32);
+    obraz.fill(Trava);
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setTransform(Meritko(velikost));
+    Kreslic(p, scena).Kresli();  // the roads run on to the edges beyond the usual frame
+    return obraz;
+}
+
+std::vector<QPointF> PolohyVozidel(const Scena& scena, QSize velikost)
+{
+    QImage prazdny(1, 1, QImage::Format_RGB32);
+    QPainter p(&prazdny);
+    const Kreslic k(p, scena);
+    const QTransform t = Meritko(velikost);
+    std::vector<QPointF> polohy;
+    for (const Vozidlo& v : scena.vozidla)
+        polohy.push_back(t.map(k.StredVozu(v)));
+    return polohy;
 }
 
 QImage KresliScenu(const Scena& scena)

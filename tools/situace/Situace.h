@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
+#include <QSize>
 #include <QString>
 
 #include <map>
+#include <string>
 #include <vector>
 
 // The pictures of the category "Řešení dopravních situací na křižovatkách": every situation is
@@ -66,8 +69,15 @@ struct Scena {
 // Reads one scene. On a fault returns false and sets `chyba` to "<file>:<line>: what is wrong".
 bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba);
 
+// The same from the YAML text of a scene; `jmeno` names it in the fault.
+bool CtiScenu(const std::string& text, const QString& jmeno, Scena* scena, QString* chyba);
+
 // Draws a scene, kSirkaSituace x kVyskaSituace, opaque.
 QImage KresliScenu(const Scena& scena);
+// Draws a scene at another size: scaled evenly (drawn anew, not resampled) and centred on grass.
+QImage KresliScenu(const Scena& scena, QSize velikost);
+// The centre of each vehicle of the scene, in its order, in the picture of that size.
+std::vector<QPointF> PolohyVozidel(const Scena& scena, QSize velikost);
 
 // Every NNN.yaml of a directory in the order of the numbers; stops at the first fault.
 bool NactiSceny(const QString& adresar, std::vector<Scena>* sceny, QString* chyba);

@@ -95,6 +95,7 @@ public:
     void Procvicovani();
     void TestNaBody();
     void TestPlatny();
+    void Krizovatky();
     void Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc);
     void Statistika();
     void InformacniOkna();
@@ -311,6 +312,25 @@ void Scenar::TestPlatny()
             snimky_.Preskoc(jmeno, QStringLiteral("test se neotevřel: ") + posledniZprava);
 }
 
+void Scenar::Krizovatky()
+{
+    // The drill as it opens with the fixed clock: the first situation answered with A.
+    auto otevren = std::make_shared<bool>(false);
+    PriOtevreni([this, otevren](QWidget* w) {
+        *otevren = true;
+        w->resize(1000, 620);
+        Pockej(100);
+        QTest::keyClick(w, Qt::Key_A);
+        Pockej(100);
+        snimky_.Uloz(w, QStringLiteral("krizovatky-trenink"));
+        w->close();
+    });
+    h_.M1Krizovatky->trigger();
+    ZrusCekani();
+    if (!*otevren)
+        snimky_.Preskoc(QStringLiteral("krizovatky-trenink"), QStringLiteral("okno se neotevřelo"));
+}
+
 void Scenar::Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc)
 {
     const QString jmeno = QString::fromLatin1(seznam);
@@ -445,6 +465,7 @@ int main(int argc, char** argv)
     scenar.Procvicovani();
     scenar.TestNaBody();
     scenar.TestPlatny();
+    scenar.Krizovatky();
     scenar.Seznam(hlavni.smProc, "vysledky-seznam", "btnPodrobnosti", "vysledky-podrobnosti",
                   QStringLiteral("seznam výsledků v tomto stromu ještě není"));
     scenar.Seznam(hlavni.M1VysledekTestu, "protokoly-seznam", "btnDetail", "protokol-testu",
