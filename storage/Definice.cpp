@@ -124,3 +124,11 @@ std::vector<DefinicePole> DefinicePredvolby()
         Typ("Hodnota", TypPole::Memo),
     };
 }
+
+std::vector<DefinicePole> DefiniceOznacene()
+{
+    return {
+        Profil(),
+        Typ("Cislo", TypPole::Cele),
+    };
+}

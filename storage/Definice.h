@@ -19,3 +19,5 @@ std::vector<DefinicePole> DefiniceOblasti();
 std::vector<DefinicePole> DefiniceTesty();
 // The per-profile preferences: one value per profile and key.
 std::vector<DefinicePole> DefinicePredvolby();
+// The questions a learner flagged to come back to: one record per profile and question number.
+std::vector<DefinicePole> DefiniceOznacene();
