@@ -66,8 +66,9 @@ struct Scena {
 // Reads one scene. On a fault returns false and sets `chyba` to "<file>:<line>: what is wrong".
 bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba);
 
-// Draws a scene, kSirkaSituace x kVyskaSituace, opaque.
-QImage KresliScenu(const Scena& scena);
+// Draws a scene, kSirkaSituace x kVyskaSituace times `nasobek` (its twins for screens that scale
+// are drawn 2 and 4 times larger), opaque.
+QImage KresliScenu(const Scena& scena, int nasobek = 1);
 
 // Every NNN.yaml of a directory in the order of the numbers; stops at the first fault.
 bool NactiSceny(const QString& adresar, std::vector<Scena>* sceny, QString* chyba);
@@ -75,6 +76,7 @@ bool NactiSceny(const QString& adresar, std::vector<Scena>* sceny, QString* chyb
 // The review sheet: every picture with its number beneath, four in a row.
 QImage KontaktniArchSituaci(const std::vector<Scena>& sceny);
 
-// Reads every scene of `zdroje`, writes NNN.jpg (kKvalitaSituace) into `cil` and, when `arch` is not
+// Reads every scene of `zdroje`, writes NNN.jpg with its twins NNN@2x.jpg and NNN@4x.jpg
+// (kKvalitaSituace) into `cil` and, when `arch` is not
 // empty, the review sheet there as PNG. Returns an empty text on success, else what went wrong.
 QString ZapisSituace(const QString& zdroje, const QString& cil, const QString& arch);
