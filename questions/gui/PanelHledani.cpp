@@ -44,6 +44,7 @@ PanelHledani::PanelHledani(const Banka& banka, QWidget* rodic) : QFrame(rodic), 
     lwVysledky_->setAccessibleName(QStringLiteral("Nalezené otázky"));
     lwVysledky_->setUniformItemSizes(true);
     lwVysledky_->setTextElideMode(Qt::ElideRight);
+    lwVysledky_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lwVysledky_->setFocusPolicy(Qt::NoFocus);  // the keys stay in the field and move the choice
 
     auto* rozlozeni = new QVBoxLayout(this);
