@@ -458,6 +458,7 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
             pOtazky->eCisloO->setText(QStringLiteral("1"));
             pOtazky->ZobrazOtazku(1);
             pOtazky->eCisloO->setFocus();
+            pOtazky->PripravHledani();
         }
         return;
     }

@@ -62,14 +62,29 @@ PanelHledani::PanelHledani(const Banka& banka, QWidget* rodic) : QFrame(rodic), 
     hide();
 }
 
-PanelHledani::~PanelHledani() = default;
+PanelHledani::~PanelHledani()
+{
+    if (priprava_.valid())
+        priprava_.wait();
+}
+
+void PanelHledani::Priprav()
+{
+    if (hledani_ || priprava_.valid())
+        return;
+    // The thread reads its own copy of the bank, which cannot go before it ends.
+    priprava_ = std::async(std::launch::async,
+                           [kopie = banka_] { return std::make_unique<HledaniOtazek>(kopie); });
+}
 
 void PanelHledani::Otevri()
 {
     if (!hledani_) {
+        Priprav();
         try {
-            hledani_ = std::make_unique<HledaniOtazek>(banka_);
+            hledani_ = priprava_.get();
         } catch (const std::exception& chyba) {
+            priprava_ = {};
             Zpravy::Chyba(parentWidget(), QString::fromStdString(chyba.what()));
             return;
         }

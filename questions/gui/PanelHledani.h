@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+#include <future>
 #include <memory>
 
 class Banka;
@@ -20,7 +21,11 @@ public:
     PanelHledani(const Banka& banka, QWidget* rodic);
     ~PanelHledani() override;
 
-    // Shows the search with its last words selected; the index is built on the first call.
+    // Starts building the index on a thread of its own, so that the first search need not wait
+    // for it; a second call does nothing.
+    void Priprav();
+    // Shows the search with its last words selected (building the index first when no Priprav
+    // did).
     void Otevri();
 
 signals:
@@ -37,6 +42,7 @@ private:
     void Zavri();
 
     const Banka& banka_;
+    std::future<std::unique_ptr<HledaniOtazek>> priprava_;
     std::unique_ptr<HledaniOtazek> hledani_;
     QLineEdit* eHledani_ = nullptr;
     QLabel* lbNalezeno_ = nullptr;

@@ -614,6 +614,8 @@ void PanelOtazek::Hledat()
 
 void PanelOtazek::ZavriHledani() { pHledani_->hide(); }
 
+void PanelOtazek::PripravHledani() { pHledani_->Priprav(); }
+
 void PanelOtazek::NastavOznacene(std::set<int> oznacene)
 {
     oznacene_ = std::move(oznacene);

@@ -59,6 +59,8 @@ public:
     void ObnovPristupnost();
 
     // Browse mode: opens the search over the question (Ctrl+F); closing it returns to the entry.
+    // PripravHledani, when browsing starts, builds the search's index in the background.
+    void PripravHledani();
     void Hledat();
     void ZavriHledani();
     // The learner's flagged questions: the shown one carries the flag mark (in the browse box,
