@@ -1,5 +1,6 @@
 #include "app/InformacniPruh.h"
 
+#include "ui/Obrazky.h"
 #include "ui/TextUtf8.h"
 #include "ui/Vzhled.h"
 
@@ -38,7 +39,8 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
         cil = new QLabel(pPomoc);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->setGeometry(40, y, 18, 18);
-        cil->setPixmap(QPixmap(QString::fromStdString((adresar / "grafika" / soubor).string())));
+        cil->setPixmap(ObrazekProMeritko(QString::fromStdString((adresar / "grafika" / soubor).string()),
+                                         cil->devicePixelRatioF()));
     };
 
     popisek(lbInfo, "lbInfo", QStringLiteral("Info:"), 10, 8);

@@ -12,6 +12,8 @@
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/Banka.h"
+#include "questions/Oznacene.h"
+#include "questions/TextNahlas.h"
 #include "questions/Statistika.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
@@ -25,7 +27,9 @@
 #include "test/TestPlatny.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
+#include "ui/Hlas.h"
 #include "ui/MereniTextu.h"
+#include "ui/Obrazky.h"
 #include "ui/TextUtf8.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
@@ -44,6 +48,8 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <set>
 
 namespace {
 
@@ -75,7 +81,7 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi = new QLabel(klient);
     imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
     imgPozadi->setGeometry(85, 70, 453, 227);
-    imgPozadi->setPixmap(QPixmap(Cesta(adresar_ / "grafika" / "pozadi.jpg")));
+    imgPozadi->setPixmap(ObrazekProMeritko(Cesta(adresar_ / "grafika" / "pozadi.jpg"), devicePixelRatioF()));
     imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
@@ -171,6 +177,8 @@ void THlavniFormular::VytvorMenu()
     Start1->addAction(akce(M1ProcvicovatChyby, "M1ProcvicovatChyby", QStringLiteral("Procvičovat c&hyby"),
                            QStringLiteral("Spustí procvičování otázek, ve kterých jste naposledy chybovali, "
                                           "a otázek, které ještě neumíte")));
+    Start1->addAction(akce(M1OznaceneOtazky, "M1OznaceneOtazky", QStringLiteral("Označené &otázky"),
+                           QStringLiteral("Spustí procvičování otázek, které jste si označili (Ctrl+M)")));
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
@@ -225,6 +233,22 @@ void THlavniFormular::VytvorMenu()
     M2OznacSpravne->setVisible(false);
     // The hint from the keyboard; the caption stays as it is (a menu bar shows no shortcut).
     M2OznacSpravne->setShortcut(QKeySequence(Qt::Key_F2));
+    Otazka2 = new QMenu(QStringLiteral("  Otá&zka  "), this);
+    Otazka2->setObjectName(QStringLiteral("Otazka2"));
+    Otazka2->menuAction()->setObjectName(QStringLiteral("Otazka2Akce"));
+    Menu2->addMenu(Otazka2);
+    Otazka2->addAction(akce(M2PrecistNahlas, "M2PrecistNahlas", QStringLiteral("Přečíst &nahlas"),
+                            QStringLiteral("Přečte otázku a odpovědi nahlas; další stisk čtení zastaví")));
+    M2PrecistNahlas->setShortcut(QKeySequence(Qt::Key_F4));
+    Otazka2->addAction(akce(M2Oznacit, "M2Oznacit", QStringLiteral("&Označit otázku"),
+                            QStringLiteral("Označí otázku, ke které se chcete vrátit, nebo označení zruší")));
+    M2Oznacit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    M2Oznacit->setCheckable(true);
+    Otazka2->addAction(akce(M2Hledat, "M2Hledat", QStringLiteral("&Hledat..."),
+                            QStringLiteral("Hledá slova v otázkách, odpovědích a poznámkách")));
+    M2Hledat->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    Otazka2->addAction(akce(M2Zvetsit, "M2Zvetsit", QStringLiteral("&Zvětšit obrázek\tZ"),
+                            QStringLiteral("Otevře obrázek k otázce zvětšený v samostatném okně")));
     M2oProgramu = Menu2->addAction(QStringLiteral("  &O programu  "));
     M2oProgramu->setObjectName(QStringLiteral("M2oProgramu"));
 
@@ -267,6 +291,16 @@ void THlavniFormular::VytvorMenu()
     connect(M2OznacSpravne, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
     connect(M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
     connect(M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
+    connect(M2PrecistNahlas, &QAction::triggered, this, &THlavniFormular::M2PrecistNahlasClick);
+    connect(M2Oznacit, &QAction::triggered, this, &THlavniFormular::M2OznacitClick);
+    connect(M2Hledat, &QAction::triggered, this, &THlavniFormular::M2HledatClick);
+    connect(M2Zvetsit, &QAction::triggered, pOtazky, &PanelOtazek::ZvetsiObrazek);
+    connect(M1OznaceneOtazky, &QAction::triggered, this, &THlavniFormular::M1OznaceneOtazkyClick);
+    // The check of "Označit otázku" follows the question shown when the menu opens.
+    connect(Otazka2, &QMenu::aboutToShow, this, [this] {
+        M2Oznacit->setChecked(pOtazky->Oznacena());
+        M2Hledat->setEnabled(relace.rezim == RezimBehu::Prohlizeni);
+    });
     connect(M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
     connect(M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
 }
@@ -362,6 +396,9 @@ void THlavniFormular::NacistProfil()
         return;
     ObnovPrepinace();
     ObnovUkazatele();
+    std::set<int> oznacene;
+    ChraneneTabulky(this, [&] { oznacene = NactiOznacene(adresar_, relace.nastaveni.aktivniProfil); });
+    pOtazky->NastavOznacene(std::move(oznacene));
 }
 
 void THlavniFormular::ObnovUkazatele()
@@ -413,14 +450,20 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
     pruh_->NastavRezim(rezim, zapnout, relace.nastaveni);
     M2OznacSpravne->setVisible(Pravidla(rezim).napoveda && zapnout);
 
+    M2Hledat->setEnabled(rezim == RezimBehu::Prohlizeni && zapnout);
+    if (!zapnout && hlas_)
+        hlas_->Zastav();
     if (rezim == RezimBehu::Prohlizeni) {
         M1Prohlizet->setChecked(zapnout);
+        if (!zapnout)
+            pOtazky->ZavriHledani();
         pOtazky->pProhlizeni->setVisible(zapnout);
         pOtazky->stPoznamka->setVisible(zapnout);
         if (zapnout) {
             pOtazky->eCisloO->setText(QStringLiteral("1"));
             pOtazky->ZobrazOtazku(1);
             pOtazky->eCisloO->setFocus();
+            pOtazky->PripravHledani();
         }
         return;
     }
@@ -717,4 +760,66 @@ void THlavniFormular::M1NapovedaClick()
     THelpForm okno(this);
     VycentrujNad(&okno, this);
     okno.exec();
+}
+
+void THlavniFormular::NastavHlas(std::unique_ptr<Hlas> hlas) { hlas_ = std::move(hlas); }
+
+void THlavniFormular::M2PrecistNahlasClick()
+{
+    if (hlas_ && hlas_->Mluvi()) {
+        hlas_->Zastav();
+        return;
+    }
+    const Otazka* otazka = relace.rezim == RezimBehu::Zadny ? nullptr : banka_->Najdi(relace.beh.cisloOtazky);
+    if (!otazka)
+        return;
+    if (!hlas_)
+        hlas_ = SystemovyHlas(this);
+    if (!hlas_->CeskyHlas()) {
+        Zpravy::Informace(this, ZpravaBezCeskehoHlasu());
+        return;
+    }
+    hlas_->Rekni(QString::fromStdString(TextNahlas(*otazka)));
+}
+
+void THlavniFormular::M2OznacitClick()
+{
+    const int cislo = relace.beh.cisloOtazky;
+    if (relace.rezim == RezimBehu::Zadny || !banka_->Najdi(cislo))
+        return;
+    ChraneneTabulky(this, [&] {
+        PrepniOznaceni(adresar_, relace.nastaveni.aktivniProfil, cislo);
+        pOtazky->NastavOznacene(NactiOznacene(adresar_, relace.nastaveni.aktivniProfil));
+    });
+    M2Oznacit->setChecked(pOtazky->Oznacena());
+}
+
+void THlavniFormular::M2HledatClick() { pOtazky->Hledat(); }
+
+void THlavniFormular::M1OznaceneOtazkyClick()
+{
+    std::set<int> oznacene;
+    bool precteno = false;
+    ChraneneTabulky(this, [&] {
+        oznacene = NactiOznacene(adresar_, relace.nastaveni.aktivniProfil);
+        precteno = true;
+    });
+    if (!precteno)
+        return;
+    pOtazky->NastavOznacene(oznacene);
+    std::vector<int> poradi;
+    for (int cislo : oznacene)
+        if (banka_->Najdi(cislo))
+            poradi.push_back(cislo);
+    if (poradi.empty()) {
+        Zpravy::Informace(this, QStringLiteral("Nemáte označené žádné otázky. Otázku označíte v kterémkoli "
+                                               "režimu klávesami Ctrl+M nebo v nabídce Otázka."));
+        return;
+    }
+    TDotazPZ dotaz(static_cast<int>(poradi.size()), false, true, this);
+    VycentrujNad(&dotaz, this);
+    dotaz.exec();
+    PripravBehZPoradi(relace.beh, std::move(poradi), dotaz.Pocet());
+    pruh_->Celkem(relace.beh.celkem);
+    NastavRezim(RezimBehu::Procvicovani, true);
 }

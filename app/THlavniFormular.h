@@ -11,6 +11,7 @@
 
 class Banka;
 class CyklusBehu;
+class Hlas;
 class InformacniPruh;
 class PanelOtazek;
 class ProfilovySklad;
@@ -83,6 +84,10 @@ public:
             *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
             *M2oProgramu = nullptr;
     QAction* M1Krizovatky = nullptr;
+    // The question's own commands, in every mode: read aloud, flag, search, a closer look.
+    QMenu* Otazka2 = nullptr;
+    QAction *M2PrecistNahlas = nullptr, *M2Oznacit = nullptr, *M2Hledat = nullptr, *M2Zvetsit = nullptr,
+            *M1OznaceneOtazky = nullptr;
 
     // Menu and mouse handlers (public so that tests and other windows can drive them).
     void M1OdhlasitClick();
@@ -111,6 +116,10 @@ public:
     void M2oProgramuClick();
     void M1SeznamClick();
     void M1NapovedaClick();
+    void M2PrecistNahlasClick();
+    void M2OznacitClick();
+    void M2HledatClick();
+    void M1OznaceneOtazkyClick();
     void pOtazkyMouseDown();
     void Timer1Timer();
 
@@ -119,6 +128,9 @@ public:
     bool PripravBeh(bool zkouska);
     // Shows the next question of the run (or ends a walk that ran out).
     void DalsiOtazka();
+
+    // The voice that reads aloud; the system's engine unless a test put another in its place.
+    void NastavHlas(std::unique_ptr<Hlas> hlas);
 
 protected:
     bool event(QEvent* udalost) override;
@@ -138,4 +150,5 @@ private:
     std::unique_ptr<InformacniPruh> pruh_;
     CyklusBehu* cyklus_ = nullptr;
     QWidget* menuKontejner_ = nullptr;
+    std::unique_ptr<Hlas> hlas_;
 };

@@ -55,11 +55,11 @@ public:
     void UlozitNastaveniProfilu(const Nastaveni& n);
     void ZmenitHesloProfilu(const std::string& jmeno, const std::string& heslo);
     // Renames the record and re-labels the profile's records in Vysledky, Protokoly,
-    // Statistika, Testy and Predvolby (tables that do not exist are skipped), all as one unit: after an error or a
+    // Statistika, Testy, Predvolby and Oznacene (tables that do not exist are skipped), all as one unit: after an error or a
     // kill every record carries the old name or every one the new name. The unchanged name writes nothing.
     void PrejmenovatProfil(const std::string& stare, const std::string& nove);
-    // Deletes the profile's record and its records in Vysledky, Protokoly, Statistika, Testy and
-    // Predvolby, as one unit.
+    // Deletes the profile's record and its records in Vysledky, Protokoly, Statistika, Testy,
+    // Predvolby and Oznacene, as one unit.
     void SmazatProfil(const std::string& jmeno);
 
     const std::filesystem::path& Adresar() const { return adresar_; }

@@ -4,7 +4,8 @@
 set -euo pipefail
 balicky=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev
          libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev qt6-charts-dev
-         qt6-svg-dev fonts-liberation xvfb xauth imagemagick poppler-utils
+         qt6-svg-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+         speech-dispatcher-espeak-ng fonts-liberation xvfb xauth imagemagick poppler-utils
          desktop-file-utils appstream build-essential debhelper dpkg-dev lintian)
 chybi=()
 for b in "${balicky[@]}"; do

@@ -137,3 +137,12 @@ std::vector<DefinicePole> DefiniceKrizovatky()
         Text("Spravna", 1),
     };
 }
+
+// The questions a learner flagged to come back to: one record per profile and question number.
+std::vector<DefinicePole> DefiniceOznacene()
+{
+    return {
+        Profil(),
+        Typ("Cislo", TypPole::Cele),
+    };
+}

@@ -21,3 +21,5 @@ std::vector<DefinicePole> DefiniceTesty();
 std::vector<DefinicePole> DefinicePredvolby();
 // The junction drill: one record per answered situation.
 std::vector<DefinicePole> DefiniceKrizovatky();
+// The questions a learner flagged to come back to: one record per profile and question number.
+std::vector<DefinicePole> DefiniceOznacene();

@@ -145,7 +145,7 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
               (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
                            "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
-                                                   "&Zkoušet otázky", "Procvičovat c&hyby", "-",
+                                                   "&Zkoušet otázky", "Procvičovat c&hyby", "Označené &otázky", "-",
                                                    "&Test na body", "Test podle platných p&ravidel",
                                                    "&Křižovatky – trénink"}));
     EXPECT_EQ(polozky(hlavni.Vysledky1),
@@ -161,7 +161,15 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     QStringList druhe;
     for (QAction* a : hlavni.Menu2->actions())
         druhe << a->text();
-    EXPECT_EQ(druhe, (QStringList{"  &Konec režimu  ", "  Označ správnou odpověď  ", "  &O programu  "}));
+    EXPECT_EQ(druhe, (QStringList{"  &Konec režimu  ", "  Označ správnou odpověď  ", "  Otá&zka  ", "  &O programu  "}));
+    EXPECT_EQ(polozky(hlavni.Otazka2),
+              (QStringList{"Přečíst &nahlas", "&Označit otázku", "&Hledat...", "&Zvětšit obrázek\tZ"}));
+    const struct {
+        QAction* polozka;
+        const char* zkratka;
+    } zkratky[] = {{hlavni.M2PrecistNahlas, "F4"}, {hlavni.M2Oznacit, "Ctrl+M"}, {hlavni.M2Hledat, "Ctrl+F"}};
+    for (const auto& z : zkratky)
+        EXPECT_EQ(z.polozka->shortcut(), QKeySequence(QString::fromLatin1(z.zkratka))) << z.zkratka;
 
     // Hints go to the first status-bar panel.
     hlavni.M1Prohlizet->showStatusText(&hlavni);

@@ -123,7 +123,9 @@ private:
 // Everything a prepared data folder holds, compared with the installed bank.
 void OcekavejPripravenou(const QString& slozka, const QString& banka)
 {
-    for (const char* soubor : {"otazky.DB", "otazky.MB", "oblasti.DB", "grafika/yes.jpg", "grafika/ikona.png"}) {
+    // The pictures' sharper twins for screens that scale come along with them.
+    for (const char* soubor : {"otazky.DB", "otazky.MB", "oblasti.DB", "grafika/yes.jpg", "grafika/ikona.png",
+                               "grafika/yes@2x.jpg", "grafika/znacky/A10@4x.jpg", "grafika/situace/721@2x.jpg"}) {
         const QString nainstalovany = banka + QLatin1Char('/') + QLatin1String(soubor);
         EXPECT_TRUE(QFile::exists(nainstalovany)) << soubor << " chybí v instalaci";
         EXPECT_EQ(Obsah(slozka + QLatin1Char('/') + QLatin1String(soubor)), Obsah(nainstalovany)) << soubor;

@@ -72,7 +72,7 @@ void VytvoritTabulku(const fs::path& adresar, const std::string& tabulka,
     for (const std::string& p : profily) {
         t.Vloz();
         t.PoleJmenem("Profil").NastavText(p);
-        if (tabulka == "Statistika")
+        if (tabulka == "Statistika" || tabulka == "Oznacene")
             t.PoleJmenem("Cislo").NastavCele(t.PocetZaznamu() + 1);
         else if (tabulka == "Predvolby")
             t.PoleJmenem("Klic").NastavText("k" + std::to_string(t.PocetZaznamu() + 1));
@@ -306,10 +306,12 @@ TEST_F(ProfilovySkladTest, PrejmenovaniPrepiseVysledkyIProtokoly)
     VytvoritTabulku(adresar.Cesta(), "Testy", DefiniceTesty(), {"Eva", stare, stare});
     VytvoritTabulku(adresar.Cesta(), "Predvolby", DefinicePredvolby(), {stare, "Eva"});
     VytvoritTabulku(adresar.Cesta(), "Krizovatky", DefiniceKrizovatky(), {"Eva", stare});
+    VytvoritTabulku(adresar.Cesta(), "Oznacene", DefiniceOznacene(), {"Eva", stare});
 
     sklad.PrejmenovatProfil(stare, "Honza");
 
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Krizovatky"), (std::vector<std::string>{"Eva", "Honza"}));
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Oznacene"), (std::vector<std::string>{"Eva", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"),
               (std::vector<std::string>{"Eva", "Honza", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"),
@@ -361,10 +363,12 @@ TEST_F(ProfilovySkladTest, SmazaniOdstraniZaznamyProfiluAOstatniNecha)
     VytvoritTabulku(adresar.Cesta(), "Testy", DefiniceTesty(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
     VytvoritTabulku(adresar.Cesta(), "Predvolby", DefinicePredvolby(), {"Eva", "Jan O'Neil"});
     VytvoritTabulku(adresar.Cesta(), "Krizovatky", DefiniceKrizovatky(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
+    VytvoritTabulku(adresar.Cesta(), "Oznacene", DefiniceOznacene(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
 
     sklad.SmazatProfil("Jan O'Neil");
 
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Krizovatky"), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Oznacene"), std::vector<std::string>{"Eva"});
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"), std::vector<std::string>{"Eva"});
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"), std::vector<std::string>{"Eva"});
 

@@ -65,7 +65,8 @@ protected:
                                               std::pair{"Statistika", DefiniceStatistika()},
                                               std::pair{"Testy", DefiniceTesty()},
                                               std::pair{"Predvolby", DefinicePredvolby()},
-                                              std::pair{"Krizovatky", DefiniceKrizovatky()}}) {
+                                              std::pair{"Krizovatky", DefiniceKrizovatky()},
+                                              std::pair{"Oznacene", DefiniceOznacene()}}) {
             Tabulka t;
             t.Svaz(adresar_, nazev);
             t.Vytvor(definice);
@@ -74,7 +75,7 @@ protected:
             for (int i = 0; i < jany + jany / 2; ++i) {
                 t.Vloz();
                 t.PoleJmenem("Profil").NastavText(i % 3 == 2 ? "Eva" : "Jana");
-                if (std::string(nazev) == "Statistika")
+                if (std::string(nazev) == "Statistika" || std::string(nazev) == "Oznacene")
                     t.PoleJmenem("Cislo").NastavCele(1 + i);
                 else if (std::string(nazev) == "Predvolby")
                     t.PoleJmenem("Klic").NastavText(std::to_string(i));
@@ -279,6 +280,7 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
         EXPECT_EQ(Pocty("Testy"), ocekavane);
         EXPECT_EQ(Pocty("Predvolby"), ocekavane);
         EXPECT_EQ(Pocty("Krizovatky"), ocekavane);
+        EXPECT_EQ(Pocty("Oznacene"), ocekavane);
         EXPECT_EQ(profily.size(), (smazat && !jana) ? 2u : 3u);  // Default, Eva and one name
         (jana ? stare : nove) += 1;
         if (HasFailure())

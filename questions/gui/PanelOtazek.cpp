@@ -2,6 +2,9 @@
 
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
+#include "questions/gui/OknoObrazku.h"
+#include "questions/gui/PanelHledani.h"
+#include "ui/Obrazky.h"
 #include "ui/MereniTextu.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
@@ -135,7 +138,34 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     }
     connect(sb1Nahoru, &QToolButton::clicked, this, &PanelOtazek::sb1UpClick);
     connect(sb1Dolu, &QToolButton::clicked, this, &PanelOtazek::sb1DownClick);
+    // The flag mark of a flagged question, right of the arrows.
+    lbOznacena = new QLabel(QStringLiteral("⚑"), pProhlizeni);
+    lbOznacena->setObjectName(QStringLiteral("lbOznacena"));
+    lbOznacena->setGeometry(100, 21, 30, 23);
+    lbOznacena->setAlignment(Qt::AlignCenter);
+    lbOznacena->setFont(PismoOkna(20));
+    NastavBarvu(lbOznacena, QPalette::WindowText, QColor(192, 0, 0));
+    lbOznacena->setToolTip(QStringLiteral("Označená otázka (Ctrl+M)"));
+    lbOznacena->setAccessibleName(QStringLiteral("Označená otázka"));
+    lbOznacena->hide();
     pProhlizeni->hide();
+
+    lbOznaceni = new QLabel(QStringLiteral("⚑ označená"), this);
+    lbOznaceni->setObjectName(QStringLiteral("lbOznaceni"));
+    lbOznaceni->setFont(PismoOkna(13, true));
+    NastavBarvu(lbOznaceni, QPalette::WindowText, QColor(192, 0, 0));
+    lbOznaceni->adjustSize();
+    lbOznaceni->setAccessibleName(QStringLiteral("Označená otázka"));
+    lbOznaceni->hide();
+
+    pHledani_ = new PanelHledani(banka_, this);
+    pHledani_->setGeometry(4, 4, 480, 308);
+    connect(pHledani_, &PanelHledani::zobrazit, this, [this](const QString& cislo) {
+        eCisloO->setText(cislo);
+        eCisloO->setFocus();
+        eCisloOKeyDown(Qt::Key_Return);
+    });
+    connect(pHledani_, &PanelHledani::zavreno, this, [this] { eCisloO->setFocus(); });
 
     // Feedback panel: "Správně" or "Špatně" for 1.5 s after an answer.
     pSpravne = new QLabel(this);
@@ -157,6 +187,9 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     setAccessibleDescription(QStringLiteral(
         "Klávesy A až D nebo 1 až 4 označí odpověď, Enter nebo mezerník ji potvrdí a pokračuje"));
     imgObrazek->setAccessibleName(QStringLiteral("Obrázek k otázce"));
+    imgObrazek->setAccessibleDescription(QStringLiteral("Kliknutí nebo klávesa Z obrázek zvětší"));
+    imgObrazek->setToolTip(QStringLiteral("Kliknutím nebo klávesou Z obrázek zvětšíte"));
+    imgObrazek->setCursor(Qt::PointingHandCursor);
     stPoznamka->setAccessibleName(QStringLiteral("Poznámka"));
     pProhlizeni->setAccessibleName(QStringLiteral("Prohlížení na přání"));
     eCisloO->setAccessibleName(QStringLiteral("Číslo otázky"));
@@ -197,6 +230,7 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
             case Qt::Key_Down: sb1DownClick(); return true;
             case Qt::Key_PageUp: sb1Krok(10); return true;
             case Qt::Key_PageDown: sb1Krok(-10); return true;
+            case Qt::Key_Z: ZvetsiObrazek(); return true;
             default: break;
             }
         }
@@ -230,6 +264,10 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
         return true;
     }
     if (mys->button() == Qt::LeftButton && udalost->type() == QEvent::MouseButtonPress) {
+        if (objekt == imgObrazek) {
+            ZvetsiObrazek();
+            return true;
+        }
         for (std::size_t i = 0; i < 4; ++i)
             if (objekt == lbPismena[i] || objekt == stOdpovedi[i]) {
                 stAClick(static_cast<int>(i));
@@ -259,6 +297,10 @@ void PanelOtazek::keyPressEvent(QKeyEvent* udalost)
     }
     if (KlavesaOdpovedi(udalost))
         return;
+    if (klavesa == Qt::Key_Z) {
+        ZvetsiObrazek();
+        return;
+    }
     QFrame::keyPressEvent(udalost);
 }
 
@@ -348,6 +390,7 @@ void PanelOtazek::VyplnOtazku(const Otazka& otazka)
         ZobrazVyrazenou(true);
     lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
     lbCisloOtazky->adjustSize();
+    ObnovOznaceni();
     const std::array<const std::string*, 4> odpovedi{&otazka.a, &otazka.b, &otazka.c, &otazka.d};
     stOtazka->setText(QString::fromStdString(otazka.otazka));
     for (std::size_t i = 0; i < 4; ++i) {
@@ -374,13 +417,19 @@ void PanelOtazek::UmistiText(StatickyText* text, const Otazka& otazka)
     const int kategorie = KategorieCisla(n);
     if (kategorie >= 1 && kategorie <= 5) {
         imgObrazek->hide();
+        obrazek_.clear();
     } else if (kategorie == 6 || kategorie == 7) {
         if (text == stOtazka) {
             QPixmap obrazek;
-            if (!otazka.obrazek.empty())
-                obrazek.load(QString::fromStdString(CestaObrazku(adresar_, otazka.obrazek).string()));
+            obrazek_.clear();
+            if (!otazka.obrazek.empty()) {
+                obrazek_ = QString::fromStdString(CestaObrazku(adresar_, otazka.obrazek).string());
+                obrazek = ObrazekProMeritko(obrazek_, devicePixelRatioF());
+            }
+            if (obrazek.isNull())
+                obrazek_.clear();
             imgObrazek->setPixmap(obrazek);
-            imgObrazek->resize(obrazek.size());
+            imgObrazek->resize(obrazek.deviceIndependentSize().toSize());
             imgObrazek->move(kategorie == 6 ? 530 : 326, 8);
             // A picture file that is missing or unreadable shows nothing and takes no width.
             imgObrazek->setVisible(!obrazek.isNull());
@@ -423,6 +472,7 @@ void PanelOtazek::ZobrazVyrazenou(bool normalni)
     lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
     lbCisloOtazky->adjustSize();
     vyrazena_ = normalni ? QString() : kVyrazena;
+    ObnovOznaceni();
     SkryjZnacky();
     stOtazka->setVisible(normalni);
     for (std::size_t i = 0; i < 4; ++i) {
@@ -431,6 +481,7 @@ void PanelOtazek::ZobrazVyrazenou(bool normalni)
     }
     stPoznamka->setText(QString());
     imgObrazek->hide();
+    obrazek_.clear();
     ObnovPristupnost();
     update();
 }
@@ -444,7 +495,8 @@ void PanelOtazek::ZobrazSpravne(const std::string& pismena)
 
 void PanelOtazek::NactiZnacku(int i, const QString& soubor)
 {
-    const QPixmap obrazek(QString::fromStdString((adresar_ / "grafika" / soubor.toStdString()).string()));
+    const QPixmap obrazek = ObrazekProMeritko(
+        QString::fromStdString((adresar_ / "grafika" / soubor.toStdString()).string()), devicePixelRatioF());
     for (std::size_t j = 0; j < 4; ++j)
         if (i < 0 || static_cast<std::size_t>(i) == j) {
             imgZnacky[j]->setPixmap(obrazek);
@@ -552,4 +604,40 @@ void PanelOtazek::sb1DownClick()
         return;
     eCisloO->setText(QString::number(cislo - 1));
     ZobrazOtazku(static_cast<int>(cislo - 1));
+}
+
+void PanelOtazek::Hledat()
+{
+    if (VProhlizeni())
+        pHledani_->Otevri();
+}
+
+void PanelOtazek::ZavriHledani() { pHledani_->hide(); }
+
+void PanelOtazek::PripravHledani() { pHledani_->Priprav(); }
+
+void PanelOtazek::NastavOznacene(std::set<int> oznacene)
+{
+    oznacene_ = std::move(oznacene);
+    ObnovOznaceni();
+}
+
+void PanelOtazek::ObnovOznaceni()
+{
+    const bool oznacena = oznacene_.count(stav_.cisloOtazky) != 0;
+    lbOznacena->setVisible(oznacena);
+    lbOznaceni->move(lbCisloOtazky->x() + lbCisloOtazky->width() + 12, lbCisloOtazky->y());
+    lbOznaceni->setVisible(oznacena && !VProhlizeni());
+}
+
+bool PanelOtazek::Oznacena() const { return oznacene_.count(stav_.cisloOtazky) != 0; }
+
+void PanelOtazek::ZvetsiObrazek()
+{
+    if (obrazek_.isEmpty() || !imgObrazek->isVisibleTo(this))
+        return;
+    if (zvetseny_)
+        zvetseny_->close();
+    zvetseny_ = new OknoObrazku(obrazek_, stav_.cisloOtazky, window());
+    zvetseny_->show();
 }

@@ -3,13 +3,17 @@
 #include "questions/Beh.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <filesystem>
+#include <set>
 #include <string>
 
 class Banka;
+class OknoObrazku;
+class PanelHledani;
 struct Otazka;
 class StatickyText;
 class QLabel;
@@ -54,6 +58,19 @@ public:
     // Refreshes the accessible names and descriptions of the question, answers and marks.
     void ObnovPristupnost();
 
+    // Browse mode: opens the search over the question (Ctrl+F); closing it returns to the entry.
+    // PripravHledani, when browsing starts, builds the search's index in the background.
+    void PripravHledani();
+    void Hledat();
+    void ZavriHledani();
+    // The learner's flagged questions: the shown one carries the flag mark (in the browse box,
+    // and beside the number in the other modes).
+    void NastavOznacene(std::set<int> oznacene);
+    bool Oznacena() const;  // the shown question is flagged
+    // Opens the question's picture large in a window of its own (a click on it, or Z); nothing
+    // when the question has no picture.
+    void ZvetsiObrazek();
+
     // Controls, named as the program knows them.
     QLabel* lbCisloOtazky = nullptr;
     StatickyText* stOtazka = nullptr;
@@ -69,6 +86,8 @@ public:
     QToolButton* sb1Nahoru = nullptr;
     QToolButton* sb1Dolu = nullptr;
     QLabel* pSpravne = nullptr;
+    QLabel* lbOznacena = nullptr;   // the flag mark in the browse box
+    QLabel* lbOznaceni = nullptr;   // the flag mark beside the number outside browse mode
 
 signals:
     // The right mouse button went down on the panel or one of the controls that pass it on.
@@ -85,6 +104,7 @@ private:
     void VyplnOtazku(const Otazka& otazka);
     void UmistiText(StatickyText* text, const Otazka& otazka);
     void ZarovnejZnacky();
+    void ObnovOznaceni();
     void ZobrazVyrazenou(bool normalni);
     void stAClick(int i);
     // The number in the entry; false (after the error box) when the entry holds no usable number.
@@ -96,4 +116,8 @@ private:
     QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
     std::array<QString, 4> obrazkyZnacek_;  // the picture file each mark holds
     int kolecko_ = 0;   // wheel turn on eCisloO not yet worth a step
+    PanelHledani* pHledani_ = nullptr;
+    std::set<int> oznacene_;
+    QString obrazek_;  // the shown picture's file, empty when none
+    QPointer<OknoObrazku> zvetseny_;
 };

@@ -960,10 +960,11 @@ void Malir::Kresli()
 
 }  // namespace
 
-QImage KresliPozadi()
+QImage KresliPozadi(int nasobek)
 {
-    QImage obraz(SirkaObrazu, VyskaObrazu, QImage::Format_RGB32);
+    QImage obraz(SirkaObrazu * nasobek, VyskaObrazu * nasobek, QImage::Format_RGB32);
     QPainter p(&obraz);
+    p.scale(nasobek, nasobek);
     Malir(p).Kresli();
     p.end();
     return obraz;

@@ -9,9 +9,9 @@ namespace {
 
 constexpr int StranaZnacky = 18;
 
-QImage BilyCtverec()
+QImage BilyCtverec(int nasobek)
 {
-    QImage obraz(StranaZnacky, StranaZnacky, QImage::Format_RGB32);
+    QImage obraz(StranaZnacky * nasobek, StranaZnacky * nasobek, QImage::Format_RGB32);
     obraz.fill(Qt::white);
     return obraz;
 }
@@ -37,20 +37,22 @@ QPainterPath Fajfka()
 
 }  // namespace
 
-QImage KresliAno()
+QImage KresliAno(int nasobek)
 {
-    QImage obraz = BilyCtverec();
+    QImage obraz = BilyCtverec(nasobek);
     QPainter p(&obraz);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(nasobek, nasobek);
     Tah(p, Fajfka(), QColor(22, 160, 44), 2.4);
     return obraz;
 }
 
-QImage KresliNe()
+QImage KresliNe(int nasobek)
 {
-    QImage obraz = BilyCtverec();
+    QImage obraz = BilyCtverec(nasobek);
     QPainter p(&obraz);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(nasobek, nasobek);
     QPainterPath krizek;
     krizek.moveTo(4.5, 4.5);
     krizek.lineTo(13.5, 13.5);
@@ -60,11 +62,12 @@ QImage KresliNe()
     return obraz;
 }
 
-QImage KresliChybu()
+QImage KresliChybu(int nasobek)
 {
-    QImage obraz = BilyCtverec();
+    QImage obraz = BilyCtverec(nasobek);
     QPainter p(&obraz);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(nasobek, nasobek);
     Tah(p, Fajfka(), QColor(30, 90, 220), 2.4);
     // A shallow stroke crosses only the long arm, so the tick stays a tick and is not read as a cross.
     QPainterPath skrtnuti;
@@ -100,11 +103,12 @@ void KresliIkonu(QPainter& p)
     p.drawRect(QRectF(4, 4.2, 24, 1.3));
 }
 
-QImage KresliIkonu()
+QImage KresliIkonu(int nasobek)
 {
-    QImage obraz(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage obraz(32 * nasobek, 32 * nasobek, QImage::Format_ARGB32_Premultiplied);
     obraz.fill(Qt::transparent);
     QPainter p(&obraz);
+    p.scale(nasobek, nasobek);
     KresliIkonu(p);
     return obraz;
 }

@@ -280,7 +280,8 @@ QPointF Jednotkovy(QPointF v) { return v / std::max(1e-9, Delka(v)); }
 
 class Kreslic {
 public:
-    Kreslic(QPainter& p, const Scena& s) : p_(p), s_(s), Polovina(s.sirka), Pruh(s.sirka)
+    Kreslic(QPainter& p, const Scena& s, int nasobek = 1)
+        : p_(p), s_(s), nasobek_(nasobek), Polovina(s.sirka), Pruh(s.sirka)
     {
         // radius of the junction: the arms must be clear of each other
         double nejmensi = 360;
@@ -787,8 +788,10 @@ private:
                 bod.ry() += VyskaE2 + 1;
                 continue;
             }
-            const QImage z = Znacka(k).scaled(int(velikost), int(velikost), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            p_.drawImage(QPointF(bod.x() - velikost / 2, bod.y()), z);
+            // Scaled to the pixels it takes in the picture, so that a larger twin shows it sharp.
+            const int strana = int(velikost) * nasobek_;
+            const QImage z = Znacka(k).scaled(strana, strana, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            p_.drawImage(QRectF(bod.x() - velikost / 2, bod.y(), int(velikost), int(velikost)), z);
             bod.ry() += velikost;
         }
     }
@@ -888,6 +891,7 @@ private:
 
     QPainter& p_;
     const Scena& s_;
+    int nasobek_;  // the picture is drawn this many times larger than the scene's units
     const double Polovina;  // half the carriageway
     const double Pruh;      // width of a lane
     double R_ = 24;
@@ -971,13 +975,14 @@ std::vector<QPointF> PolohyVozidel(const Scena& scena, QSize velikost)
     return polohy;
 }
 
-QImage KresliScenu(const Scena& scena)
+QImage KresliScenu(const Scena& scena, int nasobek)
 {
-    QImage obraz(kSirkaSituace, kVyskaSituace, QImage::Format_RGB32);
+    QImage obraz(kSirkaSituace * nasobek, kVyskaSituace * nasobek, QImage::Format_RGB32);
     obraz.fill(Trava);
     QPainter p(&obraz);
     p.setRenderHint(QPainter::Antialiasing);
-    Kreslic(p, scena).Kresli();
+    p.scale(nasobek, nasobek);
+    Kreslic(p, scena, nasobek).Kresli();
     return obraz;
 }
 
@@ -1027,11 +1032,14 @@ QString ZapisSituace(const QString& zdroje, const QString& cil, const QString& a
     if (!QDir().mkpath(cil))
         return QStringLiteral("nelze vytvořit adresář %1").arg(cil);
     for (const Scena& s : sceny) {
-        const QString cesta = QDir(cil).filePath(QFileInfo(s.soubor).completeBaseName() + QStringLiteral(".jpg"));
-        QImageWriter zapis(cesta, "jpeg");
-        zapis.setQuality(kKvalitaSituace);
-        if (!zapis.write(KresliScenu(s)))
-            return QStringLiteral("%1: %2").arg(cesta, zapis.errorString());
+        for (int nasobek : {1, 2, 4}) {
+            const QString pripona = nasobek == 1 ? QString() : QStringLiteral("@%1x").arg(nasobek);
+            const QString cesta = QDir(cil).filePath(QFileInfo(s.soubor).completeBaseName() + pripona + QStringLiteral(".jpg"));
+            QImageWriter zapis(cesta, "jpeg");
+            zapis.setQuality(kKvalitaSituace);
+            if (!zapis.write(KresliScenu(s, nasobek)))
+                return QStringLiteral("%1: %2").arg(cesta, zapis.errorString());
+        }
     }
     if (!arch.isEmpty()) {
         QImageWriter zapis(arch, "png");

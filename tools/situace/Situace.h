@@ -72,8 +72,9 @@ bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba);
 // The same from the YAML text of a scene; `jmeno` names it in the fault.
 bool CtiScenu(const std::string& text, const QString& jmeno, Scena* scena, QString* chyba);
 
-// Draws a scene, kSirkaSituace x kVyskaSituace, opaque.
-QImage KresliScenu(const Scena& scena);
+// Draws a scene, kSirkaSituace x kVyskaSituace times `nasobek` (its twins for screens that scale
+// are drawn 2 and 4 times larger), opaque.
+QImage KresliScenu(const Scena& scena, int nasobek = 1);
 // Draws a scene at another size: scaled evenly (drawn anew, not resampled) and centred on grass.
 QImage KresliScenu(const Scena& scena, QSize velikost);
 // The centre of each vehicle of the scene, in its order, in the picture of that size.
@@ -85,6 +86,7 @@ bool NactiSceny(const QString& adresar, std::vector<Scena>* sceny, QString* chyb
 // The review sheet: every picture with its number beneath, four in a row.
 QImage KontaktniArchSituaci(const std::vector<Scena>& sceny);
 
-// Reads every scene of `zdroje`, writes NNN.jpg (kKvalitaSituace) into `cil` and, when `arch` is not
+// Reads every scene of `zdroje`, writes NNN.jpg with its twins NNN@2x.jpg and NNN@4x.jpg
+// (kKvalitaSituace) into `cil` and, when `arch` is not
 // empty, the review sheet there as PNG. Returns an empty text on success, else what went wrong.
 QString ZapisSituace(const QString& zdroje, const QString& cil, const QString& arch);

@@ -523,7 +523,7 @@ std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba
     return popisy;
 }
 
-QImage KresliZnacku(const PopisZnacky& popis, QString* chyba)
+QImage KresliZnacku(const PopisZnacky& popis, QString* chyba, int nasobek)
 {
     QImage velky(static_cast<int>(kPlatno), static_cast<int>(kPlatno), QImage::Format_RGB32);
     velky.fill(Qt::white);
@@ -532,7 +532,8 @@ QImage KresliZnacku(const PopisZnacky& popis, QString* chyba)
         p.setRenderHint(QPainter::Antialiasing);
         Kreslic(p, popis, chyba).Kresli();
     }
-    return velky.scaled(kVelikostZnacky, kVelikostZnacky, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int strana = kVelikostZnacky * nasobek;
+    return strana == velky.width() ? velky : velky.scaled(strana, strana, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage KontaktniArch(const std::vector<PopisZnacky>& popisy)
@@ -556,15 +557,17 @@ QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adres
     if (!QDir().mkpath(adresar))
         return QStringLiteral("nelze vytvořit adresář %1").arg(adresar);
     for (const PopisZnacky& z : popisy) {
-        QString chyba;
-        const QImage obraz = KresliZnacku(z, &chyba);
-        if (!chyba.isEmpty())
-            return chyba;
-        const QString cesta = QDir(adresar).filePath(z.soubor);
-        QImageWriter zapis(cesta, "jpeg");
-        zapis.setQuality(95);
-        if (!zapis.write(obraz))
-            return QStringLiteral("%1: %2").arg(cesta, zapis.errorString());
+        for (int nasobek : {1, 2, 4}) {
+            QString chyba;
+            const QImage obraz = KresliZnacku(z, &chyba, nasobek);
+            if (!chyba.isEmpty())
+                return chyba;
+            const QString cesta = QDir(adresar).filePath(JmenoDvojceteZnacky(z.soubor, nasobek));
+            QImageWriter zapis(cesta, "jpeg");
+            zapis.setQuality(95);
+            if (!zapis.write(obraz))
+                return QStringLiteral("%1: %2").arg(cesta, zapis.errorString());
+        }
     }
     if (!arch.isEmpty()) {
         QImageWriter zapis(arch, "png");
@@ -572,4 +575,13 @@ QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adres
             return QStringLiteral("%1: %2").arg(arch, zapis.errorString());
     }
     return {};
+}
+
+QString JmenoDvojceteZnacky(const QString& soubor, int nasobek)
+{
+    if (nasobek == 1)
+        return soubor;
+    const qsizetype tecka = soubor.lastIndexOf(QLatin1Char('.'));
+    const QString zaklad = tecka < 0 ? soubor : soubor.left(tecka);
+    return zaklad + QStringLiteral("@%1x").arg(nasobek) + (tecka < 0 ? QString() : soubor.mid(tecka));
 }

@@ -59,11 +59,15 @@ constexpr int kVelikostZnacky = 96;
 
 // Draws one picture (kVelikostZnacky square, opaque). Unknown symbols or colours are reported
 // through `chyba` (the picture is still drawn without them).
-QImage KresliZnacku(const PopisZnacky& popis, QString* chyba = nullptr);
+// `nasobek` 2 or 4 draws the twin for screens that scale, as many times larger.
+QImage KresliZnacku(const PopisZnacky& popis, QString* chyba = nullptr, int nasobek = 1);
+
+// The file of a picture's twin (Qt's naming): "A10.jpg" and 2 give "A10@2x.jpg"; 1 gives the file.
+QString JmenoDvojceteZnacky(const QString& soubor, int nasobek);
 
 // The review sheet: every picture with its code beneath, ten in a row.
 QImage KontaktniArch(const std::vector<PopisZnacky>& popisy);
 
-// Writes every picture (JPEG, quality 95) into `adresar` and, when `arch` is not empty, the
+// Writes every picture with its twins @2x and @4x (JPEG, quality 95) into `adresar` and, when `arch` is not empty, the
 // review sheet as PNG there. Returns an empty text on success, else what went wrong.
 QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adresar, const QString& arch);

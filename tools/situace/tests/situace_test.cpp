@@ -1,4 +1,5 @@
 #include "tools/situace/Situace.h"
+#include "testsupport/Dvojcata.h"
 #include "testsupport/GuiTest.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ TEST(Situace, EveryShippedSceneIsDrawnWithinTheSheetPlaceAndMatchesTheCommittedP
     ASSERT_TRUE(NactiSceny(QDir(Koren()).filePath(QStringLiteral("data/situace")), &sceny, &chyba)) << chyba.toStdString();
     ASSERT_EQ(sceny.size(), 37u);
     const QDir grafika(QDir(Koren()).filePath(QStringLiteral("data/grafika/situace")));
-    EXPECT_EQ(grafika.entryList({QStringLiteral("*.jpg")}, QDir::Files).size(), 37);
+    EXPECT_EQ(grafika.entryList({QStringLiteral("*.jpg")}, QDir::Files).size(), 3 * 37) << "each with its @2x and @4x twin";
     for (const Scena& s : sceny) {
         const QString jmeno = QFileInfo(s.soubor).completeBaseName();
         const QImage kresba = KresliScenu(s);
@@ -68,6 +69,29 @@ TEST(Situace, EveryShippedSceneIsDrawnWithinTheSheetPlaceAndMatchesTheCommittedP
         EXPECT_LE(double(soucet) / (3.0 * nova.width() * nova.height()), 0.75) << jmeno.toStdString() << " differs: run zk_situace";
         EXPECT_LE(nejvetsi, 40) << jmeno.toStdString() << " differs: run zk_situace";
     }
+}
+
+// Every scene's twins for screens that scale (@2x, @4x) are its own drawing at 2 and 4 times the
+// size: scaled down, each is nearer to its scene than to any other.
+TEST(Situace, TwinsOfEveryScene)
+{
+    const QDir grafika(QDir(Koren()).filePath(QStringLiteral("data/grafika/situace")));
+    const QStringList jmena = grafika.entryList({QStringLiteral("[0-9][0-9][0-9].jpg")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(jmena.size(), 37);
+    std::vector<QImage> obrazky;
+    for (const QString& jmeno : jmena)
+        obrazky.emplace_back(grafika.filePath(jmeno));
+    for (int nasobek : {2, 4})
+        for (std::size_t i = 0; i < obrazky.size(); ++i) {
+            const QString dvojce = QString(jmena[int(i)]).replace(QStringLiteral(".jpg"), QStringLiteral("@%1x.jpg").arg(nasobek));
+            const QImage obraz(grafika.filePath(dvojce));
+            ASSERT_EQ(obraz.size(), obrazky[i].size() * nasobek) << dvojce.toStdString() << ": run zk_situace";
+            const QImage zmenseny = obraz.scaled(obrazky[i].size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const double vlastni = RozdilDvojcete(obrazky[i], zmenseny);
+            for (std::size_t j = 0; j < obrazky.size(); ++j)
+                if (j != i)
+                    EXPECT_LT(vlastni, RozdilDvojcete(obrazky[j], zmenseny)) << dvojce.toStdString() << " looks like " << jmena[int(j)].toStdString();
+        }
 }
 
 TEST(Situace, AFaultySceneIsReportedWithItsFileAndLine)

@@ -1,4 +1,5 @@
 #include "tools/znacky/Znacky.h"
+#include "testsupport/Dvojcata.h"
 #include "testsupport/GuiTest.h"
 
 #include <gtest/gtest.h>
@@ -110,10 +111,19 @@ TEST_F(Znacky, CommittedPicturesAreWhatTheGeneratorDraws)
             }
         EXPECT_LE(nejvetsi, 40) << z.soubor.toStdString() << " differs from data/grafika/znacky: run zk_znacky";
         EXPECT_LE(double(soucet) / (3.0 * nova.width() * nova.height()), 0.75) << z.soubor.toStdString();
+        // the twins for screens that scale: the same drawing at 2 and 4 times the size
+        for (int nasobek : {2, 4}) {
+            const QString jmeno = JmenoDvojceteZnacky(z.soubor, nasobek);
+            const QImage dvojce(sdilene.filePath(jmeno));
+            ASSERT_EQ(dvojce.size(), ulozena.size() * nasobek) << jmeno.toStdString() << ": run zk_znacky";
+            EXPECT_LE(RozdilDvojcete(ulozena, dvojce), 8.0) << jmeno.toStdString();
+            EXPECT_LE(RozdilDvojcete(Nacti(jmeno), dvojce), 0.75) << jmeno.toStdString() << " differs: run zk_znacky";
+        }
     }
     // and nothing lies there that no description draws
-    for (const QString& soubor : sdilene.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        EXPECT_NE(Najdi(soubor), nullptr) << soubor.toStdString() << " has no description";
+    for (QString soubor : sdilene.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        EXPECT_NE(Najdi(soubor.remove(QStringLiteral("@2x")).remove(QStringLiteral("@4x"))), nullptr)
+            << soubor.toStdString() << " has no description";
 }
 
 TEST_F(Znacky, ColoursOfTheFamiliesAreThoseOfTheCatalogue)
