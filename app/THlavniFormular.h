@@ -82,6 +82,10 @@ public:
             *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
             *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
             *M2oProgramu = nullptr;
+    // Konfigurace: "Vysvětlení po odpovědi" and the "Vzhled" choice, both remembered per profile.
+    QAction* M1Vysvetleni = nullptr;
+    QMenu* M1Vzhled = nullptr;
+    QAction *M1VzhledKlasicky = nullptr, *M1VzhledTmavy = nullptr, *M1VzhledKontrast = nullptr;
 
     // Menu and mouse handlers (public so that tests and other windows can drive them).
     void M1OdhlasitClick();
@@ -109,6 +113,8 @@ public:
     void M2oProgramuClick();
     void M1SeznamClick();
     void M1NapovedaClick();
+    void M1VysvetleniClick();
+    void M1VzhledClick(QAction* volba);
     void pOtazkyMouseDown();
     void Timer1Timer();
 
@@ -128,6 +134,9 @@ private:
     void RozmistiPanely();
     // The status bar and the check marks of the Konfigurace menu as the settings have them.
     void ObnovPrepinace();
+    void VytvorNabidkuPohodli();
+    // Reads the signed-in profile's explanation and look preferences and applies them.
+    void NactiPohodli();
     void OtevritSeznamVysledku(bool zkouska);
 
     std::filesystem::path adresar_;
