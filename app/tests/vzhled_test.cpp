@@ -136,6 +136,8 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
         OdpovedzModalnimu([](QWidget* w) { qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click(); });
         hlavni.M1Procvicovat->trigger();
         ASSERT_EQ(hlavni.Rezim(), QStringLiteral("Procvicovani"));
+        // The hidden status bar gives its height back to the strip once the layout has run.
+        ASSERT_TRUE(CekejNa([&] { return hlavni.centralWidget()->height() == 386; }, 2000));
         QTest::mouseClick(hlavni.pOtazky->stOdpovedi[1], Qt::LeftButton);
         QTest::mouseClick(hlavni.pOtazky->lbCisloOtazky, Qt::RightButton);
         ASSERT_TRUE(hlavni.pOtazky->pSpravne->isVisible());
