@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSizeGrip>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStringList>
@@ -35,7 +36,7 @@ inline QStringList NedostupneVOkne(QWidget* okno)
             continue;
         const QString trida = QLatin1String(w->metaObject()->className());
         const auto* ramecek = qobject_cast<QGroupBox*>(w);
-        if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<QScrollBar*>(w)
+        if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<QScrollBar*>(w) || qobject_cast<QSizeGrip*>(w)
             || qobject_cast<QHeaderView*>(w) || trida == QLatin1String("QWidget") || trida == QLatin1String("QFrame")
             || trida == QLatin1String("QStackedWidget") || (ramecek && ramecek->title().isEmpty()))
             continue;

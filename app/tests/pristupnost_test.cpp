@@ -6,6 +6,8 @@
 #include "info/TOpravyAktualizace.h"
 #include "profiles/ProfilovySklad.h"
 #include "profiles/gui/TManazerUzivatelu.h"
+#include "profiles/gui/TNastaveni.h"
+#include "results/gui/TResult.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
 #include "results/gui/TDetail.h"
@@ -146,6 +148,18 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
     projdi(oProgramu, "o programu");
     TOpravyAktualizace historie(&hlavni);
     projdi(historie, "historie");
+    THelpForm napoveda(&hlavni);
+    projdi(napoveda, "nápověda");
+    Nastaveni nastaveni = hlavni.relace.nastaveni;
+    TNastaveni okno(nastaveni, &hlavni);
+    projdi(okno, "nastavení");
+    StavBehu beh;
+    beh.celkem = 3;
+    beh.spatne = {2};
+    beh.napovedy = {3};
+    StavOpakovaniZaznamu opakovani;
+    TResult vysledek(beh, nastaveni, opakovani, false, ProtokolBehu{}, &hlavni);
+    projdi(vysledek, "vyhodnocení běhu");
     std::string profil = "Jana";
     TManazerUzivatelu manazer(hlavni.Sklad(), profil, &hlavni);
     projdi(manazer, "manažer profilů");
