@@ -5,6 +5,7 @@
 #include "questions/Banka.h"
 #include "questions/Vysvetleni.h"
 #include "ui/Centrovani.h"
+#include "ui/Jazyk.h"
 #include "ui/MereniTextu.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
@@ -355,7 +356,8 @@ QPixmap TTestForm::NactiObrazek(const std::string& relativni) const
 bool TTestForm::FormCreate()
 {
     MinimumBodu = PassMinimum(nastaveni_.skupina);
-    panely[0]->setText(panely[0]->text() + QString::fromStdString(nastaveni_.aktivniProfil));
+    ZkracenyText(panely[0], panely[0]->text() + QString::fromStdString(nastaveni_.aktivniProfil),
+                 panely[0]->contentsRect().width() - 4);
     panely[1]->setText(panely[1]->text() + QString::fromStdString(nastaveni_.skupina));
     panely[2]->setText(panely[2]->text() + QString::number(MinimumBodu));
     panely[3]->setText(panely[3]->text() + QStringLiteral("30:00"));

@@ -690,3 +690,14 @@ TEST_F(TestovaciList, PorovnaniUkazePoznamkuVPrazdnemPasmu)
         t->close();
     }
 }
+
+TEST_F(TestovaciList, DlouheJmenoVeStavovemRadkuSeZkratiACeleJeVNapovede)
+{
+    nastaveni_.aktivniProfil = "Žaneta Čížková-Dvořáčková z Horní Dolní";
+    auto t = Otevri();
+    const QLabel* panel = t->panely[0];
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+    EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
+    EXPECT_EQ(panel->toolTip(), QStringLiteral("Uživatel: Žaneta Čížková-Dvořáčková z Horní Dolní"));
+    t->Timer1->stop();
+}
