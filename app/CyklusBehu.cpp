@@ -6,6 +6,7 @@
 #include "questions/gui/PanelOtazek.h"
 #include "results/gui/TResult.h"
 #include "ui/Centrovani.h"
+#include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
 #include <QLabel>
@@ -40,7 +41,11 @@ void CyklusBehu::Zacni()
     relace_.beh.napovedy.clear();
 }
 
-void CyklusBehu::Ukonci() { UkonciBeh(relace_.beh, relace_.opakovaniZaznamu); }
+void CyklusBehu::Ukonci()
+{
+    panel_.SkryjVysvetleni();
+    UkonciBeh(relace_.beh, relace_.opakovaniZaznamu);
+}
 
 void CyklusBehu::Prerus()
 {
@@ -96,6 +101,7 @@ void CyklusBehu::UkazDalsiOtazku()
     // Marks go back to the unmarked yes picture; the next question then awaits its answer.
     panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
     panel_.SkryjZnacky();
+    panel_.SkryjVysvetleni();
     DalsiOtazka();
 }
 
@@ -146,15 +152,11 @@ void CyklusBehu::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
         }
     }
     QLabel* pSpravne = panel_.pSpravne;
-    QPalette paleta = pSpravne->palette();
-    if (vysledek.spravne) {
-        pSpravne->setText(QStringLiteral("Správně"));
-        paleta.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    } else {
-        pSpravne->setText(QStringLiteral("Špatně"));
-        paleta.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    }
-    pSpravne->setPalette(paleta);
+    pSpravne->setText(vysledek.spravne ? QStringLiteral("Správně") : QStringLiteral("Špatně"));
+    ObarviText(pSpravne, vysledek.spravne ? Pismo::Spravne : Pismo::Spatne);
+    pSpravne->setAccessibleDescription(pSpravne->text());
+    if (vysvetleni_ && relace_.PravidlaBehu().vysvetleni)
+        panel_.ZobrazVysvetleni();
     panel_.ObnovPristupnost();
     pruh_.Uspesnost(relace_.beh.uspesnost);
     pSpravne->show();

@@ -37,6 +37,10 @@ public:
     // The practice hint: shows the correct answers of the pending question.
     void Napoveda();
 
+    // Whether the note shows after an evaluated answer (the profile's "Vysvětlení po odpovědi");
+    // the mode's rules decide where it may.
+    void NastavVysvetleni(bool zapnuto) { vysvetleni_ = zapnuto; }
+
     QTimer* Timer1 = nullptr;
 
 private:
@@ -54,4 +58,5 @@ private:
     std::filesystem::path adresar_;
     QWidget* okno_;
     std::function<void(RezimBehu)> ukonciRezim_;
+    bool vysvetleni_ = true;
 };

@@ -1,6 +1,7 @@
 #include "app/InformacniPruh.h"
 
 #include "ui/Obrazky.h"
+#include "ui/Jazyk.h"
 #include "ui/TextUtf8.h"
 #include "ui/Vzhled.h"
 
@@ -8,9 +9,13 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
+
+constexpr int kSirkaPruhu = 632;
+constexpr int kOdsazeniTextu = 8;  // the least gap between two texts of the strip
 
 void NastavText(QLabel* popisek, const QString& text)
 {
@@ -26,7 +31,7 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
     pPomoc->setObjectName(QStringLiteral("pPomoc"));
     pPomoc->setFrameShape(QFrame::Panel);
     pPomoc->setFrameShadow(QFrame::Raised);
-    ObarviPozadi(pPomoc, kBarvaOkna);
+    ObarviPozadi(pPomoc, Plocha::Okno);
     pPomoc->hide();
 
     auto popisek = [this](QLabel*& cil, const char* jmeno, const QString& text, int x, int y) {
@@ -82,8 +87,8 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
 void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni& nastaveni)
 {
     pPomoc->setVisible(zapnout);
-    NastavText(lbUzivatel, QStringLiteral("Aktivní profil uživatele: ")
-                               + QString::fromStdString(nastaveni.aktivniProfil));
+    const QString uzivatel = QStringLiteral("Aktivní profil uživatele: ") + QString::fromStdString(nastaveni.aktivniProfil);
+    NastavText(lbUzivatel, uzivatel);
     NastavText(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni.skupina));
     NastavText(lbKonecRezimu, TextUtf8(Pravidla(rezim).konecRezimu));
 
@@ -97,11 +102,16 @@ void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni&
         w->setVisible(pocitadla);
     lbNapoveda->setVisible(prohlizeni ? !zapnout : Pravidla(rezim).napoveda && zapnout);
 
+    // A long name is cut where the next text or the strip's end begins; the tooltip has it whole.
     if (prohlizeni && zapnout) {
         lbKonecRezimu->move(284, 17);
-        lbUzivatel->move(lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2, 40);
+        ZkracenyText(lbUzivatel, uzivatel, kSirkaPruhu - kOdsazeniTextu - 212);
+        lbUzivatel->adjustSize();
+        lbUzivatel->move(std::max(212, lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2), 40);
         return;
     }
+    ZkracenyText(lbUzivatel, uzivatel, (prohlizeni ? kSirkaPruhu - kOdsazeniTextu : 384 - kOdsazeniTextu) - 212);
+    lbUzivatel->adjustSize();
     // A running exam spreads its three lines over the space of the missing hint line.
     const bool zkouska = rezim == RezimBehu::Zkouseni && zapnout;
     lbKonecRezimu->move(212, zkouska ? 28 : 19);

@@ -15,6 +15,7 @@
 #include "questions/Oznacene.h"
 #include "questions/TextNahlas.h"
 #include "questions/Statistika.h"
+#include "questions/Vysvetleni.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
 #include "results/gui/TProtocol.h"
@@ -28,6 +29,7 @@
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
 #include "ui/Hlas.h"
+#include "ui/Jazyk.h"
 #include "ui/MereniTextu.h"
 #include "ui/Obrazky.h"
 #include "ui/TextUtf8.h"
@@ -70,7 +72,7 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(PismoOkna());
-    ObarviPozadi(this, kBarvaOkna);
+    ObarviPozadi(this, Plocha::Okno);
 
     klient = new QWidget(this);
     klient->setObjectName(QStringLiteral("klient"));
@@ -262,6 +264,8 @@ void THlavniFormular::VytvorMenu()
     rozlozeni->addWidget(Menu2);
     Menu2->hide();
     setMenuWidget(menuKontejner_);
+    for (QMenuBar* m : {Menu1, Menu2})
+        ObarviPozadi(m, Plocha::Okno);
     menuKontejner_->setAccessibleName(QStringLiteral("Nabídka"));
     Menu1->setAccessibleName(QStringLiteral("Hlavní nabídka"));
     Menu2->setAccessibleName(QStringLiteral("Nabídka režimu"));
@@ -303,6 +307,71 @@ void THlavniFormular::VytvorMenu()
     });
     connect(M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
     connect(M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
+    VytvorNabidkuPohodli();
+}
+
+void THlavniFormular::VytvorNabidkuPohodli()
+{
+    Konfigurace1->addSeparator();
+    M1Vysvetleni = new QAction(QStringLiteral("&Vysvětlení po odpovědi"), this);
+    M1Vysvetleni->setObjectName(QStringLiteral("M1Vysvetleni"));
+    M1Vysvetleni->setStatusTip(QStringLiteral("Po vyhodnocení odpovědi při procvičování zobrazí vysvětlení otázky"));
+    M1Vysvetleni->setCheckable(true);
+    M1Vysvetleni->setChecked(true);
+    Konfigurace1->addAction(M1Vysvetleni);
+    connect(M1Vysvetleni, &QAction::triggered, this, &THlavniFormular::M1VysvetleniClick);
+
+    M1Vzhled = Konfigurace1->addMenu(QStringLiteral("V&zhled"));
+    M1Vzhled->setObjectName(QStringLiteral("M1Vzhled"));
+    M1Vzhled->menuAction()->setObjectName(QStringLiteral("M1VzhledAkce"));
+    M1Vzhled->menuAction()->setStatusTip(QStringLiteral("Barvy programu"));
+    auto* skupina = new QActionGroup(this);
+    skupina->setExclusive(true);
+    auto volba = [&](QAction*& cil, const char* jmeno, const QString& popis, const QString& napoveda, Vzhled vzhled) {
+        cil = M1Vzhled->addAction(popis);
+        cil->setObjectName(QString::fromLatin1(jmeno));
+        cil->setStatusTip(napoveda);
+        cil->setCheckable(true);
+        cil->setData(static_cast<int>(vzhled));
+        skupina->addAction(cil);
+    };
+    volba(M1VzhledKlasicky, "M1VzhledKlasicky", QStringLiteral("&Klasický"),
+          QStringLiteral("Barvy programu na barvách systému"), Vzhled::Klasicky);
+    volba(M1VzhledTmavy, "M1VzhledTmavy", QStringLiteral("&Tmavý"),
+          QStringLiteral("Světlé texty na tmavém podkladu"), Vzhled::Tmavy);
+    volba(M1VzhledKontrast, "M1VzhledKontrast", QStringLiteral("&Vysoký kontrast"),
+          QStringLiteral("Nejvýraznější texty na černém podkladu"), Vzhled::VysokyKontrast);
+    M1VzhledKlasicky->setChecked(true);
+    connect(skupina, &QActionGroup::triggered, this, &THlavniFormular::M1VzhledClick);
+}
+
+void THlavniFormular::NactiPohodli()
+{
+    bool vysvetleni = true;
+    Vzhled vzhled = Vzhled::Klasicky;
+    ChraneneTabulky(this, [&] {
+        vysvetleni = NactiVysvetleni(adresar_, relace.nastaveni.aktivniProfil);
+        vzhled = NactiVzhled(adresar_, relace.nastaveni.aktivniProfil);
+    });
+    M1Vysvetleni->setChecked(vysvetleni);
+    cyklus_->NastavVysvetleni(vysvetleni);
+    for (QAction* a : M1Vzhled->actions())
+        a->setChecked(a->data().toInt() == static_cast<int>(vzhled));
+    PouzijVzhled(vzhled);
+}
+
+void THlavniFormular::M1VysvetleniClick()
+{
+    const bool zapnuto = M1Vysvetleni->isChecked();
+    cyklus_->NastavVysvetleni(zapnuto);
+    ChraneneTabulky(this, [&] { UlozVysvetleni(adresar_, relace.nastaveni.aktivniProfil, zapnuto); });
+}
+
+void THlavniFormular::M1VzhledClick(QAction* volba)
+{
+    const auto vzhled = static_cast<Vzhled>(volba->data().toInt());
+    PouzijVzhled(vzhled);
+    ChraneneTabulky(this, [&] { UlozVzhled(adresar_, relace.nastaveni.aktivniProfil, vzhled); });
 }
 
 void THlavniFormular::VytvorStavovyRadek()
@@ -310,7 +379,7 @@ void THlavniFormular::VytvorStavovyRadek()
     StavovyRadek1 = new QStatusBar(this);
     StavovyRadek1->setObjectName(QStringLiteral("StavovyRadek1"));
     StavovyRadek1->setSizeGripEnabled(false);
-    ObarviPozadi(StavovyRadek1, kBarvaOkna);
+    ObarviPozadi(StavovyRadek1, Plocha::Okno);
     // The panels stand at the widths the window gives them, each but the last 2 px short of the
     // next; the last runs to the bar's right edge. They are placed by hand: the bar's own layout
     // would add its margins and spacing and push the last panel out of the window.
@@ -399,12 +468,14 @@ void THlavniFormular::NacistProfil()
     std::set<int> oznacene;
     ChraneneTabulky(this, [&] { oznacene = NactiOznacene(adresar_, relace.nastaveni.aktivniProfil); });
     pOtazky->NastavOznacene(std::move(oznacene));
+    NactiPohodli();
 }
 
 void THlavniFormular::ObnovUkazatele()
 {
     const QString skupina = QString::fromStdString(relace.nastaveni.skupina);
-    panely[1]->setText(QString::fromStdString(relace.nastaveni.aktivniProfil));
+    ZkracenyText(panely[1], QString::fromStdString(relace.nastaveni.aktivniProfil),
+                 panely[1]->contentsRect().width() - 2 * panely[1]->margin() - 4);
     panely[2]->setText(QStringLiteral("Skupina: ") + skupina);
     M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + skupina);
     const bool nejaka = relace.nastaveni.NejakaKategorie();

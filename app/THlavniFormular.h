@@ -88,6 +88,10 @@ public:
     QMenu* Otazka2 = nullptr;
     QAction *M2PrecistNahlas = nullptr, *M2Oznacit = nullptr, *M2Hledat = nullptr, *M2Zvetsit = nullptr,
             *M1OznaceneOtazky = nullptr;
+    // Konfigurace: "Vysvětlení po odpovědi" and the "Vzhled" choice, both remembered per profile.
+    QAction* M1Vysvetleni = nullptr;
+    QMenu* M1Vzhled = nullptr;
+    QAction *M1VzhledKlasicky = nullptr, *M1VzhledTmavy = nullptr, *M1VzhledKontrast = nullptr;
 
     // Menu and mouse handlers (public so that tests and other windows can drive them).
     void M1OdhlasitClick();
@@ -120,6 +124,8 @@ public:
     void M2OznacitClick();
     void M2HledatClick();
     void M1OznaceneOtazkyClick();
+    void M1VysvetleniClick();
+    void M1VzhledClick(QAction* volba);
     void pOtazkyMouseDown();
     void Timer1Timer();
 
@@ -142,6 +148,9 @@ private:
     void RozmistiPanely();
     // The status bar and the check marks of the Konfigurace menu as the settings have them.
     void ObnovPrepinace();
+    void VytvorNabidkuPohodli();
+    // Reads the signed-in profile's explanation and look preferences and applies them.
+    void NactiPohodli();
     void OtevritSeznamVysledku(bool zkouska);
 
     std::filesystem::path adresar_;

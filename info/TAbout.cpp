@@ -1,5 +1,6 @@
 #include "info/TAbout.h"
 
+#include "ui/Jazyk.h"
 #include "ui/Vzhled.h"
 
 #include <QDateTime>
@@ -65,6 +66,7 @@ TAbout::TAbout(const std::filesystem::path& adresar, QWidget* rodic) : QDialog(r
 
     Image1 = new QLabel(gbOkraj);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Obrázek programu"));
     Image1->setGeometry(12, 14, 32, 32);
     Image1->setPixmap(QPixmap(QString::fromStdString((adresar / "grafika" / "ikona.png").string())));
 
@@ -84,11 +86,13 @@ TAbout::TAbout(const std::filesystem::path& adresar, QWidget* rodic) : QDialog(r
 
     mText = new QPlainTextEdit(kPopis, gbOkraj);
     mText->setObjectName(QStringLiteral("mText"));
+    mText->setAccessibleName(QStringLiteral("Popis programu"));
     mText->setGeometry(12, 112, gbOkraj->width() - 24, 156);
     mText->setReadOnly(true);
     mText->setFocusPolicy(Qt::NoFocus);
     QPalette zluta = mText->palette();
     zluta.setColor(QPalette::Base, QColor(255, 255, 225));
+    zluta.setColor(QPalette::Text, Qt::black);  // the light box keeps dark text under any palette
     mText->setPalette(zluta);
 
     stAtestace = new QLabel(QStringLiteral("Program byl konzultován s příslušníky dopravní policie "
@@ -106,7 +110,7 @@ QString TAbout::DatumDatabaze(const std::filesystem::path& adresar)
     const QFileInfo memo(QString::fromStdString((adresar / "otazky.MB").string()));
     if (!memo.isFile())
         return QStringLiteral("neznámé");
-    return QLocale::system().toString(memo.lastModified().date(), QLocale::ShortFormat);
+    return CeskeProstredi().toString(memo.lastModified().date(), QLocale::ShortFormat);
 }
 
 void TAbout::ObarviOdkaz(const QColor& barva)

@@ -25,6 +25,7 @@ THelpForm::THelpForm(QWidget* rodic, const QString& adresarProgramu) : QDialog(r
 
     wbHelp = new QTextBrowser(this);
     wbHelp->setObjectName(QStringLiteral("wbHelp"));
+    wbHelp->setAccessibleName(QStringLiteral("Text nápovědy"));
     // Pages of the help stay in the window; anything on the web goes to the user's browser.
     wbHelp->setOpenExternalLinks(true);
     auto* rozlozeni = new QVBoxLayout(this);

@@ -13,6 +13,7 @@ TOpravyAktualizace::TOpravyAktualizace(QWidget* rodic) : QDialog(rodic)
 
     mHistorie = new QPlainTextEdit(this);
     mHistorie->setObjectName(QStringLiteral("mHistorie"));
+    mHistorie->setAccessibleName(QStringLiteral("Historie oprav a aktualizací"));
     mHistorie->setGeometry(0, 0, 601, 348);
     mHistorie->setReadOnly(true);
     mHistorie->setLineWrapMode(QPlainTextEdit::NoWrap);

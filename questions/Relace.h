@@ -16,6 +16,7 @@ enum class RezimBehu { Zadny, Prohlizeni, Procvicovani, Zkouseni };
 struct PravidlaRezimu {
     std::string_view nazev;           // the name the program knows the mode by, "" for none
     bool napoveda = false;            // "Označ správnou odpověď" is offered
+    bool vysvetleni = false;          // the note shows after an evaluated answer (when the learner wants it)
     int protokol = -1;                // its switch in Nastaveni::protokoly, -1: it stores nothing
     std::string_view typTestu;        // TypTestu of its result record
     std::string_view konecRezimu;     // the strip's line that tells how to end it
@@ -32,6 +33,7 @@ inline constexpr std::array<PravidlaRezimu, 4> kPravidlaRezimu{{
      .konecRezimu = "Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""},
     {.nazev = "Procvicovani",
      .napoveda = true,
+     .vysvetleni = true,
      .protokol = 0,
      .typTestu = "Procvičování",
      .konecRezimu = "Pro ukončení režimu procvičování stiskněte \"Konec režimu\"",

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QtMath>
 #include <QTextLayout>
 
 namespace {
@@ -73,6 +74,16 @@ void StatickyText::Rozloz(int sirka)
     }
     resize(sirka, radku * vyskaRadku_);
     update();
+}
+
+QList<QRect> StatickyText::RadkyTextu() const
+{
+    QList<QRect> radky;
+    for (int i = 0; rozlozeni_ && i < rozlozeni_->lineCount(); ++i) {
+        const QRectF r = rozlozeni_->lineAt(i).naturalTextRect();
+        radky.append(QRect(QPoint(qFloor(r.left()), i * vyskaRadku_), QPoint(qCeil(r.right()), (i + 1) * vyskaRadku_ - 1)));
+    }
+    return radky;
 }
 
 void StatickyText::NastavRadkovani(int vyskaRadku, int pridavekZalomeni)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +30,10 @@ public:
 
     // Word-wraps the text at `sirka` and sets the height to the lines it takes.
     void Rozloz(int sirka);
+
+    // Where each line's text stands, in the control's coordinates (its own width, not the
+    // control's).
+    QList<QRect> RadkyTextu() const;
 
     // Other sheets measure with their own line height and wrap a few pixels wider than the
     // control (the width stays); the question panel keeps 18 and 0.

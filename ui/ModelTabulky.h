@@ -36,7 +36,7 @@ public:
 
     // The cursor must outlive the model; it is opened by its owner, before or after.
     ModelTabulky(Tabulka& kurzor, std::vector<Sloupec> sloupce, QObject* rodic = nullptr,
-                 QLocale jazyk = QLocale::system());
+                 QLocale jazyk = QLocale(QLocale::Czech, QLocale::Czechia));
 
     int rowCount(const QModelIndex& rodic = {}) const override;
     int columnCount(const QModelIndex& rodic = {}) const override;

@@ -4,11 +4,13 @@
 #include "profiles/ProfilovySklad.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/Statistika.h"
+#include "questions/Vysvetleni.h"
 #include "questions/gui/TDotazPZ.h"
 #include "results/gui/TResult.h"
 #include "test/gui/TStatistikaUceni.h"
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Kontrast.h"
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
 #include "ui/MereniTextu.h"
@@ -1330,3 +1332,44 @@ TEST_F(BehOkna, StatistikaUceniOtevreProhlizeniVybraneOtazky)
 }
 
 }  // namespace
+
+TEST_F(BehOkna, VysvetleniPoOdpovediJenPriProcvicovaniAPodlePredvolby)
+{
+    auto hlavni = Okno(Rada(1, 6));
+    THlavniFormular& h = *hlavni;
+    ASSERT_TRUE(h.M1Vysvetleni->isChecked());  // on for a new profile
+    struct Pripad {
+        bool zkouska, predvolba, viditelna;
+    };
+    for (const Pripad p : {Pripad{false, true, true}, Pripad{true, true, false}, Pripad{false, false, false}}) {
+        if (h.M1Vysvetleni->isChecked() != p.predvolba)
+            h.M1Vysvetleni->trigger();
+        Zacni(h, p.zkouska, 2, 1);
+        EXPECT_FALSE(h.pOtazky->stPoznamka->isVisible());
+        Spatne(h);  // the feedback panel's time has run out, the note stays
+        EXPECT_EQ(h.pOtazky->stPoznamka->isVisible(), p.viditelna) << p.zkouska << p.predvolba;
+        if (p.viditelna) {
+            EXPECT_EQ(h.pOtazky->stPoznamka->text(), QStringLiteral("Poznámka k otázce 1."));
+            const StatickyText* d = h.pOtazky->stOdpovedi[3];
+            EXPECT_GE(h.pOtazky->stPoznamka->y(), d->y() + d->height());
+            EXPECT_GE(KontrastBarev(h.pOtazky->stPoznamka->palette().color(QPalette::WindowText),
+                                    h.pOtazky->palette().color(QPalette::Window)),
+                      7.0);
+        }
+        PravyKlik(h);  // the next question hides it
+        EXPECT_EQ(h.relace.beh.cisloOtazky, 2);
+        EXPECT_FALSE(h.pOtazky->stPoznamka->isVisible());
+        auto konec = StiskniVeZprave(QMessageBox::Yes);
+        h.M2KonecRezimuClick();
+        ASSERT_TRUE(konec->probehlo);
+        EXPECT_EQ(NactiVysvetleni(Adresar(), "Jana"), p.predvolba);
+    }
+    // Browse mode keeps its own grey note; the preference comes back with the profile.
+    h.M1ProhlizetClick();
+    EXPECT_TRUE(h.pOtazky->stPoznamka->isVisible());
+    EXPECT_EQ(h.pOtazky->stPoznamka->palette().color(QPalette::WindowText), QColor(171, 171, 171));
+    h.M2KonecRezimuClick();
+    UlozVysvetleni(Adresar(), "Jana", true);
+    h.NacistProfil();
+    EXPECT_TRUE(h.M1Vysvetleni->isChecked());
+}

@@ -143,7 +143,11 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     EXPECT_EQ(polozky(hlavni.Profil1), (QStringList{"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
     EXPECT_EQ(polozky(hlavni.Konfigurace1),
               (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
-                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
+                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení", "-",
+                           "&Vysvětlení po odpovědi", "V&zhled"}));
+    EXPECT_EQ(polozky(hlavni.M1Vzhled), (QStringList{"&Klasický", "&Tmavý", "&Vysoký kontrast"}));
+    EXPECT_TRUE(hlavni.M1Vysvetleni->isChecked());
+    EXPECT_TRUE(hlavni.M1VzhledKlasicky->isChecked());
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
                                                    "&Zkoušet otázky", "Procvičovat c&hyby", "Označené &otázky", "-",
                                                    "&Test na body", "Test podle platných p&ravidel",
@@ -463,4 +467,31 @@ TEST_F(HlavniOkno, InformacniOknaZNabidkyVystredenaNadOknem)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (const char* trida : {"TAbout", "TOpravyAktualizace", "THelpForm"})
         EXPECT_EQ(hlavni->findChild<QWidget*>(QString::fromLatin1(trida)), nullptr) << trida;
+}
+
+TEST_F(HlavniOkno, DlouheJmenoSeZkratiACeleJeVNapovede)
+{
+    for (const std::string jmeno : {"Eva", "Žaneta Čížková-Dvořáčková"}) {
+        SCOPED_TRACE(jmeno);
+        auto hlavni = PrihlasenyFormular(jmeno);
+        const QString cele = QString::fromStdString(jmeno);
+        const bool dlouhe = jmeno.size() > 3;
+        // The status bar: cut to its panel with the whole name in the tooltip.
+        const QLabel* panel = hlavni->panely[1];
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+        EXPECT_EQ(panel->text() == cele, !dlouhe);
+        EXPECT_EQ(panel->toolTip(), dlouhe ? cele : QString());
+        // The strip: in practice the name stops before the group.
+        hlavni->relace.beh = {};
+        auto dotaz = OdpovedzModalnimu([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+        hlavni->M1Procvicovat->trigger();
+        ASSERT_TRUE(dotaz->probehlo);
+        EXPECT_LT(hlavni->lbUzivatel->geometry().right(), hlavni->lbSkupina->x());
+        EXPECT_EQ(hlavni->lbUzivatel->toolTip(), dlouhe ? QStringLiteral("Aktivní profil uživatele: ") + cele : QString());
+        auto konec = StiskniVeZprave(QMessageBox::Yes);
+        hlavni->M2KonecRezimuClick();
+        hlavni->M1ProhlizetClick();
+        EXPECT_LE(hlavni->lbUzivatel->geometry().right(), hlavni->pPomoc->width());
+        hlavni->M2KonecRezimuClick();
+    }
 }

@@ -328,7 +328,7 @@ TEST_F(OProgramu, DatumDatabazePodleZmenySouboruNeboNezname)
     for (const QDate& den : dny) {
         NastavDatumBanky(QDateTime(den, QTime(12, 0)));
         TAbout okno(Adresar());
-        EXPECT_EQ(okno.lb->text(), QLocale::system().toString(den, QLocale::ShortFormat));
+        EXPECT_EQ(okno.lb->text(), QLocale(QLocale::Czech, QLocale::Czechia).toString(den, QLocale::ShortFormat));
         // It stands right of its caption, on the same line.
         EXPECT_GT(okno.lb->x(), okno.lbDatab->geometry().right());
         EXPECT_EQ(okno.lb->y(), okno.lbDatab->y());

@@ -35,13 +35,6 @@ constexpr int kHorniOtazky = 24;
 
 QFont PismoPanelu() { return PismoOkna(16); }
 
-void NastavBarvu(QWidget* w, QPalette::ColorRole role, const QColor& barva)
-{
-    QPalette paleta = w->palette();
-    paleta.setColor(role, barva);
-    w->setPalette(paleta);
-}
-
 }  // namespace
 
 PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar, QWidget* rodic)
@@ -51,8 +44,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setFont(PismoPanelu());
-    NastavBarvu(this, QPalette::Window, Qt::white);
-    setAutoFillBackground(true);
+    ObarviPozadi(this, Plocha::Panel);
 
     lbCisloOtazky = new QLabel(this);
     lbCisloOtazky->setObjectName(QStringLiteral("lbCisloOtazky"));
@@ -61,7 +53,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     stOtazka = new StatickyText(this);
     stOtazka->setObjectName(QStringLiteral("stOtazka"));
     stOtazka->move(8, kHorniOtazky);
-    NastavBarvu(stOtazka, QPalette::WindowText, Qt::blue);
+    ObarviText(stOtazka, Pismo::Otazka);
 
     const char* pismena[] = {"A", "B", "C", "D"};
     const char* popisky[] = {"a)", "b)", "c)", "d)"};
@@ -89,7 +81,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     QFont kurziva = PismoPanelu();
     kurziva.setItalic(true);
     stPoznamka->setFont(kurziva);
-    NastavBarvu(stPoznamka, QPalette::WindowText, QColor(171, 171, 171));
+    ObarviText(stPoznamka, Pismo::Poznamka);
     stPoznamka->hide();
 
     imgObrazek = new QLabel(this);
@@ -103,8 +95,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     pProhlizeni->setGeometry(489, 263, 137, 49);
     pProhlizeni->setFrameShape(QFrame::Panel);
     pProhlizeni->setFrameShadow(QFrame::Raised);
-    NastavBarvu(pProhlizeni, QPalette::Window, QColor(255, 255, 0));
-    pProhlizeni->setAutoFillBackground(true);
+    ObarviPozadi(pProhlizeni, Plocha::Prohlizeni);
     const QFont male = PismoOkna();
     pProhlizeni->setFont(male);
     lbProhlizeni = new QLabel(QStringLiteral("Prohlížení na přání"), pProhlizeni);
@@ -177,8 +168,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     QFont tucnePanelu = PismoPanelu();
     tucnePanelu.setBold(true);
     pSpravne->setFont(tucnePanelu);
-    NastavBarvu(pSpravne, QPalette::Window, kBarvaOkna);
-    pSpravne->setAutoFillBackground(true);
+    ObarviPozadi(pSpravne, Plocha::Okno);
     pSpravne->hide();
 
     // Keys reach the panel when it has the focus; a click on it gives it the focus.
@@ -338,6 +328,7 @@ void PanelOtazek::ObnovPristupnost()
 {
     const char* popisky[] = {"a)", "b)", "c)", "d)"};
     stOtazka->setAccessibleName(vyrazena_.isEmpty() ? QStringLiteral("Otázka: ") + stOtazka->text() : vyrazena_);
+    stPoznamka->setAccessibleDescription(stPoznamka->text());
     for (std::size_t i = 0; i < 4; ++i) {
         const QString pismeno = QLatin1String(popisky[i]);
         QString stav;
@@ -399,6 +390,10 @@ void PanelOtazek::VyplnOtazku(const Otazka& otazka)
         lbPismena[i]->setVisible(!odpovedi[i]->empty());
     }
     stPoznamka->setText(QString::fromStdString(otazka.poznamka));
+    // A new question shows its note only in browse mode, in the note's own colour.
+    ObarviText(stPoznamka, Pismo::Poznamka);
+    if (!VProhlizeni())
+        stPoznamka->hide();
 
     UmistiText(stOtazka, otazka);
     for (StatickyText* odpoved : stOdpovedi)
@@ -484,6 +479,23 @@ void PanelOtazek::ZobrazVyrazenou(bool normalni)
     obrazek_.clear();
     ObnovPristupnost();
     update();
+}
+
+void PanelOtazek::ZobrazVysvetleni()
+{
+    if (stPoznamka->text().isEmpty())
+        return;
+    ObarviText(stPoznamka, Pismo::Vysvetleni);
+    stPoznamka->show();
+    ObnovPristupnost();
+}
+
+void PanelOtazek::SkryjVysvetleni()
+{
+    if (VProhlizeni())
+        return;
+    stPoznamka->hide();
+    ObnovPristupnost();
 }
 
 void PanelOtazek::ZobrazSpravne(const std::string& pismena)

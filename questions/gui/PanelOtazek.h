@@ -35,6 +35,10 @@ public:
     // Shows question n: number, texts laid out top to bottom, picture, note; the excluded-question
     // notice for a number without a record. In browse mode the correct answers get their marks.
     void ZobrazOtazku(int n);
+    // The note below the answers after an evaluated answer, in the colour readable in every look;
+    // a question without a note shows nothing. SkryjVysvetleni hides it again outside browse mode.
+    void ZobrazVysvetleni();
+    void SkryjVysvetleni();
     // Makes visible exactly the marks of the letters A..D found in `pismena`.
     void ZobrazSpravne(const std::string& pismena);
     // Loads one of the mark pictures ("yes.jpg", "no.jpg", "mistake.jpg" under grafika) into mark i

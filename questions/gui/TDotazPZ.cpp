@@ -48,7 +48,7 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     lbNadpis = new QLabel(TextUtf8(Pravidla(RezimBehuZ(zkouska)).nadpisDotazu), this);
     lbNadpis->setObjectName(QStringLiteral("lbNadpis"));
     lbNadpis->setFont(PismoOkna(16, true));
-    lbNadpis->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    ObarviText(lbNadpis, Pismo::Zvyraznene);
     lbNadpis->setAlignment(Qt::AlignCenter);
     lbNadpis->setGeometry(0, 10, 294, 22);
 

@@ -2,6 +2,7 @@
 
 #include "questions/Kategorie.h"
 #include "results/OpakovaniZaznamu.h"
+#include "ui/Jazyk.h"
 #include "ui/ModelTabulky.h"
 #include "ui/Zpravy.h"
 
@@ -110,6 +111,9 @@ void TDetail::VytvorOvladaci()
     btnZ2->setObjectName(QStringLiteral("btnZ2"));
     btnZ2->setGeometry(kSirka - 8 - 150, panel->y() + 65, 150, 19);
     connect(btnZ2, &QPushButton::clicked, this, &TDetail::btnZ2Click);
+    // The two captions are the same; a screen reader tells them apart by their names.
+    btnZ1->setAccessibleName(QStringLiteral("Zobraz čísla otázek se špatnou odpovědí"));
+    btnZ2->setAccessibleName(QStringLiteral("Zobraz čísla otázek s nápovědou"));
     for (QPushButton* b : {btnZ1, btnZ2}) {
         QFont f = b->font();
         f.setPixelSize(10);
@@ -185,7 +189,7 @@ void TDetail::btnPrezkousetClick()
         done(Opakovat);
         return;
     case OpakovaniZaznamu::PoskozenySeznam: {
-        const QLocale jazyk = QLocale::system();
+        const QLocale jazyk = CeskeProstredi();
         Zpravy::Chyba(this, QStringLiteral("Záznam z %1 %2 má poškozený seznam čísel otázek, "
                                            "opakování nelze spustit.")
                                 .arg(ModelTabulky::TextData(zaznam_->datum, jazyk),

@@ -26,8 +26,9 @@ constexpr int kSirkaZkouseni = 193;
 std::vector<ModelTabulky::Sloupec> SloupceSeznamu()
 {
     const Qt::Alignment stred = Qt::AlignCenter;
-    auto skryty = [](const char* pole) {
-        return ModelTabulky::Sloupec{QLatin1String(pole), {}, QLatin1String(pole), 64, Qt::AlignLeft | Qt::AlignVCenter, true};
+    // Hidden columns too are read out by a screen reader: they carry Czech titles.
+    auto skryty = [](const char* pole, const QString& titulek) {
+        return ModelTabulky::Sloupec{QLatin1String(pole), {}, titulek, 64, Qt::AlignLeft | Qt::AlignVCenter, true};
     };
     return {
         {QStringLiteral("Datum"), {}, QStringLiteral("Datum vystavení"), 92, stred},
@@ -37,11 +38,11 @@ std::vector<ModelTabulky::Sloupec> SloupceSeznamu()
         {QStringLiteral("Spatne"), {}, QStringLiteral("Špatné odpovědi"), 92, stred},
         {QStringLiteral("SNapovedou"), {}, QStringLiteral("Použití nápovědy"), 100, stred},
         {QStringLiteral("Uspech"), {}, QStringLiteral("Úspěšnost"), 70, stred},
-        skryty("Uspesnost"),
-        skryty("TypTestu"),
-        skryty("Kategorie"),
-        skryty("SpatneCisla"),
-        skryty("SNapovedouCisla"),
+        skryty("Uspesnost", QStringLiteral("Úspěšnost v procentech")),
+        skryty("TypTestu", QStringLiteral("Typ testu")),
+        skryty("Kategorie", QStringLiteral("Kategorie")),
+        skryty("SpatneCisla", QStringLiteral("Čísla špatně zodpovězených otázek")),
+        skryty("SNapovedouCisla", QStringLiteral("Čísla otázek s nápovědou")),
     };
 }
 
@@ -88,6 +89,7 @@ void TProtocol::VytvorOvladaci()
 {
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Seznam výsledků"));
     DBGrid1->setGeometry(8, 8, kSirka - 16, 320);
     DBGrid1->setModel(model_.get());
     model_->NastavSloupcePohledu(*DBGrid1);

@@ -108,7 +108,7 @@ void TResult::VytvorOvladaci()
     QFont nadpis = PismoOkna(20, true);
     nadpis.setUnderline(true);
     lbTyp->setFont(nadpis);
-    lbTyp->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    ObarviText(lbTyp, Pismo::Spravne);
     lbTyp->move(0, 10);
 
     QFont tucne = font();
@@ -116,7 +116,7 @@ void TResult::VytvorOvladaci()
 
     lbUzivatel = Popisek(this, "lbUzivatel", 44);
     lbUzivatel->setFont(tucne);
-    lbUzivatel->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    ObarviText(lbUzivatel, Pismo::Zvyraznene);
     Bevel1 = Cara(this, "Bevel1", 66);
 
     lbSkupina = Popisek(this, "lbSkupina", 77);
@@ -128,13 +128,13 @@ void TResult::VytvorOvladaci()
 
     lbUspesnost = Popisek(this, "lbUspesnost", 172);
     lbUspesnost->setFont(tucne);
-    lbUspesnost->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    ObarviText(lbUspesnost, Pismo::Zvyraznene);
 
     lbSoubor = new QLabel(
         QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."), this);
     lbSoubor->setObjectName(QStringLiteral("lbSoubor"));
     lbSoubor->setFont(PismoOkna(10));
-    lbSoubor->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    ObarviText(lbSoubor, Pismo::Upozorneni);
     lbSoubor->setWordWrap(true);
     lbSoubor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbSoubor->setGeometry(kLevy, 194, kSirka - 2 * kLevy, 24);

@@ -62,6 +62,7 @@ TSeznamTestu::TSeznamTestu(std::filesystem::path adresar, const std::string& pro
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Seznam testů"));
     DBGrid1->setGeometry(0, 0, kSirka, kVyskaMrizky);
     DBGrid1->setModel(model_);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

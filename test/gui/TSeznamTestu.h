@@ -19,7 +19,7 @@ class TSeznamTestu : public QDialog {
 
 public:
     TSeznamTestu(std::filesystem::path adresar, const std::string& profil, QWidget* rodic = nullptr,
-                 QLocale jazyk = QLocale::system());
+                 QLocale jazyk = QLocale(QLocale::Czech, QLocale::Czechia));
     ~TSeznamTestu() override;
 
     QTableView* DBGrid1 = nullptr;

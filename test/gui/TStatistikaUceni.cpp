@@ -48,13 +48,13 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     // Per category: seen and mastered of the questions available for the group.
     tabKategorie = new QTableWidget(7, 4, this);
     tabKategorie->setObjectName(QStringLiteral("tabKategorie"));
+    tabKategorie->setAccessibleName(QStringLiteral("Otázky podle kategorií"));
     tabKategorie->setHorizontalHeaderLabels(
         {QStringLiteral("Kategorie"), QStringLiteral("K dispozici"), QStringLiteral("Viděno"), QStringLiteral("Zvládnuto")});
     tabKategorie->verticalHeader()->hide();
     auto* videno = new QBarSet(QStringLiteral("Viděno"));
     auto* zvladnuto = new QBarSet(QStringLiteral("Zvládnuto"));
     QStringList nazvy;
-    int nejvic = 1;
     for (int k = 1; k <= 7; ++k) {
         int v = 0, z = 0;
         const std::vector<int> cisla = banka.CislaVKategorii(k, nastaveni.skupina);
@@ -69,10 +69,11 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         tabKategorie->setItem(k - 1, 1, Bunka(QString::number(cisla.size())));
         tabKategorie->setItem(k - 1, 2, Bunka(QString::number(v)));
         tabKategorie->setItem(k - 1, 3, Bunka(QString::number(z)));
-        *videno << v;
-        *zvladnuto << z;
+        // The bars in percent of the category, so a small category's progress shows beside a big one's.
+        const int dostupnych = static_cast<int>(cisla.size());
+        *videno << ProcentoZaokrouhlene(v, dostupnych);
+        *zvladnuto << ProcentoZaokrouhlene(z, dostupnych);
         nazvy << QString::number(k);
-        nejvic = std::max(nejvic, static_cast<int>(cisla.size()));
     }
     tabKategorie->resizeColumnsToContents();
     tabKategorie->resizeRowsToContents();
@@ -95,8 +96,9 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     osaX->append(nazvy);
     osaX->setTitleText(QStringLiteral("Kategorie"));
     auto* osaY = new QValueAxis;
-    osaY->setRange(0, nejvic);
-    osaY->setLabelFormat(QStringLiteral("%d"));
+    osaY->setRange(0, 100);
+    osaY->setLabelFormat(QStringLiteral("%d %%"));
+    osaY->setTitleText(QStringLiteral("Podíl otázek kategorie"));
     graf->addAxis(osaX, Qt::AlignBottom);
     graf->addAxis(osaY, Qt::AlignLeft);
     rada->attachAxis(osaX);
@@ -104,6 +106,7 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     graf->legend()->setAlignment(Qt::AlignBottom);
     grafKategorii = new QChartView(graf, this);
     grafKategorii->setObjectName(QStringLiteral("grafKategorii"));
+    grafKategorii->setAccessibleName(QStringLiteral("Graf viděných a zvládnutých otázek v procentech kategorie"));
     grafKategorii->setRenderHint(QPainter::Antialiasing);
     grafKategorii->setMinimumSize(420, 260);
 
@@ -123,6 +126,7 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         spatne.resize(20);
     tabChyby = new QTableWidget(static_cast<int>(spatne.size()), 3, this);
     tabChyby->setObjectName(QStringLiteral("tabChyby"));
+    tabChyby->setAccessibleName(QStringLiteral("Nejčastěji špatně zodpovězené otázky"));
     tabChyby->setHorizontalHeaderLabels(
         {QStringLiteral("Otázka"), QStringLiteral("Špatně / položeno"), QStringLiteral("Podíl špatných")});
     tabChyby->verticalHeader()->hide();

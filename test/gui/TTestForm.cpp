@@ -3,7 +3,9 @@
 #include "base/Hodiny.h"
 #include "questions/Statistika.h"
 #include "questions/Banka.h"
+#include "questions/Vysvetleni.h"
 #include "ui/Centrovani.h"
+#include "ui/Jazyk.h"
 #include "ui/MereniTextu.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
@@ -77,23 +79,6 @@ QFont PismoOtazek()
     return pismo;
 }
 
-void Obarvi(QWidget* w, QPalette::ColorRole role, const QColor& barva)
-{
-    QPalette paleta = w->palette();
-    paleta.setColor(role, barva);
-    w->setPalette(paleta);
-}
-
-// A white group box whose caption sits on its frame line, so that the texts below it start
-// clear of the frame.
-void BilyRamecek(QGroupBox* box)
-{
-    box->setStyleSheet(QStringLiteral(
-        "QGroupBox { background-color: white; border: 1px solid #a0a0a0; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
-        " padding: 0 2px; background-color: white; }"));
-}
-
 QLabel* Popisek(const QString& text, const char* jmeno, QWidget* rodic, int x, int y)
 {
     auto* l = new QLabel(text, rodic);
@@ -154,10 +139,12 @@ TTestForm::TTestForm(const Banka& banka, const Nastaveni& nastaveni, std::filesy
         const QString jmeno = QStringLiteral("List%1").arg(i + 1);
         auto* list = new QWidget;
         list->setObjectName(jmeno);
-        ObarviPozadi(list, Qt::white);
+        ObarviPozadi(list, Plocha::Panel);
         pcTest->addTab(list, jmeno);
+        list->setAccessibleName(QStringLiteral("Strana %1 testu").arg(i + 1));
         List[i] = list;
     }
+    pcTest->setAccessibleName(QStringLiteral("Strany testu"));
     for (int k = 1; k <= kPocetPozic; ++k)
         VytvorPozici(k);
 
@@ -188,6 +175,7 @@ TTestForm::TTestForm(const Banka& banka, const Nastaveni& nastaveni, std::filesy
         panely[i] = panel;
     }
 
+    StavRadek->setAccessibleName(QStringLiteral("Stavový řádek"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -210,7 +198,7 @@ void TTestForm::VytvorPozici(int k)
 
     stO[i] = Text(box, QStringLiteral("st%1O").arg(k), 8, slot.sirkaOtazky, 2);
     stO[i]->move(8, 14);
-    Obarvi(stO[i], QPalette::WindowText, Qt::blue);
+    ObarviText(stO[i], Pismo::Otazka);
     for (std::size_t j = 0; j < 4; ++j) {
         const QChar pismeno = kPismena[static_cast<qsizetype>(j)];
         auto* text = Text(box, QStringLiteral("st%1").arg(k) + pismeno, 40, slot.sirkaOdpovedi, 2);
@@ -237,6 +225,7 @@ void TTestForm::VytvorVyhodnoceni()
     pVyhodnoceni = new QWidget(this);
     pVyhodnoceni->setObjectName(QStringLiteral("pVyhodnoceni"));
     pVyhodnoceni->hide();
+    pVyhodnoceni->setAccessibleName(QStringLiteral("Vyhodnocení testu"));
 
     sgbProfil = new QGroupBox(QStringLiteral("Vstupní parametry:"), pVyhodnoceni);
     sgbProfil->setObjectName(QStringLiteral("sgbProfil"));
@@ -295,7 +284,9 @@ void TTestForm::VytvorVyhodnoceni()
     Tabulka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabulka->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabulka->setShowGrid(true);
-    ObarviPozadi(Tabulka, Qt::white);
+    ObarviPozadi(Tabulka, Plocha::Panel);
+    Tabulka->setAccessibleName(QStringLiteral("Pozice testu"));
+    Tabulka->setAccessibleDescription(QStringLiteral("Výběr pozice zobrazí porovnání vašeho řešení se správným"));
     Tabulka->setGeometry(16, 174, 7 * 70 + 2 * Tabulka->frameWidth(), 4 * 20 + 2 * Tabulka->frameWidth());
     connect(Tabulka, &QTableWidget::currentCellChanged, this,
             [this](int radek, int sloupec, int, int) { TabulkaSelectCell(sloupec, radek); });
@@ -303,6 +294,7 @@ void TTestForm::VytvorVyhodnoceni()
     pNapoveda = new QWidget(pVyhodnoceni);
     pNapoveda->setObjectName(QStringLiteral("pNapoveda"));
     pNapoveda->setGeometry(520, 174, 236, 82);
+    pNapoveda->setAccessibleName(QStringLiteral("Vysvětlivky značek"));
     auto* info = Popisek(QStringLiteral("Info:"), "lbInfo", pNapoveda, 8, 2);
     Tucne(info);
     const std::array<const char*, 3> znacky{"yes.jpg", "no.jpg", "mistake.jpg"};
@@ -315,6 +307,7 @@ void TTestForm::VytvorVyhodnoceni()
         obr->setObjectName(QStringLiteral("imgInfo%1").arg(i + 1));
         obr->setGeometry(8, y, 18, 18);
         obr->setPixmap(QPixmap(QString::fromStdString((adresar_ / "grafika" / znacky[i]).string())));
+        obr->setAccessibleName(QStringLiteral("Značka: ") + vyznamy[i]);
         auto* popis = new QLabel(vyznamy[i], pNapoveda);
         popis->setObjectName(QStringLiteral("lbInfo%1").arg(i + 1));
         popis->setGeometry(32, y + 2, 200, 15);
@@ -326,7 +319,7 @@ void TTestForm::VytvorVyhodnoceni()
     BilyRamecek(SpatnaOtazka);
     Otazka = Text(SpatnaOtazka, QStringLiteral("Otazka"), 8, 721, 6);
     Otazka->move(8, 18);
-    Obarvi(Otazka, QPalette::WindowText, Qt::blue);
+    ObarviText(Otazka, Pismo::Otazka);
     for (std::size_t j = 0; j < 4; ++j) {
         const QString pismeno = kPismena.mid(static_cast<qsizetype>(j), 1);
         Odpovedi[j] = Text(SpatnaOtazka, pismeno, 48, 681, 6);
@@ -338,6 +331,13 @@ void TTestForm::VytvorVyhodnoceni()
         imgZnacky[j]->setGeometry(8, 0, 18, 18);
         imgZnacky[j]->hide();
     }
+    // The compared question's note, in the band below its answers.
+    Poznamka = Text(SpatnaOtazka, QStringLiteral("Poznamka"), 8, 721, 6);
+    QFont kurziva = PismoOtazek();
+    kurziva.setItalic(true);
+    Poznamka->setFont(kurziva);
+    ObarviText(Poznamka, Pismo::Vysvetleni);
+    Poznamka->hide();
     Obrazek = new QLabel(SpatnaOtazka);
     Obrazek->setObjectName(QStringLiteral("Obrazek"));
     Obrazek->setGeometry(432, 18, 300, 175);
@@ -356,7 +356,8 @@ QPixmap TTestForm::NactiObrazek(const std::string& relativni) const
 bool TTestForm::FormCreate()
 {
     MinimumBodu = PassMinimum(nastaveni_.skupina);
-    panely[0]->setText(panely[0]->text() + QString::fromStdString(nastaveni_.aktivniProfil));
+    ZkracenyText(panely[0], panely[0]->text() + QString::fromStdString(nastaveni_.aktivniProfil),
+                 panely[0]->contentsRect().width() - 4);
     panely[1]->setText(panely[1]->text() + QString::fromStdString(nastaveni_.skupina));
     panely[2]->setText(panely[2]->text() + QString::number(MinimumBodu));
     panely[3]->setText(panely[3]->text() + QStringLiteral("30:00"));
@@ -401,17 +402,24 @@ void TTestForm::FillSheet()
         const std::array<const std::string*, 5> texty{&o.otazka, &o.a, &o.b, &o.c, &o.d};
         StatickyText* predchozi = stO[i];
         predchozi->setText(QString::fromStdString(o.otazka));
+        predchozi->setAccessibleName(QStringLiteral("Otázka: ") + predchozi->text());
         for (std::size_t j = 0; j < 4; ++j) {
             StatickyText* text = stOdpoved[i][j];
             text->setText(QString::fromStdString(*texty[j + 1]));
+            // The box is read with its answer, its check state is the learner's choice.
+            const QString jmeno = QStringLiteral("Odpověď ") + cbOdpoved[i][j]->text() + QLatin1Char(' ') + text->text();
+            text->setAccessibleName(jmeno);
+            cbOdpoved[i][j]->setAccessibleName(jmeno);
             text->move(text->x(), predchozi->y() + predchozi->height());
             cbOdpoved[i][j]->move(cbOdpoved[i][j]->x(), text->y() + 1);
             // A question with fewer answers offers no box for the missing ones.
             cbOdpoved[i][j]->setVisible(!texty[j + 1]->empty());
             predchozi = text;
         }
-        if (img[i])
+        if (img[i]) {
             img[i]->setPixmap(NactiObrazek(o.obrazek));
+            img[i]->setAccessibleName(QStringLiteral("Obrázek k otázce"));
+        }
 
         QGroupBox* box = gb[i];
         const int spodek = predchozi->y() + predchozi->height() + 6;
@@ -578,7 +586,7 @@ void TTestForm::ShowEvaluation()
     lbDosBod->setText(lbDosBod->text() + QString::number(vysledek_.body));
     lbUspech->setText(vysledek_.prosel ? QStringLiteral("Test byl úspěšně složen!")
                                        : QStringLiteral("Test nebyl úspěšně složen!"));
-    Obarvi(lbUspech, QPalette::WindowText, vysledek_.prosel ? QColor(0, 128, 0) : QColor(Qt::red));
+    ObarviText(lbUspech, vysledek_.prosel ? Pismo::Spravne : Pismo::Spatne);
     if (!nastaveni_.protokoly[2])
         lbProtokol->setText(QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!"));
 
@@ -589,6 +597,11 @@ void TTestForm::ShowEvaluation()
             Tabulka->setItem((n - 1) / 7, (n - 1) % 7, bunka);
         }
         Tabulka->setCurrentCell(0, 0);
+    }
+    try {
+        vysvetleni_ = NactiVysvetleni(adresar_, nastaveni_.aktivniProfil);
+    } catch (const std::exception&) {
+        // Without the preferences table the note shows, as it does for a new profile.
     }
     SelectedPosition = 1;
     SpatnaOtazka->setTitle(kNavrhPorovnani + QString::number(pozice_[0].cislo) + QLatin1Char(' '));
@@ -640,7 +653,32 @@ void TTestForm::ShowComparison()
     }
     // A question without a picture leaves the place empty rather than showing the last one.
     Obrazek->setPixmap(NactiObrazek(o.obrazek));
+    UmistiPoznamku(o.poznamka, predchozi->y() + predchozi->height());
     ShowMarkers();
+}
+
+void TTestForm::UmistiPoznamku(const std::string& text, int podOdpovedmi)
+{
+    const bool ukazat = vysvetleni_ && !text.empty();
+    Poznamka->setVisible(ukazat);
+    Poznamka->setText(QString::fromStdString(text));
+    Poznamka->setAccessibleName(QStringLiteral("Poznámka"));
+    Poznamka->setAccessibleDescription(Poznamka->text());
+    if (!ukazat)
+        return;
+    // The full width below the picture; beside it when it would run out of the frame there.
+    const int mezera = 8;
+    const int spodekRamecku = SpatnaOtazka->height() - 6;
+    const bool obrazek = !Obrazek->isHidden() && !Obrazek->pixmap().isNull();
+    int horni = podOdpovedmi + mezera;
+    if (obrazek)
+        horni = std::max(horni, Obrazek->y() + Obrazek->height() + mezera);
+    Poznamka->move(8, horni);
+    Poznamka->Rozloz(721);
+    if (obrazek && Poznamka->y() + Poznamka->height() > spodekRamecku) {
+        Poznamka->move(8, podOdpovedmi + mezera);
+        Poznamka->Rozloz(Obrazek->x() - 8 - mezera);
+    }
 }
 
 void TTestForm::ShowMarkers()
@@ -653,5 +691,21 @@ void TTestForm::ShowMarkers()
         if (znacky[j] != Znacka::Skryta)
             imgZnacky[j]->setPixmap(QPixmap(QString::fromStdString((adresar_ / "grafika" / soubor).string())));
         imgZnacky[j]->setProperty("znacka", znacky[j] == Znacka::Skryta ? QString() : QString::fromLatin1(soubor));
+        // The learner's choice and its verdict, for a screen reader.
+        const bool zvolena = p.oznacene.find(kPismena[static_cast<qsizetype>(j)].toLatin1()) != std::string::npos;
+        const bool spravna = p.spravne.find(kPismena[static_cast<qsizetype>(j)].toLatin1()) != std::string::npos;
+        const QString stav = zvolena ? (spravna ? QStringLiteral("zvolená, správně") : QStringLiteral("zvolená, špatně"))
+                                     : (spravna ? QStringLiteral("nezvolená správná odpověď") : QStringLiteral("nezvolená"));
+        const QString jmeno = QStringLiteral("Odpověď ") + lbPismena[j]->text() + QLatin1Char(' ') + Odpovedi[j]->text();
+        Odpovedi[j]->setAccessibleName(jmeno);
+        Odpovedi[j]->setAccessibleDescription(stav);
+        lbPismena[j]->setAccessibleName(QStringLiteral("Odpověď ") + lbPismena[j]->text());
+        lbPismena[j]->setAccessibleDescription(stav);
+        imgZnacky[j]->setAccessibleName(QStringLiteral("Značka odpovědi ") + lbPismena[j]->text());
+        imgZnacky[j]->setAccessibleDescription(stav);
     }
+    Otazka->setAccessibleName(QStringLiteral("Otázka: ") + Otazka->text());
+    Obrazek->setAccessibleName(QStringLiteral("Obrázek k otázce"));
+    SpatnaOtazka->setAccessibleDescription(p.spatne ? QStringLiteral("Odpověď na otázku je špatně")
+                                                    : QStringLiteral("Odpověď na otázku je správně"));
 }

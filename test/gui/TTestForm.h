@@ -82,6 +82,7 @@ public:
     StatickyText* Otazka = nullptr;
     std::array<StatickyText*, 4> Odpovedi{};  // A, B, C, D
     std::array<QLabel*, 4> lbPismena{}, imgZnacky{};
+    StatickyText* Poznamka = nullptr;  // the compared question's note ("Vysvětlení po odpovědi")
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;  // FormClose
@@ -94,6 +95,9 @@ private:
     void st1AClick(int pozice, int pismeno);
     void cb1AClick();
     void WriteProtocol();
+    // Shows the compared question's note below its answers (top `podOdpovedmi`), when the
+    // learner wants notes after answers.
+    void UmistiPoznamku(const std::string& text, int podOdpovedmi);
     // Adds every position to the learner's history of the questions.
     void WriteStatistics();
     QPixmap NactiObrazek(const std::string& relativni) const;
@@ -105,6 +109,7 @@ private:
     PoziceTestu pozice_{};
     VysledekTestu vysledek_;
     bool vyhodnoceno_ = false;
+    bool vysvetleni_ = true;
     bool otazkaOtevrena_ = false;
     bool uplynuloPriOtazce_ = false;
     std::string chybaSlozeni_;

@@ -76,6 +76,25 @@ const QString kStyl = QStringLiteral(
     "QPushButton[odpoved=\"1\"]:checked { background: #dcebff; border: 3px solid #1f4e8c; }"
     "QLabel#lbCas { color: #1f4e8c; }");
 
+// The window's surfaces are light: under a dark palette (a dark desktop or look) its controls
+// take light surfaces with dark texts, so that no light text lands on them.
+void SvetlaPaleta(QWidget* okno)
+{
+    QPalette p = okno->palette();
+    if (p.color(QPalette::Window).lightness() >= 128)
+        return;
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Window, QColor(0xf4, 0xf6, 0xf8));
+        for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(g, r, Qt::black);
+        p.setColor(g, QPalette::Base, Qt::white);
+        p.setColor(g, QPalette::Button, QColor(0xef, 0xef, 0xef));
+    }
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, r, QColor(0x5f, 0x6b, 0x76));
+    okno->setPalette(p);
+}
+
 void Prestyluj(QWidget* w)
 {
     w->style()->unpolish(w);
@@ -714,6 +733,7 @@ TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti, co
     setObjectName(QStringLiteral("TTestPlatny"));
     setWindowTitle(kTitulek);
     setStyleSheet(kStyl);
+    SvetlaPaleta(this);
     s_->nastaveni = nastaveni;
     s_->adresar = std::move(adresar);
     s_->hodiny = &hodiny;
@@ -739,6 +759,7 @@ TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti, co
     setObjectName(QStringLiteral("TTestPlatny"));
     setWindowTitle(kTitulek + QStringLiteral(" – ") + DatumCesky(zaznam.kdy));
     setStyleSheet(kStyl);
+    SvetlaPaleta(this);
     s_->adresar = std::move(adresar);
     s_->prubeh = std::make_unique<PrubehPlatny>(OtazkyZeZaznamu(zaznam, banka, oblasti));
     s_->vyhodnoceno = true;

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChartView>
+#include <QValueAxis>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -134,3 +137,26 @@ TEST(StatistikaUceni, BezHistorieNelzeOdhadnout)
 }
 
 }  // namespace
+
+TEST(StatistikaUceni, GrafVProcentechKategorie)
+{
+    Banka banka;
+    banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
+    TStatistikaUceni okno(banka, Nastaveni{}, SmisenaHistorie(), 99, nullptr);
+    const auto* rada = qobject_cast<QBarSeries*>(okno.grafKategorii->chart()->series().front());
+    ASSERT_NE(rada, nullptr);
+    const QBarSet* videno = rada->barSets().at(0);
+    const QBarSet* zvladnuto = rada->barSets().at(1);
+    // 299 of 419 is 71.36 %, 20 of 55 36.36 %, 3 of 37 8.1 %, 1 of 37 2.7 %: a beginner's small
+    // category shows beside the big one.
+    struct Sloupec { int k; double videno, zvladnuto; };
+    for (const Sloupec& s : {Sloupec{1, 71, 64}, Sloupec{2, 36, 0}, Sloupec{3, 0, 0}, Sloupec{7, 8, 3}}) {
+        EXPECT_EQ(videno->at(s.k - 1), s.videno) << s.k;
+        EXPECT_EQ(zvladnuto->at(s.k - 1), s.zvladnuto) << s.k;
+    }
+    const auto osy = okno.grafKategorii->chart()->axes(Qt::Vertical);
+    ASSERT_EQ(osy.size(), 1);
+    const auto* osa = qobject_cast<const QValueAxis*>(osy.front());
+    ASSERT_NE(osa, nullptr);
+    EXPECT_EQ(osa->max(), 100);
+}

@@ -3,6 +3,7 @@
 #include "base/Hodiny.h"
 #include "questions/Banka.h"
 #include "questions/Statistika.h"
+#include "questions/Vysvetleni.h"
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/RucniHodiny.h"
@@ -655,4 +656,48 @@ TEST_F(TestovaciList, NezdarenyZapisProtokoluSeOhlasiAPanelHoNetvrdi)
     EXPECT_EQ(t->lbProtokol->text(), QStringLiteral("Protokol z testu se nepodařilo vytvořit!"));
     std::ifstream f(adresar_.CestaStd() + "/Protokoly.DB", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), poskozeny);
+}
+
+TEST_F(TestovaciList, PorovnaniUkazePoznamkuVPrazdnemPasmu)
+{
+    NaPozici(2).poznamka = DlouhyText(2);
+    NaPozici(23).obrazek = "grafika/velky.jpg";
+    NaPozici(23).poznamka = DlouhyText(4);
+    ZapisObrazek(QStringLiteral("velky.jpg"), 300, 175);
+    for (const bool vysvetleni : {true, false}) {
+        UlozVysvetleni(adresar_.CestaStd(), "Jana", vysvetleni);
+        for (const char* pripona : {".DB", ".MB"})
+            std::filesystem::remove(std::filesystem::path(adresar_.CestaStd()) / (std::string("otazky") + pripona));
+        auto t = Otevri();
+        Vyhodnot(*t);
+        for (const int k : {2, 17, 23}) {
+            t->Tabulka->setCurrentCell((k - 1) / 7, (k - 1) % 7);
+            const StatickyText* p = t->Poznamka;
+            ASSERT_EQ(p->isVisible(), vysvetleni) << k;
+            if (!vysvetleni)
+                continue;
+            EXPECT_EQ(p->text(), QString::fromStdString(NaPozici(k).poznamka)) << k;
+            EXPECT_EQ(p->accessibleDescription(), p->text()) << k;
+            // Below the answers, inside the frame, clear of the picture.
+            const StatickyText* d = t->Odpovedi[3];
+            EXPECT_GE(p->y(), d->y() + d->height()) << k;
+            EXPECT_LE(p->y() + p->height(), t->SpatnaOtazka->height() - 6) << k;
+            EXPECT_GT(p->height(), 0) << k;
+            if (t->Obrazek->isVisible())
+                EXPECT_FALSE(p->geometry().intersects(t->Obrazek->geometry())) << k;
+        }
+        t->Timer1->stop();
+        t->close();
+    }
+}
+
+TEST_F(TestovaciList, DlouheJmenoVeStavovemRadkuSeZkratiACeleJeVNapovede)
+{
+    nastaveni_.aktivniProfil = "Žaneta Čížková-Dvořáčková z Horní Dolní";
+    auto t = Otevri();
+    const QLabel* panel = t->panely[0];
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+    EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
+    EXPECT_EQ(panel->toolTip(), QStringLiteral("Uživatel: Žaneta Čížková-Dvořáčková z Horní Dolní"));
+    t->Timer1->stop();
 }
