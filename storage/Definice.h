@@ -19,3 +19,7 @@ std::vector<DefinicePole> DefiniceOblasti();
 std::vector<DefinicePole> DefiniceTesty();
 // The per-profile preferences: one value per profile and key.
 std::vector<DefinicePole> DefinicePredvolby();
+// The answer log: one record per evaluated answer of any mode.
+std::vector<DefinicePole> DefiniceOdpovedi();
+// The memory state of each question a profile has answered (one record per profile and number).
+std::vector<DefinicePole> DefinicePametOtazek();
