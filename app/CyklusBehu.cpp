@@ -179,9 +179,10 @@ void CyklusBehu::Napoveda()
 {
     if (!relace_.PravidlaBehu().napoveda || !PouzijNapovedu(relace_.beh))
         return;
+    const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();  // before the hint marks
     panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
     panel_.ZobrazSpravne(relace_.beh.spravneOdpovedi);
-    ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda, panel_.OznaceneOdpovedi());
+    ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda, oznaceno);
 }
 
 void CyklusBehu::ZapisDoStatistiky(int cislo, VysledekPokusu vysledek,

@@ -178,11 +178,11 @@ void THlavniFormular::VytvorMenu()
                            QStringLiteral("Spustí režim procvičování otázek")));
     Start1->addAction(akce(M1Zkouset, "M1Zkouset", QStringLiteral("&Zkoušet otázky"),
                            QStringLiteral("Spustí režim zkoušení otázek")));
-    Start1->addAction(akce(M1OpakovaniNaDnes, "M1OpakovaniNaDnes", QStringLiteral("&Opakování na dnes"),
-                           QStringLiteral("Spustí opakování otázek, které jsou dnes na řadě, a několika nových")));
     Start1->addAction(akce(M1ProcvicovatChyby, "M1ProcvicovatChyby", QStringLiteral("Procvičovat c&hyby"),
                            QStringLiteral("Spustí procvičování otázek, ve kterých jste naposledy chybovali, "
                                           "a otázek, které ještě neumíte")));
+    Start1->addAction(akce(M1OpakovaniNaDnes, "M1OpakovaniNaDnes", QStringLiteral("&Opakování na dnes"),
+                           QStringLiteral("Spustí opakování otázek, které jsou dnes na řadě, a několika nových")));
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));

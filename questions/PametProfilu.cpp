@@ -8,6 +8,9 @@
 #include "storage/Tabulka.h"
 #include "storage/ZapisStatistiky.h"
 
+#include <sys/stat.h>
+#include <time.h>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -102,13 +105,70 @@ const char* KodRezimu(RezimOdpovedi rezim)
     return "";
 }
 
+namespace {
+
+// The switch as last read, with the preferences file as it was then (device, inode, size and
+// modification time): every answer asks for it, and the file changes rarely.
+struct PrectenySpinac {
+    bool existuje = false;
+    dev_t zarizeni = 0;
+    ino_t uzel = 0;
+    off_t velikost = 0;
+    timespec zmena{};
+    bool hodnota = true;
+};
+
+std::map<std::pair<fs::path, std::string>, PrectenySpinac>& PrecteneSpinace()
+{
+    static std::map<std::pair<fs::path, std::string>, PrectenySpinac> mapa;
+    return mapa;
+}
+
+PrectenySpinac StavSouboru(const fs::path& soubor)
+{
+    PrectenySpinac s;
+    struct stat info {};
+    if (::stat(soubor.c_str(), &info) == 0) {
+        s.existuje = true;
+        s.zarizeni = info.st_dev;
+        s.uzel = info.st_ino;
+        s.velikost = info.st_size;
+        s.zmena = info.st_mtim;
+    }
+    return s;
+}
+
+bool StejnySoubor(const PrectenySpinac& a, const PrectenySpinac& b)
+{
+    return a.existuje == b.existuje && a.zarizeni == b.zarizeni && a.uzel == b.uzel &&
+           a.velikost == b.velikost && a.zmena.tv_sec == b.zmena.tv_sec &&
+           a.zmena.tv_nsec == b.zmena.tv_nsec;
+}
+
+}  // namespace
+
 bool UkladatHistorii(const fs::path& adresar, const std::string& profil)
 {
-    return NactiPredvolbu(adresar, profil, kKlicUkladani, "1") != "0";
+    PrectenySpinac nyni = StavSouboru(adresar / "Predvolby.DB");
+    auto& mapa = PrecteneSpinace();
+    const auto it = mapa.find({adresar, profil});
+    if (it != mapa.end() && StejnySoubor(it->second, nyni))
+        return it->second.hodnota;
+    nyni.hodnota = NactiPredvolbu(adresar, profil, kKlicUkladani, "1") != "0";
+    // Kept only when the file did not change while it was read and its last change is more than
+    // two seconds old: a change within the same tick of the file system's clock leaves the time
+    // as it was, so a recent file is read again next time.
+    timespec ted{};
+    clock_gettime(CLOCK_REALTIME, &ted);
+    if (StejnySoubor(nyni, StavSouboru(adresar / "Predvolby.DB")) &&
+        (!nyni.existuje || ted.tv_sec - nyni.zmena.tv_sec > 2))
+        mapa[{adresar, profil}] = nyni;
+    return nyni.hodnota;
 }
 
 void NastavUkladaniHistorie(const fs::path& adresar, const std::string& profil, bool zapnuto)
 {
+    PrecteneSpinace().erase({adresar, profil});
     UlozPredvolbu(adresar, profil, kKlicUkladani, zapnuto ? "1" : "0");
 }
 

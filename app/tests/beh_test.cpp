@@ -986,7 +986,7 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
     auto hlavni = Okno(banka);
     THlavniFormular& h = *hlavni;
     const QList<QAction*> polozky = h.Start1->actions();
-    EXPECT_EQ(polozky.indexOf(h.M1OpakovaniNaDnes) + 1, polozky.indexOf(h.M1ProcvicovatChyby));
+    EXPECT_EQ(polozky.indexOf(h.M1ProcvicovatChyby) + 1, polozky.indexOf(h.M1OpakovaniNaDnes));
 
     auto box = StiskniVeZprave(QMessageBox::Yes);
     h.M1OpakovaniNaDnes->trigger();
@@ -1034,7 +1034,7 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
     auto vypnuto = StiskniVeZprave(QMessageBox::No);
     h.M1OpakovaniNaDnes->trigger();
     ASSERT_TRUE(vypnuto->probehlo);
-    EXPECT_TRUE(vypnuto->text.contains(QStringLiteral("Ukládání historie učení je vypnuto"))) << vypnuto->text;
+    EXPECT_TRUE(vypnuto->text.contains(QStringLiteral("Ukládání historie učení je vypnuto"))) << vypnuto->text.toStdString();
     const auto polozeno = [&] {
         int n = 0;
         for (const auto& [c, z] : NactiStatistiku(Adresar(), "Jana"))

@@ -93,6 +93,25 @@ TEST(ZapisOdpovedi, LogStatistikaAPametVJednomZapisu)
     EXPECT_EQ(s.at(7).spatne, 2);
     EXPECT_EQ(s.at(7).napoveda, 1);
     EXPECT_EQ(s.at(9).radaSpravnych, 2);
+    // The stored text of the first answer and of a first memory state (S0(Again) = w0 = 0.212).
+    {
+        Tabulka t;
+        t.Svaz(a.Cesta(), "Odpovedi");
+        t.Otevri();
+        std::vector<std::string> pole;
+        for (int i = 0; i < t.PocetPoli(); ++i)
+            pole.push_back(t.PoleNaPozici(i).JakoText());
+        EXPECT_EQ(pole, (std::vector<std::string>{"Eva", "7", "2026-03-01 09:00:05", "Procvicovani", "B", "C", "4200"}));
+        ZapisOdpovedi(a.Cesta(), "Ota", {{1, Kdy(3, 1), R::Procvicovani, "", V::Napoveda, 1}});
+        Tabulka p;
+        p.Svaz(a.Cesta(), "PametOtazek");
+        p.NastavFiltrText("Profil = 'Ota'");
+        p.Filtrovat(true);
+        p.Otevri();
+        ASSERT_EQ(p.PocetZaznamu(), 1);
+        EXPECT_EQ(p.PoleJmenem("Stabilita").JakoText(), "0.212");
+        EXPECT_EQ(p.PoleJmenem("Prvni").JakoText(), "2026-03-01 10:00:00");
+    }
     EXPECT_EQ(NovychDne(a.Cesta(), "Eva", Kdy(3, 1, 23)), 1);  // 7 first answered on 1 March
     EXPECT_EQ(NovychDne(a.Cesta(), "Eva", Kdy(3, 2)), 1);
     EXPECT_EQ(NovychDne(a.Cesta(), "Eva", Kdy(3, 20)), 0);
