@@ -158,13 +158,13 @@ void THlavniFormular::VytvorMenu()
     Konfigurace1->addAction(akce(M1NahodnyVyber, "M1NahodnyVyber", QStringLiteral("Ná&hodný výběr otázek"),
                                  QStringLiteral("Nastaví náhodný výběr otázek")));
     Konfigurace1->addSeparator();
-    Konfigurace1->addAction(akce(M1UkladatHistorii, "M1UkladatHistorii", QStringLiteral("Ukládat &historii učení"),
+    Konfigurace1->addAction(akce(M1UkladatHistorii, "M1UkladatHistorii", QStringLiteral("Ukládat h&istorii učení"),
                                  QStringLiteral("Zapne/vypne ukládání odpovědí, statistiky a paměti otázek")));
     M1UkladatHistorii->setCheckable(true);
     M1UkladatHistorii->setChecked(true);
     Konfigurace1->addAction(akce(M1LimitNovych, "M1LimitNovych", QStringLiteral("Nových otázek &denně..."),
                                  QStringLiteral("Nastaví, kolik nových otázek přidá opakování na dnes")));
-    Konfigurace1->addAction(akce(M1SmazatHistorii, "M1SmazatHistorii", QStringLiteral("Smazat historii učení"),
+    Konfigurace1->addAction(akce(M1SmazatHistorii, "M1SmazatHistorii", QStringLiteral("S&mazat historii učení"),
                                  QStringLiteral("Smaže odpovědi, statistiku a paměť otázek tohoto profilu")));
     Konfigurace1->addSeparator();
     Konfigurace1->addAction(akce(M1UlozitNastaveni, "M1UlozitNastaveni", QStringLiteral("&Uložit nastavení"),

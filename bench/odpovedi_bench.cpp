@@ -110,4 +110,13 @@ void BM_JenStatistika(benchmark::State& stav)
 }
 BENCHMARK(BM_JenStatistika)->Unit(benchmark::kMicrosecond);
 
+// What the statistics window reads for the confusions: the learner's 7570 logged answers.
+void BM_CteniLoguProfilu(benchmark::State& stav)
+{
+    static Uceni u;
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(NactiOdpovedi(u.Adresar(), "Žák 1").size());
+}
+BENCHMARK(BM_CteniLoguProfilu)->Unit(benchmark::kMillisecond);
+
 }  // namespace

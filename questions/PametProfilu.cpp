@@ -248,20 +248,16 @@ PametProfilu NactiPametProfilu(const fs::path& adresar, const std::string& profi
 std::vector<Odpoved> NactiOdpovedi(const fs::path& adresar, const std::string& profil)
 {
     std::vector<Odpoved> log;
-    Tabulka t;
-    if (!OtevriProfil(t, adresar, "Odpovedi", profil))
-        return log;
-    for (t.Prvni(); !t.Konec(); t.Dalsi()) {
+    for (const RadekOdpovedi& r : CtiOdpovedi(adresar, profil)) {
         Odpoved o;
-        o.cislo = t.PoleJmenem("Cislo").JakoCele();
-        o.kdy = t.PoleJmenem("Kdy").JakoDatumCas();
-        const std::string kod = t.PoleJmenem("Rezim").JakoText();
-        for (const auto& [r, k] : kKodyRezimu)
-            if (kod == k)
-                o.rezim = r;
-        o.zvolene = t.PoleJmenem("Zvolene").JakoText();
-        o.vysledek = VysledekZeZnaku(t.PoleJmenem("Vysledek").JakoText());
-        o.casMs = t.PoleJmenem("CasMs").JakoCele();
+        o.cislo = r.cislo;
+        o.kdy = r.kdy;
+        for (const auto& [rezim, kod] : kKodyRezimu)
+            if (r.rezim == kod)
+                o.rezim = rezim;
+        o.zvolene = r.zvolene;
+        o.vysledek = VysledekZeZnaku(r.vysledek);
+        o.casMs = r.casMs;
         log.push_back(std::move(o));
     }
     return log;

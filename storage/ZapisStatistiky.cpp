@@ -410,6 +410,50 @@ void PripisUceni(const fs::path& adresar, const std::string& profil,
     });
 }
 
+std::vector<RadekOdpovedi> CtiOdpovedi(const fs::path& adresar, const std::string& profil)
+{
+    std::vector<RadekOdpovedi> log;
+    const std::string jmeno = "Odpovedi.DB";
+    const fs::path soubor = adresar / jmeno;
+    std::error_code ec;
+    if (!fs::exists(soubor, ec))
+        return log;
+    KontrolaPredOtevrenim(soubor, jmeno);
+    try {
+        SQLite::Database db(soubor.string(), SQLite::OPEN_READWRITE);
+        NastavSpojeni(db);
+        const auto definice = OverTabulku(db, "main", jmeno);
+        const auto ocekavane = DefiniceOdpovedi();
+        bool shoda = definice.size() == ocekavane.size();
+        for (std::size_t i = 0; shoda && i < definice.size(); ++i)
+            shoda = definice[i].nazev == ocekavane[i].nazev && definice[i].typ == ocekavane[i].typ;
+        if (!shoda)
+            throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: pole neodpovídají");
+        SQLite::Statement dotaz(db, R"(
+            SELECT Cislo, Kdy, Rezim, Zvolene, Vysledek, CasMs FROM zaznamy
+            WHERE Profil IS ?1 ORDER BY rowid)");
+        BindProfil(dotaz, 1, OriznoutZnaky(profil, 30));
+        while (dotaz.executeStep()) {
+            RadekOdpovedi r;
+            r.cislo = dotaz.getColumn(0).getInt();
+            try {
+                r.kdy = DatumCas::ZIso(dotaz.getColumn(1).getString());
+            } catch (const std::invalid_argument&) {
+                throw ChybaTabulky("Tabulka „" + jmeno + "“: záznam otázky " +
+                                   std::to_string(r.cislo) + " nemá platné datum");
+            }
+            r.rezim = dotaz.getColumn(2).getString();
+            r.zvolene = dotaz.getColumn(3).getString();
+            r.vysledek = dotaz.getColumn(4).getString();
+            r.casMs = dotaz.getColumn(5).getInt();
+            log.push_back(std::move(r));
+        }
+    } catch (const SQLite::Exception& e) {
+        throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze přečíst: " + PopisChyby(e));
+    }
+    return log;
+}
+
 void PripisStatistiku(const fs::path& adresar, const std::string& profil,
                       const std::vector<PrirustekStatistiky>& prirustky)
 {

@@ -61,6 +61,10 @@ void PripisUceni(const std::filesystem::path& adresar, const std::string& profil
                  const std::vector<PrirustekStatistiky>& prirustky,
                  const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet);
 
+// The profile's records of the answer log in the order written (one indexed query); empty when
+// the table is missing. A file that is not the log's table raises ChybaTabulky.
+std::vector<RadekOdpovedi> CtiOdpovedi(const std::filesystem::path& adresar, const std::string& profil);
+
 // Reads a stored double (the text PripisUceni writes); 0 for anything else.
 double CisloZTextu(const std::string& text);
 

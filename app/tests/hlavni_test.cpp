@@ -143,9 +143,11 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     EXPECT_EQ(polozky(hlavni.Profil1), (QStringList{"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
     EXPECT_EQ(polozky(hlavni.Konfigurace1),
               (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
-                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení"}));
+                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "Ukládat h&istorii učení",
+                           "Nových otázek &denně...", "S&mazat historii učení", "-", "&Uložit nastavení"}));
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
-                                                   "&Zkoušet otázky", "Procvičovat c&hyby", "-",
+                                                   "&Zkoušet otázky", "Procvičovat c&hyby",
+                                                   "&Opakování na dnes", "-",
                                                    "&Test na body", "Test podle platných p&ravidel"}));
     EXPECT_EQ(polozky(hlavni.Vysledky1),
               (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Výsledky testů podle p&latných pravidel",
