@@ -3,6 +3,7 @@
 #include "app/InformacniPruh.h"
 #include "base/Hodiny.h"
 #include "questions/Banka.h"
+#include "questions/PametProfilu.h"
 #include "questions/gui/PanelOtazek.h"
 #include "results/gui/TResult.h"
 #include "ui/Centrovani.h"
@@ -45,6 +46,7 @@ void CyklusBehu::Ukonci()
 {
     panel_.SkryjVysvetleni();
     UkonciBeh(relace_.beh, relace_.opakovaniZaznamu);
+    opakovaniDne_ = false;
 }
 
 void CyklusBehu::Prerus()
@@ -71,6 +73,7 @@ void CyklusBehu::DalsiOtazka()
     // The count shown still includes the question about to be shown.
     pruh_.Zbyva(beh.zbyva + 1);
     panel_.ZobrazOtazku(cislo);
+    zobrazeno_ = AktualniHodiny().MsOdPulnociUtc();
 }
 
 void CyklusBehu::PravyKlik()
@@ -85,7 +88,8 @@ void CyklusBehu::PravyKlik()
             const VysledekOdpovedi vysledek = VyhodnotOdpoved(beh, oznaceno);
             ZobrazVysledekOdpovedi(vysledek);
             ZapisDoStatistiky(beh.cisloOtazky,
-                              vysledek.spravne ? VysledekPokusu::Spravne : VysledekPokusu::Spatne);
+                              vysledek.spravne ? VysledekPokusu::Spravne : VysledekPokusu::Spatne,
+                              oznaceno);
         }
         return;
     }
@@ -174,16 +178,35 @@ void CyklusBehu::Napoveda()
 {
     if (!relace_.PravidlaBehu().napoveda || !PouzijNapovedu(relace_.beh))
         return;
+    const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();  // before the hint marks
     panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
     panel_.ZobrazSpravne(relace_.beh.spravneOdpovedi);
-    ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda);
+    ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda, oznaceno);
 }
 
-void CyklusBehu::ZapisDoStatistiky(int cislo, VysledekPokusu vysledek)
+void CyklusBehu::ZapisDoStatistiky(int cislo, VysledekPokusu vysledek,
+                                   const std::array<bool, 4>& oznaceno)
 {
+    const Hodiny& hodiny = AktualniHodiny();
+    const StavBehu& beh = relace_.beh;
+    Odpoved o;
+    o.cislo = cislo;
+    o.kdy = hodiny.Mistni();
+    o.vysledek = vysledek;
+    if (beh.opakovani)
+        o.rezim = RezimOdpovedi::Oprava;
+    else if (relace_.rezim == RezimBehu::Zkouseni)
+        o.rezim = RezimOdpovedi::Zkouseni;
+    else
+        o.rezim = opakovaniDne_ ? RezimOdpovedi::Opakovani : RezimOdpovedi::Procvicovani;
+    for (std::size_t i = 0; i < oznaceno.size(); ++i)
+        if (oznaceno[i])
+            o.zvolene += static_cast<char>('A' + i);
+    // Milliseconds since UTC midnight: an answer across midnight wraps around.
+    constexpr std::uint32_t kDen = 86'400'000;
+    o.casMs = static_cast<int>((hodiny.MsOdPulnociUtc() + kDen - zobrazeno_ % kDen) % kDen);
     try {
-        ZapisPokusy(adresar_, relace_.nastaveni.aktivniProfil, {{cislo, vysledek}},
-                    AktualniHodiny().Mistni());
+        ZapisOdpovedi(adresar_, relace_.nastaveni.aktivniProfil, {o});
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(okno_, QString::fromStdString(chyba.what()));
     }

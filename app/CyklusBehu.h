@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 
@@ -28,6 +30,8 @@ public:
     void Zacni();
     // End of the mode however it ends.
     void Ukonci();
+    // The run about to start is "Opakování na dnes": its answers are logged so, until the mode ends.
+    void OznacOpakovaniDne() { opakovaniDne_ = true; }
     // The learner ends the run early: no feedback stays, a record retry gives its group back.
     void Prerus();
 
@@ -49,7 +53,7 @@ private:
     void ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek);
     // Adds the evaluated answer to the active profile's history; a storage error is shown and
     // the run goes on.
-    void ZapisDoStatistiky(int cislo, VysledekPokusu vysledek);
+    void ZapisDoStatistiky(int cislo, VysledekPokusu vysledek, const std::array<bool, 4>& oznaceno);
 
     Relace& relace_;
     const Banka& banka_;
@@ -59,4 +63,6 @@ private:
     QWidget* okno_;
     std::function<void(RezimBehu)> ukonciRezim_;
     bool vysvetleni_ = true;
+    std::uint32_t zobrazeno_ = 0;  // the clock's milliseconds when the pending question showed
+    bool opakovaniDne_ = false;
 };

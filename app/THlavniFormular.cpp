@@ -14,6 +14,8 @@
 #include "questions/Banka.h"
 #include "questions/Oznacene.h"
 #include "questions/TextNahlas.h"
+#include "questions/Kategorie.h"
+#include "questions/PametProfilu.h"
 #include "questions/Statistika.h"
 #include "questions/Vysvetleni.h"
 #include "questions/gui/PanelOtazek.h"
@@ -40,6 +42,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -165,6 +168,15 @@ void THlavniFormular::VytvorMenu()
     Konfigurace1->addAction(akce(M1NahodnyVyber, "M1NahodnyVyber", QStringLiteral("Ná&hodný výběr otázek"),
                                  QStringLiteral("Nastaví náhodný výběr otázek")));
     Konfigurace1->addSeparator();
+    Konfigurace1->addAction(akce(M1UkladatHistorii, "M1UkladatHistorii", QStringLiteral("Ukládat h&istorii učení"),
+                                 QStringLiteral("Zapne/vypne ukládání odpovědí, statistiky a paměti otázek")));
+    M1UkladatHistorii->setCheckable(true);
+    M1UkladatHistorii->setChecked(true);
+    Konfigurace1->addAction(akce(M1LimitNovych, "M1LimitNovych", QStringLiteral("Nových otázek &denně..."),
+                                 QStringLiteral("Nastaví, kolik nových otázek přidá opakování na dnes")));
+    Konfigurace1->addAction(akce(M1SmazatHistorii, "M1SmazatHistorii", QStringLiteral("S&mazat historii učení"),
+                                 QStringLiteral("Smaže odpovědi, statistiku a paměť otázek tohoto profilu")));
+    Konfigurace1->addSeparator();
     Konfigurace1->addAction(akce(M1UlozitNastaveni, "M1UlozitNastaveni", QStringLiteral("&Uložit nastavení"),
                                  QStringLiteral("Uloží nastavení programu")));
 
@@ -181,6 +193,8 @@ void THlavniFormular::VytvorMenu()
                                           "a otázek, které ještě neumíte")));
     Start1->addAction(akce(M1OznaceneOtazky, "M1OznaceneOtazky", QStringLiteral("Označené &otázky"),
                            QStringLiteral("Spustí procvičování otázek, které jste si označili (Ctrl+M)")));
+    Start1->addAction(akce(M1OpakovaniNaDnes, "M1OpakovaniNaDnes", QStringLiteral("&Opakování na dnes"),
+                           QStringLiteral("Spustí opakování otázek, které jsou dnes na řadě, a několika nových")));
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
@@ -283,6 +297,10 @@ void THlavniFormular::VytvorMenu()
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
     connect(M1ProcvicovatChyby, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatChybyClick);
+    connect(M1OpakovaniNaDnes, &QAction::triggered, this, &THlavniFormular::M1OpakovaniNaDnesClick);
+    connect(M1UkladatHistorii, &QAction::triggered, this, &THlavniFormular::M1UkladatHistoriiClick);
+    connect(M1LimitNovych, &QAction::triggered, this, &THlavniFormular::M1LimitNovychClick);
+    connect(M1SmazatHistorii, &QAction::triggered, this, &THlavniFormular::M1SmazatHistoriiClick);
     connect(M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(M1TestPlatny, &QAction::triggered, this, &THlavniFormular::M1TestPlatnyClick);
     connect(M1Krizovatky, &QAction::triggered, this, &THlavniFormular::M1KrizovatkyClick);
@@ -469,6 +487,9 @@ void THlavniFormular::NacistProfil()
     ChraneneTabulky(this, [&] { oznacene = NactiOznacene(adresar_, relace.nastaveni.aktivniProfil); });
     pOtazky->NastavOznacene(std::move(oznacene));
     NactiPohodli();
+    ChraneneTabulky(this, [&] {
+        M1UkladatHistorii->setChecked(UkladatHistorii(adresar_, relace.nastaveni.aktivniProfil));
+    });
 }
 
 void THlavniFormular::ObnovUkazatele()
@@ -482,6 +503,7 @@ void THlavniFormular::ObnovUkazatele()
     M1Procvicovat->setEnabled(nejaka);
     M1Zkouset->setEnabled(nejaka);
     M1ProcvicovatChyby->setEnabled(nejaka);
+    M1OpakovaniNaDnes->setEnabled(nejaka);
 }
 
 bool THlavniFormular::SouborExistuje(const QString& jmeno) const
@@ -635,27 +657,104 @@ void THlavniFormular::M1ZkousetClick()
 
 void THlavniFormular::M1ProcvicovatChybyClick()
 {
-    std::vector<int> poradi;
+    ProcvicovaniChyb chyby;
     bool precteno = false;
     ChraneneTabulky(this, [&] {
-        poradi = PoradiProcvicovaniChyb(*banka_, relace.nastaveni,
-                                        NactiStatistiku(adresar_, relace.nastaveni.aktivniProfil));
+        const std::string& profil = relace.nastaveni.aktivniProfil;
+        const DatumCas dnes = AktualniHodiny().Mistni();
+        chyby = PripravProcvicovaniChyb(*banka_, relace.nastaveni, NactiStatistiku(adresar_, profil),
+                                        NactiPametProfilu(adresar_, profil), dnes, SeedDne(dnes));
         precteno = true;
     });
     if (!precteno)
         return;
-    if (poradi.empty()) {
+    if (chyby.poradi.empty()) {
         Zpravy::Informace(this, QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
                                                "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
         return;
     }
+    Zpravy::Informace(this, QStringLiteral("Nalezené chyby: %1. Doplní je otázky k opakování a nové otázky.")
+                                .arg(chyby.chyb));
     // The order is fixed, so the start-question bar has nothing to choose.
-    TDotazPZ dotaz(static_cast<int>(poradi.size()), false, true, this);
+    TDotazPZ dotaz(static_cast<int>(chyby.poradi.size()), false, true, this);
     VycentrujNad(&dotaz, this);
     dotaz.exec();
-    PripravBehZPoradi(relace.beh, std::move(poradi), dotaz.Pocet());
+    PripravBehZPoradi(relace.beh, std::move(chyby.poradi), dotaz.Pocet());
     pruh_->Celkem(relace.beh.celkem);
     NastavRezim(RezimBehu::Procvicovani, true);
+}
+
+void THlavniFormular::M1OpakovaniNaDnesClick()
+{
+    OpakovaniDne opakovani;
+    bool ukladat = true;
+    bool precteno = false;
+    ChraneneTabulky(this, [&] {
+        const std::string& profil = relace.nastaveni.aktivniProfil;
+        const DatumCas dnes = AktualniHodiny().Mistni();
+        ukladat = UkladatHistorii(adresar_, profil);
+        const int novych = std::max(0, LimitNovych(adresar_, profil) - NovychDne(adresar_, profil, dnes));
+        opakovani = PripravOpakovaniDne(*banka_, relace.nastaveni, NactiPametProfilu(adresar_, profil),
+                                        NactiStatistiku(adresar_, profil), dnes, novych, SeedDne(dnes));
+        precteno = true;
+    });
+    if (!precteno)
+        return;
+    QString text = QString::fromStdString(TextOpakovani(opakovani));
+    if (!ukladat)
+        text += QStringLiteral("\nUkládání historie učení je vypnuto: odpovědi se nezapíšou a opakování "
+                               "se neposune.");
+    std::vector<int> poradi = opakovani.Poradi();
+    if (poradi.empty()) {
+        Zpravy::Informace(this, text + QStringLiteral("\nNa dnes nemáte nic k opakování."));
+        return;
+    }
+    if (!Zpravy::Otazka(this, text + QStringLiteral("\nZačít opakování?"), Zpravy::Vychozi::Ano))
+        return;
+    const int delka = static_cast<int>(poradi.size());
+    PripravBehZPoradi(relace.beh, std::move(poradi), delka);
+    cyklus_->OznacOpakovaniDne();
+    pruh_->Celkem(relace.beh.celkem);
+    NastavRezim(RezimBehu::Procvicovani, true);
+}
+
+void THlavniFormular::M1UkladatHistoriiClick()
+{
+    const bool zapnout = M1UkladatHistorii->isChecked();
+    bool ulozeno = false;
+    ChraneneTabulky(this, [&] {
+        NastavUkladaniHistorie(adresar_, relace.nastaveni.aktivniProfil, zapnout);
+        ulozeno = true;
+    });
+    if (!ulozeno)
+        M1UkladatHistorii->setChecked(!zapnout);
+}
+
+void THlavniFormular::M1LimitNovychClick()
+{
+    int limit = kVychoziLimitNovych;
+    ChraneneTabulky(this, [&] { limit = LimitNovych(adresar_, relace.nastaveni.aktivniProfil); });
+    bool ok = false;
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlgLimitNovych"));
+    dialog.setWindowTitle(QStringLiteral("Opakování na dnes"));
+    dialog.setLabelText(QStringLiteral("Nových otázek denně:"));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(0, kNejvyssiCislo);
+    dialog.setIntValue(limit);
+    ok = dialog.exec() == QDialog::Accepted;
+    if (!ok)
+        return;
+    ChraneneTabulky(this, [&] { NastavLimitNovych(adresar_, relace.nastaveni.aktivniProfil, dialog.intValue()); });
+}
+
+void THlavniFormular::M1SmazatHistoriiClick()
+{
+    if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete smazat historii učení profilu %1 (odpovědi, statistiku, "
+                                             "paměť otázek a testy podle platných pravidel)?")
+                                  .arg(QString::fromStdString(relace.nastaveni.aktivniProfil))))
+        return;
+    ChraneneTabulky(this, [&] { SmazHistorii(adresar_, relace.nastaveni.aktivniProfil); });
 }
 
 void THlavniFormular::smProcClick() { OtevritSeznamVysledku(false); }
@@ -750,19 +849,28 @@ void THlavniFormular::M1StatistikaUceniClick()
 {
     int prohlizet = 0;
     ChraneneTabulky(this, [&] {
-        const StatistikaProfilu statistika = NactiStatistiku(adresar_, relace.nastaveni.aktivniProfil);
+        const std::string& profil = relace.nastaveni.aktivniProfil;
+        const StatistikaProfilu statistika = NactiStatistiku(adresar_, profil);
+        const DatumCas ted = AktualniHodiny().Mistni();
+        const std::vector<Odpoved> odpovedi = NactiOdpovedi(adresar_, profil);
+        UcebniPamet ucebni;
+        ucebni.pamet = NactiPametProfilu(adresar_, profil);
+        ucebni.dnes = ted;
+        ucebni.zameny = NejcastejsiZameny(odpovedi, *banka_);
+        ucebni.ukladani = UkladatHistorii(adresar_, profil);
         std::vector<int> oblasti;
         try {
             oblasti = NactiOblasti(adresar_);
         } catch (const std::exception&) {
             // The window then says that today's format cannot be estimated.
         }
-        // MERGE: the profile's memory and answer log go here (NactiPametProfilu(adresar_, profil)
-        // and the answers of Odpovedi); until they are stored the estimates start from nothing.
-        const VstupPripravenosti pripravenost{adresar_, relace.nastaveni.aktivniProfil, PametProfilu{}, {},
-                                              AktualniHodiny().Mistni()};
+        // The readiness estimate and the plan start from the stored memory and the answer log.
+        VstupPripravenosti pripravenost{adresar_, profil, ucebni.pamet, {}, ted};
+        pripravenost.odpovedi.reserve(odpovedi.size());
+        for (const Odpoved& o : odpovedi)
+            pripravenost.odpovedi.push_back({o.cislo, o.kdy, o.vysledek, o.casMs});
         TStatistikaUceni okno(*banka_, relace.nastaveni, statistika, AktualniHodiny().MsOdPulnociUtc(),
-                              [&](int cislo) { prohlizet = cislo; }, this, oblasti, &pripravenost);
+                              [&](int cislo) { prohlizet = cislo; }, this, oblasti, ucebni, &pripravenost);
         VycentrujNad(&okno, this);
         okno.exec();
     });

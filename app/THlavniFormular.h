@@ -82,7 +82,8 @@ public:
             *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr, *M1Test = nullptr, *M1TestPlatny = nullptr, *smProc = nullptr, *smZkou = nullptr,
             *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
             *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
-            *M2oProgramu = nullptr;
+            *M2oProgramu = nullptr, *M1OpakovaniNaDnes = nullptr, *M1UkladatHistorii = nullptr,
+            *M1LimitNovych = nullptr, *M1SmazatHistorii = nullptr;
     QAction* M1Krizovatky = nullptr;
     // The question's own commands, in every mode: read aloud, flag, search, a closer look.
     QMenu* Otazka2 = nullptr;
@@ -106,6 +107,10 @@ public:
     void M1ProcvicovatClick();
     void M1ZkousetClick();
     void M1ProcvicovatChybyClick();
+    void M1OpakovaniNaDnesClick();
+    void M1UkladatHistoriiClick();
+    void M1LimitNovychClick();
+    void M1SmazatHistoriiClick();
     void M1StatistikaUceniClick();
     void smProcClick();
     void smZkouClick();

@@ -65,7 +65,7 @@ void BM_OtevritOknoStatistiky(benchmark::State& stav)
     for (auto _ : stav) {
         const StatistikaProfilu s = NactiStatistiku(p.adresar, n.aktivniProfil);
         const VstupPripravenosti vstup{p.adresar, n.aktivniProfil, PametZOdpovedi(p.odpovedi), p.odpovedi, p.dnes};
-        TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, &vstup);
+        TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, {}, &vstup);
         okno.show();
         benchmark::DoNotOptimize(okno.pPripravenost->Dnes().platny.pravdepodobnost);
         stav.PauseTiming();
@@ -85,7 +85,7 @@ void BM_OknoStatistikyAzPoPlan(benchmark::State& stav)
     for (auto _ : stav) {
         const StatistikaProfilu s = NactiStatistiku(p.adresar, n.aktivniProfil);
         const VstupPripravenosti vstup{p.adresar, n.aktivniProfil, PametZOdpovedi(p.odpovedi), p.odpovedi, p.dnes};
-        TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, &vstup);
+        TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, {}, &vstup);
         okno.show();
         while (!okno.pPripravenost->Hotovo())
             QCoreApplication::processEvents();

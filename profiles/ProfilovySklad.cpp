@@ -39,7 +39,8 @@ void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
 // The profile's own record and its records in the result tables change together.
 const std::vector<std::string> kTabulkyProfilu{kProfily,   "Vysledky", "Protokoly",
                                                "Statistika", "Testy",    "Predvolby",
-                                               "Krizovatky", "Oznacene"};
+                                               "Krizovatky", "Oznacene",  "Odpovedi",
+                                               "PametOtazek"};
 
 }  // namespace
 

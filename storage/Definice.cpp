@@ -146,3 +146,32 @@ std::vector<DefinicePole> DefiniceOznacene()
         Typ("Cislo", TypPole::Cele),
     };
 }
+
+std::vector<DefinicePole> DefiniceOdpovedi()
+{
+    return {
+        Profil(),
+        Typ("Cislo", TypPole::Cele),
+        Typ("Kdy", TypPole::DatumACas),
+        // "Procvicovani", "Zkouseni", "Oprava", "TestNaBody", "TestPlatny", "Opakovani".
+        Text("Rezim", 12),
+        // The bank letters marked, in alphabetical order; empty for none.
+        Text("Zvolene", 4),
+        // "S" right, "C" wrong, "N" hint.
+        Text("Vysledek", 1),
+        Typ("CasMs", TypPole::Cele),
+    };
+}
+
+std::vector<DefinicePole> DefinicePametOtazek()
+{
+    return {
+        Text("Profil", 30),
+        Typ("Cislo", TypPole::Cele),
+        // Decimal text that reads back as the same double.
+        Text("Stabilita", 24),
+        Text("Obtiznost", 24),
+        Typ("Posledni", TypPole::DatumACas),
+        Typ("Prvni", TypPole::DatumACas),
+    };
+}

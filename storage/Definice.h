@@ -23,3 +23,7 @@ std::vector<DefinicePole> DefinicePredvolby();
 std::vector<DefinicePole> DefiniceKrizovatky();
 // The questions a learner flagged to come back to: one record per profile and question number.
 std::vector<DefinicePole> DefiniceOznacene();
+// The answer log: one record per evaluated answer of any mode.
+std::vector<DefinicePole> DefiniceOdpovedi();
+// The memory state of each question a profile has answered (one record per profile and number).
+std::vector<DefinicePole> DefinicePametOtazek();

@@ -5,6 +5,7 @@
 
 #include <SQLiteCpp/Exception.h>
 
+#include <charconv>
 #include <map>
 #include <system_error>
 
@@ -19,6 +20,21 @@ constexpr const char* kNazev = "Statistika";
 constexpr const char* kJmenoSouboru = "Statistika.DB";
 constexpr const char* kIndex = "zk_statistika_klic";
 
+// The tables that PripisUceni writes beside Statistika, attached to its connection.
+struct Priloha {
+    const char* nazev;
+    const char* schema;
+    std::vector<DefinicePole> (*definice)();
+};
+const Priloha kPrilohy[] = {{"Odpovedi", "odp", DefiniceOdpovedi},
+                            {"PametOtazek", "pam", DefinicePametOtazek}};
+
+struct Soubor {
+    fs::path cesta;
+    dev_t zarizeni = 0;
+    ino_t uzel = 0;
+};
+
 // An open connection to one Statistika file with its statement, valid while the file under the
 // name is the one it opened and the process is the one that opened it.
 struct Spojeni {
@@ -28,7 +44,43 @@ struct Spojeni {
     std::unique_ptr<SQLite::Database> db;
     std::unique_ptr<SQLite::Statement> pripis;
     bool indexHotov = false;
+    // Attached by PripisUceni: the files as opened, the log's insert, the memory's read and write.
+    std::vector<Soubor> prilohy;
+    std::unique_ptr<SQLite::Statement> zapisOdpovedi;
+    std::unique_ptr<SQLite::Statement> ctiPamet;
+    std::unique_ptr<SQLite::Statement> zapisPamet;
+    bool indexPametiHotov = false;
+
+    void UvolniVDitku()
+    {
+        // A connection of the parent process must not be touched in a child, not even closed.
+        zapisOdpovedi.release();
+        ctiPamet.release();
+        zapisPamet.release();
+        pripis.release();
+        db.release();
+    }
 };
+
+bool StejnySoubor(const Soubor& s)
+{
+    struct stat info {};
+    return ::stat(s.cesta.c_str(), &info) == 0 && info.st_dev == s.zarizeni && info.st_ino == s.uzel;
+}
+
+// Creates the table, owner-only, when it is missing.
+void VytvorChybejici(const fs::path& adresar, const char* nazev,
+                     const std::vector<DefinicePole>& definice)
+{
+    Tabulka tabulka;
+    tabulka.Svaz(adresar, nazev);
+    if (tabulka.Existuje())
+        return;
+    tabulka.Vytvor(definice);
+    std::error_code ec;
+    fs::permissions(tabulka.Soubor(), fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::replace, ec);
+}
 
 std::map<fs::path, std::unique_ptr<Spojeni>>& Spojeni_()
 {
@@ -83,25 +135,17 @@ Spojeni& Otevri(const fs::path& adresar)
     auto& s = mapa[soubor];
     struct stat info {};
     if (s) {
-        const bool platne = s->proces == ::getpid() && ::stat(soubor.c_str(), &info) == 0 &&
-                            info.st_dev == s->zarizeni && info.st_ino == s->uzel;
+        bool platne = s->proces == ::getpid() && ::stat(soubor.c_str(), &info) == 0 &&
+                      info.st_dev == s->zarizeni && info.st_ino == s->uzel;
+        for (const Soubor& p : s->prilohy)
+            platne = platne && StejnySoubor(p);
         if (platne)
             return *s;
-        if (s->proces != ::getpid()) {
-            // A connection of the parent process must not be touched in a child, not even closed.
-            s->pripis.release();
-            s->db.release();
-        }
+        if (s->proces != ::getpid())
+            s->UvolniVDitku();
         s.reset();
     }
-    Tabulka tabulka;
-    tabulka.Svaz(adresar, kNazev);
-    if (!tabulka.Existuje()) {
-        tabulka.Vytvor(DefiniceStatistika());
-        std::error_code ec;
-        fs::permissions(soubor, fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::replace, ec);
-    }
+    VytvorChybejici(adresar, kNazev, DefiniceStatistika());
     KontrolaPredOtevrenim(soubor, kJmenoSouboru);
     auto nove = std::make_unique<Spojeni>();
     try {
@@ -129,70 +173,204 @@ Spojeni& Otevri(const fs::path& adresar)
     return *s;
 }
 
-}  // namespace
-
-void PripisStatistiku(const fs::path& adresar, const std::string& profil,
-                      const std::vector<PrirustekStatistiky>& prirustky)
+// Attaches the log and the memory table to the connection (once per connection).
+void PripojPrilohy(Spojeni& s, const fs::path& adresar)
 {
-    if (prirustky.empty())
+    if (!s.prilohy.empty())
         return;
-    Spojeni& s = Otevri(adresar);
+    std::vector<Soubor> soubory;
+    for (const Priloha& p : kPrilohy) {
+        VytvorChybejici(adresar, p.nazev, p.definice());
+        const std::string jmeno = std::string(p.nazev) + ".DB";
+        const fs::path cesta = adresar / jmeno;
+        KontrolaPredOtevrenim(cesta, jmeno);
+        try {
+            SQLite::Statement pripoj(*s.db, std::string("ATTACH DATABASE ? AS ") + p.schema);
+            pripoj.bind(1, cesta.string());
+            pripoj.exec();
+        } catch (const SQLite::Exception& e) {
+            throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: " + PopisChyby(e));
+        }
+        const auto definice = OverTabulku(*s.db, p.schema, jmeno);
+        const auto ocekavane = p.definice();
+        bool shoda = definice.size() == ocekavane.size();
+        for (std::size_t i = 0; shoda && i < definice.size(); ++i)
+            shoda = definice[i].nazev == ocekavane[i].nazev && definice[i].typ == ocekavane[i].typ;
+        if (!shoda) {
+            s.db->tryExec(std::string("DETACH DATABASE ") + p.schema);
+            throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: pole neodpovídají");
+        }
+        s.db->exec(std::string("PRAGMA ") + p.schema + ".synchronous=FULL");
+        struct stat info {};
+        if (::stat(cesta.c_str(), &info) != 0)
+            throw ChybaTabulky("Tabulka „" + jmeno + "“: soubor zmizel");
+        soubory.push_back({cesta, info.st_dev, info.st_ino});
+    }
+    s.prilohy = std::move(soubory);
+}
+
+std::string TextCisla(double x)
+{
+    char buf[32];
+    const auto [konec, ec] = std::to_chars(buf, buf + sizeof buf, x);
+    return ec == std::errc() ? std::string(buf, konec) : std::string("0");
+}
+
+// The statements of PripisStatistiku, run inside its transaction.
+void PripisPrirustky(Spojeni& s, const std::string& ulozenyProfil,
+                     const std::vector<PrirustekStatistiky>& prirustky)
+{
+    SQLite::Database& db = *s.db;
+    if (!s.indexHotov) {
+        SlucAIndexuj(db);
+        s.indexHotov = true;
+    }
+    if (!s.pripis)
+        s.pripis = std::make_unique<SQLite::Statement>(db, R"(
+            INSERT INTO main.zaznamy (Profil, Cislo, Polozeno, Spravne, Spatne, Napoveda,
+                                 RadaSpravnych, Posledni, Naposledy)
+            VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)
+            ON CONFLICT (Profil, Cislo) DO UPDATE SET
+                Polozeno = coalesce(Polozeno, 0) + excluded.Polozeno,
+                Spravne = coalesce(Spravne, 0) + excluded.Spravne,
+                Spatne = coalesce(Spatne, 0) + excluded.Spatne,
+                Napoveda = coalesce(Napoveda, 0) + excluded.Napoveda,
+                RadaSpravnych = CASE WHEN ?10 THEN coalesce(RadaSpravnych, 0) + excluded.RadaSpravnych
+                                     ELSE excluded.RadaSpravnych END,
+                Posledni = excluded.Posledni,
+                Naposledy = excluded.Naposledy)");
+    SQLite::Statement& p = *s.pripis;
+    for (const PrirustekStatistiky& z : prirustky) {
+        p.reset();
+        p.clearBindings();
+        if (ulozenyProfil.empty())
+            p.bind(1);
+        else
+            p.bind(1, ulozenyProfil);
+        p.bind(2, z.cislo);
+        p.bind(3, z.polozeno);
+        p.bind(4, z.spravne);
+        p.bind(5, z.spatne);
+        p.bind(6, z.napoveda);
+        p.bind(7, z.rada);
+        DatumCas kdy = z.posledni;
+        kdy.milisekunda = 0;
+        p.bind(8, kdy.DatumCasIso());
+        if (z.naposledy.empty())
+            p.bind(9);
+        else
+            p.bind(9, z.naposledy);
+        p.bind(10, z.radaPokracuje ? 1 : 0);
+        p.exec();
+    }
+    p.reset();
+}
+
+void BindProfil(SQLite::Statement& p, int index, const std::string& profil)
+{
+    if (profil.empty())
+        p.bind(index);
+    else
+        p.bind(index, profil);
+}
+
+void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
+                    const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet)
+{
+    SQLite::Database& db = *s.db;
+    if (!s.indexPametiHotov) {
+        db.exec("CREATE UNIQUE INDEX IF NOT EXISTS pam.zk_pamet_klic ON zaznamy (Profil, Cislo)");
+        s.indexPametiHotov = true;
+    }
+    if (!s.zapisOdpovedi)
+        s.zapisOdpovedi = std::make_unique<SQLite::Statement>(db, R"(
+            INSERT INTO odp.zaznamy (Profil, Cislo, Kdy, Rezim, Zvolene, Vysledek, CasMs)
+            VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7))");
+    if (!s.ctiPamet)
+        s.ctiPamet = std::make_unique<SQLite::Statement>(db, R"(
+            SELECT Stabilita, Obtiznost, Posledni, Prvni FROM pam.zaznamy
+            WHERE Profil IS ?1 AND Cislo = ?2)");
+    if (!s.zapisPamet)
+        s.zapisPamet = std::make_unique<SQLite::Statement>(db, R"(
+            INSERT INTO pam.zaznamy (Profil, Cislo, Stabilita, Obtiznost, Posledni, Prvni)
+            VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+            ON CONFLICT (Profil, Cislo) DO UPDATE SET
+                Stabilita = excluded.Stabilita, Obtiznost = excluded.Obtiznost,
+                Posledni = excluded.Posledni, Prvni = coalesce(Prvni, excluded.Prvni))");
+    const auto datum = [](const SQLite::Column& c) {
+        try {
+            return c.isNull() ? DatumCas{} : DatumCas::ZIso(c.getString());
+        } catch (const std::invalid_argument&) {
+            return DatumCas{};
+        }
+    };
+    for (RadekOdpovedi o : odpovedi) {
+        o.kdy.milisekunda = 0;
+        SQLite::Statement& z = *s.zapisOdpovedi;
+        z.reset();
+        z.clearBindings();
+        BindProfil(z, 1, ulozenyProfil);
+        z.bind(2, o.cislo);
+        z.bind(3, o.kdy.DatumCasIso());
+        z.bind(4, o.rezim);
+        z.bind(5, o.zvolene);
+        z.bind(6, o.vysledek);
+        z.bind(7, o.casMs);
+        z.exec();
+        z.reset();
+
+        SQLite::Statement& c = *s.ctiPamet;
+        c.reset();
+        c.clearBindings();
+        BindProfil(c, 1, ulozenyProfil);
+        c.bind(2, o.cislo);
+        std::optional<UlozenaPamet> stara;
+        if (c.executeStep()) {
+            UlozenaPamet u;
+            u.stabilita = CisloZTextu(c.getColumn(0).getString());
+            u.obtiznost = CisloZTextu(c.getColumn(1).getString());
+            u.posledni = datum(c.getColumn(2));
+            u.prvni = datum(c.getColumn(3));
+            stara = u;
+        }
+        c.reset();
+        UlozenaPamet nova = prepocet(o, stara);
+        nova.posledni.milisekunda = 0;
+        nova.prvni.milisekunda = 0;
+        SQLite::Statement& w = *s.zapisPamet;
+        w.reset();
+        w.clearBindings();
+        BindProfil(w, 1, ulozenyProfil);
+        w.bind(2, o.cislo);
+        w.bind(3, TextCisla(nova.stabilita));
+        w.bind(4, TextCisla(nova.obtiznost));
+        w.bind(5, nova.posledni.DatumCasIso());
+        w.bind(6, nova.prvni.DatumCasIso());
+        w.exec();
+        w.reset();
+    }
+}
+
+// Runs `zapis` in one write transaction of the connection; any failure rolls it all back and
+// raises ChybaTabulky.
+template <typename F>
+void VTransakci(Spojeni& s, F&& zapis)
+{
     SQLite::Database& db = *s.db;
     bool zahajeno = false;
     try {
         db.exec("BEGIN IMMEDIATE");
         zahajeno = true;
-        if (!s.indexHotov) {
-            SlucAIndexuj(db);
-            s.indexHotov = true;
-        }
-        if (!s.pripis)
-            s.pripis = std::make_unique<SQLite::Statement>(db, R"(
-                INSERT INTO zaznamy (Profil, Cislo, Polozeno, Spravne, Spatne, Napoveda,
-                                     RadaSpravnych, Posledni, Naposledy)
-                VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)
-                ON CONFLICT (Profil, Cislo) DO UPDATE SET
-                    Polozeno = coalesce(Polozeno, 0) + excluded.Polozeno,
-                    Spravne = coalesce(Spravne, 0) + excluded.Spravne,
-                    Spatne = coalesce(Spatne, 0) + excluded.Spatne,
-                    Napoveda = coalesce(Napoveda, 0) + excluded.Napoveda,
-                    RadaSpravnych = CASE WHEN ?10 THEN coalesce(RadaSpravnych, 0) + excluded.RadaSpravnych
-                                         ELSE excluded.RadaSpravnych END,
-                    Posledni = excluded.Posledni,
-                    Naposledy = excluded.Naposledy)");
-        SQLite::Statement& p = *s.pripis;
-        const std::string ulozenyProfil = OriznoutZnaky(profil, 30);
-        for (const PrirustekStatistiky& z : prirustky) {
-            p.reset();
-            p.clearBindings();
-            if (ulozenyProfil.empty())
-                p.bind(1);
-            else
-                p.bind(1, ulozenyProfil);
-            p.bind(2, z.cislo);
-            p.bind(3, z.polozeno);
-            p.bind(4, z.spravne);
-            p.bind(5, z.spatne);
-            p.bind(6, z.napoveda);
-            p.bind(7, z.rada);
-            DatumCas kdy = z.posledni;
-            kdy.milisekunda = 0;
-            p.bind(8, kdy.DatumCasIso());
-            if (z.naposledy.empty())
-                p.bind(9);
-            else
-                p.bind(9, z.naposledy);
-            p.bind(10, z.radaPokracuje ? 1 : 0);
-            p.exec();
-        }
-        p.reset();
+        zapis();
         db.exec("COMMIT");
     } catch (...) {
-        if (s.pripis)
-            s.pripis->tryReset();
+        for (auto* p : {s.pripis.get(), s.zapisOdpovedi.get(), s.ctiPamet.get(), s.zapisPamet.get()})
+            if (p)
+                p->tryReset();
         if (zahajeno)
             db.tryExec("ROLLBACK");
         s.indexHotov = false;
+        s.indexPametiHotov = false;
         try {
             throw;
         } catch (const SQLite::Exception& e) {
@@ -201,13 +379,96 @@ void PripisStatistiku(const fs::path& adresar, const std::string& profil,
     }
 }
 
+}  // namespace
+
+double CisloZTextu(const std::string& text)
+{
+    double x = 0;
+    const auto [konec, ec] = std::from_chars(text.data(), text.data() + text.size(), x);
+    return ec == std::errc() && konec == text.data() + text.size() ? x : 0;
+}
+
+void PripisUceni(const fs::path& adresar, const std::string& profil,
+                 const std::vector<PrirustekStatistiky>& prirustky,
+                 const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet)
+{
+    if (prirustky.empty() && odpovedi.empty())
+        return;
+    Spojeni& s = Otevri(adresar);
+    try {
+        PripojPrilohy(s, adresar);
+    } catch (...) {
+        // The connection may hold some of the files; the next call starts afresh.
+        auto& mapa = Spojeni_();
+        mapa.erase(adresar / kJmenoSouboru);
+        throw;
+    }
+    const std::string ulozenyProfil = OriznoutZnaky(profil, 30);
+    VTransakci(s, [&] {
+        PripisPrirustky(s, ulozenyProfil, prirustky);
+        PripisOdpovedi(s, ulozenyProfil, odpovedi, prepocet);
+    });
+}
+
+std::vector<RadekOdpovedi> CtiOdpovedi(const fs::path& adresar, const std::string& profil)
+{
+    std::vector<RadekOdpovedi> log;
+    const std::string jmeno = "Odpovedi.DB";
+    const fs::path soubor = adresar / jmeno;
+    std::error_code ec;
+    if (!fs::exists(soubor, ec))
+        return log;
+    KontrolaPredOtevrenim(soubor, jmeno);
+    try {
+        SQLite::Database db(soubor.string(), SQLite::OPEN_READWRITE);
+        NastavSpojeni(db);
+        const auto definice = OverTabulku(db, "main", jmeno);
+        const auto ocekavane = DefiniceOdpovedi();
+        bool shoda = definice.size() == ocekavane.size();
+        for (std::size_t i = 0; shoda && i < definice.size(); ++i)
+            shoda = definice[i].nazev == ocekavane[i].nazev && definice[i].typ == ocekavane[i].typ;
+        if (!shoda)
+            throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: pole neodpovídají");
+        SQLite::Statement dotaz(db, R"(
+            SELECT Cislo, Kdy, Rezim, Zvolene, Vysledek, CasMs FROM zaznamy
+            WHERE Profil IS ?1 ORDER BY rowid)");
+        BindProfil(dotaz, 1, OriznoutZnaky(profil, 30));
+        while (dotaz.executeStep()) {
+            RadekOdpovedi r;
+            r.cislo = dotaz.getColumn(0).getInt();
+            try {
+                r.kdy = DatumCas::ZIso(dotaz.getColumn(1).getString());
+            } catch (const std::invalid_argument&) {
+                throw ChybaTabulky("Tabulka „" + jmeno + "“: záznam otázky " +
+                                   std::to_string(r.cislo) + " nemá platné datum");
+            }
+            r.rezim = dotaz.getColumn(2).getString();
+            r.zvolene = dotaz.getColumn(3).getString();
+            r.vysledek = dotaz.getColumn(4).getString();
+            r.casMs = dotaz.getColumn(5).getInt();
+            log.push_back(std::move(r));
+        }
+    } catch (const SQLite::Exception& e) {
+        throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze přečíst: " + PopisChyby(e));
+    }
+    return log;
+}
+
+void PripisStatistiku(const fs::path& adresar, const std::string& profil,
+                      const std::vector<PrirustekStatistiky>& prirustky)
+{
+    if (prirustky.empty())
+        return;
+    Spojeni& s = Otevri(adresar);
+    const std::string ulozenyProfil = OriznoutZnaky(profil, 30);
+    VTransakci(s, [&] { PripisPrirustky(s, ulozenyProfil, prirustky); });
+}
+
 void ZavriSpojeniStatistiky()
 {
     auto& mapa = Spojeni_();
     for (auto& [soubor, s] : mapa)
-        if (s && s->proces != ::getpid()) {
-            s->pripis.release();
-            s->db.release();
-        }
+        if (s && s->proces != ::getpid())
+            s->UvolniVDitku();
     mapa.clear();
 }

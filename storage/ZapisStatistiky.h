@@ -3,6 +3,8 @@
 #include "base/DatumCas.h"
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,43 @@ struct PrirustekStatistiky {
 // and the last answer from the latest one). Errors raise ChybaTabulky naming the file.
 void PripisStatistiku(const std::filesystem::path& adresar, const std::string& profil,
                       const std::vector<PrirustekStatistiky>& prirustky);
+
+// One record of the answer log (table Odpovedi).
+struct RadekOdpovedi {
+    int cislo = 0;
+    DatumCas kdy;          // stored to the second
+    std::string rezim;     // the mode's code
+    std::string zvolene;   // the letters marked
+    std::string vysledek;  // "S", "C" or "N"
+    int casMs = 0;
+};
+
+// The stored memory state of one question (table PametOtazek).
+struct UlozenaPamet {
+    double stabilita = 0;
+    double obtiznost = 0;
+    DatumCas posledni;
+    DatumCas prvni;  // the first answer
+};
+
+// The state after the answer, from the stored one (none for a question never answered).
+using PrepocetPameti =
+    std::function<UlozenaPamet(const RadekOdpovedi&, const std::optional<UlozenaPamet>&)>;
+
+// Adds the increments to Statistika, the answers to the log Odpovedi and each answer's new
+// memory state to PametOtazek (computed by `prepocet` from the stored state, in the answers'
+// order) in one write transaction over the three files, as PripisStatistiku does: after an error
+// or a kill every table holds all of it or none. Missing tables are created owner-only.
+void PripisUceni(const std::filesystem::path& adresar, const std::string& profil,
+                 const std::vector<PrirustekStatistiky>& prirustky,
+                 const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet);
+
+// The profile's records of the answer log in the order written (one indexed query); empty when
+// the table is missing. A file that is not the log's table raises ChybaTabulky.
+std::vector<RadekOdpovedi> CtiOdpovedi(const std::filesystem::path& adresar, const std::string& profil);
+
+// Reads a stored double (the text PripisUceni writes); 0 for anything else.
+double CisloZTextu(const std::string& text);
 
 // Closes the connections kept open by PripisStatistiku (for a test that replaces the files).
 void ZavriSpojeniStatistiky();

@@ -3,6 +3,7 @@
 #include "app/THlavniFormular.h"
 #include "profiles/ProfilovySklad.h"
 #include "questions/gui/PanelOtazek.h"
+#include "questions/PametProfilu.h"
 #include "questions/Statistika.h"
 #include "questions/Vysvetleni.h"
 #include "questions/gui/TDotazPZ.h"
@@ -952,10 +953,121 @@ TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
     }
     EXPECT_EQ(s.at(3).posledni, (DatumCas{2025, 3, 14, 9, 26, 53, 0}));  // stored to the second
     EXPECT_EQ(s.at(2).posledni, (DatumCas{2025, 3, 14, 9, 40, 0, 0}));
+
+    // The answer log: each answer with its mode and the letters marked; the memory moved by each.
+    using R = RezimOdpovedi;
+    struct Radek { int cislo; R rezim; const char* zvolene; VysledekPokusu v; };
+    const std::vector<Radek> ocekavany{
+        {1, R::Procvicovani, "AB", VysledekPokusu::Spatne}, {2, R::Procvicovani, "", VysledekPokusu::Napoveda},
+        {3, R::Procvicovani, "AC", VysledekPokusu::Spravne}, {1, R::Oprava, "B", VysledekPokusu::Spravne},
+        {2, R::Oprava, "BD", VysledekPokusu::Spravne},       {1, R::Zkouseni, "B", VysledekPokusu::Spravne},
+        {2, R::Zkouseni, "A", VysledekPokusu::Spatne}};
+    const std::vector<Odpoved> log = NactiOdpovedi(Adresar(), "Jana");
+    ASSERT_EQ(log.size(), ocekavany.size());
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(log[i].cislo, ocekavany[i].cislo);
+        EXPECT_EQ(log[i].rezim, ocekavany[i].rezim);
+        EXPECT_EQ(log[i].zvolene, ocekavany[i].zvolene);
+        EXPECT_EQ(log[i].vysledek, ocekavany[i].v);
+    }
+    EXPECT_EQ(NactiPametProfilu(Adresar(), "Jana").size(), 3u);
 }
 
-// The practice of one's mistakes asks the wrong ones first, then the unknown, the unmastered and
-// the mastered ones; the start bar is greyed and the run is stored as any practice run.
+// "Opakování na dnes": the start box counts the due and the new questions; the run asks the due
+// ones most overdue first, then new ones in the spread order up to the daily limit, and logs
+// them as a review with the time each answer took. With the history off nothing is written.
+TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
+{
+    const std::vector<Otazka> banka = Rada(1, 30);
+    using R = RezimOdpovedi;
+    ZapisOdpovedi(Adresar(), "Jana", {{8, {2025, 3, 12, 8, 0, 0, 0}, R::Procvicovani, "A", VysledekPokusu::Spatne, 1},
+                                      {5, {2025, 3, 10, 8, 0, 0, 0}, R::Procvicovani, "A", VysledekPokusu::Spatne, 1},
+                                      {9, {2025, 3, 13, 8, 0, 0, 0}, R::Procvicovani, "B", VysledekPokusu::Spravne, 1}});
+    NastavLimitNovych(Adresar(), "Jana", 3);
+    auto hlavni = Okno(banka);
+    THlavniFormular& h = *hlavni;
+    const QList<QAction*> polozky = h.Start1->actions();
+    EXPECT_EQ(polozky.indexOf(h.M1ProcvicovatChyby) + 1, polozky.indexOf(h.M1OpakovaniNaDnes));
+
+    auto box = StiskniVeZprave(QMessageBox::Yes);
+    h.M1OpakovaniNaDnes->trigger();
+    ASSERT_TRUE(box->probehlo);
+    EXPECT_EQ(box->text, QStringLiteral("K opakování: 2, nových: 3\nZačít opakování?"));
+    EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
+
+    std::vector<int> nevidene;
+    for (int c = 1; c <= 30; ++c)
+        if (c != 5 && c != 8 && c != 9)
+            nevidene.push_back(c);
+    const std::vector<int> nove = PoradiNovych(nevidene, SeedDne(hodiny.mistni));
+    const std::vector<int> poradi{5, 8, nove[0], nove[1], nove[2]};
+    for (std::size_t i = 0; i < poradi.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (i > 0)
+            PravyKlik(h);
+        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(poradi[i]));
+        hodiny.msUtc += 1000 + static_cast<std::uint32_t>(i);
+        Spravne(h);
+    }
+    auto vyhodnoceni = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    ASSERT_TRUE(vyhodnoceni->probehlo);
+    const std::vector<Odpoved> log = NactiOdpovedi(Adresar(), "Jana");
+    ASSERT_EQ(log.size(), 8u);
+    for (std::size_t i = 0; i < poradi.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(log[3 + i].cislo, poradi[i]);
+        EXPECT_EQ(log[3 + i].rezim, R::Opakovani);
+        EXPECT_EQ(log[3 + i].casMs, 1000 + static_cast<int>(i));
+    }
+
+    // The same day: nothing due, the limit used up.
+    auto nic = StiskniVeZprave(QMessageBox::Ok);
+    h.M1OpakovaniNaDnes->trigger();
+    ASSERT_TRUE(nic->probehlo);
+    EXPECT_EQ(nic->text, QStringLiteral("K opakování: 0, nových: 0\nNa dnes nemáte nic k opakování."));
+
+    // The switch off: the box says so and a practice run writes nothing.
+    ASSERT_TRUE(h.M1UkladatHistorii->isChecked());
+    h.M1UkladatHistorii->trigger();
+    EXPECT_FALSE(UkladatHistorii(Adresar(), "Jana"));
+    hodiny.mistni = DatumCas{2025, 3, 20, 9, 0, 0, 0};
+    auto vypnuto = StiskniVeZprave(QMessageBox::No);
+    h.M1OpakovaniNaDnes->trigger();
+    ASSERT_TRUE(vypnuto->probehlo);
+    EXPECT_TRUE(vypnuto->text.contains(QStringLiteral("Ukládání historie učení je vypnuto"))) << vypnuto->text.toStdString();
+    const auto polozeno = [&] {
+        int n = 0;
+        for (const auto& [c, z] : NactiStatistiku(Adresar(), "Jana"))
+            n += z.polozeno;
+        return n;
+    };
+    EXPECT_EQ(polozeno(), 8);
+    Zacni(h, false, 1, 1);
+    Spatne(h);
+    auto konec = OdpovezVyhodnoceni(false);
+    PravyKlik(h);
+    ASSERT_TRUE(konec->probehlo);
+    EXPECT_EQ(NactiOdpovedi(Adresar(), "Jana").size(), 8u);
+    EXPECT_EQ(NactiPametProfilu(Adresar(), "Jana").size(), 6u);
+    EXPECT_EQ(polozeno(), 8);
+
+    // Erasing asks first (No keeps everything), then erases.
+    auto ne = StiskniVeZprave(QMessageBox::No);
+    h.M1SmazatHistorii->trigger();
+    ASSERT_TRUE(ne->probehlo);
+    EXPECT_EQ(NactiOdpovedi(Adresar(), "Jana").size(), 8u);
+    auto ano = StiskniVeZprave(QMessageBox::Yes);
+    h.M1SmazatHistorii->trigger();
+    ASSERT_TRUE(ano->probehlo);
+    EXPECT_TRUE(NactiOdpovedi(Adresar(), "Jana").empty());
+    EXPECT_TRUE(NactiPametProfilu(Adresar(), "Jana").empty());
+    EXPECT_TRUE(NactiStatistiku(Adresar(), "Jana").empty());
+}
+
+// The practice of one's mistakes tells how many mistakes it found and asks them first, then the
+// due and the unseen ones in the spread order, then the rest; the start bar is greyed and the run is stored as any practice run.
 TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
 {
     ZapisPokusy(Adresar(), "Jana",
@@ -973,16 +1085,26 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
     EXPECT_FALSE(h.M1ProcvicovatChyby->statusTip().isEmpty());
     EXPECT_TRUE(h.M1ProcvicovatChyby->isEnabled());
 
-    auto dotaz = PotvrdDotaz(5);
+    std::shared_ptr<Dotaz> dotaz;
+    auto chyby = OdpovedzModalnimu([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr) << w->metaObject()->className();
+        EXPECT_EQ(box->text(), QStringLiteral("Nalezené chyby: 1. Doplní je otázky k opakování a nové otázky."));
+        dotaz = PotvrdDotaz(5);
+        box->button(QMessageBox::Ok)->click();
+    });
     h.M1ProcvicovatChyby->trigger();
-    ASSERT_TRUE(dotaz->probehlo);
+    ASSERT_TRUE(chyby->probehlo);
+    ASSERT_TRUE(dotaz && dotaz->probehlo);
     EXPECT_EQ(dotaz->pocetMax, 6);
     EXPECT_FALSE(dotaz->startPovolen);
     EXPECT_EQ(dotaz->nadpis, QStringLiteral("Procvičování otázek"));
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
     EXPECT_TRUE(h.M2OznacSpravne->isVisible());
 
-    const int poradi[] = {4, 3, 5, 6, 1};
+    // The mistake, the unseen ones in the spread order, then the rest.
+    const std::vector<int> nove = PoradiNovych({3, 5, 6}, SeedDne(hodiny.mistni));
+    const int poradi[] = {4, nove[0], nove[1], nove[2], 1};
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         if (i > 0)
@@ -998,9 +1120,9 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
     const auto zaznamy = CtiVysledky(Adresar());
     ASSERT_EQ(zaznamy.size(), 1u);
     EXPECT_EQ(zaznamy.front().typ, "Procvičování");
-    EXPECT_EQ(zaznamy.front().spatneCisla, "3");
+    EXPECT_EQ(zaznamy.front().spatneCisla, std::to_string(nove[0]));
     EXPECT_TRUE(h.relace.beh.poradi.empty());
-    EXPECT_EQ(NactiStatistiku(Adresar(), "Jana").at(3).naposledy, VysledekPokusu::Spatne);
+    EXPECT_EQ(NactiStatistiku(Adresar(), "Jana").at(nove[0]).naposledy, VysledekPokusu::Spatne);
 }
 
 // "  &O programu  " is the one way out of the mode menu besides its end: it opens the same about

@@ -66,7 +66,9 @@ protected:
                                               std::pair{"Testy", DefiniceTesty()},
                                               std::pair{"Predvolby", DefinicePredvolby()},
                                               std::pair{"Krizovatky", DefiniceKrizovatky()},
-                                              std::pair{"Oznacene", DefiniceOznacene()}}) {
+                                              std::pair{"Oznacene", DefiniceOznacene()},
+                                              std::pair{"Odpovedi", DefiniceOdpovedi()},
+                                              std::pair{"PametOtazek", DefinicePametOtazek()}}) {
             Tabulka t;
             t.Svaz(adresar_, nazev);
             t.Vytvor(definice);
@@ -75,7 +77,8 @@ protected:
             for (int i = 0; i < jany + jany / 2; ++i) {
                 t.Vloz();
                 t.PoleJmenem("Profil").NastavText(i % 3 == 2 ? "Eva" : "Jana");
-                if (std::string(nazev) == "Statistika" || std::string(nazev) == "Oznacene")
+                if (std::string(nazev) == "Statistika" || std::string(nazev) == "Oznacene" ||
+                    std::string(nazev) == "Odpovedi" || std::string(nazev) == "PametOtazek")
                     t.PoleJmenem("Cislo").NastavCele(1 + i);
                 else if (std::string(nazev) == "Predvolby")
                     t.PoleJmenem("Klic").NastavText(std::to_string(i));
@@ -281,6 +284,8 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
         EXPECT_EQ(Pocty("Predvolby"), ocekavane);
         EXPECT_EQ(Pocty("Krizovatky"), ocekavane);
         EXPECT_EQ(Pocty("Oznacene"), ocekavane);
+        EXPECT_EQ(Pocty("Odpovedi"), ocekavane);
+        EXPECT_EQ(Pocty("PametOtazek"), ocekavane);
         EXPECT_EQ(profily.size(), (smazat && !jana) ? 2u : 3u);  // Default, Eva and one name
         (jana ? stare : nove) += 1;
         if (HasFailure())

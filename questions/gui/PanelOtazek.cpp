@@ -135,7 +135,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     lbOznacena->setGeometry(100, 21, 30, 23);
     lbOznacena->setAlignment(Qt::AlignCenter);
     lbOznacena->setFont(PismoOkna(20));
-    NastavBarvu(lbOznacena, QPalette::WindowText, QColor(192, 0, 0));
+    ObarviText(lbOznacena, Pismo::Spatne);
     lbOznacena->setToolTip(QStringLiteral("Označená otázka (Ctrl+M)"));
     lbOznacena->setAccessibleName(QStringLiteral("Označená otázka"));
     lbOznacena->hide();

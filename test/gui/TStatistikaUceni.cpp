@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -37,15 +38,15 @@ QString Procento(double podil) { return QString::number(static_cast<int>(std::ne
 TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni,
                                    const StatistikaProfilu& statistika, std::uint32_t seed,
                                    std::function<void(int)> prohlizet, QWidget* rodic,
-                                   const std::vector<int>& oblasti,
+                                   const std::vector<int>& oblasti, const UcebniPamet& ucebni,
                                    const VstupPripravenosti* pripravenost)
-    : QDialog(rodic), prohlizet_(std::move(prohlizet))
+    : QDialog(rodic), prohlizet_(std::move(prohlizet)), zameny_(ucebni.zameny)
 {
     setObjectName(QStringLiteral("TStatistikaUceni"));
     setWindowTitle(QStringLiteral("Statistika učení"));
     const QString skupina = QString::fromStdString(nastaveni.skupina);
 
-    // Per category: seen and mastered of the questions available for the group.
+    // Per category: seen and mastered (recall today at least 90 %) of the questions available.
     tabKategorie = new QTableWidget(7, 4, this);
     tabKategorie->setObjectName(QStringLiteral("tabKategorie"));
     tabKategorie->setAccessibleName(QStringLiteral("Otázky podle kategorií"));
@@ -59,10 +60,13 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         int v = 0, z = 0;
         const std::vector<int> cisla = banka.CislaVKategorii(k, nastaveni.skupina);
         for (int c : cisla)
-            if (const auto it = statistika.find(c); it != statistika.end() && it->second.polozeno > 0) {
+        {
+            if (const auto it = statistika.find(c); it != statistika.end() && it->second.polozeno > 0)
                 ++v;
-                z += it->second.Zvladnuta() ? 1 : 0;
-            }
+            if (const auto p = ucebni.pamet.find(c);
+                p != ucebni.pamet.end() && Vybaveni(p->second, ucebni.dnes) >= kPozadovanaRetence)
+                ++z;
+        }
         const QString nazev = QString::fromUtf8(NazvyKategorii()[static_cast<std::size_t>(k - 1)].data(),
                                                 static_cast<qsizetype>(NazvyKategorii()[static_cast<std::size_t>(k - 1)].size()));
         tabKategorie->setItem(k - 1, 0, Bunka(nazev));
@@ -200,6 +204,20 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     btnZavrit->setObjectName(QStringLiteral("btnZavrit"));
     connect(btnZavrit, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The wrong answers the learner keeps choosing.
+    lstZameny = new QListWidget(this);
+    lstZameny->setObjectName(QStringLiteral("lstZameny"));
+    for (const Zamena& z : zameny_)
+        lstZameny->addItem(QString::fromStdString(TextZameny(z)));
+    if (zameny_.empty())
+        lstZameny->setEnabled(false);
+    connect(lstZameny, &QListWidget::itemActivated, this, [this] { lstZamenyClick(); });
+    lbHistorie = new QLabel(QStringLiteral("Ukládání historie učení je vypnuto: statistika, paměť otázek "
+                                           "a záměny se nedoplňují."), this);
+    lbHistorie->setObjectName(QStringLiteral("lbHistorie"));
+    lbHistorie->setWordWrap(true);
+    lbHistorie->setVisible(!ucebni.ukladani);
+
     auto* nadpisChyb = new QLabel(QStringLiteral("Nejčastěji špatně zodpovězené otázky:"), this);
     auto* vlevo = new QVBoxLayout;
     vlevo->addWidget(tabKategorie);
@@ -208,6 +226,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     vpravo->addWidget(nadpisChyb);
     vpravo->addWidget(tabChyby, 1);
     vpravo->addWidget(btnProhlizet);
+    vpravo->addWidget(new QLabel(QStringLiteral("Opakované záměny:"), this));
+    vpravo->addWidget(lstZameny);
     auto* horni = new QHBoxLayout;
     horni->addLayout(vlevo, 3);
     horni->addLayout(vpravo, 2);
@@ -215,6 +235,7 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     tlacitka->addStretch(1);
     tlacitka->addWidget(btnZavrit);
     auto* vse = new QVBoxLayout(this);
+    vse->addWidget(lbHistorie);
     vse->addLayout(horni, 1);
     if (pPripravenost) {
         lbOdhadPlatny->hide();
@@ -236,6 +257,17 @@ void TStatistikaUceni::btnProhlizetClick()
     if (radek < 0 || radek >= static_cast<int>(chyby_.size()))
         return;
     const int cislo = chyby_[static_cast<std::size_t>(radek)];
+    accept();
+    if (prohlizet_)
+        prohlizet_(cislo);
+}
+
+void TStatistikaUceni::lstZamenyClick()
+{
+    const int radek = lstZameny->currentRow();
+    if (radek < 0 || radek >= static_cast<int>(zameny_.size()))
+        return;
+    const int cislo = zameny_[static_cast<std::size_t>(radek)].cislo;
     accept();
     if (prohlizet_)
         prohlizet_(cislo);

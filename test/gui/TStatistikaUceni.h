@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Nastaveni.h"
+#include "questions/PametProfilu.h"
 #include "questions/Statistika.h"
 #include "test/OdhadPlatny.h"
 #include "test/OdhadUspechu.h"
@@ -15,8 +16,19 @@
 class Banka;
 class QChartView;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
+
+// What the window shows from the memory model and the answer log: a question counts as mastered
+// while its chance of recall at `dnes` is at least 90 %; the confusions are listed as given.
+// `ukladani` false: the learner keeps no history, and the window says so.
+struct UcebniPamet {
+    PametProfilu pamet;
+    DatumCas dnes;
+    std::vector<Zamena> zameny;
+    bool ukladani = true;
+};
 
 // "Statistika učení": per category the questions seen and mastered of those available for the
 // licence group (table and bar chart), the 20 questions answered wrongly most often, and the
@@ -30,7 +42,7 @@ class TStatistikaUceni : public QDialog {
 public:
     TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni, const StatistikaProfilu& statistika,
                      std::uint32_t seed, std::function<void(int)> prohlizet, QWidget* rodic = nullptr,
-                     const std::vector<int>& oblasti = {},
+                     const std::vector<int>& oblasti = {}, const UcebniPamet& ucebni = {},
                      const VstupPripravenosti* pripravenost = nullptr);
 
     QTableWidget* tabKategorie = nullptr;
@@ -42,16 +54,21 @@ public:
     QLabel* lbOdhad = nullptr;
     QLabel* lbVysvetleni = nullptr;
     TPripravenost* pPripravenost = nullptr;
+    QListWidget* lstZameny = nullptr;
+    QLabel* lbHistorie = nullptr;
 
     const OdhadUspechu& Odhad() const { return odhad_; }
     const OdhadPlatny& OdhadDnesni() const { return odhadPlatny_; }
     const std::vector<int>& NejcastejiSpatne() const { return chyby_; }
 
     void btnProhlizetClick();
+    // Opens browse mode on the question of the chosen confusion.
+    void lstZamenyClick();
 
 private:
     std::function<void(int)> prohlizet_;
     OdhadUspechu odhad_;
     OdhadPlatny odhadPlatny_;
     std::vector<int> chyby_;
+    std::vector<Zamena> zameny_;
 };

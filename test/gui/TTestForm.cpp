@@ -1,7 +1,7 @@
 #include "test/gui/TTestForm.h"
 
 #include "base/Hodiny.h"
-#include "questions/Statistika.h"
+#include "questions/PametProfilu.h"
 #include "questions/Banka.h"
 #include "questions/Vysvetleni.h"
 #include "ui/Centrovani.h"
@@ -553,11 +553,15 @@ void TTestForm::EvaluateTest()
 
 void TTestForm::WriteStatistics()
 {
-    std::vector<Pokus> pokusy;
+    // The sheet shows every question at once: each answer takes an equal share of the test's time.
+    const int casMs = (kDelkaTestuSekund - RemainingSeconds) * 1000 / static_cast<int>(pozice_.size());
+    std::vector<Odpoved> odpovedi;
+    const DatumCas kdy = hodiny_.Mistni();
     for (const TestPosition& p : pozice_)
-        pokusy.push_back({p.cislo, p.spatne ? VysledekPokusu::Spatne : VysledekPokusu::Spravne});
+        odpovedi.push_back({p.cislo, kdy, RezimOdpovedi::TestNaBody, p.oznacene,
+                            p.spatne ? VysledekPokusu::Spatne : VysledekPokusu::Spravne, casMs});
     try {
-        ZapisPokusy(adresar_, nastaveni_.aktivniProfil, pokusy, hodiny_.Mistni());
+        ZapisOdpovedi(adresar_, nastaveni_.aktivniProfil, odpovedi);
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(this, QString::fromStdString(chyba.what()));
     }

@@ -3,7 +3,7 @@
 #include "base/Hodiny.h"
 #include "base/Nahoda.h"
 #include "questions/Banka.h"
-#include "questions/Statistika.h"
+#include "questions/PametProfilu.h"
 #include "storage/Predvolby.h"
 #include "storage/Tabulka.h"
 #include "ui/Centrovani.h"
@@ -614,6 +614,10 @@ void TTestPlatny::Stav::Vyhodnot()
 
     // The record is written when the verdict shows; a failed write is shown and never retried.
     try {
+        if (!UkladatHistorii(adresar, nastaveni.aktivniProfil)) {
+            lbZaznam->setText(QStringLiteral("Výsledek nebyl uložen: ukládání historie učení je vypnuto."));
+            return;
+        }
         ZapisTestPlatny(adresar, ZaznamZTestu(prubeh->Otazky(), vysledek, nastaveni.aktivniProfil,
                                               nastaveni.skupina, start, delka));
         lbZaznam->setText(QStringLiteral("Výsledek byl uložen do přehledu testů."));
@@ -621,11 +625,17 @@ void TTestPlatny::Stav::Vyhodnot()
         lbZaznam->setText(QStringLiteral("Výsledek se nepodařilo uložit."));
         Zpravy::Chyba(okno, Q(std::string(chyba.what())));
     }
-    std::vector<Pokus> pokusy;
-    for (const OtazkaPlatna& q : prubeh->Otazky())
-        pokusy.push_back({q.cislo, q.Spravne() ? VysledekPokusu::Spravne : VysledekPokusu::Spatne});
+    // Each answer takes an equal share of the test's time (the learner moves freely between them).
+    const auto& otazky = prubeh->Otazky();
+    const int casMs = otazky.empty() ? 0 : delka * 1000 / static_cast<int>(otazky.size());
+    const DatumCas kdy = hodiny->Mistni();
+    std::vector<Odpoved> odpovedi;
+    for (const OtazkaPlatna& q : otazky)
+        odpovedi.push_back({q.cislo, kdy, RezimOdpovedi::TestPlatny,
+                            q.zvolena ? std::string(1, q.zvolena) : std::string(),
+                            q.Spravne() ? VysledekPokusu::Spravne : VysledekPokusu::Spatne, casMs});
     try {
-        ZapisPokusy(adresar, nastaveni.aktivniProfil, pokusy, hodiny->Mistni());
+        ZapisOdpovedi(adresar, nastaveni.aktivniProfil, odpovedi);
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(okno, Q(std::string(chyba.what())));
     }

@@ -3,6 +3,7 @@
 
 #include "base/Nahoda.h"
 #include "questions/Banka.h"
+#include "questions/PametProfilu.h"
 #include "questions/Statistika.h"
 #include "storage/Predvolby.h"
 #include "storage/Tabulka.h"
@@ -209,6 +210,18 @@ TEST_F(OknoPlatny, CelyTestKlavesamiZaznamAHistorie)
         EXPECT_EQ(z.polozeno, 1);
         EXPECT_EQ(z.spravne, spravne[static_cast<std::size_t>(i)] ? 1 : 0) << i;
     }
+    // The answer log: each question in the test's order, with an equal share of its 754 s.
+    const std::vector<Odpoved> log = NactiOdpovedi(Adresar(), "Jana");
+    ASSERT_EQ(log.size(), 25u);
+    for (std::size_t i = 0; i < 25; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(log[i].cislo, test[i].cislo);
+        EXPECT_EQ(log[i].rezim, RezimOdpovedi::TestPlatny);
+        EXPECT_EQ(log[i].vysledek, spravne[i] ? VysledekPokusu::Spravne : VysledekPokusu::Spatne);
+        EXPECT_EQ(log[i].casMs, 30160);
+        if (spravne[i])
+            EXPECT_EQ(log[i].zvolene, std::string(1, test[i].spravne));
+    }
 
     // Enter and Escape leave the review open; the keys of the test do nothing any more.
     QTest::keyClick(&okno, Qt::Key_Escape);
@@ -339,6 +352,20 @@ TEST_F(OknoPlatny, NepovedenyZapisSeUkazeAPozdejiNezapise)
     EXPECT_EQ(Text(okno, "lbZaznam"), QStringLiteral("Výsledek se nepodařilo uložit."));
     QTest::mouseClick(Najdi<QPushButton>(&okno, QStringLiteral("btnZavrit")), Qt::LeftButton);
     EXPECT_FALSE(std::filesystem::exists(Adresar() / "Testy.DB")) << "nothing is written later";
+}
+
+// With "Ukládat historii učení" off the evaluated test stores nothing, and the window says so.
+TEST_F(OknoPlatny, VypnutaHistorieNicNeulozi)
+{
+    NastavUkladaniHistorie(Adresar(), "Jana", false);
+    TTestPlatny okno(banka, oblasti, nastaveni, Adresar(), hodiny, kSeed);
+    ASSERT_TRUE(Zacni(okno));
+    hodiny.msUtc += 1800000u;
+    okno.Tik();
+    ASSERT_TRUE(okno.Vyhodnoceno());
+    EXPECT_EQ(Text(okno, "lbZaznam"), QStringLiteral("Výsledek nebyl uložen: ukládání historie učení je vypnuto."));
+    for (const char* soubor : {"Testy.DB", "Statistika.DB", "Odpovedi.DB", "PametOtazek.DB"})
+        EXPECT_FALSE(std::filesystem::exists(Adresar() / soubor)) << soubor;
 }
 
 TEST_F(OknoPlatny, OblastSNedostatkemOtazekNeotevreOkno)

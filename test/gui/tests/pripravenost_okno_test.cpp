@@ -41,7 +41,7 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
     const VstupPripravenosti vstup{adresar.CestaStd(), "Jana", {}, {}, DatumCas{2026, 5, 4, 10}};
     Nastaveni n;
     {
-        TStatistikaUceni okno(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, &vstup);
+        TStatistikaUceni okno(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, {}, &vstup);
         ASSERT_TRUE(CekejNa([&] { return okno.pPripravenost->Hotovo(); }));
         EXPECT_TRUE(Text(okno, "lbSancePlatny")
                         .startsWith(QStringLiteral("Šance na složení testu podle platných pravidel: dnes ")));
@@ -66,7 +66,7 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
         EXPECT_GE(okno.pPripravenost->Plan().sanceVDenZkousky, 0.95);
     }
     {
-        TStatistikaUceni znovu(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, &vstup);
+        TStatistikaUceni znovu(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, {}, &vstup);
         EXPECT_EQ(Text(znovu, "lbPlan"), QStringLiteral("Počítám plán do zkoušky…"));
         ASSERT_TRUE(CekejNa([&] { return znovu.pPripravenost->Hotovo(); }));
         EXPECT_EQ(Najdi<QDateEdit>(&znovu, QStringLiteral("deDatumZkousky"))->date(), QDate(2026, 6, 3));

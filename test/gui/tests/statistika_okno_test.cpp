@@ -12,6 +12,8 @@
 #include <QChartView>
 #include <QValueAxis>
 #include <QLabel>
+#include <QListWidget>
+#include <QTest>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -45,13 +47,29 @@ StatistikaProfilu SmisenaHistorie()
     return s;
 }
 
+// Mastered means a chance of recall of at least 90 % on the day (stability 10: 90 % ten days
+// after the last answer), whatever the counts say.
+UcebniPamet PametHistorie()
+{
+    UcebniPamet u;
+    u.dnes = {2026, 3, 10, 8, 0, 0, 0};
+    for (int c = 1; c <= 300; ++c)
+        if (c % 10 != 0)
+            u.pamet[c] = {true, 10.0, 5.0, {2026, 3, 1, 8, 0, 0, 0}};  // 9 days: above 90 %
+    u.pamet[723] = {true, 10.0, 5.0, {2026, 2, 1, 8, 0, 0, 0}};     // three right, long ago
+    u.pamet[722] = {true, 50.0, 5.0, {2026, 3, 10, 8, 0, 0, 0}};
+    u.zameny = {{245, "B", 3}, {721, "AC", 2}};
+    return u;
+}
+
 TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
 {
     Banka banka;
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
     Nastaveni n;
     int prohlizet = 0;
-    TStatistikaUceni okno(banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; });
+    TStatistikaUceni okno(banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
+                          PametHistorie());
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Statistika učení"));
 
     struct Radek { int k; const char* dispozici; const char* videno; const char* zvladnuto; };
@@ -87,10 +105,23 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
         okno.grab().save(QString::fromLocal8Bit(snimek));
     }
 
+    EXPECT_FALSE(okno.lbHistorie->isVisibleTo(&okno));
+    ASSERT_EQ(okno.lstZameny->count(), 2);
+    EXPECT_EQ(okno.lstZameny->item(0)->text(), QStringLiteral("Otázka 245: třikrát jste zvolil b)"));
+
     okno.tabChyby->selectRow(1);
     okno.btnProhlizet->click();
     EXPECT_EQ(prohlizet, 721);
     EXPECT_EQ(okno.result(), QDialog::Accepted);
+
+    // A confusion opens browse mode on its question.
+    TStatistikaUceni druhe(banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
+                           PametHistorie());
+    druhe.show();
+    druhe.lstZameny->setCurrentRow(1);
+    QTest::keyClick(druhe.lstZameny, Qt::Key_Return);
+    EXPECT_EQ(prohlizet, 721);
+    EXPECT_EQ(druhe.result(), QDialog::Accepted);
 }
 
 TEST(StatistikaUceni, OdhadDnesnihoFormatuJePrvni)
@@ -134,6 +165,13 @@ TEST(StatistikaUceni, BezHistorieNelzeOdhadnout)
     EXPECT_EQ(okno.tabChyby->rowCount(), 0);
     EXPECT_FALSE(okno.btnProhlizet->isEnabled());
     EXPECT_EQ(okno.tabKategorie->item(0, 2)->text(), QStringLiteral("0"));
+
+    UcebniPamet vypnuto;
+    vypnuto.ukladani = false;
+    TStatistikaUceni bezUkladani(banka, Nastaveni{}, {}, 1, nullptr, nullptr, {}, vypnuto);
+    EXPECT_TRUE(bezUkladani.lbHistorie->isVisibleTo(&bezUkladani));
+    EXPECT_TRUE(bezUkladani.lbHistorie->text().startsWith(QStringLiteral("Ukládání historie učení je vypnuto")));
+    EXPECT_FALSE(bezUkladani.lstZameny->isEnabled());
 }
 
 }  // namespace

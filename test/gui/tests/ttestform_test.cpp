@@ -2,6 +2,7 @@
 
 #include "base/Hodiny.h"
 #include "questions/Banka.h"
+#include "questions/PametProfilu.h"
 #include "questions/Statistika.h"
 #include "questions/Vysvetleni.h"
 #include "storage/Tabulka.h"
@@ -498,6 +499,15 @@ TEST_F(TestovaciList, VyhodnoceniPripiseKazdouPoziciDoStatistiky)
         EXPECT_EQ(z.spravne, k == 1 ? 1 : spatne ? 0 : 1);
         EXPECT_EQ(z.radaSpravnych, spatne ? 0 : 1);
         EXPECT_EQ(z.posledni, (DatumCas{2026, 3, 14, 10, 0, 0, 0}));
+    }
+    // The answer log holds each position with the letters ticked, as a points-test answer.
+    const std::vector<Odpoved> log = NactiOdpovedi(adresar_.CestaStd(), "Jana");
+    ASSERT_EQ(log.size(), 25u);
+    for (std::size_t i = 0; i < 25; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(log[i].cislo, cisla_[i]);
+        EXPECT_EQ(log[i].rezim, RezimOdpovedi::TestNaBody);
+        EXPECT_EQ(log[i].zvolene, i == 0 || i == 24 ? "B" : "AC");
     }
 }
 
