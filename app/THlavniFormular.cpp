@@ -191,10 +191,10 @@ void THlavniFormular::VytvorMenu()
     Start1->addAction(akce(M1ProcvicovatChyby, "M1ProcvicovatChyby", QStringLiteral("Procvičovat c&hyby"),
                            QStringLiteral("Spustí procvičování otázek, ve kterých jste naposledy chybovali, "
                                           "a otázek, které ještě neumíte")));
-    Start1->addAction(akce(M1OznaceneOtazky, "M1OznaceneOtazky", QStringLiteral("Označené &otázky"),
-                           QStringLiteral("Spustí procvičování otázek, které jste si označili (Ctrl+M)")));
     Start1->addAction(akce(M1OpakovaniNaDnes, "M1OpakovaniNaDnes", QStringLiteral("&Opakování na dnes"),
                            QStringLiteral("Spustí opakování otázek, které jsou dnes na řadě, a několika nových")));
+    Start1->addAction(akce(M1OznaceneOtazky, "M1OznaceneOtazky", QStringLiteral("Oz&načené otázky"),
+                           QStringLiteral("Spustí procvičování otázek, které jste si označili (Ctrl+M)")));
     Start1->addSeparator();
     Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
                            QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
@@ -339,7 +339,7 @@ void THlavniFormular::VytvorNabidkuPohodli()
     Konfigurace1->addAction(M1Vysvetleni);
     connect(M1Vysvetleni, &QAction::triggered, this, &THlavniFormular::M1VysvetleniClick);
 
-    M1Vzhled = Konfigurace1->addMenu(QStringLiteral("V&zhled"));
+    M1Vzhled = Konfigurace1->addMenu(QStringLiteral("Vzh&led"));
     M1Vzhled->setObjectName(QStringLiteral("M1Vzhled"));
     M1Vzhled->menuAction()->setObjectName(QStringLiteral("M1VzhledAkce"));
     M1Vzhled->menuAction()->setStatusTip(QStringLiteral("Barvy programu"));

@@ -143,24 +143,17 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     EXPECT_EQ(polozky(hlavni.Profil1), (QStringList{"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
     EXPECT_EQ(polozky(hlavni.Konfigurace1),
               (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
-<<<<<<< HEAD
-                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "&Uložit nastavení", "-",
-                           "&Vysvětlení po odpovědi", "V&zhled"}));
+                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "Ukládat h&istorii učení",
+                           "Nových otázek &denně...", "S&mazat historii učení", "-", "&Uložit nastavení", "-",
+                           "&Vysvětlení po odpovědi", "Vzh&led"}));
     EXPECT_EQ(polozky(hlavni.M1Vzhled), (QStringList{"&Klasický", "&Tmavý", "&Vysoký kontrast"}));
     EXPECT_TRUE(hlavni.M1Vysvetleni->isChecked());
     EXPECT_TRUE(hlavni.M1VzhledKlasicky->isChecked());
     EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
-                                                   "&Zkoušet otázky", "Procvičovat c&hyby", "Označené &otázky", "-",
+                                                   "&Zkoušet otázky", "Procvičovat c&hyby",
+                                                   "&Opakování na dnes", "Oz&načené otázky", "-",
                                                    "&Test na body", "Test podle platných p&ravidel",
                                                    "&Křižovatky – trénink"}));
-=======
-                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "Ukládat h&istorii učení",
-                           "Nových otázek &denně...", "S&mazat historii učení", "-", "&Uložit nastavení"}));
-    EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
-                                                   "&Zkoušet otázky", "Procvičovat c&hyby",
-                                                   "&Opakování na dnes", "-",
-                                                   "&Test na body", "Test podle platných p&ravidel"}));
->>>>>>> pamet
     EXPECT_EQ(polozky(hlavni.Vysledky1),
               (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Výsledky testů podle p&latných pravidel",
                            "Statistika &učení"}));

@@ -144,7 +144,7 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     lbOznaceni = new QLabel(QStringLiteral("⚑ označená"), this);
     lbOznaceni->setObjectName(QStringLiteral("lbOznaceni"));
     lbOznaceni->setFont(PismoOkna(13, true));
-    NastavBarvu(lbOznaceni, QPalette::WindowText, QColor(192, 0, 0));
+    ObarviText(lbOznaceni, Pismo::Spatne);
     lbOznaceni->adjustSize();
     lbOznaceni->setAccessibleName(QStringLiteral("Označená otázka"));
     lbOznaceni->hide();
