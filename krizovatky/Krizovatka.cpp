@@ -101,12 +101,17 @@ private:
 
     bool Rizena() const { return !s_.policista.empty() || svetla_; }
 
+    // A participant named as the scene labels it, a tram as "tramvaj 2": Kdo who (nominative),
+    // Jmeno to whom (dative), Kym before whom (instrumental), Ktery "which" after it.
+    static std::string Kdo(const Ucastnik& u) { return Tramvaj(u) ? "tramvaj " + u.stitek : u.stitek; }
     static std::string Jmeno(const Ucastnik& u)
     {
         if (u.chodec)
             return u.ch->druh == "kolo" ? "cyklistovi" : "chodci";
-        return u.v->druh == "tramvaj" ? "tramvaji " + u.stitek : u.stitek;
+        return Tramvaj(u) ? "tramvaji " + u.stitek : u.stitek;
     }
+    static std::string Kym(const Ucastnik& u) { return Tramvaj(u) ? "tramvají " + u.stitek : u.stitek; }
+    static const char* Ktery(const Ucastnik& u) { return Tramvaj(u) ? "která" : "které"; }
 
     Smer SmerVozidla(const KVozidlo& v) const
     {
@@ -329,6 +334,14 @@ private:
         return NaOblouku(vx, cx, vy) != NaOblouku(vx, cx, cy);
     }
 
+    // A note as a sentence of its own: capital letter, full stop.
+    static std::string Veta(std::string t)
+    {
+        if (!t.empty() && t[0] >= 'a' && t[0] <= 'z')
+            t[0] = char(t[0] - 'a' + 'A');
+        return t + ".";
+    }
+
     static std::string Zakon(const std::string& ustanoveni) { return "(" + ustanoveni + kZakon + ")"; }
 
     void Pridej(int a, int b, const std::string& proA, const std::string& proB)
@@ -360,7 +373,7 @@ private:
                 }
                 if (t.v->druh == "tramvaj" && o.smer == Smer::Vlevo) {
                     Pridej(q, p, pred + "odbočuje vlevo a dává přednost tramvaji " + t.stitek + " jedoucí ve stejném směru " + Zakon("§ 21 odst. 5"),
-                           pred + "tramvaj jedoucí ve stejném směru má přednost před vozidlem " + o.stitek + ", které odbočuje vlevo " + Zakon("§ 21 odst. 5"));
+                           pred + "tramvaj jedoucí ve stejném směru má přednost před " + (Tramvaj(o) ? Kym(o) : "vozidlem " + o.stitek) + ", " + Ktery(o) + " odbočuje vlevo " + Zakon("§ 21 odst. 5"));
                     return true;
                 }
             }
@@ -369,7 +382,7 @@ private:
         if (Protijedouci(x, y)) {
             if (a.smer == Smer::Vlevo && b.smer != Smer::Vlevo) {
                 Pridej(i, j, pred + "odbočuje vlevo a dává přednost " + (Tramvaj(b) ? "protijedoucí " : "protijedoucímu ") + Jmeno(b) + " " + Zakon("§ 21 odst. 5"),
-                       pred + "má přednost před protijedoucím " + a.stitek + ", které odbočuje vlevo " + Zakon("§ 21 odst. 5"));
+                       pred + "má přednost před " + (Tramvaj(a) ? "protijedoucí " : "protijedoucím ") + Kym(a) + ", " + Ktery(a) + " odbočuje vlevo " + Zakon("§ 21 odst. 5"));
                 return true;
             }
             if (b.smer == Smer::Vlevo && a.smer != Smer::Vlevo)
@@ -382,7 +395,7 @@ private:
         const int dava = d > 0 && d < 180 ? i : j;
         const int ma = dava == i ? j : i;
         Pridej(dava, ma, pred + "dává přednost " + Jmeno(u_[ma]) + (Tramvaj(u_[ma]) ? " přijíždějící" : " přijíždějícímu") + " zprava " + Zakon("§ 22 odst. 2"),
-               pred + "přijíždí zprava vůči " + u_[dava].stitek + " a má před ním přednost " + Zakon("§ 22 odst. 2"));
+               pred + "přijíždí zprava vůči " + Jmeno(u_[dava]) + (Tramvaj(u_[dava]) ? " a má před ní přednost " : " a má před ním přednost ") + Zakon("§ 22 odst. 2"));
         return true;
     }
 
@@ -398,8 +411,8 @@ private:
             if (x.majak && y.majak)
                 Odmitni("vozidla " + a.stitek + " a " + b.stitek + " jedou obě s právem přednostní jízdy");
             const int dava = x.majak ? j : i, ma = x.majak ? i : j;
-            Pridej(dava, ma, "dává přednost vozidlu " + u_[ma].stitek + " s právem přednostní jízdy " + Zakon("§ 41 odst. 7"),
-                   "jede s právem přednostní jízdy, " + u_[dava].stitek + " mu dává přednost " + Zakon("§ 41 odst. 7"));
+            Pridej(dava, ma, "dává přednost " + (Tramvaj(u_[ma]) ? Jmeno(u_[ma]) : "vozidlu " + u_[ma].stitek) + " s právem přednostní jízdy " + Zakon("§ 41 odst. 7"),
+                   "jede s právem přednostní jízdy, " + Kdo(u_[dava]) + " mu dává přednost " + Zakon("§ 41 odst. 7"));
             return;
         }
         if (!s_.policista.empty() || svetla_) {
@@ -408,11 +421,11 @@ private:
                 Odmitni("vozidla " + a.stitek + " a " + b.stitek + " jedou obě na doplňkovou šipku a jejich dráhy se kříží");
             if (sa || sb) {
                 const int dava = sa ? i : j, ma = sa ? j : i;
-                Pridej(dava, ma, "jede na zelenou doplňkovou šipku a dává přednost " + Jmeno(u_[ma]) + " jedoucímu ve volném směru (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)",
-                       "jede ve volném směru, " + u_[dava].stitek + " na doplňkovou šipku mu dává přednost (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)");
+                Pridej(dava, ma, "jede na zelenou doplňkovou šipku a dává přednost " + Jmeno(u_[ma]) + (Tramvaj(u_[ma]) ? " jedoucí" : " jedoucímu") + " ve volném směru (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)",
+                       "jede ve volném směru, " + Kdo(u_[dava]) + " na doplňkovou šipku mu dává přednost (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)");
                 return;
             }
-            if (!Rovnocenna(i, j, a.stitek + " i " + b.stitek + " mají volno, mezi sebou: "))
+            if (!Rovnocenna(i, j, Kdo(a) + " i " + Kdo(b) + " mají volno, mezi sebou: "))
                 Odmitni("vozidla " + a.stitek + " a " + b.stitek + " mají volno a jejich dráhy se kříží; pořadí nelze určit");
             return;
         }
@@ -420,11 +433,11 @@ private:
             const bool naA = x.z.empty();
             const int na = naA ? i : j, vjizdi = naA ? j : i;
             if (znackyPlati_) {
-                Pridej(vjizdi, na, "vjíždí na kruhový objezd se značkou P 4 a dává přednost " + u_[na].stitek + " jedoucímu po kruhovém objezdu " + Zakon("§ 22 odst. 5"),
-                       "jede po kruhovém objezdu, " + u_[vjizdi].stitek + " mu při vjezdu se značkou P 4 dává přednost " + Zakon("§ 22 odst. 5"));
+                Pridej(vjizdi, na, "vjíždí na kruhový objezd se značkou P 4 a dává přednost " + Jmeno(u_[na]) + (Tramvaj(u_[na]) ? " jedoucí" : " jedoucímu") + " po kruhovém objezdu " + Zakon("§ 22 odst. 5"),
+                       "jede po kruhovém objezdu, " + Kdo(u_[vjizdi]) + " mu při vjezdu se značkou P 4 dává přednost " + Zakon("§ 22 odst. 5"));
             } else {
-                Pridej(na, vjizdi, "na kruhovém objezdu bez značky P 4 dává přednost " + u_[vjizdi].stitek + ", které vjíždí zprava " + Zakon("§ 22 odst. 2"),
-                       "vjíždí na kruhový objezd bez značky P 4 zprava vůči " + u_[na].stitek + " a má přednost " + Zakon("§ 22 odst. 2"));
+                Pridej(na, vjizdi, "na kruhovém objezdu bez značky P 4 dává přednost " + Jmeno(u_[vjizdi]) + ", " + Ktery(u_[vjizdi]) + " vjíždí zprava " + Zakon("§ 22 odst. 2"),
+                       "vjíždí na kruhový objezd bez značky P 4 zprava vůči " + Jmeno(u_[na]) + " a má přednost " + Zakon("§ 22 odst. 2"));
             }
             return;
         }
@@ -438,10 +451,10 @@ private:
                 const std::string& hlavni = u_[ma].v->z;
                 const std::string znackaHlavni = std::string(Ma(hlavni, "P2") ? "P 2" : "P 1") + (Ma(hlavni, "E2") ? ", tvar podle E 2b" : "");
                 Pridej(dava, ma, "přijíždí po vedlejší pozemní komunikaci (" + znacka + e2 + ") a dává přednost " + Jmeno(u_[ma]) + " na hlavní " + Zakon("§ 22 odst. 1"),
-                       "přijíždí po hlavní pozemní komunikaci (" + znackaHlavni + ") a má přednost před " + u_[dava].stitek + " " + Zakon("§ 22 odst. 1"));
+                       "přijíždí po hlavní pozemní komunikaci (" + znackaHlavni + ") a má přednost před " + Kym(u_[dava]) + " " + Zakon("§ 22 odst. 1"));
                 return;
             }
-            const std::string pred = a.stitek + " i " + b.stitek + (ha ? " jedou po hlavní" : " jedou po vedlejší") +
+            const std::string pred = Kdo(a) + " i " + Kdo(b) + (ha ? " jedou po hlavní" : " jedou po vedlejší") +
                                      " pozemní komunikaci, mezi sebou: ";
             if (!Rovnocenna(i, j, pred))
                 Odmitni("pořadí vozidel " + a.stitek + " a " + b.stitek + " nelze určit");
@@ -463,10 +476,10 @@ private:
                 Odmitni("tramvaj a chodec " + std::string(prechod ? "na přechodu" : "") + ": řešitel neurčuje");
             if (prechod) {
                 Pridej(i, c, "umožní chodci přejít po přechodu pro chodce, je-li třeba, zastaví před ním (§ 5 odst. 2 písm. f)" + kZakon + ")",
-                       "přechází po přechodu pro chodce, " + u.stitek + " mu musí umožnit přejít (§ 5 odst. 2 písm. f)" + kZakon + ")");
+                       "přechází po přechodu pro chodce, " + Kdo(u) + " mu musí umožnit přejít (§ 5 odst. 2 písm. f)" + kZakon + ")");
             } else if (u.v->kam == ch.rameno && u.smer != Smer::Rovne) {
                 Pridej(i, c, "odbočuje a nesmí ohrozit chodce přecházejícího pozemní komunikaci, do které odbočuje (§ 5 odst. 2 písm. g)" + kZakon + ")",
-                       "přechází pozemní komunikaci, do které " + u.stitek + " odbočuje; řidič ho nesmí ohrozit (§ 5 odst. 2 písm. g)" + kZakon + ")");
+                       "přechází pozemní komunikaci, do které " + Kdo(u) + " odbočuje; řidič ho nesmí ohrozit (§ 5 odst. 2 písm. g)" + kZakon + ")");
             } else {
                 Odmitni("chodec mimo přechod na rameni " + ch.rameno + ", kudy vozidlo " + u.stitek + " neodbočuje: řešitel neurčuje");
             }
@@ -540,13 +553,13 @@ private:
                             casti.push_back(h.proB);
                 if (casti.empty())
                     casti.push_back("jeho dráhu nekříží dráha jiného účastníka");
-                std::string t = u_[i].stitek + ": ";
+                std::string t = Kdo(u_[i]) + ": ";
                 for (size_t c = 0; c < casti.size(); ++c)
                     t += (c ? "; " : "") + casti[c];
-                text += (text.empty() ? "" : " | ") + t;
+                text += (text.empty() ? "" : "\n") + t + ".";
             }
             if (!svetlaPoznamka_.empty())
-                text += " | " + svetlaPoznamka_;
+                text += "\n" + Veta(svetlaPoznamka_);
             k.pravidlo = text;
             r->kroky.push_back(k);
         }
@@ -555,7 +568,7 @@ private:
         for (int i = 0; i < n; ++i)
             if (u_[i].ceka) {
                 cekaji.stitky.push_back(u_[i].stitek);
-                cekaji.pravidlo += (cekaji.pravidlo.empty() ? "" : " | ") + u_[i].stitek + ": " + u_[i].zaklad;
+                cekaji.pravidlo += (cekaji.pravidlo.empty() ? "" : "\n") + Kdo(u_[i]) + ": " + u_[i].zaklad + ".";
             }
         if (!cekaji.stitky.empty())
             r->kroky.push_back(cekaji);

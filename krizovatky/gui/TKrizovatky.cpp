@@ -283,7 +283,9 @@ struct TKrizovatky::Stav {
         QString v;
         int n = 0;
         for (const Krok& k : situace.reseni.kroky)
-            v += QStringLiteral("<p style=\"margin:2px 0\"><b>%1.</b> %2</p>").arg(++n).arg(Q(k.pravidlo).toHtmlEscaped());
+            v += QStringLiteral("<p style=\"margin:2px 0\"><b>%1.</b> %2</p>")
+                     .arg(++n)
+                     .arg(Q(k.pravidlo).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));  // a line each
         lbVysvetleni->setText(v);
         lbSkore->setText(QStringLiteral("Skóre: %1 z %2 (%3 %)").arg(spravne).arg(celkem).arg(ProcentoZaokrouhlene(spravne, celkem)));
         btnDalsi->setEnabled(true);

@@ -192,6 +192,15 @@ TEST(Generator, VlastnostiSituaci)
                  *chyba = "question „" + g.otazka + "“";
              if (g.vysvetleni.find(g.reseni.kroky.front().pravidlo) == std::string::npos)
                  *chyba = "explanation lacks the first step's rule";
+             // read as sentences, a line each, and a tram named as a tram, never by its number alone
+             if (g.vysvetleni.find('|') != std::string::npos)
+                 *chyba = "explanation joins steps with |";
+             for (const KVozidlo& v : g.scena.vozidla)
+                 if (v.druh == "tramvaj")
+                     for (const std::string& bez : {"před " + v.stitek + " ", "vůči " + v.stitek + " ", ". " + v.stitek + ":",
+                                                     "\n" + v.stitek + ":", ": " + v.stitek + " i ", "; " + v.stitek + " i ", " i " + v.stitek + " "})
+                         if (g.vysvetleni.find(bez) != std::string::npos)
+                             *chyba = "tram named by its number alone: „" + bez + "“";
              return true;
          },
          0, int(kPocet)},

@@ -78,6 +78,19 @@ TEST(Krizovatka, PoradiPodlePravidel)
              "koleje: [[Z, V]]\nznacky: {Z: [P2], V: [P2], J: [P4], S: [P4]}\nvozidla:\n"
              " - {druh: tramvaj, stitek: \"5\", z: Z, do: V}\n - {druh: osobni, barva: modra, stitek: A, z: J, do: S}\n",
          "5;A", 1, "§ 22 odst. 1 zákona č. 361/2000 Sb."},
+        {"tramvaj na vedlejší je pojmenována jako tramvaj", std::string(kCtyri) +
+             "koleje: [[J, S]]\nznacky: {Z: [P2], V: [P2], J: [P4], S: [P4]}\nvozidla:\n"
+             " - {druh: tramvaj, stitek: \"5\", z: J, do: S}\n - {druh: osobni, barva: modra, stitek: A, z: Z, do: V}\n",
+         "A;5", 0, "A: přijíždí po hlavní pozemní komunikaci (P 2) a má přednost před tramvají 5 (§ 22 odst. 1"},
+        {"tramvaj na vedlejší: její krok", std::string(kCtyri) +
+             "koleje: [[J, S]]\nznacky: {Z: [P2], V: [P2], J: [P4], S: [P4]}\nvozidla:\n"
+             " - {druh: tramvaj, stitek: \"5\", z: J, do: S}\n - {druh: osobni, barva: modra, stitek: A, z: Z, do: V}\n",
+         "A;5", 1, "tramvaj 5: přijíždí po vedlejší"},
+        {"dva v jednom kroku: každý větou na vlastním řádku", std::string(kCtyri) +
+             "znacky: {S: [P2], J: [P2], V: [P4], Z: [P6]}\nvozidla:\n"
+             " - {druh: osobni, barva: cervena, stitek: A, z: V, do: S}\n - {druh: osobni, barva: modra, stitek: B, z: J, do: S}\n"
+             " - {druh: osobni, barva: zelena, stitek: C, z: Z, do: V}\n",
+         "B;A+C", 1, "(§ 22 odst. 1 zákona č. 361/2000 Sb.).\nC: musí u značky P 6 zastavit"},
         {"odbočující tramvaj vlevo před vozidlem vlevo od ní", std::string(kCtyri) +
              "sirka: 27\nkoleje: [[J, Z, 7]]\nvozidla:\n"
              " - {druh: tramvaj, stitek: \"6\", z: J, do: Z, posun: 7}\n - {druh: osobni, barva: modra, stitek: A, z: J, do: S, posun: -6}\n",

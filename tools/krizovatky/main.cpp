@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -34,6 +35,7 @@ int Res(const char* soubor)
     int n = 0;
     for (const Krok& k : r.kroky) {
         std::string pravidlo = k.pravidlo;
+        std::replace(pravidlo.begin(), pravidlo.end(), '\n', ' ');  // one line per step
         if (k.druh == DruhKroku::Ceka)
             pravidlo = "nesmí vjet: " + pravidlo;
         else if (k.druh == DruhKroku::Blokovani)

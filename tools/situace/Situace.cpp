@@ -306,8 +306,16 @@ public:
             Znacky(z.first, z.second);
         for (const auto& z : s_.semafory)
             Svetla(z.first, z.second);
+        // Paths first, then every arrow head over all of them, so that each vehicle's exit shows
+        std::vector<QPolygonF> hroty;
         for (const Vozidlo& v : s_.vozidla)
-            Sipka(v);
+            Sipka(v, &hroty);
+        for (std::size_t i = 0; i < s_.vozidla.size(); ++i)
+            if (!s_.vozidla[i].kam.isEmpty()) {
+                p_.setPen(QPen(QColor(30, 30, 30), 1.2));
+                p_.setBrush(BarvaSipky(s_.vozidla[i]));
+                p_.drawPolygon(hroty[i]);
+            }
         for (const Vozidlo& v : s_.vozidla)
             Vuz(v);
         for (const Chodec& c : s_.chodci)
@@ -413,6 +421,10 @@ private:
     // The path through the junction from arm `z` to arm `kam`.
     QPainterPath Cesta(const QString& z, const QString& kam, double zacatek, double konec, double posun = 0) const
     {
+        return Cesta(z, kam, zacatek, konec, posun, s_.kruhovy ? 0 : posun);
+    }
+    QPainterPath Cesta(const QString& z, const QString& kam, double zacatek, double konec, double posun, double posunVen) const
+    {
         QPainterPath cesta;
         const QPointF dZ = -U(z), dDo = U(kam);
         cesta.moveTo(Vjezd(z, zacatek, posun));
@@ -424,11 +436,11 @@ private:
             cesta.lineTo(Vjezd(z, KruhVnejsi + 2));
             cesta.quadTo(Stred + (Smer(vstup) * KruhJizda) + Smer(vstup + 90) * 2, NaKruhu(vstup));
             Oblouk(cesta, vstup, rozsah);
-            cesta.quadTo(NaKruhu(vystup + 4, KruhJizda + 6), Vyjezd(kam, KruhVnejsi + 2));
-            cesta.lineTo(Vyjezd(kam, konec));
+            cesta.quadTo(NaKruhu(vystup + 4, KruhJizda + 6), Vyjezd(kam, KruhVnejsi + 2, posunVen));
+            cesta.lineTo(Vyjezd(kam, konec, posunVen));
             return cesta;
         }
-        const QPointF a = Vjezd(z, R_, posun), b = Vyjezd(kam, R_, posun);
+        const QPointF a = Vjezd(z, R_, posun), b = Vyjezd(kam, R_, posunVen);
         cesta.lineTo(a);
         if (z == kam) {  // turning back: a loop round the centre
             cesta.cubicTo(Stred + Smer(Uhel(z) + 180) * 10 + Vpravo(dZ) * 6, Stred + Smer(Uhel(z) + 180) * 10 - Vpravo(dZ) * 26, b);
@@ -442,7 +454,7 @@ private:
                 cesta.quadTo(a + dZ * t, b);
             }
         }
-        cesta.lineTo(Vyjezd(kam, konec, posun));
+        cesta.lineTo(Vyjezd(kam, konec, posunVen));
         return cesta;
     }
     void Oblouk(QPainterPath& cesta, double od, double rozsah) const
@@ -478,6 +490,8 @@ private:
             return {NaKruhu(v.naKruhu), Smer(v.naKruhu + 90)};
         // every vehicle in front of it on the same arm
         double vzdalenost = (s_.kruhovy ? KruhVnejsi : R_) + 3;
+        if (std::count(s_.prechody.begin(), s_.prechody.end(), v.z))
+            vzdalenost = R_ + KonecPrechodu + 2;  // it waits before the crossing of its own arm
         std::vector<const Vozidlo*> pred;
         for (const Vozidlo& o : s_.vozidla)
             if (o.z == v.z && o.poradi < v.poradi)
@@ -489,6 +503,19 @@ private:
         if (v.druh == "kolo" || v.druh == "motocykl")
             bod += Vpravo(-U(v.z)) * 2.5;
         return {bod, -U(v.z)};
+    }
+
+    // How far a vehicle turns on its way, in degrees, positive to the left; turning back is 180.
+    double Otoceni(const Vozidlo& v) const
+    {
+        if (v.kam.isEmpty() || v.z.isEmpty())
+            return 0;
+        if (v.kam == v.z)
+            return 180;
+        const QPointF d = -U(v.z), c = U(v.kam);
+        const double vektor = d.x() * c.y() - d.y() * c.x();  // screen: negative is a left turn
+        const double skalar = d.x() * c.x() + d.y() * c.y();
+        return std::atan2(-vektor, skalar) * 180 / Pi;
     }
 
     QString Blinkr(const Vozidlo& v) const
@@ -509,10 +536,7 @@ private:
         }
         if (v.kam == v.z)
             return QStringLiteral("vlevo");
-        const QPointF d = -U(v.z), c = U(v.kam);
-        const double vektor = d.x() * c.y() - d.y() * c.x();  // screen: negative is a left turn
-        const double skalar = d.x() * c.x() + d.y() * c.y();
-        const double uhel = std::atan2(-vektor, skalar) * 180 / Pi;  // positive: left
+        const double uhel = Otoceni(v);
         if (uhel > 25)
             return QStringLiteral("vlevo");
         if (uhel < -25)
@@ -530,12 +554,17 @@ private:
         return c;
     }
 
-    void Sipka(const Vozidlo& v)
+    // Draws the path of a vehicle and adds its arrow head to `hroty` (an empty one for a vehicle
+    // without a path), to be drawn over all paths.
+    void Sipka(const Vozidlo& v, std::vector<QPolygonF>* hroty)
     {
-        if (v.kam.isEmpty())
+        if (v.kam.isEmpty()) {
+            hroty->emplace_back();
             return;
+        }
         const Poloha kde = Kde(v);
         const double pul = Rozmer(v).width() / 2;
+        const auto [posunVen, prodlouzeni] = VyjezdVozu(v);
         QPainterPath cesta;
         if (v.naKruhu >= 0) {
             const double vystup = Uhel(v.kam) - 14;
@@ -543,11 +572,11 @@ private:
             const double start = v.naKruhu + 12;
             cesta.moveTo(NaKruhu(start));
             Oblouk(cesta, start, rozsah);
-            cesta.quadTo(NaKruhu(vystup + 4, KruhJizda + 6), Vyjezd(v.kam, KruhVnejsi + 2));
-            cesta.lineTo(Vyjezd(v.kam, KruhVnejsi + 26));
+            cesta.quadTo(NaKruhu(vystup + 4, KruhJizda + 6), Vyjezd(v.kam, KruhVnejsi + 2, posunVen));
+            cesta.lineTo(Vyjezd(v.kam, KruhVnejsi + 26 + prodlouzeni, posunVen));
         } else {
             const double odkud = Delka(kde.stred - Vjezd(v.z, 0, v.posun)) - pul - 1;
-            cesta = Cesta(v.z, v.kam, odkud, (s_.kruhovy ? KruhVnejsi : R_) + 24, v.posun);
+            cesta = Cesta(v.z, v.kam, odkud, (s_.kruhovy ? KruhVnejsi : R_) + 24 + prodlouzeni, v.posun, posunVen);
         }
         const QColor c = BarvaSipky(v);
         p_.setBrush(Qt::NoBrush);
@@ -561,9 +590,7 @@ private:
         const QPointF bok = Vpravo(smer);
         QPolygonF hrot;
         hrot << konec + smer * 7 << konec + bok * 5 << konec - bok * 5;
-        p_.setPen(QPen(QColor(30, 30, 30), 1.2));
-        p_.setBrush(c);
-        p_.drawPolygon(hrot);
+        hroty->push_back(hrot);
     }
 
     void Vuz(const Vozidlo& v)
@@ -651,7 +678,7 @@ private:
     {
         const QPointF u = U(c.rameno);
         const QPointF napric = Vpravo(-u);  // from the left kerb to the right one, seen from the junction
-        const QPointF bod = Stred + u * (R_ + 12) + napric * (c.odkud * Polovina * 0.55);
+        const QPointF bod = Stred + u * (R_ + StredPrechodu) + napric * (c.odkud * Polovina * 0.55);
         const QPointF smer = -napric * c.odkud;
         p_.setPen(QPen(QColor(20, 20, 20), 2.2, Qt::SolidLine, Qt::FlatCap));
         p_.drawLine(bod + smer * 5, bod + smer * 12);
@@ -682,9 +709,9 @@ private:
     {
         const QPointF u = U(rameno), napric = Vpravo(-u);
         // white stripes along the arm, side by side across the carriageway
-        p_.setPen(QPen(Qt::white, 14, Qt::SolidLine, Qt::FlatCap));
+        p_.setPen(QPen(Qt::white, 2 * (KonecPrechodu - StredPrechodu), Qt::SolidLine, Qt::FlatCap));
         for (double x = -Polovina + 1.5; x + 3 <= Polovina - 1; x += 5.5)
-            p_.drawLine(Stred + u * (R_ + 12) + napric * x, Stred + u * (R_ + 12) + napric * (x + 3));
+            p_.drawLine(Stred + u * (R_ + StredPrechodu) + napric * x, Stred + u * (R_ + StredPrechodu) + napric * (x + 3));
     }
 
     void Koleje(const QString& z, const QString& kam, double posun)
@@ -844,9 +871,8 @@ private:
             p_.setPen(QPen(QColor(10, 10, 10), 0.8));
             p_.setBrush(QColor(35, 35, 35));
             p_.drawRect(prid);
-            // the arrow points as the driver of this arm sees it
-            const QPointF jizda = -U(rameno);
-            QPointF smer = s.sipka == "vlevo" ? -Vpravo(jizda) : s.sipka == "vpravo" ? Vpravo(jizda) : jizda;
+            // the head is drawn face on, as the driver of this arm sees it, and so is its arrow
+            const QPointF smer = s.sipka == "vlevo" ? QPointF(-1, 0) : s.sipka == "vpravo" ? QPointF(1, 0) : QPointF(0, -1);
             const QPointF c0 = prid.center();
             p_.setPen(QPen(QColor(40, 230, 80), 1.8, Qt::SolidLine, Qt::FlatCap));
             p_.drawLine(c0 - smer * 3.6, c0 + smer * 1.0);
@@ -887,6 +913,29 @@ private:
         p_.drawPolygon(telo);
         p_.setBrush(Qt::white);
         p_.drawEllipse(Stred, 3.6, 3.6);
+    }
+
+    // The crossing of an arm, measured along it from the mouth of the junction.
+    static constexpr double StredPrechodu = 12, KonecPrechodu = 19;
+
+    // Sideways shift of a vehicle's path where it leaves: vehicles leaving by the same arm are
+    // drawn side by side, and the later ones a little longer, so that no head hides another.
+    // Those turning left keep nearest the middle of the road, those turning right nearest its edge.
+    std::pair<double, double> VyjezdVozu(const Vozidlo& v) const
+    {
+        int kolikaty = 0, celkem = 0;
+        const double moje = Otoceni(v);
+        for (const Vozidlo& o : s_.vozidla) {
+            if (o.kam != v.kam)
+                continue;
+            const double jeho = Otoceni(o);
+            kolikaty += jeho > moje || (jeho == moje && &o < &v);
+            ++celkem;
+        }
+        if (celkem < 2)
+            return {s_.kruhovy ? 0 : v.posun, 0};
+        const double krok = std::min(6.0, 14.0 / (celkem - 1));
+        return {(kolikaty - (celkem - 1) / 2.0) * krok, 9.0 * kolikaty};
     }
 
     QPainter& p_;

@@ -209,4 +209,70 @@ TEST(Situace, PlatesAreReadableAndATramIsNotTheRedOfACar)
     EXPECT_GE(Pocet(vuz, QRect(152, 115, 16, 46), Cervena), 60);
 }
 
+
+TEST(Situace, ASignalsArrowPointsAsTheDriverFacingItSeesIt)
+{
+    DocasnyAdresar adresar;
+    // The head is drawn face on whichever way its arm runs, so the lit supplementary arrow points
+    // left, right or up in the picture as it points for the driver approaching it.
+    auto zelene = [](QRgb p) { return qGreen(p) > 180 && qRed(p) < 120 && qBlue(p) < 140; };
+    const struct {
+        const char* sipka;
+        QPointF smer;  // as the driver sees it, picture coordinates (y down)
+    } sipky[] = {{"vlevo", {-1, 0}}, {"vpravo", {1, 0}}, {"rovne", {0, -1}}};
+    for (const char* rameno : {"J", "S", "V", "Z"})
+        for (const auto& s : sipky) {
+            Scena scena;
+            QString chyba;
+            const std::string text = std::string("ramena: [J, S, V, Z]\nsemafory:\n  ") + rameno +
+                                     ": {svetlo: cervena, sipka: " + s.sipka + "}\n";
+            ASSERT_TRUE(CtiScenu(text, QStringLiteral("s"), &scena, &chyba)) << chyba.toStdString();
+            const QImage o = KresliScenu(scena, QSize(1200, 700));  // 4x, so that the arrow has body
+            // The head is the heavy end: the centre of the arrow's pixels lies towards it.
+            double sx = 0, sy = 0;
+            int n = 0, x0 = o.width(), x1 = -1, y0 = o.height(), y1 = -1;
+            for (int y = 0; y < o.height(); ++y)
+                for (int x = 0; x < o.width(); ++x)
+                    if (zelene(o.pixel(x, y))) {
+                        sx += x, sy += y, ++n;
+                        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+                    }
+            ASSERT_GE(n, 40) << rameno << " " << s.sipka;
+            const QPointF k(sx / n - (x0 + x1) / 2.0, sy / n - (y0 + y1) / 2.0);
+            EXPECT_GT(k.x() * s.smer.x() + k.y() * s.smer.y(), 0.5) << rameno << " " << s.sipka << ": " << k.x() << "," << k.y();
+            EXPECT_LT(std::abs(k.x() * s.smer.y() - k.y() * s.smer.x()), 0.5) << rameno << " " << s.sipka;
+        }
+}
+
+TEST(Situace, EveryPathShowsItsExitAndAVehicleWaitsBeforeTheCrossingOfItsArm)
+{
+    DocasnyAdresar adresar;
+    // A blue car straight on from the south and a red one turning right from the east both leave
+    // by the north arm (its lane x 150..170): both paths and heads show there, whichever is drawn last.
+    auto modra = [](QRgb p) { return qBlue(p) > 170 && qRed(p) < 70 && qGreen(p) < 120; };
+    for (const char* poradi : {"  - {druh: osobni, barva: modra, z: J, do: S}\n  - {druh: osobni, barva: cervena, z: V, do: S}\n",
+                               "  - {druh: osobni, barva: cervena, z: V, do: S}\n  - {druh: osobni, barva: modra, z: J, do: S}\n"}) {
+        const QImage o = Nakresli(adresar, QByteArray("ramena: [J, S, V, Z]\nvozidla:\n") + poradi);
+        const QRect vyjezd(146, 10, 28, 40);
+        EXPECT_GE(Pocet(o, vyjezd, modra), 20) << poradi;
+        EXPECT_GE(Pocet(o, vyjezd, Cervena), 20) << poradi;
+    }
+
+    // A car on an arm with a crossing stands before it: the pedestrian walking in its lane is
+    // nowhere near its label, and the label shows.
+    Scena s;
+    QString chyba;
+    ASSERT_TRUE(CtiScenu("ramena: [J, S, V, Z]\nprechody: [J]\nvozidla:\n  - {druh: osobni, barva: zelena, stitek: B, z: J, do: V}\n"
+                         "chodci:\n  - {rameno: J, odkud: 1}\n",
+                         QStringLiteral("s"), &s, &chyba))
+        << chyba.toStdString();
+    const QImage o = KresliScenu(s);
+    auto fialova = [](QRgb p) { return qRed(p) > 120 && qRed(p) < 180 && qGreen(p) < 70 && qBlue(p) > 140; };
+    auto bila = [](QRgb p) { return std::min({qRed(p), qGreen(p), qBlue(p)}) > 235; };
+    const QPoint vuz = PolohyVozidel(s, o.size()).front().toPoint();
+    EXPECT_GE(Pocet(o, o.rect(), fialova), 8);
+    EXPECT_EQ(Pocet(o, QRect(vuz - QPoint(12, 12), QSize(25, 25)), fialova), 0);
+    EXPECT_GE(Pocet(o, QRect(vuz - QPoint(4, 4), QSize(9, 9)), bila), 12);
+}
+
 }  // namespace
