@@ -207,6 +207,7 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     // The wrong answers the learner keeps choosing.
     lstZameny = new QListWidget(this);
     lstZameny->setObjectName(QStringLiteral("lstZameny"));
+    lstZameny->setAccessibleName(QStringLiteral("Nejčastější záměny"));
     for (const Zamena& z : zameny_)
         lstZameny->addItem(QString::fromStdString(TextZameny(z)));
     if (zameny_.empty())

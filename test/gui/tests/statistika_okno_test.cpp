@@ -180,7 +180,7 @@ TEST(StatistikaUceni, GrafVProcentechKategorie)
 {
     Banka banka;
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
-    TStatistikaUceni okno(banka, Nastaveni{}, SmisenaHistorie(), 99, nullptr);
+    TStatistikaUceni okno(banka, Nastaveni{}, SmisenaHistorie(), 99, nullptr, nullptr, {}, PametHistorie());
     const auto* rada = qobject_cast<QBarSeries*>(okno.grafKategorii->chart()->series().front());
     ASSERT_NE(rada, nullptr);
     const QBarSet* videno = rada->barSets().at(0);
