@@ -69,7 +69,10 @@ int main(int argc, char** argv)
     Nastaveni nastaveni;
     nastaveni.aktivniProfil = "Jana";
     const VstupPripravenosti vstup{adresar, "Jana", PametZOdpovedi(odpovedi), odpovedi, dnes};
-    TStatistikaUceni okno(banka, nastaveni, statistika, 777, nullptr, nullptr, oblasti, {}, &vstup);
+    UcebniPamet ucebni;
+    ucebni.pamet = vstup.pamet;
+    ucebni.dnes = dnes;
+    TStatistikaUceni okno(banka, nastaveni, statistika, 777, nullptr, nullptr, oblasti, ucebni, &vstup);
     okno.show();
     if (argc > 3) {
         while (!okno.pPripravenost->Hotovo())
