@@ -6,6 +6,7 @@
 #include "krizovatky/ZaznamKrizovatky.h"
 #include "tools/situace/Situace.h"
 #include "ui/Dialogy.h"
+#include "ui/TlacitkoOdpovedi.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -53,39 +54,6 @@ void Prestyluj(QWidget* w)
     w->style()->unpolish(w);
     w->style()->polish(w);
 }
-
-// An answer target: the letter of its place and the wrapped answer text.
-class TlacitkoOdpovedi : public QPushButton {
-public:
-    TlacitkoOdpovedi(int misto, QWidget* rodic) : QPushButton(rodic)
-    {
-        setObjectName(QStringLiteral("btnOdpoved") + kPismena[misto]);
-        setProperty("odpoved", QStringLiteral("1"));
-        setAutoDefault(false);
-        auto* radek = new QHBoxLayout(this);
-        radek->setContentsMargins(12, 8, 12, 8);
-        radek->setSpacing(12);
-        auto* pismeno = new QLabel(kPismena[misto], this);
-        pismeno->setFont(Pismo(18, true));
-        pismeno->setAttribute(Qt::WA_TransparentForMouseEvents);
-        text_ = new QLabel(this);
-        text_->setObjectName(QStringLiteral("lbOdpoved") + kPismena[misto]);
-        text_->setWordWrap(true);
-        text_->setFont(Pismo(16));
-        text_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        radek->addWidget(pismeno);
-        radek->addWidget(text_, 1);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
-    }
-    void NastavText(const QString& t) { text_->setText(t); updateGeometry(); }
-    QSize sizeHint() const override { return layout()->sizeHint(); }
-    QSize minimumSizeHint() const override { return layout()->minimumSize(); }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int w) const override { return layout()->totalHeightForWidth(w); }
-
-private:
-    QLabel* text_;
-};
 
 // The picture's place: its size never follows the picture, and a change of size redraws it.
 class MistoObrazku : public QLabel {
@@ -169,7 +137,7 @@ struct TKrizovatky::Stav {
         auto* vpravo = new QVBoxLayout;
         vpravo->addWidget(lbOtazka);
         for (int i = 0; i < 3; ++i) {
-            auto* b = new TlacitkoOdpovedi(i, okno);
+            auto* b = new TlacitkoOdpovedi(i, {16, 12, 12}, okno);
             QObject::connect(b, &QPushButton::clicked, okno, [this, i] { Odpovez(i); });
             odpovedi[static_cast<size_t>(i)] = b;
             vpravo->addWidget(b);

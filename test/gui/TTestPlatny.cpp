@@ -7,6 +7,7 @@
 #include "storage/Predvolby.h"
 #include "storage/Tabulka.h"
 #include "ui/Centrovani.h"
+#include "ui/TlacitkoOdpovedi.h"
 #include "ui/Zpravy.h"
 
 #include <QCheckBox>
@@ -100,46 +101,6 @@ void Prestyluj(QWidget* w)
     w->style()->unpolish(w);
     w->style()->polish(w);
 }
-
-// A large answer target: the letter of its place and the wrapped answer text.
-class TlacitkoOdpovedi : public QPushButton {
-public:
-    TlacitkoOdpovedi(int misto, QWidget* rodic) : QPushButton(rodic)
-    {
-        setObjectName(QStringLiteral("btnOdpoved") + kPismena[misto]);
-        setProperty("odpoved", QStringLiteral("1"));
-        setCheckable(true);
-        setAutoDefault(false);
-        setCursor(Qt::PointingHandCursor);
-        auto* radek = new QHBoxLayout(this);
-        radek->setContentsMargins(14, 10, 14, 10);
-        radek->setSpacing(14);
-        pismeno_ = new QLabel(kPismena[misto], this);
-        pismeno_->setFont(Pismo(20, true));
-        pismeno_->setAlignment(Qt::AlignTop);
-        pismeno_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        text_ = new QLabel(this);
-        text_->setObjectName(QStringLiteral("lbOdpoved") + kPismena[misto]);
-        text_->setWordWrap(true);
-        text_->setFont(Pismo(18));
-        text_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        radek->addWidget(pismeno_);
-        radek->addWidget(text_, 1);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
-    }
-
-    void NastavText(const QString& text) { text_->setText(text); updateGeometry(); }
-    QString Text() const { return text_->text(); }
-
-    QSize sizeHint() const override { return layout()->sizeHint(); }
-    QSize minimumSizeHint() const override { return layout()->minimumSize(); }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int w) const override { return layout()->totalHeightForWidth(w); }
-
-private:
-    QLabel* pismeno_;
-    QLabel* text_;
-};
 
 // A picture scaled to fill its place, from the original pixels each time the place changes.
 class ObrazekMista : public QLabel {
@@ -332,7 +293,9 @@ void TTestPlatny::Stav::VytvorTest()
     levy->addWidget(lbOtazka);
     levy->addSpacing(6);
     for (int m = 0; m < 3; ++m) {
-        auto* b = new TlacitkoOdpovedi(m, strana);
+        auto* b = new TlacitkoOdpovedi(m, {18, 14, 14}, strana);
+        b->setCheckable(true);
+        b->setCursor(Qt::PointingHandCursor);
         QObject::connect(b, &QPushButton::clicked, okno, [this, m] { Zvol(m); });
         odpovedi[static_cast<std::size_t>(m)] = b;
         levy->addWidget(b);
