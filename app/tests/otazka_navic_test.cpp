@@ -7,6 +7,7 @@
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Pristupnost.h"
 #include "testsupport/Najdi.h"
 #include "testsupport/TestovaciBanka.h"
 #include "ui/Hlas.h"
@@ -157,6 +158,7 @@ TEST_F(OtazkaNavic, HledaniVProhlizeni)
     ASSERT_TRUE(panel && pole && seznam);
     ASSERT_TRUE(panel->isVisible());
     ASSERT_EQ(QApplication::focusWidget(), pole);
+    EXPECT_EQ(NedostupneVOkne(hlavni.get()), QStringList()) << "what a screen reader misses";
 
     const struct {
         const char* slova;
@@ -346,6 +348,7 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
         EXPECT_EQ(okno->Soubor(), grafika + QLatin1String(p.soubor));
         EXPECT_EQ(okno->windowTitle(), QStringLiteral("Obrázek k otázce číslo 621"));
         EXPECT_EQ(okno->size(), QSize(160, 120)) << "four times the plain size";
+        EXPECT_EQ(NedostupneVOkne(okno), QStringList()) << "what a screen reader misses";
         const QImage ukazany = Najdi<QLabel>(okno, QStringLiteral("imgZvetseny"))->pixmap().toImage();
         EXPECT_EQ(ukazany.pixelColor(80, 60).red() > 100, p.ctyrnasobny);
         okno->close();

@@ -5,8 +5,12 @@
 #include "info/THelpForm.h"
 #include "info/TOpravyAktualizace.h"
 #include "profiles/ProfilovySklad.h"
+#include "krizovatky/gui/TKrizovatky.h"
+#include "profiles/gui/TDZmenaHesla.h"
+#include "profiles/gui/TDotazHeslo.h"
 #include "profiles/gui/TManazerUzivatelu.h"
 #include "profiles/gui/TNastaveni.h"
+#include "profiles/gui/TVytvorUziv.h"
 #include "results/gui/TResult.h"
 #include "questions/gui/PanelOtazek.h"
 #include "questions/gui/TDotazPZ.h"
@@ -14,7 +18,10 @@
 #include "results/gui/TProtocol.h"
 #include "test/Protokol.h"
 #include "test/gui/TSeznamTestu.h"
+#include "test/gui/TPripravenost.h"
 #include "test/gui/TStatistikaUceni.h"
+#include "test/gui/TTestDetailForm.h"
+#include "test/gui/TTestPlatny.h"
 #include "test/gui/TTestForm.h"
 #include "test/gui/TVysledkyPlatny.h"
 #include "testsupport/GuiTest.h"
@@ -22,6 +29,7 @@
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/VzorovyProtokol.h"
+#include "testsupport/ZapisBanky.h"
 
 #include <gtest/gtest.h>
 
@@ -163,4 +171,61 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
     std::string profil = "Jana";
     TManazerUzivatelu manazer(hlavni.Sklad(), profil, &hlavni);
     projdi(manazer, "manažer profilů");
+}
+
+// The windows of today's exam, the protocol report, the profile dialogs, the junction drill and
+// the readiness part of the statistics.
+TEST_F(Ctecka, DalsiOknaMajiCeskaJmena)
+{
+    THlavniFormular hlavni(adresar.CestaStd());
+    auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
+    ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
+    auto projdi = [](QWidget& okno, const char* co) {
+        okno.show();
+        EXPECT_EQ(NedostupneVOkne(&okno), QStringList()) << co;
+    };
+
+    const std::vector<Otazka> tri = BankaTriOdpovedi();
+    Banka bankaTri;
+    bankaTri.NactiZ(tri);
+    std::vector<int> oblasti(758, 0);
+    for (const auto& [c, o] : OblastiPodleKategorii(tri))
+        oblasti[static_cast<std::size_t>(c)] = o;
+    RucniHodiny hodiny;
+    hodiny.mistni = DatumCas{2026, 3, 14, 9, 5, 7, 0};
+    hodiny.msUtc = 8 * 3600000u;
+    {
+        TTestPlatny platny(bankaTri, oblasti, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny, 4242u, &hlavni);
+        QStringList vPravidlech;
+        OdpovedzModalnimu([&](QWidget* w) {
+            vPravidlech = NedostupneVOkne(w);
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        ASSERT_TRUE(platny.Zahaj());
+        EXPECT_EQ(vPravidlech, QStringList()) << "pravidla testu podle platných pravidel";
+        projdi(platny, "test podle platných pravidel");
+    }
+
+    VstupZpravy vstup;
+    vstup.profil = "Jana";
+    vstup.datumACas = "14.3.2026 9:05";
+    vstup.skupina = "B";
+    vstup.verdikt = "PROSPĚL";
+    TTestDetailForm zprava(vstup, adresar.CestaStd(), &hlavni);
+    projdi(zprava, "protokol testu");
+    TVytvorUziv novy(QStringList{QStringLiteral("Jana")}, &hlavni);
+    projdi(novy, "nový profil");
+    TDotazHeslo heslo(&hlavni);
+    projdi(heslo, "heslo");
+    TDZmenaHesla zmena(QStringLiteral("Jana"), &hlavni);
+    projdi(zmena, "změna hesla");
+    TKrizovatky dril(adresar.CestaStd(), "Jana", hodiny, [] { return 24u; }, &hlavni);
+    projdi(dril, "křižovatky – trénink");
+    QTest::keyClick(&dril, Qt::Key_A);
+    EXPECT_EQ(NedostupneVOkne(&dril), QStringList()) << "křižovatky po odpovědi";
+
+    const VstupPripravenosti pripravenost{adresar.CestaStd(), "Jana", {}, {}, hodiny.mistni};
+    TStatistikaUceni statistika(banka, hlavni.relace.nastaveni, {}, 0, [](int) {}, &hlavni, {}, {},
+                                &pripravenost);
+    projdi(statistika, "statistika s odhadem a plánem");
 }

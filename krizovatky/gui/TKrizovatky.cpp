@@ -114,11 +114,14 @@ struct TKrizovatky::Stav {
         misto->naZmenu = [this] { Kresli(); };
         lbObrazek = misto;
         lbObrazek->setObjectName(QStringLiteral("lbObrazek"));
+        lbObrazek->setAccessibleName(QStringLiteral("Obrázek křižovatky"));
         lbObrazek->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         lbObrazek->setAlignment(Qt::AlignCenter);
 
         lbVysvetleni = new QLabel(okno);
         lbVysvetleni->setObjectName(QStringLiteral("lbVysvetleni"));
+        lbVysvetleni->setAccessibleName(QStringLiteral("Vysvětlení"));
+        lbVysvetleni->setTextFormat(Qt::RichText);
         lbVysvetleni->setWordWrap(true);
         lbVysvetleni->setFont(Pismo(14));
         lbVysvetleni->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -144,6 +147,7 @@ struct TKrizovatky::Stav {
         }
         lbVerdikt = new QLabel(okno);
         lbVerdikt->setObjectName(QStringLiteral("lbVerdikt"));
+        lbVerdikt->setAccessibleName(QStringLiteral("Hodnocení odpovědi"));
         lbVerdikt->setFont(Pismo(18, true));
         lbVerdikt->setWordWrap(true);
         vpravo->addWidget(lbVerdikt);
@@ -218,8 +222,10 @@ struct TKrizovatky::Stav {
             Prestyluj(b);
         }
         lbVerdikt->clear();
+        lbVerdikt->setAccessibleDescription(QString());
         lbVerdikt->setProperty("vysledek", QString());
-        lbVysvetleni->setText(nakreslena ? QString() : chyba);
+        lbVysvetleni->setText(nakreslena ? QString() : chyba.toHtmlEscaped());
+        lbVysvetleni->setAccessibleDescription(nakreslena ? QString() : chyba);
         lbSeed->setText(QStringLiteral("Situace číslo %1").arg(seed));
         btnDalsi->setEnabled(false);
         Kresli();
@@ -246,15 +252,19 @@ struct TKrizovatky::Stav {
         }
         lbVerdikt->setText(dobre ? QStringLiteral("Správně!")
                                  : QStringLiteral("Špatně. Správná odpověď je %1.").arg(kPismena[situace.spravna]));
+        lbVerdikt->setAccessibleDescription(lbVerdikt->text());
         lbVerdikt->setProperty("vysledek", dobre ? QStringLiteral("spravne") : QStringLiteral("spatne"));
         Prestyluj(lbVerdikt);
-        QString v;
+        QString v, nahlas;
         int n = 0;
-        for (const Krok& k : situace.reseni.kroky)
+        for (const Krok& k : situace.reseni.kroky) {
             v += QStringLiteral("<p style=\"margin:2px 0\"><b>%1.</b> %2</p>")
                      .arg(++n)
                      .arg(Q(k.pravidlo).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));  // a line each
+            nahlas += QStringLiteral("%1. %2 ").arg(n).arg(Q(k.pravidlo).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        }
         lbVysvetleni->setText(v);
+        lbVysvetleni->setAccessibleDescription(nahlas.trimmed());
         lbSkore->setText(QStringLiteral("Skóre: %1 z %2 (%3 %)").arg(spravne).arg(celkem).arg(ProcentoZaokrouhlene(spravne, celkem)));
         btnDalsi->setEnabled(true);
         Kresli();

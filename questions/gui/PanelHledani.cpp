@@ -39,6 +39,7 @@ PanelHledani::PanelHledani(const Banka& banka, QWidget* rodic) : QFrame(rodic), 
     nadpis->setBuddy(eHledani_);
     lbNalezeno_ = new QLabel(this);
     lbNalezeno_->setObjectName(QStringLiteral("lbNalezeno"));
+    lbNalezeno_->setAccessibleName(QStringLiteral("Výsledek hledání"));
     lwVysledky_ = new QListWidget(this);
     lwVysledky_->setObjectName(QStringLiteral("lwVysledky"));
     lwVysledky_->setAccessibleName(QStringLiteral("Nalezené otázky"));
@@ -100,23 +101,23 @@ void PanelHledani::Hledej()
     const QString text = eHledani_->text().trimmed();
     lwVysledky_->clear();
     if (text.isEmpty()) {
-        lbNalezeno_->clear();
+        Oznam({});
         return;
     }
     bool cislo = false;
     text.toInt(&cislo);
     if (cislo) {
-        lbNalezeno_->setText(QStringLiteral("Enter zobrazí otázku číslo %1").arg(text));
+        Oznam(QStringLiteral("Enter zobrazí otázku číslo %1").arg(text));
         return;
     }
     std::vector<int> cisla;
     try {
         cisla = hledani_->Hledej(text.toStdString());
     } catch (const std::exception& chyba) {
-        lbNalezeno_->setText(QString::fromStdString(chyba.what()));
+        Oznam(QString::fromStdString(chyba.what()));
         return;
     }
-    lbNalezeno_->setText(QStringLiteral("Nalezeno otázek: %1").arg(cisla.size()));
+    Oznam(QStringLiteral("Nalezeno otázek: %1").arg(cisla.size()));
     for (int n : cisla) {
         const Otazka* o = banka_.Najdi(n);
         QString radek = QString::fromStdString(o->otazka).simplified();
@@ -167,4 +168,10 @@ bool PanelHledani::eventFilter(QObject* objekt, QEvent* udalost)
         }
     }
     return QFrame::eventFilter(objekt, udalost);
+}
+
+void PanelHledani::Oznam(const QString& text)
+{
+    lbNalezeno_->setText(text);
+    lbNalezeno_->setAccessibleDescription(text);
 }

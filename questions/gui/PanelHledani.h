@@ -37,6 +37,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
+    // The line under the field: what was found, or what Enter does; read aloud as it changes.
+    void Oznam(const QString& text);
     void Hledej();
     void Potvrd();
     void Zavri();

@@ -54,6 +54,7 @@ TTestDetailForm::TTestDetailForm(const VstupZpravy& vstup, std::filesystem::path
 
     mProtokol = new QPlainTextEdit(this);
     mProtokol->setObjectName(QStringLiteral("mProtokol"));
+    mProtokol->setAccessibleName(QStringLiteral("Protokol testu"));
     mProtokol->setGeometry(0, 0, kSirka, kVyskaTextu);
     mProtokol->setReadOnly(true);
     mProtokol->setFont(PismoZpravy(11));

@@ -784,6 +784,7 @@ bool TTestPlatny::Zahaj()
                                 "test vyhodnotí.</p>"),
                             &pravidla);
     text->setObjectName(QStringLiteral("lbPravidla"));
+    text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setFont(Pismo(15));
     text->setMinimumWidth(520);
@@ -791,6 +792,7 @@ bool TTestPlatny::Zahaj()
     cb->setObjectName(QStringLiteral("cbDyslexie"));
     cb->setChecked(dyslexie);
     auto* tlacitka = new QDialogButtonBox(&pravidla);
+    tlacitka->setAccessibleName(QStringLiteral("Zahájení testu"));
     QPushButton* ok = tlacitka->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setDefault(true);
