@@ -283,6 +283,11 @@ std::map<int, UlozenaStatistika> CtiPredchoziStatistiku(Spojeni& s, const std::s
     std::map<int, UlozenaStatistika> predchozi;
     if (odpovedi.empty())
         return predchozi;
+    // Records an earlier version let share a key are merged first, so each question reads as one.
+    if (!s.indexHotov) {
+        SlucAIndexuj(*s.db);
+        s.indexHotov = true;
+    }
     if (!s.ctiStatistiku)
         s.ctiStatistiku = std::make_unique<SQLite::Statement>(*s.db, R"(
             SELECT Polozeno, Spravne, Spatne, Napoveda, RadaSpravnych, Posledni, Naposledy
