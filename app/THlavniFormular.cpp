@@ -662,8 +662,9 @@ void THlavniFormular::M1ProcvicovatChybyClick()
     ChraneneTabulky(this, [&] {
         const std::string& profil = relace.nastaveni.aktivniProfil;
         const DatumCas dnes = AktualniHodiny().Mistni();
-        chyby = PripravProcvicovaniChyb(*banka_, relace.nastaveni, NactiStatistiku(adresar_, profil),
-                                        NactiPametProfilu(adresar_, profil), dnes, SeedDne(dnes));
+        const StatistikaProfilu statistika = NactiStatistiku(adresar_, profil);
+        chyby = PripravProcvicovaniChyb(*banka_, relace.nastaveni, statistika,
+                                        NactiPametProfilu(adresar_, profil, statistika), dnes, SeedDne(dnes));
         precteno = true;
     });
     if (!precteno)
@@ -694,8 +695,9 @@ void THlavniFormular::M1OpakovaniNaDnesClick()
         const DatumCas dnes = AktualniHodiny().Mistni();
         ukladat = UkladatHistorii(adresar_, profil);
         const int novych = std::max(0, LimitNovych(adresar_, profil) - NovychDne(adresar_, profil, dnes));
-        opakovani = PripravOpakovaniDne(*banka_, relace.nastaveni, NactiPametProfilu(adresar_, profil),
-                                        NactiStatistiku(adresar_, profil), dnes, novych, SeedDne(dnes));
+        const StatistikaProfilu statistika = NactiStatistiku(adresar_, profil);
+        opakovani = PripravOpakovaniDne(*banka_, relace.nastaveni, NactiPametProfilu(adresar_, profil, statistika),
+                                        statistika, dnes, novych, SeedDne(dnes));
         precteno = true;
     });
     if (!precteno)
@@ -854,7 +856,7 @@ void THlavniFormular::M1StatistikaUceniClick()
         const DatumCas ted = AktualniHodiny().Mistni();
         const std::vector<Odpoved> odpovedi = NactiOdpovedi(adresar_, profil);
         UcebniPamet ucebni;
-        ucebni.pamet = NactiPametProfilu(adresar_, profil);
+        ucebni.pamet = NactiPametProfilu(adresar_, profil, statistika);
         ucebni.dnes = ted;
         ucebni.zameny = NejcastejsiZameny(odpovedi, *banka_);
         ucebni.ukladani = UkladatHistorii(adresar_, profil);
@@ -864,7 +866,8 @@ void THlavniFormular::M1StatistikaUceniClick()
         } catch (const std::exception&) {
             // The window then says that today's format cannot be estimated.
         }
-        // The readiness estimate and the plan start from the stored memory and the answer log.
+        // The readiness estimate and the plan start from the memory (stored, or derived from
+        // Statistika for questions answered before it was kept) and the answer log.
         VstupPripravenosti pripravenost{adresar_, profil, ucebni.pamet, {}, ted};
         pripravenost.odpovedi.reserve(odpovedi.size());
         for (const Odpoved& o : odpovedi)

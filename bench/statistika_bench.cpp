@@ -1,4 +1,5 @@
 #include "questions/Banka.h"
+#include "questions/PametProfilu.h"
 #include "questions/Statistika.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
@@ -115,5 +116,38 @@ void BM_OtevritOknoStatistiky(benchmark::State& stav)
     }
 }
 BENCHMARK(BM_OtevritOknoStatistiky)->Unit(benchmark::kMillisecond);
+
+// The same for a learner who practised before the memory was kept: the records read, the memory
+// read (no table) and derived from every record, and the window built with it.
+void BM_OtevritOknoSOdvozenouPameti(benchmark::State& stav)
+{
+    Historie& h = Sdilena();
+    Nastaveni n;
+    n.aktivniProfil = JmenoProfilu(5);
+    for (auto _ : stav) {
+        const StatistikaProfilu s = NactiStatistiku(h.Adresar(), n.aktivniProfil);
+        UcebniPamet ucebni;
+        ucebni.pamet = NactiPametProfilu(h.Adresar(), n.aktivniProfil, s);
+        ucebni.dnes = {2026, 2, 1, 9, 0, 0, 0};
+        TStatistikaUceni okno(h.Bank(), n, s, 777, nullptr, nullptr, {}, ucebni);
+        benchmark::DoNotOptimize(okno.Odhad().pravdepodobnost);
+    }
+}
+BENCHMARK(BM_OtevritOknoSOdvozenouPameti)->Unit(benchmark::kMillisecond);
+
+// Deriving the memory of 729 questions answered 60 times each (40 right, 20 wrong or hinted).
+void BM_OdvozeniPametiDlouheHistorie(benchmark::State& stav)
+{
+    StatistikaProfilu s;
+    for (const Otazka& o : Sdilena().Bank().Vse())
+        s[o.cislo] = {o.cislo, 60, 40, 15, 5, o.cislo % 7, {2026, 1, 1 + o.cislo % 28, 10, 0, 0, 0},
+                      o.cislo % 7 ? VysledekPokusu::Spravne : VysledekPokusu::Spatne};
+    for (auto _ : stav) {
+        PametProfilu pamet;
+        DoplnPametZeStatistiky(pamet, s);
+        benchmark::DoNotOptimize(pamet.size());
+    }
+}
+BENCHMARK(BM_OdvozeniPametiDlouheHistorie)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -118,6 +118,40 @@ StavPameti PoOdpovedi(const StavPameti& stav, Hodnoceni hodnoceni, const DatumCa
     return novy;
 }
 
+StavPameti PametZeStatistiky(const ZaznamStatistiky& z, const ParametryFsrs& w)
+{
+    const int spravne = std::max(0, z.spravne);
+    const int rada = std::clamp(z.radaSpravnych, 0, spravne);
+    int selhani = std::max(0, z.spatne) + std::max(0, z.napoveda);
+    // A failure last keeps one failure for the end (the run is then empty).
+    const bool selhaniNaposledy = z.naposledy != VysledekPokusu::Spravne && selhani > 0 && rada == 0;
+    if (selhaniNaposledy)
+        --selhani;
+    StavPameti stav;
+    const auto odpovez = [&](Hodnoceni g, int kolik) {
+        for (int i = 0; i < kolik; ++i)
+            stav = PoOdpovedi(stav, g, z.posledni, w);
+    };
+    odpovez(Hodnoceni::Znovu, selhani);
+    odpovez(Hodnoceni::Dobre, spravne - rada);
+    if (selhaniNaposledy)
+        odpovez(Hodnoceni::Znovu, 1);
+    odpovez(Hodnoceni::Dobre, rada);
+    return stav;
+}
+
+void DoplnPametZeStatistiky(PametProfilu& pamet, const StatistikaProfilu& statistika,
+                            const ParametryFsrs& w)
+{
+    for (const auto& [cislo, z] : statistika) {
+        if (pamet.count(cislo))
+            continue;
+        StavPameti s = PametZeStatistiky(z, w);
+        if (s.videna)
+            pamet.emplace(cislo, s);
+    }
+}
+
 double Vybaveni(double stabilita, double dny, const ParametryFsrs& w)
 {
     const double t = std::max(dny, 0.0);

@@ -66,6 +66,23 @@ using PametProfilu = std::map<int, StavPameti>;
 StavPameti PoOdpovedi(const StavPameti& stav, Hodnoceni g, const DatumCas& kdy,
                       const ParametryFsrs& w = kVychoziParametryFsrs);
 
+// The memory of a question answered before its memory was kept, derived from its Statistika
+// record alone (unseen when it counts no answer). The record keeps the counts, not the days of the
+// answers, so they are replayed as all given on the day of the last answer, at its time: on one
+// day the model hardly moves the stability, so a long run of right answers is not taken for
+// knowledge kept over weeks. The order tells the least that is certain and rates the memory no
+// higher than the truth could: the wrong and hinted answers come first (a first failure gives
+// the lowest starting stability), then the right answers outside the final run, then the last
+// answer: the final run of right answers, or one wrong or hinted answer when that was the last.
+// The same record always gives the same state.
+StavPameti PametZeStatistiky(const ZaznamStatistiky& z,
+                             const ParametryFsrs& w = kVychoziParametryFsrs);
+
+// Completes `pamet` with the memory derived by PametZeStatistiky for every question that has a
+// Statistika record with answers but no memory state; stored states stay as they are.
+void DoplnPametZeStatistiky(PametProfilu& pamet, const StatistikaProfilu& statistika,
+                            const ParametryFsrs& w = kVychoziParametryFsrs);
+
 // The chance of recall after `dny` days (fractional; negative counts as 0) at stability `s`.
 double Vybaveni(double stabilita, double dny, const ParametryFsrs& w = kVychoziParametryFsrs);
 

@@ -212,13 +212,25 @@ bool ZapisOdpovedi(const fs::path& adresar, const std::string& profil,
                              z.spravne == z.polozeno, z.radaSpravnych, z.posledni,
                              ZnakVysledku(z.naposledy)});
     PripisUceni(adresar, profil, prirustky, radky,
-                [](const RadekOdpovedi& r, const std::optional<UlozenaPamet>& stara) {
+                [](const RadekOdpovedi& r, const std::optional<UlozenaPamet>& stara,
+                   const std::optional<UlozenaStatistika>& zaznam) {
                     StavPameti stav;
                     if (stara) {
                         stav.videna = true;
                         stav.stabilita = stara->stabilita;
                         stav.obtiznost = stara->obtiznost;
                         stav.posledni = stara->posledni;
+                    } else if (zaznam) {
+                        ZaznamStatistiky z;
+                        z.cislo = r.cislo;
+                        z.polozeno = zaznam->polozeno;
+                        z.spravne = zaznam->spravne;
+                        z.spatne = zaznam->spatne;
+                        z.napoveda = zaznam->napoveda;
+                        z.radaSpravnych = zaznam->rada;
+                        z.posledni = zaznam->posledni;
+                        z.naposledy = VysledekZeZnaku(zaznam->naposledy);
+                        stav = PametZeStatistiky(z);
                     }
                     const StavPameti nova =
                         PoOdpovedi(stav, HodnoceniOdpovedi(VysledekZeZnaku(r.vysledek)), r.kdy);
@@ -230,10 +242,18 @@ bool ZapisOdpovedi(const fs::path& adresar, const std::string& profil,
 
 PametProfilu NactiPametProfilu(const fs::path& adresar, const std::string& profil)
 {
+    return NactiPametProfilu(adresar, profil, NactiStatistiku(adresar, profil));
+}
+
+PametProfilu NactiPametProfilu(const fs::path& adresar, const std::string& profil,
+                               const StatistikaProfilu& statistika)
+{
     PametProfilu pamet;
     Tabulka t;
-    if (!OtevriProfil(t, adresar, "PametOtazek", profil))
+    if (!OtevriProfil(t, adresar, "PametOtazek", profil)) {
+        DoplnPametZeStatistiky(pamet, statistika);
         return pamet;
+    }
     for (t.Prvni(); !t.Konec(); t.Dalsi()) {
         StavPameti s;
         s.videna = true;
@@ -242,6 +262,7 @@ PametProfilu NactiPametProfilu(const fs::path& adresar, const std::string& profi
         s.posledni = t.PoleJmenem("Posledni").JakoDatumCas();
         pamet[t.PoleJmenem("Cislo").JakoCele()] = s;
     }
+    DoplnPametZeStatistiky(pamet, statistika);
     return pamet;
 }
 

@@ -44,11 +44,17 @@ void NastavLimitNovych(const std::filesystem::path& adresar, const std::string& 
 // Stores the answers of one evaluation when the profile keeps its history (otherwise writes
 // nothing and returns false): each adds to Statistika, goes into the answer log Odpovedi and
 // moves its question's memory state in PametOtazek by PoOdpovedi, all in one write (every table
-// holds all of it or none). Storage errors propagate as ChybaTabulky.
+// holds all of it or none). A question with a Statistika record but no stored state moves from
+// the state PametZeStatistiky derives from that record, as NactiPametProfilu shows it. Storage errors propagate as ChybaTabulky.
 bool ZapisOdpovedi(const std::filesystem::path& adresar, const std::string& profil,
                    const std::vector<Odpoved>& odpovedi);
 
-// The profile's memory by question number; empty when the table is missing.
+// The profile's memory by question number: the stored states, completed for the questions
+// answered before the memory was kept by the states DoplnPametZeStatistiky derives from
+// `statistika` (the profile's records, as NactiStatistiku gives them). Reading writes nothing.
+PametProfilu NactiPametProfilu(const std::filesystem::path& adresar, const std::string& profil,
+                               const StatistikaProfilu& statistika);
+// The same, reading the profile's Statistika itself.
 PametProfilu NactiPametProfilu(const std::filesystem::path& adresar, const std::string& profil);
 
 // The profile's answer log in the order written; empty when the table is missing.

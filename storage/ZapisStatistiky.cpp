@@ -49,6 +49,7 @@ struct Spojeni {
     std::unique_ptr<SQLite::Statement> zapisOdpovedi;
     std::unique_ptr<SQLite::Statement> ctiPamet;
     std::unique_ptr<SQLite::Statement> zapisPamet;
+    std::unique_ptr<SQLite::Statement> ctiStatistiku;
     bool indexPametiHotov = false;
 
     void UvolniVDitku()
@@ -57,6 +58,7 @@ struct Spojeni {
         zapisOdpovedi.release();
         ctiPamet.release();
         zapisPamet.release();
+        ctiStatistiku.release();
         pripis.release();
         db.release();
     }
@@ -274,8 +276,53 @@ void BindProfil(SQLite::Statement& p, int index, const std::string& profil)
         p.bind(index, profil);
 }
 
+// The Statistika records of the answered questions as they stand now (before the increments).
+std::map<int, UlozenaStatistika> CtiPredchoziStatistiku(Spojeni& s, const std::string& ulozenyProfil,
+                                                       const std::vector<RadekOdpovedi>& odpovedi)
+{
+    std::map<int, UlozenaStatistika> predchozi;
+    if (odpovedi.empty())
+        return predchozi;
+    // Records an earlier version let share a key are merged first, so each question reads as one.
+    if (!s.indexHotov) {
+        SlucAIndexuj(*s.db);
+        s.indexHotov = true;
+    }
+    if (!s.ctiStatistiku)
+        s.ctiStatistiku = std::make_unique<SQLite::Statement>(*s.db, R"(
+            SELECT Polozeno, Spravne, Spatne, Napoveda, RadaSpravnych, Posledni, Naposledy
+            FROM main.zaznamy WHERE Profil IS ?1 AND Cislo = ?2)");
+    SQLite::Statement& c = *s.ctiStatistiku;
+    for (const RadekOdpovedi& o : odpovedi) {
+        if (predchozi.count(o.cislo))
+            continue;
+        c.reset();
+        c.clearBindings();
+        BindProfil(c, 1, ulozenyProfil);
+        c.bind(2, o.cislo);
+        if (c.executeStep()) {
+            UlozenaStatistika u;
+            u.polozeno = c.getColumn(0).getInt();
+            u.spravne = c.getColumn(1).getInt();
+            u.spatne = c.getColumn(2).getInt();
+            u.napoveda = c.getColumn(3).getInt();
+            u.rada = c.getColumn(4).getInt();
+            try {
+                if (!c.getColumn(5).isNull())
+                    u.posledni = DatumCas::ZIso(c.getColumn(5).getString());
+            } catch (const std::invalid_argument&) {
+            }
+            u.naposledy = c.getColumn(6).getString();
+            predchozi[o.cislo] = u;
+        }
+        c.reset();
+    }
+    return predchozi;
+}
+
 void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
-                    const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet)
+                    const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet,
+                    const std::map<int, UlozenaStatistika>& predchozi)
 {
     SQLite::Database& db = *s.db;
     if (!s.indexPametiHotov) {
@@ -334,7 +381,10 @@ void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
             stara = u;
         }
         c.reset();
-        UlozenaPamet nova = prepocet(o, stara);
+        const auto ps = predchozi.find(o.cislo);
+        UlozenaPamet nova = prepocet(o, stara,
+                                     ps == predchozi.end() ? std::nullopt
+                                                           : std::optional<UlozenaStatistika>(ps->second));
         nova.posledni.milisekunda = 0;
         nova.prvni.milisekunda = 0;
         SQLite::Statement& w = *s.zapisPamet;
@@ -364,7 +414,8 @@ void VTransakci(Spojeni& s, F&& zapis)
         zapis();
         db.exec("COMMIT");
     } catch (...) {
-        for (auto* p : {s.pripis.get(), s.zapisOdpovedi.get(), s.ctiPamet.get(), s.zapisPamet.get()})
+        for (auto* p : {s.pripis.get(), s.zapisOdpovedi.get(), s.ctiPamet.get(), s.zapisPamet.get(),
+                        s.ctiStatistiku.get()})
             if (p)
                 p->tryReset();
         if (zahajeno)
@@ -405,8 +456,9 @@ void PripisUceni(const fs::path& adresar, const std::string& profil,
     }
     const std::string ulozenyProfil = OriznoutZnaky(profil, 30);
     VTransakci(s, [&] {
+        const auto predchozi = CtiPredchoziStatistiku(s, ulozenyProfil, odpovedi);
         PripisPrirustky(s, ulozenyProfil, prirustky);
-        PripisOdpovedi(s, ulozenyProfil, odpovedi, prepocet);
+        PripisOdpovedi(s, ulozenyProfil, odpovedi, prepocet, predchozi);
     });
 }
 

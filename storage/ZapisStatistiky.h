@@ -49,9 +49,24 @@ struct UlozenaPamet {
     DatumCas prvni;  // the first answer
 };
 
-// The state after the answer, from the stored one (none for a question never answered).
-using PrepocetPameti =
-    std::function<UlozenaPamet(const RadekOdpovedi&, const std::optional<UlozenaPamet>&)>;
+// A question's record of Statistika as stored before a write (the counts, the run of right
+// answers, the last answer and its code "S", "C" or "N").
+struct UlozenaStatistika {
+    int polozeno = 0;
+    int spravne = 0;
+    int spatne = 0;
+    int napoveda = 0;
+    int rada = 0;
+    DatumCas posledni;
+    std::string naposledy;
+};
+
+// The state after the answer, from the stored one (none for a question never answered) and the
+// question's Statistika record as it stood before this write (none when there was none), which
+// tells what a question answered before its memory was kept has been through.
+using PrepocetPameti = std::function<UlozenaPamet(const RadekOdpovedi&,
+                                                  const std::optional<UlozenaPamet>&,
+                                                  const std::optional<UlozenaStatistika>&)>;
 
 // Adds the increments to Statistika, the answers to the log Odpovedi and each answer's new
 // memory state to PametOtazek (computed by `prepocet` from the stored state, in the answers'

@@ -1102,9 +1102,10 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
     EXPECT_TRUE(h.M2OznacSpravne->isVisible());
 
-    // The mistake, the unseen ones in the spread order, then the rest.
+    // The mistake, the due ones (1 and 2 were answered before the memory was kept: their memory
+    // is derived from Statistika, and is long due), then the unseen ones in the spread order.
     const std::vector<int> nove = PoradiNovych({3, 5, 6}, SeedDne(hodiny.mistni));
-    const int poradi[] = {4, nove[0], nove[1], nove[2], 1};
+    const int poradi[] = {4, 1, 2, nove[0], nove[1]};
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         if (i > 0)
@@ -1120,9 +1121,9 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
     const auto zaznamy = CtiVysledky(Adresar());
     ASSERT_EQ(zaznamy.size(), 1u);
     EXPECT_EQ(zaznamy.front().typ, "Procvičování");
-    EXPECT_EQ(zaznamy.front().spatneCisla, std::to_string(nove[0]));
+    EXPECT_EQ(zaznamy.front().spatneCisla, "1");
     EXPECT_TRUE(h.relace.beh.poradi.empty());
-    EXPECT_EQ(NactiStatistiku(Adresar(), "Jana").at(nove[0]).naposledy, VysledekPokusu::Spatne);
+    EXPECT_EQ(NactiStatistiku(Adresar(), "Jana").at(1).naposledy, VysledekPokusu::Spatne);
 }
 
 // "  &O programu  " is the one way out of the mode menu besides its end: it opens the same about

@@ -268,3 +268,64 @@ TEST(Zameny, NejcastejsiZamenyZLogu)
 }
 
 }  // namespace
+
+// A question answered before the memory was kept (a Statistika record, no stored state) gets the
+// state of its answers replayed on the day of the last one: failures first, then the right answers
+// outside the final run, then the last answer or the run. Reading derives it without writing; the
+// day's review and the practice of mistakes count it; the next answer moves on from it.
+TEST(PametZeStatistiky, OdvozenaPametStarychOdpovedi)
+{
+    Adresar a;
+    ZapisPokusy(a.Cesta(), "Eva", {{3, V::Spravne}, {4, V::Spravne}, {5, V::Spatne}}, Kdy(3, 1));
+    ZapisPokusy(a.Cesta(), "Eva", {{4, V::Spravne}}, Kdy(3, 2));
+    ZapisPokusy(a.Cesta(), "Eva", {{3, V::Spravne}, {5, V::Spravne}}, Kdy(3, 5));
+    ZapisPokusy(a.Cesta(), "Eva", {{3, V::Spravne}, {4, V::Spatne}, {5, V::Napoveda}}, Kdy(3, 9));
+    ASSERT_TRUE(ZapisOdpovedi(a.Cesta(), "Eva", {{7, Kdy(3, 9), R::Procvicovani, "A", V::Spravne, 1}}));
+    const StavPameti ulozena7 = NactiPametProfilu(a.Cesta(), "Eva").at(7);
+
+    const PametProfilu pamet = NactiPametProfilu(a.Cesta(), "Eva");
+    EXPECT_EQ(Zaznamu(a.Cesta(), "PametOtazek"), 1);  // reading wrote nothing
+    ASSERT_EQ(pamet.size(), 4u);
+    EXPECT_EQ(pamet.at(7), ulozena7);  // a stored state stays
+    // Stability and difficulty computed by hand from the default parameters: three rights on one
+    // day keep S0(Good); right, right, wrong; wrong, right, hint.
+    const struct {
+        int cislo;
+        double stabilita, obtiznost;
+        int dni;
+    } ocekavane[] = {{3, 2.3065, 2.104331, 2}, {4, 0.775084, 7.392238, 1}, {5, 0.096034, 8.802628, 1}};
+    for (const auto& o : ocekavane) {
+        SCOPED_TRACE(o.cislo);
+        const StavPameti& s = pamet.at(o.cislo);
+        EXPECT_TRUE(s.videna);
+        EXPECT_NEAR(s.stabilita, o.stabilita, 1e-5);
+        EXPECT_NEAR(s.obtiznost, o.obtiznost, 1e-5);
+        EXPECT_EQ(s.posledni, Kdy(3, 9));
+        EXPECT_EQ(IntervalDni(s.stabilita, kPozadovanaRetence), o.dni);
+    }
+
+    // Due: the wrong-last and hinted ones a day later, the run of rights a day after them.
+    const Banka banka = BankaCisel({3, 4, 5, 7, 8});
+    const Nastaveni n;
+    const StatistikaProfilu statistika = NactiStatistiku(a.Cesta(), "Eva");
+    EXPECT_EQ(TextOpakovani(PripravOpakovaniDne(banka, n, pamet, statistika, Kdy(3, 10), 20, 1)),
+              "K opakování: 2, nových: 1");
+    const OpakovaniDne o = PripravOpakovaniDne(banka, n, pamet, statistika, Kdy(3, 12), 20, 1);
+    EXPECT_EQ(o.splatne, (std::vector<int>{5, 4, 3, 7}));
+    EXPECT_EQ(o.nove, (std::vector<int>{8}));
+    const ProcvicovaniChyb ch = PripravProcvicovaniChyb(banka, n, statistika, pamet, Kdy(3, 12), 1);
+    EXPECT_EQ(ch.chyb, 1);
+    EXPECT_EQ(ch.poradi, (std::vector<int>{4, 5, 3, 7, 8}));
+
+    // The next answer starts from the derived state, and is then stored.
+    ASSERT_TRUE(ZapisOdpovedi(a.Cesta(), "Eva", {{4, Kdy(3, 12), R::Opakovani, "A", V::Spravne, 1},
+                                                 {4, Kdy(3, 12, 11), R::Opakovani, "A", V::Spravne, 1}}));
+    StavPameti ocekavana = PoOdpovedi(pamet.at(4), Hodnoceni::Dobre, Kdy(3, 12));
+    ocekavana = PoOdpovedi(ocekavana, Hodnoceni::Dobre, Kdy(3, 12, 11));
+    const StavPameti po = NactiPametProfilu(a.Cesta(), "Eva").at(4);
+    EXPECT_NEAR(po.stabilita, ocekavana.stabilita, 1e-9);
+    EXPECT_NEAR(po.obtiznost, ocekavana.obtiznost, 1e-9);
+    EXPECT_EQ(po.posledni, Kdy(3, 12, 11));
+    EXPECT_GT(po.obtiznost, PoOdpovedi({}, Hodnoceni::Dobre, Kdy(3, 12)).obtiznost + 1);
+    EXPECT_EQ(Zaznamu(a.Cesta(), "PametOtazek"), 2);
+}
