@@ -35,27 +35,6 @@ constexpr std::array<std::pair<RezimOdpovedi, const char*>, 6> kKodyRezimu{{
     {RezimOdpovedi::Opakovani, "Opakovani"},
 }};
 
-const char* ZnakVysledku(VysledekPokusu v)
-{
-    switch (v) {
-    case VysledekPokusu::Spatne:
-        return "C";
-    case VysledekPokusu::Napoveda:
-        return "N";
-    default:
-        return "S";
-    }
-}
-
-VysledekPokusu VysledekZeZnaku(const std::string& s)
-{
-    if (s == "C")
-        return VysledekPokusu::Spatne;
-    if (s == "N")
-        return VysledekPokusu::Napoveda;
-    return VysledekPokusu::Spravne;
-}
-
 // Opens the profile's records of the table; false when the table is missing.
 bool OtevriProfil(Tabulka& t, const fs::path& adresar, const char* nazev, const std::string& profil)
 {

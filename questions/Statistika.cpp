@@ -17,28 +17,6 @@ namespace {
 
 constexpr const char* kTabulka = "Statistika";
 
-
-const char* ZnakVysledku(VysledekPokusu v)
-{
-    switch (v) {
-    case VysledekPokusu::Spatne:
-        return "C";
-    case VysledekPokusu::Napoveda:
-        return "N";
-    default:
-        return "S";
-    }
-}
-
-VysledekPokusu VysledekZeZnaku(const std::string& s)
-{
-    if (s == "C")
-        return VysledekPokusu::Spatne;
-    if (s == "N")
-        return VysledekPokusu::Napoveda;
-    return VysledekPokusu::Spravne;
-}
-
 ZaznamStatistiky Cti(Tabulka& t)
 {
     ZaznamStatistiky z;
@@ -71,6 +49,27 @@ bool OtevriProfil(Tabulka& t, const fs::path& adresar, const std::string& profil
 }
 
 }  // namespace
+
+const char* ZnakVysledku(VysledekPokusu v)
+{
+    switch (v) {
+    case VysledekPokusu::Spatne:
+        return "C";
+    case VysledekPokusu::Napoveda:
+        return "N";
+    default:
+        return "S";
+    }
+}
+
+VysledekPokusu VysledekZeZnaku(const std::string& s)
+{
+    if (s == "C")
+        return VysledekPokusu::Spatne;
+    if (s == "N")
+        return VysledekPokusu::Napoveda;
+    return VysledekPokusu::Spravne;
+}
 
 void PripoctiPokus(ZaznamStatistiky& z, VysledekPokusu vysledek, const DatumCas& kdy)
 {

@@ -14,6 +14,11 @@ class Banka;
 // right answers.
 enum class VysledekPokusu { Spravne, Spatne, Napoveda };
 
+// The outcome as the tables store it: "S" right, "C" wrong, "N" hinted; any other text reads as
+// right.
+const char* ZnakVysledku(VysledekPokusu v);
+VysledekPokusu VysledekZeZnaku(const std::string& s);
+
 // One record of Statistika: a profile's history of one question.
 struct ZaznamStatistiky {
     int cislo = 0;
