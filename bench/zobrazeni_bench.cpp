@@ -119,6 +119,43 @@ void OdpovezModalnimu(std::function<void(QWidget*)> akce)
     casovac->start();
 }
 
+// The full bank, its pictures and Jana's profile in `adresar`.
+void PripravAdresar(const fs::path& adresar)
+{
+    ZapisObrazky(adresar);
+    ZapisTestovaciBanku(adresar, PlnaBanka());
+    ProfilovySklad sklad(adresar);
+    sklad.ZalozitTabulkuProfilu();
+    sklad.PridatProfil("Jana", "1111111", "B", "000", "10", "1", "");
+}
+
+// Starts the main window with Jana signed in through the profile manager.
+bool PrihlasJanu(THlavniFormular& hlavni)
+{
+    OdpovezModalnimu([](QWidget* w) {
+        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
+        const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
+        seznam->setCurrentItem(nalezene.front());
+        seznam->itemClicked(nalezene.front());
+        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    return hlavni.Spust() == THlavniFormular::Start::Prihlasen;
+}
+
+// Starts a practice run as long as the run dialog allows; returns its length.
+int ZacniProcvicovaniCeleBanky(THlavniFormular& hlavni)
+{
+    int delka = 0;
+    OdpovezModalnimu([&delka](QWidget* w) {
+        auto* dotaz = qobject_cast<TDotazPZ*>(w);
+        dotaz->sbPocet->setValue(dotaz->sbPocet->maximum());
+        delka = dotaz->sbPocet->value();
+        dotaz->btnPotvrdit->click();
+    });
+    hlavni.M1Procvicovat->trigger();
+    return delka;
+}
+
 void BM_ZobrazOtazku(benchmark::State& stav)
 {
     QTemporaryDir docasny;
@@ -176,36 +213,17 @@ void BM_DalsiOtazka(benchmark::State& stav)
 {
     QTemporaryDir docasny;
     const fs::path adresar = docasny.path().toStdString();
-    ZapisObrazky(adresar);
-    ZapisTestovaciBanku(adresar, PlnaBanka());
-    ProfilovySklad sklad(adresar);
-    sklad.ZalozitTabulkuProfilu();
-    sklad.PridatProfil("Jana", "1111111", "B", "000", "10", "1", "");
-
+    PripravAdresar(adresar);
     RucniHodiny hodiny;
     hodiny.msUtc = 36'000'000;
     NastavHodiny(&hodiny);
     THlavniFormular hlavni(adresar);
-    OdpovezModalnimu([](QWidget* w) {
-        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
-        seznam->setCurrentItem(nalezene.front());
-        seznam->itemClicked(nalezene.front());
-        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    });
-    if (hlavni.Spust() != THlavniFormular::Start::Prihlasen) {
+    if (!PrihlasJanu(hlavni)) {
         stav.SkipWithError("sign-in failed");
         NastavHodiny(nullptr);
         return;
     }
-    int delka = 0;
-    OdpovezModalnimu([&delka](QWidget* w) {
-        auto* dotaz = qobject_cast<TDotazPZ*>(w);
-        dotaz->sbPocet->setValue(dotaz->sbPocet->maximum());
-        delka = dotaz->sbPocet->value();
-        dotaz->btnPotvrdit->click();
-    });
-    hlavni.M1Procvicovat->trigger();
+    const int delka = ZacniProcvicovaniCeleBanky(hlavni);
     if (hlavni.Rezim() != QStringLiteral("Procvicovani") || !hlavni.M1NahodnyVyber->isChecked()
         || delka != 757) {
         stav.SkipWithError("no random practice run over the whole bank");
@@ -256,37 +274,18 @@ void BM_PotvrzeniOdpovedi(benchmark::State& stav)
 {
     QTemporaryDir docasny;
     const fs::path adresar = docasny.path().toStdString();
-    ZapisObrazky(adresar);
-    ZapisTestovaciBanku(adresar, PlnaBanka());
-    ProfilovySklad sklad(adresar);
-    sklad.ZalozitTabulkuProfilu();
-    sklad.PridatProfil("Jana", "1111111", "B", "000", "10", "1", "");
-
+    PripravAdresar(adresar);
     RucniHodiny hodiny;
     hodiny.msUtc = 36'000'000;
     NastavHodiny(&hodiny);
     THlavniFormular hlavni(adresar);
-    OdpovezModalnimu([](QWidget* w) {
-        auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
-        const auto nalezene = seznam->findItems(QStringLiteral("Jana"), Qt::MatchExactly);
-        seznam->setCurrentItem(nalezene.front());
-        seznam->itemClicked(nalezene.front());
-        w->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    });
-    if (hlavni.Spust() != THlavniFormular::Start::Prihlasen) {
+    if (!PrihlasJanu(hlavni)) {
         stav.SkipWithError("sign-in failed");
         NastavHodiny(nullptr);
         return;
     }
     hlavni.show();
-    int delka = 0;
-    OdpovezModalnimu([&delka](QWidget* w) {
-        auto* dotaz = qobject_cast<TDotazPZ*>(w);
-        dotaz->sbPocet->setValue(dotaz->sbPocet->maximum());
-        delka = dotaz->sbPocet->value();
-        dotaz->btnPotvrdit->click();
-    });
-    hlavni.M1Procvicovat->trigger();
+    const int delka = ZacniProcvicovaniCeleBanky(hlavni);
     if (hlavni.Rezim() != QStringLiteral("Procvicovani") || delka < 2) {
         stav.SkipWithError("no practice run");
         NastavHodiny(nullptr);
