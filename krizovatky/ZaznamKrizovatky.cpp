@@ -1,7 +1,6 @@
 #include "krizovatky/ZaznamKrizovatky.h"
 
 #include "storage/Definice.h"
-#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 
 namespace {
@@ -42,12 +41,8 @@ std::vector<ZaznamKrizovatky> NactiKrizovatky(const std::filesystem::path& adres
 {
     std::vector<ZaznamKrizovatky> zaznamy;
     Tabulka t;
-    t.Svaz(adresar, kKrizovatky);
-    if (!t.Existuje())
+    if (!OtevriZaznamyProfilu(t, adresar, kKrizovatky, profil))
         return zaznamy;
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
     for (t.Prvni(); !t.Konec(); t.Dalsi()) {
         ZaznamKrizovatky z;
         z.profil = t.PoleJmenem("Profil").JakoText();

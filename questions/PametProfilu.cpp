@@ -2,7 +2,6 @@
 
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
-#include "storage/FiltrTextu.h"
 #include "storage/Predvolby.h"
 #include "storage/SpolecnaZmena.h"
 #include "storage/Tabulka.h"
@@ -34,18 +33,6 @@ constexpr std::array<std::pair<RezimOdpovedi, const char*>, 6> kKodyRezimu{{
     {RezimOdpovedi::TestPlatny, "TestPlatny"},
     {RezimOdpovedi::Opakovani, "Opakovani"},
 }};
-
-// Opens the profile's records of the table; false when the table is missing.
-bool OtevriProfil(Tabulka& t, const fs::path& adresar, const char* nazev, const std::string& profil)
-{
-    t.Svaz(adresar, nazev);
-    if (!t.Existuje())
-        return false;
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
-    return true;
-}
 
 bool Dostupna(const Otazka& o, const Nastaveni& n)
 {
@@ -229,7 +216,7 @@ PametProfilu NactiPametProfilu(const fs::path& adresar, const std::string& profi
 {
     PametProfilu pamet;
     Tabulka t;
-    if (!OtevriProfil(t, adresar, "PametOtazek", profil)) {
+    if (!OtevriZaznamyProfilu(t, adresar, "PametOtazek", profil)) {
         DoplnPametZeStatistiky(pamet, statistika);
         return pamet;
     }
@@ -266,7 +253,7 @@ std::vector<Odpoved> NactiOdpovedi(const fs::path& adresar, const std::string& p
 int NovychDne(const fs::path& adresar, const std::string& profil, const DatumCas& dnes)
 {
     Tabulka t;
-    if (!OtevriProfil(t, adresar, "PametOtazek", profil))
+    if (!OtevriZaznamyProfilu(t, adresar, "PametOtazek", profil))
         return 0;
     int pocet = 0;
     for (t.Prvni(); !t.Konec(); t.Dalsi()) {

@@ -1,5 +1,7 @@
 #include "storage/StavTabulky.h"
 
+#include "storage/FiltrTextu.h"
+
 #include <SQLiteCpp/Exception.h>
 
 #include <algorithm>
@@ -572,4 +574,16 @@ void Tabulka::NastavVypocitanaPole(std::vector<DefinicePole> pole, VypocetFunkce
         s.NactiAktualni(*this);
     else if (JeOtevrena())
         s.radek.resize(s.definice.size() + s.vypocitana.size());
+}
+
+bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar, const std::string& nazev,
+                          const std::string& profil)
+{
+    t.Svaz(adresar, nazev);
+    if (!t.Existuje())
+        return false;
+    t.NastavFiltrText(FiltrProfilu(profil));
+    t.Filtrovat(true);
+    t.Otevri();
+    return true;
 }

@@ -172,3 +172,8 @@ private:
     struct Stav;
     std::unique_ptr<Stav> s_;
 };
+
+// Binds `t` to the table `nazev` of `adresar` and opens the records of `profil`, selected in SQL
+// on the profile index; false, with nothing opened, when the table is missing.
+bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar, const std::string& nazev,
+                          const std::string& profil);

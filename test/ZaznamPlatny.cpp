@@ -2,7 +2,6 @@
 
 #include "questions/Banka.h"
 #include "storage/Definice.h"
-#include "storage/FiltrTextu.h"
 #include "storage/SpolecnaZmena.h"
 #include "storage/Tabulka.h"
 
@@ -12,19 +11,6 @@
 namespace {
 
 const std::string kTesty = "Testy";
-
-
-// Opens the profile's records; false when the table is missing.
-bool OtevriProfil(Tabulka& t, const std::filesystem::path& adresar, const std::string& profil)
-{
-    t.Svaz(adresar, kTesty);
-    if (!t.Existuje())
-        return false;
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
-    return true;
-}
 
 [[noreturn]] void Poskozeny(const ZaznamPlatny& z)
 {
@@ -77,7 +63,7 @@ std::vector<ZaznamPlatny> NactiTestyPlatny(const std::filesystem::path& adresar,
 {
     std::vector<ZaznamPlatny> zaznamy;
     Tabulka t;
-    if (!OtevriProfil(t, adresar, profil))
+    if (!OtevriZaznamyProfilu(t, adresar, kTesty, profil))
         return zaznamy;
     for (t.Prvni(); !t.Konec(); t.Dalsi()) {
         ZaznamPlatny z;
@@ -100,7 +86,7 @@ std::vector<ZaznamPlatny> NactiTestyPlatny(const std::filesystem::path& adresar,
 void SmazTestPlatny(const std::filesystem::path& adresar, const std::string& profil, int index)
 {
     Tabulka t;
-    if (!OtevriProfil(t, adresar, profil) || index < 0 || index >= t.PocetZaznamu())
+    if (!OtevriZaznamyProfilu(t, adresar, kTesty, profil) || index < 0 || index >= t.PocetZaznamu())
         return;
     t.Posun(index);
     t.Smaz();
