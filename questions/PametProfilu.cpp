@@ -324,18 +324,34 @@ std::vector<int> OpakovaniDne::Poradi() const
     return p;
 }
 
+namespace {
+
+// The numbers the learner's settings offer, and of those the ones never answered (in number order).
+struct KVyberu {
+    std::set<int> dostupne;
+    std::vector<int> nevidene;
+};
+
+KVyberu OtazkyKVyberu(const Banka& banka, const Nastaveni& nastaveni, const PametProfilu& pamet,
+                      const StatistikaProfilu& statistika)
+{
+    KVyberu k;
+    for (const Otazka& o : banka.Vse())
+        if (Dostupna(o, nastaveni)) {
+            k.dostupne.insert(o.cislo);
+            if (!Videna(o.cislo, pamet, statistika))
+                k.nevidene.push_back(o.cislo);
+        }
+    return k;
+}
+
+}  // namespace
+
 OpakovaniDne PripravOpakovaniDne(const Banka& banka, const Nastaveni& nastaveni,
                                  const PametProfilu& pamet, const StatistikaProfilu& statistika,
                                  const DatumCas& dnes, int novych, std::uint32_t seed)
 {
-    std::set<int> dostupne;
-    std::vector<int> nevidene;
-    for (const Otazka& o : banka.Vse())
-        if (Dostupna(o, nastaveni)) {
-            dostupne.insert(o.cislo);
-            if (!Videna(o.cislo, pamet, statistika))
-                nevidene.push_back(o.cislo);
-        }
+    const auto [dostupne, nevidene] = OtazkyKVyberu(banka, nastaveni, pamet, statistika);
     OpakovaniDne vysledek;
     vysledek.splatne = SplatneDostupne(dostupne, pamet, dnes);
     vysledek.nove = PoradiNovych(nevidene, seed);
@@ -368,14 +384,7 @@ ProcvicovaniChyb PripravProcvicovaniChyb(const Banka& banka, const Nastaveni& na
     }
     vysledek.chyb = static_cast<int>(vysledek.poradi.size());
 
-    std::set<int> dostupne;
-    std::vector<int> nevidene;
-    for (const Otazka& o : banka.Vse())
-        if (Dostupna(o, nastaveni)) {
-            dostupne.insert(o.cislo);
-            if (!Videna(o.cislo, pamet, statistika))
-                nevidene.push_back(o.cislo);
-        }
+    const auto [dostupne, nevidene] = OtazkyKVyberu(banka, nastaveni, pamet, statistika);
     const auto pridej = [&](int c) {
         if (zarazene.insert(c).second)
             vysledek.poradi.push_back(c);
