@@ -79,7 +79,8 @@ void CyklusBehu::DalsiOtazka()
 void CyklusBehu::PravyKlik()
 {
     const RezimBehu rezim = relace_.rezim;
-    if (panel_.pSpravne->isVisibleTo(&panel_) || rezim == RezimBehu::Zadny || rezim == RezimBehu::Prohlizeni)
+    if (panel_.pSpravne->isVisibleTo(&panel_) || rezim == RezimBehu::Zadny
+        || rezim == RezimBehu::Prohlizeni)
         return;
     StavBehu& beh = relace_.beh;
     if (beh.cekaNaOdpoved) {
@@ -123,9 +124,9 @@ void CyklusBehu::KonecBehu()
     }
     // The record is stored before the evaluation window opens; the window only shows it.
     const bool zkouska = rezim == RezimBehu::Zkouseni;
-    const ProtokolBehu protokol = UlozVysledekBehu(okno_, relace_.beh, relace_.nastaveni,
-                                                   relace_.opakovaniZaznamu, zkouska, adresar_,
-                                                   AktualniHodiny());
+    const ProtokolBehu protokol =
+        UlozVysledekBehu(okno_, relace_.beh, relace_.nastaveni, relace_.opakovaniZaznamu, zkouska,
+                         adresar_, AktualniHodiny());
     TResult vysledek(relace_.beh, relace_.nastaveni, relace_.opakovaniZaznamu, zkouska, protokol,
                      okno_);
     VycentrujNad(&vysledek, okno_);

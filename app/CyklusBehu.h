@@ -30,7 +30,8 @@ public:
     void Zacni();
     // End of the mode however it ends.
     void Ukonci();
-    // The run about to start is "Opakování na dnes": its answers are logged so, until the mode ends.
+    // The run about to start is "Opakování na dnes": its answers are logged so, until the mode
+    // ends.
     void OznacOpakovaniDne() { opakovaniDne_ = true; }
     // The learner ends the run early: no feedback stays, a record retry gives its group back.
     void Prerus();

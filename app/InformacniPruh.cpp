@@ -44,8 +44,9 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
         cil = new QLabel(pPomoc);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->setGeometry(40, y, 18, 18);
-        cil->setPixmap(ObrazekProMeritko(QString::fromStdString((adresar / "grafika" / soubor).string()),
-                                         cil->devicePixelRatioF()));
+        cil->setPixmap(
+            ObrazekProMeritko(QString::fromStdString((adresar / "grafika" / soubor).string()),
+                              cil->devicePixelRatioF()));
     };
 
     popisek(lbInfo, "lbInfo", QStringLiteral("Info:"), 10, 8);
@@ -55,8 +56,10 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
     popisek(lbAno, "lbAno", QStringLiteral("Správná odpověď"), 60, 8);
     popisek(lbNe, "lbNe", QStringLiteral("Špatná odpověď"), 60, 28);
     popisek(lbNic, "lbNic", QStringLiteral("Ignorovaná správná odpověď"), 60, 48);
-    popisek(lbJakNaTo, "lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"), 212, 4);
-    popisek(lbKonecRezimu, "lbKonecRezimu", TextUtf8(Pravidla(RezimBehu::Prohlizeni).konecRezimu), 212, 19);
+    popisek(lbJakNaTo, "lbJakNaTo",
+            QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"), 212, 4);
+    popisek(lbKonecRezimu, "lbKonecRezimu", TextUtf8(Pravidla(RezimBehu::Prohlizeni).konecRezimu),
+            212, 19);
     popisek(lbNapoveda, "lbNapoveda",
             QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), 212, 35);
     popisek(lbUzivatel, "lbUzivatel", QStringLiteral("Aktivní profil uživatele: "), 212, 52);
@@ -87,7 +90,8 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
 void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni& nastaveni)
 {
     pPomoc->setVisible(zapnout);
-    const QString uzivatel = QStringLiteral("Aktivní profil uživatele: ") + QString::fromStdString(nastaveni.aktivniProfil);
+    const QString uzivatel = QStringLiteral("Aktivní profil uživatele: ")
+        + QString::fromStdString(nastaveni.aktivniProfil);
     NastavText(lbUzivatel, uzivatel);
     NastavText(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni.skupina));
     NastavText(lbKonecRezimu, TextUtf8(Pravidla(rezim).konecRezimu));
@@ -97,8 +101,8 @@ void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni&
     lbNe->setEnabled(!(prohlizeni && zapnout));
     lbNic->setEnabled(!(prohlizeni && zapnout));
     const bool pocitadla = prohlizeni ? !zapnout : zapnout;
-    for (QWidget* w : std::initializer_list<QWidget*>{Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek,
-                                                     lbUspesnost, lbJakNaTo, lbSkupina})
+    for (QWidget* w : std::initializer_list<QWidget*> {Cara1, Cara2, lbCelkemOtazek, lbZbyvaOtazek,
+                                                       lbUspesnost, lbJakNaTo, lbSkupina})
         w->setVisible(pocitadla);
     lbNapoveda->setVisible(prohlizeni ? !zapnout : Pravidla(rezim).napoveda && zapnout);
 
@@ -107,10 +111,13 @@ void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni&
         lbKonecRezimu->move(284, 17);
         ZkracenyText(lbUzivatel, uzivatel, kSirkaPruhu - kOdsazeniTextu - 212);
         lbUzivatel->adjustSize();
-        lbUzivatel->move(std::max(212, lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2), 40);
+        lbUzivatel->move(
+            std::max(212, lbKonecRezimu->x() + (lbKonecRezimu->width() - lbUzivatel->width()) / 2),
+            40);
         return;
     }
-    ZkracenyText(lbUzivatel, uzivatel, (prohlizeni ? kSirkaPruhu - kOdsazeniTextu : 384 - kOdsazeniTextu) - 212);
+    ZkracenyText(lbUzivatel, uzivatel,
+                 (prohlizeni ? kSirkaPruhu - kOdsazeniTextu : 384 - kOdsazeniTextu) - 212);
     lbUzivatel->adjustSize();
     // A running exam spreads its three lines over the space of the missing hint line.
     const bool zkouska = rezim == RezimBehu::Zkouseni && zapnout;
@@ -122,9 +129,15 @@ void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni&
     }
 }
 
-void InformacniPruh::Celkem(int pocet) { NastavText(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(pocet)); }
+void InformacniPruh::Celkem(int pocet)
+{
+    NastavText(lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(pocet));
+}
 
-void InformacniPruh::Zbyva(int pocet) { NastavText(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(pocet)); }
+void InformacniPruh::Zbyva(int pocet)
+{
+    NastavText(lbZbyvaOtazek, QStringLiteral("Zbývá: %1").arg(pocet));
+}
 
 void InformacniPruh::Uspesnost(int procent)
 {

@@ -18,7 +18,8 @@ bool Zastarala(const fs::path& zdroj, const fs::path& cil, const fs::path& slozk
     if (!fs::exists(stav))
         return true;
     if (!fs::is_regular_file(stav))
-        throw ChybaPripravy(slozka, "Na místě souboru „" + cil.string() + "“ je něco jiného než soubor.");
+        throw ChybaPripravy(slozka,
+                            "Na místě souboru „" + cil.string() + "“ je něco jiného než soubor.");
     const auto casZdroje = fs::last_write_time(zdroj, chyba);
     if (chyba)
         throw ChybaPripravy(slozka, Duvod("Nelze zjistit čas souboru", zdroj, chyba));
@@ -43,8 +44,9 @@ void Zkopiruj(const fs::path& zdroj, const fs::path& cil, const fs::path& slozka
     if (chyba) {
         std::error_code ignoruj;
         fs::remove(docasny, ignoruj);
-        throw ChybaPripravy(slozka, Duvod("Nelze zkopírovat soubor", zdroj, chyba) + " (cíl „"
-                                        + cil.string() + "“)");
+        throw ChybaPripravy(slozka,
+                            Duvod("Nelze zkopírovat soubor", zdroj, chyba) + " (cíl „"
+                                + cil.string() + "“)");
     }
 }
 
@@ -60,10 +62,12 @@ void VytvorSlozku(const fs::path& cesta, const fs::path& slozka)
 
 }  // namespace
 
-std::optional<fs::path> NainstalovanaData(const fs::path& adresarProgramu, const fs::path& relativne)
+std::optional<fs::path> NainstalovanaData(const fs::path& adresarProgramu,
+                                          const fs::path& relativne)
 {
     std::error_code chyba;
-    for (const fs::path& kandidat : {(adresarProgramu / relativne).lexically_normal(), adresarProgramu})
+    for (const fs::path& kandidat :
+         {(adresarProgramu / relativne).lexically_normal(), adresarProgramu})
         if (fs::is_regular_file(kandidat / kSouboryBanky[0], chyba))
             return kandidat;
     return std::nullopt;

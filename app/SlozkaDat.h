@@ -17,7 +17,9 @@ inline constexpr const char* kSlozkaObrazku = "grafika";
 class ChybaPripravy : public std::runtime_error {
 public:
     ChybaPripravy(std::filesystem::path slozka, const std::string& duvod)
-        : std::runtime_error(duvod), slozka_(std::move(slozka)) {}
+        : std::runtime_error(duvod), slozka_(std::move(slozka))
+    {
+    }
     const std::filesystem::path& Slozka() const { return slozka_; }
 
 private:
@@ -28,7 +30,7 @@ private:
 // from bin/) when it holds the bank, else the program's own folder when the bank lies beside the
 // program (the build tree); nothing when neither does.
 std::optional<std::filesystem::path> NainstalovanaData(const std::filesystem::path& adresarProgramu,
-                                                      const std::filesystem::path& relativne);
+                                                       const std::filesystem::path& relativne);
 
 // Makes `cil` ready: creates it and copies every bank file and every file under grafika/ from
 // `zdroj` that is missing in `cil` or older there than in `zdroj`. A copy is written beside its

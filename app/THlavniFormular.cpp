@@ -86,7 +86,8 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi = new QLabel(klient);
     imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
     imgPozadi->setGeometry(85, 70, 453, 227);
-    imgPozadi->setPixmap(ObrazekProMeritko(Cesta(adresar_ / "grafika" / "pozadi.jpg"), devicePixelRatioF()));
+    imgPozadi->setPixmap(
+        ObrazekProMeritko(Cesta(adresar_ / "grafika" / "pozadi.jpg"), devicePixelRatioF()));
     imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
@@ -122,13 +123,15 @@ THlavniFormular::~THlavniFormular() = default;
 
 void THlavniFormular::VytvorMenu()
 {
-    auto akce = [this](QAction*& cil, const char* jmeno, const QString& popis, const QString& napoveda) {
+    auto akce = [this](QAction*& cil, const char* jmeno, const QString& popis,
+                       const QString& napoveda) {
         cil = new QAction(popis, this);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->setStatusTip(napoveda);
         return cil;
     };
-    auto podmenu = [this](QMenu*& cil, const char* jmeno, const QString& popis, const QString& napoveda) {
+    auto podmenu = [this](QMenu*& cil, const char* jmeno, const QString& popis,
+                          const QString& napoveda) {
         cil = new QMenu(popis, this);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->menuAction()->setObjectName(QString::fromLatin1(jmeno) + QStringLiteral("Akce"));
@@ -140,71 +143,90 @@ void THlavniFormular::VytvorMenu()
     Menu1->setObjectName(QStringLiteral("Menu1"));
     Menu1->setNativeMenuBar(false);
 
-    Menu1->addMenu(podmenu(Program1, "Program1", QStringLiteral("&Program"), QStringLiteral("Program...")));
+    Menu1->addMenu(
+        podmenu(Program1, "Program1", QStringLiteral("&Program"), QStringLiteral("Program...")));
     Program1->addAction(akce(M1Ukoncit, "M1Ukoncit", QStringLiteral("&Ukončit"),
                              QStringLiteral("Ukončí program Zebrovka 2003")));
 
-    Menu1->addMenu(podmenu(Profil1, "Profil1", QStringLiteral("P&rofil"), QStringLiteral("Správa profilu...")));
+    Menu1->addMenu(podmenu(Profil1, "Profil1", QStringLiteral("P&rofil"),
+                           QStringLiteral("Správa profilu...")));
     Profil1->addAction(akce(M1Prejmenovat, "M1Prejmenovat", QStringLiteral("Př&ejmenovat"),
                             QStringLiteral("Spustí formulář pro změnu jména profilu")));
     Profil1->addAction(akce(M1ZmenitHeslo, "M1ZmenitHeslo", QStringLiteral("&Změnit heslo"),
                             QStringLiteral("Spustí formulář pro změnu hesla")));
     Profil1->addSeparator();
-    Profil1->addAction(akce(M1Odhlasit, "M1Odhlasit", QStringLiteral("&Odhlásit se"),
-                            QStringLiteral("Odhlásí aktuálního uživatele a spustí manažér profilů")));
+    Profil1->addAction(
+        akce(M1Odhlasit, "M1Odhlasit", QStringLiteral("&Odhlásit se"),
+             QStringLiteral("Odhlásí aktuálního uživatele a spustí manažér profilů")));
 
     Menu1->addMenu(podmenu(Konfigurace1, "Konfigurace1", QStringLiteral("&Konfigurace"),
                            QStringLiteral("Konfigurace...")));
-    Konfigurace1->addAction(akce(M1Skupina, "M1Skupina", QStringLiteral("Zvolená skupina: B"),
-                                 QStringLiteral("Zobrazuje zvolenou skupinu řidičského oprávnění")));
+    Konfigurace1->addAction(
+        akce(M1Skupina, "M1Skupina", QStringLiteral("Zvolená skupina: B"),
+             QStringLiteral("Zobrazuje zvolenou skupinu řidičského oprávnění")));
     Konfigurace1->addSeparator();
     Konfigurace1->addAction(akce(M1Nastaveni, "M1Nastaveni", QStringLiteral("&Nastavení..."),
                                  QStringLiteral("Spustí okno nastavení programu")));
-    Konfigurace1->addAction(akce(M1StavovyRadek, "M1StavovyRadek", QStringLiteral("&Zobrazit stavový řádek"),
+    Konfigurace1->addAction(akce(M1StavovyRadek, "M1StavovyRadek",
+                                 QStringLiteral("&Zobrazit stavový řádek"),
                                  QStringLiteral("Zobrazí/skryje stavový řádek")));
     Konfigurace1->addSeparator();
-    Konfigurace1->addAction(akce(M1PostupnyVyber, "M1PostupnyVyber", QStringLiteral("Pos&tupný výběr otázek"),
-                                 QStringLiteral("Nastaví postupný výběr otázek podle čísla otázky")));
-    Konfigurace1->addAction(akce(M1NahodnyVyber, "M1NahodnyVyber", QStringLiteral("Ná&hodný výběr otázek"),
+    Konfigurace1->addAction(
+        akce(M1PostupnyVyber, "M1PostupnyVyber", QStringLiteral("Pos&tupný výběr otázek"),
+             QStringLiteral("Nastaví postupný výběr otázek podle čísla otázky")));
+    Konfigurace1->addAction(akce(M1NahodnyVyber, "M1NahodnyVyber",
+                                 QStringLiteral("Ná&hodný výběr otázek"),
                                  QStringLiteral("Nastaví náhodný výběr otázek")));
     Konfigurace1->addSeparator();
-    Konfigurace1->addAction(akce(M1UkladatHistorii, "M1UkladatHistorii", QStringLiteral("Ukládat h&istorii učení"),
-                                 QStringLiteral("Zapne/vypne ukládání odpovědí, statistiky a paměti otázek")));
+    Konfigurace1->addAction(
+        akce(M1UkladatHistorii, "M1UkladatHistorii", QStringLiteral("Ukládat h&istorii učení"),
+             QStringLiteral("Zapne/vypne ukládání odpovědí, statistiky a paměti otázek")));
     M1UkladatHistorii->setCheckable(true);
     M1UkladatHistorii->setChecked(true);
-    Konfigurace1->addAction(akce(M1LimitNovych, "M1LimitNovych", QStringLiteral("Nových otázek &denně..."),
-                                 QStringLiteral("Nastaví, kolik nových otázek přidá opakování na dnes")));
-    Konfigurace1->addAction(akce(M1SmazatHistorii, "M1SmazatHistorii", QStringLiteral("S&mazat historii učení"),
-                                 QStringLiteral("Smaže odpovědi, statistiku a paměť otázek tohoto profilu")));
+    Konfigurace1->addAction(
+        akce(M1LimitNovych, "M1LimitNovych", QStringLiteral("Nových otázek &denně..."),
+             QStringLiteral("Nastaví, kolik nových otázek přidá opakování na dnes")));
+    Konfigurace1->addAction(
+        akce(M1SmazatHistorii, "M1SmazatHistorii", QStringLiteral("S&mazat historii učení"),
+             QStringLiteral("Smaže odpovědi, statistiku a paměť otázek tohoto profilu")));
     Konfigurace1->addSeparator();
-    Konfigurace1->addAction(akce(M1UlozitNastaveni, "M1UlozitNastaveni", QStringLiteral("&Uložit nastavení"),
+    Konfigurace1->addAction(akce(M1UlozitNastaveni, "M1UlozitNastaveni",
+                                 QStringLiteral("&Uložit nastavení"),
                                  QStringLiteral("Uloží nastavení programu")));
 
     Menu1->addMenu(podmenu(Start1, "Start1", QStringLiteral("&Start"), QStringLiteral("Start...")));
-    Start1->addAction(akce(M1Prohlizet, "M1Prohlizet", QStringLiteral("&Prohlížet otázky"),
-                           QStringLiteral("Spustí režim prohlížení všech 757 otázek (mimo vyřazených)")));
+    Start1->addAction(
+        akce(M1Prohlizet, "M1Prohlizet", QStringLiteral("&Prohlížet otázky"),
+             QStringLiteral("Spustí režim prohlížení všech 757 otázek (mimo vyřazených)")));
     Start1->addSeparator();
     Start1->addAction(akce(M1Procvicovat, "M1Procvicovat", QStringLiteral("Pro&cvičovat otázky"),
                            QStringLiteral("Spustí režim procvičování otázek")));
     Start1->addAction(akce(M1Zkouset, "M1Zkouset", QStringLiteral("&Zkoušet otázky"),
                            QStringLiteral("Spustí režim zkoušení otázek")));
-    Start1->addAction(akce(M1ProcvicovatChyby, "M1ProcvicovatChyby", QStringLiteral("Procvičovat c&hyby"),
-                           QStringLiteral("Spustí procvičování otázek, ve kterých jste naposledy chybovali, "
-                                          "a otázek, které ještě neumíte")));
-    Start1->addAction(akce(M1OpakovaniNaDnes, "M1OpakovaniNaDnes", QStringLiteral("&Opakování na dnes"),
-                           QStringLiteral("Spustí opakování otázek, které jsou dnes na řadě, a několika nových")));
-    Start1->addAction(akce(M1OznaceneOtazky, "M1OznaceneOtazky", QStringLiteral("Oz&načené otázky"),
-                           QStringLiteral("Spustí procvičování otázek, které jste si označili (Ctrl+M)")));
+    Start1->addAction(
+        akce(M1ProcvicovatChyby, "M1ProcvicovatChyby", QStringLiteral("Procvičovat c&hyby"),
+             QStringLiteral("Spustí procvičování otázek, ve kterých jste naposledy chybovali, "
+                            "a otázek, které ještě neumíte")));
+    Start1->addAction(akce(
+        M1OpakovaniNaDnes, "M1OpakovaniNaDnes", QStringLiteral("&Opakování na dnes"),
+        QStringLiteral("Spustí opakování otázek, které jsou dnes na řadě, a několika nových")));
+    Start1->addAction(
+        akce(M1OznaceneOtazky, "M1OznaceneOtazky", QStringLiteral("Oz&načené otázky"),
+             QStringLiteral("Spustí procvičování otázek, které jste si označili (Ctrl+M)")));
     Start1->addSeparator();
-    Start1->addAction(akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
-                           QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
-    Start1->addAction(akce(M1TestPlatny, "M1TestPlatny", QStringLiteral("Test podle platných p&ravidel"),
+    Start1->addAction(
+        akce(M1Test, "M1Test", QStringLiteral("&Test na body"),
+             QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích")));
+    Start1->addAction(akce(M1TestPlatny, "M1TestPlatny",
+                           QStringLiteral("Test podle platných p&ravidel"),
                            QStringLiteral("Vytvoří test ve formátu dnešní zkoušky")));
     M1TestPlatny->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    Start1->addAction(akce(M1Krizovatky, "M1Krizovatky", QStringLiteral("&Křižovatky – trénink"),
-                           QStringLiteral("Nové situace na křižovatkách jedna za druhou, s vysvětlením pořadí")));
+    Start1->addAction(
+        akce(M1Krizovatky, "M1Krizovatky", QStringLiteral("&Křižovatky – trénink"),
+             QStringLiteral("Nové situace na křižovatkách jedna za druhou, s vysvětlením pořadí")));
 
-    Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"), QStringLiteral("Výsledky...")));
+    Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"),
+                           QStringLiteral("Výsledky...")));
     Vysledky1->addMenu(podmenu(M1Protokol, "M1Protokol", QStringLiteral("Výsledk&y z"),
                                QStringLiteral("Zobrazí výsledky z...")));
     M1Protokol->addAction(akce(smProc, "smProc", QStringLiteral("P&rocvičování"),
@@ -212,24 +234,30 @@ void THlavniFormular::VytvorMenu()
     M1Protokol->addAction(akce(smZkou, "smZkou", QStringLiteral("&Zkoušení"),
                                QStringLiteral("Zobrazí výsledky ze zkoušení otázek")));
     Vysledky1->addSeparator();
-    Vysledky1->addAction(akce(M1VysledekTestu, "M1VysledekTestu", QStringLiteral("Výsledky &testu na body"),
-                              QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu")));
-    Vysledky1->addAction(akce(M1VysledkyPlatny, "M1VysledkyPlatny", QStringLiteral("Výsledky testů podle p&latných pravidel"),
+    Vysledky1->addAction(
+        akce(M1VysledekTestu, "M1VysledekTestu", QStringLiteral("Výsledky &testu na body"),
+             QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu")));
+    Vysledky1->addAction(akce(M1VysledkyPlatny, "M1VysledkyPlatny",
+                              QStringLiteral("Výsledky testů podle p&latných pravidel"),
                               QStringLiteral("Zobrazí výsledky testů ve formátu dnešní zkoušky")));
-    Vysledky1->addAction(akce(M1StatistikaUceni, "M1StatistikaUceni", QStringLiteral("Statistika &učení"),
-                              QStringLiteral("Zobrazí, které otázky umíte, ve kterých chybujete, a odhad šance "
-                                             "na složení testu")));
+    Vysledky1->addAction(
+        akce(M1StatistikaUceni, "M1StatistikaUceni", QStringLiteral("Statistika &učení"),
+             QStringLiteral("Zobrazí, které otázky umíte, ve kterých chybujete, a odhad šance "
+                            "na složení testu")));
 
-    Menu1->addMenu(podmenu(Informace1, "Informace1", QStringLiteral("&Informace"), QStringLiteral("Informace...")));
+    Menu1->addMenu(podmenu(Informace1, "Informace1", QStringLiteral("&Informace"),
+                           QStringLiteral("Informace...")));
     Informace1->addAction(akce(M1OProgramu, "M1OProgramu", QStringLiteral("Informace o p&rogramu"),
                                QStringLiteral("Zobrazí základní informace o programu")));
-    Informace1->addAction(akce(M1Seznam, "M1Seznam", QStringLiteral("&Historie oprav a aktualizací"),
+    Informace1->addAction(akce(M1Seznam, "M1Seznam",
+                               QStringLiteral("&Historie oprav a aktualizací"),
                                QStringLiteral("Zobrazí historii oprav a aktualizací")));
     Informace1->addSeparator();
     Informace1->addAction(akce(M1Napoveda, "M1Napoveda", QStringLiteral("&Nápověda"),
                                QStringLiteral("Spustí nápovědu programu Zebrovka 2003")));
 
-    for (QAction* a : {M1StavovyRadek, M1PostupnyVyber, M1NahodnyVyber, M1Prohlizet, M1Procvicovat, M1Zkouset})
+    for (QAction* a :
+         {M1StavovyRadek, M1PostupnyVyber, M1NahodnyVyber, M1Prohlizet, M1Procvicovat, M1Zkouset})
         a->setCheckable(true);
     auto* poradi = new QActionGroup(this);
     poradi->setObjectName(QStringLiteral("poradiOtazek"));
@@ -253,11 +281,13 @@ void THlavniFormular::VytvorMenu()
     Otazka2->setObjectName(QStringLiteral("Otazka2"));
     Otazka2->menuAction()->setObjectName(QStringLiteral("Otazka2Akce"));
     Menu2->addMenu(Otazka2);
-    Otazka2->addAction(akce(M2PrecistNahlas, "M2PrecistNahlas", QStringLiteral("Přečíst &nahlas"),
-                            QStringLiteral("Přečte otázku a odpovědi nahlas; další stisk čtení zastaví")));
+    Otazka2->addAction(
+        akce(M2PrecistNahlas, "M2PrecistNahlas", QStringLiteral("Přečíst &nahlas"),
+             QStringLiteral("Přečte otázku a odpovědi nahlas; další stisk čtení zastaví")));
     M2PrecistNahlas->setShortcut(QKeySequence(Qt::Key_F4));
-    Otazka2->addAction(akce(M2Oznacit, "M2Oznacit", QStringLiteral("&Označit otázku"),
-                            QStringLiteral("Označí otázku, ke které se chcete vrátit, nebo označení zruší")));
+    Otazka2->addAction(
+        akce(M2Oznacit, "M2Oznacit", QStringLiteral("&Označit otázku"),
+             QStringLiteral("Označí otázku, ke které se chcete vrátit, nebo označení zruší")));
     M2Oznacit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     M2Oznacit->setCheckable(true);
     Otazka2->addAction(akce(M2Hledat, "M2Hledat", QStringLiteral("&Hledat..."),
@@ -296,7 +326,8 @@ void THlavniFormular::VytvorMenu()
     connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
     connect(M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
-    connect(M1ProcvicovatChyby, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatChybyClick);
+    connect(M1ProcvicovatChyby, &QAction::triggered, this,
+            &THlavniFormular::M1ProcvicovatChybyClick);
     connect(M1OpakovaniNaDnes, &QAction::triggered, this, &THlavniFormular::M1OpakovaniNaDnesClick);
     connect(M1UkladatHistorii, &QAction::triggered, this, &THlavniFormular::M1UkladatHistoriiClick);
     connect(M1LimitNovych, &QAction::triggered, this, &THlavniFormular::M1LimitNovychClick);
@@ -333,7 +364,8 @@ void THlavniFormular::VytvorNabidkuPohodli()
     Konfigurace1->addSeparator();
     M1Vysvetleni = new QAction(QStringLiteral("&Vysvětlení po odpovědi"), this);
     M1Vysvetleni->setObjectName(QStringLiteral("M1Vysvetleni"));
-    M1Vysvetleni->setStatusTip(QStringLiteral("Po vyhodnocení odpovědi při procvičování zobrazí vysvětlení otázky"));
+    M1Vysvetleni->setStatusTip(
+        QStringLiteral("Po vyhodnocení odpovědi při procvičování zobrazí vysvětlení otázky"));
     M1Vysvetleni->setCheckable(true);
     M1Vysvetleni->setChecked(true);
     Konfigurace1->addAction(M1Vysvetleni);
@@ -345,7 +377,8 @@ void THlavniFormular::VytvorNabidkuPohodli()
     M1Vzhled->menuAction()->setStatusTip(QStringLiteral("Barvy programu"));
     auto* skupina = new QActionGroup(this);
     skupina->setExclusive(true);
-    auto volba = [&](QAction*& cil, const char* jmeno, const QString& popis, const QString& napoveda, Vzhled vzhled) {
+    auto volba = [&](QAction*& cil, const char* jmeno, const QString& popis,
+                     const QString& napoveda, Vzhled vzhled) {
         cil = M1Vzhled->addAction(popis);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->setStatusTip(napoveda);
@@ -382,7 +415,8 @@ void THlavniFormular::M1VysvetleniClick()
 {
     const bool zapnuto = M1Vysvetleni->isChecked();
     cyklus_->NastavVysvetleni(zapnuto);
-    ChraneneTabulky(this, [&] { UlozVysvetleni(adresar_, relace.nastaveni.aktivniProfil, zapnuto); });
+    ChraneneTabulky(this,
+                    [&] { UlozVysvetleni(adresar_, relace.nastaveni.aktivniProfil, zapnuto); });
 }
 
 void THlavniFormular::M1VzhledClick(QAction* volba)
@@ -401,7 +435,7 @@ void THlavniFormular::VytvorStavovyRadek()
     // The panels stand at the widths the window gives them, each but the last 2 px short of the
     // next; the last runs to the bar's right edge. They are placed by hand: the bar's own layout
     // would add its margins and spacing and push the last panel out of the window.
-    const std::array<int, 3> sirky{340, 75, 75};
+    const std::array<int, 3> sirky {340, 75, 75};
     int x = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         auto* panel = new QLabel(StavovyRadek1);
@@ -454,8 +488,10 @@ THlavniFormular::Start THlavniFormular::Spust()
     try {
         banka_->Nacti(adresar_);
     } catch (const std::exception& chyba) {
-        Zpravy::Chyba(nullptr, QStringLiteral("Databázi otázek „otazky.DB“ nelze otevřít v pracovním adresáři %1.\n%2")
-                                   .arg(Cesta(adresar_), QString::fromStdString(chyba.what())));
+        Zpravy::Chyba(
+            nullptr,
+            QStringLiteral("Databázi otázek „otazky.DB“ nelze otevřít v pracovním adresáři %1.\n%2")
+                .arg(Cesta(adresar_), QString::fromStdString(chyba.what())));
         return Start::Chyba;
     }
     VycentrujNad(this, nullptr);
@@ -484,7 +520,8 @@ void THlavniFormular::NacistProfil()
     ObnovPrepinace();
     ObnovUkazatele();
     std::set<int> oznacene;
-    ChraneneTabulky(this, [&] { oznacene = NactiOznacene(adresar_, relace.nastaveni.aktivniProfil); });
+    ChraneneTabulky(this,
+                    [&] { oznacene = NactiOznacene(adresar_, relace.nastaveni.aktivniProfil); });
     pOtazky->NastavOznacene(std::move(oznacene));
     NactiPohodli();
     ChraneneTabulky(this, [&] {
@@ -577,7 +614,10 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
 void THlavniFormular::closeEvent(QCloseEvent* udalost)
 {
     if (relace.rezim != RezimBehu::Zadny
-        && !Zpravy::Otazka(this, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
+        && !Zpravy::Otazka(
+            this,
+            QStringLiteral(
+                "Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
         udalost->ignore();
         return;
     }
@@ -599,7 +639,10 @@ void THlavniFormular::M1PrejmenovatClick()
         NacistProfil();
 }
 
-void THlavniFormular::M1ZmenitHesloClick() { ZmenitHesloAktivnihoProfilu(this, *sklad_, relace.nastaveni); }
+void THlavniFormular::M1ZmenitHesloClick()
+{
+    ZmenitHesloAktivnihoProfilu(this, *sklad_, relace.nastaveni);
+}
 
 void THlavniFormular::M1NastaveniClick()
 {
@@ -664,18 +707,23 @@ void THlavniFormular::M1ProcvicovatChybyClick()
         const DatumCas dnes = AktualniHodiny().Mistni();
         const StatistikaProfilu statistika = NactiStatistiku(adresar_, profil);
         chyby = PripravProcvicovaniChyb(*banka_, relace.nastaveni, statistika,
-                                        NactiPametProfilu(adresar_, profil, statistika), dnes, SeedDne(dnes));
+                                        NactiPametProfilu(adresar_, profil, statistika), dnes,
+                                        SeedDne(dnes));
         precteno = true;
     });
     if (!precteno)
         return;
     if (chyby.poradi.empty()) {
-        Zpravy::Informace(this, QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
-                                               "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
+        Zpravy::Informace(
+            this,
+            QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
+                           "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
         return;
     }
-    Zpravy::Informace(this, QStringLiteral("Nalezené chyby: %1. Doplní je otázky k opakování a nové otázky.")
-                                .arg(chyby.chyb));
+    Zpravy::Informace(
+        this,
+        QStringLiteral("Nalezené chyby: %1. Doplní je otázky k opakování a nové otázky.")
+            .arg(chyby.chyb));
     // The order is fixed, so the start-question bar has nothing to choose.
     TDotazPZ dotaz(static_cast<int>(chyby.poradi.size()), false, true, this);
     VycentrujNad(&dotaz, this);
@@ -694,18 +742,21 @@ void THlavniFormular::M1OpakovaniNaDnesClick()
         const std::string& profil = relace.nastaveni.aktivniProfil;
         const DatumCas dnes = AktualniHodiny().Mistni();
         ukladat = UkladatHistorii(adresar_, profil);
-        const int novych = std::max(0, LimitNovych(adresar_, profil) - NovychDne(adresar_, profil, dnes));
+        const int novych =
+            std::max(0, LimitNovych(adresar_, profil) - NovychDne(adresar_, profil, dnes));
         const StatistikaProfilu statistika = NactiStatistiku(adresar_, profil);
-        opakovani = PripravOpakovaniDne(*banka_, relace.nastaveni, NactiPametProfilu(adresar_, profil, statistika),
-                                        statistika, dnes, novych, SeedDne(dnes));
+        opakovani = PripravOpakovaniDne(*banka_, relace.nastaveni,
+                                        NactiPametProfilu(adresar_, profil, statistika), statistika,
+                                        dnes, novych, SeedDne(dnes));
         precteno = true;
     });
     if (!precteno)
         return;
     QString text = QString::fromStdString(TextOpakovani(opakovani));
     if (!ukladat)
-        text += QStringLiteral("\nUkládání historie učení je vypnuto: odpovědi se nezapíšou a opakování "
-                               "se neposune.");
+        text += QStringLiteral(
+            "\nUkládání historie učení je vypnuto: odpovědi se nezapíšou a opakování "
+            "se neposune.");
     std::vector<int> poradi = opakovani.Poradi();
     if (poradi.empty()) {
         Zpravy::Informace(this, text + QStringLiteral("\nNa dnes nemáte nic k opakování."));
@@ -747,14 +798,18 @@ void THlavniFormular::M1LimitNovychClick()
     ok = dialog.exec() == QDialog::Accepted;
     if (!ok)
         return;
-    ChraneneTabulky(this, [&] { NastavLimitNovych(adresar_, relace.nastaveni.aktivniProfil, dialog.intValue()); });
+    ChraneneTabulky(this, [&] {
+        NastavLimitNovych(adresar_, relace.nastaveni.aktivniProfil, dialog.intValue());
+    });
 }
 
 void THlavniFormular::M1SmazatHistoriiClick()
 {
-    if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete smazat historii učení profilu %1 (odpovědi, statistiku, "
-                                             "paměť otázek a testy podle platných pravidel)?")
-                                  .arg(QString::fromStdString(relace.nastaveni.aktivniProfil))))
+    if (!Zpravy::Otazka(
+            this,
+            QStringLiteral("Opravdu chcete smazat historii učení profilu %1 (odpovědi, statistiku, "
+                           "paměť otázek a testy podle platných pravidel)?")
+                .arg(QString::fromStdString(relace.nastaveni.aktivniProfil))))
         return;
     ChraneneTabulky(this, [&] { SmazHistorii(adresar_, relace.nastaveni.aktivniProfil); });
 }
@@ -766,12 +821,15 @@ void THlavniFormular::smZkouClick() { OtevritSeznamVysledku(true); }
 void THlavniFormular::OtevritSeznamVysledku(bool zkouska)
 {
     if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
-        Zpravy::Informace(this, zkouska ? QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")
-                                        : QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+        Zpravy::Informace(this,
+                          zkouska ? QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")
+                                  : QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
         return;
     }
     std::unique_ptr<TProtocol> seznam;
-    ChraneneTabulky(this, [&] { seznam = std::make_unique<TProtocol>(adresar_, zkouska, *banka_, relace, this); });
+    ChraneneTabulky(this, [&] {
+        seznam = std::make_unique<TProtocol>(adresar_, zkouska, *banka_, relace, this);
+    });
     if (!seznam)
         return;
     VycentrujNad(seznam.get(), this);
@@ -802,7 +860,8 @@ void THlavniFormular::M1TestPlatnyClick()
     if (!nacteno)
         return;
     const Hodiny& hodiny = AktualniHodiny();
-    TTestPlatny test(*banka_, oblasti, relace.nastaveni, adresar_, hodiny, hodiny.MsOdPulnociUtc(), this);
+    TTestPlatny test(*banka_, oblasti, relace.nastaveni, adresar_, hodiny, hodiny.MsOdPulnociUtc(),
+                     this);
     if (test.Zahaj()) {
         VycentrujNad(&test, this);
         test.exec();
@@ -813,8 +872,9 @@ void THlavniFormular::M1KrizovatkyClick()
 {
     // Situations numbered below a million, so that a number is easy to note and type again.
     auto nahoda = std::make_shared<Nahoda>(AktualniHodiny().MsOdPulnociUtc());
-    TKrizovatky trenink(adresar_, relace.nastaveni.aktivniProfil, AktualniHodiny(),
-                        [nahoda] { return nahoda->Pod(1000000); }, this);
+    TKrizovatky trenink(
+        adresar_, relace.nastaveni.aktivniProfil, AktualniHodiny(),
+        [nahoda] { return nahoda->Pod(1000000); }, this);
     VycentrujNad(&trenink, this);
     trenink.exec();
 }
@@ -868,12 +928,13 @@ void THlavniFormular::M1StatistikaUceniClick()
         }
         // The readiness estimate and the plan start from the memory (stored, or derived from
         // Statistika for questions answered before it was kept) and the answer log.
-        VstupPripravenosti pripravenost{adresar_, profil, ucebni.pamet, {}, ted};
+        VstupPripravenosti pripravenost {adresar_, profil, ucebni.pamet, {}, ted};
         pripravenost.odpovedi.reserve(odpovedi.size());
         for (const Odpoved& o : odpovedi)
             pripravenost.odpovedi.push_back({o.cislo, o.kdy, o.vysledek, o.casMs});
-        TStatistikaUceni okno(*banka_, relace.nastaveni, statistika, AktualniHodiny().MsOdPulnociUtc(),
-                              [&](int cislo) { prohlizet = cislo; }, this, oblasti, ucebni, &pripravenost);
+        TStatistikaUceni okno(
+            *banka_, relace.nastaveni, statistika, AktualniHodiny().MsOdPulnociUtc(),
+            [&](int cislo) { prohlizet = cislo; }, this, oblasti, ucebni, &pripravenost);
         VycentrujNad(&okno, this);
         okno.exec();
     });
@@ -890,7 +951,8 @@ void THlavniFormular::M2KonecRezimuClick()
     if (rezim == RezimBehu::Zadny)
         return;
     if (rezim != RezimBehu::Prohlizeni) {
-        if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
+        if (!Zpravy::Otazka(
+                this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
             return;
         cyklus_->Prerus();
     }
@@ -901,8 +963,10 @@ bool THlavniFormular::PripravBeh(bool zkouska)
 {
     const int dostupnych = PocetDostupnych(*banka_, relace.nastaveni);
     if (dostupnych == 0) {
-        Zpravy::Informace(this, QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
-                                               "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
+        Zpravy::Informace(
+            this,
+            QStringLiteral("Pro zvolenou skupinu řidičského oprávnění a zapnuté kategorie "
+                           "nejsou k dispozici žádné otázky. Změňte nastavení programu."));
         return false;
     }
     TDotazPZ dotaz(dostupnych, zkouska, !relace.nastaveni.postupnyVyber, this);
@@ -952,7 +1016,8 @@ void THlavniFormular::M2PrecistNahlasClick()
         hlas_->Zastav();
         return;
     }
-    const Otazka* otazka = relace.rezim == RezimBehu::Zadny ? nullptr : banka_->Najdi(relace.beh.cisloOtazky);
+    const Otazka* otazka =
+        relace.rezim == RezimBehu::Zadny ? nullptr : banka_->Najdi(relace.beh.cisloOtazky);
     if (!otazka)
         return;
     if (!hlas_)
@@ -994,8 +1059,10 @@ void THlavniFormular::M1OznaceneOtazkyClick()
         if (banka_->Najdi(cislo))
             poradi.push_back(cislo);
     if (poradi.empty()) {
-        Zpravy::Informace(this, QStringLiteral("Nemáte označené žádné otázky. Otázku označíte v kterémkoli "
-                                               "režimu klávesami Ctrl+M nebo v nabídce Otázka."));
+        Zpravy::Informace(
+            this,
+            QStringLiteral("Nemáte označené žádné otázky. Otázku označíte v kterémkoli "
+                           "režimu klávesami Ctrl+M nebo v nabídce Otázka."));
         return;
     }
     TDotazPZ dotaz(static_cast<int>(poradi.size()), false, true, this);

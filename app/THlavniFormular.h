@@ -23,7 +23,8 @@ class QMenuBar;
 class QStatusBar;
 class QTimer;
 
-// The main window: owns the program-wide values (the session), the two menus, the status bar, and the switch between browse, practice and exam on the question panel.
+// The main window: owns the program-wide values (the session), the two menus, the status bar, and
+// the switch between browse, practice and exam on the question panel.
 class THlavniFormular : public QMainWindow {
     Q_OBJECT
 
@@ -60,7 +61,7 @@ public:
     QMenuBar* Menu1 = nullptr;
     QMenuBar* Menu2 = nullptr;
     QStatusBar* StavovyRadek1 = nullptr;
-    std::array<QLabel*, 4> panely{};
+    std::array<QLabel*, 4> panely {};
     QLabel* imgPozadi = nullptr;
     PanelOtazek* pOtazky = nullptr;
     QFrame* pPomoc = nullptr;
@@ -79,16 +80,17 @@ public:
             *M1Odhlasit = nullptr, *M1Skupina = nullptr, *M1Nastaveni = nullptr,
             *M1StavovyRadek = nullptr, *M1PostupnyVyber = nullptr, *M1NahodnyVyber = nullptr,
             *M1UlozitNastaveni = nullptr, *M1Prohlizet = nullptr, *M1Procvicovat = nullptr,
-            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr, *M1Test = nullptr, *M1TestPlatny = nullptr, *smProc = nullptr, *smZkou = nullptr,
-            *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr, *M1Seznam = nullptr,
-            *M1Napoveda = nullptr, *M2KonecRezimu = nullptr, *M2OznacSpravne = nullptr,
-            *M2oProgramu = nullptr, *M1OpakovaniNaDnes = nullptr, *M1UkladatHistorii = nullptr,
-            *M1LimitNovych = nullptr, *M1SmazatHistorii = nullptr;
+            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr,
+            *M1Test = nullptr, *M1TestPlatny = nullptr, *smProc = nullptr, *smZkou = nullptr,
+            *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr,
+            *M1Seznam = nullptr, *M1Napoveda = nullptr, *M2KonecRezimu = nullptr,
+            *M2OznacSpravne = nullptr, *M2oProgramu = nullptr, *M1OpakovaniNaDnes = nullptr,
+            *M1UkladatHistorii = nullptr, *M1LimitNovych = nullptr, *M1SmazatHistorii = nullptr;
     QAction* M1Krizovatky = nullptr;
     // The question's own commands, in every mode: read aloud, flag, search, a closer look.
     QMenu* Otazka2 = nullptr;
-    QAction *M2PrecistNahlas = nullptr, *M2Oznacit = nullptr, *M2Hledat = nullptr, *M2Zvetsit = nullptr,
-            *M1OznaceneOtazky = nullptr;
+    QAction *M2PrecistNahlas = nullptr, *M2Oznacit = nullptr, *M2Hledat = nullptr,
+            *M2Zvetsit = nullptr, *M1OznaceneOtazky = nullptr;
     // Konfigurace: "Vysvětlení po odpovědi" and the "Vzhled" choice, both remembered per profile.
     QAction* M1Vysvetleni = nullptr;
     QMenu* M1Vzhled = nullptr;

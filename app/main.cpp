@@ -14,7 +14,10 @@
 
 namespace {
 
-std::filesystem::path Cesta(const QString& cesta) { return std::filesystem::path(cesta.toStdString()); }
+std::filesystem::path Cesta(const QString& cesta)
+{
+    return std::filesystem::path(cesta.toStdString());
+}
 
 // The working directory when it holds the bank; otherwise the learner's own data folder
 // (ZEBROVKA_DATA, else the standard per-user one), brought up to date from the installed bank.
@@ -26,15 +29,18 @@ std::optional<std::filesystem::path> AdresarDat()
     if (slozka.isEmpty())
         slozka = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const std::filesystem::path cil = Cesta(slozka);
-    const auto zdroj = NainstalovanaData(Cesta(QCoreApplication::applicationDirPath()), ZK_DATA_RELATIVNE);
+    const auto zdroj =
+        NainstalovanaData(Cesta(QCoreApplication::applicationDirPath()), ZK_DATA_RELATIVNE);
     if (!zdroj)
         return cil;  // nothing to bring: the start-up reports a missing bank by itself
     try {
         PripravSlozkuDat(*zdroj, cil);
     } catch (const ChybaPripravy& chyba) {
-        Zpravy::Chyba(nullptr, QStringLiteral("Složku s daty programu %1 nelze připravit.\n%2")
-                                   .arg(QDir::toNativeSeparators(QString::fromStdString(chyba.Slozka().string())),
-                                        QString::fromStdString(chyba.what())));
+        Zpravy::Chyba(
+            nullptr,
+            QStringLiteral("Složku s daty programu %1 nelze připravit.\n%2")
+                .arg(QDir::toNativeSeparators(QString::fromStdString(chyba.Slozka().string())),
+                     QString::fromStdString(chyba.what())));
         return std::nullopt;
     }
     return cil;

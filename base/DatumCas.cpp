@@ -30,22 +30,22 @@ bool CtiDatum(const std::string& text, std::size_t p, DatumCas& d)
 {
     if (text[p + 4] != '-' || text[p + 7] != '-')
         return false;
-    if (!Cislice(text, p, 4, d.rok) || !Cislice(text, p + 5, 2, d.mesic) ||
-        !Cislice(text, p + 8, 2, d.den))
+    if (!Cislice(text, p, 4, d.rok) || !Cislice(text, p + 5, 2, d.mesic)
+        || !Cislice(text, p + 8, 2, d.den))
         return false;
     // The all-zero date is the date part of a time-only value.
     if (d.rok == 0 && d.mesic == 0 && d.den == 0)
         return true;
-    return d.rok >= 1 && d.mesic >= 1 && d.mesic <= 12 && d.den >= 1 &&
-           d.den <= DnuVMesici(d.rok, d.mesic);
+    return d.rok >= 1 && d.mesic >= 1 && d.mesic <= 12 && d.den >= 1
+        && d.den <= DnuVMesici(d.rok, d.mesic);
 }
 
 bool CtiCas(const std::string& text, std::size_t p, DatumCas& d)
 {
     if (text[p + 2] != ':' || text[p + 5] != ':')
         return false;
-    if (!Cislice(text, p, 2, d.hodina) || !Cislice(text, p + 3, 2, d.minuta) ||
-        !Cislice(text, p + 6, 2, d.sekunda))
+    if (!Cislice(text, p, 2, d.hodina) || !Cislice(text, p + 3, 2, d.minuta)
+        || !Cislice(text, p + 6, 2, d.sekunda))
         return false;
     return d.hodina <= 23 && d.minuta <= 59 && d.sekunda <= 59;
 }

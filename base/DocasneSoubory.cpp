@@ -22,10 +22,11 @@ int VytvorDocasny(const fs::path& adresar, const std::string& predpona, const st
             return -1;
         // A cleaner may have taken the file for a stale one before it was locked: then its name
         // no longer leads to this file, and another is made.
-        struct stat podleFd {}, podleJmena {};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &podleFd) == 0 &&
-            ::lstat(jmeno.c_str(), &podleJmena) == 0 && podleFd.st_ino == podleJmena.st_ino &&
-            podleFd.st_dev == podleJmena.st_dev)
+        struct stat podleFd {
+        }, podleJmena {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &podleFd) == 0
+            && ::lstat(jmeno.c_str(), &podleJmena) == 0 && podleFd.st_ino == podleJmena.st_ino
+            && podleFd.st_dev == podleJmena.st_dev)
             return fd;
         ::close(fd);
     }
@@ -36,9 +37,9 @@ int VytvorDocasny(const fs::path& adresar, const std::string& predpona, const st
 bool JeDocasnyNazev(const std::string& jmeno, const std::string& predpona,
                     const std::string& pripona)
 {
-    if (jmeno.size() != predpona.size() + 6 + pripona.size() ||
-        jmeno.compare(0, predpona.size(), predpona) != 0 ||
-        jmeno.compare(jmeno.size() - pripona.size(), pripona.size(), pripona) != 0)
+    if (jmeno.size() != predpona.size() + 6 + pripona.size()
+        || jmeno.compare(0, predpona.size(), predpona) != 0
+        || jmeno.compare(jmeno.size() - pripona.size(), pripona.size(), pripona) != 0)
         return false;
     for (std::size_t i = predpona.size(); i < predpona.size() + 6; ++i) {
         const char z = jmeno[i];
@@ -69,7 +70,7 @@ bool OdstranOpusteny(const fs::path& cesta)
     if (fd < 0)
         return false;
     bool odstraneno = false;
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         // Held under the lock, so its maker cannot be writing it.
         std::error_code ignoruj;

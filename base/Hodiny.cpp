@@ -8,10 +8,11 @@ DatumCas SystemoveHodiny::Mistni() const
     using namespace std::chrono;
     const auto ted = system_clock::now();
     const std::time_t t = system_clock::to_time_t(ted);
-    std::tm m{};
+    std::tm m {};
     localtime_r(&t, &m);
-    const int ms = static_cast<int>(duration_cast<milliseconds>(ted.time_since_epoch()).count() % 1000);
-    return DatumCas{m.tm_year + 1900, m.tm_mon + 1, m.tm_mday, m.tm_hour, m.tm_min, m.tm_sec, ms};
+    const int ms =
+        static_cast<int>(duration_cast<milliseconds>(ted.time_since_epoch()).count() % 1000);
+    return DatumCas {m.tm_year + 1900, m.tm_mon + 1, m.tm_mday, m.tm_hour, m.tm_min, m.tm_sec, ms};
 }
 
 std::uint32_t SystemoveHodiny::MsOdPulnociUtc() const
@@ -24,7 +25,7 @@ std::uint32_t SystemoveHodiny::MsOdPulnociUtc() const
 namespace {
 SystemoveHodiny systemove;
 Hodiny* aktualni = &systemove;
-}
+}  // namespace
 
 Hodiny& AktualniHodiny() { return *aktualni; }
 

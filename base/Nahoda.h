@@ -6,7 +6,7 @@
 // seed := seed * 134775813 + 1 (mod 2^32); a draw below n is the upper 32 bits of seed * n.
 class Nahoda {
 public:
-    explicit Nahoda(std::uint32_t seed = 0) : seed_(seed) {}
+    explicit Nahoda(std::uint32_t seed = 0) : seed_(seed) { }
 
     void Zasej(std::uint32_t seed) { seed_ = seed; }
     std::uint32_t Seed() const { return seed_; }

@@ -10,8 +10,8 @@
 struct Nastaveni {
     std::string aktivniProfil;
     std::string skupina = "B";
-    std::array<bool, 7> kategorie{true, true, true, true, true, true, true};
-    std::array<bool, 3> protokoly{true, true, true};  // practice, exam, points test
+    std::array<bool, 7> kategorie {true, true, true, true, true, true, true};
+    std::array<bool, 3> protokoly {true, true, true};  // practice, exam, points test
     bool stavovyRadek = true;
     bool postupnyVyber = true;
 

@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     QApplication aplikace(argc, argv);
     QMainWindow okno;
     QMenuBar* menu = okno.menuBar();
-    for (const char* nazev : {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
+    for (const char* nazev :
+         {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
         QMenu* podmenu = menu->addMenu(QString::fromUtf8(nazev));
         for (int i = 0; i < 4; ++i)
             podmenu->addAction(QStringLiteral("Položka %1").arg(i));

@@ -14,11 +14,12 @@ namespace {
 const Banka& Vzorek()
 {
     static const Banka banka = [] {
-        const std::vector<int> vyrazena{181, 274, 355, 388, 502, 523, 544, 545, 547, 550,
-                                        552, 553, 554, 555, 558, 559, 560, 561, 563, 565,
-                                        566, 568, 569, 570, 573, 575, 577, 579};
+        const std::vector<int> vyrazena {181, 274, 355, 388, 502, 523, 544, 545, 547, 550,
+                                         552, 553, 554, 555, 558, 559, 560, 561, 563, 565,
+                                         566, 568, 569, 570, 573, 575, 577, 579};
         Banka b;
-        b.NactiZ(UmelaBanka([](int c) { return std::string(c % 4 == 0 ? "CD" : "ABCD"); }, vyrazena));
+        b.NactiZ(
+            UmelaBanka([](int c) { return std::string(c % 4 == 0 ? "CD" : "ABCD"); }, vyrazena));
         return b;
     }();
     return banka;

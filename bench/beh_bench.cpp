@@ -15,7 +15,8 @@ const Banka& PlnaBanka()
     static const Banka banka = [] {
         // About a third of the bank is for every group, the rest for some groups only.
         Banka b;
-        b.NactiZ(UmelaBanka([](int c) { return std::string(c % 3 == 0 ? "ABCD" : (c % 3 == 1 ? "AB" : "BCD")); }));
+        b.NactiZ(UmelaBanka(
+            [](int c) { return std::string(c % 3 == 0 ? "ABCD" : (c % 3 == 1 ? "AB" : "BCD")); }));
         return b;
     }();
     return banka;
@@ -32,7 +33,7 @@ void BM_NahodnyBehPresVse(benchmark::State& stav, const char* skupina)
     for (auto _ : stav) {
         StavBehu beh;
         PripravBeh(beh, banka, nastaveni, dostupnych, 1);
-        ZacniBeh(beh, StavOpakovaniZaznamu{});
+        ZacniBeh(beh, StavOpakovaniZaznamu {});
         int ukazano = 0;
         while (beh.zbyva > 0 && DalsiOtazka(beh, banka, nastaveni, hodiny) != 0) {
             ++ukazano;

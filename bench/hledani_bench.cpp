@@ -25,8 +25,9 @@ const Banka& DodanaBanka()
 }
 
 // Common and rare words, with and without diacritics, one and several words, a short prefix.
-const char* const kDotazy[] = {"vozidlo", "krizovatka", "řidič musí", "přednost v jízdě", "tramvaj",
-                               "dálnice", "a", "zdravotnick", "motorové vozidlo smí"};
+const char* const kDotazy[] = {
+    "vozidlo", "krizovatka", "řidič musí",  "přednost v jízdě",    "tramvaj",
+    "dálnice", "a",          "zdravotnick", "motorové vozidlo smí"};
 
 void BM_HledaniVCeleBance(benchmark::State& stav)
 {
@@ -40,7 +41,9 @@ void BM_HledaniVCeleBance(benchmark::State& stav)
     }
     stav.SetLabel(dotaz + ": " + std::to_string(nalezeno));
 }
-BENCHMARK(BM_HledaniVCeleBance)->DenseRange(0, std::size(kDotazy) - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HledaniVCeleBance)
+    ->DenseRange(0, std::size(kDotazy) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // What the learner waits for: the words typed into the search field, the list filled.
 void BM_HledaniVOkne(benchmark::State& stav)

@@ -23,14 +23,15 @@ namespace {
 
 double CpuMs()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 QString Slozka()
 {
-    const QString koren = QDir(QStringLiteral("/work/tmp")).exists() ? QStringLiteral("/work/tmp") : QDir::currentPath();
+    const QString koren = QDir(QStringLiteral("/work/tmp")).exists() ? QStringLiteral("/work/tmp")
+                                                                     : QDir::currentPath();
     const QString s = koren + QStringLiteral("/bench_krizovatky");
     QDir().mkpath(s);
     return s;
@@ -60,7 +61,10 @@ void BM_SituaceKrizovatky(benchmark::State& state)
         benchmark::DoNotOptimize(obrazek.constBits());
         benchmark::DoNotOptimize(r.kroky.data());
         nejdeleCpu = std::max(nejdeleCpu, CpuMs() - startCpu);
-        nejdele = std::max(nejdele, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        nejdele = std::max(
+            nejdele,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     state.counters["max_ms"] = nejdele;
     state.counters["max_cpu_ms"] = nejdeleCpu;
@@ -91,7 +95,10 @@ void BM_SituaceVOkneDrilu(benchmark::State& state)
         benchmark::DoNotOptimize(polohy.data());
         benchmark::DoNotOptimize(r.kroky.data());
         nejdeleCpu = std::max(nejdeleCpu, CpuMs() - startCpu);
-        nejdele = std::max(nejdele, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        nejdele = std::max(
+            nejdele,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     state.counters["max_ms"] = nejdele;
     state.counters["max_cpu_ms"] = nejdeleCpu;

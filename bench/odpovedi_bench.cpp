@@ -22,15 +22,15 @@ namespace {
 // The process's user and kernel CPU time in microseconds.
 std::pair<double, double> CasProcesoru()
 {
-    rusage r{};
+    rusage r {};
     getrusage(RUSAGE_SELF, &r);
-    return {r.ru_utime.tv_sec * 1e6 + r.ru_utime.tv_usec, r.ru_stime.tv_sec * 1e6 + r.ru_stime.tv_usec};
+    return {r.ru_utime.tv_sec * 1e6 + r.ru_utime.tv_usec,
+            r.ru_stime.tv_sec * 1e6 + r.ru_stime.tv_usec};
 }
 
 // Reports the CPU time per answer split into user (the program and the engine) and kernel (the
 // file system's work for the durable commit).
-template <typename F>
-void MerUzivatelAJadro(benchmark::State& stav, F&& krok)
+template <typename F> void MerUzivatelAJadro(benchmark::State& stav, F&& krok)
 {
     const auto [u0, s0] = CasProcesoru();
     for (auto _ : stav)
@@ -48,9 +48,9 @@ public:
         // ZK_BENCH_SLOZKA puts the tables elsewhere (a memory file system shows the cost without
         // the disk's work).
         const char* jinde = std::getenv("ZK_BENCH_SLOZKA");
-        const fs::path koren = jinde                         ? fs::path(jinde)
-                               : fs::exists("/work/tmp") ? fs::path("/work/tmp")
-                                                         : fs::temp_directory_path();
+        const fs::path koren = jinde  ? fs::path(jinde)
+            : fs::exists("/work/tmp") ? fs::path("/work/tmp")
+                                      : fs::temp_directory_path();
         std::string vzor = (koren / "zk_bench_odpovedi_XXXXXX").string();
         if (!mkdtemp(vzor.data()))
             std::abort();
@@ -59,14 +59,19 @@ public:
             for (int den = 1; den <= 10; ++den) {
                 std::vector<Odpoved> davka;
                 for (int c = 1; c <= 757; ++c)
-                    davka.push_back({c, {2026, 1, den, 10, 0, 0, 0}, RezimOdpovedi::Procvicovani, "A",
-                                     (c + den) % 4 == 0 ? VysledekPokusu::Spatne : VysledekPokusu::Spravne,
-                                     5000});
+                    davka.push_back(
+                        {c,
+                         {2026, 1, den, 10, 0, 0, 0},
+                         RezimOdpovedi::Procvicovani,
+                         "A",
+                         (c + den) % 4 == 0 ? VysledekPokusu::Spatne : VysledekPokusu::Spravne,
+                         5000});
                 ZapisOdpovedi(adresar_, "Žák " + std::to_string(p), davka);
             }
         // The preferences table exists, stored an hour ago as a learner's would have been.
         NastavLimitNovych(adresar_, "Žák 2", 15);
-        fs::last_write_time(adresar_ / "Predvolby.DB", fs::file_time_type::clock::now() - std::chrono::hours(1));
+        fs::last_write_time(adresar_ / "Predvolby.DB",
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
     }
     ~Uceni()
     {
@@ -86,7 +91,12 @@ void BM_OdpovedLogAPamet(benchmark::State& stav)
     MerUzivatelAJadro(stav, [&] {
         const int cislo = 1 + (i++ * 37) % 757;
         ZapisOdpovedi(u.Adresar(), "Žák 2",
-                      {{cislo, {2026, 2, 1, 9, 0, 0, 0}, RezimOdpovedi::Opakovani, "B", VysledekPokusu::Spatne, 4321}});
+                      {{cislo,
+                        {2026, 2, 1, 9, 0, 0, 0},
+                        RezimOdpovedi::Opakovani,
+                        "B",
+                        VysledekPokusu::Spatne,
+                        4321}});
     });
 }
 BENCHMARK(BM_OdpovedLogAPamet)->Unit(benchmark::kMicrosecond);
@@ -105,7 +115,8 @@ void BM_JenStatistika(benchmark::State& stav)
     static Uceni u;
     int i = 0;
     MerUzivatelAJadro(stav, [&] {
-        ZapisPokusy(u.Adresar(), "Žák 2", {{1 + (i++ * 37) % 757, VysledekPokusu::Spatne}}, {2026, 2, 1, 9, 0, 0, 0});
+        ZapisPokusy(u.Adresar(), "Žák 2", {{1 + (i++ * 37) % 757, VysledekPokusu::Spatne}},
+                    {2026, 2, 1, 9, 0, 0, 0});
     });
 }
 BENCHMARK(BM_JenStatistika)->Unit(benchmark::kMicrosecond);

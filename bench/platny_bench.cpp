@@ -36,7 +36,8 @@ namespace {
 using Cas = std::chrono::steady_clock;
 
 struct Prostredi {
-    QTemporaryDir docasny{qEnvironmentVariable("ZK_BENCH_DIR", QDir::currentPath()) + QStringLiteral("/platny-XXXXXX")};
+    QTemporaryDir docasny {qEnvironmentVariable("ZK_BENCH_DIR", QDir::currentPath())
+                           + QStringLiteral("/platny-XXXXXX")};
     fs::path adresar = docasny.path().toStdString();
     Banka banka;
     std::vector<int> oblasti = std::vector<int>(758, 0);
@@ -48,12 +49,16 @@ struct Prostredi {
         std::vector<Otazka> otazky = BankaTriOdpovedi();
         QDir().mkpath(QString::fromStdString((adresar / "grafika").string()));
         for (Otazka& o : otazky) {
-            o.otazka = "Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to nezakazuje "
-                       "dopravní značka ani vodorovné značení? Otázka " + std::to_string(o.cislo) + ".";
+            o.otazka =
+                "Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to nezakazuje "
+                "dopravní značka ani vodorovné značení? Otázka "
+                + std::to_string(o.cislo) + ".";
             o.a = "Ano, ale jen když tím neohrozí ani neomezí ostatní účastníky provozu.";
-            o.c = "Ano, pokud dá znamení o změně směru jízdy včas a zřetelně a zařadí se k levému okraji.";
+            o.c = "Ano, pokud dá znamení o změně směru jízdy včas a zřetelně a zařadí se k levému "
+                  "okraji.";
             if (o.cislo > 620) {
-                QImage obrazek(o.cislo > 720 ? 300 : 96, o.cislo > 720 ? 175 : 96, QImage::Format_RGB32);
+                QImage obrazek(o.cislo > 720 ? 300 : 96, o.cislo > 720 ? 175 : 96,
+                               QImage::Format_RGB32);
                 obrazek.fill(QColor::fromHsv(o.cislo % 360, 120, 220));
                 QPainter malir(&obrazek);
                 malir.drawText(obrazek.rect(), Qt::AlignCenter, QString::number(o.cislo));
@@ -74,7 +79,7 @@ struct Prostredi {
 // Starts the window: answers the rules box with OK and returns when the box was visible.
 Cas::time_point Zahaj(TTestPlatny& okno, Cas::time_point* potvrzeno = nullptr)
 {
-    Cas::time_point zobrazeno{};
+    Cas::time_point zobrazeno {};
     QTimer hlidac;
     QObject::connect(&hlidac, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -151,13 +156,14 @@ void BM_OtevreniPlatny(benchmark::State& stav)
     Prostredi p;
     for (auto _ : stav) {
         const auto zacatek = Cas::now();
-        Cas::time_point potvrzeno{};
+        Cas::time_point potvrzeno {};
         TTestPlatny okno(p.banka, p.oblasti, p.nastaveni, p.adresar, p.hodiny, p.hodiny.msUtc);
         const Cas::time_point zobrazeno = Zahaj(okno, &potvrzeno);
         okno.show();
         okno.repaint();
         const auto hotovo = Cas::now();
-        stav.SetIterationTime(std::chrono::duration<double>((zobrazeno - zacatek) + (hotovo - potvrzeno)).count());
+        stav.SetIterationTime(
+            std::chrono::duration<double>((zobrazeno - zacatek) + (hotovo - potvrzeno)).count());
         okno.hide();
         p.hodiny.msUtc += 997;
     }

@@ -22,13 +22,13 @@ namespace {
 // days of answers: every question first met on one of the first 30 days and then met again
 // 3, 10 and 25 days later, one in six answers wrong, 12 s each.
 struct Prostredi {
-    QTemporaryDir docasny{qEnvironmentVariable("ZK_BENCH_DIR", QDir::currentPath()) +
-                          QStringLiteral("/pripravenost-XXXXXX")};
+    QTemporaryDir docasny {qEnvironmentVariable("ZK_BENCH_DIR", QDir::currentPath())
+                           + QStringLiteral("/pripravenost-XXXXXX")};
     fs::path adresar = docasny.path().toStdString();
     Banka banka;
     std::vector<int> oblasti = std::vector<int>(758, 0);
     std::vector<OdpovedUcenice> odpovedi;
-    DatumCas dnes{2026, 5, 4, 10};
+    DatumCas dnes {2026, 5, 4, 10};
 
     Prostredi()
     {
@@ -42,7 +42,9 @@ struct Prostredi {
                 DatumCas kdy = PosunDne(dnes, den - 60);
                 kdy.hodina = 17;
                 kdy.minuta = c % 60;
-                odpovedi.push_back({c, kdy, ++i % 6 == 0 ? VysledekPokusu::Spatne : VysledekPokusu::Spravne, 12000});
+                odpovedi.push_back({c, kdy,
+                                    ++i % 6 == 0 ? VysledekPokusu::Spatne : VysledekPokusu::Spravne,
+                                    12000});
             }
         UlozDatumZkousky(adresar, "Jana", PosunDne(dnes, 14));
     }
@@ -64,7 +66,8 @@ void BM_OtevritOknoStatistiky(benchmark::State& stav)
     n.aktivniProfil = "Jana";
     for (auto _ : stav) {
         const StatistikaProfilu s = NactiStatistiku(p.adresar, n.aktivniProfil);
-        const VstupPripravenosti vstup{p.adresar, n.aktivniProfil, PametZOdpovedi(p.odpovedi), p.odpovedi, p.dnes};
+        const VstupPripravenosti vstup {p.adresar, n.aktivniProfil, PametZOdpovedi(p.odpovedi),
+                                        p.odpovedi, p.dnes};
         TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, {}, &vstup);
         okno.show();
         benchmark::DoNotOptimize(okno.pPripravenost->Dnes().platny.pravdepodobnost);
@@ -84,7 +87,8 @@ void BM_OknoStatistikyAzPoPlan(benchmark::State& stav)
     n.aktivniProfil = "Jana";
     for (auto _ : stav) {
         const StatistikaProfilu s = NactiStatistiku(p.adresar, n.aktivniProfil);
-        const VstupPripravenosti vstup{p.adresar, n.aktivniProfil, PametZOdpovedi(p.odpovedi), p.odpovedi, p.dnes};
+        const VstupPripravenosti vstup {p.adresar, n.aktivniProfil, PametZOdpovedi(p.odpovedi),
+                                        p.odpovedi, p.dnes};
         TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, {}, &vstup);
         okno.show();
         while (!okno.pPripravenost->Hotovo())
@@ -99,7 +103,8 @@ void BM_Plan60Dni(benchmark::State& stav)
 {
     Prostredi& p = Sdilene();
     const bool zacatecnik = stav.range(0) == 0;
-    const std::vector<OdpovedUcenice> odpovedi = zacatecnik ? std::vector<OdpovedUcenice>{} : p.odpovedi;
+    const std::vector<OdpovedUcenice> odpovedi =
+        zacatecnik ? std::vector<OdpovedUcenice> {} : p.odpovedi;
     const FormatyZkousky formaty = PripravFormaty(p.banka, p.oblasti, "B", 777);
     const ModelUcenice model = SestavModelUcenice(odpovedi);
     const auto drazy = LosujUcenice(model, 10, 777);

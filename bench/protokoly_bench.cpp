@@ -35,7 +35,7 @@ public:
         if (!mkdtemp(vzor.data()))
             std::abort();
         adresar_ = vzor;
-        std::array<int, kPocetPozicTestu> body{};
+        std::array<int, kPocetPozicTestu> body {};
         std::array<std::string, kPocetPozicTestu> odpovedi;
         for (int i = 0; i < kPocetPozicTestu; ++i) {
             body[static_cast<std::size_t>(i)] = 1 + i % 4;
@@ -51,7 +51,8 @@ public:
         for (int i = 0; i < zaznamu; ++i) {
             t.Vloz();
             t.PoleJmenem("Profil").NastavText(JmenoProfilu(i % profilu));
-            t.PoleJmenem("DatumACas").NastavDatumCas(DatumCas{2025, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60});
+            t.PoleJmenem("DatumACas")
+                .NastavDatumCas(DatumCas {2025, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60});
             t.PoleJmenem("Skupina").NastavText("B");
             t.PoleJmenem("DelkaTestu").NastavText("17:05");
             t.PoleJmenem("Spravne").NastavCele(20);
@@ -78,7 +79,8 @@ private:
 void BM_OtevreniSeznamuTestu(benchmark::State& stav)
 {
     static std::map<std::pair<int, int>, std::unique_ptr<VelkaTabulka>> tabulky;
-    const auto klic = std::make_pair(static_cast<int>(stav.range(0)), static_cast<int>(stav.range(1)));
+    const auto klic =
+        std::make_pair(static_cast<int>(stav.range(0)), static_cast<int>(stav.range(1)));
     auto& tabulka = tabulky[klic];
     if (!tabulka)
         tabulka = std::make_unique<VelkaTabulka>(klic.first, klic.second);

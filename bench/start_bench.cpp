@@ -74,7 +74,8 @@ int SpustHlavniOkno(const std::filesystem::path& adresar)
 void PostavHoleOkno(QMainWindow& okno)
 {
     QMenuBar* menu = okno.menuBar();
-    for (const char* nazev : {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
+    for (const char* nazev :
+         {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}) {
         QMenu* podmenu = menu->addMenu(QString::fromUtf8(nazev));
         for (int i = 0; i < 4; ++i)
             podmenu->addAction(QStringLiteral("Položka %1").arg(i));
@@ -103,12 +104,12 @@ void MerProces(benchmark::State& stav, std::vector<std::string> argumenty,
             return;
         }
         int vysledek = 0;
-        rusage spotreba{};
+        rusage spotreba {};
         wait4(dite, &vysledek, 0, &spotreba);
         if (!WIFEXITED(vysledek) || WEXITSTATUS(vysledek) != 0)
             stav.SkipWithError("the child process failed");
-        cpuMs += (spotreba.ru_utime.tv_sec + spotreba.ru_stime.tv_sec) * 1e3 +
-                 (spotreba.ru_utime.tv_usec + spotreba.ru_stime.tv_usec) / 1e3;
+        cpuMs += (spotreba.ru_utime.tv_sec + spotreba.ru_stime.tv_sec) * 1e3
+            + (spotreba.ru_utime.tv_usec + spotreba.ru_stime.tv_usec) / 1e3;
         rssKiB = std::max(rssKiB, spotreba.ru_maxrss);
     }
     stav.counters["cpu_ms"] = benchmark::Counter(cpuMs, benchmark::Counter::kAvgIterations);
@@ -123,10 +124,7 @@ void BM_ProcesHlavniOkno(benchmark::State& stav)
 }
 BENCHMARK(BM_ProcesHlavniOkno)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_ProcesHoleOkno(benchmark::State& stav)
-{
-    MerProces(stav, {}, ZK_HOLE_OKNO);
-}
+void BM_ProcesHoleOkno(benchmark::State& stav) { MerProces(stav, {}, ZK_HOLE_OKNO); }
 BENCHMARK(BM_ProcesHoleOkno)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The bare window with Qt Charts, Qt PrintSupport and libsodium loaded as the program loads them.
@@ -143,7 +141,7 @@ void BM_StartHlavnihoOkna(benchmark::State& stav)
     PripravAdresar(adresar);
     for (auto _ : stav) {
         const auto zacatek = Hodiny::now();
-        Hodiny::time_point zobrazeno{};
+        Hodiny::time_point zobrazeno {};
         QTimer hlidac;
         QObject::connect(&hlidac, &QTimer::timeout, [&] {
             auto* manazer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -169,7 +167,7 @@ void BM_HoleHlavniOknoSMenu(benchmark::State& stav)
         const auto zacatek = Hodiny::now();
         QMainWindow okno;
         PostavHoleOkno(okno);
-        Hodiny::time_point zobrazeno{};
+        Hodiny::time_point zobrazeno {};
         QEventLoop smycka;
         QTimer::singleShot(0, &smycka, [&] {
             zobrazeno = Hodiny::now();
@@ -214,8 +212,8 @@ public:
         const auto par = [&](const char* program, const char* hole, bool proces) {
             const auto a = souhrny_.find(program);
             const auto b = souhrny_.find(hole);
-            if (a == souhrny_.end() || b == souhrny_.end() || a->second.behu == 0 ||
-                b->second.behu == 0)
+            if (a == souhrny_.end() || b == souhrny_.end() || a->second.behu == 0
+                || b->second.behu == 0)
                 return;
             const Souhrn& p = a->second;
             const Souhrn& h = b->second;
@@ -223,8 +221,8 @@ public:
                         (p.wall / p.behu) / (h.wall / h.behu), p.wall / p.behu, h.wall / h.behu);
             if (proces)
                 std::printf(", CPU %.2fx (%.1f / %.1f ms), peak RSS %.2fx (%.1f / %.1f MiB)\n",
-                            (p.cpuDite / p.behu) / (h.cpuDite / h.behu), p.cpuDite / p.behu, h.cpuDite / h.behu,
-                            p.rss / h.rss, p.rss, h.rss);
+                            (p.cpuDite / p.behu) / (h.cpuDite / h.behu), p.cpuDite / p.behu,
+                            h.cpuDite / h.behu, p.rss / h.rss, p.rss, h.rss);
             else
                 std::printf(", CPU %.2fx (%.1f / %.1f ms)\n", (p.cpu / p.behu) / (h.cpu / h.behu),
                             p.cpu / p.behu, h.cpu / h.behu);

@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -140,7 +139,13 @@ void BM_OdvozeniPametiDlouheHistorie(benchmark::State& stav)
 {
     StatistikaProfilu s;
     for (const Otazka& o : Sdilena().Bank().Vse())
-        s[o.cislo] = {o.cislo, 60, 40, 15, 5, o.cislo % 7, {2026, 1, 1 + o.cislo % 28, 10, 0, 0, 0},
+        s[o.cislo] = {o.cislo,
+                      60,
+                      40,
+                      15,
+                      5,
+                      o.cislo % 7,
+                      {2026, 1, 1 + o.cislo % 28, 10, 0, 0, 0},
                       o.cislo % 7 ? VysledekPokusu::Spravne : VysledekPokusu::Spatne};
     for (auto _ : stav) {
         PametProfilu pamet;

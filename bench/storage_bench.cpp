@@ -22,8 +22,8 @@ void NaplnVysledek(Tabulka& t, int i, const std::string& profil)
     t.Vloz();
     t.PoleJmenem("TypTestu").NastavText(i % 2 ? "Procvičování" : "Zkoušení");
     t.PoleJmenem("Profil").NastavText(profil);
-    t.PoleJmenem("Datum").NastavDatumCas(DatumCas{2024, 1 + i % 12, 1 + i % 28});
-    t.PoleJmenem("Cas").NastavDatumCas(DatumCas{0, 0, 0, i % 24, i % 60, i % 60});
+    t.PoleJmenem("Datum").NastavDatumCas(DatumCas {2024, 1 + i % 12, 1 + i % 28});
+    t.PoleJmenem("Cas").NastavDatumCas(DatumCas {0, 0, 0, i % 24, i % 60, i % 60});
     t.PoleJmenem("Skupina").NastavText("B");
     t.PoleJmenem("Kategorie").NastavText("1234567");
     t.PoleJmenem("PocetOtazek").NastavCele(20);
@@ -112,8 +112,8 @@ void BM_PrejmenovatProfil(benchmark::State& stav)
     ProfilovySklad sklad(adresar);
     sklad.ZalozitTabulkuProfilu();
     sklad.PridatProfil("Měření", "1111111", "B", "111", "11", "1", "");
-    for (const auto& [nazev, definice] : {std::pair{"Vysledky", DefiniceVysledky()},
-                                          std::pair{"Protokoly", DefiniceProtokoly()}}) {
+    for (const auto& [nazev, definice] : {std::pair {"Vysledky", DefiniceVysledky()},
+                                          std::pair {"Protokoly", DefiniceProtokoly()}}) {
         Tabulka t;
         t.Svaz(adresar, nazev);
         t.Vytvor(definice);

@@ -41,10 +41,13 @@ std::string Opakuj(const char* zaklad, int n, int kolikrat)
 std::vector<Otazka> PlnaBanka(const fs::path& adresar)
 {
     QDir().mkpath(QString::fromStdString((adresar / "grafika").string()));
-    std::vector<Otazka> otazky = UmelaBanka([](int c) { return std::string(c % 4 == 0 ? "C" : "ABCD"); });
+    std::vector<Otazka> otazky =
+        UmelaBanka([](int c) { return std::string(c % 4 == 0 ? "C" : "ABCD"); });
     for (Otazka& o : otazky) {
         const int n = o.cislo;
-        o.otazka = Opakuj("Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to nezakazuje značka?", n, 2);
+        o.otazka = Opakuj("Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to "
+                          "nezakazuje značka?",
+                          n, 2);
         o.a = Opakuj("Ano, ale jen když nikoho neohrozí.", n, 2);
         o.b = Opakuj("Ne, nikdy.", n, 1);
         o.c = Opakuj("Ano, pokud dá znamení o změně směru jízdy včas a zřetelně.", n, 2);
@@ -58,7 +61,9 @@ std::vector<Otazka> PlnaBanka(const fs::path& adresar)
             malir.drawText(obrazek.rect(), Qt::AlignCenter, QString::number(n));
             malir.end();
             o.obrazek = "grafika\\" + std::to_string(n) + ".jpg";
-            obrazek.save(QString::fromStdString((adresar / "grafika" / (std::to_string(n) + ".jpg")).string()), "JPEG", 90);
+            obrazek.save(QString::fromStdString(
+                             (adresar / "grafika" / (std::to_string(n) + ".jpg")).string()),
+                         "JPEG", 90);
         }
     }
     return otazky;
@@ -109,7 +114,7 @@ void BM_OtevreniTestu(benchmark::State& stav)
     Prostredi p;
     for (auto _ : stav) {
         const auto zacatek = Cas::now();
-        Cas::time_point zobrazeno{};
+        Cas::time_point zobrazeno {};
         QTimer hlidac;
         QObject::connect(&hlidac, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

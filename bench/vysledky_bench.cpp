@@ -24,14 +24,15 @@ const std::filesystem::path& Tabulka(int profilu, int zaznamu)
     static std::map<std::pair<int, int>, std::unique_ptr<QTemporaryDir>> adresare;
     auto& adresar = adresare[{profilu, zaznamu}];
     if (!adresar) {
-        adresar = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zk-vysledky-XXXXXX"));
+        adresar = std::make_unique<QTemporaryDir>(QDir::tempPath()
+                                                  + QStringLiteral("/zk-vysledky-XXXXXX"));
         std::vector<TestovaciVysledek> zaznamy(static_cast<std::size_t>(zaznamu));
         for (int i = 0; i < zaznamu; ++i) {
             TestovaciVysledek& z = zaznamy[static_cast<std::size_t>(i)];
             z.profil = "Profil " + std::to_string(i % profilu) + " Řehoř";
             z.typ = (i / profilu) % 2 ? "Zkoušení" : "Procvičování";
-            z.datum = DatumCas{2024, 1 + i % 12, 1 + i % 28};
-            z.cas = DatumCas{0, 0, 0, i % 24, i % 60, i % 60};
+            z.datum = DatumCas {2024, 1 + i % 12, 1 + i % 28};
+            z.cas = DatumCas {0, 0, 0, i % 24, i % 60, i % 60};
             z.spatne = i % 5;
             z.spatneCisla = "12, 45, 300, 421";
             z.uspesnost = i % 101;
@@ -82,6 +83,10 @@ void BM_SeznamVysledkuMeritko(benchmark::State& stav)
 {
     MerSeznam(stav, 1, static_cast<int>(stav.range(0)));
 }
-BENCHMARK(BM_SeznamVysledkuMeritko)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeznamVysledkuMeritko)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

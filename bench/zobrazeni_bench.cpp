@@ -60,7 +60,9 @@ Otazka PlnaOtazka(int n)
 {
     Otazka o;
     o.cislo = n;
-    o.otazka = Text("Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to nezakazuje značka?", n, 2);
+    o.otazka = Text(
+        "Smí řidič motorového vozidla v této situaci odbočit vlevo, když mu to nezakazuje značka?",
+        n, 2);
     o.a = Text("Ano, ale jen když nikoho neohrozí.", n, 2);
     o.b = Text("Ne, nikdy.", n, 1);
     o.c = Text("Ano, pokud dá znamení o změně směru jízdy včas a zřetelně.", n, 2);
@@ -69,7 +71,8 @@ Otazka PlnaOtazka(int n)
     o.skupina = n % 3 == 0 ? "ABCD" : (n % 3 == 1 ? "AB" : "BCD");
     if (n > 620)
         o.obrazek = "grafika/" + std::to_string(n) + ".jpg";
-    o.poznamka = Text("Poznámka k otázce: rozhoduje dopravní značka a situace na křižovatce.", n, 1);
+    o.poznamka =
+        Text("Poznámka k otázce: rozhoduje dopravní značka a situace na křižovatce.", n, 1);
     return o;
 }
 
@@ -91,7 +94,8 @@ void ZapisObrazky(const fs::path& adresar)
         QPainter malir(&obraz);
         malir.fillRect(obraz.rect(), QColor(200, 220, 240));
         for (int i = 0; i < 12; ++i)
-            malir.fillRect((i * 37 + n) % obraz.width(), (i * 23) % obraz.height(), 20, 14, QColor::fromHsv((i * 30 + n) % 360, 200, 200));
+            malir.fillRect((i * 37 + n) % obraz.width(), (i * 23) % obraz.height(), 20, 14,
+                           QColor::fromHsv((i * 30 + n) % 360, 200, 200));
         malir.drawText(obraz.rect(), Qt::AlignCenter, QString::number(n));
         malir.end();
         obraz.save(grafika + QStringLiteral("/%1.jpg").arg(n), "JPEG", 90);
@@ -243,7 +247,8 @@ void BM_DalsiOtazka(benchmark::State& stav)
         hlavni.DalsiOtazka();
         hodiny.msUtc += 1;
     }
-    if (hlavni.pOtazky->lbCisloOtazky->text() != QStringLiteral("Otázka číslo %1").arg(hlavni.relace.beh.cisloOtazky))
+    if (hlavni.pOtazky->lbCisloOtazky->text()
+        != QStringLiteral("Otázka číslo %1").arg(hlavni.relace.beh.cisloOtazky))
         stav.SkipWithError("the panel does not show the question chosen last");
     stav.counters["otazek"] = delka;
     hlavni.relace.beh.zbyva = 0;
@@ -253,7 +258,7 @@ void BM_DalsiOtazka(benchmark::State& stav)
 
 double CasCpuMs()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
@@ -311,7 +316,8 @@ void BM_PotvrzeniOdpovedi(benchmark::State& stav)
         const auto pred = std::chrono::steady_clock::now();
         QCoreApplication::sendEvent(hlavni.pOtazky, &enter);
         const double stena =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pred).count();
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pred)
+                .count();
         cpu.push_back(CasCpuMs() - cpuPred);
         steny.push_back(stena);
         stav.SetIterationTime(stena / 1e3);

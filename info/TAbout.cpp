@@ -32,7 +32,8 @@ const QString kPopis = QStringLiteral(
     " - výsledky se ukládají do protokolů, chybné odpovědi lze kdykoli zopakovat,\r\n"
     " - každý uživatel má vlastní profil se svým nastavením, chráněný heslem.");
 
-QLabel* Popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y, bool tucne = false)
+QLabel* Popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y,
+                bool tucne = false)
 {
     auto* l = new QLabel(text, rodic);
     l->setObjectName(QLatin1String(jmeno));
@@ -68,12 +69,14 @@ TAbout::TAbout(const std::filesystem::path& adresar, QWidget* rodic) : QDialog(r
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Obrázek programu"));
     Image1->setGeometry(12, 14, 32, 32);
-    Image1->setPixmap(QPixmap(QString::fromStdString((adresar / "grafika" / "ikona.png").string())));
+    Image1->setPixmap(
+        QPixmap(QString::fromStdString((adresar / "grafika" / "ikona.png").string())));
 
     lbNazev = Popisek(gbOkraj, "lbNazev", QStringLiteral("Zebrovka 2003 (2004)"), 56, 12, true);
     lbNazev->setFont(PismoOkna(13, true));
     lbNazev->adjustSize();
-    lbVerze = Popisek(gbOkraj, "lbVerze", QStringLiteral("verze produktu: " ZEBROVKA_VERZE), 56, 34);
+    lbVerze =
+        Popisek(gbOkraj, "lbVerze", QStringLiteral("verze produktu: " ZEBROVKA_VERZE), 56, 34);
     lbUprava = Popisek(gbOkraj, "lbUprava", QStringLiteral("poslední úprava: 17.9.2004"), 56, 50);
     lbDatab = Popisek(gbOkraj, "lbDatab", QStringLiteral("databáze otázek z:"), 56, 66);
     lb = Popisek(gbOkraj, "lb", DatumDatabaze(adresar), 56 + lbDatab->width() + 4, 66);

@@ -36,8 +36,8 @@ THelpForm::THelpForm(QWidget* rodic, const QString& adresarProgramu) : QDialog(r
     connect(wbHelp, &QTextBrowser::sourceChanged, this, &THelpForm::PrizpusobObrazky);
     wbHelp->viewport()->installEventFilter(this);
 
-    const QString cesta = CestaNapovedy(adresarProgramu.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                                  : adresarProgramu);
+    const QString cesta = CestaNapovedy(
+        adresarProgramu.isEmpty() ? QCoreApplication::applicationDirPath() : adresarProgramu);
     if (QFileInfo(cesta).isFile()) {
         wbHelp->setSource(QUrl::fromLocalFile(cesta));
         return;
@@ -98,16 +98,16 @@ void THelpForm::PrizpusobObrazky()
             if (obrazek.isNull())
                 continue;
             const QSize cil = obrazek.width() <= sirka
-                                  ? obrazek.size()
-                                  : QSize(sirka, qMax(1, qRound(qreal(obrazek.height()) * sirka / obrazek.width())));
+                ? obrazek.size()
+                : QSize(sirka, qMax(1, qRound(qreal(obrazek.height()) * sirka / obrazek.width())));
             if (format.width() == cil.width() && format.height() == cil.height())
                 continue;
             // The document draws its resource as it is, so the picture goes in already scaled.
             dokument->addResource(QTextDocument::ImageResource,
                                   dokument->baseUrl().resolved(QUrl(format.name())),
-                                  cil == obrazek.size()
-                                      ? obrazek
-                                      : obrazek.scaled(cil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                                  cil == obrazek.size() ? obrazek
+                                                        : obrazek.scaled(cil, Qt::IgnoreAspectRatio,
+                                                                         Qt::SmoothTransformation));
             format.setWidth(cil.width());
             format.setHeight(cil.height());
             zmeny.append({usek.position(), usek.length(), format});

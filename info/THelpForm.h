@@ -17,8 +17,7 @@ class THelpForm : public QDialog {
 public:
     // `adresarProgramu` is the directory of the program file; the help is its "Help/index.htm"
     // (see CestaNapovedy).
-    explicit THelpForm(QWidget* rodic = nullptr,
-                       const QString& adresarProgramu = QString());
+    explicit THelpForm(QWidget* rodic = nullptr, const QString& adresarProgramu = QString());
 
     // Where the start page is expected: Help/ beside the program file, else the installed help
     // (share/zebrovka/Help seen from bin/) when only that one exists.

@@ -18,7 +18,7 @@ int Radek(const YAML::Node& n) { return n.Mark().line >= 0 ? n.Mark().line + 1 :
 std::string Text(const YAML::Node& n)
 {
     if (!n.IsScalar())
-        throw Chyba{Radek(n), "očekává se hodnota"};
+        throw Chyba {Radek(n), "očekává se hodnota"};
     return n.Scalar();
 }
 
@@ -32,7 +32,7 @@ double Cislo(const YAML::Node& n)
             return d;
     } catch (...) {
     }
-    throw Chyba{Radek(n), "„" + t + "“ není číslo"};
+    throw Chyba {Radek(n), "„" + t + "“ není číslo"};
 }
 
 bool Logicka(const YAML::Node& n)
@@ -42,67 +42,69 @@ bool Logicka(const YAML::Node& n)
         return true;
     if (t == "false" || t == "ne")
         return false;
-    throw Chyba{Radek(n), "„" + t + "“ není true ani false"};
+    throw Chyba {Radek(n), "„" + t + "“ není true ani false"};
 }
 
 void Klice(const YAML::Node& n, const std::set<std::string>& dovolene)
 {
     if (!n.IsMap())
-        throw Chyba{Radek(n), "očekává se mapa"};
+        throw Chyba {Radek(n), "očekává se mapa"};
     for (const auto& p : n)
         if (!dovolene.count(Text(p.first)))
-            throw Chyba{Radek(p.first), "neznámý klíč „" + Text(p.first) + "“"};
+            throw Chyba {Radek(p.first), "neznámý klíč „" + Text(p.first) + "“"};
 }
 
 std::string Volba(const YAML::Node& n, const std::set<std::string>& moznosti)
 {
     const std::string t = Text(n);
     if (!moznosti.count(t))
-        throw Chyba{Radek(n), "neznámá hodnota „" + t + "“"};
+        throw Chyba {Radek(n), "neznámá hodnota „" + t + "“"};
     return t;
 }
 
 const YAML::Node Povinny(const YAML::Node& n, const char* klic)
 {
     if (!n[klic])
-        throw Chyba{Radek(n), std::string("chybí „") + klic + "“"};
+        throw Chyba {Radek(n), std::string("chybí „") + klic + "“"};
     return n[klic];
 }
 
 std::vector<YAML::Node> Seznam(const YAML::Node& n)
 {
     if (!n.IsSequence())
-        throw Chyba{Radek(n), "očekává se seznam"};
+        throw Chyba {Radek(n), "očekává se seznam"};
     return std::vector<YAML::Node>(n.begin(), n.end());
 }
 
 KScena Cti(const YAML::Node& koren)
 {
-    static const std::map<std::string, double> uhly = {{"V", 0},   {"SV", 45},  {"S", 90},  {"SZ", 135},
-                                                        {"Z", 180}, {"JZ", 225}, {"J", 270}, {"JV", 315}};
+    static const std::map<std::string, double> uhly = {{"V", 0},    {"SV", 45}, {"S", 90},
+                                                       {"SZ", 135}, {"Z", 180}, {"JZ", 225},
+                                                       {"J", 270},  {"JV", 315}};
     KScena s;
-    Klice(koren, {"ramena", "sirka", "kruhovy", "hlavni", "znacky", "semafory", "koleje", "prechody", "vozidla",
-                  "chodci", "policista"});
+    Klice(koren,
+          {"ramena", "sirka", "kruhovy", "hlavni", "znacky", "semafory", "koleje", "prechody",
+           "vozidla", "chodci", "policista"});
     const YAML::Node ramena = Povinny(koren, "ramena");
     if (ramena.IsSequence()) {
         for (const YAML::Node& r : ramena) {
             auto u = uhly.find(Text(r));
             if (u == uhly.end())
-                throw Chyba{Radek(r), "rameno „" + Text(r) + "“ potřebuje úhel"};
+                throw Chyba {Radek(r), "rameno „" + Text(r) + "“ potřebuje úhel"};
             s.ramena[u->first] = u->second;
         }
     } else if (ramena.IsMap()) {
         for (const auto& r : ramena)
             s.ramena[Text(r.first)] = Cislo(r.second);
     } else {
-        throw Chyba{Radek(ramena), "„ramena“ je seznam nebo mapa"};
+        throw Chyba {Radek(ramena), "„ramena“ je seznam nebo mapa"};
     }
     if (s.ramena.size() < 3)
-        throw Chyba{Radek(ramena), "křižovatka má alespoň tři ramena"};
+        throw Chyba {Radek(ramena), "křižovatka má alespoň tři ramena"};
     auto rameno = [&](const YAML::Node& n) {
         const std::string t = Text(n);
         if (!s.ramena.count(t))
-            throw Chyba{Radek(n), "neznámé rameno „" + t + "“"};
+            throw Chyba {Radek(n), "neznámé rameno „" + t + "“"};
         return t;
     };
     if (koren["sirka"])
@@ -113,22 +115,25 @@ KScena Cti(const YAML::Node& koren)
         for (const YAML::Node& r : Seznam(koren["hlavni"]))
             s.hlavni.push_back(rameno(r));
         if (s.hlavni.size() != 2)
-            throw Chyba{Radek(koren["hlavni"]), "hlavní pozemní komunikace má právě dvě ramena"};
+            throw Chyba {Radek(koren["hlavni"]), "hlavní pozemní komunikace má právě dvě ramena"};
     }
     if (const YAML::Node z = koren["znacky"]) {
         if (!z.IsMap())
-            throw Chyba{Radek(z), "očekává se mapa"};
+            throw Chyba {Radek(z), "očekává se mapa"};
         for (const auto& p : z)
             for (const YAML::Node& k : Seznam(p.second))
-                s.znacky[rameno(p.first)].push_back(Volba(k, {"P1", "P2", "P3", "P4", "P5", "P6", "C1", "E2"}));
+                s.znacky[rameno(p.first)].push_back(
+                    Volba(k, {"P1", "P2", "P3", "P4", "P5", "P6", "C1", "E2"}));
     }
     if (const YAML::Node z = koren["semafory"]) {
         if (!z.IsMap())
-            throw Chyba{Radek(z), "očekává se mapa"};
+            throw Chyba {Radek(z), "očekává se mapa"};
         for (const auto& p : z) {
             Klice(p.second, {"svetlo", "sipka"});
             KSemafor sem;
-            sem.svetlo = Volba(Povinny(p.second, "svetlo"), {"cervena", "zluta", "zelena", "cervena_zluta", "zluta_blika", "vypnuto"});
+            sem.svetlo =
+                Volba(Povinny(p.second, "svetlo"),
+                      {"cervena", "zluta", "zelena", "cervena_zluta", "zluta_blika", "vypnuto"});
             if (p.second["sipka"])
                 sem.sipka = Volba(p.second["sipka"], {"vlevo", "vpravo", "rovne"});
             s.semafory[rameno(p.first)] = sem;
@@ -138,7 +143,7 @@ KScena Cti(const YAML::Node& koren)
         for (const YAML::Node& k : Seznam(koren["koleje"])) {
             const auto r = Seznam(k);
             if (r.size() != 2 && r.size() != 3)
-                throw Chyba{Radek(k), "kolej vede z jednoho ramene do druhého"};
+                throw Chyba {Radek(k), "kolej vede z jednoho ramene do druhého"};
             s.koleje.push_back({rameno(r[0]), rameno(r[1])});
             if (r.size() == 3)
                 s.posunKoleji = Cislo(r[2]);
@@ -148,10 +153,13 @@ KScena Cti(const YAML::Node& koren)
             s.prechody.push_back(rameno(r));
     if (koren["vozidla"])
         for (const YAML::Node& n : Seznam(koren["vozidla"])) {
-            Klice(n, {"druh", "barva", "stitek", "z", "na_kruhu", "do", "poradi", "posun", "blinkr", "majak"});
+            Klice(n,
+                  {"druh", "barva", "stitek", "z", "na_kruhu", "do", "poradi", "posun", "blinkr",
+                   "majak"});
             KVozidlo v;
             v.radek = Radek(n);
-            v.druh = Volba(Povinny(n, "druh"), {"osobni", "nakladni", "autobus", "tramvaj", "motocykl", "kolo"});
+            v.druh = Volba(Povinny(n, "druh"),
+                           {"osobni", "nakladni", "autobus", "tramvaj", "motocykl", "kolo"});
             if (n["barva"])
                 v.barva = Text(n["barva"]);
             if (n["stitek"])
@@ -160,11 +168,11 @@ KScena Cti(const YAML::Node& koren)
                 v.z = rameno(n["z"]);
             if (n["na_kruhu"]) {
                 if (!s.kruhovy)
-                    throw Chyba{Radek(n["na_kruhu"]), "„na_kruhu“ jen na kruhovém objezdu"};
+                    throw Chyba {Radek(n["na_kruhu"]), "„na_kruhu“ jen na kruhovém objezdu"};
                 v.naKruhu = Cislo(n["na_kruhu"]);
             }
-            if (v.z.empty() == (v.naKruhu < 0) )
-                throw Chyba{Radek(n), "vozidlo má buď „z“, nebo „na_kruhu“"};
+            if (v.z.empty() == (v.naKruhu < 0))
+                throw Chyba {Radek(n), "vozidlo má buď „z“, nebo „na_kruhu“"};
             if (n["do"])
                 v.kam = rameno(n["do"]);
             if (n["poradi"])
@@ -208,7 +216,8 @@ bool NactiKScenu(const std::string& soubor, KScena* scena, std::string* chyba)
     return CtiKScenu(obsah.str(), soubor, scena, chyba);
 }
 
-bool CtiKScenu(const std::string& text, const std::string& soubor, KScena* scena, std::string* chyba)
+bool CtiKScenu(const std::string& text, const std::string& soubor, KScena* scena,
+               std::string* chyba)
 {
     try {
         *scena = Cti(YAML::Load(text));

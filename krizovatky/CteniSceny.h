@@ -9,4 +9,5 @@
 bool NactiKScenu(const std::string& soubor, KScena* scena, std::string* chyba);
 
 // The same for a scene given as text; `soubor` names it in the faults.
-bool CtiKScenu(const std::string& text, const std::string& soubor, KScena* scena, std::string* chyba);
+bool CtiKScenu(const std::string& text, const std::string& soubor, KScena* scena,
+               std::string* chyba);

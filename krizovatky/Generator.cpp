@@ -26,17 +26,19 @@ double Rozdil(double a, double b)
 
 const std::map<std::string, double>& Svetove()
 {
-    static const std::map<std::string, double> u = {{"V", 0},   {"SV", 45},  {"S", 90},  {"SZ", 135},
-                                                     {"Z", 180}, {"JZ", 225}, {"J", 270}, {"JV", 315}};
+    static const std::map<std::string, double> u = {{"V", 0},    {"SV", 45}, {"S", 90},
+                                                    {"SZ", 135}, {"Z", 180}, {"JZ", 225},
+                                                    {"J", 270},  {"JV", 315}};
     return u;
 }
 
 const std::vector<std::pair<std::string, std::string>>& Barvy()
 {
     static const std::vector<std::pair<std::string, std::string>> b = {
-        {"cervena", "červené"}, {"modra", "modré"},     {"zelena", "zelené"}, {"zluta", "žluté"},
-        {"bila", "bílé"},       {"oranzova", "oranžové"}, {"fialova", "fialové"}, {"hneda", "hnědé"},
-        {"cerna", "černé"},     {"ruzova", "růžové"},   {"tyrkysova", "tyrkysové"}};
+        {"cervena", "červené"}, {"modra", "modré"},        {"zelena", "zelené"},
+        {"zluta", "žluté"},     {"bila", "bílé"},          {"oranzova", "oranžové"},
+        {"fialova", "fialové"}, {"hneda", "hnědé"},        {"cerna", "černé"},
+        {"ruzova", "růžové"},   {"tyrkysova", "tyrkysové"}};
     return b;
 }
 
@@ -80,7 +82,8 @@ std::string Skupina(const KScena& s, const std::vector<std::string>& stitky)
     return stitky.size() == 1 ? Jmeno(s, stitky[0]) : "současně " + Vycet(s, stitky);
 }
 
-std::string Odpoved(const KScena& s, DruhOtazky druh, const std::vector<std::vector<std::string>>& kroky)
+std::string Odpoved(const KScena& s, DruhOtazky druh,
+                    const std::vector<std::vector<std::string>>& kroky)
 {
     if (druh == DruhOtazky::Prvni)
         return Velke(Skupina(s, kroky.front())) + ".";
@@ -103,8 +106,7 @@ bool Cisty(const Reseni& r)
     return true;
 }
 
-template <typename T>
-void Zamichej(std::vector<T>* v, Nahoda* r)
+template <typename T> void Zamichej(std::vector<T>* v, Nahoda* r)
 {
     for (size_t i = v->size(); i > 1; --i)
         std::swap((*v)[i - 1], (*v)[r->Pod(static_cast<std::uint32_t>(i))]);
@@ -191,7 +193,7 @@ KScena NahodnaScena(Nahoda* r, Nahoda* d)
     case Blika:
         znacky(r);
         for (const std::string& a : ramena)
-            s.semafory[a] = KSemafor{"zluta_blika", ""};
+            s.semafory[a] = KSemafor {"zluta_blika", ""};
         break;
     case Svetla: {
         const bool sj = r->Pod(2);
@@ -199,7 +201,8 @@ KScena NahodnaScena(Nahoda* r, Nahoda* d)
         const bool sipka = r->Pod(2) || d->Pod(2);
         for (const std::string& a : ramena) {
             const bool volno = (a == "S" || a == "J") == sj;
-            s.semafory[a] = KSemafor{volno ? "zelena" : "cervena", !volno && sipka ? "vpravo" : ""};
+            s.semafory[a] =
+                KSemafor {volno ? "zelena" : "cervena", !volno && sipka ? "vpravo" : ""};
         }
         if (d->Pod(4) != 0)
             znacky(d);  // signs that give way to the lights
@@ -249,8 +252,9 @@ KScena NahodnaScena(Nahoda* r, Nahoda* d)
     std::vector<std::string> odkud;
     for (const std::string& a : ramena) {
         // Under an officer or lights only arms that may go: nobody stands waiting.
-        const bool stoji = (!s.policista.empty() && s.policista.find(a) == std::string::npos) ||
-                           (rezim == Svetla && s.semafory[a].svetlo == "cervena" && s.semafory[a].sipka.empty());
+        const bool stoji = (!s.policista.empty() && s.policista.find(a) == std::string::npos)
+            || (rezim == Svetla && s.semafory[a].svetlo == "cervena"
+                && s.semafory[a].sipka.empty());
         if (!stoji)
             odkud.push_back(a);
     }
@@ -278,7 +282,8 @@ KScena NahodnaScena(Nahoda* r, Nahoda* d)
             v.kam = tramDo;
             v.posun = s.posunKoleji;
         } else {
-            static const char* const druhy[] = {"osobni", "osobni", "osobni", "nakladni", "autobus", "motocykl"};
+            static const char* const druhy[] = {"osobni",   "osobni",  "osobni",
+                                                "nakladni", "autobus", "motocykl"};
             v.druh = druhy[r->Pod(6)];
             v.barva = barvy[i].first;
             v.stitek = pismena[pismeno++];
@@ -300,7 +305,8 @@ KScena NahodnaScena(Nahoda* r, Nahoda* d)
         v.stitek = pismena[pismeno++];
         s.vozidla.push_back(v);
     }
-    std::sort(s.vozidla.begin(), s.vozidla.end(), [](const KVozidlo& a, const KVozidlo& b) { return a.stitek < b.stitek; });
+    std::sort(s.vozidla.begin(), s.vozidla.end(),
+              [](const KVozidlo& a, const KVozidlo& b) { return a.stitek < b.stitek; });
 
     // A pedestrian where a car turns.
     if ((rezim == Nic || rezim == Znacky) && r->Pod(4) == 0) {
@@ -329,7 +335,8 @@ const char* const kOmylTramvaje = "tramvaj brána jako automobil";
 // scene has no such pair. (Elsewhere a tram keeps the rules of a car, so the mistake changes
 // nothing: at a junction of equal standing, on a main road and against an oncoming left turn the
 // law decides for a tram as for a car.)
-std::vector<std::vector<std::string>> OmylTramvaje(const KScena& s, std::vector<std::vector<std::string>> kroky)
+std::vector<std::vector<std::string>> OmylTramvaje(const KScena& s,
+                                                   std::vector<std::vector<std::string>> kroky)
 {
     for (const KVozidlo& t : s.vozidla) {
         if (t.druh != "tramvaj" || SmerJizdy(s, t) == Smer::Rovne)
@@ -359,7 +366,8 @@ std::vector<std::vector<std::string>> OmylTramvaje(const KScena& s, std::vector<
 std::vector<std::pair<std::string, KScena>> Omyly(const KScena& s)
 {
     std::vector<std::pair<std::string, KScena>> o;
-    if (!s.znacky.empty()) {  // the signs overlooked: the right-hand rule where the main road decides
+    if (!s.znacky
+             .empty()) {  // the signs overlooked: the right-hand rule where the main road decides
         KScena m = s;
         m.znacky.clear();
         m.hlavni.clear();
@@ -381,7 +389,7 @@ std::vector<std::pair<std::string, KScena>> Omyly(const KScena& s)
         m.hlavni = vedlejsi;
         o.push_back({"značky přečtené obráceně", m});
     }
-    o.push_back({kOmylTramvaje, KScena{}});
+    o.push_back({kOmylTramvaje, KScena {}});
     bool vlevo = false;
     KScena rovne = s;
     for (KVozidlo& v : rovne.vozidla)
@@ -395,10 +403,7 @@ std::vector<std::pair<std::string, KScena>> Omyly(const KScena& s)
     return o;
 }
 
-std::string YamlText(const std::string& t)
-{
-    return "\"" + t + "\"";
-}
+std::string YamlText(const std::string& t) { return "\"" + t + "\""; }
 
 std::string Cislo(double d)
 {
@@ -489,12 +494,15 @@ std::string ScenaDoYaml(const KScena& s)
     if (!s.semafory.empty()) {
         o << "semafory:\n";
         for (const auto& [a, sem] : s.semafory)
-            o << "  " << a << ": {svetlo: " << sem.svetlo << (sem.sipka.empty() ? "" : ", sipka: " + sem.sipka) << "}\n";
+            o << "  " << a << ": {svetlo: " << sem.svetlo
+              << (sem.sipka.empty() ? "" : ", sipka: " + sem.sipka) << "}\n";
     }
     if (!s.koleje.empty()) {
         std::string k;
         for (const auto& [z, kam] : s.koleje)
-            k += (k.empty() ? "" : ", ") + ("[" + z + ", " + kam + (s.posunKoleji != 0 ? ", " + Cislo(s.posunKoleji) : "") + "]");
+            k += (k.empty() ? "" : ", ")
+                + ("[" + z + ", " + kam + (s.posunKoleji != 0 ? ", " + Cislo(s.posunKoleji) : "")
+                   + "]");
         o << "koleje: [" << k << "]\n";
     }
     if (!s.prechody.empty()) {
@@ -507,7 +515,8 @@ std::string ScenaDoYaml(const KScena& s)
         o << "policista: " << s.policista << "\n";
     o << "vozidla:\n";
     for (const KVozidlo& v : s.vozidla) {
-        o << "  - {druh: " << v.druh << ", barva: " << v.barva << ", stitek: " << YamlText(v.stitek);
+        o << "  - {druh: " << v.druh << ", barva: " << v.barva
+          << ", stitek: " << YamlText(v.stitek);
         if (!v.z.empty())
             o << ", z: " << v.z;
         if (v.naKruhu >= 0)
@@ -526,7 +535,8 @@ std::string ScenaDoYaml(const KScena& s)
     if (!s.chodci.empty()) {
         o << "chodci:\n";
         for (const KChodec& c : s.chodci)
-            o << "  - {rameno: " << c.rameno << ", odkud: " << c.odkud << (c.druh == "chodec" ? "" : ", druh: " + c.druh) << "}\n";
+            o << "  - {rameno: " << c.rameno << ", odkud: " << c.odkud
+              << (c.druh == "chodec" ? "" : ", druh: " + c.druh) << "}\n";
     }
     return o.str();
 }
@@ -549,7 +559,10 @@ GenerovanaSituace GenerujSituaci(std::uint32_t seed)
 
         std::vector<std::pair<std::string, std::string>> spatne;  // answer, mistake
         auto pridej = [&](const std::string& t, const std::string& omyl) {
-            if (t != spravna && std::find_if(spatne.begin(), spatne.end(), [&](const auto& p) { return p.first == t; }) == spatne.end())
+            if (t != spravna
+                && std::find_if(spatne.begin(), spatne.end(),
+                                [&](const auto& p) { return p.first == t; })
+                    == spatne.end())
                 spatne.push_back({t, omyl});
         };
         for (const auto& [omyl, m] : Omyly(s)) {

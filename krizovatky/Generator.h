@@ -24,8 +24,8 @@ struct GenerovanaSituace {
     std::string otazka;
     std::array<std::string, 3> odpovedi;
     int spravna = 0;  // index into `odpovedi`
-    std::array<std::string, 3> omyly;  // the mistake each wrong answer comes from; empty: none named
-                                       // (the right answer, or an order merely changed)
+    std::array<std::string, 3> omyly;  // the mistake each wrong answer comes from; empty: none
+                                       // named (the right answer, or an order merely changed)
     std::string vysvetleni;
 };
 

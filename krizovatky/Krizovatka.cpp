@@ -50,7 +50,7 @@ struct Hrana {
 
 class Resitel {
 public:
-    explicit Resitel(const KScena& s) : s_(s) {}
+    explicit Resitel(const KScena& s) : s_(s) { }
 
     Reseni Res()
     {
@@ -66,7 +66,7 @@ public:
                     r.musiZastavit[u.stitek] = Ma(u.v->z, "P6") && !Rizena();
                 }
         } catch (const Odmitnuti& o) {
-            r = Reseni{};
+            r = Reseni {};
             r.duvod = o.duvod;
         }
         return r;
@@ -81,7 +81,7 @@ private:
     bool svetla_ = false;
     std::string svetlaPoznamka_;
 
-    [[noreturn]] static void Odmitni(const std::string& d) { throw Odmitnuti{d}; }
+    [[noreturn]] static void Odmitni(const std::string& d) { throw Odmitnuti {d}; }
 
     double Uhel(const std::string& r) const
     {
@@ -94,7 +94,8 @@ private:
     bool Ma(const std::string& rameno, const std::string& kod) const
     {
         auto i = s_.znacky.find(rameno);
-        return i != s_.znacky.end() && std::find(i->second.begin(), i->second.end(), kod) != i->second.end();
+        return i != s_.znacky.end()
+            && std::find(i->second.begin(), i->second.end(), kod) != i->second.end();
     }
 
     static bool Tramvaj(const Ucastnik& u) { return !u.chodec && u.v->druh == "tramvaj"; }
@@ -103,14 +104,20 @@ private:
 
     // A participant named as the scene labels it, a tram as "tramvaj 2": Kdo who (nominative),
     // Jmeno to whom (dative), Kym before whom (instrumental), Ktery "which" after it.
-    static std::string Kdo(const Ucastnik& u) { return Tramvaj(u) ? "tramvaj " + u.stitek : u.stitek; }
+    static std::string Kdo(const Ucastnik& u)
+    {
+        return Tramvaj(u) ? "tramvaj " + u.stitek : u.stitek;
+    }
     static std::string Jmeno(const Ucastnik& u)
     {
         if (u.chodec)
             return u.ch->druh == "kolo" ? "cyklistovi" : "chodci";
         return Tramvaj(u) ? "tramvaji " + u.stitek : u.stitek;
     }
-    static std::string Kym(const Ucastnik& u) { return Tramvaj(u) ? "tramvají " + u.stitek : u.stitek; }
+    static std::string Kym(const Ucastnik& u)
+    {
+        return Tramvaj(u) ? "tramvají " + u.stitek : u.stitek;
+    }
     static const char* Ktery(const Ucastnik& u) { return Tramvaj(u) ? "která" : "které"; }
 
     Smer SmerVozidla(const KVozidlo& v) const
@@ -143,7 +150,8 @@ private:
                 Uhel(v.z);
             Uhel(v.kam);
             if (v.poradi != 1)
-                Odmitni("vozidlo " + v.stitek + " stojí ve frontě za jiným vozidlem; fronty řešitel neurčuje");
+                Odmitni("vozidlo " + v.stitek
+                        + " stojí ve frontě za jiným vozidlem; fronty řešitel neurčuje");
             if (v.z == v.kam)
                 Odmitni("vozidlo " + v.stitek + " se otáčí; otáčení řešitel neurčuje");
             Ucastnik u;
@@ -171,7 +179,8 @@ private:
         for (const auto& [rameno, kody] : s_.znacky)
             for (const std::string& k : kody)
                 if (k == "P3" || k == "P5")
-                    Odmitni("značka " + std::string(1, k[0]) + " " + k.substr(1) + " je mimo rozsah řešitele");
+                    Odmitni("značka " + std::string(1, k[0]) + " " + k.substr(1)
+                            + " je mimo rozsah řešitele");
         bool nejakaZnacka = false;
         for (const auto& [rameno, uhel] : s_.ramena) {
             const bool hl = Ma(rameno, "P1") || Ma(rameno, "P2");
@@ -192,13 +201,15 @@ private:
             if (s_.kruhovy) {
                 for (const auto& [rameno, uhel] : s_.ramena)
                     if (!Ma(rameno, "P4") && !Ma(rameno, "P6"))
-                        Odmitni("na kruhovém objezdu je značka „Dej přednost v jízdě!“ jen na některých vjezdech");
+                        Odmitni("na kruhovém objezdu je značka „Dej přednost v jízdě!“ jen na "
+                                "některých vjezdech");
             } else {
                 if (hlavni_.size() != 2)
                     Odmitni("hlavní pozemní komunikace nemá právě dvě ramena");
                 for (const auto& [rameno, uhel] : s_.ramena)
                     if (!hlavni_.count(rameno) && !Ma(rameno, "P4") && !Ma(rameno, "P6"))
-                        Odmitni("rameno " + rameno + " není označeno ani jako hlavní, ani jako vedlejší");
+                        Odmitni("rameno " + rameno
+                                + " není označeno ani jako hlavní, ani jako vedlejší");
             }
             znackyPlati_ = true;
         }
@@ -217,7 +228,8 @@ private:
                 }
             }
             if (sviti && nesviti)
-                Odmitni("na některých ramenech signalizace svítí, na jiných je vypnutá nebo bliká žlutě");
+                Odmitni("na některých ramenech signalizace svítí, na jiných je vypnutá nebo bliká "
+                        "žlutě");
             if (sviti) {
                 svetla_ = true;
                 for (const Ucastnik& u : u_)
@@ -226,9 +238,11 @@ private:
                 if (!s_.chodci.empty())
                     Odmitni("signály pro chodce scéna neudává");
             } else {
-                svetlaPoznamka_ = blika ? "na návěstidlech bliká přerušované žluté světlo, platí značky a pravidla "
-                                          "o přednosti (§ 4 písm. c)" + kZakon + " a signál S 7 vyhlášky č. 294/2015 Sb.)"
-                                        : "signalizace je vypnutá, platí značky a pravidla o přednosti";
+                svetlaPoznamka_ = blika
+                    ? "na návěstidlech bliká přerušované žluté světlo, platí značky a pravidla "
+                      "o přednosti (§ 4 písm. c)"
+                        + kZakon + " a signál S 7 vyhlášky č. 294/2015 Sb.)"
+                    : "signalizace je vypnutá, platí značky a pravidla o přednosti";
             }
         }
 
@@ -236,7 +250,8 @@ private:
             const auto pomlcka = s_.policista.find('-');
             if (pomlcka == std::string::npos)
                 Odmitni("osa paží policisty má tvar „S-J“");
-            const std::string r1 = s_.policista.substr(0, pomlcka), r2 = s_.policista.substr(pomlcka + 1);
+            const std::string r1 = s_.policista.substr(0, pomlcka),
+                              r2 = s_.policista.substr(pomlcka + 1);
             const double osa = Uhel(r1);
             if (std::abs(std::abs(Rozdil(osa, Uhel(r2))) - 180) > 1)
                 Odmitni("paže policisty neleží v přímce");
@@ -245,17 +260,24 @@ private:
                     Odmitni("pokyny policisty chodcům scéna neudává");
 
                 if (u.v->z.empty())
-                    Odmitni("vozidlo " + u.stitek + " na kruhovém objezdu při pokynech policisty řešitel neurčuje");
+                    Odmitni("vozidlo " + u.stitek
+                            + " na kruhovém objezdu při pokynech policisty řešitel neurčuje");
                 const double d = std::abs(Rozdil(osa, Uhel(u.v->z)));
                 if (d < 1 || d > 179) {
-                    u.zaklad = "policista k němu stojí bokem: „Volno“ (§ 75 odst. 1 písm. c)" + kZakon + ")";
+                    u.zaklad = "policista k němu stojí bokem: „Volno“ (§ 75 odst. 1 písm. c)"
+                        + kZakon + ")";
                 } else if (std::abs(d - 90) < 1) {
                     if (u.v->majak)
-                        Odmitni("vozidlo " + u.stitek + " s právem přednostní jízdy má od policisty „Stůj!“: řešitel neurčuje");
+                        Odmitni("vozidlo " + u.stitek
+                                + " s právem přednostní jízdy má od policisty „Stůj!“: řešitel "
+                                  "neurčuje");
                     u.ceka = true;
-                    u.zaklad = "policista k němu stojí čelem nebo zády: „Stůj!“ (§ 75 odst. 1 písm. a)" + kZakon + ")";
+                    u.zaklad =
+                        "policista k němu stojí čelem nebo zády: „Stůj!“ (§ 75 odst. 1 písm. a)"
+                        + kZakon + ")";
                 } else {
-                    Odmitni("vozidlo " + u.stitek + " nepřijíždí ani ve směru paží policisty, ani kolmo k nim");
+                    Odmitni("vozidlo " + u.stitek
+                            + " nepřijíždí ani ve směru paží policisty, ani kolmo k nim");
                 }
             }
             return;  // the officer's signals take precedence over lights and signs
@@ -265,23 +287,31 @@ private:
             for (Ucastnik& u : u_) {
                 const KSemafor& sem = s_.semafory.at(u.v->z);
                 if (u.v->majak && sem.svetlo != "zelena")
-                    Odmitni("vozidlo " + u.stitek + " s právem přednostní jízdy nemá signál „Volno“: řešitel neurčuje, zda signál užije");
+                    Odmitni("vozidlo " + u.stitek
+                            + " s právem přednostní jízdy nemá signál „Volno“: řešitel neurčuje, "
+                              "zda signál užije");
                 if (sem.svetlo == "zelena") {
                     u.zaklad = "svítí mu signál „Volno“ (§ 70 odst. 2 písm. c)" + kZakon + ")";
-                } else if (sem.svetlo == "cervena" && !sem.sipka.empty() &&
-                           ((sem.sipka == "vlevo" && u.smer == Smer::Vlevo) ||
-                            (sem.sipka == "vpravo" && u.smer == Smer::Vpravo) ||
-                            (sem.sipka == "rovne" && u.smer == Smer::Rovne))) {
-                    u.zaklad = "při červené svítí zelená doplňková šipka v jeho směru, smí jet, ale dává přednost "
-                               "vozidlům jedoucím ve volném směru (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)";
+                } else if (sem.svetlo == "cervena" && !sem.sipka.empty()
+                           && ((sem.sipka == "vlevo" && u.smer == Smer::Vlevo)
+                               || (sem.sipka == "vpravo" && u.smer == Smer::Vpravo)
+                               || (sem.sipka == "rovne" && u.smer == Smer::Rovne))) {
+                    u.zaklad = "při červené svítí zelená doplňková šipka v jeho směru, smí jet, "
+                               "ale dává přednost "
+                               "vozidlům jedoucím ve volném směru (§ 4 písm. c)"
+                        + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)";
                 } else {
                     u.ceka = true;
                     if (sem.svetlo == "cervena")
                         u.zaklad = "svítí mu signál „Stůj!“ (§ 70 odst. 2 písm. a)" + kZakon + ")";
                     else if (sem.svetlo == "cervena_zluta")
-                        u.zaklad = "svítí mu červená se žlutou: „Pozor!“, vjet smí až při signálu „Volno“ (§ 70 odst. 2 písm. b)" + kZakon + ")";
+                        u.zaklad = "svítí mu červená se žlutou: „Pozor!“, vjet smí až při signálu "
+                                   "„Volno“ (§ 70 odst. 2 písm. b)"
+                            + kZakon + ")";
                     else
-                        u.zaklad = "svítí mu žlutá „Pozor!“: musí zastavit před křižovatkou (§ 70 odst. 2 písm. d)" + kZakon + ")";
+                        u.zaklad = "svítí mu žlutá „Pozor!“: musí zastavit před křižovatkou (§ 70 "
+                                   "odst. 2 písm. d)"
+                            + kZakon + ")";
                 }
             }
             return;
@@ -306,12 +336,14 @@ private:
         const KVozidlo& x = *a.v;
         const KVozidlo& y = *b.v;
         if (s_.kruhovy) {
-            const double ox = x.z.empty() ? x.naKruhu : Uhel(x.z), oy = y.z.empty() ? y.naKruhu : Uhel(y.z);
+            const double ox = x.z.empty() ? x.naKruhu : Uhel(x.z),
+                         oy = y.z.empty() ? y.naKruhu : Uhel(y.z);
             const double px = Uhel(x.kam), py = Uhel(y.kam);
             if (!x.z.empty() && !y.z.empty()) {
                 if (NaOblouku(ox, px, oy) || NaOblouku(oy, py, ox))
-                    Odmitni("vozidla " + a.stitek + " a " + b.stitek + " vjíždějí na kruhový objezd a jejich dráhy se kříží; "
-                            "pořadí závisí na tom, kdo vjede dřív");
+                    Odmitni("vozidla " + a.stitek + " a " + b.stitek
+                            + " vjíždějí na kruhový objezd a jejich dráhy se kříží; "
+                              "pořadí závisí na tom, kdo vjede dřív");
                 return false;
             }
             if (x.z.empty() && y.z.empty())
@@ -320,11 +352,13 @@ private:
         }
         if (x.z == y.z) {
             if (x.posun == y.posun)
-                Odmitni("vozidla " + a.stitek + " a " + b.stitek + " stojí na témže místě ramene " + x.z);
+                Odmitni("vozidla " + a.stitek + " a " + b.stitek + " stojí na témže místě ramene "
+                        + x.z);
             const Ucastnik& l = x.posun < y.posun ? a : b;  // the one on the left
             const Ucastnik& p = x.posun < y.posun ? b : a;
             auto poradi = [](Smer s) { return s == Smer::Vpravo ? 0 : s == Smer::Rovne ? 1 : 2; };
-            return poradi(l.smer) < poradi(p.smer) || (poradi(l.smer) == poradi(p.smer) && x.kam == y.kam);
+            return poradi(l.smer) < poradi(p.smer)
+                || (poradi(l.smer) == poradi(p.smer) && x.kam == y.kam);
         }
         if (x.kam == y.kam)
             return true;
@@ -342,7 +376,10 @@ private:
         return t + ".";
     }
 
-    static std::string Zakon(const std::string& ustanoveni) { return "(" + ustanoveni + kZakon + ")"; }
+    static std::string Zakon(const std::string& ustanoveni)
+    {
+        return "(" + ustanoveni + kZakon + ")";
+    }
 
     void Pridej(int a, int b, const std::string& proA, const std::string& proB)
     {
@@ -351,7 +388,8 @@ private:
 
     bool Protijedouci(const KVozidlo& x, const KVozidlo& y) const
     {
-        return !x.z.empty() && !y.z.empty() && std::abs(std::abs(Rozdil(Uhel(x.z), Uhel(y.z))) - 180) <= 30;
+        return !x.z.empty() && !y.z.empty()
+            && std::abs(std::abs(Rozdil(Uhel(x.z), Uhel(y.z))) - 180) <= 30;
     }
 
     // The rules between two vehicles of equal standing: turning tram, left turn, right-hand rule.
@@ -367,13 +405,20 @@ private:
                 const Ucastnik& t = u_[p];
                 const Ucastnik& o = u_[q];
                 if (t.v->druh == "tramvaj" && o.v->druh != "tramvaj" && t.smer != Smer::Rovne) {
-                    Pridej(q, p, pred + "dává přednost odbočující tramvaji " + t.stitek + ", která kříží jeho směr jízdy " + Zakon("§ 21 odst. 7"),
-                           pred + "tramvaj odbočuje a kříží směr jízdy vozidla " + o.stitek + ", má přednost " + Zakon("§ 21 odst. 7"));
+                    Pridej(q, p,
+                           pred + "dává přednost odbočující tramvaji " + t.stitek
+                               + ", která kříží jeho směr jízdy " + Zakon("§ 21 odst. 7"),
+                           pred + "tramvaj odbočuje a kříží směr jízdy vozidla " + o.stitek
+                               + ", má přednost " + Zakon("§ 21 odst. 7"));
                     return true;
                 }
                 if (t.v->druh == "tramvaj" && o.smer == Smer::Vlevo) {
-                    Pridej(q, p, pred + "odbočuje vlevo a dává přednost tramvaji " + t.stitek + " jedoucí ve stejném směru " + Zakon("§ 21 odst. 5"),
-                           pred + "tramvaj jedoucí ve stejném směru má přednost před " + (Tramvaj(o) ? Kym(o) : "vozidlem " + o.stitek) + ", " + Ktery(o) + " odbočuje vlevo " + Zakon("§ 21 odst. 5"));
+                    Pridej(q, p,
+                           pred + "odbočuje vlevo a dává přednost tramvaji " + t.stitek
+                               + " jedoucí ve stejném směru " + Zakon("§ 21 odst. 5"),
+                           pred + "tramvaj jedoucí ve stejném směru má přednost před "
+                               + (Tramvaj(o) ? Kym(o) : "vozidlem " + o.stitek) + ", " + Ktery(o)
+                               + " odbočuje vlevo " + Zakon("§ 21 odst. 5"));
                     return true;
                 }
             }
@@ -381,8 +426,13 @@ private:
         }
         if (Protijedouci(x, y)) {
             if (a.smer == Smer::Vlevo && b.smer != Smer::Vlevo) {
-                Pridej(i, j, pred + "odbočuje vlevo a dává přednost " + (Tramvaj(b) ? "protijedoucí " : "protijedoucímu ") + Jmeno(b) + " " + Zakon("§ 21 odst. 5"),
-                       pred + "má přednost před " + (Tramvaj(a) ? "protijedoucí " : "protijedoucím ") + Kym(a) + ", " + Ktery(a) + " odbočuje vlevo " + Zakon("§ 21 odst. 5"));
+                Pridej(i, j,
+                       pred + "odbočuje vlevo a dává přednost "
+                           + (Tramvaj(b) ? "protijedoucí " : "protijedoucímu ") + Jmeno(b) + " "
+                           + Zakon("§ 21 odst. 5"),
+                       pred + "má přednost před "
+                           + (Tramvaj(a) ? "protijedoucí " : "protijedoucím ") + Kym(a) + ", "
+                           + Ktery(a) + " odbočuje vlevo " + Zakon("§ 21 odst. 5"));
                 return true;
             }
             if (b.smer == Smer::Vlevo && a.smer != Smer::Vlevo)
@@ -390,12 +440,18 @@ private:
             return false;
         }
         if (svetla_ || !s_.policista.empty())
-            return false;  // crossing directions both free: the signals are at fault, not for us to decide
+            return false;  // crossing directions both free: the signals are at fault, not for us to
+                           // decide
         const double d = Norm(Uhel(y.z) - Uhel(x.z));
         const int dava = d > 0 && d < 180 ? i : j;
         const int ma = dava == i ? j : i;
-        Pridej(dava, ma, pred + "dává přednost " + Jmeno(u_[ma]) + (Tramvaj(u_[ma]) ? " přijíždějící" : " přijíždějícímu") + " zprava " + Zakon("§ 22 odst. 2"),
-               pred + "přijíždí zprava vůči " + Jmeno(u_[dava]) + (Tramvaj(u_[dava]) ? " a má před ní přednost " : " a má před ním přednost ") + Zakon("§ 22 odst. 2"));
+        Pridej(dava, ma,
+               pred + "dává přednost " + Jmeno(u_[ma])
+                   + (Tramvaj(u_[ma]) ? " přijíždějící" : " přijíždějícímu") + " zprava "
+                   + Zakon("§ 22 odst. 2"),
+               pred + "přijíždí zprava vůči " + Jmeno(u_[dava])
+                   + (Tramvaj(u_[dava]) ? " a má před ní přednost " : " a má před ním přednost ")
+                   + Zakon("§ 22 odst. 2"));
         return true;
     }
 
@@ -409,35 +465,55 @@ private:
         const KVozidlo& y = *b.v;
         if (x.majak || y.majak) {
             if (x.majak && y.majak)
-                Odmitni("vozidla " + a.stitek + " a " + b.stitek + " jedou obě s právem přednostní jízdy");
+                Odmitni("vozidla " + a.stitek + " a " + b.stitek
+                        + " jedou obě s právem přednostní jízdy");
             const int dava = x.majak ? j : i, ma = x.majak ? i : j;
-            Pridej(dava, ma, "dává přednost " + (Tramvaj(u_[ma]) ? Jmeno(u_[ma]) : "vozidlu " + u_[ma].stitek) + " s právem přednostní jízdy " + Zakon("§ 41 odst. 7"),
-                   "jede s právem přednostní jízdy, " + Kdo(u_[dava]) + " mu dává přednost " + Zakon("§ 41 odst. 7"));
+            Pridej(dava, ma,
+                   "dává přednost " + (Tramvaj(u_[ma]) ? Jmeno(u_[ma]) : "vozidlu " + u_[ma].stitek)
+                       + " s právem přednostní jízdy " + Zakon("§ 41 odst. 7"),
+                   "jede s právem přednostní jízdy, " + Kdo(u_[dava]) + " mu dává přednost "
+                       + Zakon("§ 41 odst. 7"));
             return;
         }
         if (!s_.policista.empty() || svetla_) {
             const bool sa = Sipka(a), sb = Sipka(b);
             if (sa && sb)
-                Odmitni("vozidla " + a.stitek + " a " + b.stitek + " jedou obě na doplňkovou šipku a jejich dráhy se kříží");
+                Odmitni("vozidla " + a.stitek + " a " + b.stitek
+                        + " jedou obě na doplňkovou šipku a jejich dráhy se kříží");
             if (sa || sb) {
                 const int dava = sa ? i : j, ma = sa ? j : i;
-                Pridej(dava, ma, "jede na zelenou doplňkovou šipku a dává přednost " + Jmeno(u_[ma]) + (Tramvaj(u_[ma]) ? " jedoucí" : " jedoucímu") + " ve volném směru (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)",
-                       "jede ve volném směru, " + Kdo(u_[dava]) + " na doplňkovou šipku mu dává přednost (§ 4 písm. c)" + kZakon + " a signál S 5 vyhlášky č. 294/2015 Sb.)");
+                Pridej(dava, ma,
+                       "jede na zelenou doplňkovou šipku a dává přednost " + Jmeno(u_[ma])
+                           + (Tramvaj(u_[ma]) ? " jedoucí" : " jedoucímu")
+                           + " ve volném směru (§ 4 písm. c)" + kZakon
+                           + " a signál S 5 vyhlášky č. 294/2015 Sb.)",
+                       "jede ve volném směru, " + Kdo(u_[dava])
+                           + " na doplňkovou šipku mu dává přednost (§ 4 písm. c)" + kZakon
+                           + " a signál S 5 vyhlášky č. 294/2015 Sb.)");
                 return;
             }
             if (!Rovnocenna(i, j, Kdo(a) + " i " + Kdo(b) + " mají volno, mezi sebou: "))
-                Odmitni("vozidla " + a.stitek + " a " + b.stitek + " mají volno a jejich dráhy se kříží; pořadí nelze určit");
+                Odmitni("vozidla " + a.stitek + " a " + b.stitek
+                        + " mají volno a jejich dráhy se kříží; pořadí nelze určit");
             return;
         }
         if (s_.kruhovy) {
             const bool naA = x.z.empty();
             const int na = naA ? i : j, vjizdi = naA ? j : i;
             if (znackyPlati_) {
-                Pridej(vjizdi, na, "vjíždí na kruhový objezd se značkou P 4 a dává přednost " + Jmeno(u_[na]) + (Tramvaj(u_[na]) ? " jedoucí" : " jedoucímu") + " po kruhovém objezdu " + Zakon("§ 22 odst. 5"),
-                       "jede po kruhovém objezdu, " + Kdo(u_[vjizdi]) + " mu při vjezdu se značkou P 4 dává přednost " + Zakon("§ 22 odst. 5"));
+                Pridej(vjizdi, na,
+                       "vjíždí na kruhový objezd se značkou P 4 a dává přednost " + Jmeno(u_[na])
+                           + (Tramvaj(u_[na]) ? " jedoucí" : " jedoucímu") + " po kruhovém objezdu "
+                           + Zakon("§ 22 odst. 5"),
+                       "jede po kruhovém objezdu, " + Kdo(u_[vjizdi])
+                           + " mu při vjezdu se značkou P 4 dává přednost "
+                           + Zakon("§ 22 odst. 5"));
             } else {
-                Pridej(na, vjizdi, "na kruhovém objezdu bez značky P 4 dává přednost " + Jmeno(u_[vjizdi]) + ", " + Ktery(u_[vjizdi]) + " vjíždí zprava " + Zakon("§ 22 odst. 2"),
-                       "vjíždí na kruhový objezd bez značky P 4 zprava vůči " + Jmeno(u_[na]) + " a má přednost " + Zakon("§ 22 odst. 2"));
+                Pridej(na, vjizdi,
+                       "na kruhovém objezdu bez značky P 4 dává přednost " + Jmeno(u_[vjizdi])
+                           + ", " + Ktery(u_[vjizdi]) + " vjíždí zprava " + Zakon("§ 22 odst. 2"),
+                       "vjíždí na kruhový objezd bez značky P 4 zprava vůči " + Jmeno(u_[na])
+                           + " a má přednost " + Zakon("§ 22 odst. 2"));
             }
             return;
         }
@@ -449,13 +525,19 @@ private:
                 const std::string znacka = Ma(rameno, "P6") ? "P 6" : "P 4";
                 const std::string e2 = Ma(rameno, "E2") ? " s dodatkovou tabulkou E 2b" : "";
                 const std::string& hlavni = u_[ma].v->z;
-                const std::string znackaHlavni = std::string(Ma(hlavni, "P2") ? "P 2" : "P 1") + (Ma(hlavni, "E2") ? ", tvar podle E 2b" : "");
-                Pridej(dava, ma, "přijíždí po vedlejší pozemní komunikaci (" + znacka + e2 + ") a dává přednost " + Jmeno(u_[ma]) + " na hlavní " + Zakon("§ 22 odst. 1"),
-                       "přijíždí po hlavní pozemní komunikaci (" + znackaHlavni + ") a má přednost před " + Kym(u_[dava]) + " " + Zakon("§ 22 odst. 1"));
+                const std::string znackaHlavni = std::string(Ma(hlavni, "P2") ? "P 2" : "P 1")
+                    + (Ma(hlavni, "E2") ? ", tvar podle E 2b" : "");
+                Pridej(dava, ma,
+                       "přijíždí po vedlejší pozemní komunikaci (" + znacka + e2
+                           + ") a dává přednost " + Jmeno(u_[ma]) + " na hlavní "
+                           + Zakon("§ 22 odst. 1"),
+                       "přijíždí po hlavní pozemní komunikaci (" + znackaHlavni
+                           + ") a má přednost před " + Kym(u_[dava]) + " " + Zakon("§ 22 odst. 1"));
                 return;
             }
-            const std::string pred = Kdo(a) + " i " + Kdo(b) + (ha ? " jedou po hlavní" : " jedou po vedlejší") +
-                                     " pozemní komunikaci, mezi sebou: ";
+            const std::string pred = Kdo(a) + " i " + Kdo(b)
+                + (ha ? " jedou po hlavní" : " jedou po vedlejší")
+                + " pozemní komunikaci, mezi sebou: ";
             if (!Rovnocenna(i, j, pred))
                 Odmitni("pořadí vozidel " + a.stitek + " a " + b.stitek + " nelze určit");
             return;
@@ -467,21 +549,33 @@ private:
     void Chodec(int c)
     {
         const KChodec& ch = *u_[c].ch;
-        const bool prechod = std::find(s_.prechody.begin(), s_.prechody.end(), ch.rameno) != s_.prechody.end();
+        const bool prechod =
+            std::find(s_.prechody.begin(), s_.prechody.end(), ch.rameno) != s_.prechody.end();
         for (int i = 0; i < int(u_.size()); ++i) {
             const Ucastnik& u = u_[i];
             if (u.chodec || (u.v->z != ch.rameno && u.v->kam != ch.rameno))
                 continue;
             if (u.v->druh == "tramvaj")
-                Odmitni("tramvaj a chodec " + std::string(prechod ? "na přechodu" : "") + ": řešitel neurčuje");
+                Odmitni("tramvaj a chodec " + std::string(prechod ? "na přechodu" : "")
+                        + ": řešitel neurčuje");
             if (prechod) {
-                Pridej(i, c, "umožní chodci přejít po přechodu pro chodce, je-li třeba, zastaví před ním (§ 5 odst. 2 písm. f)" + kZakon + ")",
-                       "přechází po přechodu pro chodce, " + Kdo(u) + " mu musí umožnit přejít (§ 5 odst. 2 písm. f)" + kZakon + ")");
+                Pridej(i, c,
+                       "umožní chodci přejít po přechodu pro chodce, je-li třeba, zastaví před ním "
+                       "(§ 5 odst. 2 písm. f)"
+                           + kZakon + ")",
+                       "přechází po přechodu pro chodce, " + Kdo(u)
+                           + " mu musí umožnit přejít (§ 5 odst. 2 písm. f)" + kZakon + ")");
             } else if (u.v->kam == ch.rameno && u.smer != Smer::Rovne) {
-                Pridej(i, c, "odbočuje a nesmí ohrozit chodce přecházejícího pozemní komunikaci, do které odbočuje (§ 5 odst. 2 písm. g)" + kZakon + ")",
-                       "přechází pozemní komunikaci, do které " + Kdo(u) + " odbočuje; řidič ho nesmí ohrozit (§ 5 odst. 2 písm. g)" + kZakon + ")");
+                Pridej(i, c,
+                       "odbočuje a nesmí ohrozit chodce přecházejícího pozemní komunikaci, do "
+                       "které odbočuje (§ 5 odst. 2 písm. g)"
+                           + kZakon + ")",
+                       "přechází pozemní komunikaci, do které " + Kdo(u)
+                           + " odbočuje; řidič ho nesmí ohrozit (§ 5 odst. 2 písm. g)" + kZakon
+                           + ")");
             } else {
-                Odmitni("chodec mimo přechod na rameni " + ch.rameno + ", kudy vozidlo " + u.stitek + " neodbočuje: řešitel neurčuje");
+                Odmitni("chodec mimo přechod na rameni " + ch.rameno + ", kudy vozidlo " + u.stitek
+                        + " neodbočuje: řešitel neurčuje");
             }
         }
     }
@@ -526,9 +620,12 @@ private:
                 for (int i = 0; i < n; ++i)
                     if (!hotovo[i])
                         k.stitky.push_back(u_[i].stitek);
-                k.pravidlo = "vozidla " + SpojStitky(k.stitky) + " si navzájem dávají přednost zprava a zákon pro tuto "
-                             "situaci pravidlo nemá: řidiči se musí dohodnout, jeden se přednosti vzdá a pustí ostatní "
-                             "(§ 22 odst. 2" + kZakon + " pořadí neurčuje)";
+                k.pravidlo = "vozidla " + SpojStitky(k.stitky)
+                    + " si navzájem dávají přednost zprava a zákon pro tuto "
+                      "situaci pravidlo nemá: řidiči se musí dohodnout, jeden se přednosti vzdá a "
+                      "pustí ostatní "
+                      "(§ 22 odst. 2"
+                    + kZakon + " pořadí neurčuje)";
                 r->kroky.push_back(k);
                 break;
             }
@@ -568,7 +665,8 @@ private:
         for (int i = 0; i < n; ++i)
             if (u_[i].ceka) {
                 cekaji.stitky.push_back(u_[i].stitek);
-                cekaji.pravidlo += (cekaji.pravidlo.empty() ? "" : "\n") + Kdo(u_[i]) + ": " + u_[i].zaklad + ".";
+                cekaji.pravidlo +=
+                    (cekaji.pravidlo.empty() ? "" : "\n") + Kdo(u_[i]) + ": " + u_[i].zaklad + ".";
             }
         if (!cekaji.stitky.empty())
             r->kroky.push_back(cekaji);
@@ -577,10 +675,7 @@ private:
 
 }  // namespace
 
-Reseni ResPoradi(const KScena& scena)
-{
-    return Resitel(scena).Res();
-}
+Reseni ResPoradi(const KScena& scena) { return Resitel(scena).Res(); }
 
 Smer SmerJizdy(const KScena& scena, const KVozidlo& v)
 {

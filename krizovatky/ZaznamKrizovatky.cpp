@@ -37,7 +37,8 @@ void ZapisKrizovatku(const std::filesystem::path& adresar, const ZaznamKrizovatk
     t.Zavri();
 }
 
-std::vector<ZaznamKrizovatky> NactiKrizovatky(const std::filesystem::path& adresar, const std::string& profil)
+std::vector<ZaznamKrizovatky> NactiKrizovatky(const std::filesystem::path& adresar,
+                                              const std::string& profil)
 {
     std::vector<ZaznamKrizovatky> zaznamy;
     Tabulka t;
@@ -48,13 +49,15 @@ std::vector<ZaznamKrizovatky> NactiKrizovatky(const std::filesystem::path& adres
         z.profil = t.PoleJmenem("Profil").JakoText();
         z.kdy = t.PoleJmenem("DatumACas").JakoDatumCas();
         const std::string seed = t.PoleJmenem("Seed").JakoText();
-        bool cele = !seed.empty() && seed.size() <= 10 && seed.find_first_not_of("0123456789") == std::string::npos;
+        bool cele = !seed.empty() && seed.size() <= 10
+            && seed.find_first_not_of("0123456789") == std::string::npos;
         const unsigned long long hodnota = cele ? std::stoull(seed) : 0;
-        if (!cele || hodnota > 0xffffffffull || !Pismeno(t.PoleJmenem("Otazka").JakoText(), "PO", &z.otazka)
+        if (!cele || hodnota > 0xffffffffull
+            || !Pismeno(t.PoleJmenem("Otazka").JakoText(), "PO", &z.otazka)
             || !Pismeno(t.PoleJmenem("Zvolena").JakoText(), "ABC", &z.zvolena)
             || !Pismeno(t.PoleJmenem("Spravna").JakoText(), "ABC", &z.spravna))
-            throw ChybaTabulky("Záznam cvičení křižovatek ze dne " + z.kdy.DatumIso() + " " + z.kdy.CasIso()
-                               + " v tabulce „Krizovatky.DB“ je poškozen.");
+            throw ChybaTabulky("Záznam cvičení křižovatek ze dne " + z.kdy.DatumIso() + " "
+                               + z.kdy.CasIso() + " v tabulce „Krizovatky.DB“ je poškozen.");
         z.seed = static_cast<std::uint32_t>(hodnota);
         zaznamy.push_back(std::move(z));
     }

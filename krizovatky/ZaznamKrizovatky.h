@@ -10,12 +10,12 @@
 // One record of Krizovatky: a situation of the junction drill answered by a profile. The seed
 // reproduces the situation, so the record keeps only what the learner chose.
 struct ZaznamKrizovatky {
-    std::string profil;      // Profil (30)
-    DatumCas kdy;            // DatumACas: when the answer was chosen (whole seconds)
+    std::string profil;  // Profil (30)
+    DatumCas kdy;  // DatumACas: when the answer was chosen (whole seconds)
     std::uint32_t seed = 0;  // Seed: in decimal
-    char otazka = 'P';       // Otazka: 'P' which vehicle goes first, 'O' the order
-    char zvolena = 'A';      // Zvolena: the letter chosen, A–C
-    char spravna = 'A';      // Spravna: the right letter, A–C
+    char otazka = 'P';  // Otazka: 'P' which vehicle goes first, 'O' the order
+    char zvolena = 'A';  // Zvolena: the letter chosen, A–C
+    char spravna = 'A';  // Spravna: the right letter, A–C
 
     bool Spravne() const { return zvolena == spravna; }
     bool operator==(const ZaznamKrizovatky&) const = default;
@@ -27,4 +27,5 @@ void ZapisKrizovatku(const std::filesystem::path& adresar, const ZaznamKrizovatk
 
 // The profile's records in table order; empty when the table is missing. A record whose seed or
 // letters are not what the writer stores raises ChybaTabulky.
-std::vector<ZaznamKrizovatky> NactiKrizovatky(const std::filesystem::path& adresar, const std::string& profil);
+std::vector<ZaznamKrizovatky> NactiKrizovatky(const std::filesystem::path& adresar,
+                                              const std::string& profil);

@@ -14,12 +14,12 @@ namespace {
 
 const std::string kProfily = "Profily";
 
-
 std::string HashHesla(const std::string& heslo, const NarocnostHesla& narocnost)
 {
     const std::string zkracene = OriznoutZnaky(heslo, ProfilovySklad::kDelkaHesla);
     char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, zkracene.data(), zkracene.size(), narocnost.operace, narocnost.pamet)
+    if (crypto_pwhash_str(hash, zkracene.data(), zkracene.size(), narocnost.operace,
+                          narocnost.pamet)
         != 0)
         throw std::runtime_error("Heslo nelze zašifrovat: nedostatek paměti.");
     return hash;
@@ -28,8 +28,8 @@ std::string HashHesla(const std::string& heslo, const NarocnostHesla& narocnost)
 // Inserts one profile record and posts it.
 void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
 {
-    static const std::array<const char*, 7> kPole{"Viditelny", "Profil",      "Kategorie", "Skupina",
-                                                  "Protokoly", "Konfigurace", "Heslo"};
+    static const std::array<const char*, 7> kPole {
+        "Viditelny", "Profil", "Kategorie", "Skupina", "Protokoly", "Konfigurace", "Heslo"};
     t.Vloz();
     for (std::size_t i = 0; i < kPole.size(); ++i)
         t.PoleJmenem(kPole[i]).NastavText(hodnoty[i]);
@@ -37,10 +37,9 @@ void ZapsatProfil(Tabulka& t, const std::array<std::string, 7>& hodnoty)
 }
 
 // The profile's own record and its records in the result tables change together.
-const std::vector<std::string> kTabulkyProfilu{kProfily,   "Vysledky", "Protokoly",
-                                               "Statistika", "Testy",    "Predvolby",
-                                               "Krizovatky", "Oznacene",  "Odpovedi",
-                                               "PametOtazek"};
+const std::vector<std::string> kTabulkyProfilu {
+    kProfily,    "Vysledky",   "Protokoly", "Statistika", "Testy",
+    "Predvolby", "Krizovatky", "Oznacene",  "Odpovedi",   "PametOtazek"};
 
 }  // namespace
 
@@ -49,7 +48,10 @@ NarocnostHesla NarocnostHesla::Interaktivni()
     return {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE};
 }
 
-NarocnostHesla NarocnostHesla::Nejnizsi() { return {crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN}; }
+NarocnostHesla NarocnostHesla::Nejnizsi()
+{
+    return {crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN};
+}
 
 ProfilovySklad::ProfilovySklad(std::filesystem::path adresar, NarocnostHesla narocnost)
     : adresar_(std::move(adresar)), narocnost_(narocnost)
@@ -146,7 +148,7 @@ void ProfilovySklad::UlozitNastaveniProfilu(const Nastaveni& n)
     profily_.PoleJmenem("Skupina").NastavText(n.skupina);
     profily_.PoleJmenem("Protokoly").NastavText(ZapisPrepinace(n.protokoly));
     profily_.PoleJmenem("Konfigurace")
-        .NastavText(ZapisPrepinace(std::array<bool, 2>{n.stavovyRadek, n.postupnyVyber}));
+        .NastavText(ZapisPrepinace(std::array<bool, 2> {n.stavovyRadek, n.postupnyVyber}));
     profily_.Uloz();
 }
 

@@ -55,8 +55,9 @@ public:
     void UlozitNastaveniProfilu(const Nastaveni& n);
     void ZmenitHesloProfilu(const std::string& jmeno, const std::string& heslo);
     // Renames the record and re-labels the profile's records in Vysledky, Protokoly,
-    // Statistika, Testy, Predvolby and Oznacene (tables that do not exist are skipped), all as one unit: after an error or a
-    // kill every record carries the old name or every one the new name. The unchanged name writes nothing.
+    // Statistika, Testy, Predvolby and Oznacene (tables that do not exist are skipped), all as one
+    // unit: after an error or a kill every record carries the old name or every one the new name.
+    // The unchanged name writes nothing.
     void PrejmenovatProfil(const std::string& stare, const std::string& nove);
     // Deletes the profile's record and its records in Vysledky, Protokoly, Statistika, Testy,
     // Predvolby and Oznacene, as one unit.
@@ -73,8 +74,7 @@ private:
 };
 
 // Switch strings: one "1"/"0" per switch; reading counts only "1" as on, missing positions as off.
-template <std::size_t N>
-std::string ZapisPrepinace(const std::array<bool, N>& prepinace)
+template <std::size_t N> std::string ZapisPrepinace(const std::array<bool, N>& prepinace)
 {
     std::string s;
     for (bool p : prepinace)
@@ -82,12 +82,10 @@ std::string ZapisPrepinace(const std::array<bool, N>& prepinace)
     return s;
 }
 
-template <std::size_t N>
-std::array<bool, N> CtiPrepinace(const std::string& s)
+template <std::size_t N> std::array<bool, N> CtiPrepinace(const std::string& s)
 {
-    std::array<bool, N> prepinace{};
+    std::array<bool, N> prepinace {};
     for (std::size_t i = 0; i < N; ++i)
         prepinace[i] = i < s.size() && s[i] == '1';
     return prepinace;
 }
-

@@ -37,7 +37,7 @@ std::string ChybaOtazky(const Otazka& o)
     };
     if (prazdny(o.otazka))
         return "chybí text otázky (OTÁZKA)";
-    const std::array<const std::string*, 4> odpovedi{&o.a, &o.b, &o.c, &o.d};
+    const std::array<const std::string*, 4> odpovedi {&o.a, &o.b, &o.c, &o.d};
     if (prazdny(o.a) || prazdny(o.b))
         return "chybí text odpovědi A nebo B";
     if (o.spravne.empty())
@@ -45,8 +45,8 @@ std::string ChybaOtazky(const Otazka& o)
     char predchozi = 0;
     for (const char p : o.spravne) {
         if (p < 'A' || p > 'D' || p <= predchozi)
-            return "SPRÁVNĚ „" + UkazkaHodnoty(o.spravne) +
-                   "“ není sada písmen A až D v abecedním pořadí";
+            return "SPRÁVNĚ „" + UkazkaHodnoty(o.spravne)
+                + "“ není sada písmen A až D v abecedním pořadí";
         if (prazdny(*odpovedi[p - 'A']))
             return "SPRÁVNĚ „" + o.spravne + "“ uvádí odpověď " + p + ", která nemá text";
         predchozi = p;
@@ -68,10 +68,10 @@ void Banka::Nacti(const std::filesystem::path& adresar)
     if (tabulka.Definice().size() != ocekavana.size())
         throw ChybaTabulky(uvod + "nemá pole tabulky otázek");
     for (std::size_t i = 0; i < ocekavana.size(); ++i)
-        if (tabulka.Definice()[i].nazev != ocekavana[i].nazev ||
-            tabulka.Definice()[i].typ != ocekavana[i].typ)
-            throw ChybaTabulky(uvod + "pole na pozici " + std::to_string(i) + " není „" +
-                               ocekavana[i].nazev + "“ tabulky otázek");
+        if (tabulka.Definice()[i].nazev != ocekavana[i].nazev
+            || tabulka.Definice()[i].typ != ocekavana[i].typ)
+            throw ChybaTabulky(uvod + "pole na pozici " + std::to_string(i) + " není „"
+                               + ocekavana[i].nazev + "“ tabulky otázek");
 
     // The whole bank in one query.
     std::vector<Otazka> nove;
@@ -113,10 +113,7 @@ void Banka::NactiZ(std::vector<Otazka> otazky)
     indexPodleCisla_ = std::move(index);
 }
 
-bool Banka::OtazkaExistuje(int cislo) const
-{
-    return Najdi(cislo) != nullptr;
-}
+bool Banka::OtazkaExistuje(int cislo) const { return Najdi(cislo) != nullptr; }
 
 const Otazka* Banka::Najdi(int cislo) const
 {

@@ -9,12 +9,12 @@
 
 // One record of the question table otazky, fields in their stored order.
 struct Otazka {
-    int cislo = 0;         // 0 Číslo
-    std::string otazka;    // 1 OTÁZKA
+    int cislo = 0;  // 0 Číslo
+    std::string otazka;  // 1 OTÁZKA
     std::string a, b, c, d;  // 2..5 A, B, C, D (absent answers are empty)
-    std::string spravne;   // 6 SPRÁVNĚ, e.g. "A" or "BD"
-    std::string skupina;   // 7 Skupina, e.g. "ABCD"
-    std::string obrazek;   // 8 OBRÁZEK, relative to the working directory, may use '\'
+    std::string spravne;  // 6 SPRÁVNĚ, e.g. "A" or "BD"
+    std::string skupina;  // 7 Skupina, e.g. "ABCD"
+    std::string obrazek;  // 8 OBRÁZEK, relative to the working directory, may use '\'
     std::string poznamka;  // 9 POZNÁMKA
 };
 

@@ -171,9 +171,9 @@ int DalsiOtazka(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, c
         }
         cislo = beh.otazky[static_cast<std::size_t>(p)];
     } else {
-        cislo = beh.poradi.empty() ? VyberOtazku(beh, banka, nastaveni, hodiny)
-                : p < static_cast<int>(beh.poradi.size()) ? beh.poradi[static_cast<std::size_t>(p)]
-                                                          : 0;
+        cislo = beh.poradi.empty()                    ? VyberOtazku(beh, banka, nastaveni, hodiny)
+            : p < static_cast<int>(beh.poradi.size()) ? beh.poradi[static_cast<std::size_t>(p)]
+                                                      : 0;
         if (cislo == 0) {
             ZkratBeh(beh, p);
             return 0;
@@ -198,7 +198,8 @@ VysledekOdpovedi VyhodnotOdpoved(StavBehu& beh, const std::array<bool, 4>& oznac
     VysledekOdpovedi vysledek;
     vysledek.spravne = true;
     for (std::size_t x = 0; x < 4; ++x) {
-        const bool jeSpravna = beh.spravneOdpovedi.find(static_cast<char>('A' + x)) != std::string::npos;
+        const bool jeSpravna =
+            beh.spravneOdpovedi.find(static_cast<char>('A' + x)) != std::string::npos;
         if (jeSpravna && !oznaceno[x]) {
             vysledek.znacky[x] = Znacka::Chyba;
             vysledek.spravne = false;

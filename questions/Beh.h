@@ -12,19 +12,19 @@ class Hodiny;
 // The state of a practice or exam run. The main window owns one instance for the whole program;
 // the evaluation window and the results list read and write it.
 struct StavBehu {
-    int celkem = 0;             // run total
-    int zbyva = 0;              // questions not yet shown
-    int startOtazka = 1;        // position across the switched-on categories, sequential order only
-    std::vector<int> otazky;    // run question list: numbers shown so far, or the numbers to retry
-    std::vector<int> spatne;    // wrong-answer list, in answer order
+    int celkem = 0;  // run total
+    int zbyva = 0;  // questions not yet shown
+    int startOtazka = 1;  // position across the switched-on categories, sequential order only
+    std::vector<int> otazky;  // run question list: numbers shown so far, or the numbers to retry
+    std::vector<int> spatne;  // wrong-answer list, in answer order
     std::vector<int> napovedy;  // hint-used list, in order
-    int uspesnost = 0;          // success percentage
-    bool opakovani = false;     // retry run: ask the run question list in its order
-    std::vector<int> poradi;    // a practice of one's mistakes: the questions in the order to ask
-    bool cekaNaOdpoved = false; // a question is shown and awaits confirmation or the hint
-    int cisloOtazky = 0;        // question on display
+    int uspesnost = 0;  // success percentage
+    bool opakovani = false;  // retry run: ask the run question list in its order
+    std::vector<int> poradi;  // a practice of one's mistakes: the questions in the order to ask
+    bool cekaNaOdpoved = false;  // a question is shown and awaits confirmation or the hint
+    int cisloOtazky = 0;  // question on display
     std::string spravneOdpovedi;  // its SPRÁVNĚ letters
-    std::string skupinaOtazky;    // its Skupina letters
+    std::string skupinaOtazky;  // its Skupina letters
 
     int PocetSpatnych() const { return static_cast<int>(spatne.size()); }
     int PocetNapoved() const { return static_cast<int>(napovedy.size()); }
@@ -49,7 +49,8 @@ int NajdiPrvniOtazku(const Banka& banka, const Nastaveni& nastaveni, int start);
 
 // Fills the run from the length and start chosen in the run-parameter dialog: a run list of
 // `delka` zeros, total and remaining := delka, and in sequential order the first question.
-void PripravBeh(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, int delka, int start);
+void PripravBeh(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, int delka,
+                int start);
 
 // Fills the run of a practice of one's mistakes: `delka` questions taken from `poradi` in its
 // order instead of the walk; otherwise as PripravBeh.
@@ -72,23 +73,24 @@ int VyberOtazku(const StavBehu& beh, const Banka& banka, const Nastaveni& nastav
                 const Hodiny& hodiny);
 
 // Takes the next question of the run: the retry list's next entry (withdrawn numbers are dropped
-// from the run), otherwise the fixed order's entry at that position, otherwise VyberOtazku's choice, stored in the run list. Sets the current
-// number with its letters, makes the answer pending and lowers the remaining count. Returns the number, or 0 when nothing
-// is left to ask; the run then ends with the questions asked so far (total := those shown), and
-// the caller evaluates it as if its last question had been answered (or, with total 0, ends the
-// mode).
-int DalsiOtazka(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni, const Hodiny& hodiny);
+// from the run), otherwise the fixed order's entry at that position, otherwise VyberOtazku's
+// choice, stored in the run list. Sets the current number with its letters, makes the answer
+// pending and lowers the remaining count. Returns the number, or 0 when nothing is left to ask; the
+// run then ends with the questions asked so far (total := those shown), and the caller evaluates it
+// as if its last question had been answered (or, with total 0, ends the mode).
+int DalsiOtazka(StavBehu& beh, const Banka& banka, const Nastaveni& nastaveni,
+                const Hodiny& hodiny);
 
 // What an answer mark shows after evaluation.
 enum class Znacka {
     Skryta,  // not marked and not correct
-    Ano,     // marked and correct: keeps the yes picture
-    Ne,      // marked but wrong
-    Chyba,   // correct but not marked
+    Ano,  // marked and correct: keeps the yes picture
+    Ne,  // marked but wrong
+    Chyba,  // correct but not marked
 };
 
 struct VysledekOdpovedi {
-    std::array<Znacka, 4> znacky{};  // answers A..D
+    std::array<Znacka, 4> znacky {};  // answers A..D
     bool spravne = false;
 };
 

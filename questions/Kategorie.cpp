@@ -10,7 +10,7 @@ int KategorieCisla(int cislo)
 
 const std::array<std::string_view, 7>& NazvyKategorii()
 {
-    static constexpr std::array<std::string_view, 7> nazvy{
+    static constexpr std::array<std::string_view, 7> nazvy {
         "Pravidla provozu na pozemních komunikacích",
         "Řidičské oprávnění a řidičský průkaz",
         "Silniční zákon, silniční doprava a pojištění odpovědnosti",

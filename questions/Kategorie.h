@@ -7,7 +7,7 @@
 // The bank's numbers 1..757 fall into seven categories by the range table: category k holds the
 // numbers above entry k-1 up to entry k.
 inline constexpr int kNejvyssiCislo = 757;
-inline constexpr std::array<int, 8> kRozsahyKategorii{0, 420, 475, 500, 580, 620, 720, 757};
+inline constexpr std::array<int, 8> kRozsahyKategorii {0, 420, 475, 500, 580, 620, 720, 757};
 
 // The category 1..7 of a question number, 0 for numbers outside 1..757.
 int KategorieCisla(int cislo);

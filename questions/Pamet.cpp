@@ -41,9 +41,8 @@ DatumCas DatumZCisla(long long cislo)
 
 double DnyMezi(const DatumCas& od, const DatumCas& do_)
 {
-    const double sekundy =
-        (do_.hodina - od.hodina) * 3600.0 + (do_.minuta - od.minuta) * 60.0 +
-        (do_.sekunda - od.sekunda) + (do_.milisekunda - od.milisekunda) / 1000.0;
+    const double sekundy = (do_.hodina - od.hodina) * 3600.0 + (do_.minuta - od.minuta) * 60.0
+        + (do_.sekunda - od.sekunda) + (do_.milisekunda - od.milisekunda) / 1000.0;
     return static_cast<double>(CisloDne(do_) - CisloDne(od)) + sekundy / 86400.0;
 }
 
@@ -66,14 +65,16 @@ double DalsiObtiznost(double d, int g, const ParametryFsrs& w)
 double StabilitaPoVybaveni(double d, double s, double r, int g, const ParametryFsrs& w)
 {
     const double prirazka = g == 2 ? w[15] : g == 4 ? w[16] : 1.0;
-    return s * (1.0 + std::exp(w[8]) * (11.0 - d) * std::pow(s, -w[9]) *
-                          (std::exp(w[10] * (1.0 - r)) - 1.0) * prirazka);
+    return s
+        * (1.0
+           + std::exp(w[8]) * (11.0 - d) * std::pow(s, -w[9]) * (std::exp(w[10] * (1.0 - r)) - 1.0)
+               * prirazka);
 }
 
 double StabilitaPoZapomenuti(double d, double s, double r, const ParametryFsrs& w)
 {
-    const double nova = w[11] * std::pow(d, -w[12]) * (std::pow(s + 1.0, w[13]) - 1.0) *
-                        std::exp(w[14] * (1.0 - r));
+    const double nova = w[11] * std::pow(d, -w[12]) * (std::pow(s + 1.0, w[13]) - 1.0)
+        * std::exp(w[14] * (1.0 - r));
     return std::min(nova, s / std::exp(w[17] * w[18]));
 }
 
@@ -124,7 +125,8 @@ StavPameti PametZeStatistiky(const ZaznamStatistiky& z, const ParametryFsrs& w)
     const int rada = std::clamp(z.radaSpravnych, 0, spravne);
     int selhani = std::max(0, z.spatne) + std::max(0, z.napoveda);
     // A failure last keeps one failure for the end (the run is then empty).
-    const bool selhaniNaposledy = z.naposledy != VysledekPokusu::Spravne && selhani > 0 && rada == 0;
+    const bool selhaniNaposledy =
+        z.naposledy != VysledekPokusu::Spravne && selhani > 0 && rada == 0;
     if (selhaniNaposledy)
         --selhani;
     StavPameti stav;
@@ -202,8 +204,8 @@ std::vector<int> PoradiOpakovani(const PametProfilu& pamet, const DatumCas& dnes
             splatne.push_back({po, Vybaveni(stav, dnes, w), cislo});
     }
     std::sort(splatne.begin(), splatne.end(), [](const Splatna& a, const Splatna& b) {
-        return std::tie(b.poSplatnosti, a.vybaveni, a.cislo) <
-               std::tie(a.poSplatnosti, b.vybaveni, b.cislo);
+        return std::tie(b.poSplatnosti, a.vybaveni, a.cislo)
+            < std::tie(a.poSplatnosti, b.vybaveni, b.cislo);
     });
     std::vector<int> poradi;
     poradi.reserve(splatne.size());

@@ -33,7 +33,7 @@ using ParametryFsrs = std::array<double, 21>;
 
 // The published FSRS-6 default parameters w0..w20 (also the defaults of the reference
 // scheduler and optimiser of that version).
-inline constexpr ParametryFsrs kVychoziParametryFsrs{
+inline constexpr ParametryFsrs kVychoziParametryFsrs {
     0.212,  1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001,  1.8722, 0.1666, 0.796,
     1.4835, 0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542};
 
@@ -53,7 +53,7 @@ struct StavPameti {
     bool videna = false;
     double stabilita = 0;  // days until the chance of recall falls to 90 %
     double obtiznost = 0;  // 1 (easiest) .. 10
-    DatumCas posledni;     // date and time of the last answer
+    DatumCas posledni;  // date and time of the last answer
 
     bool operator==(const StavPameti&) const = default;
 };

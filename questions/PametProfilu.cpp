@@ -25,7 +25,7 @@ namespace {
 const std::string kKlicUkladani = "UkladatHistorii";
 const std::string kKlicLimitu = "NovychDenne";
 
-constexpr std::array<std::pair<RezimOdpovedi, const char*>, 6> kKodyRezimu{{
+constexpr std::array<std::pair<RezimOdpovedi, const char*>, 6> kKodyRezimu {{
     {RezimOdpovedi::Procvicovani, "Procvicovani"},
     {RezimOdpovedi::Zkouseni, "Zkouseni"},
     {RezimOdpovedi::Oprava, "Oprava"},
@@ -37,8 +37,8 @@ constexpr std::array<std::pair<RezimOdpovedi, const char*>, 6> kKodyRezimu{{
 bool Dostupna(const Otazka& o, const Nastaveni& n)
 {
     const int k = KategorieCisla(o.cislo);
-    return k >= 1 && n.kategorie[static_cast<std::size_t>(k - 1)] &&
-           PasujeDoVyberu(o.skupina, n.skupina);
+    return k >= 1 && n.kategorie[static_cast<std::size_t>(k - 1)]
+        && PasujeDoVyberu(o.skupina, n.skupina);
 }
 
 bool Videna(int cislo, const PametProfilu& pamet, const StatistikaProfilu& statistika)
@@ -80,7 +80,7 @@ struct PrectenySpinac {
     dev_t zarizeni = 0;
     ino_t uzel = 0;
     off_t velikost = 0;
-    timespec zmena{};
+    timespec zmena {};
     bool hodnota = true;
 };
 
@@ -93,7 +93,7 @@ std::map<std::pair<fs::path, std::string>, PrectenySpinac>& PrecteneSpinace()
 PrectenySpinac StavSouboru(const fs::path& soubor)
 {
     PrectenySpinac s;
-    struct stat info {};
+    struct stat info { };
     if (::stat(soubor.c_str(), &info) == 0) {
         s.existuje = true;
         s.zarizeni = info.st_dev;
@@ -106,9 +106,9 @@ PrectenySpinac StavSouboru(const fs::path& soubor)
 
 bool StejnySoubor(const PrectenySpinac& a, const PrectenySpinac& b)
 {
-    return a.existuje == b.existuje && a.zarizeni == b.zarizeni && a.uzel == b.uzel &&
-           a.velikost == b.velikost && a.zmena.tv_sec == b.zmena.tv_sec &&
-           a.zmena.tv_nsec == b.zmena.tv_nsec;
+    return a.existuje == b.existuje && a.zarizeni == b.zarizeni && a.uzel == b.uzel
+        && a.velikost == b.velikost && a.zmena.tv_sec == b.zmena.tv_sec
+        && a.zmena.tv_nsec == b.zmena.tv_nsec;
 }
 
 }  // namespace
@@ -124,10 +124,10 @@ bool UkladatHistorii(const fs::path& adresar, const std::string& profil)
     // Kept only when the file did not change while it was read and its last change is more than
     // two seconds old: a change within the same tick of the file system's clock leaves the time
     // as it was, so a recent file is read again next time.
-    timespec ted{};
+    timespec ted {};
     clock_gettime(CLOCK_REALTIME, &ted);
-    if (StejnySoubor(nyni, StavSouboru(adresar / "Predvolby.DB")) &&
-        (!nyni.existuje || ted.tv_sec - nyni.zmena.tv_sec > 2))
+    if (StejnySoubor(nyni, StavSouboru(adresar / "Predvolby.DB"))
+        && (!nyni.existuje || ted.tv_sec - nyni.zmena.tv_sec > 2))
         mapa[{adresar, profil}] = nyni;
     return nyni.hodnota;
 }
@@ -169,8 +169,8 @@ bool ZapisOdpovedi(const fs::path& adresar, const std::string& profil,
         DatumCas kdy = o.kdy;
         kdy.milisekunda = 0;
         PripoctiPokus(podleCisla[o.cislo], o.vysledek, kdy);
-        radky.push_back({o.cislo, kdy, KodRezimu(o.rezim), o.zvolene, ZnakVysledku(o.vysledek),
-                         o.casMs});
+        radky.push_back(
+            {o.cislo, kdy, KodRezimu(o.rezim), o.zvolene, ZnakVysledku(o.vysledek), o.casMs});
     }
     std::vector<PrirustekStatistiky> prirustky;
     for (const auto& [cislo, z] : podleCisla)
@@ -200,8 +200,8 @@ bool ZapisOdpovedi(const fs::path& adresar, const std::string& profil,
                     }
                     const StavPameti nova =
                         PoOdpovedi(stav, HodnoceniOdpovedi(VysledekZeZnaku(r.vysledek)), r.kdy);
-                    return UlozenaPamet{nova.stabilita, nova.obtiznost, nova.posledni,
-                                        stara ? stara->prvni : r.kdy};
+                    return UlozenaPamet {nova.stabilita, nova.obtiznost, nova.posledni,
+                                         stara ? stara->prvni : r.kdy};
                 });
     return true;
 }
@@ -301,12 +301,12 @@ std::vector<Zamena> NejcastejsiZameny(const std::vector<Odpoved>& odpovedi, cons
 
 std::string TextZameny(const Zamena& z)
 {
-    static const std::array<const char*, 11> kSlova{
-        "",       "jednou",  "dvakrát", "třikrát",  "čtyřikrát", "pětkrát",
+    static const std::array<const char*, 11> kSlova {
+        "",         "jednou",   "dvakrát", "třikrát",   "čtyřikrát", "pětkrát",
         "šestkrát", "sedmkrát", "osmkrát", "devětkrát", "desetkrát"};
     const std::string kolikrat = z.kolikrat >= 0 && z.kolikrat < static_cast<int>(kSlova.size())
-                                     ? kSlova[static_cast<std::size_t>(z.kolikrat)]
-                                     : std::to_string(z.kolikrat) + "krát";
+        ? kSlova[static_cast<std::size_t>(z.kolikrat)]
+        : std::to_string(z.kolikrat) + "krát";
     std::string pismena;
     for (std::size_t i = 0; i < z.zvolene.size(); ++i) {
         if (i > 0)
@@ -362,8 +362,8 @@ OpakovaniDne PripravOpakovaniDne(const Banka& banka, const Nastaveni& nastaveni,
 
 std::string TextOpakovani(const OpakovaniDne& o)
 {
-    return "K opakování: " + std::to_string(o.splatne.size()) +
-           ", nových: " + std::to_string(o.nove.size());
+    return "K opakování: " + std::to_string(o.splatne.size())
+        + ", nových: " + std::to_string(o.nove.size());
 }
 
 ProcvicovaniChyb PripravProcvicovaniChyb(const Banka& banka, const Nastaveni& nastaveni,
@@ -376,8 +376,8 @@ ProcvicovaniChyb PripravProcvicovaniChyb(const Banka& banka, const Nastaveni& na
     std::set<int> zarazene;
     for (int c : PoradiProcvicovaniChyb(banka, nastaveni, statistika)) {
         const auto it = statistika.find(c);
-        if (it == statistika.end() || it->second.polozeno == 0 ||
-            it->second.naposledy != VysledekPokusu::Spatne)
+        if (it == statistika.end() || it->second.polozeno == 0
+            || it->second.naposledy != VysledekPokusu::Spatne)
             break;
         vysledek.poradi.push_back(c);
         zarazene.insert(c);

@@ -45,7 +45,8 @@ void NastavLimitNovych(const std::filesystem::path& adresar, const std::string& 
 // nothing and returns false): each adds to Statistika, goes into the answer log Odpovedi and
 // moves its question's memory state in PametOtazek by PoOdpovedi, all in one write (every table
 // holds all of it or none). A question with a Statistika record but no stored state moves from
-// the state PametZeStatistiky derives from that record, as NactiPametProfilu shows it. Storage errors propagate as ChybaTabulky.
+// the state PametZeStatistiky derives from that record, as NactiPametProfilu shows it. Storage
+// errors propagate as ChybaTabulky.
 bool ZapisOdpovedi(const std::filesystem::path& adresar, const std::string& profil,
                    const std::vector<Odpoved>& odpovedi);
 
@@ -61,7 +62,8 @@ PametProfilu NactiPametProfilu(const std::filesystem::path& adresar, const std::
 std::vector<Odpoved> NactiOdpovedi(const std::filesystem::path& adresar, const std::string& profil);
 
 // How many questions the profile answered for the first time on the date of `dnes`.
-int NovychDne(const std::filesystem::path& adresar, const std::string& profil, const DatumCas& dnes);
+int NovychDne(const std::filesystem::path& adresar, const std::string& profil,
+              const DatumCas& dnes);
 
 // Erases the profile's learning history (Statistika, Odpovedi, PametOtazek, Testy) as one unit.
 void SmazHistorii(const std::filesystem::path& adresar, const std::string& profil);

@@ -14,20 +14,21 @@ enum class RezimBehu { Zadny, Prohlizeni, Procvicovani, Zkouseni };
 
 // What differs between the modes, in one table.
 struct PravidlaRezimu {
-    std::string_view nazev;           // the name the program knows the mode by, "" for none
-    bool napoveda = false;            // "Označ správnou odpověď" is offered
-    bool vysvetleni = false;          // the note shows after an evaluated answer (when the learner wants it)
-    int protokol = -1;                // its switch in Nastaveni::protokoly, -1: it stores nothing
-    std::string_view typTestu;        // TypTestu of its result record
-    std::string_view konecRezimu;     // the strip's line that tells how to end it
-    std::string_view nadpisDotazu;    // heading of the run-parameter dialog
-    std::string_view startDotazu;     // its start button
-    std::string_view vyhodnoceni;     // heading of the evaluation window
-    std::string_view prezkouset;      // the evaluation window's retry button
-    std::string_view opravaNeulozena; // an unsaved retry run's line in the evaluation window
+    std::string_view nazev;  // the name the program knows the mode by, "" for none
+    bool napoveda = false;  // "Označ správnou odpověď" is offered
+    bool vysvetleni =
+        false;  // the note shows after an evaluated answer (when the learner wants it)
+    int protokol = -1;  // its switch in Nastaveni::protokoly, -1: it stores nothing
+    std::string_view typTestu;  // TypTestu of its result record
+    std::string_view konecRezimu;  // the strip's line that tells how to end it
+    std::string_view nadpisDotazu;  // heading of the run-parameter dialog
+    std::string_view startDotazu;  // its start button
+    std::string_view vyhodnoceni;  // heading of the evaluation window
+    std::string_view prezkouset;  // the evaluation window's retry button
+    std::string_view opravaNeulozena;  // an unsaved retry run's line in the evaluation window
 };
 
-inline constexpr std::array<PravidlaRezimu, 4> kPravidlaRezimu{{
+inline constexpr std::array<PravidlaRezimu, 4> kPravidlaRezimu {{
     {},
     {.nazev = "Prohlizeni",
      .konecRezimu = "Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""},
@@ -59,7 +60,10 @@ constexpr const PravidlaRezimu& Pravidla(RezimBehu rezim)
 }
 
 // The mode of a run: exam or practice.
-constexpr RezimBehu RezimBehuZ(bool zkouska) { return zkouska ? RezimBehu::Zkouseni : RezimBehu::Procvicovani; }
+constexpr RezimBehu RezimBehuZ(bool zkouska)
+{
+    return zkouska ? RezimBehu::Zkouseni : RezimBehu::Procvicovani;
+}
 
 // The mode of a name ("Prohlizeni", "Procvicovani", "Zkouseni"); Zadny for any other text.
 RezimBehu RezimPodleNazvu(std::string_view nazev);

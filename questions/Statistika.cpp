@@ -154,11 +154,11 @@ std::vector<int> PoradiProcvicovaniChyb(const Banka& banka, const Nastaveni& nas
     // (group, key parts..., number): sorted ascending.
     using Klic = std::tuple<int, int, DatumCas, int>;
     std::vector<Klic> klice;
-    const DatumCas zadny{};
+    const DatumCas zadny {};
     for (const Otazka& o : banka.Vse()) {
         const int k = KategorieCisla(o.cislo);
-        if (k < 1 || !nastaveni.kategorie[static_cast<std::size_t>(k - 1)] ||
-            !PasujeDoVyberu(o.skupina, nastaveni.skupina))
+        if (k < 1 || !nastaveni.kategorie[static_cast<std::size_t>(k - 1)]
+            || !PasujeDoVyberu(o.skupina, nastaveni.skupina))
             continue;
         const auto it = statistika.find(o.cislo);
         if (it == statistika.end() || it->second.polozeno == 0) {
@@ -169,8 +169,8 @@ std::vector<int> PoradiProcvicovaniChyb(const Banka& banka, const Nastaveni& nas
         if (z.naposledy == VysledekPokusu::Spatne) {
             // Most recent first: the later date sorts first through its negated parts.
             const DatumCas d = z.posledni;
-            const DatumCas obraceny{-d.rok, -d.mesic, -d.den, -d.hodina, -d.minuta, -d.sekunda,
-                                    -d.milisekunda};
+            const DatumCas obraceny {-d.rok,    -d.mesic,   -d.den,        -d.hodina,
+                                     -d.minuta, -d.sekunda, -d.milisekunda};
             klice.emplace_back(0, 0, obraceny, o.cislo);
         } else if (!z.Zvladnuta()) {
             klice.emplace_back(2, z.radaSpravnych, z.posledni, o.cislo);

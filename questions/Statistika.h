@@ -27,7 +27,7 @@ struct ZaznamStatistiky {
     int spatne = 0;
     int napoveda = 0;
     int radaSpravnych = 0;  // right answers in a row, up to the last answer
-    DatumCas posledni;      // date and time of the last answer
+    DatumCas posledni;  // date and time of the last answer
     VysledekPokusu naposledy = VysledekPokusu::Spravne;
 
     bool Zvladnuta() const { return radaSpravnych >= 2; }

@@ -16,7 +16,7 @@ constexpr long long kMimoBanku = 1'000'000;
 std::optional<std::vector<int>> CislaSeznamu(int pocet, const std::string& text)
 {
     if (pocet <= 0)
-        return std::vector<int>{};
+        return std::vector<int> {};
     auto cisla = CtiSeznamCisel(text);
     if (!cisla || cisla->empty())
         return std::nullopt;

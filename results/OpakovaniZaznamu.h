@@ -28,9 +28,9 @@ VybranyVysledek CtiVybranyVysledek(Tabulka& vysledky);
 std::optional<std::vector<int>> CtiSeznamCisel(std::string_view text);
 
 enum class OpakovaniZaznamu {
-    Spusteno,         // the run state holds the retry; the mode is to be started
+    Spusteno,  // the run state holds the retry; the mode is to be started
     PoskozenySeznam,  // a number list cannot be read: nothing changed
-    ZadnaOtazka,      // no listed number is in the bank today: nothing changed
+    ZadnaOtazka,  // no listed number is in the bank today: nothing changed
 };
 
 // Prepares a retry run of the record's wrong (then hinted) questions with PripravOpakovaniZaznamu:

@@ -36,7 +36,7 @@ void ZapisVysledek(const std::filesystem::path& adresar, std::string_view typ,
     const std::string napovedyCisla = beh.PocetNapoved() != 0 ? TextSeznamuCisel(beh.napovedy) : "";
 
     const DatumCas ted = hodiny.Mistni();
-    DatumCas datum{ted.rok, ted.mesic, ted.den};
+    DatumCas datum {ted.rok, ted.mesic, ted.den};
     DatumCas cas;
     cas.hodina = ted.hodina;
     cas.minuta = ted.minuta;

@@ -79,16 +79,11 @@ std::vector<DefinicePole> DefiniceStatistika()
 std::vector<DefinicePole> DefiniceOtazky()
 {
     return {
-        Typ("Číslo", TypPole::Cele),
-        Typ("OTÁZKA", TypPole::Memo),
-        Typ("A", TypPole::Memo),
-        Typ("B", TypPole::Memo),
-        Typ("C", TypPole::Memo),
-        Typ("D", TypPole::Memo),
-        Text("SPRÁVNĚ", 4),
-        Text("Skupina", 4),
-        Text("OBRÁZEK", 100),
-        Typ("POZNÁMKA", TypPole::Memo),
+        Typ("Číslo", TypPole::Cele), Typ("OTÁZKA", TypPole::Memo),
+        Typ("A", TypPole::Memo),     Typ("B", TypPole::Memo),
+        Typ("C", TypPole::Memo),     Typ("D", TypPole::Memo),
+        Text("SPRÁVNĚ", 4),          Text("Skupina", 4),
+        Text("OBRÁZEK", 100),        Typ("POZNÁMKA", TypPole::Memo),
     };
 }
 
@@ -129,12 +124,9 @@ std::vector<DefinicePole> DefinicePredvolby()
 std::vector<DefinicePole> DefiniceKrizovatky()
 {
     return {
-        Profil(),
-        Typ("DatumACas", TypPole::DatumACas),
-        Text("Seed", 10),
-        Text("Otazka", 1),
-        Text("Zvolena", 1),
-        Text("Spravna", 1),
+        Profil(),           Typ("DatumACas", TypPole::DatumACas),
+        Text("Seed", 10),   Text("Otazka", 1),
+        Text("Zvolena", 1), Text("Spravna", 1),
     };
 }
 

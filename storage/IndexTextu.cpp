@@ -11,7 +11,7 @@
 #include <optional>
 
 struct IndexTextu::Stav {
-    SQLite::Database db{":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE};
+    SQLite::Database db {":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE};
     std::optional<SQLite::Transaction> davka;
     std::optional<SQLite::Statement> vloz;
     std::optional<SQLite::Statement> hledej;
@@ -20,7 +20,8 @@ struct IndexTextu::Stav {
 IndexTextu::IndexTextu() : s_(std::make_unique<Stav>())
 {
     try {
-        s_->db.exec("CREATE VIRTUAL TABLE texty USING fts5(text, tokenize = 'unicode61 remove_diacritics 2')");
+        s_->db.exec("CREATE VIRTUAL TABLE texty USING fts5(text, tokenize = 'unicode61 "
+                    "remove_diacritics 2')");
         s_->vloz.emplace(s_->db, "INSERT INTO texty(rowid, text) VALUES (?1, ?2)");
         s_->hledej.emplace(s_->db, "SELECT rowid FROM texty WHERE texty MATCH ?1 ORDER BY rowid");
         s_->davka.emplace(s_->db);

@@ -56,9 +56,12 @@ DatumCas Normalizuj(DatumCas d, TypPole typ)
 std::string DatumNaText(const DatumCas& d, TypPole typ)
 {
     switch (typ) {
-    case TypPole::Datum: return d.DatumIso();
-    case TypPole::Cas: return d.CasIso();
-    default: return d.DatumCasIso();
+    case TypPole::Datum:
+        return d.DatumIso();
+    case TypPole::Cas:
+        return d.CasIso();
+    default:
+        return d.DatumCasIso();
     }
 }
 
@@ -112,23 +115,24 @@ HodnotaPole Tabulka::Stav::ZTextu(const DefinicePole& p, std::string_view text, 
                                   std::int64_t rowid) const
 {
     if (text.empty())
-        return std::monostate{};
+        return std::monostate {};
     switch (p.typ) {
     case TypPole::Text:
-        return oriznout ? OriznoutZnaky(text, static_cast<std::size_t>(p.delka)) : std::string(text);
+        return oriznout ? OriznoutZnaky(text, static_cast<std::size_t>(p.delka))
+                        : std::string(text);
     case TypPole::Memo:
         return std::string(text);
     case TypPole::Cele:
         if (auto c = CtiCele(text))
             return *c;
-        Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" +
-              PopisZaznamu(rowid) + " není celé číslo");
+        Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" + PopisZaznamu(rowid)
+              + " není celé číslo");
     default:
         try {
             return Normalizuj(DatumCas::ZIso(std::string(text)), p.typ);
         } catch (const std::invalid_argument&) {
-            Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“" +
-                  PopisZaznamu(rowid) + " není datum ani čas");
+            Chyba("hodnota „" + UkazkaHodnoty(text) + "“ pole „" + p.nazev + "“"
+                  + PopisZaznamu(rowid) + " není datum ani čas");
         }
     }
 }
@@ -137,13 +141,13 @@ HodnotaPole Tabulka::Stav::ZeSloupce(const DefinicePole& p, const SQLite::Column
                                      std::int64_t rowid) const
 {
     if (sloupec.isNull())
-        return std::monostate{};
+        return std::monostate {};
     if (p.typ == TypPole::Cele && sloupec.isInteger()) {
         const std::int64_t cislo = sloupec.getInt64();
-        if (cislo < std::numeric_limits<std::int32_t>::min() ||
-            cislo > std::numeric_limits<std::int32_t>::max())
-            Chyba("hodnota " + std::to_string(cislo) + " pole „" + p.nazev + "“" +
-                  PopisZaznamu(rowid) + " je mimo rozsah celých čísel");
+        if (cislo < std::numeric_limits<std::int32_t>::min()
+            || cislo > std::numeric_limits<std::int32_t>::max())
+            Chyba("hodnota " + std::to_string(cislo) + " pole „" + p.nazev + "“"
+                  + PopisZaznamu(rowid) + " je mimo rozsah celých čísel");
         return static_cast<std::int32_t>(cislo);
     }
     return ZTextu(p, sloupec.getString(), false, rowid);
@@ -166,8 +170,8 @@ void Tabulka::Stav::MuzeZapsat(int pozice) const
 {
     MusiBytOtevrena();
     if (pozice < static_cast<int>(definice.size()) && rezim == Rezim::Prochazeni)
-        Chyba("pole „" + definice[pozice].nazev +
-              "“ lze měnit jen při vkládání nebo úpravě záznamu");
+        Chyba("pole „" + definice[pozice].nazev
+              + "“ lze měnit jen při vkládání nebo úpravě záznamu");
 }
 
 const std::string& Pole::Nazev() const { return tabulka_->s_->Definice(pozice_).nazev; }
@@ -202,8 +206,8 @@ std::int32_t Pole::JakoCele() const
     if (auto* t = std::get_if<std::string>(&h)) {
         if (auto c = CtiCele(*t))
             return *c;
-        tabulka_->s_->Chyba("hodnota „" + UkazkaHodnoty(*t) + "“ pole „" + Nazev() +
-                            "“ není celé číslo");
+        tabulka_->s_->Chyba("hodnota „" + UkazkaHodnoty(*t) + "“ pole „" + Nazev()
+                            + "“ není celé číslo");
     }
     if (std::holds_alternative<DatumCas>(h))
         tabulka_->s_->Chyba("pole „" + Nazev() + "“ nelze číst jako celé číslo");
@@ -219,8 +223,8 @@ DatumCas Pole::JakoDatumCas() const
         try {
             return DatumCas::ZIso(*t);
         } catch (const std::invalid_argument&) {
-            tabulka_->s_->Chyba("hodnota „" + UkazkaHodnoty(*t) + "“ pole „" + Nazev() +
-                                "“ není datum ani čas");
+            tabulka_->s_->Chyba("hodnota „" + UkazkaHodnoty(*t) + "“ pole „" + Nazev()
+                                + "“ není datum ani čas");
         }
     }
     if (std::holds_alternative<std::int32_t>(h))
@@ -265,5 +269,5 @@ void Pole::Vymaz()
 {
     auto& s = *tabulka_->s_;
     s.MuzeZapsat(pozice_);
-    s.radek[pozice_] = std::monostate{};
+    s.radek[pozice_] = std::monostate {};
 }

@@ -8,7 +8,6 @@ namespace {
 
 const std::string kPredvolby = "Predvolby";
 
-
 // Opens the profile's records and stands on the one of `klic`; Konec() when there is none.
 void NajdiKlic(Tabulka& t, const std::string& profil, const std::string& klic)
 {

@@ -22,12 +22,18 @@ namespace {
 const char* NazevTypu(TypPole typ)
 {
     switch (typ) {
-    case TypPole::Text: return "Text";
-    case TypPole::Cele: return "Cele";
-    case TypPole::Datum: return "Datum";
-    case TypPole::Cas: return "Cas";
-    case TypPole::DatumACas: return "DatumACas";
-    case TypPole::Memo: return "Memo";
+    case TypPole::Text:
+        return "Text";
+    case TypPole::Cele:
+        return "Cele";
+    case TypPole::Datum:
+        return "Datum";
+    case TypPole::Cas:
+        return "Cas";
+    case TypPole::DatumACas:
+        return "DatumACas";
+    case TypPole::Memo:
+        return "Memo";
     }
     return "";
 }
@@ -50,34 +56,34 @@ ChybaTabulky ChybaOtevreni(const std::string& jmenoSouboru, const std::string& c
 
 const char* NazevKodu(int kod)
 {
-    static constexpr std::array<const char*, 29> kNazvy{
-        "SQLITE_OK",       "SQLITE_ERROR",    "SQLITE_INTERNAL", "SQLITE_PERM",
-        "SQLITE_ABORT",    "SQLITE_BUSY",     "SQLITE_LOCKED",   "SQLITE_NOMEM",
-        "SQLITE_READONLY", "SQLITE_INTERRUPT", "SQLITE_IOERR",   "SQLITE_CORRUPT",
-        "SQLITE_NOTFOUND", "SQLITE_FULL",     "SQLITE_CANTOPEN", "SQLITE_PROTOCOL",
-        "SQLITE_EMPTY",    "SQLITE_SCHEMA",   "SQLITE_TOOBIG",   "SQLITE_CONSTRAINT",
-        "SQLITE_MISMATCH", "SQLITE_MISUSE",   "SQLITE_NOLFS",    "SQLITE_AUTH",
-        "SQLITE_FORMAT",   "SQLITE_RANGE",    "SQLITE_NOTADB",   "SQLITE_NOTICE",
+    static constexpr std::array<const char*, 29> kNazvy {
+        "SQLITE_OK",       "SQLITE_ERROR",     "SQLITE_INTERNAL", "SQLITE_PERM",
+        "SQLITE_ABORT",    "SQLITE_BUSY",      "SQLITE_LOCKED",   "SQLITE_NOMEM",
+        "SQLITE_READONLY", "SQLITE_INTERRUPT", "SQLITE_IOERR",    "SQLITE_CORRUPT",
+        "SQLITE_NOTFOUND", "SQLITE_FULL",      "SQLITE_CANTOPEN", "SQLITE_PROTOCOL",
+        "SQLITE_EMPTY",    "SQLITE_SCHEMA",    "SQLITE_TOOBIG",   "SQLITE_CONSTRAINT",
+        "SQLITE_MISMATCH", "SQLITE_MISUSE",    "SQLITE_NOLFS",    "SQLITE_AUTH",
+        "SQLITE_FORMAT",   "SQLITE_RANGE",     "SQLITE_NOTADB",   "SQLITE_NOTICE",
         "SQLITE_WARNING"};
     return kod >= 0 && kod < static_cast<int>(kNazvy.size()) ? kNazvy[static_cast<std::size_t>(kod)]
-                                                            : nullptr;
+                                                             : nullptr;
 }
 
 // The first 100 bytes of a database file and its length, read through the engine's own file
 // handle of connection `db` (a descriptor of our own, once closed, would drop the engine's locks).
 struct Hlavicka {
     std::int64_t delka = 0;
-    std::array<unsigned char, 100> bajty{};
+    std::array<unsigned char, 100> bajty {};
     bool cela = false;  // the file holds a whole header
 
     std::uint32_t Cislo(int kde) const
     {
-        return (std::uint32_t{bajty[kde]} << 24) | (std::uint32_t{bajty[kde + 1]} << 16) |
-               (std::uint32_t{bajty[kde + 2]} << 8) | std::uint32_t{bajty[kde + 3]};
+        return (std::uint32_t {bajty[kde]} << 24) | (std::uint32_t {bajty[kde + 1]} << 16)
+            | (std::uint32_t {bajty[kde + 2]} << 8) | std::uint32_t {bajty[kde + 3]};
     }
     std::int64_t VelikostStranky() const
     {
-        const std::int64_t v = (std::int64_t{bajty[16]} << 8) | bajty[17];
+        const std::int64_t v = (std::int64_t {bajty[16]} << 8) | bajty[17];
         return v == 1 ? 65536 : v;
     }
     std::uint32_t Citac() const { return Cislo(24); }
@@ -94,16 +100,15 @@ Hlavicka CtiHlavicku(SQLite::Database& db)
 {
     Hlavicka h;
     sqlite3_file* soubor = nullptr;
-    if (sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_FILE_POINTER, &soubor) !=
-            SQLITE_OK ||
-        soubor == nullptr || soubor->pMethods == nullptr)
+    if (sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_FILE_POINTER, &soubor)
+            != SQLITE_OK
+        || soubor == nullptr || soubor->pMethods == nullptr)
         return h;
     sqlite3_int64 delka = 0;
     if (soubor->pMethods->xFileSize(soubor, &delka) != SQLITE_OK)
         return h;
     h.delka = delka;
-    h.cela = delka >= 100 &&
-             soubor->pMethods->xRead(soubor, h.bajty.data(), 100, 0) == SQLITE_OK;
+    h.cela = delka >= 100 && soubor->pMethods->xRead(soubor, h.bajty.data(), 100, 0) == SQLITE_OK;
     return h;
 }
 
@@ -116,14 +121,15 @@ void KontrolaDelky(const Hlavicka& h, const std::string& jmenoSouboru)
     if (stranka < 512 || stranka > 65536 || (stranka & (stranka - 1)) != 0)
         return;  // the engine refuses such a header itself
     if (h.delka % stranka != 0)
-        throw ChybaOtevreni(jmenoSouboru, "soubor je zkrácen nebo poškozen (jeho délka " +
-                                              std::to_string(h.delka) +
-                                              " B není násobkem velikosti stránky " +
-                                              std::to_string(stranka) + " B)");
+        throw ChybaOtevreni(jmenoSouboru,
+                            "soubor je zkrácen nebo poškozen (jeho délka " + std::to_string(h.delka)
+                                + " B není násobkem velikosti stránky " + std::to_string(stranka)
+                                + " B)");
     if (const auto pocet = h.PocetStranek(); pocet && h.delka < *pocet * stranka)
-        throw ChybaOtevreni(jmenoSouboru, "soubor je zkrácen (má " + std::to_string(h.delka) +
-                                              " B, podle hlavičky má mít " +
-                                              std::to_string(*pocet * stranka) + " B)");
+        throw ChybaOtevreni(jmenoSouboru,
+                            "soubor je zkrácen (má " + std::to_string(h.delka)
+                                + " B, podle hlavičky má mít " + std::to_string(*pocet * stranka)
+                                + " B)");
 }
 
 void ZapisVse(int fd, const std::string& obsah)
@@ -142,7 +148,7 @@ void ZapisVse(int fd, const std::string& obsah)
 std::string CelySoubor(const fs::path& soubor)
 {
     std::ifstream vstup(soubor, std::ios::binary);
-    std::string obsah{std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
+    std::string obsah {std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
     if (vstup.bad())
         throw std::system_error(EIO, std::generic_category());
     return obsah;
@@ -157,17 +163,18 @@ void OverDenik(const fs::path& soubor, const std::string& jmenoSouboru)
     const std::string denik = jmenoSouboru + "-journal";
     const auto odmitni = [&](const std::string& proc) {
         return ChybaOtevreni(jmenoSouboru,
-                             "vedle souboru leží deník nedokončeného zápisu „" + denik +
-                                 "“, který k němu nepatří nebo je poškozen (" + proc +
-                                 "); oba soubory zůstaly beze změny");
+                             "vedle souboru leží deník nedokončeného zápisu „" + denik
+                                 + "“, který k němu nepatří nebo je poškozen (" + proc
+                                 + "); oba soubory zůstaly beze změny");
     };
     std::string kopie;
     const fs::path adresar = soubor.parent_path();
     const std::string nazev = soubor.stem().string();
     const int fd = VytvorDocasny(adresar, "." + nazev + "-", ".DB", kopie);
     if (fd < 0)
-        throw ChybaOtevreni(jmenoSouboru, std::string("kopii pro kontrolu deníku „") + denik +
-                                              "“ nelze vytvořit: " + std::strerror(errno));
+        throw ChybaOtevreni(jmenoSouboru,
+                            std::string("kopii pro kontrolu deníku „") + denik
+                                + "“ nelze vytvořit: " + std::strerror(errno));
     const auto uklid = [&] {
         std::error_code ignoruj;
         fs::remove(kopie + "-journal", ignoruj);
@@ -205,9 +212,8 @@ void OverDenik(const fs::path& soubor, const std::string& jmenoSouboru)
         if (pred.cela && po.cela) {
             const bool stejny = pred.Citac() == po.Citac();
             const auto pocet = pred.PocetStranek();
-            const bool svuj =
-                pred.Citac() == po.Citac() + 1 ||
-                (stejny && (!pocet || std::int64_t{*pocet} * po.VelikostStranky() == po.delka));
+            const bool svuj = pred.Citac() == po.Citac() + 1
+                || (stejny && (!pocet || std::int64_t {*pocet} * po.VelikostStranky() == po.delka));
             if (!svuj)
                 throw odmitni("patří k jinému stavu souboru");
         }
@@ -222,8 +228,9 @@ void OverDenik(const fs::path& soubor, const std::string& jmenoSouboru)
         throw odmitni(PopisChyby(e));
     } catch (const std::system_error& e) {
         uklid();
-        throw ChybaOtevreni(jmenoSouboru, "deník nedokončeného zápisu „" + denik +
-                                              "“ nelze zkontrolovat: " + std::strerror(e.code().value()));
+        throw ChybaOtevreni(jmenoSouboru,
+                            "deník nedokončeného zápisu „" + denik
+                                + "“ nelze zkontrolovat: " + std::strerror(e.code().value()));
     }
     uklid();
 }
@@ -271,7 +278,7 @@ std::string PopisChyby(const std::exception& chyba)
 }
 
 namespace {
-std::atomic<int> cekaniNaZamekMs{2000};
+std::atomic<int> cekaniNaZamekMs {2000};
 }  // namespace
 
 void NastavCekaniNaZamek(std::chrono::milliseconds cekani)
@@ -279,7 +286,10 @@ void NastavCekaniNaZamek(std::chrono::milliseconds cekani)
     cekaniNaZamekMs = static_cast<int>(cekani.count());
 }
 
-std::chrono::milliseconds CekaniNaZamek() { return std::chrono::milliseconds(cekaniNaZamekMs.load()); }
+std::chrono::milliseconds CekaniNaZamek()
+{
+    return std::chrono::milliseconds(cekaniNaZamekMs.load());
+}
 
 void NastavSpojeni(SQLite::Database& db)
 {
@@ -298,15 +308,15 @@ void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSoubo
     // The engine would check a write-ahead log into the file (or delete the log) before anything
     // could be verified; the program's tables never have one.
     if (fs::exists(soubor.string() + "-wal", ec))
-        throw ChybaOtevreni(jmenoSouboru, "vedle souboru leží cizí soubor „" + jmenoSouboru +
-                                              "-wal“, soubor není tabulkou programu");
+        throw ChybaOtevreni(jmenoSouboru,
+                            "vedle souboru leží cizí soubor „" + jmenoSouboru
+                                + "-wal“, soubor není tabulkou programu");
     char hlavicka[20] = {};
     std::ifstream vstup(soubor, std::ios::binary);
     vstup.read(hlavicka, sizeof hlavicka);
-    if (vstup.gcount() == sizeof hlavicka && std::memcmp(hlavicka, "SQLite format 3", 16) == 0 &&
-        (hlavicka[18] == 2 || hlavicka[19] == 2))
-        throw ChybaOtevreni(jmenoSouboru,
-                            "soubor je v režimu WAL, není tabulkou programu");
+    if (vstup.gcount() == sizeof hlavicka && std::memcmp(hlavicka, "SQLite format 3", 16) == 0
+        && (hlavicka[18] == 2 || hlavicka[19] == 2))
+        throw ChybaOtevreni(jmenoSouboru, "soubor je v režimu WAL, není tabulkou programu");
 
     // A read-only connection reads nothing into the file: the engine reports a journal that
     // would need rolling back instead of rolling it back.
@@ -338,23 +348,25 @@ std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& s
                                       const std::string& jmenoSouboru)
 {
     const auto chyba = [&](const std::string& co) { return ChybaOtevreni(jmenoSouboru, co); };
-    SQLite::Statement kontrola(db, "SELECT count(*) FROM " + schema +
-                                       ".sqlite_master WHERE type = 'table' AND name IN ('" +
-                                       kTabulkaPoli + "', '" + kTabulkaZaznamu + "')");
+    SQLite::Statement kontrola(db,
+                               "SELECT count(*) FROM " + schema
+                                   + ".sqlite_master WHERE type = 'table' AND name IN ('"
+                                   + kTabulkaPoli + "', '" + kTabulkaZaznamu + "')");
     kontrola.executeStep();
     if (kontrola.getColumn(0).getInt() != 2)
         throw chyba("soubor není tabulkou programu");
 
     std::vector<DefinicePole> definice;
-    SQLite::Statement dotaz(db, "SELECT pozice, nazev, typ, delka FROM " + schema + "." +
-                                    kTabulkaPoli + " ORDER BY pozice");
+    SQLite::Statement dotaz(db,
+                            "SELECT pozice, nazev, typ, delka FROM " + schema + "." + kTabulkaPoli
+                                + " ORDER BY pozice");
     while (dotaz.executeStep()) {
         const auto typ = TypZNazvu(dotaz.getColumn(2).getString());
-        if (dotaz.getColumn(0).getInt64() != static_cast<std::int64_t>(definice.size()) || !typ ||
-            dotaz.getColumn(1).getString().empty() ||
-            (*typ == TypPole::Text && !(dotaz.getColumn(3).isInteger() &&
-                                        dotaz.getColumn(3).getInt64() > 0 &&
-                                        dotaz.getColumn(3).getInt64() <= 1000000)))
+        if (dotaz.getColumn(0).getInt64() != static_cast<std::int64_t>(definice.size()) || !typ
+            || dotaz.getColumn(1).getString().empty()
+            || (*typ == TypPole::Text
+                && !(dotaz.getColumn(3).isInteger() && dotaz.getColumn(3).getInt64() > 0
+                     && dotaz.getColumn(3).getInt64() <= 1000000)))
             throw chyba("popis polí je poškozen");
         definice.push_back({dotaz.getColumn(1).getString(), *typ, dotaz.getColumn(3).getInt()});
     }
@@ -374,8 +386,8 @@ std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& s
     };
     for (std::size_t i = 0; i < definice.size() || i < sloupce.size(); ++i) {
         if (i >= definice.size())
-            throw chyba("sloupec „" + UkazkaHodnoty(sloupce[i].first) +
-                        "“ záznamů chybí v popisu polí");
+            throw chyba("sloupec „" + UkazkaHodnoty(sloupce[i].first)
+                        + "“ záznamů chybí v popisu polí");
         const DefinicePole& p = definice[i];
         const std::string pole = "pole „" + UkazkaHodnoty(p.nazev) + "“ ";
         if (!maSloupec(p.nazev))
@@ -383,8 +395,8 @@ std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& s
         if (i >= sloupce.size() || sloupce[i].first != p.nazev)
             throw chyba(pole + "je v záznamech na jiném místě než v popisu polí");
         if (sloupce[i].second != TypSloupce(p.typ))
-            throw chyba(pole + "má v záznamech typ „" + UkazkaHodnoty(sloupce[i].second) +
-                        "“ místo " + TypSloupce(p.typ));
+            throw chyba(pole + "má v záznamech typ „" + UkazkaHodnoty(sloupce[i].second)
+                        + "“ místo " + TypSloupce(p.typ));
     }
     return definice;
 }
@@ -397,8 +409,8 @@ void UklidDocasneTabulky(const fs::path& adresar)
         const std::string jmeno = it->path().filename().string();
         // .<name>-XXXXXX.DB
         const std::size_t pomlcka = jmeno.size() >= 11 ? jmeno.size() - 10 : 0;
-        if (pomlcka < 2 || jmeno[0] != '.' || jmeno[pomlcka] != '-' ||
-            !JeDocasnyNazev(jmeno.substr(pomlcka), "-", ".DB"))
+        if (pomlcka < 2 || jmeno[0] != '.' || jmeno[pomlcka] != '-'
+            || !JeDocasnyNazev(jmeno.substr(pomlcka), "-", ".DB"))
             continue;
         OdstranOpusteny(adresar / jmeno);
     }
@@ -452,9 +464,9 @@ bool Tabulka::Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce
             NastavSpojeni(db);
             db.exec("PRAGMA synchronous=FULL");
             SQLite::Transaction transakce(db);
-            db.exec(std::string("CREATE TABLE ") + kTabulkaPoli +
-                    " (pozice INTEGER PRIMARY KEY, nazev TEXT NOT NULL, typ TEXT NOT NULL,"
-                    " delka INTEGER NOT NULL)");
+            db.exec(std::string("CREATE TABLE ") + kTabulkaPoli
+                    + " (pozice INTEGER PRIMARY KEY, nazev TEXT NOT NULL, typ TEXT NOT NULL,"
+                      " delka INTEGER NOT NULL)");
             SQLite::Statement vlozPole(
                 db, std::string("INSERT INTO ") + kTabulkaPoli + " VALUES (?, ?, ?, ?)");
             std::string sloupce;
@@ -474,8 +486,8 @@ bool Tabulka::Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce
             db.exec(std::string("CREATE TABLE ") + kTabulkaZaznamu + " (" + sloupce + ")");
             for (std::size_t i = 0; i < pole.size(); ++i)
                 if (pole[i].indexovane)
-                    db.exec("CREATE INDEX zk_podle_" + std::to_string(i) + " ON " +
-                            kTabulkaZaznamu + " (" + Uvozovky(pole[i].nazev) + ")");
+                    db.exec("CREATE INDEX zk_podle_" + std::to_string(i) + " ON " + kTabulkaZaznamu
+                            + " (" + Uvozovky(pole[i].nazev) + ")");
             transakce.commit();
         }
         if (naplnit) {
@@ -523,8 +535,7 @@ void Tabulka::Otevri()
         s.jenCteni = sqlite3_db_readonly(s.db->getHandle(), "main") == 1;
         s.db->exec("PRAGMA synchronous=FULL");
         s.dotazRadek = std::make_unique<SQLite::Statement>(
-            *s.db, "SELECT " + s.SeznamSloupcu() + " FROM " + kTabulkaZaznamu +
-                       " WHERE rowid = ?");
+            *s.db, "SELECT " + s.SeznamSloupcu() + " FROM " + kTabulkaZaznamu + " WHERE rowid = ?");
         s.PrepocitejSurove(*this);
     } catch (const SQLite::Exception& e) {
         Zavri();

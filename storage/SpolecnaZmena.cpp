@@ -72,7 +72,7 @@ SpolecnaZmena::SpolecnaZmena(const fs::path& adresar, const std::vector<std::str
             }
             KontrolaPredOtevrenim(soubor, jmeno);
             otevirany = jmeno;
-            Stav::Clen clen{s.db ? "t" + std::to_string(s.tabulky.size()) : "main", jmeno, {}};
+            Stav::Clen clen {s.db ? "t" + std::to_string(s.tabulky.size()) : "main", jmeno, {}};
             if (!s.db) {
                 s.db = std::make_unique<SQLite::Database>(soubor.string(), SQLite::OPEN_READWRITE);
                 NastavSpojeni(*s.db);
@@ -115,12 +115,14 @@ int SpolecnaZmena::Prepis(const std::string& tabulka, const std::string& pole,
     if (p.typ != TypPole::Text && p.typ != TypPole::Memo)
         throw ChybaTabulky("Tabulka „" + c.jmenoSouboru + "“: pole „" + p.nazev + "“ není textové");
     try {
-        SQLite::Statement uprav(*s_->db, "UPDATE " + c.schema + "." + kTabulkaZaznamu + " SET " +
-                                             Uvozovky(p.nazev) + " = ?2" +
-                                             s_->Podminka(c, p, stara, jenPrvni));
+        SQLite::Statement uprav(*s_->db,
+                                "UPDATE " + c.schema + "." + kTabulkaZaznamu + " SET "
+                                    + Uvozovky(p.nazev) + " = ?2"
+                                    + s_->Podminka(c, p, stara, jenPrvni));
         if (!stara.empty())
             uprav.bind(1, stara);
-        const std::string ulozena = p.typ == TypPole::Text ? OriznoutZnaky(nova, static_cast<std::size_t>(p.delka)) : nova;
+        const std::string ulozena =
+            p.typ == TypPole::Text ? OriznoutZnaky(nova, static_cast<std::size_t>(p.delka)) : nova;
         if (ulozena.empty())
             uprav.bind(2);
         else
@@ -137,8 +139,9 @@ int SpolecnaZmena::Smaz(const std::string& tabulka, const std::string& pole,
     const auto& c = s_->Tabulka(tabulka);
     const DefinicePole& p = s_->Pole(c, pole);
     try {
-        SQLite::Statement smaz(*s_->db, "DELETE FROM " + c.schema + "." + kTabulkaZaznamu +
-                                            s_->Podminka(c, p, hodnota, jenPrvni));
+        SQLite::Statement smaz(*s_->db,
+                               "DELETE FROM " + c.schema + "." + kTabulkaZaznamu
+                                   + s_->Podminka(c, p, hodnota, jenPrvni));
         if (!hodnota.empty())
             smaz.bind(1, hodnota);
         return smaz.exec();

@@ -117,7 +117,7 @@ struct Tabulka::Stav {
     void MuzeZapsat(int pozice) const;
 
     // The cursor.
-    void VyprazdniRadek() { radek.assign(definice.size() + vypocitana.size(), std::monostate{}); }
+    void VyprazdniRadek() { radek.assign(definice.size() + vypocitana.size(), std::monostate {}); }
     void Vypocitej(Tabulka& t)
     {
         if (vypocet)

@@ -26,7 +26,7 @@ std::size_t Tabulka::Stav::NactiStranku(std::size_t kolik)
         dotazStranka->reset();
         dotazStranka->bind(parametrStranky, posledniNacteny);
         dotazStranka->bind(parametrStranky + 1,
-                           kolik == 0 ? std::int64_t{-1} : static_cast<std::int64_t>(kolik));
+                           kolik == 0 ? std::int64_t {-1} : static_cast<std::int64_t>(kolik));
         while (dotazStranka->executeStep()) {
             posledniNacteny = dotazStranka->getColumn(0).getInt64();
             viditelne.push_back(posledniNacteny);
@@ -90,8 +90,8 @@ std::vector<std::pair<int, HodnotaPole>> Tabulka::Stav::HodnotyFiltru() const
     for (const FiltrTextu& f : *filtr) {
         const int index = NajdiPole(f.pole);
         if (index < 0 || index >= static_cast<int>(definice.size()))
-            Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „" +
-                  UkazkaHodnoty(f.pole) + "“");
+            Chyba("filtr „" + UkazkaHodnoty(filtrText) + "“ uvádí neznámé pole „"
+                  + UkazkaHodnoty(f.pole) + "“");
         hodnoty.emplace_back(index, ZTextu(definice[index], f.hodnota, false));
     }
     return hodnoty;
@@ -134,8 +134,8 @@ void Tabulka::Stav::PrepocitejSurove(Tabulka& t)
         if (FiltrTextuAktivni()) {
             podminky = HodnotyFiltru();
             for (std::size_t i = 0; i < podminky.size(); ++i)
-                sql += (i ? " AND " : " WHERE ") + Uvozovky(definice[podminky[i].first].nazev) +
-                       (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
+                sql += (i ? " AND " : " WHERE ") + Uvozovky(definice[podminky[i].first].nazev)
+                    + (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
                                                                                   : " = ?");
         }
         if (!FiltrFunkceAktivni())
@@ -183,7 +183,7 @@ bool Tabulka::Stav::ProjdeFiltrem(Tabulka& t)
     return true;
 }
 
-Tabulka::Tabulka() : s_(std::make_unique<Stav>()) {}
+Tabulka::Tabulka() : s_(std::make_unique<Stav>()) { }
 Tabulka::~Tabulka() = default;
 
 void Tabulka::Svaz(const fs::path& adresar, const std::string& nazev)
@@ -333,8 +333,8 @@ void Tabulka::ProjdiZaznamy(const std::function<void(Tabulka&)>& funkce)
     if (s.FiltrTextuAktivni()) {
         podminky = s.HodnotyFiltru();
         for (std::size_t i = 0; i < podminky.size(); ++i)
-            sql += (i ? " AND " : " WHERE ") + Uvozovky(s.definice[podminky[i].first].nazev) +
-                   (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
+            sql += (i ? " AND " : " WHERE ") + Uvozovky(s.definice[podminky[i].first].nazev)
+                + (std::holds_alternative<std::monostate>(podminky[i].second) ? " IS NULL"
                                                                               : " = ?");
     }
     sql += " ORDER BY rowid";
@@ -432,8 +432,9 @@ void Tabulka::Uloz()
                 for (std::size_t i = 0; i < n; ++i)
                     otazniky += i ? ", ?" : "?";
                 s.dotazVloz = std::make_unique<SQLite::Statement>(
-                    *s.db, std::string("INSERT INTO ") + kTabulkaZaznamu + " (" +
-                               s.SeznamSloupcu() + ") VALUES (" + otazniky + ")");
+                    *s.db,
+                    std::string("INSERT INTO ") + kTabulkaZaznamu + " (" + s.SeznamSloupcu()
+                        + ") VALUES (" + otazniky + ")");
             }
             SQLite::Statement& vloz = *s.dotazVloz;
             vloz.reset();
@@ -454,8 +455,9 @@ void Tabulka::Uloz()
                 for (std::size_t i = 0; i < n; ++i)
                     prirazeni += (i ? ", " : "") + Uvozovky(s.definice[i].nazev) + " = ?";
                 s.dotazUprav = std::make_unique<SQLite::Statement>(
-                    *s.db, std::string("UPDATE ") + kTabulkaZaznamu + " SET " + prirazeni +
-                               " WHERE rowid = ?");
+                    *s.db,
+                    std::string("UPDATE ") + kTabulkaZaznamu + " SET " + prirazeni
+                        + " WHERE rowid = ?");
             }
             SQLite::Statement& uprav = *s.dotazUprav;
             uprav.reset();
@@ -576,8 +578,8 @@ void Tabulka::NastavVypocitanaPole(std::vector<DefinicePole> pole, VypocetFunkce
         s.radek.resize(s.definice.size() + s.vypocitana.size());
 }
 
-bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar, const std::string& nazev,
-                          const std::string& profil)
+bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
+                          const std::string& nazev, const std::string& profil)
 {
     t.Svaz(adresar, nazev);
     if (!t.Existuje())

@@ -49,17 +49,17 @@ class Tabulka;
 // A field of the cursor's current record (or of the record being edited or inserted).
 class Pole {
 public:
-    Pole(Tabulka& tabulka, int pozice) : tabulka_(&tabulka), pozice_(pozice) {}
+    Pole(Tabulka& tabulka, int pozice) : tabulka_(&tabulka), pozice_(pozice) { }
 
     const std::string& Nazev() const;
     TypPole Typ() const;
     int Delka() const;
     int Pozice() const { return pozice_; }
 
-    bool JePrazdne() const;               // no value stored (NULL)
-    std::string JakoText() const;         // integers in decimal, dates in ISO form, empty for NULL
-    std::int32_t JakoCele() const;        // text is parsed; NULL gives 0
-    DatumCas JakoDatumCas() const;        // NULL gives a zero value
+    bool JePrazdne() const;  // no value stored (NULL)
+    std::string JakoText() const;  // integers in decimal, dates in ISO form, empty for NULL
+    std::int32_t JakoCele() const;  // text is parsed; NULL gives 0
+    DatumCas JakoDatumCas() const;  // NULL gives a zero value
     HodnotaPole Hodnota() const;
 
     // Writing needs the cursor in insert or edit state. Text is cut to the field's width in
@@ -122,15 +122,15 @@ public:
     // the first page may therefore show up among later pages.
     int PocetZaznamu() const;  // visible records (finds them all)
     int PocetNalezenych() const;  // visible records found so far
-    bool VseNalezeno() const;     // no visible record is left to find
+    bool VseNalezeno() const;  // no visible record is left to find
     // Finds up to `kolik` more visible records, for a grid that shows more; answers how many.
     int NajdiDalsi(int kolik);
     void Prvni();
     void Dalsi();
-    void Posun(int o);         // moves by o visible records, clamped to the first and last
-    bool Konec() const;        // past the last visible record, or none visible
-    bool Prazdna() const;      // no visible record
-    int Poradi() const;        // index of the current visible record, from 0
+    void Posun(int o);  // moves by o visible records, clamped to the first and last
+    bool Konec() const;  // past the last visible record, or none visible
+    bool Prazdna() const;  // no visible record
+    int Poradi() const;  // index of the current visible record, from 0
 
     // Reads every visible record in natural order with one query, for readers of a whole table:
     // `funkce` is called with the cursor showing each record in turn and reads its fields (the
@@ -138,8 +138,8 @@ public:
     // shows its current record again.
     void ProjdiZaznamy(const std::function<void(Tabulka&)>& funkce);
 
-    int PocetPoli() const;     // stored fields followed by calculated ones
-    Pole PoleJmenem(std::string_view nazev);     // throws ChybaTabulky for an unknown name
+    int PocetPoli() const;  // stored fields followed by calculated ones
+    Pole PoleJmenem(std::string_view nazev);  // throws ChybaTabulky for an unknown name
     Pole PoleNaPozici(int pozice);
     const std::vector<DefinicePole>& Definice() const;  // stored fields, in table order
 
@@ -175,5 +175,5 @@ private:
 
 // Binds `t` to the table `nazev` of `adresar` and opens the records of `profil`, selected in SQL
 // on the profile index; false, with nothing opened, when the table is missing.
-bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar, const std::string& nazev,
-                          const std::string& profil);
+bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
+                          const std::string& nazev, const std::string& profil);

@@ -66,8 +66,9 @@ struct Spojeni {
 
 bool StejnySoubor(const Soubor& s)
 {
-    struct stat info {};
-    return ::stat(s.cesta.c_str(), &info) == 0 && info.st_dev == s.zarizeni && info.st_ino == s.uzel;
+    struct stat info { };
+    return ::stat(s.cesta.c_str(), &info) == 0 && info.st_dev == s.zarizeni
+        && info.st_ino == s.uzel;
 }
 
 // Creates the table, owner-only, when it is missing.
@@ -100,8 +101,8 @@ std::map<fs::path, std::unique_ptr<Spojeni>>& Spojeni_()
 void SlucAIndexuj(SQLite::Database& db)
 {
     {
-        SQLite::Statement je(db, std::string("SELECT count(*) FROM sqlite_master WHERE name = '") +
-                                     kIndex + "'");
+        SQLite::Statement je(
+            db, std::string("SELECT count(*) FROM sqlite_master WHERE name = '") + kIndex + "'");
         je.executeStep();
         if (je.getColumn(0).getInt() != 0)
             return;
@@ -135,10 +136,10 @@ Spojeni& Otevri(const fs::path& adresar)
     const fs::path soubor = adresar / kJmenoSouboru;
     auto& mapa = Spojeni_();
     auto& s = mapa[soubor];
-    struct stat info {};
+    struct stat info { };
     if (s) {
-        bool platne = s->proces == ::getpid() && ::stat(soubor.c_str(), &info) == 0 &&
-                      info.st_dev == s->zarizeni && info.st_ino == s->uzel;
+        bool platne = s->proces == ::getpid() && ::stat(soubor.c_str(), &info) == 0
+            && info.st_dev == s->zarizeni && info.st_ino == s->uzel;
         for (const Soubor& p : s->prilohy)
             platne = platne && StejnySoubor(p);
         if (platne)
@@ -159,12 +160,12 @@ Spojeni& Otevri(const fs::path& adresar)
         for (std::size_t i = 0; shoda && i < definice.size(); ++i)
             shoda = definice[i].nazev == ocekavane[i].nazev && definice[i].typ == ocekavane[i].typ;
         if (!shoda)
-            throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru +
-                               "“ nelze otevřít: pole neodpovídají tabulce statistiky");
+            throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru
+                               + "“ nelze otevřít: pole neodpovídají tabulce statistiky");
         nove->db->exec("PRAGMA synchronous=FULL");
     } catch (const SQLite::Exception& e) {
-        throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru + "“ nelze otevřít: " +
-                           PopisChyby(e));
+        throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru
+                           + "“ nelze otevřít: " + PopisChyby(e));
     }
     if (::stat(soubor.c_str(), &info) != 0)
         Chyba("soubor zmizel");
@@ -203,7 +204,7 @@ void PripojPrilohy(Spojeni& s, const fs::path& adresar)
             throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: pole neodpovídají");
         }
         s.db->exec(std::string("PRAGMA ") + p.schema + ".synchronous=FULL");
-        struct stat info {};
+        struct stat info { };
         if (::stat(cesta.c_str(), &info) != 0)
             throw ChybaTabulky("Tabulka „" + jmeno + "“: soubor zmizel");
         soubory.push_back({cesta, info.st_dev, info.st_ino});
@@ -277,8 +278,9 @@ void BindProfil(SQLite::Statement& p, int index, const std::string& profil)
 }
 
 // The Statistika records of the answered questions as they stand now (before the increments).
-std::map<int, UlozenaStatistika> CtiPredchoziStatistiku(Spojeni& s, const std::string& ulozenyProfil,
-                                                       const std::vector<RadekOdpovedi>& odpovedi)
+std::map<int, UlozenaStatistika> CtiPredchoziStatistiku(Spojeni& s,
+                                                        const std::string& ulozenyProfil,
+                                                        const std::vector<RadekOdpovedi>& odpovedi)
 {
     std::map<int, UlozenaStatistika> predchozi;
     if (odpovedi.empty())
@@ -346,9 +348,9 @@ void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
                 Posledni = excluded.Posledni, Prvni = coalesce(Prvni, excluded.Prvni))");
     const auto datum = [](const SQLite::Column& c) {
         try {
-            return c.isNull() ? DatumCas{} : DatumCas::ZIso(c.getString());
+            return c.isNull() ? DatumCas {} : DatumCas::ZIso(c.getString());
         } catch (const std::invalid_argument&) {
-            return DatumCas{};
+            return DatumCas {};
         }
     };
     for (RadekOdpovedi o : odpovedi) {
@@ -382,9 +384,9 @@ void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
         }
         c.reset();
         const auto ps = predchozi.find(o.cislo);
-        UlozenaPamet nova = prepocet(o, stara,
-                                     ps == predchozi.end() ? std::nullopt
-                                                           : std::optional<UlozenaStatistika>(ps->second));
+        UlozenaPamet nova = prepocet(
+            o, stara,
+            ps == predchozi.end() ? std::nullopt : std::optional<UlozenaStatistika>(ps->second));
         nova.posledni.milisekunda = 0;
         nova.prvni.milisekunda = 0;
         SQLite::Statement& w = *s.zapisPamet;
@@ -403,8 +405,7 @@ void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
 
 // Runs `zapis` in one write transaction of the connection; any failure rolls it all back and
 // raises ChybaTabulky.
-template <typename F>
-void VTransakci(Spojeni& s, F&& zapis)
+template <typename F> void VTransakci(Spojeni& s, F&& zapis)
 {
     SQLite::Database& db = *s.db;
     bool zahajeno = false;
@@ -491,8 +492,8 @@ std::vector<RadekOdpovedi> CtiOdpovedi(const fs::path& adresar, const std::strin
             try {
                 r.kdy = DatumCas::ZIso(dotaz.getColumn(1).getString());
             } catch (const std::invalid_argument&) {
-                throw ChybaTabulky("Tabulka „" + jmeno + "“: záznam otázky " +
-                                   std::to_string(r.cislo) + " nemá platné datum");
+                throw ChybaTabulky("Tabulka „" + jmeno + "“: záznam otázky "
+                                   + std::to_string(r.cislo) + " nemá platné datum");
             }
             r.rezim = dotaz.getColumn(2).getString();
             r.zvolene = dotaz.getColumn(3).getString();

@@ -16,9 +16,9 @@ struct PrirustekStatistiky {
     int spatne = 0;
     int napoveda = 0;
     bool radaPokracuje = true;  // every answer right: the stored run goes on by `rada`
-    int rada = 0;               // otherwise the new run
+    int rada = 0;  // otherwise the new run
     DatumCas posledni;
-    std::string naposledy;      // "S", "C" or "N"
+    std::string naposledy;  // "S", "C" or "N"
 };
 
 // Adds the increments to the profile's records of Statistika in `adresar`, creating the table
@@ -34,9 +34,9 @@ void PripisStatistiku(const std::filesystem::path& adresar, const std::string& p
 // One record of the answer log (table Odpovedi).
 struct RadekOdpovedi {
     int cislo = 0;
-    DatumCas kdy;          // stored to the second
-    std::string rezim;     // the mode's code
-    std::string zvolene;   // the letters marked
+    DatumCas kdy;  // stored to the second
+    std::string rezim;  // the mode's code
+    std::string zvolene;  // the letters marked
     std::string vysledek;  // "S", "C" or "N"
     int casMs = 0;
 };
@@ -64,9 +64,9 @@ struct UlozenaStatistika {
 // The state after the answer, from the stored one (none for a question never answered) and the
 // question's Statistika record as it stood before this write (none when there was none), which
 // tells what a question answered before its memory was kept has been through.
-using PrepocetPameti = std::function<UlozenaPamet(const RadekOdpovedi&,
-                                                  const std::optional<UlozenaPamet>&,
-                                                  const std::optional<UlozenaStatistika>&)>;
+using PrepocetPameti =
+    std::function<UlozenaPamet(const RadekOdpovedi&, const std::optional<UlozenaPamet>&,
+                               const std::optional<UlozenaStatistika>&)>;
 
 // Adds the increments to Statistika, the answers to the log Odpovedi and each answer's new
 // memory state to PametOtazek (computed by `prepocet` from the stored state, in the answers'
@@ -78,7 +78,8 @@ void PripisUceni(const std::filesystem::path& adresar, const std::string& profil
 
 // The profile's records of the answer log in the order written (one indexed query); empty when
 // the table is missing. A file that is not the log's table raises ChybaTabulky.
-std::vector<RadekOdpovedi> CtiOdpovedi(const std::filesystem::path& adresar, const std::string& profil);
+std::vector<RadekOdpovedi> CtiOdpovedi(const std::filesystem::path& adresar,
+                                       const std::string& profil);
 
 // Reads a stored double (the text PripisUceni writes); 0 for anything else.
 double CisloZTextu(const std::string& text);

@@ -9,8 +9,8 @@ std::string OznacenaSada(const std::array<bool, 4>& zaskrtnuto)
     return sada;
 }
 
-VysledekTestu EvaluateTest(PoziceTestu& pozice, const std::array<std::string, kPocetPozic>& oznacene,
-                           int minimum)
+VysledekTestu EvaluateTest(PoziceTestu& pozice,
+                           const std::array<std::string, kPocetPozic>& oznacene, int minimum)
 {
     VysledekTestu v;
     for (std::size_t i = 0; i < pozice.size(); ++i) {
@@ -50,7 +50,10 @@ std::string TextDelkyTestu(int uplynulo)
 {
     const int m = uplynulo / 60;
     const int s = uplynulo % 60;
-    const char* slovoS = s == 1 ? "sekunda" : (s >= 2 && s <= 4) ? "sekundy" : s >= 5 ? "sekund" : "";
+    const char* slovoS = s == 1 ? "sekunda"
+        : (s >= 2 && s <= 4)    ? "sekundy"
+        : s >= 5                ? "sekund"
+                                : "";
     const char* slovoM = m == 1 ? "minuta" : (m >= 2 && m <= 4) ? "minuty" : m >= 5 ? "minut" : "";
     if (s == 0)
         return std::to_string(m) + " " + slovoM;
@@ -65,8 +68,8 @@ std::string SouhrnTestu(const VysledekTestu& v, int minimum, bool casVyprsel)
     if (casVyprsel)
         text += "Čas vymezený pro test uplynul! - ";
     text += v.prosel ? "Test byl úspěšně vyřešen!" : "Test nebyl úspěšně vyřešen!";
-    text += "\n - Dosáhli jste " + std::to_string(v.body) + " bodů z 65 možných, minimem pro složení testu bylo "
-        + std::to_string(minimum) + " bodů";
+    text += "\n - Dosáhli jste " + std::to_string(v.body)
+        + " bodů z 65 možných, minimem pro složení testu bylo " + std::to_string(minimum) + " bodů";
     text += "\n - Počet špatných odpovědí byl: " + std::to_string(v.spatnych);
     if (v.spatnych != 0) {
         text += ", jejich čísla jsou ";
@@ -84,13 +87,13 @@ std::string TitulekPorovnani(int pozice, int cislo)
 {
     const int body = PositionPoints[static_cast<std::size_t>(pozice - 1)];
     return " " + std::to_string(pozice) + ". otázka (" + std::to_string(body)
-        + (pozice == 15 || pozice == 16 ? " bod" : " body") + "); Skutečné číslo otázky: "
-        + std::to_string(cislo) + " ";
+        + (pozice == 15 || pozice == 16 ? " bod" : " body")
+        + "); Skutečné číslo otázky: " + std::to_string(cislo) + " ";
 }
 
 std::array<Znacka, 4> ZnackyPorovnani(const std::string& oznacene, const std::string& spravne)
 {
-    std::array<Znacka, 4> znacky{};
+    std::array<Znacka, 4> znacky {};
     for (std::size_t i = 0; i < 4; ++i) {
         const char pismeno = static_cast<char>('A' + i);
         const bool oz = oznacene.find(pismeno) != std::string::npos;
@@ -103,11 +106,13 @@ std::array<Znacka, 4> ZnackyPorovnani(const std::string& oznacene, const std::st
 std::string TitulekPozice(int pozice)
 {
     const int body = PositionPoints[static_cast<std::size_t>(pozice - 1)];
-    return std::to_string(pozice) + ". otázka (" + std::to_string(body) + (body == 1 ? " bod)" : " body)");
+    return std::to_string(pozice) + ". otázka (" + std::to_string(body)
+        + (body == 1 ? " bod)" : " body)");
 }
 
-ZaznamProtokolu ProtokolTestu(const PoziceTestu& pozice, const VysledekTestu& vysledek, const std::string& profil,
-                              const std::string& skupina, int minimum, const DatumCas& start, int uplynulo)
+ZaznamProtokolu ProtokolTestu(const PoziceTestu& pozice, const VysledekTestu& vysledek,
+                              const std::string& profil, const std::string& skupina, int minimum,
+                              const DatumCas& start, int uplynulo)
 {
     ZaznamProtokolu z;
     z.profil = profil;

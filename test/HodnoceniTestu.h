@@ -13,18 +13,18 @@
 std::string OznacenaSada(const std::array<bool, 4>& zaskrtnuto);
 
 struct VysledekTestu {
-    int body = 0;                    // 0..65
-    int spatnych = 0;                // 0..25
-    std::vector<int> spatnePozice;   // 1..25, ascending
-    bool prosel = false;             // body >= minimum
+    int body = 0;  // 0..65
+    int spatnych = 0;  // 0..25
+    std::vector<int> spatnePozice;  // 1..25, ascending
+    bool prosel = false;  // body >= minimum
 
     int Spravnych() const { return kPocetPozic - spatnych; }
 };
 
 // Scores the test all-or-nothing per position: a marked set equal to the correct one character
 // for character earns the position's points. Stores each marked set and wrong flag.
-VysledekTestu EvaluateTest(PoziceTestu& pozice, const std::array<std::string, kPocetPozic>& oznacene,
-                           int minimum);
+VysledekTestu EvaluateTest(PoziceTestu& pozice,
+                           const std::array<std::string, kPocetPozic>& oznacene, int minimum);
 
 // Seconds as "mm:ss": 1800 gives "30:00", 65 gives "01:05".
 std::string FormatMinSec(int sekundy);
@@ -46,6 +46,8 @@ std::array<Znacka, 4> ZnackyPorovnani(const std::string& oznacene, const std::st
 // Caption of a position's box on the sheet: "1. otázka (3 body)", "15. otázka (1 bod)".
 std::string TitulekPozice(int pozice);
 
-// The Protokoly record of an evaluated test: `uplynulo` seconds of the countdown, started at `start`.
-ZaznamProtokolu ProtokolTestu(const PoziceTestu& pozice, const VysledekTestu& vysledek, const std::string& profil,
-                              const std::string& skupina, int minimum, const DatumCas& start, int uplynulo);
+// The Protokoly record of an evaluated test: `uplynulo` seconds of the countdown, started at
+// `start`.
+ZaznamProtokolu ProtokolTestu(const PoziceTestu& pozice, const VysledekTestu& vysledek,
+                              const std::string& profil, const std::string& skupina, int minimum,
+                              const DatumCas& start, int uplynulo);

@@ -26,7 +26,8 @@ std::vector<double> SpravnychZVyberu(const std::vector<double>& p, int k)
             // A j-subset of the first i+1 questions leaves this one out with weight (n - j) / n.
             const double bez = (n - double(j)) / n, s = double(j) / n;
             for (std::size_t c = j; c + 1 > 0; --c) {
-                const double sTouto = f[j - 1][c] * (1.0 - p[i]) + (c > 0 ? f[j - 1][c - 1] * p[i] : 0.0);
+                const double sTouto =
+                    f[j - 1][c] * (1.0 - p[i]) + (c > 0 ? f[j - 1][c - 1] * p[i] : 0.0);
                 f[j][c] = f[j][c] * bez + sTouto * s;
                 if (c == 0)
                     break;
@@ -79,8 +80,9 @@ std::array<std::vector<int>, 7> KandidatiPlatny(const Banka& banka, const std::v
     return kandidati;
 }
 
-OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& oblasti, std::string_view skupina,
-                                const StatistikaProfilu& statistika, std::uint32_t seed, int opakovani)
+OdhadPlatny OdhadniUspechPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                                std::string_view skupina, const StatistikaProfilu& statistika,
+                                std::uint32_t seed, int opakovani)
 {
     OdhadPlatny vysledek;
     ApriorniOdhad prior;

@@ -13,7 +13,7 @@ class Banka;
 // the learner's history with the same per-question Beta posteriors as the points-test estimate.
 struct OdhadPlatny {
     bool lzeOdhadnout = false;
-    double pravdepodobnost = 0;   // mean over the parameter draws, 0..1
+    double pravdepodobnost = 0;  // mean over the parameter draws, 0..1
     double dolni = 0, horni = 0;  // the 95 % band: 2.5th and 97.5th percentile of the draws
 };
 

@@ -14,7 +14,7 @@
 bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika,
                          ApriorniOdhad& odhad)
 {
-    odhad = ApriorniOdhad{};
+    odhad = ApriorniOdhad {};
     auto& dobre = odhad.dobre;
     auto& celkem = odhad.celkem;
     long& vseDobre = odhad.vseDobre;
@@ -34,7 +34,7 @@ bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika
 double SanceListu(const std::array<double, 25>& sance, int minimum)
 {
     // Distribution of the points over the positions answered so far.
-    std::array<double, 66> body{};
+    std::array<double, 66> body {};
     body[0] = 1.0;
     int nejvic = 0;
     for (std::size_t i = 0; i < sance.size(); ++i) {
@@ -65,7 +65,7 @@ double LosujBeta(double a, double b, std::mt19937& g)
 
 std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt19937& g)
 {
-    std::array<double, 7> prumer{};
+    std::array<double, 7> prumer {};
     for (std::size_t k = 0; k < 7; ++k) {
         const bool vlastni = odhad.celkem[k] > 0;
         const long d = vlastni ? odhad.dobre[k] : odhad.vseDobre;
@@ -75,8 +75,8 @@ std::array<double, 7> LosujPrumeryKategorii(const ApriorniOdhad& odhad, std::mt1
     return prumer;
 }
 
-std::vector<std::vector<std::pair<int, int>>> PoziceListu(const Banka& banka, std::string_view skupina,
-                                                          std::uint32_t seed, int listu)
+std::vector<std::vector<std::pair<int, int>>>
+PoziceListu(const Banka& banka, std::string_view skupina, std::uint32_t seed, int listu)
 {
     Nahoda nahoda(seed);
     std::vector<std::map<int, int>> pocty(kPocetPozic);
@@ -101,7 +101,8 @@ std::pair<double, double> Pasmo95(std::vector<double> podily)
         const double poloha = q * double(podily.size() - 1);
         const auto i = static_cast<std::size_t>(poloha);
         const double zbytek = poloha - double(i);
-        return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek : podily[i];
+        return i + 1 < podily.size() ? podily[i] * (1 - zbytek) + podily[i + 1] * zbytek
+                                     : podily[i];
     };
     return {percentil(0.025), percentil(0.975)};
 }
@@ -124,8 +125,8 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
 {
     OdhadUspechu vysledek;
     ApriorniOdhad prior;
-    if (!SestavApriorniOdhad(banka, statistika, prior) || parametry.listu <= 0 ||
-        parametry.opakovani <= 0)
+    if (!SestavApriorniOdhad(banka, statistika, prior) || parametry.listu <= 0
+        || parametry.opakovani <= 0)
         return vysledek;
 
     const auto naPozici = PoziceListu(banka, skupina, seed, parametry.listu);
@@ -135,7 +136,7 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
 
     const int minimum = PassMinimum(skupina);
     std::mt19937 g(seed);
-    std::array<double, kNejvyssiCislo + 1> sance{};
+    std::array<double, kNejvyssiCislo + 1> sance {};
     std::vector<double> podily;
     long uspechu = 0;
     for (int r = 0; r < parametry.opakovani; ++r) {
@@ -149,7 +150,7 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
         }
         // The exact chance of passing under this draw, by the distribution of points over the
         // positions; as a count of the sheets, like the shares of the band.
-        std::array<double, kPocetPozic> pozice{};
+        std::array<double, kPocetPozic> pozice {};
         for (std::size_t j = 0; j < pozice.size(); ++j) {
             double soucet = 0;
             for (const auto& [cislo, kolikrat] : naPozici[j])
@@ -164,8 +165,7 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
     vysledek.lzeOdhadnout = true;
     vysledek.prosloListu = uspechu;
     vysledek.listuCelkem = static_cast<long>(listu) * parametry.opakovani;
-    vysledek.pravdepodobnost =
-        double(uspechu) / (double(listu) * double(parametry.opakovani));
+    vysledek.pravdepodobnost = double(uspechu) / (double(listu) * double(parametry.opakovani));
     std::tie(vysledek.dolni, vysledek.horni) = Pasmo95(std::move(podily));
     return vysledek;
 }

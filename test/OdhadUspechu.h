@@ -18,7 +18,7 @@ class Banka;
 // draws it from Beta(right + 1, other + 1) of the category's answers.
 struct ApriorniOdhad {
     static constexpr double kSilaPrioru = 10.0;
-    std::array<long, 7> dobre{}, celkem{};  // answers per category 1..7 (right, all)
+    std::array<long, 7> dobre {}, celkem {};  // answers per category 1..7 (right, all)
     long vseDobre = 0, vseCelkem = 0;
 };
 
@@ -40,7 +40,7 @@ bool SestavApriorniOdhad(const Banka& banka, const StatistikaProfilu& statistika
 struct OdhadUspechu {
     bool lzeOdhadnout = false;
     double pravdepodobnost = 0;  // P(points >= pass minimum), 0..1
-    double dolni = 0, horni = 0; // the 95 % band
+    double dolni = 0, horni = 0;  // the 95 % band
     long prosloListu = 0, listuCelkem = 0;  // the estimate as a ratio of sheets
 };
 
@@ -49,7 +49,7 @@ struct OdhadUspechu {
 std::pair<double, double> Pasmo95(std::vector<double> podily);
 
 struct ParametryOdhadu {
-    int listu = 500;     // sheets drawn as the points test draws them
+    int listu = 500;  // sheets drawn as the points test draws them
     int opakovani = 100;  // draws of every question's chance from its Beta posterior
 };
 
@@ -67,8 +67,8 @@ OdhadUspechu OdhadniUspech(const Banka& banka, std::string_view skupina,
 // How often each question stands at each position over `listu` sheets composed by ComposeTest
 // from a generator seeded with `seed`: per position (index 0 is position 1) its (number, sheets).
 // Empty when the bank cannot fill a sheet for the group.
-std::vector<std::vector<std::pair<int, int>>> PoziceListu(const Banka& banka, std::string_view skupina,
-                                                          std::uint32_t seed, int listu);
+std::vector<std::vector<std::pair<int, int>>>
+PoziceListu(const Banka& banka, std::string_view skupina, std::uint32_t seed, int listu);
 
 // The exact chance of passing one composed sheet when each position is answered right with the
 // given chance (index 0 is position 1).

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kHodinaZkousky = 9;   // the exam day's chance is taken at 9 o'clock
-constexpr int kHodinaUceni = 18;    // a planned day's answers are given at 18 o'clock
+constexpr int kHodinaZkousky = 9;  // the exam day's chance is taken at 9 o'clock
+constexpr int kHodinaUceni = 18;  // a planned day's answers are given at 18 o'clock
 constexpr double kOdchylkaNasobku = 0.6;
 // One factor m cannot capture every way a learner's memory differs from the model, and a
 // learner's answers are not independent evidence of it; the evidence is therefore weighed as
@@ -27,43 +27,49 @@ constexpr double kNejvicDukazu = 100.0;
 long long CisloDne(const DatumCas& d)
 {
     using namespace std::chrono;
-    return sys_days{year{d.rok} / month{static_cast<unsigned>(d.mesic)} / day{static_cast<unsigned>(d.den)}}
+    return sys_days {year {d.rok} / month {static_cast<unsigned>(d.mesic)}
+                     / day {static_cast<unsigned>(d.den)}}
         .time_since_epoch()
         .count();
 }
 
 double DnyPresne(const DatumCas& od, const DatumCas& do_)
 {
-    const double sekundy = (do_.hodina - od.hodina) * 3600.0 + (do_.minuta - od.minuta) * 60.0 +
-                           (do_.sekunda - od.sekunda) + (do_.milisekunda - od.milisekunda) / 1000.0;
+    const double sekundy = (do_.hodina - od.hodina) * 3600.0 + (do_.minuta - od.minuta) * 60.0
+        + (do_.sekunda - od.sekunda) + (do_.milisekunda - od.milisekunda) / 1000.0;
     return static_cast<double>(CisloDne(do_) - CisloDne(od)) + sekundy / 86400.0;
 }
 
 DatumCas VHodinu(const DatumCas& den, int hodina)
 {
-    DatumCas d{den.rok, den.mesic, den.den};
+    DatumCas d {den.rok, den.mesic, den.den};
     d.hodina = hodina;
     return d;
 }
 
 std::vector<OdpovedUcenice> PodleCasu(std::vector<OdpovedUcenice> odpovedi)
 {
-    std::stable_sort(odpovedi.begin(), odpovedi.end(),
-                     [](const OdpovedUcenice& a, const OdpovedUcenice& b) { return a.kdy < b.kdy; });
+    std::stable_sort(
+        odpovedi.begin(), odpovedi.end(),
+        [](const OdpovedUcenice& a, const OdpovedUcenice& b) { return a.kdy < b.kdy; });
     return odpovedi;
 }
 
-std::size_t IndexKategorie(int cislo) { return static_cast<std::size_t>(std::clamp(KategorieCisla(cislo), 1, 7) - 1); }
+std::size_t IndexKategorie(int cislo)
+{
+    return static_cast<std::size_t>(std::clamp(KategorieCisla(cislo), 1, 7) - 1);
+}
 
 // The posterior mean of q per category.
 std::array<double, 7> StredPrvni(const ModelUcenice& m)
 {
     const double a0 = ModelUcenice::kPrvniPrumer * ModelUcenice::kPrvniSila;
-    const double vse = (a0 + double(m.vsePrvniDobre)) / (ModelUcenice::kPrvniSila + double(m.vsePrvniCelkem));
-    std::array<double, 7> q{};
+    const double vse =
+        (a0 + double(m.vsePrvniDobre)) / (ModelUcenice::kPrvniSila + double(m.vsePrvniCelkem));
+    std::array<double, 7> q {};
     for (std::size_t k = 0; k < 7; ++k)
-        q[k] = (ModelUcenice::kSilaKategorie * vse + double(m.prvniDobre[k])) /
-               (ModelUcenice::kSilaKategorie + double(m.prvniCelkem[k]));
+        q[k] = (ModelUcenice::kSilaKategorie * vse + double(m.prvniDobre[k]))
+            / (ModelUcenice::kSilaKategorie + double(m.prvniCelkem[k]));
     return q;
 }
 
@@ -83,8 +89,8 @@ std::vector<double> ApriorniVahy()
 // A uniform number in [0, 1) fixed by the seed, the question and the day.
 double Los(std::uint32_t seed, int cislo, long long den)
 {
-    std::uint64_t x = (std::uint64_t(seed) << 40) ^ (std::uint64_t(static_cast<unsigned>(cislo)) << 24) ^
-                      static_cast<std::uint64_t>(den);
+    std::uint64_t x = (std::uint64_t(seed) << 40)
+        ^ (std::uint64_t(static_cast<unsigned>(cislo)) << 24) ^ static_cast<std::uint64_t>(den);
     x += 0x9e3779b97f4a7c15ULL;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
@@ -99,7 +105,7 @@ long long DnuMezi(const DatumCas& od, const DatumCas& do_) { return CisloDne(do_
 DatumCas PosunDne(const DatumCas& datum, long long dnu)
 {
     using namespace std::chrono;
-    const year_month_day ymd{sys_days{days{CisloDne(datum) + dnu}}};
+    const year_month_day ymd {sys_days {days {CisloDne(datum) + dnu}}};
     DatumCas d = datum;
     d.rok = static_cast<int>(ymd.year());
     d.mesic = static_cast<int>(static_cast<unsigned>(ymd.month()));
@@ -147,7 +153,8 @@ ModelUcenice SestavModelUcenice(const std::vector<OdpovedUcenice>& odpovedi, con
             model.vsePrvniDobre += spravne;
             ++model.vsePrvniCelkem;
         } else {
-            opakovani.push_back({stav.stabilita, std::max(0.0, DnyPresne(stav.posledni, o.kdy)), k, spravne});
+            opakovani.push_back(
+                {stav.stabilita, std::max(0.0, DnyPresne(stav.posledni, o.kdy)), k, spravne});
         }
         if (o.ms > 0)
             casy.push_back(o.ms);
@@ -202,8 +209,8 @@ std::vector<DrazUcenice> LosujUcenice(const ModelUcenice& model, int pocet, std:
                                      b0 + double(model.vsePrvniCelkem - model.vsePrvniDobre), g);
         for (std::size_t k = 0; k < 7; ++k)
             d.prvni[k] = LosujBeta(ModelUcenice::kSilaKategorie * vse + double(model.prvniDobre[k]),
-                                   ModelUcenice::kSilaKategorie * (1.0 - vse) +
-                                       double(model.prvniCelkem[k] - model.prvniDobre[k]),
+                                   ModelUcenice::kSilaKategorie * (1.0 - vse)
+                                       + double(model.prvniCelkem[k] - model.prvniDobre[k]),
                                    g);
         drazy.push_back(d);
     }
@@ -230,8 +237,8 @@ double SanceOdpovedi(const StavPameti& stav, double prvni, double nasobek, const
     return r + (1.0 - r) * prvni;
 }
 
-FormatyZkousky PripravFormaty(const Banka& banka, const std::vector<int>& oblasti, std::string_view skupina,
-                              std::uint32_t seed, int listu)
+FormatyZkousky PripravFormaty(const Banka& banka, const std::vector<int>& oblasti,
+                              std::string_view skupina, std::uint32_t seed, int listu)
 {
     FormatyZkousky f;
     f.skupina = std::string(skupina);
@@ -259,7 +266,7 @@ SanceFormatu SanceZkousky(const FormatyZkousky& formaty, const std::vector<doubl
         v.platny = SanceTestuPlatny(podleOblasti, kMinimumPlatny);
     }
     if (formaty.LzeBody()) {
-        std::array<double, kPocetPozic> pozice{};
+        std::array<double, kPocetPozic> pozice {};
         for (std::size_t j = 0; j < pozice.size(); ++j) {
             double soucet = 0;
             for (const auto& [cislo, kolikrat] : formaty.body[j])
@@ -280,7 +287,7 @@ std::vector<StavPameti> StavyCisel(const FormatyZkousky& formaty, const PametPro
     stavy.reserve(formaty.cisla.size());
     for (int cislo : formaty.cisla) {
         const auto it = pamet.find(cislo);
-        stavy.push_back(it == pamet.end() ? StavPameti{} : it->second);
+        stavy.push_back(it == pamet.end() ? StavPameti {} : it->second);
     }
     return stavy;
 }
@@ -300,7 +307,8 @@ SanceFormatu SanceVDraze(const FormatyZkousky& formaty, const std::vector<StavPa
 }
 
 double StredniSance(const FormatyZkousky& formaty, const std::vector<StavPameti>& stavy,
-                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy, const ParametryFsrs& w)
+                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy,
+                    const ParametryFsrs& w)
 {
     std::vector<double> sance;
     double soucet = 0;
@@ -326,7 +334,8 @@ OdhadPlatny ZPodilu(std::vector<double> podily)
 }  // namespace
 
 OdhadNaDen OdhadniNaDen(const FormatyZkousky& formaty, const PametProfilu& pamet,
-                        const std::vector<DrazUcenice>& drazy, const DatumCas& kdy, const ParametryFsrs& w)
+                        const std::vector<DrazUcenice>& drazy, const DatumCas& kdy,
+                        const ParametryFsrs& w)
 {
     OdhadNaDen odhad;
     if (drazy.empty())
@@ -346,8 +355,8 @@ OdhadNaDen OdhadniNaDen(const FormatyZkousky& formaty, const PametProfilu& pamet
 }
 
 std::vector<DrazUcenice> VyberDrazy(const FormatyZkousky& formaty, const PametProfilu& pamet,
-                                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy, int pocet,
-                                    const ParametryFsrs& w)
+                                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy,
+                                    int pocet, const ParametryFsrs& w)
 {
     if (pocet <= 0 || drazy.empty() || static_cast<std::size_t>(pocet) >= drazy.size())
         return drazy;
@@ -361,13 +370,16 @@ std::vector<DrazUcenice> VyberDrazy(const FormatyZkousky& formaty, const PametPr
     std::sort(poradi.begin(), poradi.end());
     std::vector<DrazUcenice> vyber;
     for (int k = 0; k < pocet; ++k)
-        vyber.push_back(drazy[poradi[(2 * static_cast<std::size_t>(k) + 1) * drazy.size() / (2 * static_cast<std::size_t>(pocet))].second]);
+        vyber.push_back(drazy[poradi[(2 * static_cast<std::size_t>(k) + 1) * drazy.size()
+                                     / (2 * static_cast<std::size_t>(pocet))]
+                                  .second]);
     return vyber;
 }
 
-std::vector<BodKrivky> MinulyPrubeh(const FormatyZkousky& formaty, const std::vector<OdpovedUcenice>& odpovedi,
-                                    const std::vector<DrazUcenice>& drazy, const DatumCas& dnes, int dnu,
-                                    const ParametryFsrs& w)
+std::vector<BodKrivky> MinulyPrubeh(const FormatyZkousky& formaty,
+                                    const std::vector<OdpovedUcenice>& odpovedi,
+                                    const std::vector<DrazUcenice>& drazy, const DatumCas& dnes,
+                                    int dnu, const ParametryFsrs& w)
 {
     std::vector<BodKrivky> prubeh;
     const std::vector<OdpovedUcenice> serazene = PodleCasu(odpovedi);
@@ -380,8 +392,10 @@ std::vector<BodKrivky> MinulyPrubeh(const FormatyZkousky& formaty, const std::ve
         const DatumCas konec = VHodinu(PosunDne(dnes, den + 1), 0);
         for (; i < serazene.size() && serazene[i].kdy < konec; ++i)
             pamet[serazene[i].cislo] =
-                PoOdpovedi(pamet[serazene[i].cislo], HodnoceniOdpovedi(serazene[i].vysledek), serazene[i].kdy, w);
-        prubeh.push_back({VHodinu(PosunDne(dnes, den), 0), StredniSance(formaty, StavyCisel(formaty, pamet), drazy, konec, w)});
+                PoOdpovedi(pamet[serazene[i].cislo], HodnoceniOdpovedi(serazene[i].vysledek),
+                           serazene[i].kdy, w);
+        prubeh.push_back({VHodinu(PosunDne(dnes, den), 0),
+                          StredniSance(formaty, StavyCisel(formaty, pamet), drazy, konec, w)});
     }
     return prubeh;
 }
@@ -395,9 +409,10 @@ struct Simulace {
 
 }  // namespace
 
-PlanUceni Naplanuj(const FormatyZkousky& formaty, const PametProfilu& pamet, const ModelUcenice& model,
-                   const std::vector<DrazUcenice>& drazy, const DatumCas& dnes, const DatumCas& zkouska,
-                   const ParametryPlanu& parametry, const ParametryFsrs& w)
+PlanUceni Naplanuj(const FormatyZkousky& formaty, const PametProfilu& pamet,
+                   const ModelUcenice& model, const std::vector<DrazUcenice>& drazy,
+                   const DatumCas& dnes, const DatumCas& zkouska, const ParametryPlanu& parametry,
+                   const ParametryFsrs& w)
 {
     PlanUceni plan;
     const long long dnu = DnuMezi(dnes, zkouska);
@@ -428,18 +443,22 @@ PlanUceni Naplanuj(const FormatyZkousky& formaty, const PametProfilu& pamet, con
         std::vector<long long> splatnost(stavy.size());
         for (std::size_t i = 0; i < stavy.size(); ++i)
             if (stavy[i].videna)
-                splatnost[i] = CisloDne(stavy[i].posledni) + IntervalDni(stavy[i].stabilita, parametry.retence, w);
+                splatnost[i] = CisloDne(stavy[i].posledni)
+                    + IntervalDni(stavy[i].stabilita, parametry.retence, w);
         std::size_t dalsiNova = 0;
         for (long long d = 0; d < dnu; ++d) {
             const DatumCas kdy = d == 0 ? std::max(dnes, VHodinu(dnes, kHodinaUceni))
                                         : VHodinu(PosunDne(dnes, d), kHodinaUceni);
-            DenPlanu den{VHodinu(PosunDne(dnes, d), 0)};
+            DenPlanu den {VHodinu(PosunDne(dnes, d), 0)};
             const auto odpovez = [&](std::size_t i) {
                 const int cislo = formaty.cisla[i];
-                const double p = SanceOdpovedi(stavy[i], prvni[IndexKategorie(cislo)], nasobek, kdy, w);
+                const double p =
+                    SanceOdpovedi(stavy[i], prvni[IndexKategorie(cislo)], nasobek, kdy, w);
                 const bool spravne = Los(parametry.seed, cislo, dnesCislo + d) < p;
-                stavy[i] = PoOdpovedi(stavy[i], spravne ? Hodnoceni::Dobre : Hodnoceni::Znovu, kdy, w);
-                splatnost[i] = dnesCislo + d + IntervalDni(stavy[i].stabilita, parametry.retence, w);
+                stavy[i] =
+                    PoOdpovedi(stavy[i], spravne ? Hodnoceni::Dobre : Hodnoceni::Znovu, kdy, w);
+                splatnost[i] =
+                    dnesCislo + d + IntervalDni(stavy[i].stabilita, parametry.retence, w);
             };
             for (std::size_t i = 0; i < stavy.size(); ++i)
                 if (stavy[i].videna && splatnost[i] <= dnesCislo + d) {
@@ -451,7 +470,8 @@ PlanUceni Naplanuj(const FormatyZkousky& formaty, const PametProfilu& pamet, con
                 ++den.novych;
             }
             if (zaznamenat) {
-                den.sance = StredniSance(formaty, stavy, drazy, VHodinu(PosunDne(dnes, d + 1), 0), w);
+                den.sance =
+                    StredniSance(formaty, stavy, drazy, VHodinu(PosunDne(dnes, d + 1), 0), w);
                 sim.dny.push_back(den);
             }
         }
@@ -490,7 +510,8 @@ PlanUceni Naplanuj(const FormatyZkousky& formaty, const PametProfilu& pamet, con
     return plan;
 }
 
-std::optional<DatumCas> NactiDatumZkousky(const std::filesystem::path& adresar, const std::string& profil)
+std::optional<DatumCas> NactiDatumZkousky(const std::filesystem::path& adresar,
+                                          const std::string& profil)
 {
     const std::string text = NactiPredvolbu(adresar, profil, "DatumZkousky");
     if (text.size() != 10)
@@ -498,7 +519,9 @@ std::optional<DatumCas> NactiDatumZkousky(const std::filesystem::path& adresar, 
     try {
         const DatumCas d = DatumCas::ZIso(text);
         using namespace std::chrono;
-        if (!year_month_day{year{d.rok}, month{static_cast<unsigned>(d.mesic)}, day{static_cast<unsigned>(d.den)}}.ok())
+        if (!year_month_day {year {d.rok}, month {static_cast<unsigned>(d.mesic)},
+                             day {static_cast<unsigned>(d.den)}}
+                 .ok())
             return std::nullopt;
         return d;
     } catch (const std::invalid_argument&) {
@@ -509,5 +532,6 @@ std::optional<DatumCas> NactiDatumZkousky(const std::filesystem::path& adresar, 
 void UlozDatumZkousky(const std::filesystem::path& adresar, const std::string& profil,
                       const std::optional<DatumCas>& datum)
 {
-    UlozPredvolbu(adresar, profil, "DatumZkousky", datum ? DatumCas{datum->rok, datum->mesic, datum->den}.DatumIso() : "");
+    UlozPredvolbu(adresar, profil, "DatumZkousky",
+                  datum ? DatumCas {datum->rok, datum->mesic, datum->den}.DatumIso() : "");
 }

@@ -30,9 +30,9 @@ class Banka;
 // Neither m nor q is known exactly; both are learnt from the learner's answers:
 // - q: a first-time learner answers about 55 % of the questions right (one in three by guessing
 //   among three answers, more from common sense and everyday traffic). This prior, of the
-//   strength of 10 answers (a beginner's q lies between about 25 and 85 %), is updated by all of the learner's first answers; each category's q
-//   is then centred on that with the strength of 10 answers and updated by the category's own
-//   first answers.
+//   strength of 10 answers (a beginner's q lies between about 25 and 85 %), is updated by all of
+//   the learner's first answers; each category's q is then centred on that with the strength of 10
+//   answers and updated by the category's own first answers.
 // - m: log m has a normal prior (mean 0, deviation 0.6) on a grid; each answer to a question
 //   answered before updates it by the chance the model gave that answer, all of them together
 //   weighed as at most 100 answers (the model's own error stays in the band).
@@ -55,10 +55,10 @@ struct ModelUcenice {
     static constexpr double kSilaKategorie = 10.0;
     static constexpr int kVychoziMs = 20000;  // time per answer before any is measured
 
-    std::array<long, 7> prvniDobre{}, prvniCelkem{};  // first answers per category 1..7
+    std::array<long, 7> prvniDobre {}, prvniCelkem {};  // first answers per category 1..7
     long vsePrvniDobre = 0, vsePrvniCelkem = 0;
     std::vector<double> vaha;  // posterior weight per point of MrizkaNasobku(), summing to 1
-    int medianMs = 0;          // the median time of the answers with a measured time, 0 for none
+    int medianMs = 0;  // the median time of the answers with a measured time, 0 for none
 
     int MsNaOdpoved() const { return medianMs > 0 ? medianMs : kVychoziMs; }
 };
@@ -77,7 +77,7 @@ PametProfilu PametZOdpovedi(const std::vector<OdpovedUcenice>& odpovedi,
 // One draw of the learner: the stability multiplier and q per category 1..7.
 struct DrazUcenice {
     double nasobek = 1;
-    std::array<double, 7> prvni{};
+    std::array<double, 7> prvni {};
 };
 
 // `pocet` draws from the posterior; the same seed gives the same draws.
@@ -93,7 +93,7 @@ double SanceOdpovedi(const StavPameti& stav, double prvni, double nasobek, const
 // The two exam formats for one licence group, composed once.
 struct FormatyZkousky {
     std::string skupina;
-    std::array<std::vector<int>, 7> platny;              // today's format: numbers by section
+    std::array<std::vector<int>, 7> platny;  // today's format: numbers by section
     std::vector<std::vector<std::pair<int, int>>> body;  // the points sheet: (number, sheets)
     int listu = 0;
     std::vector<int> cisla;  // every number either format can ask, ascending
@@ -123,8 +123,8 @@ OdhadNaDen OdhadniNaDen(const FormatyZkousky& formaty, const PametProfilu& pamet
 // their chance of passing at `kdy` (today's format where it can be estimated), every k-th from
 // the middle of its stratum, so that their mean follows the mean over all the draws.
 std::vector<DrazUcenice> VyberDrazy(const FormatyZkousky& formaty, const PametProfilu& pamet,
-                                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy, int pocet,
-                                    const ParametryFsrs& w = kVychoziParametryFsrs);
+                                    const std::vector<DrazUcenice>& drazy, const DatumCas& kdy,
+                                    int pocet, const ParametryFsrs& w = kVychoziParametryFsrs);
 
 // The mean chance of passing (today's format where it can be estimated, else the points sheet) at
 // the end of each of the last `dnu` days before today, from the memory the answers before that
@@ -158,16 +158,17 @@ struct DenPlanu {
 };
 struct PlanUceni {
     bool lzePlanovat = false;  // the exam lies after today and a format can be estimated
-    bool dosahne = false;      // the chance on the exam day reaches the target
+    bool dosahne = false;  // the chance on the exam day reaches the target
     int novychDenne = 0;
     int prumerOpakovani = 0, nejvicOpakovani = 0;  // answers due a day: mean (rounded), most
-    int minutDenne = 0;                            // mean answers a day times the time per answer
+    int minutDenne = 0;  // mean answers a day times the time per answer
     double sanceVDenZkousky = 0;
     std::vector<DenPlanu> dny;  // today .. the exam day
 };
 PlanUceni Naplanuj(const FormatyZkousky& formaty, const PametProfilu& pamet,
                    const ModelUcenice& model, const std::vector<DrazUcenice>& drazy,
-                   const DatumCas& dnes, const DatumCas& zkouska, const ParametryPlanu& parametry = {},
+                   const DatumCas& dnes, const DatumCas& zkouska,
+                   const ParametryPlanu& parametry = {},
                    const ParametryFsrs& w = kVychoziParametryFsrs);
 
 // Whole days from the date of `od` to the date of `do_`, and a date shifted by days.
@@ -175,7 +176,8 @@ long long DnuMezi(const DatumCas& od, const DatumCas& do_);
 DatumCas PosunDne(const DatumCas& datum, long long dnu);
 
 // The exam date of a profile (preference "DatumZkousky"); none when unset or not a date.
-std::optional<DatumCas> NactiDatumZkousky(const std::filesystem::path& adresar, const std::string& profil);
+std::optional<DatumCas> NactiDatumZkousky(const std::filesystem::path& adresar,
+                                          const std::string& profil);
 // Stores the date (none clears it). Storage errors propagate as ChybaTabulky.
 void UlozDatumZkousky(const std::filesystem::path& adresar, const std::string& profil,
                       const std::optional<DatumCas>& datum);

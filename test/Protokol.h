@@ -15,15 +15,15 @@ inline constexpr int kPocetPozicTestu = 25;
 // One Protokoly record, field by field: what a points test leaves behind so that its report can
 // be rebuilt later without the question bank.
 struct ZaznamProtokolu {
-    std::string profil;             // Profil (30)
-    DatumCas datumACas;             // DatumACas: the moment the countdown started
-    std::string skupina;            // Skupina (2)
-    std::string delkaTestu;         // DelkaTestu (5), "mm:ss"
+    std::string profil;  // Profil (30)
+    DatumCas datumACas;  // DatumACas: the moment the countdown started
+    std::string skupina;  // Skupina (2)
+    std::string delkaTestu;  // DelkaTestu (5), "mm:ss"
     int spravne = 0, pocetBodu = 0, minPocetBodu = 0;
-    std::string verdikt;            // "Prošel" / "Neprošel"
-    std::array<int, kPocetPozicTestu> body{};  // point value per position
+    std::string verdikt;  // "Prošel" / "Neprošel"
+    std::array<int, kPocetPozicTestu> body {};  // point value per position
     std::array<std::string, kPocetPozicTestu> odpoved, spravnaOdpoved;  // answer sets per position
-    std::array<int, kPocetPozicTestu> skutCis{};  // question number per position
+    std::array<int, kPocetPozicTestu> skutCis {};  // question number per position
 };
 
 inline constexpr std::string_view kProsel = "Prošel";

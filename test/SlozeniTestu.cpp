@@ -30,7 +30,7 @@ int PassMinimum(std::string_view skupina)
 
 const std::array<ZdrojPozice, 6>& ZdrojePozic()
 {
-    static const std::array<ZdrojPozice, 6> zdroje{{
+    static const std::array<ZdrojPozice, 6> zdroje {{
         {1, 10, 1, 420},
         {11, 14, 421, 55},
         {15, 16, 476, 145, 501, 580},
@@ -93,7 +93,8 @@ SlozenyTest ComposeTest(const Banka& banka, std::string_view skupina, Nahoda& na
                 }
                 int kandidat;
                 do
-                    kandidat = z.zaklad + static_cast<int>(nahoda.Pod(static_cast<std::uint32_t>(z.rozsah)));
+                    kandidat = z.zaklad
+                        + static_cast<int>(nahoda.Pod(static_cast<std::uint32_t>(z.rozsah)));
                 while (VMezere(z, kandidat));
                 const auto i = static_cast<std::size_t>(kandidat - z.zaklad);
                 if (!nabidnuto[i]) {

@@ -12,13 +12,13 @@ inline constexpr int kPocetPozic = 25;
 inline constexpr int kDelkaTestuSekund = 1800;
 
 // Point value of positions 1..25 (index 0 is position 1); 65 in all.
-inline constexpr std::array<int, kPocetPozic> PositionPoints{
+inline constexpr std::array<int, kPocetPozic> PositionPoints {
     3, 3, 3, 3, 3, 3, 3, 3, 3, 3,  // 1..10
-    2, 2, 2, 2,                    // 11..14
-    1, 1,                          // 15, 16
-    2, 2, 2, 2, 2,                 // 17..21
-    3,                             // 22
-    4, 4, 4,                       // 23..25
+    2, 2, 2, 2,  // 11..14
+    1, 1,  // 15, 16
+    2, 2, 2, 2, 2,  // 17..21
+    3,  // 22
+    4, 4, 4,  // 23..25
 };
 
 // Minimum points to pass for a licence group: by the first letter, then by the whole code.
@@ -27,10 +27,10 @@ int PassMinimum(std::string_view skupina);
 
 // One position of a composed test.
 struct TestPosition {
-    int cislo = 0;             // Číslo of the drawn question
-    std::string spravne;       // its SPRÁVNĚ, as stored
-    std::string oznacene;      // the marked answer set, filled by the evaluation
-    bool spatne = false;       // set by the evaluation
+    int cislo = 0;  // Číslo of the drawn question
+    std::string spravne;  // its SPRÁVNĚ, as stored
+    std::string oznacene;  // the marked answer set, filled by the evaluation
+    bool spatne = false;  // set by the evaluation
 };
 
 using PoziceTestu = std::array<TestPosition, kPocetPozic>;  // index 0 is position 1
@@ -48,7 +48,7 @@ const std::array<ZdrojPozice, 6>& ZdrojePozic();
 
 struct SlozenyTest {
     bool uplny = false;
-    PoziceTestu pozice{};
+    PoziceTestu pozice {};
     // When not complete: the source that ran out and the Czech message naming its categories and
     // the licence group.
     int vycerpanyZdroj = -1;

@@ -10,7 +10,7 @@
 
 const std::array<OblastPlatny, kPocetOblasti>& OblastiPlatny()
 {
-    static const std::array<OblastPlatny, kPocetOblasti> oblasti{{
+    static const std::array<OblastPlatny, kPocetOblasti> oblasti {{
         {1, "Pravidla provozu", 10, 2},
         {2, "Dopravní značky", 3, 1},
         {3, "Zásady bezpečné jízdy", 4, 2},
@@ -35,8 +35,9 @@ std::vector<int> NactiOblasti(const std::filesystem::path& adresar)
         const int cislo = t.PoleNaPozici(0).JakoCele();
         const int oblast = t.PoleNaPozici(1).JakoCele();
         if (cislo < 1 || cislo > kNejvyssiCislo || oblast < 1 || oblast > kPocetOblasti)
-            throw ChybaTabulky("Tabulka „oblasti.DB“ je poškozena: záznam otázky " + std::to_string(cislo) +
-                               " s oblastí " + std::to_string(oblast) + ".");
+            throw ChybaTabulky("Tabulka „oblasti.DB“ je poškozena: záznam otázky "
+                               + std::to_string(cislo) + " s oblastí " + std::to_string(oblast)
+                               + ".");
         oblasti[static_cast<std::size_t>(cislo)] = oblast;
     }
     return oblasti;
@@ -46,12 +47,12 @@ bool VhodnaProPlatny(std::string_view skupinaOtazky, const std::string& a, const
                      const std::string& c, const std::string& d, std::string_view spravne,
                      std::string_view skupina)
 {
-    return PasujeDoRozsahu(skupinaOtazky, skupina) && !a.empty() && !b.empty() && !c.empty() && d.empty()
-           && spravne.size() == 1 && spravne[0] >= 'A' && spravne[0] <= 'C';
+    return PasujeDoRozsahu(skupinaOtazky, skupina) && !a.empty() && !b.empty() && !c.empty()
+        && d.empty() && spravne.size() == 1 && spravne[0] >= 'A' && spravne[0] <= 'C';
 }
 
-SlozenyPlatny SlozPlatnyTest(const Banka& banka, const std::vector<int>& oblasti, std::string_view skupina,
-                             Nahoda& nahoda)
+SlozenyPlatny SlozPlatnyTest(const Banka& banka, const std::vector<int>& oblasti,
+                             std::string_view skupina, Nahoda& nahoda)
 {
     SlozenyPlatny test;
     std::array<std::vector<const Otazka*>, kPocetOblasti> kandidati;
@@ -67,8 +68,9 @@ SlozenyPlatny SlozPlatnyTest(const Banka& banka, const std::vector<int>& oblasti
         if (static_cast<int>(k.size()) < oblast.pocet) {
             test.otazky.clear();
             test.chybiOblast = oblast.cislo;
-            test.chyba = "Databáze otázek neobsahuje dostatek otázek oblasti „" + std::string(oblast.nazev)
-                         + "“ pro skupinu " + std::string(skupina) + ", test nelze sestavit.";
+            test.chyba = "Databáze otázek neobsahuje dostatek otázek oblasti „"
+                + std::string(oblast.nazev) + "“ pro skupinu " + std::string(skupina)
+                + ", test nelze sestavit.";
             return test;
         }
         // A partial Fisher–Yates shuffle: the first `pocet` places are the draw, in draw order.

@@ -37,12 +37,12 @@ std::vector<int> NactiOblasti(const std::filesystem::path& adresar);
 // One question of a composed test.
 struct OtazkaPlatna {
     int cislo = 0;
-    int oblast = 0;                          // 1..7
+    int oblast = 0;  // 1..7
     int body = 0;
-    std::array<char, 3> poradi{'A', 'B', 'C'};  // bank letters in the order shown
-    char spravne = 0;                        // bank letter of the correct answer
-    char zvolena = 0;                        // bank letter chosen, 0 for none
-    bool oznacena = false;                   // flagged for a second look
+    std::array<char, 3> poradi {'A', 'B', 'C'};  // bank letters in the order shown
+    char spravne = 0;  // bank letter of the correct answer
+    char zvolena = 0;  // bank letter chosen, 0 for none
+    bool oznacena = false;  // flagged for a second look
 
     bool Zodpovezena() const { return zvolena != 0; }
     bool Spravne() const { return zvolena != 0 && zvolena == spravne; }
@@ -52,7 +52,7 @@ struct SlozenyPlatny {
     bool uplny = false;
     std::vector<OtazkaPlatna> otazky;
     int chybiOblast = 0;  // the section that ran short, when not complete
-    std::string chyba;    // Czech message naming that section and the group
+    std::string chyba;  // Czech message naming that section and the group
 };
 
 // Whether a question can be asked in this format for the licence group: it fits the group by the
@@ -76,7 +76,7 @@ struct VysledekPlatny {
     int body = 0;
     bool prosel = false;  // body >= 43
     int nezodpovezeno = 0;
-    std::array<VysledekOblastiPlatny, kPocetOblasti> oblasti{};
+    std::array<VysledekOblastiPlatny, kPocetOblasti> oblasti {};
 };
 
 // Scores the test: a question chosen right earns its points, a wrong or missing choice none.
@@ -85,11 +85,14 @@ VysledekPlatny VyhodnotPlatny(const std::vector<OtazkaPlatna>& otazky);
 // The running test without a window: the current question, choices, flags and moves.
 class PrubehPlatny {
 public:
-    explicit PrubehPlatny(std::vector<OtazkaPlatna> otazky) : otazky_(std::move(otazky)) {}
+    explicit PrubehPlatny(std::vector<OtazkaPlatna> otazky) : otazky_(std::move(otazky)) { }
 
     const std::vector<OtazkaPlatna>& Otazky() const { return otazky_; }
     int Aktualni() const { return aktualni_; }
-    const OtazkaPlatna& AktualniOtazka() const { return otazky_[static_cast<std::size_t>(aktualni_)]; }
+    const OtazkaPlatna& AktualniOtazka() const
+    {
+        return otazky_[static_cast<std::size_t>(aktualni_)];
+    }
 
     // Chooses the answer shown in place 0..2 of the current question (replacing the choice).
     void Zvol(int misto);

@@ -21,7 +21,8 @@ const std::string kTesty = "Testy";
 }  // namespace
 
 ZaznamPlatny ZaznamZTestu(const std::vector<OtazkaPlatna>& otazky, const VysledekPlatny& vysledek,
-                          const std::string& profil, const std::string& skupina, const DatumCas& kdy, int delka)
+                          const std::string& profil, const std::string& skupina,
+                          const DatumCas& kdy, int delka)
 {
     ZaznamPlatny z;
     z.profil = profil;
@@ -46,8 +47,9 @@ void ZapisTestPlatny(const std::filesystem::path& adresar, const ZaznamPlatny& z
     t.Otevri();
     t.Vloz();
     t.PoleJmenem("Profil").NastavText(z.profil);
-    t.PoleJmenem("Datum").NastavDatumCas(DatumCas{z.kdy.rok, z.kdy.mesic, z.kdy.den});
-    t.PoleJmenem("Cas").NastavDatumCas(DatumCas{0, 0, 0, z.kdy.hodina, z.kdy.minuta, z.kdy.sekunda});
+    t.PoleJmenem("Datum").NastavDatumCas(DatumCas {z.kdy.rok, z.kdy.mesic, z.kdy.den});
+    t.PoleJmenem("Cas").NastavDatumCas(
+        DatumCas {0, 0, 0, z.kdy.hodina, z.kdy.minuta, z.kdy.sekunda});
     t.PoleJmenem("Skupina").NastavText(z.skupina);
     t.PoleJmenem("Delka").NastavCele(z.delka);
     t.PoleJmenem("Body").NastavCele(z.body);
@@ -59,7 +61,8 @@ void ZapisTestPlatny(const std::filesystem::path& adresar, const ZaznamPlatny& z
     t.Zavri();
 }
 
-std::vector<ZaznamPlatny> NactiTestyPlatny(const std::filesystem::path& adresar, const std::string& profil)
+std::vector<ZaznamPlatny> NactiTestyPlatny(const std::filesystem::path& adresar,
+                                           const std::string& profil)
 {
     std::vector<ZaznamPlatny> zaznamy;
     Tabulka t;
@@ -70,7 +73,7 @@ std::vector<ZaznamPlatny> NactiTestyPlatny(const std::filesystem::path& adresar,
         z.profil = t.PoleJmenem("Profil").JakoText();
         const DatumCas d = t.PoleJmenem("Datum").JakoDatumCas();
         const DatumCas c = t.PoleJmenem("Cas").JakoDatumCas();
-        z.kdy = DatumCas{d.rok, d.mesic, d.den, c.hodina, c.minuta, c.sekunda};
+        z.kdy = DatumCas {d.rok, d.mesic, d.den, c.hodina, c.minuta, c.sekunda};
         z.skupina = t.PoleJmenem("Skupina").JakoText();
         z.delka = t.PoleJmenem("Delka").JakoCele();
         z.body = t.PoleJmenem("Body").JakoCele();
@@ -101,7 +104,8 @@ void SmazTestyPlatny(const std::filesystem::path& adresar, const std::string& pr
     zmena.Potvrd();
 }
 
-std::vector<OtazkaPlatna> OtazkyZeZaznamu(const ZaznamPlatny& z, const Banka& banka, const std::vector<int>& oblasti)
+std::vector<OtazkaPlatna> OtazkyZeZaznamu(const ZaznamPlatny& z, const Banka& banka,
+                                          const std::vector<int>& oblasti)
 {
     std::vector<int> cisla;
     {
@@ -127,7 +131,8 @@ std::vector<OtazkaPlatna> OtazkyZeZaznamu(const ZaznamPlatny& z, const Banka& ba
         std::array<char, 3> serazene = q.poradi;
         std::sort(serazene.begin(), serazene.end());
         const char volba = z.odpovedi[i];
-        if (serazene != std::array<char, 3>{'A', 'B', 'C'} || (i + 1 < n && z.poradi[4 * i + 3] != ' ')
+        if (serazene != std::array<char, 3> {'A', 'B', 'C'}
+            || (i + 1 < n && z.poradi[4 * i + 3] != ' ')
             || (volba != '-' && (volba < 'A' || volba > 'C')))
             Poskozeny(z);
         q.zvolena = volba == '-' ? 0 : volba;

@@ -64,8 +64,8 @@ std::string DuvodChyby(int cislo)
 
 [[noreturn]] void Selhani(const std::filesystem::path& soubor, int cislo)
 {
-    throw ChybaUlozeni("Soubor „" + soubor.string() + "“ se nepodařilo uložit: " +
-                       DuvodChyby(cislo) + ".");
+    throw ChybaUlozeni("Soubor „" + soubor.string() + "“ se nepodařilo uložit: " + DuvodChyby(cislo)
+                       + ".");
 }
 
 }  // namespace
@@ -79,9 +79,9 @@ std::string ZarovnejVpravo(std::string_view text, int sirka)
 std::string RadekPozice(int n, std::string_view skutCis, std::string_view odpoved,
                         std::string_view spravnaOdpoved, std::string_view body)
 {
-    std::string radek = ZarovnejVpravo(std::to_string(n), 8) + ZarovnejVpravo(skutCis, 10) +
-                        ZarovnejVpravo(odpoved, 11) + ZarovnejVpravo(spravnaOdpoved, 9) +
-                        std::string(8, ' ') + '0';
+    std::string radek = ZarovnejVpravo(std::to_string(n), 8) + ZarovnejVpravo(skutCis, 10)
+        + ZarovnejVpravo(odpoved, 11) + ZarovnejVpravo(spravnaOdpoved, 9) + std::string(8, ' ')
+        + '0';
     if (odpoved != spravnaOdpoved)
         radek[3] = 'x';
     else if (!body.empty())
@@ -96,7 +96,7 @@ std::vector<std::string> RadkyZpravy(const VstupZpravy& v)
     const auto spravna = RozdelMemo(v.spravnaOdpoved);
     const auto skutCis = RozdelMemo(v.skutCis);
 
-    std::vector<std::string> radky{
+    std::vector<std::string> radky {
         " Uživatel : " + v.profil,
         "",
         "  Skupina : " + v.skupina,
@@ -114,8 +114,8 @@ std::vector<std::string> RadkyZpravy(const VstupZpravy& v)
     radky.push_back(kCara);
     radky.push_back("     " + v.verdikt);
     radky.push_back(kCara);
-    radky.push_back("           Celkem : " + ZarovnejVpravo(std::to_string(v.spravne), 9) +
-                    ZarovnejVpravo(std::to_string(v.pocetBodu), 18));
+    radky.push_back("           Celkem : " + ZarovnejVpravo(std::to_string(v.spravne), 9)
+                    + ZarovnejVpravo(std::to_string(v.pocetBodu), 18));
     return radky;
 }
 
@@ -144,7 +144,7 @@ std::string ObsahSouboruZpravy(const std::vector<std::string>& radky)
 
 void UlozSouborAtomicky(const std::filesystem::path& soubor, std::string_view obsah)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(soubor.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         Selhani(soubor, EISDIR);
 

@@ -17,7 +17,8 @@ inline double RozdilDvojcete(const QImage& obrazek, const QImage& dvojce)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            soucet += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            soucet += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                + std::abs(qBlue(p) - qBlue(q));
         }
     return a.isNull() ? 255.0 : double(soucet) / (3.0 * a.width() * a.height());
 }

@@ -37,7 +37,10 @@ std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tla
 std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno);
 
 // GoogleTest prints a QString that fails an assertion as its text.
-inline void PrintTo(const QString& text, std::ostream* proud) { *proud << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* proud)
+{
+    *proud << '"' << text.toStdString() << '"';
+}
 
 // Runs the event loop until `podminka` holds or `ms` pass; returns whether it held.
 bool CekejNa(const std::function<bool()>& podminka, int ms = 5000);

@@ -22,7 +22,7 @@
 
 namespace {
 
-std::atomic<int> cisloTestu{0};
+std::atomic<int> cisloTestu {0};
 
 class PojistkaModalnichOken : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override
@@ -50,39 +50,45 @@ class PojistkaModalnichOken : public testing::EmptyTestEventListener {
 
 }  // namespace
 
-std::shared_ptr<ZachycenyDialog> OdpovedzModalnimu(std::function<void(QWidget*)> akce, QWidget* krome)
+std::shared_ptr<ZachycenyDialog> OdpovedzModalnimu(std::function<void(QWidget*)> akce,
+                                                   QWidget* krome)
 {
     auto zaznam = std::make_shared<ZachycenyDialog>();
-    PriDalsimModalnim(qApp, [zaznam, akce = std::move(akce)](QWidget* w) {
-        zaznam->probehlo = true;
-        zaznam->titulek = w->windowTitle();
-        zaznam->objectName = w->objectName();
-        zaznam->trida = QString::fromLatin1(w->metaObject()->className());
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            zaznam->text = box->text();
-            zaznam->ikona = box->icon();
-            zaznam->tlacitka = box->standardButtons();
-        }
-        akce(w);
-    }, krome, 5, 15000);
+    PriDalsimModalnim(
+        qApp,
+        [zaznam, akce = std::move(akce)](QWidget* w) {
+            zaznam->probehlo = true;
+            zaznam->titulek = w->windowTitle();
+            zaznam->objectName = w->objectName();
+            zaznam->trida = QString::fromLatin1(w->metaObject()->className());
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                zaznam->text = box->text();
+                zaznam->ikona = box->icon();
+                zaznam->tlacitka = box->standardButtons();
+            }
+            akce(w);
+        },
+        krome, 5, 15000);
     return zaznam;
 }
 
-std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tlacitko, QWidget* krome)
+std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tlacitko,
+                                                 QWidget* krome)
 {
     return OdpovedzModalnimu(
         [tlacitko](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box) {
-                ADD_FAILURE() << "expected a message box, got "
-                              << w->metaObject()->className() << " " << w->windowTitle().toStdString();
+                ADD_FAILURE() << "expected a message box, got " << w->metaObject()->className()
+                              << " " << w->windowTitle().toStdString();
                 w->close();
                 return;
             }
             if (QAbstractButton* b = box->button(tlacitko))
                 b->click();
             else {
-                ADD_FAILURE() << "the message box has no such button: " << box->text().toStdString();
+                ADD_FAILURE() << "the message box has no such button: "
+                              << box->text().toStdString();
                 box->close();
             }
         },
@@ -125,8 +131,9 @@ DocasnyAdresar::~DocasnyAdresar() { QDir(cesta_).removeRecursively(); }
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                 : qgetenv("QT_QPA_PLATFORM"));
     Aplikace app(argc, argv);
     // A table another connection holds fails at once; nothing in the tests waits for a lock.
     NastavCekaniNaZamek(std::chrono::milliseconds(50));

@@ -9,7 +9,9 @@
 inline double KontrastBarev(const QColor& a, const QColor& b)
 {
     auto jas = [](const QColor& c) {
-        auto slozka = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        auto slozka = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
         return 0.2126 * slozka(c.redF()) + 0.7152 * slozka(c.greenF()) + 0.0722 * slozka(c.blueF());
     };
     const double la = jas(a), lb = jas(b);

@@ -8,7 +8,10 @@
 // test of a locked table fails as the program would after its wait, without spending the wait.
 class KratkeCekaniNaZamek {
 public:
-    KratkeCekaniNaZamek() : puvodni_(CekaniNaZamek()) { NastavCekaniNaZamek(std::chrono::milliseconds(50)); }
+    KratkeCekaniNaZamek() : puvodni_(CekaniNaZamek())
+    {
+        NastavCekaniNaZamek(std::chrono::milliseconds(50));
+    }
     ~KratkeCekaniNaZamek() { NastavCekaniNaZamek(puvodni_); }
     KratkeCekaniNaZamek(const KratkeCekaniNaZamek&) = delete;
     KratkeCekaniNaZamek& operator=(const KratkeCekaniNaZamek&) = delete;

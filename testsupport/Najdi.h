@@ -6,8 +6,7 @@
 
 // Finds a window's control by its object name and type; fails the test naming the control when
 // it is missing, so tests reach controls the way a user does and never through a window's members.
-template <typename T>
-T* Najdi(const QObject* okno, const QString& jmeno)
+template <typename T> T* Najdi(const QObject* okno, const QString& jmeno)
 {
     T* prvek = okno ? okno->findChild<T*>(jmeno) : nullptr;
     if (!prvek) {

@@ -41,17 +41,17 @@ public:
 private:
     static bool NactiSchopnosti(__user_cap_data_struct (&data)[2])
     {
-        __user_cap_header_struct hlavicka{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_header_struct hlavicka {_LINUX_CAPABILITY_VERSION_3, 0};
         return ::syscall(SYS_capget, &hlavicka, data) == 0;
     }
     static bool NastavSchopnosti(__user_cap_data_struct (&data)[2])
     {
-        __user_cap_header_struct hlavicka{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_header_struct hlavicka {_LINUX_CAPABILITY_VERSION_3, 0};
         return ::syscall(SYS_capset, &hlavicka, data) == 0;
     }
 
     std::filesystem::path slozka_;
-    __user_cap_data_struct puvodni_[2]{};
+    __user_cap_data_struct puvodni_[2] {};
     bool vraceni_ = false;
     bool platne_ = false;
 };

@@ -23,7 +23,8 @@ Otazka JednoduchaOtazka(int cislo, const std::string& spravne, const std::string
     return o;
 }
 
-std::vector<Otazka> UmelaBanka(const std::function<std::string(int)>& skupina, const std::vector<int>& vyrazena)
+std::vector<Otazka> UmelaBanka(const std::function<std::string(int)>& skupina,
+                               const std::vector<int>& vyrazena)
 {
     std::vector<Otazka> otazky;
     for (int c = 1; c <= 757; ++c) {
@@ -47,7 +48,10 @@ std::vector<Otazka> VzorovaBanka()
     for (int n = 1; n <= 12; ++n) {
         if (n == 5)
             continue;
-        banka.push_back(JednoduchaOtazka(n, n % 3 == 0 ? "AC" : "B", n == 3 ? "A" : n == 4 ? "CD" : "ABCD"));
+        banka.push_back(JednoduchaOtazka(n, n % 3 == 0 ? "AC" : "B",
+                                         n == 3       ? "A"
+                                             : n == 4 ? "CD"
+                                                      : "ABCD"));
     }
     for (int n : {421, 423, 424, 425, 501, 502, 503, 600, 620})
         banka.push_back(JednoduchaOtazka(n, "C"));
@@ -80,7 +84,8 @@ void ZapisObrazkyVzoroveBanky(const std::filesystem::path& adresar)
     obrazek(QStringLiteral("mistake.jpg"), 18, 18, Qt::blue);
 }
 
-void ZapisVysledky(const std::filesystem::path& adresar, const std::vector<TestovaciVysledek>& zaznamy)
+void ZapisVysledky(const std::filesystem::path& adresar,
+                   const std::vector<TestovaciVysledek>& zaznamy)
 {
     Tabulka t;
     t.Svaz(adresar, "Vysledky");

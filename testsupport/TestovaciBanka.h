@@ -24,14 +24,15 @@ std::vector<Otazka> UmelaBanka(const std::function<std::string(int)>& skupina,
                                const std::vector<int>& vyrazena = {});
 
 // A question with short texts: three answers, the given correct letters and group.
-Otazka JednoduchaOtazka(int cislo, const std::string& spravne = "A", const std::string& skupina = "ABCD");
+Otazka JednoduchaOtazka(int cislo, const std::string& spravne = "A",
+                        const std::string& skupina = "ABCD");
 
 // A Vysledky record for list tests and benchmarks.
 struct TestovaciVysledek {
     std::string typ = "Procvičování";
     std::string profil = "Jana";
-    DatumCas datum{2025, 3, 14};
-    DatumCas cas{0, 0, 0, 9, 26, 53};
+    DatumCas datum {2025, 3, 14};
+    DatumCas cas {0, 0, 0, 9, 26, 53};
     std::string skupina = "B";
     std::string kategorie = "1234567";
     int pocet = 20;
@@ -43,4 +44,5 @@ struct TestovaciVysledek {
 };
 
 // Appends the records to Vysledky in `adresar` in one batch, creating the table when missing.
-void ZapisVysledky(const std::filesystem::path& adresar, const std::vector<TestovaciVysledek>& zaznamy);
+void ZapisVysledky(const std::filesystem::path& adresar,
+                   const std::vector<TestovaciVysledek>& zaznamy);

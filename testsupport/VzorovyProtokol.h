@@ -13,12 +13,12 @@ inline ZaznamProtokolu VzorovyProtokol()
 {
     ZaznamProtokolu z;
     z.profil = "Jana Nováková";
-    z.datumACas = DatumCas{2026, 3, 14, 9, 26, 53, 0};
+    z.datumACas = DatumCas {2026, 3, 14, 9, 26, 53, 0};
     z.skupina = "B";
     z.delkaTestu = "17:05";
     z.body = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 2, 2, 1, 1, 2, 2, 2, 2, 2, 3, 4, 4, 4};
-    z.skutCis = {12, 57, 103, 150, 199, 240, 288, 330, 371, 419, 433, 447, 460, 474, 488,
-                 497, 512, 545, 563, 590, 604, 650, 688, 722, 756};
+    z.skutCis = {12,  57,  103, 150, 199, 240, 288, 330, 371, 419, 433, 447, 460,
+                 474, 488, 497, 512, 545, 563, 590, 604, 650, 688, 722, 756};
     z.spravnaOdpoved = {"A", "B", "C", "A", "B", "C", "A", "B", "C", "A", "B", "AC", "A",
                         "B", "C", "A", "B", "C", "A", "B", "C", "A", "B", "C", "A"};
     z.odpoved = z.spravnaOdpoved;

@@ -11,7 +11,8 @@
 #include <vector>
 
 // Writes otazky.DB with these questions (in the order given) into `adresar`.
-inline void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std::vector<Otazka>& otazky)
+inline void ZapisTestovaciBanku(const std::filesystem::path& adresar,
+                                const std::vector<Otazka>& otazky)
 {
     Tabulka t;
     t.Svaz(adresar, "otazky");
@@ -21,7 +22,8 @@ inline void ZapisTestovaciBanku(const std::filesystem::path& adresar, const std:
     for (const Otazka& o : otazky) {
         t.Vloz();
         t.PoleNaPozici(0).NastavCele(o.cislo);
-        const std::string* texty[] = {&o.otazka, &o.a, &o.b, &o.c, &o.d, &o.spravne, &o.skupina, &o.obrazek, &o.poznamka};
+        const std::string* texty[] = {&o.otazka,  &o.a,       &o.b,       &o.c,       &o.d,
+                                      &o.spravne, &o.skupina, &o.obrazek, &o.poznamka};
         for (int i = 0; i < 9; ++i)
             t.PoleNaPozici(i + 1).NastavText(*texty[i]);
         t.Uloz();

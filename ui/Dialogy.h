@@ -12,13 +12,11 @@ class QWidget;
 QHBoxLayout* RadekOKStorno(QDialog* dialog, QPushButton*& btnOK, QPushButton*& btnStorno);
 
 // Runs a handler that works on the tables; a table error ends it and its message is shown.
-template <typename F>
-void ChraneneTabulky(QWidget* rodic, F&& akce);
+template <typename F> void ChraneneTabulky(QWidget* rodic, F&& akce);
 
 void UkazChybuTabulky(QWidget* rodic, const std::exception& chyba);
 
-template <typename F>
-void ChraneneTabulky(QWidget* rodic, F&& akce)
+template <typename F> void ChraneneTabulky(QWidget* rodic, F&& akce)
 {
     try {
         akce();

@@ -8,7 +8,7 @@ namespace {
 
 class HlasQt : public Hlas {
 public:
-    explicit HlasQt(QObject* rodic) : rodic_(rodic) {}
+    explicit HlasQt(QObject* rodic) : rodic_(rodic) { }
     ~HlasQt() override { delete stroj_; }
 
     bool CeskyHlas() override
@@ -58,8 +58,9 @@ std::unique_ptr<Hlas> SystemovyHlas(QObject* rodic) { return std::make_unique<Hl
 
 QString ZpravaBezCeskehoHlasu()
 {
-    return QStringLiteral("Pro čtení nahlas chybí český hlas. Nainstalujte balíček "
-                          "speech-dispatcher-espeak-ng (s balíčkem qt6-speech-speechd-plugin), "
-                          "například příkazem:\n"
-                          "sudo apt-get install speech-dispatcher-espeak-ng qt6-speech-speechd-plugin");
+    return QStringLiteral(
+        "Pro čtení nahlas chybí český hlas. Nainstalujte balíček "
+        "speech-dispatcher-espeak-ng (s balíčkem qt6-speech-speechd-plugin), "
+        "například příkazem:\n"
+        "sudo apt-get install speech-dispatcher-espeak-ng qt6-speech-speechd-plugin");
 }

@@ -48,7 +48,7 @@ int PocetRadku(const QString& text, const QFont& pismo, int sirka)
     return Rozloz(rozlozeni, sirka);
 }
 
-StatickyText::StatickyText(QWidget* rodic) : QWidget(rodic) {}
+StatickyText::StatickyText(QWidget* rodic) : QWidget(rodic) { }
 
 StatickyText::~StatickyText() = default;
 
@@ -58,10 +58,7 @@ void StatickyText::setText(const QString& text)
     Rozloz(width());
 }
 
-int StatickyText::PocetRadku() const
-{
-    return rozlozeni_ ? rozlozeni_->lineCount() : 0;
-}
+int StatickyText::PocetRadku() const { return rozlozeni_ ? rozlozeni_->lineCount() : 0; }
 
 void StatickyText::Rozloz(int sirka)
 {
@@ -81,7 +78,8 @@ QList<QRect> StatickyText::RadkyTextu() const
     QList<QRect> radky;
     for (int i = 0; rozlozeni_ && i < rozlozeni_->lineCount(); ++i) {
         const QRectF r = rozlozeni_->lineAt(i).naturalTextRect();
-        radky.append(QRect(QPoint(qFloor(r.left()), i * vyskaRadku_), QPoint(qCeil(r.right()), (i + 1) * vyskaRadku_ - 1)));
+        radky.append(QRect(QPoint(qFloor(r.left()), i * vyskaRadku_),
+                           QPoint(qCeil(r.right()), (i + 1) * vyskaRadku_ - 1)));
     }
     return radky;
 }

@@ -113,8 +113,8 @@ void ModelTabulky::PridejNalezene()
 
 bool ModelTabulky::eventFilter(QObject* objekt, QEvent* udalost)
 {
-    if (udalost->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(udalost)->key() == Qt::Key_End && canFetchMore({})) {
+    if (udalost->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(udalost)->key() == Qt::Key_End && canFetchMore({})) {
         try {
             kurzor_.PocetZaznamu();  // finds the rest in one query
         } catch (const std::exception& chyba) {
@@ -262,9 +262,12 @@ QString ModelTabulky::TextPole(const Pole& pole, const QLocale& jazyk)
         return QString::number(*cislo);
     if (const auto* datum = std::get_if<DatumCas>(&hodnota)) {
         switch (pole.Typ()) {
-        case TypPole::Datum: return TextData(*datum, jazyk);
-        case TypPole::Cas: return TextCasu(*datum, jazyk);
-        default: return TextData(*datum, jazyk) + QLatin1Char(' ') + TextCasu(*datum, jazyk);
+        case TypPole::Datum:
+            return TextData(*datum, jazyk);
+        case TypPole::Cas:
+            return TextCasu(*datum, jazyk);
+        default:
+            return TextData(*datum, jazyk) + QLatin1Char(' ') + TextCasu(*datum, jazyk);
         }
     }
     return {};

@@ -16,8 +16,8 @@ struct DatumCas;
 // A read-only grid over the visible records of a table cursor, with one current row. The grid
 // has the rows the cursor has found so far and asks for more (fetchMore) as the view scrolls
 // towards its end; a row's texts are read only when the view shows it, a block at a time. So
-// opening a list over a large table costs no more than the rows on screen. Dates and times are shown in
-// the system's short date and long time format.
+// opening a list over a large table costs no more than the rows on screen. Dates and times are
+// shown in the system's short date and long time format.
 class ModelTabulky : public QAbstractTableModel {
     Q_OBJECT
 
@@ -26,8 +26,8 @@ public:
     using Vypocet = std::function<QString(Tabulka&)>;
 
     struct Sloupec {
-        QString pole;      // field name (a stored or a calculated field of the cursor)
-        Vypocet vypocet;   // when set, the column shows this instead of a field
+        QString pole;  // field name (a stored or a calculated field of the cursor)
+        Vypocet vypocet;  // when set, the column shows this instead of a field
         QString titulek;
         int sirka = 64;
         Qt::Alignment zarovnani = Qt::AlignLeft | Qt::AlignVCenter;

@@ -8,8 +8,10 @@ QString Dvojce(const QString& soubor, int nasobek)
 {
     const QFileInfo info(soubor);
     const QString pripona = info.suffix();
-    const QString zaklad = pripona.isEmpty() ? soubor : soubor.left(soubor.size() - pripona.size() - 1);
-    return zaklad + QStringLiteral("@%1x").arg(nasobek) + (pripona.isEmpty() ? QString() : QLatin1Char('.') + pripona);
+    const QString zaklad =
+        pripona.isEmpty() ? soubor : soubor.left(soubor.size() - pripona.size() - 1);
+    return zaklad + QStringLiteral("@%1x").arg(nasobek)
+        + (pripona.isEmpty() ? QString() : QLatin1Char('.') + pripona);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@ void StylNabidek::drawControl(ControlElement prvek, const QStyleOption* volba, Q
                               const QWidget* widget) const
 {
     if (prvek == CE_MenuItem) {
-        if (const auto* polozka = qstyleoption_cast<const QStyleOptionMenuItem*>(volba);
-            polozka && polozka->checkType != QStyleOptionMenuItem::NotCheckable && !polozka->checked) {
+        if (const auto* polozka = qstyleoption_cast<const QStyleOptionMenuItem*>(volba); polozka
+            && polozka->checkType != QStyleOptionMenuItem::NotCheckable && !polozka->checked) {
             QStyleOptionMenuItem bezZnacky = *polozka;
             bezZnacky.checkType = QStyleOptionMenuItem::NotCheckable;
             QProxyStyle::drawControl(prvek, &bezZnacky, malir, widget);

@@ -42,7 +42,8 @@ TlacitkoOdpovedi::TlacitkoOdpovedi(int misto, Rozmery rozmery, QWidget* rodic) :
 void TlacitkoOdpovedi::NastavText(const QString& text)
 {
     text_->setText(text);
-    setAccessibleName(QStringLiteral("Odpověď ") + objectName().back() + QStringLiteral(": ") + text);
+    setAccessibleName(QStringLiteral("Odpověď ") + objectName().back() + QStringLiteral(": ")
+                      + text);
     updateGeometry();
 }
 

@@ -10,8 +10,8 @@ class QLabel;
 class TlacitkoOdpovedi : public QPushButton {
 public:
     struct Rozmery {
-        int pismo;   // pixel size of the answer text; the letter is 2 px larger and bold
-        int okraj;   // inner margin left and right; top and bottom 2 px less
+        int pismo;  // pixel size of the answer text; the letter is 2 px larger and bold
+        int okraj;  // inner margin left and right; top and bottom 2 px less
         int mezera;  // between the letter and the text
     };
 

@@ -19,29 +19,30 @@ const char* const kVlastnostPlochy = "zkPlocha";
 const char* const kVlastnostPisma = "zkPismo";
 const char* const kVlastnostRamecku = "zkRamecek";
 const std::string kKlicVzhledu = "Vzhled";
-const std::array<std::string, 3> kNazvyVzhledu{"Klasicky", "Tmavy", "VysokyKontrast"};
+const std::array<std::string, 3> kNazvyVzhledu {"Klasicky", "Tmavy", "VysokyKontrast"};
 
 struct Barvy {
-    std::array<QColor, 3> plocha;      // by Plocha
+    std::array<QColor, 3> plocha;  // by Plocha
     std::array<QColor, 3> textPlochy;  // by Plocha
-    std::array<QColor, 7> pismo;       // by Pismo
+    std::array<QColor, 7> pismo;  // by Pismo
 };
 
 // Klasicky: the program's own colours. The note after an answer is 7:1 on white.
-const Barvy kKlasicky{{QColor(224, 223, 227), QColor(Qt::white), QColor(255, 255, 0)},
-                      {QColor(Qt::black), QColor(Qt::black), QColor(Qt::black)},
-                      {QColor(Qt::blue), QColor(171, 171, 171), QColor(0x59, 0x59, 0x59),
-                       QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0, 255), QColor(128, 0, 0)}};
-const Barvy kTmavy{{QColor(0x2b, 0x2b, 0x2e), QColor(0x1e, 0x1e, 0x1e), QColor(0x4a, 0x42, 0x00)},
-                   {QColor(0xf0, 0xf0, 0xf0), QColor(0xf0, 0xf0, 0xf0), QColor(0xff, 0xff, 0xff)},
-                   {QColor(0x9c, 0xc9, 0xff), QColor(0xb8, 0xb8, 0xb8), QColor(0xe6, 0xe6, 0xc8),
-                    QColor(0x6f, 0xdc, 0x6f), QColor(0xff, 0x8a, 0x80), QColor(0x9c, 0xc9, 0xff),
-                    QColor(0xff, 0xb4, 0xa8)}};
-const Barvy kVysokyKontrast{{QColor(Qt::black), QColor(Qt::black), QColor(0xff, 0xff, 0x00)},
-                            {QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)},
-                            {QColor(0xff, 0xff, 0x00), QColor(Qt::white), QColor(Qt::white),
-                             QColor(0x00, 0xff, 0x00), QColor(0xff, 0x9a, 0x9a), QColor(0x80, 0xd8, 0xff),
-                             QColor(0xff, 0x9a, 0x9a)}};
+const Barvy kKlasicky {{QColor(224, 223, 227), QColor(Qt::white), QColor(255, 255, 0)},
+                       {QColor(Qt::black), QColor(Qt::black), QColor(Qt::black)},
+                       {QColor(Qt::blue), QColor(171, 171, 171), QColor(0x59, 0x59, 0x59),
+                        QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0, 255),
+                        QColor(128, 0, 0)}};
+const Barvy kTmavy {{QColor(0x2b, 0x2b, 0x2e), QColor(0x1e, 0x1e, 0x1e), QColor(0x4a, 0x42, 0x00)},
+                    {QColor(0xf0, 0xf0, 0xf0), QColor(0xf0, 0xf0, 0xf0), QColor(0xff, 0xff, 0xff)},
+                    {QColor(0x9c, 0xc9, 0xff), QColor(0xb8, 0xb8, 0xb8), QColor(0xe6, 0xe6, 0xc8),
+                     QColor(0x6f, 0xdc, 0x6f), QColor(0xff, 0x8a, 0x80), QColor(0x9c, 0xc9, 0xff),
+                     QColor(0xff, 0xb4, 0xa8)}};
+const Barvy kVysokyKontrast {{QColor(Qt::black), QColor(Qt::black), QColor(0xff, 0xff, 0x00)},
+                             {QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)},
+                             {QColor(0xff, 0xff, 0x00), QColor(Qt::white), QColor(Qt::white),
+                              QColor(0x00, 0xff, 0x00), QColor(0xff, 0x9a, 0x9a),
+                              QColor(0x80, 0xd8, 0xff), QColor(0xff, 0x9a, 0x9a)}};
 
 Vzhled vzhled_ = Vzhled::Klasicky;
 std::optional<QPalette> paletaPlochy_;  // the desktop's palette, kept when the classic look is left
@@ -49,16 +50,20 @@ std::optional<QPalette> paletaPlochy_;  // the desktop's palette, kept when the 
 const Barvy& AktualniBarvy()
 {
     switch (vzhled_) {
-    case Vzhled::Tmavy: return kTmavy;
-    case Vzhled::VysokyKontrast: return kVysokyKontrast;
-    case Vzhled::Klasicky: break;
+    case Vzhled::Tmavy:
+        return kTmavy;
+    case Vzhled::VysokyKontrast:
+        return kVysokyKontrast;
+    case Vzhled::Klasicky:
+        break;
     }
     return kKlasicky;
 }
 
 // A whole palette for a dark look: `okno` behind texts `text`, entries and lists on `zaklad`.
-QPalette TmavaPaleta(const QColor& okno, const QColor& text, const QColor& zaklad, const QColor& tlacitko,
-                     const QColor& zvyrazneni, const QColor& textZvyrazneni, const QColor& zakazany)
+QPalette TmavaPaleta(const QColor& okno, const QColor& text, const QColor& zaklad,
+                     const QColor& tlacitko, const QColor& zvyrazneni, const QColor& textZvyrazneni,
+                     const QColor& zakazany)
 {
     QPalette p;
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -96,7 +101,8 @@ QPalette PaletaVzhledu(Vzhled vzhled)
     case Vzhled::VysokyKontrast:
         return TmavaPaleta(Qt::black, Qt::white, Qt::black, Qt::black, QColor(0x00, 0x00, 0xc0),
                            Qt::white, QColor(0xc8, 0xc8, 0xc8));
-    case Vzhled::Klasicky: break;
+    case Vzhled::Klasicky:
+        break;
     }
     return *paletaPlochy_;
 }
@@ -118,13 +124,15 @@ void Nastav(QWidget* w, QPalette::ColorRole role, const QColor& barva, const QCo
     QPalette paleta = w->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
         paleta.setColor(g, role, barva);
-    const bool text = role == QPalette::WindowText || role == QPalette::Text || role == QPalette::ButtonText;
+    const bool text =
+        role == QPalette::WindowText || role == QPalette::Text || role == QPalette::ButtonText;
     if (!text)
         paleta.setColor(QPalette::Disabled, role, barva);
     else if (vzhled_ != Vzhled::Klasicky || !SvetlaPlocha())
         paleta.setColor(QPalette::Disabled, role, Smes(barva, pozadi, 0.7));
     else
-        paleta.setColor(QPalette::Disabled, role, QApplication::palette().color(QPalette::Disabled, role));
+        paleta.setColor(QPalette::Disabled, role,
+                        QApplication::palette().color(QPalette::Disabled, role));
     w->setPalette(paleta);
 }
 
@@ -134,11 +142,13 @@ void ObnovRamecek(QGroupBox* box)
     const QString text = BarvaTextuPlochy(Plocha::Panel).name();
     // Controls under a style sheet take no palette from the box, so the sheet gives them their
     // text colours: the surface's, or the one ObarviText gave them.
-    QString styl = QStringLiteral(
-        "QGroupBox { background-color: %1; color: %2; border: 1px solid #a0a0a0; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
-        " padding: 0 2px; background-color: %1; color: %2; }"
-        "QGroupBox QWidget { color: %2; }").arg(pozadi, text);
+    QString styl = QStringLiteral("QGroupBox { background-color: %1; color: %2; border: 1px solid "
+                                  "#a0a0a0; margin-top: 6px; }"
+                                  "QGroupBox::title { subcontrol-origin: margin; "
+                                  "subcontrol-position: top left; left: 6px;"
+                                  " padding: 0 2px; background-color: %1; color: %2; }"
+                                  "QGroupBox QWidget { color: %2; }")
+                       .arg(pozadi, text);
     for (int p = 0; p <= static_cast<int>(Pismo::Upozorneni); ++p)
         styl += QStringLiteral("QGroupBox QWidget[%1=\"%2\"] { color: %3; }")
                     .arg(QLatin1String(kVlastnostPisma))
@@ -164,7 +174,8 @@ void ObnovBarvy(QWidget* w)
                w->palette().color(QPalette::Window));
         // Inside a framed box the box's style sheet picks the colour by the property.
         for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-            if (p->property(kVlastnostRamecku).toBool() && w->testAttribute(Qt::WA_WState_Polished)) {
+            if (p->property(kVlastnostRamecku).toBool()
+                && w->testAttribute(Qt::WA_WState_Polished)) {
                 w->style()->unpolish(w);
                 w->style()->polish(w);
                 break;
@@ -185,9 +196,15 @@ QFont PismoOkna(int pixelu, bool tucne)
     return pismo;
 }
 
-QColor BarvaPlochy(Plocha plocha) { return AktualniBarvy().plocha[static_cast<std::size_t>(plocha)]; }
+QColor BarvaPlochy(Plocha plocha)
+{
+    return AktualniBarvy().plocha[static_cast<std::size_t>(plocha)];
+}
 
-QColor BarvaTextuPlochy(Plocha plocha) { return AktualniBarvy().textPlochy[static_cast<std::size_t>(plocha)]; }
+QColor BarvaTextuPlochy(Plocha plocha)
+{
+    return AktualniBarvy().textPlochy[static_cast<std::size_t>(plocha)];
+}
 
 QColor BarvaPisma(Pismo pismo) { return AktualniBarvy().pismo[static_cast<std::size_t>(pismo)]; }
 

@@ -23,18 +23,18 @@ enum class Vzhled { Klasicky, Tmavy, VysokyKontrast };
 
 // The surfaces whose background the program fixes, each with the text colour that goes on it.
 enum class Plocha {
-    Okno,        // the main window, its status bar, the strip, the feedback panel
-    Panel,       // the white question panel, the points-test sheet and its grid
+    Okno,  // the main window, its status bar, the strip, the feedback panel
+    Panel,  // the white question panel, the points-test sheet and its grid
     Prohlizeni,  // the yellow browse box
 };
 
 // Text colours the program fixes on a surface.
 enum class Pismo {
-    Otazka,      // the question's text (blue)
-    Poznamka,    // the note in browse mode (the program's grey)
+    Otazka,  // the question's text (blue)
+    Poznamka,  // the note in browse mode (the program's grey)
     Vysvetleni,  // the note shown after an answer (readable in every look)
-    Spravne,     // "Správně", a passed test
-    Spatne,      // "Špatně", a failed test
+    Spravne,  // "Správně", a passed test
+    Spatne,  // "Špatně", a failed test
     Zvyraznene,  // the blue texts of the dialogs
     Upozorneni,  // the dark red texts of the dialogs
 };

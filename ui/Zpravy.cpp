@@ -37,7 +37,7 @@ QMessageBox::StandardButton Ukaz(QWidget* rodic, QMessageBox::Icon ikona, const 
         const PredemZodpovezena odpoved = *pristi;
         pristi.reset();
         if (odpoved.zachycena)
-            *odpoved.zachycena = Zpravy::Zachycena{titulek, text};
+            *odpoved.zachycena = Zpravy::Zachycena {titulek, text};
         if (!odpoved.ano)
             return QMessageBox::No;
         return tlacitka.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
@@ -77,6 +77,6 @@ bool Varovani(QWidget* rodic, const QString& text)
         == QMessageBox::Yes;
 }
 
-void ZodpovezPristi(bool ano, Zachycena* zachycena) { pristi = PredemZodpovezena{ano, zachycena}; }
+void ZodpovezPristi(bool ano, Zachycena* zachycena) { pristi = PredemZodpovezena {ano, zachycena}; }
 
 }  // namespace Zpravy

@@ -17,10 +17,12 @@ inline const QString kVarovani = QStringLiteral("Varování programu Zebrovka 20
 // harmless answer (it keeps something that No would drop) asks for "Ano".
 enum class Vychozi { Ne, Ano };
 
-bool Otazka(QWidget* rodic, const QString& text, Vychozi vychozi = Vychozi::Ne);  // Yes/No, question icon; true only for Yes
+bool Otazka(QWidget* rodic, const QString& text,
+            Vychozi vychozi = Vychozi::Ne);  // Yes/No, question icon; true only for Yes
 void Informace(QWidget* rodic, const QString& text);  // OK, information icon
-void Chyba(QWidget* rodic, const QString& text);      // OK, error icon
-bool Varovani(QWidget* rodic, const QString& text);   // Yes/No ("Ne" default), exclamation icon; true only for Yes
+void Chyba(QWidget* rodic, const QString& text);  // OK, error icon
+bool Varovani(QWidget* rodic,
+              const QString& text);  // Yes/No ("Ne" default), exclamation icon; true only for Yes
 
 // What a pre-answered box would have shown.
 struct Zachycena {

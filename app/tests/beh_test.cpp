@@ -195,13 +195,14 @@ class BehOkna : public testing::Test {
 protected:
     void SetUp() override
     {
-        hodiny.mistni = DatumCas{2025, 3, 14, 9, 26, 53, 589};
+        hodiny.mistni = DatumCas {2025, 3, 14, 9, 26, 53, 589};
         hodiny.msUtc = 30'000'000;
         NastavHodiny(&hodiny);
         ZapisObrazkyVzoroveBanky(Adresar());
         const QString grafika = adresar.Cesta() + QStringLiteral("/grafika/");
         for (const char* soubor : {"yes.jpg", "no.jpg", "mistake.jpg"})
-            obrazkyZnacek.push_back(QImage(grafika + QLatin1String(soubor)).convertToFormat(QImage::Format_RGB32));
+            obrazkyZnacek.push_back(
+                QImage(grafika + QLatin1String(soubor)).convertToFormat(QImage::Format_RGB32));
     }
     void TearDown() override { NastavHodiny(nullptr); }
 
@@ -236,12 +237,16 @@ protected:
         return dotaz;
     }
 
-    static void PravyKlik(THlavniFormular& h) { QTest::mouseClick(h.pOtazky->lbCisloOtazky, Qt::RightButton); }
+    static void PravyKlik(THlavniFormular& h)
+    {
+        QTest::mouseClick(h.pOtazky->lbCisloOtazky, Qt::RightButton);
+    }
 
     static void Oznac(THlavniFormular& h, const std::string& pismena)
     {
         for (char p : pismena)
-            QTest::mouseClick(h.pOtazky->stOdpovedi[static_cast<std::size_t>(p - 'A')], Qt::LeftButton);
+            QTest::mouseClick(h.pOtazky->stOdpovedi[static_cast<std::size_t>(p - 'A')],
+                              Qt::LeftButton);
     }
 
     // Marks the answers, confirms, and lets the feedback panel's time run out.
@@ -253,9 +258,15 @@ protected:
         h.Timer1Timer();
     }
 
-    static void Spravne(THlavniFormular& h) { Odpovez(h, SpravneProCislo(h.relace.beh.cisloOtazky)); }
+    static void Spravne(THlavniFormular& h)
+    {
+        Odpovez(h, SpravneProCislo(h.relace.beh.cisloOtazky));
+    }
     // A wrong answer that marks every answer: "AC" and "BD" miss nothing, "B" gets extra marks.
-    static void Spatne(THlavniFormular& h) { Odpovez(h, SpravneProCislo(h.relace.beh.cisloOtazky) == "B" ? "AB" : "A"); }
+    static void Spatne(THlavniFormular& h)
+    {
+        Odpovez(h, SpravneProCislo(h.relace.beh.cisloOtazky) == "B" ? "AB" : "A");
+    }
 
     static QString Cislo(int n) { return QStringLiteral("Otázka číslo %1").arg(n); }
 
@@ -282,9 +293,11 @@ protected:
     // Picture of every mark, hidden or not: all four must hold the yes picture.
     bool VseAno(THlavniFormular& h) const
     {
-        return std::all_of(h.pOtazky->imgZnacky.begin(), h.pOtazky->imgZnacky.end(), [&](QLabel* z) {
-            return z->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == obrazkyZnacek[0];
-        });
+        return std::all_of(h.pOtazky->imgZnacky.begin(), h.pOtazky->imgZnacky.end(),
+                           [&](QLabel* z) {
+                               return z->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
+                                   == obrazkyZnacek[0];
+                           });
     }
 
     DocasnyAdresar adresar;
@@ -356,7 +369,8 @@ TEST_F(BehOkna, PostupnyBehOdZvoleneOtazkyPresKategorie)
         if (i > 0)
             PravyKlik(*hlavni);
         EXPECT_EQ(hlavni->pOtazky->lbCisloOtazky->text(), Cislo(ocekavane[i]));
-        EXPECT_EQ(hlavni->lbZbyvaOtazek->text(), QStringLiteral("Zbývá: %1").arg(20 - static_cast<int>(i)));
+        EXPECT_EQ(hlavni->lbZbyvaOtazek->text(),
+                  QStringLiteral("Zbývá: %1").arg(20 - static_cast<int>(i)));
         EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
         hlavni->M2OznacSpravne->trigger();
     }
@@ -439,7 +453,7 @@ TEST_F(BehOkna, HodnoceniOdpovediZnackyPanelACasovac)
     EXPECT_EQ(pSpravne->text(), QStringLiteral("Špatně"));
     EXPECT_EQ(Znacky(h), ".Y.M");
     EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 33%"));
-    EXPECT_EQ(h.relace.beh.spatne, (std::vector<int>{4, 5}));
+    EXPECT_EQ(h.relace.beh.spatne, (std::vector<int> {4, 5}));
 }
 
 TEST_F(BehOkna, UspesnostPoKazdeOdpovedi)
@@ -469,7 +483,8 @@ TEST_F(BehOkna, UspesnostPoKazdeOdpovedi)
                 Spatne(h);
             else
                 h.M2OznacSpravne->trigger();
-            EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: %1%").arg(p.procenta[i])) << i;
+            EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: %1%").arg(p.procenta[i]))
+                << i;
         }
         auto konec = StiskniVeZprave(QMessageBox::Yes);
         h.M2KonecRezimu->trigger();
@@ -493,13 +508,13 @@ TEST_F(BehOkna, NapovedaUkazeSpravneAPokracujeBezHodnoceni)
     EXPECT_FALSE(h.pOtazky->pSpravne->isVisible());
     EXPECT_FALSE(h.Timer1->isActive());
     EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
-    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int>{3}));
+    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int> {3}));
 
     // Used once per question; left clicks do nothing now.
     h.M2OznacSpravne->trigger();
     Oznac(h, "B");
     EXPECT_EQ(Znacky(h), "Y.Y.");
-    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int>{3}));
+    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int> {3}));
 
     PravyKlik(h);
     EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
@@ -513,7 +528,7 @@ TEST_F(BehOkna, NapovedaUkazeSpravneAPokracujeBezHodnoceni)
     const std::string poHodnoceni = Znacky(h);
     h.M2OznacSpravne->trigger();
     EXPECT_EQ(Znacky(h), poHodnoceni);
-    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int>{3}));
+    EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int> {3}));
 }
 
 TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
@@ -545,7 +560,9 @@ TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
     EXPECT_EQ(prvni->napovedy, QStringLiteral("Použití nápovědy: 2"));
     EXPECT_TRUE(prvni->napovedyViditelne);
     EXPECT_EQ(prvni->uspesnost, QStringLiteral("Úspěšnost: 50%"));
-    EXPECT_EQ(prvni->soubor, QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
+    EXPECT_EQ(
+        prvni->soubor,
+        QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
 
     auto zaznamy = CtiVysledky(Adresar());
     ASSERT_EQ(zaznamy.size(), 1u);
@@ -587,7 +604,8 @@ TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
     EXPECT_EQ(druhe->otazka->text, QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
     EXPECT_EQ(druhe->otazka->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
     ASSERT_TRUE(druhe->vyhodnoceni->probehlo);
-    EXPECT_EQ(druhe->vyhodnoceni->soubor, QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
+    EXPECT_EQ(druhe->vyhodnoceni->soubor,
+              QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
     EXPECT_EQ(druhe->vyhodnoceni->pocet, QStringLiteral("Počet otázek: 4"));
     EXPECT_FALSE(druhe->vyhodnoceni->opakovatPovoleno);
     EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
@@ -618,7 +636,8 @@ TEST_F(BehOkna, VypnutyProtokolProcvicovaniNeuklada)
     auto vyhodnoceni = OdpovezVyhodnoceni(true);
     PravyKlik(h);
     ASSERT_TRUE(vyhodnoceni->probehlo);
-    EXPECT_EQ(vyhodnoceni->soubor, QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
+    EXPECT_EQ(vyhodnoceni->soubor,
+              QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
     EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
     // The retry still works: question 1 again, and no protocol question with the switch off.
     EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
@@ -701,15 +720,17 @@ TEST_F(BehOkna, ZkouseniBezNapovedySvymRozlozenim)
     EXPECT_FALSE(h.M2OznacSpravne->isVisible());
     EXPECT_TRUE(h.M2KonecRezimu->isVisible());
     EXPECT_FALSE(h.lbNapoveda->isVisible());
-    EXPECT_EQ(h.lbKonecRezimu->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
+    EXPECT_EQ(h.lbKonecRezimu->text(),
+              QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
     EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 28));
     EXPECT_EQ(h.lbUzivatel->pos(), QPoint(212, 48));
     EXPECT_EQ(h.lbSkupina->pos(), QPoint(384, 48));
     EXPECT_EQ(h.lbJakNaTo->pos(), QPoint(212, 8));
     EXPECT_EQ(h.lbUzivatel->text(), QStringLiteral("Aktivní profil uživatele: Jana"));
     EXPECT_EQ(h.lbSkupina->text(), QStringLiteral("Skupina: B"));
-    for (QWidget* w : std::initializer_list<QWidget*>{h.lbCelkemOtazek, h.lbZbyvaOtazek, h.lbUspesnost, h.lbJakNaTo,
-                                                      h.lbSkupina, h.Cara1, h.Cara2})
+    for (QWidget* w :
+         std::initializer_list<QWidget*> {h.lbCelkemOtazek, h.lbZbyvaOtazek, h.lbUspesnost,
+                                          h.lbJakNaTo, h.lbSkupina, h.Cara1, h.Cara2})
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
 
     // The hint handler does nothing in an exam even when called.
@@ -742,7 +763,8 @@ TEST_F(BehOkna, ZkouseniBezNapovedySvymRozlozenim)
     EXPECT_EQ(h.lbJakNaTo->pos(), QPoint(212, 4));
     // A practice run afterwards has its own text and the hint line back.
     Zacni(h, false, 1, 1);
-    EXPECT_EQ(h.lbKonecRezimu->text(), QStringLiteral("Pro ukončení režimu procvičování stiskněte \"Konec režimu\""));
+    EXPECT_EQ(h.lbKonecRezimu->text(),
+              QStringLiteral("Pro ukončení režimu procvičování stiskněte \"Konec režimu\""));
     EXPECT_TRUE(h.lbNapoveda->isVisible());
     EXPECT_TRUE(h.M2OznacSpravne->isVisible());
     EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 19));
@@ -773,7 +795,9 @@ TEST_F(BehOkna, KonecRezimuAZavreniOknaSePtaji)
     auto zavrit = StiskniVeZprave(QMessageBox::No);
     EXPECT_FALSE(h.close());
     ASSERT_TRUE(zavrit->probehlo);
-    EXPECT_EQ(zavrit->text, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
+    EXPECT_EQ(
+        zavrit->text,
+        QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
     EXPECT_TRUE(h.isVisible());
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
 
@@ -917,7 +941,7 @@ TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
     auto prvni = OdpovezVyhodnoceni(true);
     PravyKlik(h);
     ASSERT_TRUE(prvni->probehlo);
-    hodiny.mistni = DatumCas{2025, 3, 14, 9, 40, 0, 0};
+    hodiny.mistni = DatumCas {2025, 3, 14, 9, 40, 0, 0};
     Spravne(h);  // retry: 1
     PravyKlik(h);
     Spravne(h);  // retry: 2
@@ -939,9 +963,9 @@ TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
         int cislo, polozeno, spravne, spatne, napoveda, rada;
         VysledekPokusu naposledy;
     };
-    for (const Ocekavano& o : {Ocekavano{1, 3, 2, 1, 0, 2, VysledekPokusu::Spravne},
-                               Ocekavano{2, 3, 1, 1, 1, 0, VysledekPokusu::Spatne},
-                               Ocekavano{3, 1, 1, 0, 0, 1, VysledekPokusu::Spravne}}) {
+    for (const Ocekavano& o : {Ocekavano {1, 3, 2, 1, 0, 2, VysledekPokusu::Spravne},
+                               Ocekavano {2, 3, 1, 1, 1, 0, VysledekPokusu::Spatne},
+                               Ocekavano {3, 1, 1, 0, 0, 1, VysledekPokusu::Spravne}}) {
         SCOPED_TRACE(o.cislo);
         const ZaznamStatistiky& z = s.at(o.cislo);
         EXPECT_EQ(z.polozeno, o.polozeno);
@@ -951,17 +975,24 @@ TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
         EXPECT_EQ(z.radaSpravnych, o.rada);
         EXPECT_EQ(z.naposledy, o.naposledy);
     }
-    EXPECT_EQ(s.at(3).posledni, (DatumCas{2025, 3, 14, 9, 26, 53, 0}));  // stored to the second
-    EXPECT_EQ(s.at(2).posledni, (DatumCas{2025, 3, 14, 9, 40, 0, 0}));
+    EXPECT_EQ(s.at(3).posledni, (DatumCas {2025, 3, 14, 9, 26, 53, 0}));  // stored to the second
+    EXPECT_EQ(s.at(2).posledni, (DatumCas {2025, 3, 14, 9, 40, 0, 0}));
 
     // The answer log: each answer with its mode and the letters marked; the memory moved by each.
     using R = RezimOdpovedi;
-    struct Radek { int cislo; R rezim; const char* zvolene; VysledekPokusu v; };
-    const std::vector<Radek> ocekavany{
-        {1, R::Procvicovani, "AB", VysledekPokusu::Spatne}, {2, R::Procvicovani, "", VysledekPokusu::Napoveda},
-        {3, R::Procvicovani, "AC", VysledekPokusu::Spravne}, {1, R::Oprava, "B", VysledekPokusu::Spravne},
-        {2, R::Oprava, "BD", VysledekPokusu::Spravne},       {1, R::Zkouseni, "B", VysledekPokusu::Spravne},
-        {2, R::Zkouseni, "A", VysledekPokusu::Spatne}};
+    struct Radek {
+        int cislo;
+        R rezim;
+        const char* zvolene;
+        VysledekPokusu v;
+    };
+    const std::vector<Radek> ocekavany {{1, R::Procvicovani, "AB", VysledekPokusu::Spatne},
+                                        {2, R::Procvicovani, "", VysledekPokusu::Napoveda},
+                                        {3, R::Procvicovani, "AC", VysledekPokusu::Spravne},
+                                        {1, R::Oprava, "B", VysledekPokusu::Spravne},
+                                        {2, R::Oprava, "BD", VysledekPokusu::Spravne},
+                                        {1, R::Zkouseni, "B", VysledekPokusu::Spravne},
+                                        {2, R::Zkouseni, "A", VysledekPokusu::Spatne}};
     const std::vector<Odpoved> log = NactiOdpovedi(Adresar(), "Jana");
     ASSERT_EQ(log.size(), ocekavany.size());
     for (std::size_t i = 0; i < log.size(); ++i) {
@@ -981,9 +1012,11 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
 {
     const std::vector<Otazka> banka = Rada(1, 30);
     using R = RezimOdpovedi;
-    ZapisOdpovedi(Adresar(), "Jana", {{8, {2025, 3, 12, 8, 0, 0, 0}, R::Procvicovani, "A", VysledekPokusu::Spatne, 1},
-                                      {5, {2025, 3, 10, 8, 0, 0, 0}, R::Procvicovani, "A", VysledekPokusu::Spatne, 1},
-                                      {9, {2025, 3, 13, 8, 0, 0, 0}, R::Procvicovani, "B", VysledekPokusu::Spravne, 1}});
+    ZapisOdpovedi(
+        Adresar(), "Jana",
+        {{8, {2025, 3, 12, 8, 0, 0, 0}, R::Procvicovani, "A", VysledekPokusu::Spatne, 1},
+         {5, {2025, 3, 10, 8, 0, 0, 0}, R::Procvicovani, "A", VysledekPokusu::Spatne, 1},
+         {9, {2025, 3, 13, 8, 0, 0, 0}, R::Procvicovani, "B", VysledekPokusu::Spravne, 1}});
     NastavLimitNovych(Adresar(), "Jana", 3);
     auto hlavni = Okno(banka);
     THlavniFormular& h = *hlavni;
@@ -1001,7 +1034,7 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
         if (c != 5 && c != 8 && c != 9)
             nevidene.push_back(c);
     const std::vector<int> nove = PoradiNovych(nevidene, SeedDne(hodiny.mistni));
-    const std::vector<int> poradi{5, 8, nove[0], nove[1], nove[2]};
+    const std::vector<int> poradi {5, 8, nove[0], nove[1], nove[2]};
     for (std::size_t i = 0; i < poradi.size(); ++i) {
         SCOPED_TRACE(i);
         if (i > 0)
@@ -1026,17 +1059,19 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
     auto nic = StiskniVeZprave(QMessageBox::Ok);
     h.M1OpakovaniNaDnes->trigger();
     ASSERT_TRUE(nic->probehlo);
-    EXPECT_EQ(nic->text, QStringLiteral("K opakování: 0, nových: 0\nNa dnes nemáte nic k opakování."));
+    EXPECT_EQ(nic->text,
+              QStringLiteral("K opakování: 0, nových: 0\nNa dnes nemáte nic k opakování."));
 
     // The switch off: the box says so and a practice run writes nothing.
     ASSERT_TRUE(h.M1UkladatHistorii->isChecked());
     h.M1UkladatHistorii->trigger();
     EXPECT_FALSE(UkladatHistorii(Adresar(), "Jana"));
-    hodiny.mistni = DatumCas{2025, 3, 20, 9, 0, 0, 0};
+    hodiny.mistni = DatumCas {2025, 3, 20, 9, 0, 0, 0};
     auto vypnuto = StiskniVeZprave(QMessageBox::No);
     h.M1OpakovaniNaDnes->trigger();
     ASSERT_TRUE(vypnuto->probehlo);
-    EXPECT_TRUE(vypnuto->text.contains(QStringLiteral("Ukládání historie učení je vypnuto"))) << vypnuto->text.toStdString();
+    EXPECT_TRUE(vypnuto->text.contains(QStringLiteral("Ukládání historie učení je vypnuto")))
+        << vypnuto->text.toStdString();
     const auto polozeno = [&] {
         int n = 0;
         for (const auto& [c, z] : NactiStatistiku(Adresar(), "Jana"))
@@ -1067,13 +1102,16 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
 }
 
 // The practice of one's mistakes tells how many mistakes it found and asks them first, then the
-// due and the unseen ones in the spread order, then the rest; the start bar is greyed and the run is stored as any practice run.
+// due and the unseen ones in the spread order, then the rest; the start bar is greyed and the run
+// is stored as any practice run.
 TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
 {
     ZapisPokusy(Adresar(), "Jana",
-                {{2, VysledekPokusu::Spravne}, {2, VysledekPokusu::Spravne}, {1, VysledekPokusu::Spravne},
+                {{2, VysledekPokusu::Spravne},
+                 {2, VysledekPokusu::Spravne},
+                 {1, VysledekPokusu::Spravne},
                  {4, VysledekPokusu::Spatne}},
-                DatumCas{2025, 3, 1, 8, 0, 0, 0});
+                DatumCas {2025, 3, 1, 8, 0, 0, 0});
     auto hlavni = Okno(Rada(1, 6));
     THlavniFormular& h = *hlavni;
     const QList<QAction*> polozky = h.Start1->actions();
@@ -1081,7 +1119,8 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
     ASSERT_GE(zkouset, 0);
     ASSERT_LT(zkouset + 1, polozky.size());
     EXPECT_EQ(polozky[zkouset + 1], h.M1ProcvicovatChyby);
-    EXPECT_EQ(h.M1ProcvicovatChyby->text().remove(QLatin1Char('&')), QStringLiteral("Procvičovat chyby"));
+    EXPECT_EQ(h.M1ProcvicovatChyby->text().remove(QLatin1Char('&')),
+              QStringLiteral("Procvičovat chyby"));
     EXPECT_FALSE(h.M1ProcvicovatChyby->statusTip().isEmpty());
     EXPECT_TRUE(h.M1ProcvicovatChyby->isEnabled());
 
@@ -1089,7 +1128,8 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
     auto chyby = OdpovedzModalnimu([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr) << w->metaObject()->className();
-        EXPECT_EQ(box->text(), QStringLiteral("Nalezené chyby: 1. Doplní je otázky k opakování a nové otázky."));
+        EXPECT_EQ(box->text(),
+                  QStringLiteral("Nalezené chyby: 1. Doplní je otázky k opakování a nové otázky."));
         dotaz = PotvrdDotaz(5);
         box->button(QMessageBox::Ok)->click();
     });
@@ -1183,8 +1223,7 @@ protected:
                 ASSERT_TRUE(QTest::qWaitForWindowActive(&h));
                 Klavesa(h, Qt::Key_F2);
                 ASSERT_FALSE(h.relace.beh.cekaNaOdpoved);
-            }
-            else
+            } else
                 h.M2OznacSpravne->trigger();
         } else {
             const std::string pismena = krok == 'S' ? spravne : spravne == "B" ? "AB" : "A";
@@ -1228,7 +1267,8 @@ protected:
         });
         (zkouska ? h.M1Zkouset : h.M1Procvicovat)->trigger();
         ASSERT_TRUE(dotaz->probehlo);
-        EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: %1").arg(zkouska ? 3 : 5));
+        EXPECT_EQ(h.lbCelkemOtazek->text(),
+                  QStringLiteral("Celkem otázek: %1").arg(zkouska ? 3 : 5));
 
         const std::string kroky = zkouska ? "SWS" : "WHSWS";
         for (std::size_t i = 0; i < kroky.size(); ++i) {
@@ -1268,13 +1308,15 @@ protected:
             auto konec = std::make_shared<bool>(false);
             if (i == 2)
                 otazka = OdpovedzModalnimu([=](QWidget* box) {
-                    OdpovedzModalnimu([=](QWidget* okno) {
-                        *konec = qobject_cast<TResult*>(okno) != nullptr;
-                        if (klavesy)
-                            Klavesa(okno, Qt::Key_Return);
-                        else
-                            qobject_cast<TResult*>(okno)->btnOK->click();
-                    }, box);
+                    OdpovedzModalnimu(
+                        [=](QWidget* okno) {
+                            *konec = qobject_cast<TResult*>(okno) != nullptr;
+                            if (klavesy)
+                                Klavesa(okno, Qt::Key_Return);
+                            else
+                                qobject_cast<TResult*>(okno)->btnOK->click();
+                        },
+                        box);
                     if (klavesy)
                         Klavesa(box, Qt::Key_Return);
                     else
@@ -1283,7 +1325,8 @@ protected:
             Krok(h, 'S', klavesy, false);
             if (i == 2) {
                 ASSERT_TRUE(otazka->probehlo);
-                EXPECT_EQ(otazka->text, QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
+                EXPECT_EQ(otazka->text,
+                          QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
                 EXPECT_TRUE(*konec);
             }
         }
@@ -1356,8 +1399,10 @@ TEST_F(KlavesniceBehu, EnterNaOtazkachOknaNicNezmeni)
         const char* text;
         std::function<void()> akce;
     } pripady[] = {
-        {"Opravdu chcete skončit, i když úlohy nejsou dokončeny?", [&] { h.M2KonecRezimu->trigger(); }},
-        {"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?", [&] { h.close(); }},
+        {"Opravdu chcete skončit, i když úlohy nejsou dokončeny?",
+         [&] { h.M2KonecRezimu->trigger(); }},
+        {"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?",
+         [&] { h.close(); }},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.text);
@@ -1388,7 +1433,8 @@ TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
                 continue;
             QAccessibleInterface* rozhrani = QAccessible::queryAccessibleInterface(w);
             if (!rozhrani || rozhrani->text(QAccessible::Name).trimmed().isEmpty())
-                chybi << w->objectName() + QLatin1Char('/') + QLatin1String(w->metaObject()->className());
+                chybi << w->objectName() + QLatin1Char('/')
+                        + QLatin1String(w->metaObject()->className());
         }
         return chybi;
     };
@@ -1419,7 +1465,8 @@ TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
     EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("zvolená"));
     Klavesa(h, Qt::Key_Return);  // question 1 has "B": a is wrong, b is missed
     EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
-    EXPECT_EQ(h.pOtazky->stOdpovedi[1]->accessibleDescription(), QStringLiteral("vynechaná správná odpověď"));
+    EXPECT_EQ(h.pOtazky->stOdpovedi[1]->accessibleDescription(),
+              QStringLiteral("vynechaná správná odpověď"));
     EXPECT_EQ(h.pOtazky->stOdpovedi[2]->accessibleDescription(), QStringLiteral("nezvolená"));
     EXPECT_EQ(bezJmena(&h), QStringList()) << "zpětná vazba";
     h.Timer1Timer();
@@ -1438,13 +1485,13 @@ TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
 TEST_F(BehOkna, StatistikaUceniOtevreProhlizeniVybraneOtazky)
 {
     ZapisPokusy(Adresar(), "Jana", {{4, VysledekPokusu::Spatne}, {2, VysledekPokusu::Spravne}},
-                DatumCas{2025, 3, 1, 8, 0, 0, 0});
+                DatumCas {2025, 3, 1, 8, 0, 0, 0});
     auto hlavni = Okno(Rada(1, 6));
     THlavniFormular& h = *hlavni;
     auto okno = OdpovedzModalnimu([](QWidget* w) {
         auto* s = dynamic_cast<TStatistikaUceni*>(w);
         ASSERT_NE(s, nullptr) << w->metaObject()->className();
-        ASSERT_EQ(s->NejcastejiSpatne(), std::vector<int>{4});
+        ASSERT_EQ(s->NejcastejiSpatne(), std::vector<int> {4});
         s->btnProhlizet->click();
     });
     h.M1StatistikaUceni->trigger();
@@ -1464,7 +1511,8 @@ TEST_F(BehOkna, VysvetleniPoOdpovediJenPriProcvicovaniAPodlePredvolby)
     struct Pripad {
         bool zkouska, predvolba, viditelna;
     };
-    for (const Pripad p : {Pripad{false, true, true}, Pripad{true, true, false}, Pripad{false, false, false}}) {
+    for (const Pripad p :
+         {Pripad {false, true, true}, Pripad {true, true, false}, Pripad {false, false, false}}) {
         if (h.M1Vysvetleni->isChecked() != p.predvolba)
             h.M1Vysvetleni->trigger();
         Zacni(h, p.zkouska, 2, 1);

@@ -62,14 +62,16 @@ TEST(HlavniOknoProtokoly, PolozkaOtevreSeznamPrihlasenehoProfilu)
     QString titulek;
     int radku = -1;
     QPoint posun;
-    auto seznam = OdpovedzModalnimu([&](QWidget* w) {
-        auto* s = qobject_cast<TSeznamTestu*>(w);
-        ASSERT_NE(s, nullptr) << w->metaObject()->className();
-        titulek = s->windowTitle();
-        radku = s->DBGrid1->model()->rowCount();
-        posun = s->geometry().center() - hlavni->geometry().center();
-        s->btnOK->click();
-    }, hlavni.get());
+    auto seznam = OdpovedzModalnimu(
+        [&](QWidget* w) {
+            auto* s = qobject_cast<TSeznamTestu*>(w);
+            ASSERT_NE(s, nullptr) << w->metaObject()->className();
+            titulek = s->windowTitle();
+            radku = s->DBGrid1->model()->rowCount();
+            posun = s->geometry().center() - hlavni->geometry().center();
+            s->btnOK->click();
+        },
+        hlavni.get());
     polozka->trigger();
     ASSERT_TRUE(seznam->probehlo);
     EXPECT_EQ(titulek, QStringLiteral("Seznam testů,   Uživatel: Jana"));

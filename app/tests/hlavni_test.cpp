@@ -107,7 +107,8 @@ TEST_F(HlavniOkno, PoskozenaTabulkaProfiluSeOhlasiANezmeni)
         ASSERT_TRUE(chyba->probehlo);
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
-        EXPECT_TRUE(chyba->text.contains(QStringLiteral("Profily.DB"))) << chyba->text.toStdString();
+        EXPECT_TRUE(chyba->text.contains(QStringLiteral("Profily.DB")))
+            << chyba->text.toStdString();
         EXPECT_EQ(CtiSoubor(profily), obsah);
     }
 }
@@ -131,7 +132,9 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     QStringList hlavniPolozky;
     for (QAction* a : hlavni.Menu1->actions())
         hlavniPolozky << a->text();
-    EXPECT_EQ(hlavniPolozky, (QStringList{"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}));
+    EXPECT_EQ(
+        hlavniPolozky,
+        (QStringList {"&Program", "P&rofil", "&Konfigurace", "&Start", "&Výsledky", "&Informace"}));
 
     // Each submenu: captions in order, with "-" for a separator.
     auto polozky = [](QMenu* m) {
@@ -140,26 +143,29 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
             s << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return s;
     };
-    EXPECT_EQ(polozky(hlavni.Profil1), (QStringList{"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
+    EXPECT_EQ(polozky(hlavni.Profil1),
+              (QStringList {"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
     EXPECT_EQ(polozky(hlavni.Konfigurace1),
-              (QStringList{"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek", "-",
-                           "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-", "Ukládat h&istorii učení",
-                           "Nových otázek &denně...", "S&mazat historii učení", "-", "&Uložit nastavení", "-",
-                           "&Vysvětlení po odpovědi", "Vzh&led"}));
-    EXPECT_EQ(polozky(hlavni.M1Vzhled), (QStringList{"&Klasický", "&Tmavý", "&Vysoký kontrast"}));
+              (QStringList {"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek",
+                            "-", "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-",
+                            "Ukládat h&istorii učení", "Nových otázek &denně...",
+                            "S&mazat historii učení", "-", "&Uložit nastavení", "-",
+                            "&Vysvětlení po odpovědi", "Vzh&led"}));
+    EXPECT_EQ(polozky(hlavni.M1Vzhled), (QStringList {"&Klasický", "&Tmavý", "&Vysoký kontrast"}));
     EXPECT_TRUE(hlavni.M1Vysvetleni->isChecked());
     EXPECT_TRUE(hlavni.M1VzhledKlasicky->isChecked());
-    EXPECT_EQ(polozky(hlavni.Start1), (QStringList{"&Prohlížet otázky", "-", "Pro&cvičovat otázky",
-                                                   "&Zkoušet otázky", "Procvičovat c&hyby",
-                                                   "&Opakování na dnes", "Oz&načené otázky", "-",
-                                                   "&Test na body", "Test podle platných p&ravidel",
-                                                   "&Křižovatky – trénink"}));
+    EXPECT_EQ(
+        polozky(hlavni.Start1),
+        (QStringList {"&Prohlížet otázky", "-", "Pro&cvičovat otázky", "&Zkoušet otázky",
+                      "Procvičovat c&hyby", "&Opakování na dnes", "Oz&načené otázky", "-",
+                      "&Test na body", "Test podle platných p&ravidel", "&Křižovatky – trénink"}));
     EXPECT_EQ(polozky(hlavni.Vysledky1),
-              (QStringList{"Výsledk&y z", "-", "Výsledky &testu na body", "Výsledky testů podle p&latných pravidel",
-                           "Statistika &učení"}));
-    EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList{"P&rocvičování", "&Zkoušení"}));
-    EXPECT_EQ(polozky(hlavni.Informace1),
-              (QStringList{"Informace o p&rogramu", "&Historie oprav a aktualizací", "-", "&Nápověda"}));
+              (QStringList {"Výsledk&y z", "-", "Výsledky &testu na body",
+                            "Výsledky testů podle p&latných pravidel", "Statistika &učení"}));
+    EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList {"P&rocvičování", "&Zkoušení"}));
+    EXPECT_EQ(
+        polozky(hlavni.Informace1),
+        (QStringList {"Informace o p&rogramu", "&Historie oprav a aktualizací", "-", "&Nápověda"}));
     EXPECT_TRUE(hlavni.M1StavovyRadek->isChecked());
     EXPECT_TRUE(hlavni.M1PostupnyVyber->isChecked());
     EXPECT_FALSE(hlavni.M1NahodnyVyber->isChecked());
@@ -167,13 +173,17 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     QStringList druhe;
     for (QAction* a : hlavni.Menu2->actions())
         druhe << a->text();
-    EXPECT_EQ(druhe, (QStringList{"  &Konec režimu  ", "  Označ správnou odpověď  ", "  Otá&zka  ", "  &O programu  "}));
-    EXPECT_EQ(polozky(hlavni.Otazka2),
-              (QStringList{"Přečíst &nahlas", "&Označit otázku", "&Hledat...", "&Zvětšit obrázek\tZ"}));
+    EXPECT_EQ(druhe,
+              (QStringList {"  &Konec režimu  ", "  Označ správnou odpověď  ", "  Otá&zka  ",
+                            "  &O programu  "}));
+    EXPECT_EQ(
+        polozky(hlavni.Otazka2),
+        (QStringList {"Přečíst &nahlas", "&Označit otázku", "&Hledat...", "&Zvětšit obrázek\tZ"}));
     const struct {
         QAction* polozka;
         const char* zkratka;
-    } zkratky[] = {{hlavni.M2PrecistNahlas, "F4"}, {hlavni.M2Oznacit, "Ctrl+M"}, {hlavni.M2Hledat, "Ctrl+F"}};
+    } zkratky[] = {
+        {hlavni.M2PrecistNahlas, "F4"}, {hlavni.M2Oznacit, "Ctrl+M"}, {hlavni.M2Hledat, "Ctrl+F"}};
     for (const auto& z : zkratky)
         EXPECT_EQ(z.polozka->shortcut(), QKeySequence(QString::fromLatin1(z.zkratka))) << z.zkratka;
 
@@ -222,7 +232,7 @@ TEST_F(HlavniOkno, PrihlaseniNactePrepinaceAUkazatele)
     EXPECT_FALSE(hlavni.M1Zkouset->isEnabled());
     EXPECT_FALSE(hlavni.M1ProcvicovatChyby->isEnabled());
     EXPECT_TRUE(hlavni.M1Prohlizet->isEnabled());
-    EXPECT_EQ(hlavni.relace.nastaveni.protokoly, (std::array<bool, 3>{true, false, true}));
+    EXPECT_EQ(hlavni.relace.nastaveni.protokoly, (std::array<bool, 3> {true, false, true}));
 }
 
 TEST_F(HlavniOkno, UlozeniOdhlaseniAPrihlaseniObnoviUlozeneNastaveni)
@@ -241,7 +251,8 @@ TEST_F(HlavniOkno, UlozeniOdhlaseniAPrihlaseniObnoviUlozeneNastaveni)
     hlavni->M1OdhlasitClick();
     ASSERT_TRUE(prihlaseni->probehlo);
     EXPECT_EQ(hlavni->relace.nastaveni.skupina, "D");
-    EXPECT_EQ(hlavni->relace.nastaveni.kategorie, (std::array<bool, 7>{false, true, false, true, false, false, false}));
+    EXPECT_EQ(hlavni->relace.nastaveni.kategorie,
+              (std::array<bool, 7> {false, true, false, true, false, false, false}));
     EXPECT_FALSE(hlavni->M1StavovyRadek->isChecked());
     EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
     EXPECT_TRUE(hlavni->M1NahodnyVyber->isChecked());
@@ -316,7 +327,9 @@ TEST_F(HlavniOkno, ZavreniBehemRezimuSePtaJenVRezimu)
     EXPECT_FALSE(hlavni->close());
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
-    EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
+    EXPECT_EQ(
+        ne->text,
+        QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
     EXPECT_EQ(ne->ikona, QMessageBox::Question);
     EXPECT_TRUE(hlavni->isVisible());
     EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Prohlizeni"));
@@ -334,7 +347,8 @@ TEST_F(HlavniOkno, ZpravyOChybejicichVysledcich)
     const std::pair<QAction*, QString> pripady[] = {
         {hlavni->smProc, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")},
         {hlavni->smZkou, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")},
-        {hlavni->M1VysledekTestu, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!")},
+        {hlavni->M1VysledekTestu,
+         QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!")},
     };
     for (const auto& [akce, text] : pripady) {
         auto zprava = StiskniVeZprave(QMessageBox::Ok);
@@ -411,8 +425,8 @@ TEST_F(HlavniOkno, PanelyStavovehoRadkuStojiNaSvychSirkachAPosledniSeVejde)
 {
     auto hlavni = PrihlasenyFormular();
     ASSERT_TRUE(hlavni->StavovyRadek1->isVisible());
-    const std::array<int, 4> levy{0, 340, 415, 490};
-    const std::array<int, 4> sirka{338, 73, 73, 142};
+    const std::array<int, 4> levy {0, 340, 415, 490};
+    const std::array<int, 4> sirka {338, 73, 73, 142};
     for (std::size_t i = 0; i < 4; ++i) {
         const QRect r = hlavni->panely[i]->geometry();
         EXPECT_EQ(r.left(), levy[i]) << i;
@@ -423,7 +437,8 @@ TEST_F(HlavniOkno, PanelyStavovehoRadkuStojiNaSvychSirkachAPosledniSeVejde)
     EXPECT_EQ(hlavni->panely[3]->geometry().right(), hlavni->StavovyRadek1->width() - 1);
     EXPECT_EQ(hlavni->StavovyRadek1->width(), 632);
     const QLabel* posledni = hlavni->panely[3];
-    EXPECT_LE(posledni->fontMetrics().horizontalAdvance(posledni->text()), posledni->contentsRect().width());
+    EXPECT_LE(posledni->fontMetrics().horizontalAdvance(posledni->text()),
+              posledni->contentsRect().width());
 }
 
 // The three items of "Informace" open their windows modally, centred over the main window.
@@ -480,7 +495,8 @@ TEST_F(HlavniOkno, DlouheJmenoSeZkratiACeleJeVNapovede)
         const bool dlouhe = jmeno.size() > 3;
         // The status bar: cut to its panel with the whole name in the tooltip.
         const QLabel* panel = hlavni->panely[1];
-        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width());
         EXPECT_EQ(panel->text() == cele, !dlouhe);
         EXPECT_EQ(panel->toolTip(), dlouhe ? cele : QString());
         // The strip: in practice the name stops before the group.
@@ -489,7 +505,8 @@ TEST_F(HlavniOkno, DlouheJmenoSeZkratiACeleJeVNapovede)
         hlavni->M1Procvicovat->trigger();
         ASSERT_TRUE(dotaz->probehlo);
         EXPECT_LT(hlavni->lbUzivatel->geometry().right(), hlavni->lbSkupina->x());
-        EXPECT_EQ(hlavni->lbUzivatel->toolTip(), dlouhe ? QStringLiteral("Aktivní profil uživatele: ") + cele : QString());
+        EXPECT_EQ(hlavni->lbUzivatel->toolTip(),
+                  dlouhe ? QStringLiteral("Aktivní profil uživatele: ") + cele : QString());
         auto konec = StiskniVeZprave(QMessageBox::Yes);
         hlavni->M2KonecRezimuClick();
         hlavni->M1ProhlizetClick();

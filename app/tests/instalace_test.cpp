@@ -40,7 +40,8 @@ void Zestarni(const QString& soubor)
 {
     QFile f(soubor);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(12, 0)),
+                              QFileDevice::FileModificationTime));
 }
 
 struct Beh {
@@ -48,8 +49,8 @@ struct Beh {
     QString vystup;
 };
 
-Beh Spust(const QString& program, const QStringList& argumenty, const QProcessEnvironment& prostredi = {},
-          const QString& adresar = {})
+Beh Spust(const QString& program, const QStringList& argumenty,
+          const QProcessEnvironment& prostredi = {}, const QString& adresar = {})
 {
     QProcess p;
     if (!prostredi.isEmpty())
@@ -63,7 +64,8 @@ Beh Spust(const QString& program, const QStringList& argumenty, const QProcessEn
         p.waitForFinished();
         return {-2, QString::fromUtf8(p.readAll()) + QStringLiteral("\n(nedoběhl)")};
     }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -3, QString::fromUtf8(p.readAll())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -3,
+            QString::fromUtf8(p.readAll())};
 }
 
 class Instalace : public testing::Test {
@@ -74,8 +76,9 @@ protected:
         ASSERT_TRUE(koren_->isValid());
         auto prostredi = QProcessEnvironment::systemEnvironment();
         prostredi.insert(QStringLiteral("DESTDIR"), Destdir());
-        const Beh instalace = Spust(QStringLiteral(ZK_CMAKE),
-                                    {QStringLiteral("--install"), QStringLiteral(ZK_BUILD_DIR)}, prostredi);
+        const Beh instalace =
+            Spust(QStringLiteral(ZK_CMAKE),
+                  {QStringLiteral("--install"), QStringLiteral(ZK_BUILD_DIR)}, prostredi);
         ASSERT_EQ(instalace.status, 0) << instalace.vystup.toStdString();
     }
     static void TearDownTestSuite() { koren_.reset(); }
@@ -124,11 +127,13 @@ private:
 void OcekavejPripravenou(const QString& slozka, const QString& banka)
 {
     // The pictures' sharper twins for screens that scale come along with them.
-    for (const char* soubor : {"otazky.DB", "otazky.MB", "oblasti.DB", "grafika/yes.jpg", "grafika/ikona.png",
-                               "grafika/yes@2x.jpg", "grafika/znacky/A10@4x.jpg", "grafika/situace/721@2x.jpg"}) {
+    for (const char* soubor :
+         {"otazky.DB", "otazky.MB", "oblasti.DB", "grafika/yes.jpg", "grafika/ikona.png",
+          "grafika/yes@2x.jpg", "grafika/znacky/A10@4x.jpg", "grafika/situace/721@2x.jpg"}) {
         const QString nainstalovany = banka + QLatin1Char('/') + QLatin1String(soubor);
         EXPECT_TRUE(QFile::exists(nainstalovany)) << soubor << " chybí v instalaci";
-        EXPECT_EQ(Obsah(slozka + QLatin1Char('/') + QLatin1String(soubor)), Obsah(nainstalovany)) << soubor;
+        EXPECT_EQ(Obsah(slozka + QLatin1Char('/') + QLatin1String(soubor)), Obsah(nainstalovany))
+            << soubor;
     }
     EXPECT_TRUE(QFile::exists(slozka + QStringLiteral("/Profily.DB")));
 }
@@ -139,29 +144,33 @@ TEST_F(Instalace, DaJenProgramDataPolozkuNabidkyAIkony)
     for (QDirIterator it(Destdir(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         soubory << it.next().mid(Prefix().size() + 1);
     const QString data = QStringLiteral(ZK_DATADIR "/");
-    const QStringList povolene = {data + QStringLiteral("zebrovka/"), data + QStringLiteral("applications/"),
-                                  data + QStringLiteral("metainfo/"), data + QStringLiteral("icons/hicolor/")};
+    const QStringList povolene = {
+        data + QStringLiteral("zebrovka/"), data + QStringLiteral("applications/"),
+        data + QStringLiteral("metainfo/"), data + QStringLiteral("icons/hicolor/")};
     for (const QString& s : soubory) {
         const bool povoleny = s == QStringLiteral(ZK_BINDIR "/zebrovka")
-                              || std::any_of(povolene.begin(), povolene.end(),
-                                             [&](const QString& p) { return s.startsWith(p); });
+            || std::any_of(povolene.begin(), povolene.end(),
+                           [&](const QString& p) { return s.startsWith(p); });
         EXPECT_TRUE(povoleny) << s.toStdString();
     }
-    for (const QString& s : {QStringLiteral(ZK_BINDIR "/zebrovka"), data + QStringLiteral("zebrovka/otazky.DB"),
-                             data + QStringLiteral("zebrovka/otazky.MB"), data + QStringLiteral("zebrovka/grafika/no.jpg"),
-                             data + QStringLiteral("zebrovka/Help/index.htm"),
-                             data + QStringLiteral("applications/cz.zebrovka.Zebrovka.desktop"),
-                             data + QStringLiteral("metainfo/cz.zebrovka.Zebrovka.metainfo.xml"),
-                             data + QStringLiteral("icons/hicolor/scalable/apps/cz.zebrovka.Zebrovka.svg")})
+    for (const QString& s :
+         {QStringLiteral(ZK_BINDIR "/zebrovka"), data + QStringLiteral("zebrovka/otazky.DB"),
+          data + QStringLiteral("zebrovka/otazky.MB"),
+          data + QStringLiteral("zebrovka/grafika/no.jpg"),
+          data + QStringLiteral("zebrovka/Help/index.htm"),
+          data + QStringLiteral("applications/cz.zebrovka.Zebrovka.desktop"),
+          data + QStringLiteral("metainfo/cz.zebrovka.Zebrovka.metainfo.xml"),
+          data + QStringLiteral("icons/hicolor/scalable/apps/cz.zebrovka.Zebrovka.svg")})
         EXPECT_TRUE(soubory.contains(s)) << s.toStdString();
     EXPECT_TRUE(soubory.contains(data + QStringLiteral("zebrovka/oblasti.DB")));
 
     for (const int n : {16, 24, 32, 48, 64, 128, 256}) {
-        const QImage ikona(Data() + QStringLiteral("/icons/hicolor/%1x%1/apps/cz.zebrovka.Zebrovka.png").arg(n));
+        const QImage ikona(
+            Data() + QStringLiteral("/icons/hicolor/%1x%1/apps/cz.zebrovka.Zebrovka.png").arg(n));
         EXPECT_EQ(ikona.size(), QSize(n, n)) << n;
         EXPECT_TRUE(ikona.hasAlphaChannel()) << n;
-        EXPECT_EQ(qAlpha(ikona.pixel(0, 0)), 0) << n;               // a transparent corner
-        EXPECT_EQ(qAlpha(ikona.pixel(n / 2, n / 2)), 255) << n;     // the crossing itself
+        EXPECT_EQ(qAlpha(ikona.pixel(0, 0)), 0) << n;  // a transparent corner
+        EXPECT_EQ(qAlpha(ikona.pixel(n / 2, n / 2)), 255) << n;  // the crossing itself
     }
 }
 
@@ -175,10 +184,13 @@ TEST_F(Instalace, PolozkaNabidkyAMetadataProjdouKontrolou)
     EXPECT_TRUE(Obsah(polozka).contains("\nExec=zebrovka\n"));
 
     const QString metainfo = Data() + QStringLiteral("/metainfo/cz.zebrovka.Zebrovka.metainfo.xml");
-    const Beh appstream = Spust(QStringLiteral(ZK_APPSTREAMCLI), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    const Beh appstream = Spust(QStringLiteral(ZK_APPSTREAMCLI),
+                                {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
     EXPECT_EQ(appstream.status, 0) << appstream.vystup.toStdString();
-    EXPECT_TRUE(appstream.vystup.contains(QStringLiteral("Validation was successful"))) << appstream.vystup.toStdString();
-    EXPECT_FALSE(appstream.vystup.contains(QRegularExpression(QStringLiteral("^[EWI]:"), QRegularExpression::MultilineOption)))
+    EXPECT_TRUE(appstream.vystup.contains(QStringLiteral("Validation was successful")))
+        << appstream.vystup.toStdString();
+    EXPECT_FALSE(appstream.vystup.contains(
+        QRegularExpression(QStringLiteral("^[EWI]:"), QRegularExpression::MultilineOption)))
         << appstream.vystup.toStdString();
 
     // The release is this version; every screenshot is a picture shipped with the help.
@@ -188,7 +200,8 @@ TEST_F(Instalace, PolozkaNabidkyAMetadataProjdouKontrolou)
     int snimku = 0;
     for (auto it = obrazek.globalMatch(xml); it.hasNext(); ++snimku) {
         const QString jmeno = it.next().captured(1);
-        EXPECT_FALSE(QImage(Banka() + QStringLiteral("/Help/obrazky/") + jmeno).isNull()) << jmeno.toStdString();
+        EXPECT_FALSE(QImage(Banka() + QStringLiteral("/Help/obrazky/") + jmeno).isNull())
+            << jmeno.toStdString();
     }
     EXPECT_GE(snimku, 3);
 }
@@ -198,7 +211,8 @@ TEST_F(Instalace, StartZPrazdnehoDomovaPripraviSlozkuAZachovaDataUzivatele)
     // First start: the per-user folder is made from the installed bank.
     Beh beh = Start(Prazdny());
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
-    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("okno: TManazerUzivatelu\n"))) << beh.vystup.toStdString();
+    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("okno: TManazerUzivatelu\n")))
+        << beh.vystup.toStdString();
     OcekavejPripravenou(Uzivatelska(), Banka());
     EXPECT_TRUE(QDir(Prazdny()).isEmpty());
 
@@ -209,7 +223,8 @@ TEST_F(Instalace, StartZPrazdnehoDomovaPripraviSlozkuAZachovaDataUzivatele)
     }
     beh = Start(Prazdny());
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
-    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("polozka: Jana Nováková\n"))) << beh.vystup.toStdString();
+    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("polozka: Jana Nováková\n")))
+        << beh.vystup.toStdString();
 
     // An older copy of the bank (and of a picture) is replaced; a newer one (a learner's own
     // picture) stays; the learner's tables stay as they were.
@@ -221,10 +236,14 @@ TEST_F(Instalace, StartZPrazdnehoDomovaPripraviSlozkuAZachovaDataUzivatele)
     const QByteArray profily = Obsah(Uzivatelska() + QStringLiteral("/Profily.DB"));
     beh = Start(Prazdny());
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
-    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("polozka: Jana Nováková\n"))) << beh.vystup.toStdString();
-    EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/otazky.DB")), Obsah(Banka() + QStringLiteral("/otazky.DB")));
-    EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/grafika/yes.jpg")), Obsah(Banka() + QStringLiteral("/grafika/yes.jpg")));
-    EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/grafika/no.jpg")), QByteArray("novejsi obrazek"));
+    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("polozka: Jana Nováková\n")))
+        << beh.vystup.toStdString();
+    EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/otazky.DB")),
+              Obsah(Banka() + QStringLiteral("/otazky.DB")));
+    EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/grafika/yes.jpg")),
+              Obsah(Banka() + QStringLiteral("/grafika/yes.jpg")));
+    EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/grafika/no.jpg")),
+              QByteArray("novejsi obrazek"));
     EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/Profily.DB")), profily);
 }
 
@@ -233,7 +252,8 @@ TEST_F(Instalace, PracovniAdresarSBankouAZebrovkaDataMajiPrednost_ChybaSlozkySeO
     // A current directory that holds the bank is the working directory, as before.
     const QString vlastni = Prazdny() + QStringLiteral("/vlastni");
     QDir().mkpath(vlastni);
-    ASSERT_TRUE(QFile::copy(Banka() + QStringLiteral("/otazky.DB"), vlastni + QStringLiteral("/otazky.DB")));
+    ASSERT_TRUE(QFile::copy(Banka() + QStringLiteral("/otazky.DB"),
+                            vlastni + QStringLiteral("/otazky.DB")));
     Beh beh = Start(vlastni);
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
     EXPECT_TRUE(QFile::exists(vlastni + QStringLiteral("/Profily.DB")));
@@ -243,7 +263,8 @@ TEST_F(Instalace, PracovniAdresarSBankouAZebrovkaDataMajiPrednost_ChybaSlozkySeO
     const QString jinde = Prazdny() + QStringLiteral("/jinde");
     beh = Start(Domov(), jinde);
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
-    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("okno: TManazerUzivatelu\n"))) << beh.vystup.toStdString();
+    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("okno: TManazerUzivatelu\n")))
+        << beh.vystup.toStdString();
     OcekavejPripravenou(jinde, Banka());
     EXPECT_FALSE(QFile::exists(Uzivatelska()));
 
@@ -252,7 +273,8 @@ TEST_F(Instalace, PracovniAdresarSBankouAZebrovkaDataMajiPrednost_ChybaSlozkySeO
     const QString nelze = Prazdny() + QStringLiteral("/soubor/zebrovka");
     beh = Start(Domov(), nelze);
     EXPECT_EQ(beh.status, 1) << beh.vystup.toStdString();
-    EXPECT_TRUE(beh.vystup.contains(QStringLiteral("text: Složku s daty programu %1 nelze připravit.").arg(nelze)))
+    EXPECT_TRUE(beh.vystup.contains(
+        QStringLiteral("text: Složku s daty programu %1 nelze připravit.").arg(nelze)))
         << beh.vystup.toStdString();
 }
 

@@ -45,13 +45,15 @@ Otazka S(int cislo, std::string otazka, std::string a, std::string b, std::strin
 
 std::vector<Otazka> Banka_()
 {
-    std::vector<Otazka> otazky{
+    std::vector<Otazka> otazky {
         S(1, "Řidič smí na křižovatce otáčet", "Jen když neohrozí ostatní.", "Vždy."),
-        S(2, "Chodec na přechodu", "Má přednost před tramvají.", "Nemá přednost.", "Viz pravidla pro KŘIŽOVATKY."),
+        S(2, "Chodec na přechodu", "Má přednost před tramvají.", "Nemá přednost.",
+          "Viz pravidla pro KŘIŽOVATKY."),
         S(3, "Vozidlo zastaví", "Na dálnici ne.", "Kdekoli."),
         S(4, "Světla za mlhy", "Potkávací.", "Dálková."),
     };
-    Otazka obrazek = S(621, "Co znamená značka na obrázku?", "Zákaz vjezdu.", "Křižovatka s vedlejší pozemní komunikací.");
+    Otazka obrazek = S(621, "Co znamená značka na obrázku?", "Zákaz vjezdu.",
+                       "Křižovatka s vedlejší pozemní komunikací.");
     obrazek.obrazek = "grafika/621.jpg";
     otazky.push_back(obrazek);
     return otazky;
@@ -66,7 +68,7 @@ public:
         bool mluvi = false;
         bool cesky = true;
     };
-    explicit NahravaciHlas(std::shared_ptr<Zaznam> z) : z_(std::move(z)) {}
+    explicit NahravaciHlas(std::shared_ptr<Zaznam> z) : z_(std::move(z)) { }
     bool CeskyHlas() override { return z_->cesky; }
     void Rekni(const QString& text) override
     {
@@ -165,8 +167,9 @@ TEST_F(OtazkaNavic, HledaniVProhlizeni)
         QStringList radky;
     } pripady[] = {
         {"křižovatce", {"  1  Řidič smí na křižovatce otáčet"}},
-        {"KRIZOVAT", {"  1  Řidič smí na křižovatce otáčet", "  2  Chodec na přechodu",
-                       "621  Co znamená značka na obrázku?"}},  // question, note, answer
+        {"KRIZOVAT",
+         {"  1  Řidič smí na křižovatce otáčet", "  2  Chodec na přechodu",
+          "621  Co znamená značka na obrázku?"}},  // question, note, answer
         {"prednost tramvaji", {"  2  Chodec na přechodu"}},
         {"dálnic", {"  3  Vozidlo zastaví"}},
         {"letadlo", {}},
@@ -204,7 +207,8 @@ TEST_F(OtazkaNavic, HledaniVProhlizeni)
 
     // Outside browse mode Ctrl+F opens nothing.
     hlavni->M2KonecRezimuClick();
-    auto dotaz = OdpovedzModalnimu([](QWidget* w) { qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click(); });
+    auto dotaz =
+        OdpovedzModalnimu([](QWidget* w) { qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click(); });
     hlavni->M1Procvicovat->trigger();
     ASSERT_TRUE(dotaz->probehlo);
     Aktivuj();
@@ -236,7 +240,11 @@ TEST_F(OtazkaNavic, OznaceniPoProfilechAProcvicovani)
         const char* profil;
         int cislo;
         bool oznacena;
-    } pripady[] = {{"Eva", 2, false}, {"Eva", 3, false}, {"Jana", 2, true}, {"Jana", 3, true}, {"Jana", 4, false}};
+    } pripady[] = {{"Eva", 2, false},
+                   {"Eva", 3, false},
+                   {"Jana", 2, true},
+                   {"Jana", 3, true},
+                   {"Jana", 4, false}};
     for (const auto& p : pripady) {
         SCOPED_TRACE(std::string(p.profil) + " " + std::to_string(p.cislo));
         if (QString::fromUtf8(p.profil) != hlavni->panely[1]->text()) {
@@ -278,7 +286,8 @@ TEST_F(OtazkaNavic, OznaceniPoProfilechAProcvicovani)
     auto nic = StiskniVeZprave(QMessageBox::Ok);
     hlavni->M1OznaceneOtazky->trigger();
     ASSERT_TRUE(nic->probehlo);
-    EXPECT_TRUE(nic->text.startsWith(QStringLiteral("Nemáte označené žádné otázky"))) << nic->text.toStdString();
+    EXPECT_TRUE(nic->text.startsWith(QStringLiteral("Nemáte označené žádné otázky")))
+        << nic->text.toStdString();
     EXPECT_TRUE(hlavni->Rezim().isEmpty());
 }
 
@@ -291,9 +300,10 @@ TEST_F(OtazkaNavic, PrecteniNahlas)
     Prohlizet(2);
     Klavesa(Qt::Key_F4);
     ASSERT_EQ(zaznam->reci.size(), 1);
-    EXPECT_EQ(zaznam->reci[0], QStringLiteral("Otázka. Chodec na přechodu\n"
-                                              "Odpověď a. Má přednost před tramvají.\n"
-                                              "Odpověď b. Nemá přednost."));
+    EXPECT_EQ(zaznam->reci[0],
+              QStringLiteral("Otázka. Chodec na přechodu\n"
+                             "Odpověď a. Má přednost před tramvají.\n"
+                             "Odpověď b. Nemá přednost."));
     Klavesa(Qt::Key_F4);
     EXPECT_EQ(zaznam->zastaveni, 1);
     EXPECT_EQ(zaznam->reci.size(), 1);
@@ -303,7 +313,8 @@ TEST_F(OtazkaNavic, PrecteniNahlas)
     EXPECT_EQ(zaznam->zastaveni, 2) << "a second press stops, whatever is shown";
     hlavni->M2PrecistNahlas->trigger();
     ASSERT_EQ(zaznam->reci.size(), 3);
-    EXPECT_TRUE(zaznam->reci[2].startsWith(QStringLiteral("Otázka. Vozidlo zastaví\nOdpověď a. Na dálnici ne.")));
+    EXPECT_TRUE(zaznam->reci[2].startsWith(
+        QStringLiteral("Otázka. Vozidlo zastaví\nOdpověď a. Na dálnici ne.")));
     hlavni->M2KonecRezimuClick();
     EXPECT_EQ(zaznam->zastaveni, 3) << "ending the mode stops the voice";
 
@@ -313,7 +324,8 @@ TEST_F(OtazkaNavic, PrecteniNahlas)
     auto box = StiskniVeZprave(QMessageBox::Ok);
     hlavni->M2PrecistNahlas->trigger();
     ASSERT_TRUE(box->probehlo);
-    EXPECT_TRUE(box->text.contains(QStringLiteral("speech-dispatcher-espeak-ng"))) << box->text.toStdString();
+    EXPECT_TRUE(box->text.contains(QStringLiteral("speech-dispatcher-espeak-ng")))
+        << box->text.toStdString();
     EXPECT_EQ(zaznam->reci.size(), 3);
 }
 
@@ -330,7 +342,8 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
         bool ctyrnasobny;
         bool klavesou;
         const char* soubor;
-    } pripady[] = {{false, false, "621@2x.jpg"}, {true, true, "621@4x.jpg"}, {true, false, "621@4x.jpg"}};
+    } pripady[] = {
+        {false, false, "621@2x.jpg"}, {true, true, "621@4x.jpg"}, {true, false, "621@4x.jpg"}};
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.soubor);
         if (p.ctyrnasobny)
@@ -349,7 +362,8 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
         EXPECT_EQ(okno->windowTitle(), QStringLiteral("Obrázek k otázce číslo 621"));
         EXPECT_EQ(okno->size(), QSize(160, 120)) << "four times the plain size";
         EXPECT_EQ(NedostupneVOkne(okno), QStringList()) << "what a screen reader misses";
-        const QImage ukazany = Najdi<QLabel>(okno, QStringLiteral("imgZvetseny"))->pixmap().toImage();
+        const QImage ukazany =
+            Najdi<QLabel>(okno, QStringLiteral("imgZvetseny"))->pixmap().toImage();
         EXPECT_EQ(ukazany.pixelColor(80, 60).red() > 100, p.ctyrnasobny);
         okno->close();
         QApplication::processEvents();

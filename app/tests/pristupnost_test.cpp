@@ -105,7 +105,7 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
     // The points test: its sheet with the learner's choice, then the comparison.
     RucniHodiny hodiny;
     hodiny.msUtc = 4242;
-    hodiny.mistni = DatumCas{2026, 3, 14, 10, 0, 0, 0};
+    hodiny.mistni = DatumCas {2026, 3, 14, 10, 0, 0, 0};
     {
         TTestForm test(banka, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny, &hlavni);
         auto info = StiskniVeZprave(QMessageBox::Ok);
@@ -123,12 +123,15 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
         EXPECT_EQ(NedostupneVOkne(&test), QStringList()) << "porovnání";
         // Position 1 was answered b) only; its correct answer is a).
         EXPECT_EQ(test.Odpovedi[1]->accessibleDescription(), QStringLiteral("zvolená, špatně"));
-        EXPECT_EQ(test.Odpovedi[0]->accessibleDescription(), QStringLiteral("nezvolená správná odpověď"));
-        EXPECT_EQ(test.SpatnaOtazka->accessibleDescription(), QStringLiteral("Odpověď na otázku je špatně"));
+        EXPECT_EQ(test.Odpovedi[0]->accessibleDescription(),
+                  QStringLiteral("nezvolená správná odpověď"));
+        EXPECT_EQ(test.SpatnaOtazka->accessibleDescription(),
+                  QStringLiteral("Odpověď na otázku je špatně"));
         test.close();
     }
 
-    // Results, their details, the test list, the statistics, the profile manager and the information.
+    // Results, their details, the test list, the statistics, the profile manager and the
+    // information.
     {
         QStringList vDetailu;
         TProtocol seznam(adresar.CestaStd(), false, banka, hlavni.relace, &hlavni);
@@ -166,7 +169,7 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
     beh.spatne = {2};
     beh.napovedy = {3};
     StavOpakovaniZaznamu opakovani;
-    TResult vysledek(beh, nastaveni, opakovani, false, ProtokolBehu{}, &hlavni);
+    TResult vysledek(beh, nastaveni, opakovani, false, ProtokolBehu {}, &hlavni);
     projdi(vysledek, "vyhodnocení běhu");
     std::string profil = "Jana";
     TManazerUzivatelu manazer(hlavni.Sklad(), profil, &hlavni);
@@ -192,10 +195,11 @@ TEST_F(Ctecka, DalsiOknaMajiCeskaJmena)
     for (const auto& [c, o] : OblastiPodleKategorii(tri))
         oblasti[static_cast<std::size_t>(c)] = o;
     RucniHodiny hodiny;
-    hodiny.mistni = DatumCas{2026, 3, 14, 9, 5, 7, 0};
+    hodiny.mistni = DatumCas {2026, 3, 14, 9, 5, 7, 0};
     hodiny.msUtc = 8 * 3600000u;
     {
-        TTestPlatny platny(bankaTri, oblasti, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny, 4242u, &hlavni);
+        TTestPlatny platny(bankaTri, oblasti, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny,
+                           4242u, &hlavni);
         QStringList vPravidlech;
         OdpovedzModalnimu([&](QWidget* w) {
             vPravidlech = NedostupneVOkne(w);
@@ -213,19 +217,20 @@ TEST_F(Ctecka, DalsiOknaMajiCeskaJmena)
     vstup.verdikt = "PROSPĚL";
     TTestDetailForm zprava(vstup, adresar.CestaStd(), &hlavni);
     projdi(zprava, "protokol testu");
-    TVytvorUziv novy(QStringList{QStringLiteral("Jana")}, &hlavni);
+    TVytvorUziv novy(QStringList {QStringLiteral("Jana")}, &hlavni);
     projdi(novy, "nový profil");
     TDotazHeslo heslo(&hlavni);
     projdi(heslo, "heslo");
     TDZmenaHesla zmena(QStringLiteral("Jana"), &hlavni);
     projdi(zmena, "změna hesla");
-    TKrizovatky dril(adresar.CestaStd(), "Jana", hodiny, [] { return 24u; }, &hlavni);
+    TKrizovatky dril(
+        adresar.CestaStd(), "Jana", hodiny, [] { return 24u; }, &hlavni);
     projdi(dril, "křižovatky – trénink");
     QTest::keyClick(&dril, Qt::Key_A);
     EXPECT_EQ(NedostupneVOkne(&dril), QStringList()) << "křižovatky po odpovědi";
 
-    const VstupPripravenosti pripravenost{adresar.CestaStd(), "Jana", {}, {}, hodiny.mistni};
-    TStatistikaUceni statistika(banka, hlavni.relace.nastaveni, {}, 0, [](int) {}, &hlavni, {}, {},
-                                &pripravenost);
+    const VstupPripravenosti pripravenost {adresar.CestaStd(), "Jana", {}, {}, hodiny.mistni};
+    TStatistikaUceni statistika(
+        banka, hlavni.relace.nastaveni, {}, 0, [](int) {}, &hlavni, {}, {}, &pripravenost);
     projdi(statistika, "statistika s odhadem a plánem");
 }

@@ -41,12 +41,15 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
     m1Test->trigger();
     ASSERT_TRUE(chyba->probehlo);
     EXPECT_EQ(chyba->titulek, Zpravy::kChyba);
-    EXPECT_EQ(chyba->text, QStringLiteral("Databáze otázek neobsahuje dostatek otázek kategorie „Pravidla provozu na "
-                                          "pozemních komunikacích“ pro skupinu B, test nelze sestavit."));
+    EXPECT_EQ(
+        chyba->text,
+        QStringLiteral("Databáze otázek neobsahuje dostatek otázek kategorie „Pravidla provozu na "
+                       "pozemních komunikacích“ pro skupinu B, test nelze sestavit."));
     EXPECT_EQ(hlavni.findChild<QDialog*>(QStringLiteral("TTestForm")), nullptr);
     EXPECT_EQ(hlavni.Rezim(), QString());
 
-    // Group C finds its questions: the test opens modally over the main window, centred on the screen.
+    // Group C finds its questions: the test opens modally over the main window, centred on the
+    // screen.
     hlavni.relace.nastaveni.skupina = "C";
     const std::size_t pocet = hlavni.banka().Vse().size();
     bool videno = false;
@@ -62,8 +65,10 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
                 const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
                 // Centred on the screen, frame included.
                 const QRect vlastni = test->frameGeometry();
-                EXPECT_EQ(vlastni.top(), obrazovka.top() + (obrazovka.height() - vlastni.height()) / 2);
-                EXPECT_EQ(vlastni.left(), obrazovka.left() + (obrazovka.width() - vlastni.width()) / 2);
+                EXPECT_EQ(vlastni.top(),
+                          obrazovka.top() + (obrazovka.height() - vlastni.height()) / 2);
+                EXPECT_EQ(vlastni.left(),
+                          obrazovka.left() + (obrazovka.width() - vlastni.width()) / 2);
                 StiskniVeZprave(QMessageBox::Yes, w);
                 test->close();
             },
@@ -113,12 +118,14 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
     bool videno = false;
     OdpovedzModalnimu([&](QWidget* pravidla) {
         EXPECT_EQ(pravidla->objectName(), QStringLiteral("TPravidlaPlatny"));
-        OdpovedzModalnimu([&](QWidget* w) {
-            videno = w->objectName() == QStringLiteral("TTestPlatny");
-            EXPECT_EQ(w->windowTitle(), QStringLiteral("Test podle platných pravidel"));
-            StiskniVeZprave(QMessageBox::Yes, w);
-            w->close();
-        }, pravidla);
+        OdpovedzModalnimu(
+            [&](QWidget* w) {
+                videno = w->objectName() == QStringLiteral("TTestPlatny");
+                EXPECT_EQ(w->windowTitle(), QStringLiteral("Test podle platných pravidel"));
+                StiskniVeZprave(QMessageBox::Yes, w);
+                w->close();
+            },
+            pravidla);
         Najdi<QPushButton>(pravidla, QStringLiteral("btnOK"))->click();
     });
     polozka->trigger();
@@ -126,7 +133,8 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
 
     auto* vysledky = Najdi<QAction>(&hlavni, QStringLiteral("M1VysledkyPlatny"));
     ASSERT_NE(vysledky, nullptr);
-    EXPECT_EQ(hlavni.Vysledky1->actions().indexOf(vysledky), hlavni.Vysledky1->actions().indexOf(hlavni.M1VysledekTestu) + 1);
+    EXPECT_EQ(hlavni.Vysledky1->actions().indexOf(vysledky),
+              hlavni.Vysledky1->actions().indexOf(hlavni.M1VysledekTestu) + 1);
     bool seznam = false;
     OdpovedzModalnimu([&](QWidget* w) {
         seznam = w->objectName() == QStringLiteral("TVysledkyPlatny");

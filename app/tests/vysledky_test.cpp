@@ -36,7 +36,7 @@ class VysledkyZMenu : public testing::Test {
 protected:
     void SetUp() override
     {
-        hodiny.mistni = DatumCas{2025, 3, 14, 9, 26, 53, 0};
+        hodiny.mistni = DatumCas {2025, 3, 14, 9, 26, 53, 0};
         NastavHodiny(&hodiny);
         std::vector<Otazka> otazky;
         for (int n : {1, 2, 5, 17, 300, 421, 501})
@@ -138,8 +138,10 @@ protected:
         t.Otevri();
         std::vector<std::string> v;
         for (t.Prvni(); !t.Konec(); t.Dalsi())
-            v.push_back(t.PoleJmenem("Skupina").JakoText() + "/" + t.PoleJmenem("Kategorie").JakoText() + "/"
-                        + t.PoleJmenem("PocetOtazek").JakoText() + "/" + t.PoleJmenem("SpatneCisla").JakoText());
+            v.push_back(t.PoleJmenem("Skupina").JakoText() + "/"
+                        + t.PoleJmenem("Kategorie").JakoText() + "/"
+                        + t.PoleJmenem("PocetOtazek").JakoText() + "/"
+                        + t.PoleJmenem("SpatneCisla").JakoText());
         return v;
     }
 
@@ -172,7 +174,7 @@ TEST_F(VysledkyZMenu, OpakovaniZaznamuVPoradiSeSkupinouZaznamu)
     EXPECT_TRUE(h.Rezim().isEmpty());
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
     EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
-    EXPECT_EQ(Zaznamy(), (std::vector<std::string>{"C/136/10/5, 17", "C/136/3/17"}));
+    EXPECT_EQ(Zaznamy(), (std::vector<std::string> {"C/136/10/5, 17", "C/136/3/17"}));
 }
 
 TEST_F(VysledkyZMenu, OpakovaniOpakovaniZaznamuDrziSkupinuAKategorie)
@@ -195,7 +197,7 @@ TEST_F(VysledkyZMenu, OpakovaniOpakovaniZaznamuDrziSkupinuAKategorie)
     EXPECT_EQ(*druhe, QStringLiteral("Skupina: C"));
     EXPECT_TRUE(h.Rezim().isEmpty());
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
-    EXPECT_EQ(Zaznamy(), (std::vector<std::string>{"C/136/10/5, 17", "C/136/3/5", "C/136/1/"}));
+    EXPECT_EQ(Zaznamy(), (std::vector<std::string> {"C/136/10/5, 17", "C/136/3/5", "C/136/1/"}));
 }
 
 TEST_F(VysledkyZMenu, ZkouseniASeznamBezOpakovani)
@@ -207,7 +209,8 @@ TEST_F(VysledkyZMenu, ZkouseniASeznamBezOpakovani)
     auto seznam = OdpovedzModalnimu([](QWidget* w) {
         auto* okno = qobject_cast<TProtocol*>(w);
         ASSERT_NE(okno, nullptr);
-        EXPECT_EQ(okno->windowTitle(), QStringLiteral("Seznam výsledků procvičování,   Uživatel: Jana"));
+        EXPECT_EQ(okno->windowTitle(),
+                  QStringLiteral("Seznam výsledků procvičování,   Uživatel: Jana"));
         EXPECT_EQ(okno->Model().rowCount(), 0);
         EXPECT_FALSE(okno->btnPodrobnosti->isEnabled());
         okno->btnOK->click();

@@ -65,18 +65,24 @@ NejhorsiText NejnizsiKontrast(QWidget* okno)
         const auto* text = dynamic_cast<StatickyText*>(w);
         const auto* policko = qobject_cast<QCheckBox*>(w);
         const auto* nabidka = qobject_cast<QMenuBar*>(w);
-        const bool maText = (popisek && !popisek->text().trimmed().isEmpty() && popisek->pixmap().isNull())
-            || (text && !text->text().isEmpty()) || (policko && !policko->text().isEmpty()) || nabidka;
+        const bool maText =
+            (popisek && !popisek->text().trimmed().isEmpty() && popisek->pixmap().isNull())
+            || (text && !text->text().isEmpty()) || (policko && !policko->text().isEmpty())
+            || nabidka;
         if (!maText)
             continue;
         const QPalette::ColorGroup skupina = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
         // A menu bar draws its captions in the button text colour.
-        const QColor popredi = w->palette().color(skupina, nabidka ? QPalette::ButtonText : w->foregroundRole());
+        const QColor popredi =
+            w->palette().color(skupina, nabidka ? QPalette::ButtonText : w->foregroundRole());
         const QPoint roh = w->mapTo(okno, w->contentsRect().bottomRight());
-        const QColor pozadi = obraz.pixelColor(QPoint(qRound(roh.x() * dpr), qRound(roh.y() * dpr)));
+        const QColor pozadi =
+            obraz.pixelColor(QPoint(qRound(roh.x() * dpr), qRound(roh.y() * dpr)));
         const double pomer = KontrastBarev(popredi, pozadi);
         if (pomer < nejhorsi.pomer)
-            nejhorsi = {pomer, w->objectName() + QStringLiteral(" ") + popredi.name() + QStringLiteral("/") + pozadi.name()};
+            nejhorsi = {pomer,
+                        w->objectName() + QStringLiteral(" ") + popredi.name() + QStringLiteral("/")
+                            + pozadi.name()};
     }
     return nejhorsi;
 }
@@ -96,7 +102,8 @@ protected:
         QApplication::setPalette(TmavaPlocha());
         std::vector<Otazka> otazky = UmelaBanka([](int) { return std::string("ABCD"); });
         for (Otazka& o : otazky)
-            o.poznamka = "Vysvětlení k otázce " + std::to_string(o.cislo) + ": řidič dbá zvýšené opatrnosti.";
+            o.poznamka = "Vysvětlení k otázce " + std::to_string(o.cislo)
+                + ": řidič dbá zvýšené opatrnosti.";
         ZapisTestovaciBanku(adresar.CestaStd(), otazky);
         ZapisObrazkyVzoroveBanky(adresar.CestaStd());
         ProfilovySklad sklad(adresar.CestaStd());
@@ -116,16 +123,17 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
     RucniHodiny hodiny;
     hodiny.msUtc = 12345;
-    hodiny.mistni = DatumCas{2026, 3, 14, 10, 0, 0, 0};
+    hodiny.mistni = DatumCas {2026, 3, 14, 10, 0, 0, 0};
 
     struct Pripad {
         QAction* volba;
         Vzhled vzhled;
-        double minimum;  // the classic look keeps the program's own colours, "Správně" at 3:1 the lowest
+        double minimum;  // the classic look keeps the program's own colours, "Správně" at 3:1 the
+                         // lowest
     };
-    for (const Pripad& p : {Pripad{hlavni.M1VzhledKlasicky, Vzhled::Klasicky, 2.9},
-                            Pripad{hlavni.M1VzhledTmavy, Vzhled::Tmavy, 4.5},
-                            Pripad{hlavni.M1VzhledKontrast, Vzhled::VysokyKontrast, 7.0}}) {
+    for (const Pripad& p : {Pripad {hlavni.M1VzhledKlasicky, Vzhled::Klasicky, 2.9},
+                            Pripad {hlavni.M1VzhledTmavy, Vzhled::Tmavy, 4.5},
+                            Pripad {hlavni.M1VzhledKontrast, Vzhled::VysokyKontrast, 7.0}}) {
         SCOPED_TRACE(p.volba->objectName().toStdString());
         if (p.vzhled != AktualniVzhled())
             p.volba->trigger();
@@ -174,6 +182,7 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
     // The choice is the profile's.
     EXPECT_EQ(NactiVzhled(adresar.CestaStd(), "Jana"), Vzhled::VysokyKontrast);
     hlavni.M1VzhledKlasicky->trigger();
-    EXPECT_EQ(QApplication::palette().color(QPalette::Window), TmavaPlocha().color(QPalette::Window));
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window),
+              TmavaPlocha().color(QPalette::Window));
     EXPECT_EQ(NactiVzhled(adresar.CestaStd(), "Jana"), Vzhled::Klasicky);
 }

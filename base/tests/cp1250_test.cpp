@@ -19,7 +19,7 @@ TEST(Cp1250, ZnakyMimoKodovouStrankuNajdeSMistem)
         std::size_t bajt;
         char32_t znak;
     };
-    const Pripad pripady[]{
+    const Pripad pripady[] {
         {"a ≤ b", 2, 0x2264},
         {"šipka →", 7, 0x2192},
         {"nezlomitelný\u2011spojovník", 13, 0x2011},
@@ -40,13 +40,13 @@ TEST(Cp1250, ZnakyMimoKodovouStrankuNajdeSMistem)
 
 TEST(Cp1250, NeplatneUtf8NeprojdeNikdy)
 {
-    const std::string pripady[]{
-        std::string("ok \x80", 4),          // a lone continuation byte
-        std::string("ok \xC3", 4),          // cut short
-        std::string("ok \xC0\xAF", 5),      // overlong '/'
+    const std::string pripady[] {
+        std::string("ok \x80", 4),  // a lone continuation byte
+        std::string("ok \xC3", 4),  // cut short
+        std::string("ok \xC0\xAF", 5),  // overlong '/'
         std::string("ok \xED\xA0\x80", 6),  // a surrogate
         std::string("ok \xF4\x90\x80\x80", 7),  // beyond U+10FFFF
-        std::string("ok \xC3\x28", 5),      // a continuation byte missing
+        std::string("ok \xC3\x28", 5),  // a continuation byte missing
     };
     for (const auto& text : pripady) {
         const auto misto = PrvniMimoCp1250(text);

@@ -29,10 +29,12 @@
 #include <QTextImageFormat>
 #include <QImage>
 
-
 namespace {
 
-QString NapovedaVedleProgramu() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.htm"); }
+QString NapovedaVedleProgramu()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.htm");
+}
 
 // Clicks the first link of the shown page whose target ends with `cil`; false when there is none.
 bool KlikniNaOdkaz(QTextBrowser* prohlizec, const QString& cil)
@@ -56,7 +58,10 @@ bool KlikniNaOdkaz(QTextBrowser* prohlizec, const QString& cil)
 
 class PracovniAdresar {
 public:
-    explicit PracovniAdresar(const QString& novy) : puvodni_(QDir::currentPath()) { QDir::setCurrent(novy); }
+    explicit PracovniAdresar(const QString& novy) : puvodni_(QDir::currentPath())
+    {
+        QDir::setCurrent(novy);
+    }
     ~PracovniAdresar() { QDir::setCurrent(puvodni_); }
 
 private:
@@ -75,7 +80,8 @@ TEST(Napoveda, OtevreStejnouStrankuZKazdehoPracovnihoAdresareAVyplniOkno)
         EXPECT_EQ(okno.windowTitle(), QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(okno.size(), QSize(700, 550));
         EXPECT_EQ(okno.wbHelp->source(), QUrl::fromLocalFile(NapovedaVedleProgramu()));
-        EXPECT_EQ(okno.wbHelp->documentTitle(), QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
+        EXPECT_EQ(okno.wbHelp->documentTitle(),
+                  QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
         okno.show();
         EXPECT_EQ(okno.wbHelp->geometry(), okno.rect());
         okno.resize(900, 640);
@@ -90,7 +96,8 @@ TEST(Napoveda, ChybejiciSouborUkazeCeskouStrankuAOknoSeOtevre)
     THelpForm okno(nullptr, prazdny.Cesta());
     const QString text = okno.wbHelp->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("Nápověda nebyla nalezena")));
-    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(prazdny.Cesta() + QStringLiteral("/Help/index.htm"))));
+    EXPECT_TRUE(text.contains(
+        QDir::toNativeSeparators(prazdny.Cesta() + QStringLiteral("/Help/index.htm"))));
     auto zavreni = OdpovedzModalnimu([](QWidget* w) { w->close(); });
     okno.exec();
     EXPECT_TRUE(zavreni->probehlo);
@@ -104,14 +111,17 @@ TEST(Napoveda, BezNapovedyVedleProgramuSeOtevreNainstalovana)
     const QDir k(koren.Cesta());
     ASSERT_TRUE(k.mkpath(QStringLiteral("bin")));
     const QString program = k.filePath(QStringLiteral("bin"));
-    const QString nainstalovana = QDir::cleanPath(program + QStringLiteral("/" ZK_DATA_RELATIVNE "/Help/index.htm"));
+    const QString nainstalovana =
+        QDir::cleanPath(program + QStringLiteral("/" ZK_DATA_RELATIVNE "/Help/index.htm"));
     const QString vedle = program + QStringLiteral("/Help/index.htm");
-    EXPECT_EQ(THelpForm::CestaNapovedy(program), vedle);  // neither: the message names the one beside
+    EXPECT_EQ(THelpForm::CestaNapovedy(program),
+              vedle);  // neither: the message names the one beside
     for (const QString& stranka : {nainstalovana, vedle}) {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(stranka).path()));
         QFile soubor(stranka);
         ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
-        soubor.write("<html><head><title>Nápověda</title></head><body>" + stranka.toUtf8() + "</body></html>");
+        soubor.write("<html><head><title>Nápověda</title></head><body>" + stranka.toUtf8()
+                     + "</body></html>");
         soubor.close();
         // The installed help once it exists; the one beside the program wins when both do.
         THelpForm okno(nullptr, program);
@@ -129,14 +139,18 @@ TEST(Napoveda, OdkazyNapovedySeSleduji_WebSeOteviraVProhlizeci)
     const QDir help = QFileInfo(NapovedaVedleProgramu()).dir();
 
     ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("profily.htm")));
-    EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->source() == QUrl::fromLocalFile(help.filePath(QStringLiteral("profily.htm"))); }));
+    EXPECT_TRUE(CekejNa([&] {
+        return okno.wbHelp->source()
+            == QUrl::fromLocalFile(help.filePath(QStringLiteral("profily.htm")));
+    }));
     EXPECT_TRUE(okno.wbHelp->documentTitle().startsWith(QStringLiteral("Profily")));
     ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("index.htm")));
     EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->source() == start; }));
 
     ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("e-sbirka.cz/sb/2000/361")));
     EXPECT_TRUE(CekejNa([&] { return !web.otevrene.isEmpty(); }));
-    EXPECT_EQ(web.otevrene, QList<QUrl>{QUrl(QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"))});
+    EXPECT_EQ(web.otevrene,
+              QList<QUrl> {QUrl(QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"))});
     EXPECT_EQ(okno.wbHelp->source(), start);
 }
 
@@ -150,15 +164,16 @@ TEST(Napoveda, ObrazkyExistujiAKazdaStrankaJeDosazitelna)
     const QRegularExpression obrazek(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]+)\""));
     const QRegularExpression odkaz(QStringLiteral("<a[^>]*\\shref=\"([^\"#]+)[^\"]*\""));
 
-    QSet<QString> dosazene{QStringLiteral("index.htm")};
-    QStringList fronta{QStringLiteral("index.htm")};
+    QSet<QString> dosazene {QStringLiteral("index.htm")};
+    QStringList fronta {QStringLiteral("index.htm")};
     int obrazku = 0;
     while (!fronta.isEmpty()) {
         const QString stranka = fronta.takeFirst();
         QFile soubor(help.filePath(stranka));
         ASSERT_TRUE(soubor.open(QIODevice::ReadOnly)) << stranka.toStdString();
         const QString html = QString::fromUtf8(soubor.readAll());
-        EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">"))) << stranka.toStdString();
+        EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">")))
+            << stranka.toStdString();
         for (const auto& m : obrazek.globalMatch(html)) {
             ++obrazku;
             EXPECT_TRUE(QFileInfo(help.filePath(m.captured(1))).isFile())
@@ -178,7 +193,8 @@ TEST(Napoveda, ObrazkyExistujiAKazdaStrankaJeDosazitelna)
     }
     EXPECT_GE(obrazku, 8);
     for (const QString& stranka : stranky)
-        EXPECT_TRUE(dosazene.contains(stranka)) << stranka.toStdString() << " cannot be reached from index.htm";
+        EXPECT_TRUE(dosazene.contains(stranka))
+            << stranka.toStdString() << " cannot be reached from index.htm";
 }
 
 // At the size the help opens at, every page fits the window's width: a picture wider than the
@@ -210,7 +226,8 @@ TEST(Napoveda, ObrazkySeVejdouDoOknaAKazdaStrankaVedeZpet)
                 const QTextImageFormat obrazek = format.toImageFormat();
                 // A screenshot stands in a paragraph of its own, never inside a sentence.
                 if (!QTextCursor(blok).currentTable())
-                    EXPECT_TRUE(blok.text().remove(QChar::ObjectReplacementCharacter).trimmed().isEmpty())
+                    EXPECT_TRUE(
+                        blok.text().remove(QChar::ObjectReplacementCharacter).trimmed().isEmpty())
                         << obrazek.name().toStdString() << " inside: " << blok.text().toStdString();
                 const QImage soubor(help.filePath(obrazek.name()));
                 ASSERT_FALSE(soubor.isNull()) << obrazek.name().toStdString();
@@ -222,7 +239,8 @@ TEST(Napoveda, ObrazkySeVejdouDoOknaAKazdaStrankaVedeZpet)
                     continue;
                 }
                 ++zmensenych;
-                EXPECT_NEAR(kresleno.height() / kresleno.width(), qreal(soubor.height()) / soubor.width(), 0.01)
+                EXPECT_NEAR(kresleno.height() / kresleno.width(),
+                            qreal(soubor.height()) / soubor.width(), 0.01)
                     << obrazek.name().toStdString();
             }
         }
@@ -258,7 +276,8 @@ TEST(Napoveda, StrankyPopisujiOknaJakJsou)
         {"statistika.htm", "<img src=\"obrazky/statistika.png\"", nullptr},
         {"statistika.htm", "<img src=\"obrazky/statistika-plan.png\"", nullptr},
         {"statistika.htm", "Do pole <b>Datum zkoušky</b> zadejte den", nullptr},
-        {"vysledky.htm", "<b>špatně zodpovězené otázky</b> i otázky, u nichž jste použili nápovědu", nullptr},
+        {"vysledky.htm", "<b>špatně zodpovězené otázky</b> i otázky, u nichž jste použili nápovědu",
+         nullptr},
         {"procvicovani.htm", "uprostřed plochy s otázkou", "dole se na"},
         {"znacky.htm", "Panel uprostřed plochy s otázkou", "Panel dole"},
         {"znacky.htm", "<h2>Značky, hlášení a úspěšnost</h2>", "Barvy textu a čísla"},
@@ -268,9 +287,11 @@ TEST(Napoveda, StrankyPopisujiOknaJakJsou)
         QFile soubor(help.filePath(QString::fromLatin1(p.stranka)));
         ASSERT_TRUE(soubor.open(QIODevice::ReadOnly)) << p.stranka;
         const QString html = QString::fromUtf8(soubor.readAll()).simplified();
-        EXPECT_TRUE(html.contains(QString::fromUtf8(p.obsahuje))) << p.stranka << ": " << p.obsahuje;
+        EXPECT_TRUE(html.contains(QString::fromUtf8(p.obsahuje)))
+            << p.stranka << ": " << p.obsahuje;
         if (p.neobsahuje)
-            EXPECT_FALSE(html.contains(QString::fromUtf8(p.neobsahuje))) << p.stranka << ": " << p.neobsahuje;
+            EXPECT_FALSE(html.contains(QString::fromUtf8(p.neobsahuje)))
+                << p.stranka << ": " << p.neobsahuje;
     }
 }
 
@@ -294,7 +315,8 @@ protected:
 TEST_F(OProgramu, OknoASvePopisky)
 {
     QDir().mkpath(adresar.Cesta() + QStringLiteral("/grafika"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ZK_IKONA), adresar.Cesta() + QStringLiteral("/grafika/ikona.png")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZK_IKONA),
+                            adresar.Cesta() + QStringLiteral("/grafika/ikona.png")));
     TAbout okno(Adresar());
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("O programu"));
     EXPECT_EQ(okno.minimumSize(), okno.maximumSize());
@@ -314,8 +336,9 @@ TEST_F(OProgramu, OknoASvePopisky)
     EXPECT_TRUE(okno.mText->toPlainText().contains(QStringLiteral("757 otázek")));
     EXPECT_TRUE(okno.stAtestace->font().bold());
     EXPECT_TRUE(okno.stAtestace->text().contains(QStringLiteral("dopravní policie")));
-    for (QWidget* w : {static_cast<QWidget*>(okno.Image1), static_cast<QWidget*>(okno.lbNazev), static_cast<QWidget*>(okno.lbInet),
-                       static_cast<QWidget*>(okno.mText), static_cast<QWidget*>(okno.stAtestace)})
+    for (QWidget* w : {static_cast<QWidget*>(okno.Image1), static_cast<QWidget*>(okno.lbNazev),
+                       static_cast<QWidget*>(okno.lbInet), static_cast<QWidget*>(okno.mText),
+                       static_cast<QWidget*>(okno.stAtestace)})
         EXPECT_TRUE(okno.gbOkraj->rect().contains(w->geometry())) << w->objectName().toStdString();
     // The OK button stands top right, beside the frame.
     EXPECT_GT(okno.btnOK->x(), okno.gbOkraj->geometry().right());
@@ -328,7 +351,8 @@ TEST_F(OProgramu, DatumDatabazePodleZmenySouboruNeboNezname)
     for (const QDate& den : dny) {
         NastavDatumBanky(QDateTime(den, QTime(12, 0)));
         TAbout okno(Adresar());
-        EXPECT_EQ(okno.lb->text(), QLocale(QLocale::Czech, QLocale::Czechia).toString(den, QLocale::ShortFormat));
+        EXPECT_EQ(okno.lb->text(),
+                  QLocale(QLocale::Czech, QLocale::Czechia).toString(den, QLocale::ShortFormat));
         // It stands right of its caption, on the same line.
         EXPECT_GT(okno.lb->x(), okno.lbDatab->geometry().right());
         EXPECT_EQ(okno.lb->y(), okno.lbDatab->y());
@@ -357,7 +381,7 @@ TEST_F(OProgramu, OdkazZcervenaPodMysiAOtevreStranku)
 
     EXPECT_TRUE(web.otevrene.isEmpty());
     QTest::mouseClick(okno.lbInet, Qt::LeftButton);
-    EXPECT_EQ(web.otevrene, QList<QUrl>{QUrl(TAbout::kOdkaz)});
+    EXPECT_EQ(web.otevrene, QList<QUrl> {QUrl(TAbout::kOdkaz)});
 }
 
 TEST_F(OProgramu, TlacitkoOKMaFokus_EscapeZavira)
@@ -403,9 +427,10 @@ TEST(Historie, OknoAZaznamyOdNejnovejsiho)
         {"20.12.2003 - Update", nullptr, {}},
         {"19.8.2003 - Upgrade", "1.18", {}},
         {"31.7.2003 - Upgrade", nullptr, {}},
-        {"29.7.2003 - Oprava", nullptr,
-         {75, 88, 114, 137, 145, 146, 262, 266, 392, 446, 477, 502, 523, 544, 545, 547, 550, 552, 553, 554, 555,
-          558, 559, 560, 561, 563, 565, 566, 568, 569, 570, 573, 575, 577, 579, 181, 274, 355, 388, 148, 448, 449}},
+        {"29.7.2003 - Oprava", nullptr, {75,  88,  114, 137, 145, 146, 262, 266, 392, 446, 477,
+                                         502, 523, 544, 545, 547, 550, 552, 553, 554, 555, 558,
+                                         559, 560, 561, 563, 565, 566, 568, 569, 570, 573, 575,
+                                         577, 579, 181, 274, 355, 388, 148, 448, 449}},
         {"2.4.2003 - Oprava", "1.02", {}},
         {"31.3.2003", "1.01", {}},
     };
@@ -420,13 +445,15 @@ TEST(Historie, OknoAZaznamyOdNejnovejsiho)
         EXPECT_EQ(radky[0], QString::fromUtf8(ocekavane[i].hlavicka));
         EXPECT_EQ(radky[1], QString(radky[0].size(), QLatin1Char('-')));
         for (qsizetype r = 2; r < radky.size(); ++r) {
-            EXPECT_TRUE(radky[r].startsWith(QStringLiteral(" - ")) || radky[r].startsWith(QStringLiteral("   ")))
+            EXPECT_TRUE(radky[r].startsWith(QStringLiteral(" - "))
+                        || radky[r].startsWith(QStringLiteral("   ")))
                 << radky[r].toStdString();
             EXPECT_LE(radky[r].size(), 70) << "wider than the window: " << radky[r].toStdString();
         }
         const QString telo = radky.mid(2).join(QLatin1Char('\n'));
         const auto nalezena = verze.match(telo);
-        EXPECT_EQ(nalezena.hasMatch() ? nalezena.captured(1) : QString(), QString::fromLatin1(ocekavane[i].verze));
+        EXPECT_EQ(nalezena.hasMatch() ? nalezena.captured(1) : QString(),
+                  QString::fromLatin1(ocekavane[i].verze));
         // The question numbers of the entry, in the order listed, and no others.
         std::vector<int> cisla;
         for (const auto& m : cislo.globalMatch(QString(telo).remove(verze)))

@@ -44,8 +44,10 @@ const QString kStyl = QStringLiteral(
     "QPushButton[odpoved=\"1\"] { background: white; border: 2px solid #c3ccd6; border-radius: 8px;"
     "  text-align: left; padding: 8px 12px; color: #17202a; }"
     "QPushButton[odpoved=\"1\"]:focus { border-color: #6c8ebf; }"
-    "QPushButton[odpoved=\"1\"][stav=\"spravna\"] { background: #d8f3dc; border: 3px solid #2d8a4e; }"
-    "QPushButton[odpoved=\"1\"][stav=\"spatna\"] { background: #fde2e1; border: 3px solid #c0392b; }"
+    "QPushButton[odpoved=\"1\"][stav=\"spravna\"] { background: #d8f3dc; border: 3px solid "
+    "#2d8a4e; }"
+    "QPushButton[odpoved=\"1\"][stav=\"spatna\"] { background: #fde2e1; border: 3px solid #c0392b; "
+    "}"
     "QLabel#lbVerdikt[vysledek=\"spravne\"] { color: #2d8a4e; }"
     "QLabel#lbVerdikt[vysledek=\"spatne\"] { color: #c0392b; }");
 
@@ -58,7 +60,7 @@ void Prestyluj(QWidget* w)
 // The picture's place: its size never follows the picture, and a change of size redraws it.
 class MistoObrazku : public QLabel {
 public:
-    explicit MistoObrazku(QWidget* rodic) : QLabel(rodic) {}
+    explicit MistoObrazku(QWidget* rodic) : QLabel(rodic) { }
     std::function<void()> naZmenu;
     QSize sizeHint() const override { return {600, 350}; }
     QSize minimumSizeHint() const override { return {300, 175}; }
@@ -82,14 +84,14 @@ struct TKrizovatky::Stav {
     ZdrojSeedu zdroj;
 
     GenerovanaSituace situace;
-    Scena scena;      // the situation as the drawing reads it
+    Scena scena;  // the situation as the drawing reads it
     bool nakreslena = false;
     int zvolena = -1;  // -1 until answered
     int spravne = 0, celkem = 0;
 
     QLabel* lbObrazek = nullptr;
     QLabel* lbOtazka = nullptr;
-    std::array<TlacitkoOdpovedi*, 3> odpovedi{};
+    std::array<TlacitkoOdpovedi*, 3> odpovedi {};
     QLabel* lbVerdikt = nullptr;
     QLabel* lbVysvetleni = nullptr;
     QLabel* lbSkore = nullptr;
@@ -173,7 +175,8 @@ struct TKrizovatky::Stav {
         auto* popisek = new QLabel(QStringLiteral("&Situace číslo:"), okno);
         edSeed = new QLineEdit(okno);
         edSeed->setObjectName(QStringLiteral("edSeed"));
-        edSeed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), edSeed));
+        edSeed->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{1,10}")), edSeed));
         popisek->setBuddy(edSeed);
         btnSeed = new QPushButton(QStringLiteral("&Zobrazit"), okno);
         btnSeed->setObjectName(QStringLiteral("btnSeed"));
@@ -211,7 +214,8 @@ struct TKrizovatky::Stav {
     {
         situace = GenerujSituaci(seed);
         QString chyba;
-        nakreslena = CtiScenu(ScenaDoYaml(situace.scena), QStringLiteral("situace %1").arg(seed), &scena, &chyba);
+        nakreslena = CtiScenu(ScenaDoYaml(situace.scena), QStringLiteral("situace %1").arg(seed),
+                              &scena, &chyba);
         zvolena = -1;
         lbOtazka->setText(Q(situace.otazka));
         for (int i = 0; i < 3; ++i) {
@@ -247,25 +251,37 @@ struct TKrizovatky::Stav {
         spravne += dobre ? 1 : 0;
         for (int k = 0; k < 3; ++k) {
             QPushButton* b = odpovedi[static_cast<size_t>(k)];
-            b->setProperty("stav", k == situace.spravna ? QStringLiteral("spravna") : k == i ? QStringLiteral("spatna") : QString());
+            b->setProperty("stav",
+                           k == situace.spravna ? QStringLiteral("spravna")
+                               : k == i         ? QStringLiteral("spatna")
+                                                : QString());
             Prestyluj(b);
         }
-        lbVerdikt->setText(dobre ? QStringLiteral("Správně!")
-                                 : QStringLiteral("Špatně. Správná odpověď je %1.").arg(kPismena[situace.spravna]));
+        lbVerdikt->setText(
+            dobre
+                ? QStringLiteral("Správně!")
+                : QStringLiteral("Špatně. Správná odpověď je %1.").arg(kPismena[situace.spravna]));
         lbVerdikt->setAccessibleDescription(lbVerdikt->text());
-        lbVerdikt->setProperty("vysledek", dobre ? QStringLiteral("spravne") : QStringLiteral("spatne"));
+        lbVerdikt->setProperty("vysledek",
+                               dobre ? QStringLiteral("spravne") : QStringLiteral("spatne"));
         Prestyluj(lbVerdikt);
         QString v, nahlas;
         int n = 0;
         for (const Krok& k : situace.reseni.kroky) {
             v += QStringLiteral("<p style=\"margin:2px 0\"><b>%1.</b> %2</p>")
                      .arg(++n)
-                     .arg(Q(k.pravidlo).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));  // a line each
-            nahlas += QStringLiteral("%1. %2 ").arg(n).arg(Q(k.pravidlo).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+                     .arg(Q(k.pravidlo)
+                              .toHtmlEscaped()
+                              .replace(QLatin1Char('\n'), QStringLiteral("<br>")));  // a line each
+            nahlas += QStringLiteral("%1. %2 ").arg(n).arg(
+                Q(k.pravidlo).replace(QLatin1Char('\n'), QLatin1Char(' ')));
         }
         lbVysvetleni->setText(v);
         lbVysvetleni->setAccessibleDescription(nahlas.trimmed());
-        lbSkore->setText(QStringLiteral("Skóre: %1 z %2 (%3 %)").arg(spravne).arg(celkem).arg(ProcentoZaokrouhlene(spravne, celkem)));
+        lbSkore->setText(QStringLiteral("Skóre: %1 z %2 (%3 %)")
+                             .arg(spravne)
+                             .arg(celkem)
+                             .arg(ProcentoZaokrouhlene(spravne, celkem)));
         btnDalsi->setEnabled(true);
         Kresli();
         if (!profil.empty()) {
@@ -288,7 +304,8 @@ struct TKrizovatky::Stav {
             lbObrazek->clear();
             return;
         }
-        const QSize velikost = lbObrazek->size().boundedTo(QSize(4000, 4000)).expandedTo(QSize(300, 175));
+        const QSize velikost =
+            lbObrazek->size().boundedTo(QSize(4000, 4000)).expandedTo(QSize(300, 175));
         QImage obraz = KresliScenu(scena, velikost);
         if (zvolena >= 0) {
             const std::vector<QPointF> polohy = PolohyVozidel(scena, velikost);
@@ -319,16 +336,18 @@ struct TKrizovatky::Stav {
                 p.setBrush(QColor(31, 78, 140));
                 p.drawEllipse(c, r, r);
                 p.setPen(Qt::white);
-                p.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter, QString::number(it->second));
+                p.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
+                           QString::number(it->second));
             }
         }
         lbObrazek->setPixmap(QPixmap::fromImage(obraz));
     }
 };
 
-TKrizovatky::TKrizovatky(std::filesystem::path adresar, std::string profil, const Hodiny& hodiny, ZdrojSeedu zdroj,
-                         QWidget* rodic)
-    : QDialog(rodic), s_(std::make_unique<Stav>(this, std::move(adresar), std::move(profil), hodiny, std::move(zdroj)))
+TKrizovatky::TKrizovatky(std::filesystem::path adresar, std::string profil, const Hodiny& hodiny,
+                         ZdrojSeedu zdroj, QWidget* rodic)
+    : QDialog(rodic), s_(std::make_unique<Stav>(this, std::move(adresar), std::move(profil), hodiny,
+                                                std::move(zdroj)))
 {
     s_->Postav();
     s_->lbSkore->setText(QStringLiteral("Skóre: 0 z 0"));
@@ -352,4 +371,3 @@ void TKrizovatky::keyPressEvent(QKeyEvent* udalost)
     }
     QDialog::keyPressEvent(udalost);
 }
-

@@ -22,8 +22,8 @@ public:
 
     // `zdroj` gives the seed of each next situation; the clock dates the stored answers. Answers
     // are stored in Krizovatky of `adresar` for `profil` (none when the profile is empty).
-    TKrizovatky(std::filesystem::path adresar, std::string profil, const Hodiny& hodiny, ZdrojSeedu zdroj,
-                QWidget* rodic = nullptr);
+    TKrizovatky(std::filesystem::path adresar, std::string profil, const Hodiny& hodiny,
+                ZdrojSeedu zdroj, QWidget* rodic = nullptr);
     ~TKrizovatky() override;
 
 protected:

@@ -9,7 +9,10 @@ inline std::string Poradi(const Reseni& r)
 {
     std::string t;
     for (const Krok& k : r.kroky)
-        t += (t.empty() ? "" : ";") + std::string(k.druh == DruhKroku::Ceka ? "!" : k.druh == DruhKroku::Blokovani ? "?" : "") +
-             SpojStitky(k.stitky);
+        t += (t.empty() ? "" : ";")
+            + std::string(k.druh == DruhKroku::Ceka            ? "!"
+                              : k.druh == DruhKroku::Blokovani ? "?"
+                                                               : "")
+            + SpojStitky(k.stitky);
     return t;
 }

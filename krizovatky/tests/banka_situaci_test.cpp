@@ -20,10 +20,13 @@ std::string Koren()
 
 struct Moznost {
     std::vector<std::string> stitky;  // vehicles in the order the answer names them
-    bool soucasne = false;            // the answer lets some go together
+    bool soucasne = false;  // the answer lets some go together
 };
 
-bool Pismeno(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+bool Pismeno(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
 
 // Where the answer first names the vehicle: its label as a word, a tram also as "tramvaj".
 size_t Pozice(const std::string& text, const KVozidlo& v)
@@ -32,7 +35,8 @@ size_t Pozice(const std::string& text, const KVozidlo& v)
     auto hledej = [&](const std::string& slovo, bool konecSlova) {
         for (size_t p = text.find(slovo); p != std::string::npos; p = text.find(slovo, p + 1)) {
             const bool zacatek = p == 0 || !Pismeno(text[p - 1]);
-            const bool konec = !konecSlova || p + slovo.size() == text.size() || !Pismeno(text[p + slovo.size()]);
+            const bool konec =
+                !konecSlova || p + slovo.size() == text.size() || !Pismeno(text[p + slovo.size()]);
             if (zacatek && konec) {
                 nejdriv = std::min(nejdriv, p);
                 return;
@@ -96,18 +100,42 @@ TEST(BankaSituaci, ResitelSouhlasiSKlicem)
     const YAML::Node banka = YAML::LoadFile(Koren() + "/data/otazky/kategorie7.yaml");
     using Otazka = std::function<char(const Reseni&, const KScena&)>;
     const std::map<int, Otazka> vlastni = {
-        {725, [](const Reseni& r, const KScena&) { return Index(r, "C") < Index(r, "A") ? 'B' : 'A'; }},
+        {725,
+         [](const Reseni& r, const KScena&) { return Index(r, "C") < Index(r, "A") ? 'B' : 'A'; }},
         {729, [](const Reseni& r, const KScena&) { return r.musiZastavit.at("A") ? 'A' : 'B'; }},
-        {733, [](const Reseni&, const KScena& s) { return SmerJizdy(s, s.vozidla[0]) == Smer::Vlevo ? 'B' : 'A'; }},
-        {740, [](const Reseni& r, const KScena&) { return Index(r, "chodec") < Index(r, "A") ? 'A' : 'B'; }},
-        {741, [](const Reseni& r, const KScena&) { return Index(r, "chodec") < Index(r, "A") ? 'C' : 'A'; }},
-        {746, [](const Reseni& r, const KScena&) { return Ceka(r, "A") ? 'B' : Index(r, "B") < Index(r, "A") ? 'A' : 'C'; }},
+        {733,
+         [](const Reseni&, const KScena& s) {
+             return SmerJizdy(s, s.vozidla[0]) == Smer::Vlevo ? 'B' : 'A';
+         }},
+        {740,
+         [](const Reseni& r, const KScena&) {
+             return Index(r, "chodec") < Index(r, "A") ? 'A' : 'B';
+         }},
+        {741,
+         [](const Reseni& r, const KScena&) {
+             return Index(r, "chodec") < Index(r, "A") ? 'C' : 'A';
+         }},
+        {746,
+         [](const Reseni& r, const KScena&) {
+             return Ceka(r, "A") ? 'B' : Index(r, "B") < Index(r, "A") ? 'A' : 'C';
+         }},
         {748, [](const Reseni& r, const KScena&) { return Ceka(r, "A") ? 'C' : 'A'; }},
-        {749, [](const Reseni& r, const KScena&) { return Ceka(r, "A") && !Ceka(r, "B") ? 'B' : !Ceka(r, "A") && Ceka(r, "B") ? 'A' : 'C'; }},
-        {750, [](const Reseni& r, const KScena&) { return Ceka(r, "B") && !Ceka(r, "A") ? 'C' : !Ceka(r, "B") && Ceka(r, "A") ? 'A' : 'B'; }},
-        {753, [](const Reseni& r, const KScena&) { return Index(r, "chodec") < Index(r, "A") ? 'C' : 'A'; }},
-        {757, [](const Reseni& r, const KScena&) {
-             return !r.kroky.empty() && r.kroky.front().druh == DruhKroku::Blokovani ? 'A' : 'B'; }},
+        {749,
+         [](const Reseni& r, const KScena&) {
+             return Ceka(r, "A") && !Ceka(r, "B") ? 'B' : !Ceka(r, "A") && Ceka(r, "B") ? 'A' : 'C';
+         }},
+        {750,
+         [](const Reseni& r, const KScena&) {
+             return Ceka(r, "B") && !Ceka(r, "A") ? 'C' : !Ceka(r, "B") && Ceka(r, "A") ? 'A' : 'B';
+         }},
+        {753,
+         [](const Reseni& r, const KScena&) {
+             return Index(r, "chodec") < Index(r, "A") ? 'C' : 'A';
+         }},
+        {757,
+         [](const Reseni& r, const KScena&) {
+             return !r.kroky.empty() && r.kroky.front().druh == DruhKroku::Blokovani ? 'A' : 'B';
+         }},
     };
     int souhlasi = 0;
     for (const YAML::Node& q : banka) {
@@ -116,14 +144,16 @@ TEST(BankaSituaci, ResitelSouhlasiSKlicem)
         const char klic = q["spravne"].as<std::string>().at(0);
         KScena s;
         std::string chyba;
-        ASSERT_TRUE(NactiKScenu(Koren() + "/data/situace/" + std::to_string(cislo) + ".yaml", &s, &chyba)) << chyba;
+        ASSERT_TRUE(
+            NactiKScenu(Koren() + "/data/situace/" + std::to_string(cislo) + ".yaml", &s, &chyba))
+            << chyba;
         const Reseni r = ResPoradi(s);
         Forma forma = Forma::Vlastni;
         if (vlastni.count(cislo) == 0) {
-            forma = otazka.find("pořadí") != std::string::npos       ? Forma::Poradi
-                    : otazka.find("jako první") != std::string::npos ? Forma::Prvni
-                    : otazka.find("jako poslední") != std::string::npos ? Forma::Posledni
-                                                                         : Forma::Vlastni;
+            forma = otazka.find("pořadí") != std::string::npos      ? Forma::Poradi
+                : otazka.find("jako první") != std::string::npos    ? Forma::Prvni
+                : otazka.find("jako poslední") != std::string::npos ? Forma::Posledni
+                                                                    : Forma::Vlastni;
             ASSERT_NE(forma, Forma::Vlastni) << cislo << ": the question's form is not known";
         }
         char odpoved = '?';
@@ -147,13 +177,15 @@ TEST(BankaSituaci, ResitelSouhlasiSKlicem)
                     ano = m.stitky == jedou && m.soucasne == skupina;
                 else if (!m.stitky.empty()) {
                     const Krok& k = forma == Forma::Prvni ? prvni : posledni;
-                    ano = std::find(k.stitky.begin(), k.stitky.end(), m.stitky.front()) != k.stitky.end() &&
-                          m.soucasne == (k.stitky.size() > 1) && k.druh == DruhKroku::Jede;
+                    ano = std::find(k.stitky.begin(), k.stitky.end(), m.stitky.front())
+                            != k.stitky.end()
+                        && m.soucasne == (k.stitky.size() > 1) && k.druh == DruhKroku::Jede;
                 }
                 if (ano)
                     shodne += char(p - 'a' + 'A');
             }
-            ASSERT_LE(shodne.size(), 1u) << cislo << ": the solver's answer fits more answers: " << shodne;
+            ASSERT_LE(shodne.size(), 1u)
+                << cislo << ": the solver's answer fits more answers: " << shodne;
             if (shodne.size() == 1)
                 odpoved = shodne[0];
         }

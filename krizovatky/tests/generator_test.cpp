@@ -17,22 +17,25 @@ namespace {
 
 bool Blokovani(const Reseni& r)
 {
-    return std::any_of(r.kroky.begin(), r.kroky.end(), [](const Krok& k) { return k.druh == DruhKroku::Blokovani; });
+    return std::any_of(r.kroky.begin(), r.kroky.end(),
+                       [](const Krok& k) { return k.druh == DruhKroku::Blokovani; });
 }
 
 // The steps an answer names: "Současně žluté C a černé D, potom oranžové B." -> {{C, D}, {B}}.
-std::vector<std::set<std::string>> KrokyOdpovedi(std::string text, const std::set<std::string>& stitky)
+std::vector<std::set<std::string>> KrokyOdpovedi(std::string text,
+                                                 const std::set<std::string>& stitky)
 {
     if (!text.empty() && text.back() == '.')
         text.pop_back();
     const std::string oddelovac = text.find(", potom ") != std::string::npos ? ", potom "
-                                  : text.rfind("Současně", 0) == 0           ? "\x01"
+        : text.rfind("Současně", 0) == 0                                     ? "\x01"
                                                                              : ", ";
     std::vector<std::set<std::string>> kroky;
     size_t od = 0;
     for (;;) {
         const size_t k = text.find(oddelovac, od);
-        std::istringstream slova(text.substr(od, k == std::string::npos ? std::string::npos : k - od));
+        std::istringstream slova(
+            text.substr(od, k == std::string::npos ? std::string::npos : k - od));
         std::set<std::string> krok;
         for (std::string s; slova >> s;)
             if (stitky.count(s.substr(0, s.find(','))))
@@ -80,7 +83,8 @@ TEST(Generator, VlastnostiSituaci)
     constexpr std::uint32_t kPocet = 10000;
     struct Vlastnost {
         const char* nazev;
-        std::function<bool(const GenerovanaSituace&, std::string*)> plati;  // false: nothing to check
+        std::function<bool(const GenerovanaSituace&, std::string*)>
+            plati;  // false: nothing to check
         int uplatneno = 0;
         int minimum;
     };
@@ -119,7 +123,8 @@ TEST(Generator, VlastnostiSituaci)
                  *chyba = "second solve differs";
              if (g.seed % 10 == 0) {
                  const GenerovanaSituace h = GenerujSituaci(g.seed);
-                 if (ScenaDoYaml(h.scena) != ScenaDoYaml(g.scena) || h.odpovedi != g.odpovedi || h.vysvetleni != g.vysvetleni)
+                 if (ScenaDoYaml(h.scena) != ScenaDoYaml(g.scena) || h.odpovedi != g.odpovedi
+                     || h.vysvetleni != g.vysvetleni)
                      *chyba = "second generation differs";
              }
              KScena zpet;
@@ -136,15 +141,16 @@ TEST(Generator, VlastnostiSituaci)
              for (double u : {90.0, 180.0, 270.0}) {
                  const std::string o = Poradi(ResPoradi(OtocScenu(g.scena, u)));
                  if (o != Poradi(g.reseni))
-                     *chyba = "turned by " + std::to_string(int(u)) + ": " + o + " instead of " + Poradi(g.reseni);
+                     *chyba = "turned by " + std::to_string(int(u)) + ": " + o + " instead of "
+                         + Poradi(g.reseni);
              }
              return true;
          },
          0, int(kPocet)},
-        // Mirroring makes the arm on one's right the arm on one's left. Among cars going straight on
-        // at a junction of equal standing every pair whose paths cross is ordered by the right-hand
-        // rule alone, so in the mirror every such decision turns round: an order of single vehicles
-        // is reversed exactly, and a mutual blocking stays a blocking.
+        // Mirroring makes the arm on one's right the arm on one's left. Among cars going straight
+        // on at a junction of equal standing every pair whose paths cross is ordered by the
+        // right-hand rule alone, so in the mirror every such decision turns round: an order of
+        // single vehicles is reversed exactly, and a mutual blocking stays a blocking.
         {"mirroring turns the right-hand rule round",
          [](const GenerovanaSituace& g, std::string* chyba) {
              const KScena p = RovnocennaPrimo(g.scena);
@@ -159,7 +165,9 @@ TEST(Generator, VlastnostiSituaci)
                  *chyba = "blocking in one only: " + Poradi(r) + " / " + Poradi(z);
                  return true;
              }
-             if (Blokovani(r) || std::any_of(r.kroky.begin(), r.kroky.end(), [](const Krok& k) { return k.stitky.size() > 1; }))
+             if (Blokovani(r) || std::any_of(r.kroky.begin(), r.kroky.end(), [](const Krok& k) {
+                     return k.stitky.size() > 1;
+                 }))
                  return Blokovani(r);
              auto obracene = r.kroky;
              std::reverse(obracene.begin(), obracene.end());
@@ -185,20 +193,25 @@ TEST(Generator, VlastnostiSituaci)
                  *chyba = "answers not distinct";
              for (int i = 0; i < 3; ++i)
                  if ((KrokyOdpovedi(g.odpovedi[i], stitky) == reseni) != (i == g.spravna))
-                     *chyba = "answer " + std::to_string(i) + " „" + g.odpovedi[i] + "“, right one " + std::to_string(g.spravna);
-             const char* otazka = g.druh == DruhOtazky::Prvni ? "Které vozidlo projede křižovatkou jako první?"
-                                                              : "V jakém pořadí projedou vozidla křižovatkou?";
+                     *chyba = "answer " + std::to_string(i) + " „" + g.odpovedi[i] + "“, right one "
+                         + std::to_string(g.spravna);
+             const char* otazka = g.druh == DruhOtazky::Prvni
+                 ? "Které vozidlo projede křižovatkou jako první?"
+                 : "V jakém pořadí projedou vozidla křižovatkou?";
              if (g.otazka != otazka)
                  *chyba = "question „" + g.otazka + "“";
              if (g.vysvetleni.find(g.reseni.kroky.front().pravidlo) == std::string::npos)
                  *chyba = "explanation lacks the first step's rule";
-             // read as sentences, a line each, and a tram named as a tram, never by its number alone
+             // read as sentences, a line each, and a tram named as a tram, never by its number
+             // alone
              if (g.vysvetleni.find('|') != std::string::npos)
                  *chyba = "explanation joins steps with |";
              for (const KVozidlo& v : g.scena.vozidla)
                  if (v.druh == "tramvaj")
-                     for (const std::string& bez : {"před " + v.stitek + " ", "vůči " + v.stitek + " ", ". " + v.stitek + ":",
-                                                     "\n" + v.stitek + ":", ": " + v.stitek + " i ", "; " + v.stitek + " i ", " i " + v.stitek + " "})
+                     for (const std::string& bez :
+                          {"před " + v.stitek + " ", "vůči " + v.stitek + " ",
+                           ". " + v.stitek + ":", "\n" + v.stitek + ":", ": " + v.stitek + " i ",
+                           "; " + v.stitek + " i ", " i " + v.stitek + " "})
                          if (g.vysvetleni.find(bez) != std::string::npos)
                              *chyba = "tram named by its number alone: „" + bez + "“";
              return true;
@@ -216,7 +229,8 @@ TEST(Generator, VlastnostiSituaci)
             if (v.plati(g, &chyba))
                 ++v.uplatneno;
             if (!chyba.empty())
-                ADD_FAILURE() << v.nazev << ", seed " << seed << ": " << chyba << "\n" << ScenaDoYaml(g.scena);
+                ADD_FAILURE() << v.nazev << ", seed " << seed << ": " << chyba << "\n"
+                              << ScenaDoYaml(g.scena);
         }
         if (seed < 1000) {
             // A scene repeats when its layout is the same: other colours alone make no new
@@ -224,18 +238,21 @@ TEST(Generator, VlastnostiSituaci)
             std::string tvar = ScenaDoYaml(g.scena);
             for (size_t i; (i = tvar.find("barva: ")) != std::string::npos;)
                 tvar.erase(i, tvar.find(',', i) + 2 - i);
-            EXPECT_TRUE(tvary.insert(tvar).second) << "seed " << seed << " repeats a layout:\n" << tvar;
+            EXPECT_TRUE(tvary.insert(tvar).second) << "seed " << seed << " repeats a layout:\n"
+                                                   << tvar;
         }
         ++pozice[g.spravna];
         for (int i = 0; i < 3; ++i)
             if (i != g.spravna)
-                znaky[g.omyly[i].empty() ? "špatná odpověď: jen změněné pořadí" : "špatná odpověď: " + g.omyly[i]]++;
+                znaky[g.omyly[i].empty() ? "špatná odpověď: jen změněné pořadí"
+                                         : "špatná odpověď: " + g.omyly[i]]++;
         znaky[std::to_string(g.scena.ramena.size()) + " ramena"]++;
         znaky[g.druh == DruhOtazky::Prvni ? "otázka: první" : "otázka: pořadí"]++;
         if (!g.scena.znacky.empty())
             znaky["značky"]++;
         if (!g.scena.semafory.empty())
-            znaky[g.scena.semafory.begin()->second.svetlo == "zluta_blika" ? "blikající žlutá" : "semafory"]++;
+            znaky[g.scena.semafory.begin()->second.svetlo == "zluta_blika" ? "blikající žlutá"
+                                                                           : "semafory"]++;
         if (!g.scena.policista.empty())
             znaky["policista"]++;
         if (!g.scena.koleje.empty())
@@ -251,8 +268,9 @@ TEST(Generator, VlastnostiSituaci)
     for (const auto& [z, n] : znaky)
         std::printf("%6d  %s\n", n, z.c_str());
     // Every kind of junction, feature and question occurs, and the right letter is spread.
-    for (const char* z : {"3 ramena", "4 ramena", "5 ramena", "značky", "blikající žlutá", "semafory", "policista", "tramvaj",
-                          "chodec", "2 vozidla", "3 vozidla", "4 vozidla", "otázka: první", "otázka: pořadí"})
+    for (const char* z : {"3 ramena", "4 ramena", "5 ramena", "značky", "blikající žlutá",
+                          "semafory", "policista", "tramvaj", "chodec", "2 vozidla", "3 vozidla",
+                          "4 vozidla", "otázka: první", "otázka: pořadí"})
         EXPECT_GE(znaky[z], 100) << z;
     for (int p : pozice)
         EXPECT_GE(p, int(kPocet) / 4);
@@ -260,8 +278,9 @@ TEST(Generator, VlastnostiSituaci)
     // overlooked (the right-hand rule where the main road decides), the signs read the other way
     // round, the tram taken for a car, the left turn taken for straight on; and the right-hand
     // rule turned round.
-    for (const char* omyl : {"značky přehlédnuté, přednost zprava místo hlavní pozemní komunikace", "značky přečtené obráceně",
-                             "tramvaj brána jako automobil", "odbočení vlevo, jako by vozidlo jelo přímo",
-                             "přednost zleva místo zprava"})
+    for (const char* omyl :
+         {"značky přehlédnuté, přednost zprava místo hlavní pozemní komunikace",
+          "značky přečtené obráceně", "tramvaj brána jako automobil",
+          "odbočení vlevo, jako by vozidlo jelo přímo", "přednost zleva místo zprava"})
         EXPECT_GE(znaky[std::string("špatná odpověď: ") + omyl], int(kPocet) / 100) << omyl;
 }

@@ -25,7 +25,8 @@ struct Adresar {
 
 std::string Zlaty(const char* jmeno)
 {
-    std::ifstream f(fs::path(std::getenv("ZK_SOURCE_DIR")) / "krizovatky/tests/data" / jmeno, std::ios::binary);
+    std::ifstream f(fs::path(std::getenv("ZK_SOURCE_DIR")) / "krizovatky/tests/data" / jmeno,
+                    std::ios::binary);
     std::ostringstream o;
     o << f.rdbuf();
     return o.str();
@@ -68,10 +69,12 @@ TEST(ZaznamKrizovatky, UlozeneHodnotyOdpovidajiZlatemuSouboru)
     EXPECT_TRUE(jan[0].Spravne());
     EXPECT_FALSE(jan[1].Spravne());
     EXPECT_EQ(NactiKrizovatky(a.cesta, "Eva").size(), 1u);
-    EXPECT_EQ(fs::status(a.cesta / "Krizovatky.DB").permissions() & (fs::perms::group_all | fs::perms::others_all),
+    EXPECT_EQ(fs::status(a.cesta / "Krizovatky.DB").permissions()
+                  & (fs::perms::group_all | fs::perms::others_all),
               fs::perms::none);
 
-    for (auto [pole, hodnota] : {std::pair{"Seed", "12x"}, {"Seed", "4294967296"}, {"Zvolena", "D"}, {"Otazka", ""}}) {
+    for (auto [pole, hodnota] :
+         {std::pair {"Seed", "12x"}, {"Seed", "4294967296"}, {"Zvolena", "D"}, {"Otazka", ""}}) {
         Adresar b;
         ZapisKrizovatku(b.cesta, zaznamy[1]);
         Tabulka p;

@@ -29,7 +29,8 @@ bool PrejmenovatAktivniProfil(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni&
         QInputDialog dotaz(hlavni);
         dotaz.setObjectName(QStringLiteral("dlgPrejmenovat"));
         dotaz.setInputMode(QInputDialog::TextInput);
-        dotaz.setWindowTitle(QStringLiteral("Přejmenovat profil \"") + stare + QStringLiteral("\" na..."));
+        dotaz.setWindowTitle(QStringLiteral("Přejmenovat profil \"") + stare
+                             + QStringLiteral("\" na..."));
         dotaz.setLabelText(QStringLiteral("Název nového profilu: "));
         dotaz.setTextValue(nove);
         dotaz.setOkButtonText(QStringLiteral("&OK"));

@@ -21,7 +21,7 @@ namespace {
 
 QCollator CeskeRazeni()
 {
-    QCollator razeni{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+    QCollator razeni {QLocale(QLocale::Czech, QLocale::CzechRepublic)};
     razeni.setCaseSensitivity(Qt::CaseInsensitive);
     return razeni;
 }
@@ -30,10 +30,10 @@ QCollator CeskeRazeni()
 
 TManazerUzivatelu::TManazerUzivatelu(ProfilovySklad& sklad, std::string& aktivniProfil,
                                      QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      sklad_(sklad),
-      aktivniProfil_(aktivniProfil)
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowMinimizeButtonHint),
+      sklad_(sklad), aktivniProfil_(aktivniProfil)
 {
     setObjectName(QStringLiteral("TManazerUzivatelu"));
     setWindowTitle(QStringLiteral("Správce uživatelských účtů"));
@@ -190,8 +190,9 @@ void TManazerUzivatelu::btnDeleteClick()
     const QString jmeno = VybranyProfil();
     if (jmeno.isEmpty())
         return;
-    if (!Zpravy::Otazka(this, QStringLiteral("Opravdu chcete profil \"") + jmeno
-                                  + QStringLiteral("\" smazat?")))
+    if (!Zpravy::Otazka(this,
+                        QStringLiteral("Opravdu chcete profil \"") + jmeno
+                            + QStringLiteral("\" smazat?")))
         return;
     ChraneneTabulky(this, [&] {
         if (!OveritHeslo(jmeno))

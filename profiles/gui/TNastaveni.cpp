@@ -25,20 +25,26 @@ struct Skupina {
 
 // The radio buttons are named "rb" + group code; confirming reads the code back from the name.
 constexpr Skupina kSkupiny[] = {
-    {"rbA", "A", 0, 0},   {"rbA1", "A1", 0, 1}, {"rbAM", "AM", 0, 2},
-    {"rbB", "B (B+E) *", 1, 0}, {"rbB1", "B1", 1, 1}, {"rbT", "T", 1, 2},
-    {"rbC", "C (C1, C+E, C1+E) *", 2, 0}, {"rbD", "D (D1, D+E, D1+E) *", 3, 0},
+    {"rbA", "A", 0, 0},
+    {"rbA1", "A1", 0, 1},
+    {"rbAM", "AM", 0, 2},
+    {"rbB", "B (B+E) *", 1, 0},
+    {"rbB1", "B1", 1, 1},
+    {"rbT", "T", 1, 2},
+    {"rbC", "C (C1, C+E, C1+E) *", 2, 0},
+    {"rbD", "D (D1, D+E, D1+E) *", 3, 0},
 };
 
-constexpr const char* kJmenaKategorii[] = {"cbPravidla", "cbOpravneni", "cbZakonDoprava",
-                                           "cbZdravoveda", "cbPodminky", "cbZnacky",
+constexpr const char* kJmenaKategorii[] = {"cbPravidla",   "cbOpravneni", "cbZakonDoprava",
+                                           "cbZdravoveda", "cbPodminky",  "cbZnacky",
                                            "cbKrizovatky"};
 
 }  // namespace
 
 TNastaveni::TNastaveni(Nastaveni& nastaveni, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowCloseButtonHint),
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint),
       nastaveni_(nastaveni)
 {
     setObjectName(QStringLiteral("TNastaveni"));
@@ -92,7 +98,7 @@ TNastaveni::TNastaveni(Nastaveni& nastaveni, QWidget* rodic)
     auto* gbProtokol = new QGroupBox(QStringLiteral("Vytvářet protokol u:"), this);
     gbProtokol->setObjectName(QStringLiteral("gbProtokol"));
     auto* protokol = new QVBoxLayout(gbProtokol);
-    const std::array<std::pair<const char*, QString>, 3> kProtokoly{{
+    const std::array<std::pair<const char*, QString>, 3> kProtokoly {{
         {"cbProcvicovani",
          QStringLiteral("Procvičování testových otázek (z určitých či všech kategorií)")},
         {"cbZkouseni", QStringLiteral("Zkoušení testových otázek (z určitých či všech kategorií)")},

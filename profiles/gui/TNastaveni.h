@@ -22,7 +22,7 @@ private:
     void btnOKClick();
 
     Nastaveni& nastaveni_;
-    std::array<QCheckBox*, 7> kategorie_{};
-    std::array<QCheckBox*, 3> protokoly_{};
+    std::array<QCheckBox*, 7> kategorie_ {};
+    std::array<QCheckBox*, 3> protokoly_ {};
     QButtonGroup* skupiny_;
 };

@@ -16,8 +16,9 @@
 #include <utility>
 
 TVytvorUziv::TVytvorUziv(QStringList seznam, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowMinimizeButtonHint),
       seznam_(std::move(seznam))
 {
     setObjectName(QStringLiteral("TVytvorUziv"));
@@ -61,7 +62,8 @@ TVytvorUziv::TVytvorUziv(QStringList seznam, QWidget* rodic)
     hesla->addWidget(eHeslo2_, 1, 1);
 
     auto* stInfo = new QLabel(
-        QStringLiteral("Podrobněji si budete moci profil nastavit v sekci \"Nastavení\" hlavního programu."),
+        QStringLiteral(
+            "Podrobněji si budete moci profil nastavit v sekci \"Nastavení\" hlavního programu."),
         this);
     stInfo->setObjectName(QStringLiteral("stInfo"));
     stInfo->setWordWrap(true);

@@ -63,7 +63,8 @@ std::vector<std::string> ProfilyVTabulce(const fs::path& adresar, const std::str
 }
 
 void VytvoritTabulku(const fs::path& adresar, const std::string& tabulka,
-                     const std::vector<DefinicePole>& definice, const std::vector<std::string>& profily)
+                     const std::vector<DefinicePole>& definice,
+                     const std::vector<std::string>& profily)
 {
     Tabulka t;
     t.Svaz(adresar, tabulka);
@@ -97,7 +98,10 @@ std::map<std::string, std::string> ObsahSouboru(const fs::path& adresar)
 
 class ProfilovySkladTest : public testing::Test {
 protected:
-    ProfilovySkladTest() : sklad(adresar.Cesta(), NarocnostHesla::Nejnizsi()) { sklad.ZalozitTabulkuProfilu(); }
+    ProfilovySkladTest() : sklad(adresar.Cesta(), NarocnostHesla::Nejnizsi())
+    {
+        sklad.ZalozitTabulkuProfilu();
+    }
 
     void Pridat(const std::string& jmeno, const std::string& heslo = "",
                 const std::string& viditelny = "1")
@@ -128,9 +132,9 @@ TEST(ZalozeniTabulky, PrvniSpusteniVytvoriJenSkrytyProfilDefault)
 
     const auto zaznamy = Zaznamy(adresar.Cesta(), "Profily");
     ASSERT_EQ(zaznamy.size(), 1u);
-    const Zaznam ocekavany{{"Viditelny", "0"}, {"Profil", "Default"}, {"Kategorie", "1111111"},
-                           {"Skupina", "B"},   {"Protokoly", "111"},  {"Konfigurace", "11"},
-                           {"Heslo", ""}};
+    const Zaznam ocekavany {{"Viditelny", "0"}, {"Profil", "Default"}, {"Kategorie", "1111111"},
+                            {"Skupina", "B"},   {"Protokoly", "111"},  {"Konfigurace", "11"},
+                            {"Heslo", ""}};
     EXPECT_EQ(zaznamy[0], ocekavany);
     EXPECT_TRUE(sklad.SeznamProfilu().empty());
 
@@ -146,7 +150,7 @@ TEST_F(ProfilovySkladTest, SeznamVynechavaSkryteAZachovavaPoradiTabulky)
     Pridat("Skrytý", "", "0");
     Pridat("adam");
     Pridat("Jan O'Neil");
-    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Zdeněk", "adam", "Jan O'Neil"}));
+    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string> {"Zdeněk", "adam", "Jan O'Neil"}));
 
     EXPECT_TRUE(sklad.NajitProfil("Jan O'Neil"));
     EXPECT_TRUE(sklad.NajitProfil("Skrytý"));
@@ -162,8 +166,8 @@ TEST_F(ProfilovySkladTest, NacteniAUlozeniPrepinacu)
     Nastaveni n;
     n.aktivniProfil = "Eva";
     ASSERT_TRUE(sklad.NacistProfil(n));
-    EXPECT_EQ(n.kategorie, (std::array<bool, 7>{true, false, true, false, true, false, true}));
-    EXPECT_EQ(n.protokoly, (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(n.kategorie, (std::array<bool, 7> {true, false, true, false, true, false, true}));
+    EXPECT_EQ(n.protokoly, (std::array<bool, 3> {false, true, false}));
     EXPECT_EQ(n.skupina, "C");
     EXPECT_FALSE(n.stavovyRadek);
     EXPECT_TRUE(n.postupnyVyber);
@@ -195,8 +199,8 @@ TEST_F(ProfilovySkladTest, NacteniAUlozeniPrepinacu)
     Nastaveni nacteno;
     nacteno.aktivniProfil = "Eva";
     ASSERT_TRUE(sklad.NacistProfil(nacteno));
-    EXPECT_EQ(nacteno.kategorie, (std::array<bool, 7>{}));
-    EXPECT_EQ(nacteno.protokoly, (std::array<bool, 3>{}));
+    EXPECT_EQ(nacteno.kategorie, (std::array<bool, 7> {}));
+    EXPECT_EQ(nacteno.protokoly, (std::array<bool, 3> {}));
     EXPECT_TRUE(nacteno.stavovyRadek);
     EXPECT_FALSE(nacteno.postupnyVyber);
     EXPECT_EQ(nacteno.skupina, "T");
@@ -208,8 +212,8 @@ TEST_F(ProfilovySkladTest, KratkeANeplatnePrepinaceSeCtouJakoVypnuteAZapisujiCel
     Nastaveni n;
     n.aktivniProfil = "Petr";
     ASSERT_TRUE(sklad.NacistProfil(n));
-    EXPECT_EQ(n.kategorie, (std::array<bool, 7>{true, false, true, false, false, false, false}));
-    EXPECT_EQ(n.protokoly, (std::array<bool, 3>{}));
+    EXPECT_EQ(n.kategorie, (std::array<bool, 7> {true, false, true, false, false, false, false}));
+    EXPECT_EQ(n.protokoly, (std::array<bool, 3> {}));
     EXPECT_TRUE(n.stavovyRadek);
     EXPECT_FALSE(n.postupnyVyber);
 
@@ -273,8 +277,10 @@ TEST(NarocnostHesla, ProgramHashujeSInteraktivnimiLimityAKazdySkladOveriKazdyHas
     std::map<std::string, std::string> hashe;
     for (const Zaznam& z : Zaznamy(adresar.Cesta(), "Profily"))
         hashe[z.at("Profil")] = z.at("Heslo");
-    EXPECT_NE(hashe.at("Jana").find("$argon2id$v=19$m=65536,t=2,p=1$"), std::string::npos) << hashe.at("Jana");
-    EXPECT_NE(hashe.at("Eva").find("$argon2id$v=19$m=8,t=1,p=1$"), std::string::npos) << hashe.at("Eva");
+    EXPECT_NE(hashe.at("Jana").find("$argon2id$v=19$m=65536,t=2,p=1$"), std::string::npos)
+        << hashe.at("Jana");
+    EXPECT_NE(hashe.at("Eva").find("$argon2id$v=19$m=8,t=1,p=1$"), std::string::npos)
+        << hashe.at("Eva");
     EXPECT_TRUE(levny.OverHeslo("Jana", "tajne5"));
     EXPECT_TRUE(program.OverHeslo("Eva", "heslo7"));
     EXPECT_FALSE(program.OverHeslo("Eva", "heslo8"));
@@ -310,28 +316,30 @@ TEST_F(ProfilovySkladTest, PrejmenovaniPrepiseVysledkyIProtokoly)
 
     sklad.PrejmenovatProfil(stare, "Honza");
 
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Krizovatky"), (std::vector<std::string>{"Eva", "Honza"}));
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Oznacene"), (std::vector<std::string>{"Eva", "Honza"}));
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Krizovatky"),
+              (std::vector<std::string> {"Eva", "Honza"}));
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Oznacene"),
+              (std::vector<std::string> {"Eva", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"),
-              (std::vector<std::string>{"Eva", "Honza", "Honza"}));
+              (std::vector<std::string> {"Eva", "Honza", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"),
-              (std::vector<std::string>{"Honza", "Eva"}));
+              (std::vector<std::string> {"Honza", "Eva"}));
 
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"),
-              (std::vector<std::string>{"Honza", "Eva", "Honza"}));
+              (std::vector<std::string> {"Honza", "Eva", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"),
-              (std::vector<std::string>{"Honza", "Eva", "Honza", "Honza"}));
+              (std::vector<std::string> {"Honza", "Eva", "Honza", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Protokoly"),
-              (std::vector<std::string>{"Eva", "Honza"}));
+              (std::vector<std::string> {"Eva", "Honza"}));
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Profily"),
-              (std::vector<std::string>{"Default", "Honza", "Eva"}));
+              (std::vector<std::string> {"Default", "Honza", "Eva"}));
     EXPECT_FALSE(sklad.NajitProfil(stare));
     EXPECT_TRUE(sklad.OverHeslo("Honza", "tajne5")) << "the password goes with the profile";
 
     // Renamed back to a name with an apostrophe, the records are found by it again.
     sklad.PrejmenovatProfil("Honza", "O'Hara");
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"),
-              (std::vector<std::string>{"O'Hara", "Eva", "O'Hara", "O'Hara"}));
+              (std::vector<std::string> {"O'Hara", "Eva", "O'Hara", "O'Hara"}));
 }
 
 TEST_F(ProfilovySkladTest, PrejmenovaniNaStejneJmenoNicNezapise)
@@ -347,7 +355,7 @@ TEST_F(ProfilovySkladTest, PrejmenovaniBezTabulekVysledkuNicNevytvori)
 {
     Pridat("Eva");
     sklad.PrejmenovatProfil("Eva", "Iva");
-    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string>{"Iva"});
+    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string> {"Iva"});
     EXPECT_FALSE(fs::exists(adresar.Cesta() / "Vysledky.DB"));
     EXPECT_FALSE(fs::exists(adresar.Cesta() / "Protokoly.DB"));
 }
@@ -362,22 +370,25 @@ TEST_F(ProfilovySkladTest, SmazaniOdstraniZaznamyProfiluAOstatniNecha)
     VytvoritTabulku(adresar.Cesta(), "Statistika", DefiniceStatistika(), {"Eva", "Jan O'Neil"});
     VytvoritTabulku(adresar.Cesta(), "Testy", DefiniceTesty(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
     VytvoritTabulku(adresar.Cesta(), "Predvolby", DefinicePredvolby(), {"Eva", "Jan O'Neil"});
-    VytvoritTabulku(adresar.Cesta(), "Krizovatky", DefiniceKrizovatky(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
-    VytvoritTabulku(adresar.Cesta(), "Oznacene", DefiniceOznacene(), {"Jan O'Neil", "Eva", "Jan O'Neil"});
+    VytvoritTabulku(adresar.Cesta(), "Krizovatky", DefiniceKrizovatky(),
+                    {"Jan O'Neil", "Eva", "Jan O'Neil"});
+    VytvoritTabulku(adresar.Cesta(), "Oznacene", DefiniceOznacene(),
+                    {"Jan O'Neil", "Eva", "Jan O'Neil"});
 
     sklad.SmazatProfil("Jan O'Neil");
 
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Krizovatky"), std::vector<std::string>{"Eva"});
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Oznacene"), std::vector<std::string>{"Eva"});
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"), std::vector<std::string>{"Eva"});
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Krizovatky"), std::vector<std::string> {"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Oznacene"), std::vector<std::string> {"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Testy"), std::vector<std::string> {"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Predvolby"), std::vector<std::string> {"Eva"});
 
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Statistika"), std::vector<std::string> {"Eva"});
     EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Profily"),
-              (std::vector<std::string>{"Default", "Eva"}));
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"), (std::vector<std::string>{"Eva", "Eva"}));
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Protokoly"), std::vector<std::string>{"Eva"});
-    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string>{"Eva"});
+              (std::vector<std::string> {"Default", "Eva"}));
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"),
+              (std::vector<std::string> {"Eva", "Eva"}));
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Protokoly"), std::vector<std::string> {"Eva"});
+    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string> {"Eva"});
 }
 
 TEST_F(ProfilovySkladTest, SmazaniBezTabulkyProtokolu)
@@ -386,9 +397,9 @@ TEST_F(ProfilovySkladTest, SmazaniBezTabulkyProtokolu)
     Pridat("Iva");
     VytvoritTabulku(adresar.Cesta(), "Vysledky", DefiniceVysledky(), {"Eva", "Iva", "Eva"});
     EXPECT_NO_THROW(sklad.SmazatProfil("Eva"));
-    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"), std::vector<std::string>{"Iva"});
+    EXPECT_EQ(ProfilyVTabulce(adresar.Cesta(), "Vysledky"), std::vector<std::string> {"Iva"});
     EXPECT_FALSE(fs::exists(adresar.Cesta() / "Protokoly.DB"));
-    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string>{"Iva"});
+    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string> {"Iva"});
 }
 
 TEST_F(ProfilovySkladTest, ZmenyJinehoKurzoruJsouVidet)
@@ -396,7 +407,7 @@ TEST_F(ProfilovySkladTest, ZmenyJinehoKurzoruJsouVidet)
     ProfilovySklad druhy(adresar.Cesta());
     EXPECT_TRUE(sklad.SeznamProfilu().empty());
     druhy.PridatProfil("Eva", "1111111", "B", "111", "11", "1", "");
-    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string> {"Eva"});
     druhy.SmazatProfil("Eva");
     EXPECT_FALSE(sklad.NajitProfil("Eva"));
 }

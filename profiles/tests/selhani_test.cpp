@@ -60,15 +60,15 @@ protected:
         sklad.ZalozitTabulkuProfilu();
         sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
         sklad.PridatProfil("Eva", "1111111", "B", "111", "11", "1", "");
-        for (const auto& [nazev, definice] : {std::pair{"Vysledky", DefiniceVysledky()},
-                                              std::pair{"Protokoly", DefiniceProtokoly()},
-                                              std::pair{"Statistika", DefiniceStatistika()},
-                                              std::pair{"Testy", DefiniceTesty()},
-                                              std::pair{"Predvolby", DefinicePredvolby()},
-                                              std::pair{"Krizovatky", DefiniceKrizovatky()},
-                                              std::pair{"Oznacene", DefiniceOznacene()},
-                                              std::pair{"Odpovedi", DefiniceOdpovedi()},
-                                              std::pair{"PametOtazek", DefinicePametOtazek()}}) {
+        for (const auto& [nazev, definice] :
+             {std::pair {"Vysledky", DefiniceVysledky()},
+              std::pair {"Protokoly", DefiniceProtokoly()},
+              std::pair {"Statistika", DefiniceStatistika()}, std::pair {"Testy", DefiniceTesty()},
+              std::pair {"Predvolby", DefinicePredvolby()},
+              std::pair {"Krizovatky", DefiniceKrizovatky()},
+              std::pair {"Oznacene", DefiniceOznacene()},
+              std::pair {"Odpovedi", DefiniceOdpovedi()},
+              std::pair {"PametOtazek", DefinicePametOtazek()}}) {
             Tabulka t;
             t.Svaz(adresar_, nazev);
             t.Vytvor(definice);
@@ -77,8 +77,8 @@ protected:
             for (int i = 0; i < jany + jany / 2; ++i) {
                 t.Vloz();
                 t.PoleJmenem("Profil").NastavText(i % 3 == 2 ? "Eva" : "Jana");
-                if (std::string(nazev) == "Statistika" || std::string(nazev) == "Oznacene" ||
-                    std::string(nazev) == "Odpovedi" || std::string(nazev) == "PametOtazek")
+                if (std::string(nazev) == "Statistika" || std::string(nazev) == "Oznacene"
+                    || std::string(nazev) == "Odpovedi" || std::string(nazev) == "PametOtazek")
                     t.PoleJmenem("Cislo").NastavCele(1 + i);
                 else if (std::string(nazev) == "Predvolby")
                     t.PoleJmenem("Klic").NastavText(std::to_string(i));
@@ -124,10 +124,11 @@ TEST_F(SelhaniSkladu, NeulozenaZmenaProfiluSeNezapisePozdeji)
     sklad.ZalozitTabulkuProfilu();
     sklad.PridatProfil("Eva", "1111111", "C", "111", "11", "1", "");
     const auto plno = [&] {
-        Sql("Profily", "CREATE TRIGGER plno_v BEFORE INSERT ON zaznamy BEGIN "
-                       "SELECT RAISE(ABORT, 'database or disk is full'); END;"
-                       "CREATE TRIGGER plno_u BEFORE UPDATE ON zaznamy BEGIN "
-                       "SELECT RAISE(ABORT, 'database or disk is full'); END;");
+        Sql("Profily",
+            "CREATE TRIGGER plno_v BEFORE INSERT ON zaznamy BEGIN "
+            "SELECT RAISE(ABORT, 'database or disk is full'); END;"
+            "CREATE TRIGGER plno_u BEFORE UPDATE ON zaznamy BEGIN "
+            "SELECT RAISE(ABORT, 'database or disk is full'); END;");
     };
     const auto volno = [&] { Sql("Profily", "DROP TRIGGER plno_v; DROP TRIGGER plno_u"); };
 
@@ -141,9 +142,9 @@ TEST_F(SelhaniSkladu, NeulozenaZmenaProfiluSeNezapisePozdeji)
     volno();
 
     EXPECT_FALSE(sklad.NajitProfil("Petr"));
-    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(sklad.SeznamProfilu(), std::vector<std::string> {"Eva"});
     sklad.PridatProfil("Petr", "1111111", "B", "111", "11", "1", "");
-    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Eva", "Petr"}));
+    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string> {"Eva", "Petr"}));
     Nastaveni nactene;
     nactene.aktivniProfil = "Eva";
     ASSERT_TRUE(sklad.NacistProfil(nactene));
@@ -160,8 +161,9 @@ TEST_F(SelhaniSkladu, PrejmenovaniASmazaniPriChybeNezmeniNic)
         std::function<void()> poskodit;
         std::string zprava;
     };
-    const std::vector<Pripad> pripady{
-        {"damaged Vysledky", [&] { std::ofstream(Soubor("Vysledky"), std::ios::binary) << std::string(4096, 'x'); },
+    const std::vector<Pripad> pripady {
+        {"damaged Vysledky",
+         [&] { std::ofstream(Soubor("Vysledky"), std::ios::binary) << std::string(4096, 'x'); },
          "Vysledky.DB"},
         {"Vysledky without a column",
          [&] { Sql("Vysledky", "ALTER TABLE zaznamy DROP COLUMN Uspesnost"); }, "„Uspesnost“"},
@@ -206,7 +208,7 @@ TEST_F(SelhaniSkladu, PrejmenovaniASmazaniPriChybeNezmeniNic)
     // A record whose other fields are damaged is re-labelled like any other.
     Sql("Vysledky", "UPDATE zaznamy SET PocetOtazek = 4294967303, Datum = 'x'");
     sklad.PrejmenovatProfil("Jana", "Hana");
-    EXPECT_EQ(Pocty("Protokoly"), (std::map<std::string, int>{{"Hana", 4}, {"Eva", 2}}));
+    EXPECT_EQ(Pocty("Protokoly"), (std::map<std::string, int> {{"Hana", 4}, {"Eva", 2}}));
     EXPECT_FALSE(sklad.NajitProfil("Jana"));
     EXPECT_TRUE(sklad.NajitProfil("Hana"));
 }
@@ -274,8 +276,8 @@ TEST_F(SelhaniSkladu, ZabitiBehemPrejmenovaniASmazaniNechaTabulkySouhlasit)
                   1u + kJany / 2 + kJany / 2);
         const bool jana = profily.count("Jana") == 1;
         const std::string jmeno = smazat ? "Jana" : (jana ? "Jana" : "Hana");
-        const std::map<std::string, int> vsechnyZaznamy{{"Eva", kJany / 2}, {jmeno, kJany}};
-        const std::map<std::string, int> jenEva{{"Eva", kJany / 2}};
+        const std::map<std::string, int> vsechnyZaznamy {{"Eva", kJany / 2}, {jmeno, kJany}};
+        const std::map<std::string, int> jenEva {{"Eva", kJany / 2}};
         const auto& ocekavane = (smazat && !jana) ? jenEva : vsechnyZaznamy;
         EXPECT_EQ(vysledky, ocekavane);
         EXPECT_EQ(protokoly, ocekavane);
@@ -309,8 +311,8 @@ TEST_F(SelhaniSkladu, DvaPrvniStartyNajednouVytvoriJednuTabulku)
             sklad.ZalozitTabulkuProfilu();
             return sklad.SeznamProfilu().empty() ? 0 : 1;
         });
-        EXPECT_EQ(kody, (std::vector<int>{0, 0}));
-        EXPECT_EQ(Pocty("Profily"), (std::map<std::string, int>{{"Default", 1}}));
+        EXPECT_EQ(kody, (std::vector<int> {0, 0}));
+        EXPECT_EQ(Pocty("Profily"), (std::map<std::string, int> {{"Default", 1}}));
         // Owner-only, like every table the program creates.
         EXPECT_EQ(fs::status(Soubor("Profily")).permissions() & fs::perms::all,
                   fs::perms::owner_read | fs::perms::owner_write);

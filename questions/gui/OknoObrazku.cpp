@@ -35,7 +35,8 @@ OknoObrazku::OknoObrazku(const QString& soubor, int cisloOtazky, QWidget* rodic)
     }
     velikost = zaklad.scaled(velikost, Qt::KeepAspectRatio);
     const qreal pomer = devicePixelRatioF();
-    QPixmap zobrazeny = obrazek.scaled(velikost * pomer, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap zobrazeny =
+        obrazek.scaled(velikost * pomer, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     zobrazeny.setDevicePixelRatio(pomer);
 
     imgZvetseny_ = new QLabel(this);

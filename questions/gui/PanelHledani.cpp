@@ -121,7 +121,8 @@ void PanelHledani::Hledej()
     for (int n : cisla) {
         const Otazka* o = banka_.Najdi(n);
         QString radek = QString::fromStdString(o->otazka).simplified();
-        auto* polozka = new QListWidgetItem(QStringLiteral("%1  %2").arg(n, 3).arg(radek), lwVysledky_);
+        auto* polozka =
+            new QListWidgetItem(QStringLiteral("%1  %2").arg(n, 3).arg(radek), lwVysledky_);
         polozka->setData(Qt::UserRole, n);
         polozka->setToolTip(radek);
     }
@@ -156,15 +157,20 @@ bool PanelHledani::eventFilter(QObject* objekt, QEvent* udalost)
         auto* klavesa = static_cast<QKeyEvent*>(udalost);
         switch (klavesa->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: Potvrd(); return true;
-        case Qt::Key_Escape: Zavri(); return true;
+        case Qt::Key_Enter:
+            Potvrd();
+            return true;
+        case Qt::Key_Escape:
+            Zavri();
+            return true;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
             QApplication::sendEvent(lwVysledky_, udalost);
             return true;
-        default: break;
+        default:
+            break;
         }
     }
     return QFrame::eventFilter(objekt, udalost);

@@ -37,7 +37,8 @@ QFont PismoPanelu() { return PismoOkna(16); }
 
 }  // namespace
 
-PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar, QWidget* rodic)
+PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar,
+                         QWidget* rodic)
     : QFrame(rodic), banka_(banka), stav_(stav), adresar_(std::move(adresar))
 {
     setObjectName(QStringLiteral("pOtazky"));
@@ -196,11 +197,12 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
 
     // The right button is passed on from the question's own controls only; the note and the two
     // small panels swallow it.
-    for (QWidget* w : std::initializer_list<QWidget*>{lbCisloOtazky, stOtazka, imgObrazek, stPoznamka,
-                                                     pProhlizeni, pSpravne})
+    for (QWidget* w : std::initializer_list<QWidget*> {lbCisloOtazky, stOtazka, imgObrazek,
+                                                       stPoznamka, pProhlizeni, pSpravne})
         w->installEventFilter(this);
     for (std::size_t i = 0; i < 4; ++i)
-        for (QWidget* w : std::initializer_list<QWidget*>{imgZnacky[i], lbPismena[i], stOdpovedi[i]})
+        for (QWidget* w :
+             std::initializer_list<QWidget*> {imgZnacky[i], lbPismena[i], stOdpovedi[i]})
             w->installEventFilter(this);
 }
 
@@ -216,12 +218,23 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
             }
             // The keys of the spin button and the ten-step pages.
             switch (klavesa) {
-            case Qt::Key_Up: sb1UpClick(); return true;
-            case Qt::Key_Down: sb1DownClick(); return true;
-            case Qt::Key_PageUp: sb1Krok(10); return true;
-            case Qt::Key_PageDown: sb1Krok(-10); return true;
-            case Qt::Key_Z: ZvetsiObrazek(); return true;
-            default: break;
+            case Qt::Key_Up:
+                sb1UpClick();
+                return true;
+            case Qt::Key_Down:
+                sb1DownClick();
+                return true;
+            case Qt::Key_PageUp:
+                sb1Krok(10);
+                return true;
+            case Qt::Key_PageDown:
+                sb1Krok(-10);
+                return true;
+            case Qt::Key_Z:
+                ZvetsiObrazek();
+                return true;
+            default:
+                break;
             }
         }
         if (udalost->type() == QEvent::Wheel) {
@@ -243,7 +256,8 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
         }
         return QFrame::eventFilter(objekt, udalost);
     }
-    if (udalost->type() != QEvent::MouseButtonPress && udalost->type() != QEvent::MouseButtonDblClick)
+    if (udalost->type() != QEvent::MouseButtonPress
+        && udalost->type() != QEvent::MouseButtonDblClick)
         return QFrame::eventFilter(objekt, udalost);
     const auto* mys = static_cast<QMouseEvent*>(udalost);
     if (objekt == stPoznamka || objekt == pProhlizeni || objekt == pSpravne)
@@ -319,7 +333,8 @@ bool PanelOtazek::KlavesaOdpovedi(QKeyEvent* udalost)
         return false;
     // Only an answer that stands on the panel can be clicked, so only it can be keyed.
     const std::size_t j = static_cast<std::size_t>(i);
-    if (!udalost->isAutoRepeat() && stOdpovedi[j]->isVisibleTo(this) && lbPismena[j]->isVisibleTo(this))
+    if (!udalost->isAutoRepeat() && stOdpovedi[j]->isVisibleTo(this)
+        && lbPismena[j]->isVisibleTo(this))
         stAClick(i);
     return true;
 }
@@ -327,7 +342,8 @@ bool PanelOtazek::KlavesaOdpovedi(QKeyEvent* udalost)
 void PanelOtazek::ObnovPristupnost()
 {
     const char* popisky[] = {"a)", "b)", "c)", "d)"};
-    stOtazka->setAccessibleName(vyrazena_.isEmpty() ? QStringLiteral("Otázka: ") + stOtazka->text() : vyrazena_);
+    stOtazka->setAccessibleName(vyrazena_.isEmpty() ? QStringLiteral("Otázka: ") + stOtazka->text()
+                                                    : vyrazena_);
     stPoznamka->setAccessibleDescription(stPoznamka->text());
     for (std::size_t i = 0; i < 4; ++i) {
         const QString pismeno = QLatin1String(popisky[i]);
@@ -382,7 +398,7 @@ void PanelOtazek::VyplnOtazku(const Otazka& otazka)
     lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
     lbCisloOtazky->adjustSize();
     ObnovOznaceni();
-    const std::array<const std::string*, 4> odpovedi{&otazka.a, &otazka.b, &otazka.c, &otazka.d};
+    const std::array<const std::string*, 4> odpovedi {&otazka.a, &otazka.b, &otazka.c, &otazka.d};
     stOtazka->setText(QString::fromStdString(otazka.otazka));
     for (std::size_t i = 0; i < 4; ++i) {
         stOdpovedi[i]->setText(QString::fromStdString(*odpovedi[i]));
@@ -407,7 +423,9 @@ void PanelOtazek::VyplnOtazku(const Otazka& otazka)
 
 void PanelOtazek::UmistiText(StatickyText* text, const Otazka& otazka)
 {
-    int sirka = text == stOtazka ? kSirkaOtazky : text == stPoznamka ? kSirkaPoznamky : kSirkaOdpovedi;
+    int sirka = text == stOtazka ? kSirkaOtazky
+        : text == stPoznamka     ? kSirkaPoznamky
+                                 : kSirkaOdpovedi;
     const int n = stav_.cisloOtazky;
     const int kategorie = KategorieCisla(n);
     if (kategorie >= 1 && kategorie <= 5) {
@@ -508,7 +526,8 @@ void PanelOtazek::ZobrazSpravne(const std::string& pismena)
 void PanelOtazek::NactiZnacku(int i, const QString& soubor)
 {
     const QPixmap obrazek = ObrazekProMeritko(
-        QString::fromStdString((adresar_ / "grafika" / soubor.toStdString()).string()), devicePixelRatioF());
+        QString::fromStdString((adresar_ / "grafika" / soubor.toStdString()).string()),
+        devicePixelRatioF());
     for (std::size_t j = 0; j < 4; ++j)
         if (i < 0 || static_cast<std::size_t>(i) == j) {
             imgZnacky[j]->setPixmap(obrazek);
@@ -525,7 +544,7 @@ void PanelOtazek::SkryjZnacky()
 
 std::array<bool, 4> PanelOtazek::OznaceneOdpovedi() const
 {
-    std::array<bool, 4> oznaceno{};
+    std::array<bool, 4> oznaceno {};
     for (std::size_t i = 0; i < 4; ++i)
         oznaceno[i] = imgZnacky[i]->isVisibleTo(this);
     return oznaceno;
@@ -562,9 +581,10 @@ bool PanelOtazek::CisloZadani(long long& cislo)
         bool v_poradku = false;
         cislo = text.toInt(&v_poradku);
         if (!v_poradku)
-            zprava = QStringLiteral("\"%1\" je příliš velké číslo. Zadejte číslo otázky od 1 do %2.")
-                         .arg(text)
-                         .arg(kNejvyssiCislo);
+            zprava =
+                QStringLiteral("\"%1\" je příliš velké číslo. Zadejte číslo otázky od 1 do %2.")
+                    .arg(text)
+                    .arg(kNejvyssiCislo);
     }
     if (zprava.isEmpty())
         return true;

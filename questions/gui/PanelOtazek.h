@@ -46,7 +46,7 @@ public:
     void NactiZnacku(int i, const QString& soubor);
     void SkryjZnacky();
     std::array<bool, 4> OznaceneOdpovedi() const;  // which marks are visible
-    bool VProhlizeni() const;                      // the browse panel is shown
+    bool VProhlizeni() const;  // the browse panel is shown
     const QString& Titulek() const { return vyrazena_; }  // the excluded-question notice or empty
 
     // Browse-mode handlers of the entry and its spin button.
@@ -78,9 +78,9 @@ public:
     // Controls, named as the program knows them.
     QLabel* lbCisloOtazky = nullptr;
     StatickyText* stOtazka = nullptr;
-    std::array<QLabel*, 4> imgZnacky{};         // imgA..imgD
-    std::array<QLabel*, 4> lbPismena{};         // lbA..lbD
-    std::array<StatickyText*, 4> stOdpovedi{};  // stA..stD
+    std::array<QLabel*, 4> imgZnacky {};  // imgA..imgD
+    std::array<QLabel*, 4> lbPismena {};  // lbA..lbD
+    std::array<StatickyText*, 4> stOdpovedi {};  // stA..stD
     StatickyText* stPoznamka = nullptr;
     QLabel* imgObrazek = nullptr;
     QFrame* pProhlizeni = nullptr;
@@ -90,8 +90,8 @@ public:
     QToolButton* sb1Nahoru = nullptr;
     QToolButton* sb1Dolu = nullptr;
     QLabel* pSpravne = nullptr;
-    QLabel* lbOznacena = nullptr;   // the flag mark in the browse box
-    QLabel* lbOznaceni = nullptr;   // the flag mark beside the number outside browse mode
+    QLabel* lbOznacena = nullptr;  // the flag mark in the browse box
+    QLabel* lbOznaceni = nullptr;  // the flag mark beside the number outside browse mode
 
 signals:
     // The right mouse button went down on the panel or one of the controls that pass it on.
@@ -119,7 +119,7 @@ private:
     std::filesystem::path adresar_;
     QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
     std::array<QString, 4> obrazkyZnacek_;  // the picture file each mark holds
-    int kolecko_ = 0;   // wheel turn on eCisloO not yet worth a step
+    int kolecko_ = 0;  // wheel turn on eCisloO not yet worth a step
     PanelHledani* pHledani_ = nullptr;
     std::set<int> oznacene_;
     QString obrazek_;  // the shown picture's file, empty when none

@@ -58,7 +58,8 @@ TDotazPZ::TDotazPZ(int dostupnych, bool zkouska, bool nahodne, QWidget* rodic)
     lbOtazka = Popisek(this, "lbOtazka", QStringLiteral("Začít otázkou: 1*"), 168, 76);
 
     lbHvezda = Popisek(this, "lbHvezda", QStringLiteral("*"), 8, 100);
-    stHvezda = new QLabel(QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"), this);
+    stHvezda = new QLabel(
+        QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"), this);
     stHvezda->setObjectName(QStringLiteral("stHvezda"));
     stHvezda->setWordWrap(true);
     stHvezda->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -110,7 +111,7 @@ bool TDotazPZ::eventFilter(QObject* objekt, QEvent* udalost)
         const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
         if (klavesa == Qt::Key_Left || klavesa == Qt::Key_Right) {
             sb->triggerAction(klavesa == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
-                                                      : QAbstractSlider::SliderSingleStepSub);
+                                                       : QAbstractSlider::SliderSingleStepSub);
             return true;
         }
     }

@@ -46,10 +46,9 @@ TEST(Banka, PocetAPoradiVKategoriiPodleSkupiny)
         const char* skupina;
         std::vector<int> cisla;
     };
-    const Pripad pripady[]{
-        {"T", {1}},
-        {"A", {1, 2, 4, 6}},  {"AM", {1, 2, 4, 6}}, {"A1", {1, 2, 4, 6}},
-        {"B", {1, 3, 4, 6, 420}}, {"B1", {1, 3, 4, 6, 420}},
+    const Pripad pripady[] {
+        {"T", {1}},           {"A", {1, 2, 4, 6}},      {"AM", {1, 2, 4, 6}},
+        {"A1", {1, 2, 4, 6}}, {"B", {1, 3, 4, 6, 420}}, {"B1", {1, 3, 4, 6, 420}},
         {"C", {1, 3, 5, 6}},  {"D", {1, 3, 5}},
     };
     for (const auto& p : pripady) {
@@ -62,10 +61,10 @@ TEST(Banka, PocetAPoradiVKategoriiPodleSkupiny)
 TEST(Banka, KategorieBezVhodneOtazkyMaNula)
 {
     const Banka banka = Vzorek();
-    EXPECT_EQ(banka.CislaVKategorii(2, "B"), (std::vector<int>{421, 475}));
-    EXPECT_EQ(banka.PocetVKategorii(2, "A"), 0);   // only "B" questions there
-    EXPECT_EQ(banka.PocetVKategorii(3, "B"), 0);   // only a "CD" question
-    EXPECT_EQ(banka.PocetVKategorii(4, "B"), 0);   // nothing at all
+    EXPECT_EQ(banka.CislaVKategorii(2, "B"), (std::vector<int> {421, 475}));
+    EXPECT_EQ(banka.PocetVKategorii(2, "A"), 0);  // only "B" questions there
+    EXPECT_EQ(banka.PocetVKategorii(3, "B"), 0);  // only a "CD" question
+    EXPECT_EQ(banka.PocetVKategorii(4, "B"), 0);  // nothing at all
     EXPECT_EQ(banka.PocetVKategorii(7, "T"), 1);
     EXPECT_EQ(banka.PocetVKategorii(0, "B"), 0);
     EXPECT_EQ(banka.PocetVKategorii(8, "B"), 0);
@@ -115,7 +114,8 @@ protected:
 
     // Each field gets a text that tells its position, so that a shifted read shows; SPRÁVNĚ and
     // Skupina get letters of their own kinds.
-    void Vytvor(const std::vector<int>& cisla, const std::vector<DefinicePole>& pole = DefiniceOtazky())
+    void Vytvor(const std::vector<int>& cisla,
+                const std::vector<DefinicePole>& pole = DefiniceOtazky())
     {
         Tabulka t;
         t.Svaz(adresar_, "otazky");
@@ -126,9 +126,10 @@ protected:
             t.Vloz();
             t.PoleNaPozici(0).NastavCele(cislo);
             for (int i = 1; i < static_cast<int>(pole.size()); ++i)
-                t.PoleNaPozici(i).NastavText(i == 6   ? std::string("BD")
-                                             : i == 7 ? std::string("ABD")
-                                                      : std::to_string(i) + (i == 8 ? "\\x" : "ž"));
+                t.PoleNaPozici(i).NastavText(i == 6 ? std::string("BD")
+                                                 : i == 7
+                                                 ? std::string("ABD")
+                                                 : std::to_string(i) + (i == 8 ? "\\x" : "ž"));
             t.Uloz();
         }
         t.DokonciDavku();
@@ -187,13 +188,17 @@ TEST_F(BankaZTabulky, ChybnyZaznamZastaviNacteniSCislemOtazky)
         const char* sql;
         std::string zprava;
     };
-    const std::vector<Pripad> pripady{
-        {"UPDATE zaznamy SET \"OTÁZKA\" = NULL WHERE \"Číslo\" = 421", "otázka 421: chybí text otázky"},
-        {"UPDATE zaznamy SET B = '  ' WHERE \"Číslo\" = 5", "otázka 5: chybí text odpovědi A nebo B"},
+    const std::vector<Pripad> pripady {
+        {"UPDATE zaznamy SET \"OTÁZKA\" = NULL WHERE \"Číslo\" = 421",
+         "otázka 421: chybí text otázky"},
+        {"UPDATE zaznamy SET B = '  ' WHERE \"Číslo\" = 5",
+         "otázka 5: chybí text odpovědi A nebo B"},
         {"UPDATE zaznamy SET \"SPRÁVNĚ\" = 'Z'", "otázka 5: SPRÁVNĚ „Z“ není sada"},
         {"UPDATE zaznamy SET \"SPRÁVNĚ\" = 'DB'", "otázka 5: SPRÁVNĚ „DB“ není sada"},
-        {"UPDATE zaznamy SET \"SPRÁVNĚ\" = NULL WHERE \"Číslo\" = 622", "otázka 622: SPRÁVNĚ je prázdné"},
-        {"UPDATE zaznamy SET D = NULL WHERE \"Číslo\" = 421", "otázka 421: SPRÁVNĚ „BD“ uvádí odpověď D"},
+        {"UPDATE zaznamy SET \"SPRÁVNĚ\" = NULL WHERE \"Číslo\" = 622",
+         "otázka 622: SPRÁVNĚ je prázdné"},
+        {"UPDATE zaznamy SET D = NULL WHERE \"Číslo\" = 421",
+         "otázka 421: SPRÁVNĚ „BD“ uvádí odpověď D"},
         {"UPDATE zaznamy SET Skupina = NULL WHERE \"Číslo\" = 622", "otázka 622: Skupina „“"},
         {"UPDATE zaznamy SET Skupina = 'AE' WHERE \"Číslo\" = 5", "otázka 5: Skupina „AE“"},
         {"UPDATE zaznamy SET \"Číslo\" = 758 WHERE \"Číslo\" = 622", "neplatné číslo otázky 758"},
@@ -211,7 +216,7 @@ TEST_F(BankaZTabulky, ChybnyZaznamZastaviNacteniSCislemOtazky)
             db.exec(pripad.sql);
         }
         Banka banka;
-        banka.NactiZ({Otazka{7, "?", "a", "b", "", "", "A", "B", "", ""}});
+        banka.NactiZ({Otazka {7, "?", "a", "b", "", "", "A", "B", "", ""}});
         try {
             banka.Nacti(adresar_);
             ADD_FAILURE() << "a bad bank loaded";

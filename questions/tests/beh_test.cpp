@@ -51,11 +51,11 @@ Nastaveni JenKategorie(std::initializer_list<int> zapnute, std::string skupina =
 }
 
 // Asks the whole run as the main window does and returns the numbers shown.
-std::vector<int> ProjdiBeh(StavBehu& beh, const Banka& banka, const Nastaveni& n, RucniHodiny& hodiny,
-                           std::uint32_t krokMs)
+std::vector<int> ProjdiBeh(StavBehu& beh, const Banka& banka, const Nastaveni& n,
+                           RucniHodiny& hodiny, std::uint32_t krokMs)
 {
     std::vector<int> ukazane;
-    ZacniBeh(beh, StavOpakovaniZaznamu{});
+    ZacniBeh(beh, StavOpakovaniZaznamu {});
     while (beh.zbyva > 0) {
         const int c = DalsiOtazka(beh, banka, n, hodiny);
         if (c == 0)
@@ -92,8 +92,8 @@ TEST(SekvencniBeh, StartJePoziceNapricZapnutymiKategoriemi)
     StavBehu beh;
     RucniHodiny hodiny;
     PripravBeh(beh, banka, n, 3, 60);
-    EXPECT_EQ(ProjdiBeh(beh, banka, n, hodiny, 0), (std::vector<int>{507, 508, 509}));
-    EXPECT_EQ(beh.otazky, (std::vector<int>{507, 508, 509}));
+    EXPECT_EQ(ProjdiBeh(beh, banka, n, hodiny, 0), (std::vector<int> {507, 508, 509}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {507, 508, 509}));
 }
 
 TEST(SekvencniBeh, PreskociVypnutouKategoriiVyrazenouANepasujiciOtazku)
@@ -103,7 +103,7 @@ TEST(SekvencniBeh, PreskociVypnutouKategoriiVyrazenouANepasujiciOtazku)
     StavBehu beh;
     RucniHodiny hodiny;
     PripravBeh(beh, banka, n, 3, 55);
-    EXPECT_EQ(ProjdiBeh(beh, banka, n, hodiny, 0), (std::vector<int>{475, 501, 504}));
+    EXPECT_EQ(ProjdiBeh(beh, banka, n, hodiny, 0), (std::vector<int> {475, 501, 504}));
     EXPECT_EQ(beh.cisloOtazky, 504);
     EXPECT_EQ(beh.spravneOdpovedi, "A");
     EXPECT_EQ(beh.skupinaOtazky, "ABCD");
@@ -117,10 +117,10 @@ TEST(SekvencniBeh, ChuzeKonciNaKonciBankyAZkratiBeh)
     RucniHodiny hodiny;
     // Four questions asked from the third-last one: the walk runs out after 757.
     PripravBeh(beh, banka, n, 4, 35);
-    EXPECT_EQ(ProjdiBeh(beh, banka, n, hodiny, 0), (std::vector<int>{755, 756, 757}));
+    EXPECT_EQ(ProjdiBeh(beh, banka, n, hodiny, 0), (std::vector<int> {755, 756, 757}));
     EXPECT_EQ(beh.celkem, 3);
     EXPECT_EQ(beh.zbyva, 0);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{755, 756, 757}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {755, 756, 757}));
 }
 
 TEST(NahodnyBeh, PrvniTahyOdpovidajiGeneratoruZasetemuCasem)
@@ -138,7 +138,7 @@ TEST(NahodnyBeh, PrvniTahyOdpovidajiGeneratoruZasetemuCasem)
     //   draw = 1524927712*757 >> 32 = 1154370277984 / 4294967296 = 268.77 -> 268, number 269
     StavBehu beh;
     PripravBeh(beh, banka, n, 3, 1);
-    ZacniBeh(beh, StavOpakovaniZaznamu{});
+    ZacniBeh(beh, StavOpakovaniZaznamu {});
     EXPECT_EQ(VyberOtazku(beh, banka, n, hodiny), 371);
     EXPECT_EQ(VyberOtazku(beh, banka, n, hodiny), 371) << "every choice reseeds from the clock";
     // With the clock standing still, later positions skip the numbers already asked.
@@ -210,7 +210,7 @@ protected:
             otazky.push_back(Zaznam(c, "ABCD", "BD"));
         banka.NactiZ(std::move(otazky));
         PripravBeh(beh, banka, n, delka, 1);
-        ZacniBeh(beh, StavOpakovaniZaznamu{});
+        ZacniBeh(beh, StavOpakovaniZaznamu {});
     }
     void Dalsi()
     {
@@ -220,7 +220,7 @@ protected:
     void Odpovez(bool spravne)
     {
         Dalsi();
-        VyhodnotOdpoved(beh, spravne ? Spravne : std::array<bool, 4>{true, false, false, false});
+        VyhodnotOdpoved(beh, spravne ? Spravne : std::array<bool, 4> {true, false, false, false});
     }
     void Napoveda()
     {
@@ -228,7 +228,7 @@ protected:
         ASSERT_TRUE(PouzijNapovedu(beh));
     }
 
-    static constexpr std::array<bool, 4> Spravne{false, true, false, true};
+    static constexpr std::array<bool, 4> Spravne {false, true, false, true};
     Banka banka;
     Nastaveni n = JenKategorie({1});
     RucniHodiny hodiny;
@@ -241,21 +241,23 @@ TEST_F(Hodnoceni, ZnackyOdpovedi)
     Dalsi();
     const VysledekOdpovedi dobre = VyhodnotOdpoved(beh, Spravne);
     EXPECT_TRUE(dobre.spravne);
-    EXPECT_EQ(dobre.znacky, (std::array{Znacka::Skryta, Znacka::Ano, Znacka::Skryta, Znacka::Ano}));
+    EXPECT_EQ(dobre.znacky,
+              (std::array {Znacka::Skryta, Znacka::Ano, Znacka::Skryta, Znacka::Ano}));
     EXPECT_FALSE(beh.cekaNaOdpoved);
     EXPECT_EQ(beh.uspesnost, 100);
 
     Dalsi();
     const VysledekOdpovedi navic = VyhodnotOdpoved(beh, {false, true, true, true});
     EXPECT_FALSE(navic.spravne);
-    EXPECT_EQ(navic.znacky, (std::array{Znacka::Skryta, Znacka::Ano, Znacka::Ne, Znacka::Ano}));
+    EXPECT_EQ(navic.znacky, (std::array {Znacka::Skryta, Znacka::Ano, Znacka::Ne, Znacka::Ano}));
 
     Dalsi();
     const VysledekOdpovedi chybi = VyhodnotOdpoved(beh, {false, true, false, false});
     EXPECT_FALSE(chybi.spravne);
-    EXPECT_EQ(chybi.znacky, (std::array{Znacka::Skryta, Znacka::Ano, Znacka::Skryta, Znacka::Chyba}));
+    EXPECT_EQ(chybi.znacky,
+              (std::array {Znacka::Skryta, Znacka::Ano, Znacka::Skryta, Znacka::Chyba}));
 
-    EXPECT_EQ(beh.spatne, (std::vector<int>{2, 3}));
+    EXPECT_EQ(beh.spatne, (std::vector<int> {2, 3}));
     EXPECT_EQ(beh.uspesnost, 33);
 }
 
@@ -283,7 +285,7 @@ TEST_F(Hodnoceni, NapovedaSeDoUspesnostiNepocita)
     Odpovez(false);
     Odpovez(true);
     EXPECT_EQ(beh.uspesnost, 67);  // 2 of 3 evaluated
-    EXPECT_EQ(beh.napovedy, (std::vector<int>{1, 3}));
+    EXPECT_EQ(beh.napovedy, (std::vector<int> {1, 3}));
     EXPECT_EQ(beh.PocetSpravnych(), 2);
     EXPECT_FALSE(PouzijNapovedu(beh)) << "nothing is pending after the answer";
     EXPECT_EQ(beh.PocetNapoved(), 2);
@@ -301,7 +303,7 @@ TEST_F(Hodnoceni, OpakovaniNejdriveSpatnePakSNapovedou)
     StavBehu zkouska = beh;
 
     PripravOpakovani(beh, false);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{1, 4, 6, 2, 5}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {1, 4, 6, 2, 5}));
     EXPECT_EQ(beh.celkem, 5);
     EXPECT_EQ(beh.zbyva, 5);
     EXPECT_TRUE(beh.spatne.empty());
@@ -310,7 +312,7 @@ TEST_F(Hodnoceni, OpakovaniNejdriveSpatnePakSNapovedou)
     EXPECT_TRUE(beh.opakovani);
 
     PripravOpakovani(zkouska, true);
-    EXPECT_EQ(zkouska.otazky, (std::vector<int>{1, 4, 6}));
+    EXPECT_EQ(zkouska.otazky, (std::vector<int> {1, 4, 6}));
     EXPECT_EQ(zkouska.celkem, 3);
 
     // The retry asks its list in order, whatever the categories and group say.
@@ -318,7 +320,7 @@ TEST_F(Hodnoceni, OpakovaniNejdriveSpatnePakSNapovedou)
     std::vector<int> ukazane;
     while (beh.zbyva > 0)
         ukazane.push_back(DalsiOtazka(beh, banka, n, hodiny));
-    EXPECT_EQ(ukazane, (std::vector<int>{1, 4, 6, 2, 5}));
+    EXPECT_EQ(ukazane, (std::vector<int> {1, 4, 6, 2, 5}));
 }
 
 TEST(OpakovaniZaznamu, VyrazeneCisloZBehuVypadne)
@@ -329,7 +331,7 @@ TEST(OpakovaniZaznamu, VyrazeneCisloZBehuVypadne)
     StavBehu beh;
     beh.otazky = {5, 17, 9, 300};
     beh.celkem = beh.zbyva = 4;
-    StavOpakovaniZaznamu zaznam{true, "B", "136"};
+    StavOpakovaniZaznamu zaznam {true, "B", "136"};
     ZacniBeh(beh, zaznam);
     EXPECT_TRUE(beh.opakovani);
     EXPECT_EQ(DalsiOtazka(beh, banka, n, hodiny), 5);
@@ -339,14 +341,14 @@ TEST(OpakovaniZaznamu, VyrazeneCisloZBehuVypadne)
     EXPECT_EQ(DalsiOtazka(beh, banka, n, hodiny), 0);
     EXPECT_EQ(beh.celkem, 2);
     EXPECT_EQ(beh.zbyva, 0);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{5, 9}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {5, 9}));
 }
 
 TEST(OpakovaniZaznamu, ZruseniVraciSkupinu)
 {
     Nastaveni n;
     n.skupina = "C";
-    StavOpakovaniZaznamu zaznam{true, "A1", "136"};
+    StavOpakovaniZaznamu zaznam {true, "A1", "136"};
     ZrusOpakovaniZaznamu(n, zaznam);
     EXPECT_EQ(n.skupina, "A1");
     EXPECT_FALSE(zaznam.priznak);

@@ -9,7 +9,8 @@
 
 namespace {
 
-Otazka Otazka_(int cislo, std::string otazka, std::string a, std::string b, std::string poznamka = {})
+Otazka Otazka_(int cislo, std::string otazka, std::string a, std::string b,
+               std::string poznamka = {})
 {
     Otazka o;
     o.cislo = cislo;
@@ -27,27 +28,28 @@ Otazka Otazka_(int cislo, std::string otazka, std::string a, std::string b, std:
 TEST(HledaniOtazek, SlovaBezOhleduNaVelikostAHacky)
 {
     Banka banka;
-    banka.NactiZ({Otazka_(3, "Na křižovatce dává řidič přednost", "Vozidlu zprava.", "Nikomu."),
-                  Otazka_(14, "Smí řidič předjíždět?", "Ano.", "Ne, jen na dálnici.", "Viz „Předjíždění“."),
-                  Otazka_(700, "Značka", "Hlavní pozemní komunikace", "Křižovatka s vedlejší"),
-                  Otazka_(9, "Co je \"chodec\"?", "Účastník provozu", "Řidič", "Pěší – i s kočárkem")});
+    banka.NactiZ(
+        {Otazka_(3, "Na křižovatce dává řidič přednost", "Vozidlu zprava.", "Nikomu."),
+         Otazka_(14, "Smí řidič předjíždět?", "Ano.", "Ne, jen na dálnici.", "Viz „Předjíždění“."),
+         Otazka_(700, "Značka", "Hlavní pozemní komunikace", "Křižovatka s vedlejší"),
+         Otazka_(9, "Co je \"chodec\"?", "Účastník provozu", "Řidič", "Pěší – i s kočárkem")});
     HledaniOtazek hledani(banka);
     const struct {
         const char* dotaz;
         std::vector<int> cisla;
     } pripady[] = {
         {"křižovatce", {3}},
-        {"krizovatce", {3}},            // without diacritics
-        {"KŘIŽOVAT", {3, 700}},         // case, and a word's beginning
-        {"řidič", {3, 9, 14}},          // question and answer
-        {"ridic prednost", {3}},        // every word must match
-        {"předjíždění", {14}},          // the note
-        {"dalnici", {14}},              // an answer
+        {"krizovatce", {3}},  // without diacritics
+        {"KŘIŽOVAT", {3, 700}},  // case, and a word's beginning
+        {"řidič", {3, 9, 14}},  // question and answer
+        {"ridic prednost", {3}},  // every word must match
+        {"předjíždění", {14}},  // the note
+        {"dalnici", {14}},  // an answer
         {"kočárkem pesi", {9}},
-        {"\"chodec\"", {9}},            // quotation marks are no syntax
-        {"chodec AND OR NOT", {}},      // nor are the operators' names
+        {"\"chodec\"", {9}},  // quotation marks are no syntax
+        {"chodec AND OR NOT", {}},  // nor are the operators' names
         {"zprava)", {3}},
-        {"– „ “", {}},                  // no word at all
+        {"– „ “", {}},  // no word at all
         {"", {}},
         {"   ", {}},
         {"tramvaj", {}},

@@ -6,10 +6,9 @@ namespace {
 
 TEST(Kategorie, CisloPatriDoKategoriePodleHranicRozsahu)
 {
-    const std::pair<int, int> pripady[]{
-        {-1, 0}, {0, 0},   {1, 1},   {420, 1}, {421, 2}, {475, 2}, {476, 3}, {500, 3},
-        {501, 4}, {580, 4}, {581, 5}, {620, 5}, {621, 6}, {720, 6}, {721, 7}, {757, 7},
-        {758, 0},
+    const std::pair<int, int> pripady[] {
+        {-1, 0},  {0, 0},   {1, 1},   {420, 1}, {421, 2}, {475, 2}, {476, 3}, {500, 3}, {501, 4},
+        {580, 4}, {581, 5}, {620, 5}, {621, 6}, {720, 6}, {721, 7}, {757, 7}, {758, 0},
     };
     for (const auto& [cislo, kategorie] : pripady)
         EXPECT_EQ(KategorieCisla(cislo), kategorie) << cislo;
@@ -25,8 +24,8 @@ TEST(Kategorie, NazvyJsouTitulkyNastaveni)
 
 TEST(Kategorie, PismenaSkupinyZPrvnihoZnakuATProVse)
 {
-    const std::pair<const char*, const char*> pripady[]{
-        {"AM", "A"}, {"A1", "A"}, {"A", "A"}, {"B1", "B"}, {"B", "B"},
+    const std::pair<const char*, const char*> pripady[] {
+        {"AM", "A"}, {"A1", "A"}, {"A", "A"},    {"B1", "B"}, {"B", "B"},
         {"C", "C"},  {"D", "D"},  {"T", "ABCD"}, {"", ""},
     };
     for (const auto& [skupina, pismena] : pripady)

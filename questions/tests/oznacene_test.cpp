@@ -38,15 +38,16 @@ TEST(Oznacene, PrepinaniPoProfilech)
         const char* profil;
         int cislo;
         bool oznacena;
-    } kroky[] = {{"Jana", 12, true}, {"Eva", 12, true}, {"Jana", 700, true}, {"Jana", 3, true},
-                 {"Jana", 12, false}, {"Jan O'Neil", 5, true}, {"Jana", 12, true}};
+    } kroky[] = {{"Jana", 12, true}, {"Eva", 12, true},   {"Jana", 700, true},
+                 {"Jana", 3, true},  {"Jana", 12, false}, {"Jan O'Neil", 5, true},
+                 {"Jana", 12, true}};
     for (const auto& k : kroky) {
         SCOPED_TRACE(std::string(k.profil) + " " + std::to_string(k.cislo));
         EXPECT_EQ(PrepniOznaceni(s.cesta, k.profil, k.cislo), k.oznacena);
     }
-    EXPECT_EQ(NactiOznacene(s.cesta, "Jana"), (std::set<int>{3, 12, 700}));
-    EXPECT_EQ(NactiOznacene(s.cesta, "Eva"), std::set<int>{12});
-    EXPECT_EQ(NactiOznacene(s.cesta, "Jan O'Neil"), std::set<int>{5});
+    EXPECT_EQ(NactiOznacene(s.cesta, "Jana"), (std::set<int> {3, 12, 700}));
+    EXPECT_EQ(NactiOznacene(s.cesta, "Eva"), std::set<int> {12});
+    EXPECT_EQ(NactiOznacene(s.cesta, "Jan O'Neil"), std::set<int> {5});
 
     // The stored records, in the order they were written.
     std::vector<std::pair<std::string, int>> zaznamy;
@@ -56,8 +57,9 @@ TEST(Oznacene, PrepinaniPoProfilech)
     for (t.Prvni(); !t.Konec(); t.Dalsi())
         zaznamy.emplace_back(t.PoleJmenem("Profil").JakoText(), t.PoleJmenem("Cislo").JakoCele());
     t.Zavri();
-    EXPECT_EQ(zaznamy, (std::vector<std::pair<std::string, int>>{
-                           {"Eva", 12}, {"Jana", 700}, {"Jana", 3}, {"Jan O'Neil", 5}, {"Jana", 12}}));
+    EXPECT_EQ(zaznamy,
+              (std::vector<std::pair<std::string, int>> {
+                  {"Eva", 12}, {"Jana", 700}, {"Jana", 3}, {"Jan O'Neil", 5}, {"Jana", 12}}));
     EXPECT_EQ(fs::status(s.cesta / "Oznacene.DB").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -74,7 +76,8 @@ TEST(Oznacene, ChybaUlozeniNicNezapise)
             PrepniOznaceni(s.cesta, "Jana", 1);
             ADD_FAILURE() << "no error";
         } catch (const ChybaTabulky& chyba) {
-            EXPECT_NE(std::string(chyba.what()).find("Oznacene"), std::string::npos) << chyba.what();
+            EXPECT_NE(std::string(chyba.what()).find("Oznacene"), std::string::npos)
+                << chyba.what();
         }
     }
     EXPECT_TRUE(NactiOznacene(s.cesta, "Jana").empty());

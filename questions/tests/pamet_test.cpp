@@ -41,7 +41,7 @@ TEST(PametOtazky, OdpovediPosouvajiStabilituAObtiznostPodleVzorcu)
     const StavPameti nova;
     const StavPameti poDobre = Stav(2.3065, 2.118104, Kdy(3, 2));
     const StavPameti poZnovu = Stav(0.212, 6.4133, Kdy(3, 2));
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         // S0(3) = w2; D0(3) as above.
         {"first right", nova, V::Spravne, Kdy(3, 2), 2.3065, 2.118104},
         // S0(1) = w0; D0(1) = w4 - e^0 + 1 = w4.
@@ -104,20 +104,24 @@ TEST(PametOtazky, SanceNaVybaveniKlesaSCasem)
         DatumCas kdy;
         double vybaveni;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         {"at once", Stav(2.3065, 2.1, Kdy(3, 2)), Kdy(3, 2), 1.0},
         // By the definition of stability: R(S, S) = 0.9 for any S.
         {"after S days", Stav(7, 5, Kdy(3, 2)), Kdy(3, 9), 0.9},
-        {"after S days over a year end", Stav(3, 5, {2026, 12, 30, 8, 0, 0, 0}),
-         {2027, 1, 2, 8, 0, 0, 0}, 0.9},
-        {"after S days over a leap day", Stav(2, 5, {2028, 2, 28, 8, 0, 0, 0}),
-         {2028, 3, 1, 8, 0, 0, 0}, 0.9},
+        {"after S days over a year end",
+         Stav(3, 5, {2026, 12, 30, 8, 0, 0, 0}),
+         {2027, 1, 2, 8, 0, 0, 0},
+         0.9},
+        {"after S days over a leap day",
+         Stav(2, 5, {2028, 2, 28, 8, 0, 0, 0}),
+         {2028, 3, 1, 8, 0, 0, 0},
+         0.9},
         // t = 3.5 days, to the hour: (1 + 0.980346 * 3.5 / 2.3065)^-0.1542 = 2.487627^-0.1542
         // = 0.868900.
         {"three and a half days", Stav(2.3065, 2.1, Kdy(3, 2)), Kdy(3, 5, 22), 0.868900},
         // t = 10: 5.250364^-0.1542 = 0.774367.
         {"ten days", Stav(2.3065, 2.1, Kdy(3, 2)), Kdy(3, 12), 0.774367},
-        {"never answered", StavPameti{}, Kdy(3, 12), 0.0},
+        {"never answered", StavPameti {}, Kdy(3, 12), 0.0},
         {"clock set back", Stav(2.3065, 2.1, Kdy(3, 2)), Kdy(3, 1), 1.0},
     };
     for (const Pripad& p : pripady) {
@@ -139,20 +143,20 @@ TEST(PametOtazky, SanceNaVybaveniKlesaSCasem)
         double stabilita, retence;
         int dni;
     };
-    const std::vector<Interv> intervaly{
+    const std::vector<Interv> intervaly {
         {10, 0.9, 10},  // I(0.9, S) = S
         // I = 10 / 0.9803465 * (0.8^-6.485084 - 1) = 10.200475 * 3.2507896 = 33.159598.
         {10, 0.8, 33},
         // I = 100 / 0.9803465 * (0.95^-6.485084 - 1) = 102.004751 * 0.3946470 = 40.255869.
         {100, 0.95, 40},
         {2.3065, 0.9, 2},
-        {0.212, 0.9, 1},   // never less than a day
-        {1e7, 0.9, 36500}, // nor more than a hundred years
+        {0.212, 0.9, 1},  // never less than a day
+        {1e7, 0.9, 36500},  // nor more than a hundred years
     };
     for (const Interv& i : intervaly)
         EXPECT_EQ(IntervalDni(i.stabilita, i.retence), i.dni) << i.stabilita << " " << i.retence;
     EXPECT_NEAR(Interval(10, 0.8), 33.159598, 1e-5);
-    EXPECT_EQ(Splatnost(Stav(2.3065, 2.1, Kdy(3, 30, 15)), 0.9), (DatumCas{2026, 4, 1}));
+    EXPECT_EQ(Splatnost(Stav(2.3065, 2.1, Kdy(3, 30, 15)), 0.9), (DatumCas {2026, 4, 1}));
 }
 
 TEST(PametOtazky, OpakovaniNejdrivNejvicePoSplatnosti)
@@ -160,16 +164,16 @@ TEST(PametOtazky, OpakovaniNejdrivNejvicePoSplatnosti)
     // On 20 March at noon, desired retention 90 % (interval = S rounded).
     PametProfilu pamet;
     pamet[1] = Stav(2.3065, 5, Kdy(3, 10, 20));  // due 12 March, 8 days over, R after 9.67 days
-    pamet[2] = Stav(10, 5, Kdy(3, 1));           // due 11 March, 9 days over
-    pamet[3] = Stav(20, 5, Kdy(3, 1));           // due 21 March: not yet
-    pamet[4] = Stav(20, 5, Kdy(2, 28));          // due today
-    pamet[5] = StavPameti{};                     // never answered: not a review
-    pamet[6] = Stav(2.3065, 5, Kdy(3, 10, 8));   // 8 days over, R after 10.17 days: lower than 1
-    pamet[7] = Stav(10, 5, Kdy(3, 2));           // 8 days over, R about 0.85: higher than 1 and 6
-    pamet[8] = Stav(10, 5, Kdy(3, 2));           // as 7: by number
-    EXPECT_EQ(PoradiOpakovani(pamet, Kdy(3, 20, 12), 0.9), (std::vector<int>{2, 6, 1, 7, 8, 4}));
+    pamet[2] = Stav(10, 5, Kdy(3, 1));  // due 11 March, 9 days over
+    pamet[3] = Stav(20, 5, Kdy(3, 1));  // due 21 March: not yet
+    pamet[4] = Stav(20, 5, Kdy(2, 28));  // due today
+    pamet[5] = StavPameti {};  // never answered: not a review
+    pamet[6] = Stav(2.3065, 5, Kdy(3, 10, 8));  // 8 days over, R after 10.17 days: lower than 1
+    pamet[7] = Stav(10, 5, Kdy(3, 2));  // 8 days over, R about 0.85: higher than 1 and 6
+    pamet[8] = Stav(10, 5, Kdy(3, 2));  // as 7: by number
+    EXPECT_EQ(PoradiOpakovani(pamet, Kdy(3, 20, 12), 0.9), (std::vector<int> {2, 6, 1, 7, 8, 4}));
     // A lower retention lengthens the intervals: S = 10 at 80 % waits 33 days.
-    EXPECT_EQ(PoradiOpakovani(pamet, Kdy(3, 20, 12), 0.8), (std::vector<int>{6, 1}));
+    EXPECT_EQ(PoradiOpakovani(pamet, Kdy(3, 20, 12), 0.8), (std::vector<int> {6, 1}));
     EXPECT_TRUE(PoradiOpakovani({}, Kdy(3, 20), 0.9).empty());
 }
 
@@ -210,7 +214,7 @@ TEST(PametOtazky, NoveOtazkyStridajiKategorie)
         std::vector<int> kategorie;
         for (int c : PoradiNovych({1, 2, 3, 4, 421, 422}, seed))
             kategorie.push_back(KategorieCisla(c));
-        EXPECT_EQ(kategorie, (std::vector<int>{1, 2, 1, 1, 2, 1})) << seed;
+        EXPECT_EQ(kategorie, (std::vector<int> {1, 2, 1, 1, 2, 1})) << seed;
     }
     EXPECT_TRUE(PoradiNovych({}, 5).empty());
 }

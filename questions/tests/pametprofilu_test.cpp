@@ -66,7 +66,7 @@ int Zaznamu(const fs::path& adresar, const char* tabulka)
 TEST(ZapisOdpovedi, LogStatistikaAPametVJednomZapisu)
 {
     Adresar a;
-    const std::vector<Odpoved> odpovedi{
+    const std::vector<Odpoved> odpovedi {
         {7, {2026, 3, 1, 9, 0, 5, 700}, R::Procvicovani, "B", V::Spatne, 4200},
         {7, Kdy(3, 1, 11), R::Oprava, "A", V::Spravne, 1800},
         {9, Kdy(3, 2), R::Zkouseni, "AC", V::Spravne, 900},
@@ -101,7 +101,9 @@ TEST(ZapisOdpovedi, LogStatistikaAPametVJednomZapisu)
         std::vector<std::string> pole;
         for (int i = 0; i < t.PocetPoli(); ++i)
             pole.push_back(t.PoleNaPozici(i).JakoText());
-        EXPECT_EQ(pole, (std::vector<std::string>{"Eva", "7", "2026-03-01 09:00:05", "Procvicovani", "B", "C", "4200"}));
+        EXPECT_EQ(pole,
+                  (std::vector<std::string> {"Eva", "7", "2026-03-01 09:00:05", "Procvicovani", "B",
+                                             "C", "4200"}));
         ZapisOdpovedi(a.Cesta(), "Ota", {{1, Kdy(3, 1), R::Procvicovani, "", V::Napoveda, 1}});
         Tabulka p;
         p.Svaz(a.Cesta(), "PametOtazek");
@@ -130,11 +132,13 @@ TEST(ZapisOdpovedi, PredvolbyAVypnutaHistorieNezapiseNic)
     EXPECT_FALSE(UkladatHistorii(a.Cesta(), "Eva"));
     EXPECT_TRUE(UkladatHistorii(a.Cesta(), "Jan"));
 
-    EXPECT_FALSE(ZapisOdpovedi(a.Cesta(), "Eva", {{3, Kdy(3, 1), R::Procvicovani, "A", V::Spravne, 1}}));
+    EXPECT_FALSE(
+        ZapisOdpovedi(a.Cesta(), "Eva", {{3, Kdy(3, 1), R::Procvicovani, "A", V::Spravne, 1}}));
     for (const char* t : {"Statistika", "Odpovedi", "PametOtazek"})
         EXPECT_EQ(Zaznamu(a.Cesta(), t), -1) << t;
     NastavUkladaniHistorie(a.Cesta(), "Eva", true);
-    EXPECT_TRUE(ZapisOdpovedi(a.Cesta(), "Eva", {{3, Kdy(3, 1), R::Procvicovani, "A", V::Spravne, 1}}));
+    EXPECT_TRUE(
+        ZapisOdpovedi(a.Cesta(), "Eva", {{3, Kdy(3, 1), R::Procvicovani, "A", V::Spravne, 1}}));
     for (const char* t : {"Statistika", "Odpovedi", "PametOtazek"})
         EXPECT_EQ(Zaznamu(a.Cesta(), t), 1) << t;
 }
@@ -144,8 +148,9 @@ TEST(ZapisOdpovedi, SmazaniHistorieJenProfilu)
 {
     Adresar a;
     for (const char* p : {"Eva", "Jan"})
-        ZapisOdpovedi(a.Cesta(), p, {{3, Kdy(3, 1), R::Procvicovani, "A", V::Spravne, 1},
-                                     {4, Kdy(3, 1), R::Procvicovani, "B", V::Spatne, 1}});
+        ZapisOdpovedi(a.Cesta(), p,
+                      {{3, Kdy(3, 1), R::Procvicovani, "A", V::Spravne, 1},
+                       {4, Kdy(3, 1), R::Procvicovani, "B", V::Spatne, 1}});
     {
         Tabulka t;
         t.Svaz(a.Cesta(), "Testy");
@@ -179,15 +184,17 @@ TEST(ZapisOdpovedi, ChybaUlozeniNezapiseNicANicPozdeji)
     {
         SQLite::Database zamek((a.Cesta() / "Odpovedi.DB").string(), SQLite::OPEN_READWRITE);
         zamek.exec("BEGIN IMMEDIATE");
-        EXPECT_THROW(ZapisOdpovedi(a.Cesta(), "Eva", {{4, Kdy(3, 2), R::Zkouseni, "B", V::Spatne, 2}}),
-                     ChybaTabulky);
+        EXPECT_THROW(
+            ZapisOdpovedi(a.Cesta(), "Eva", {{4, Kdy(3, 2), R::Zkouseni, "B", V::Spatne, 2}}),
+            ChybaTabulky);
         zamek.exec("COMMIT");
     }
     {
         SlozkaJenProCteni jenCteni(a.Cesta());
         if (jenCteni.Platne()) {
-            EXPECT_THROW(ZapisOdpovedi(a.Cesta(), "Eva", {{5, Kdy(3, 2), R::Zkouseni, "B", V::Spatne, 2}}),
-                         ChybaTabulky);
+            EXPECT_THROW(
+                ZapisOdpovedi(a.Cesta(), "Eva", {{5, Kdy(3, 2), R::Zkouseni, "B", V::Spatne, 2}}),
+                ChybaTabulky);
         }
     }
     ZapisOdpovedi(a.Cesta(), "Eva", {{6, Kdy(3, 3), R::Zkouseni, "C", V::Spatne, 3}});
@@ -213,14 +220,14 @@ TEST(OpakovaniDne, SplatneNejdrivPakNoveVRozprostrenemPoradi)
     PametProfilu pamet;
     const DatumCas dnes = Kdy(4, 10);
     // Stability 1: due a day after the last answer.
-    for (const auto& [c, den] : {std::pair{4, 5}, {10, 2}, {16, 9}, {22, 10}, {724, 1}, {2, 1}})
+    for (const auto& [c, den] : {std::pair {4, 5}, {10, 2}, {16, 9}, {22, 10}, {724, 1}, {2, 1}})
         pamet[c] = {true, 1.0, 5.0, Kdy(4, den)};
     pamet[28] = {true, 400.0, 5.0, Kdy(4, 1)};  // not due
     StatistikaProfilu statistika;
     statistika[31].polozeno = 1;  // seen before the memory existed: not new
 
     const OpakovaniDne o = PripravOpakovaniDne(banka, n, pamet, statistika, dnes, 5, 77);
-    EXPECT_EQ(o.splatne, (std::vector<int>{10, 4, 16}));
+    EXPECT_EQ(o.splatne, (std::vector<int> {10, 4, 16}));
     std::vector<int> nevidene;
     for (int c : cisla)
         if (c < 721 && !pamet.count(c) && c != 31)
@@ -228,7 +235,8 @@ TEST(OpakovaniDne, SplatneNejdrivPakNoveVRozprostrenemPoradi)
     std::vector<int> nove = PoradiNovych(nevidene, 77);
     nove.resize(5);
     EXPECT_EQ(o.nove, nove);
-    EXPECT_EQ(o.Poradi(), (std::vector<int>{10, 4, 16, nove[0], nove[1], nove[2], nove[3], nove[4]}));
+    EXPECT_EQ(o.Poradi(),
+              (std::vector<int> {10, 4, 16, nove[0], nove[1], nove[2], nove[3], nove[4]}));
     EXPECT_EQ(TextOpakovani(o), "K opakování: 3, nových: 5");
     EXPECT_TRUE(PripravOpakovaniDne(banka, n, pamet, statistika, dnes, 0, 77).nove.empty());
     EXPECT_EQ(SeedDne(dnes), SeedDne(Kdy(4, 10, 23)));
@@ -239,8 +247,10 @@ TEST(OpakovaniDne, SplatneNejdrivPakNoveVRozprostrenemPoradi)
     const ProcvicovaniChyb ch = PripravProcvicovaniChyb(banka, n, statistika, pamet, dnes, 77);
     EXPECT_EQ(ch.chyb, 2);
     ASSERT_GE(ch.poradi.size(), 5u + nevidene.size());
-    EXPECT_EQ(std::vector<int>(ch.poradi.begin(), ch.poradi.begin() + 4), (std::vector<int>{22, 16, 10, 4}));
-    EXPECT_EQ(std::vector<int>(ch.poradi.begin() + 4, ch.poradi.begin() + 4 + static_cast<long>(nevidene.size())),
+    EXPECT_EQ(std::vector<int>(ch.poradi.begin(), ch.poradi.begin() + 4),
+              (std::vector<int> {22, 16, 10, 4}));
+    EXPECT_EQ(std::vector<int>(ch.poradi.begin() + 4,
+                               ch.poradi.begin() + 4 + static_cast<long>(nevidene.size())),
               PoradiNovych(nevidene, 77));
 }
 
@@ -260,7 +270,7 @@ TEST(Zameny, NejcastejsiZamenyZLogu)
     pridej(300, "C", V::Spatne, 5);  // not in the bank
     pridej(1, "", V::Napoveda, 3);
     const std::vector<Zamena> z = NejcastejsiZameny(log, banka);
-    EXPECT_EQ(z, (std::vector<Zamena>{{245, "B", 3}, {2, "AC", 2}}));
+    EXPECT_EQ(z, (std::vector<Zamena> {{245, "B", 3}, {2, "AC", 2}}));
     EXPECT_EQ(TextZameny(z[0]), "Otázka 245: třikrát jste zvolil b)");
     EXPECT_EQ(TextZameny(z[1]), "Otázka 2: dvakrát jste zvolil a) a c)");
     EXPECT_EQ(TextZameny({7, "ABD", 12}), "Otázka 7: 12krát jste zvolil a), b) a d)");
@@ -280,7 +290,8 @@ TEST(PametZeStatistiky, OdvozenaPametStarychOdpovedi)
     ZapisPokusy(a.Cesta(), "Eva", {{4, V::Spravne}}, Kdy(3, 2));
     ZapisPokusy(a.Cesta(), "Eva", {{3, V::Spravne}, {5, V::Spravne}}, Kdy(3, 5));
     ZapisPokusy(a.Cesta(), "Eva", {{3, V::Spravne}, {4, V::Spatne}, {5, V::Napoveda}}, Kdy(3, 9));
-    ASSERT_TRUE(ZapisOdpovedi(a.Cesta(), "Eva", {{7, Kdy(3, 9), R::Procvicovani, "A", V::Spravne, 1}}));
+    ASSERT_TRUE(
+        ZapisOdpovedi(a.Cesta(), "Eva", {{7, Kdy(3, 9), R::Procvicovani, "A", V::Spravne, 1}}));
     const StavPameti ulozena7 = NactiPametProfilu(a.Cesta(), "Eva").at(7);
 
     const PametProfilu pamet = NactiPametProfilu(a.Cesta(), "Eva");
@@ -293,7 +304,8 @@ TEST(PametZeStatistiky, OdvozenaPametStarychOdpovedi)
         int cislo;
         double stabilita, obtiznost;
         int dni;
-    } ocekavane[] = {{3, 2.3065, 2.104331, 2}, {4, 0.775084, 7.392238, 1}, {5, 0.096034, 8.802628, 1}};
+    } ocekavane[] = {
+        {3, 2.3065, 2.104331, 2}, {4, 0.775084, 7.392238, 1}, {5, 0.096034, 8.802628, 1}};
     for (const auto& o : ocekavane) {
         SCOPED_TRACE(o.cislo);
         const StavPameti& s = pamet.at(o.cislo);
@@ -311,15 +323,16 @@ TEST(PametZeStatistiky, OdvozenaPametStarychOdpovedi)
     EXPECT_EQ(TextOpakovani(PripravOpakovaniDne(banka, n, pamet, statistika, Kdy(3, 10), 20, 1)),
               "K opakování: 2, nových: 1");
     const OpakovaniDne o = PripravOpakovaniDne(banka, n, pamet, statistika, Kdy(3, 12), 20, 1);
-    EXPECT_EQ(o.splatne, (std::vector<int>{5, 4, 3, 7}));
-    EXPECT_EQ(o.nove, (std::vector<int>{8}));
+    EXPECT_EQ(o.splatne, (std::vector<int> {5, 4, 3, 7}));
+    EXPECT_EQ(o.nove, (std::vector<int> {8}));
     const ProcvicovaniChyb ch = PripravProcvicovaniChyb(banka, n, statistika, pamet, Kdy(3, 12), 1);
     EXPECT_EQ(ch.chyb, 1);
-    EXPECT_EQ(ch.poradi, (std::vector<int>{4, 5, 3, 7, 8}));
+    EXPECT_EQ(ch.poradi, (std::vector<int> {4, 5, 3, 7, 8}));
 
     // The next answer starts from the derived state, and is then stored.
-    ASSERT_TRUE(ZapisOdpovedi(a.Cesta(), "Eva", {{4, Kdy(3, 12), R::Opakovani, "A", V::Spravne, 1},
-                                                 {4, Kdy(3, 12, 11), R::Opakovani, "A", V::Spravne, 1}}));
+    ASSERT_TRUE(ZapisOdpovedi(a.Cesta(), "Eva",
+                              {{4, Kdy(3, 12), R::Opakovani, "A", V::Spravne, 1},
+                               {4, Kdy(3, 12, 11), R::Opakovani, "A", V::Spravne, 1}}));
     StavPameti ocekavana = PoOdpovedi(pamet.at(4), Hodnoceni::Dobre, Kdy(3, 12));
     ocekavana = PoOdpovedi(ocekavana, Hodnoceni::Dobre, Kdy(3, 12, 11));
     const StavPameti po = NactiPametProfilu(a.Cesta(), "Eva").at(4);

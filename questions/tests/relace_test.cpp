@@ -59,7 +59,7 @@ TEST(Relace, OpakovaniZaznamuBeziPodSkupinouZaznamuAVratiJi)
     std::vector<int> polozene;
     while (const int cislo = DalsiOtazka(relace.beh, banka, relace.nastaveni, hodiny))
         polozene.push_back(cislo);
-    EXPECT_EQ(polozene, (std::vector<int>{12, 3, 7}));
+    EXPECT_EQ(polozene, (std::vector<int> {12, 3, 7}));
 
     ZrusOpakovaniZaznamu(relace.nastaveni, relace.opakovaniZaznamu);
     EXPECT_EQ(relace.nastaveni.skupina, "B");

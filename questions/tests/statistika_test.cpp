@@ -43,7 +43,7 @@ TEST(PripoctiPokus, PocitaOdpovediARaduSpravnych)
         int spravne, spatne, napoveda, rada;
         V naposledy;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         {{V::Spravne}, 1, 0, 0, 1, V::Spravne},
         {{V::Spravne, V::Spravne, V::Spravne}, 3, 0, 0, 3, V::Spravne},
         {{V::Spravne, V::Spravne, V::Spatne}, 2, 1, 0, 0, V::Spatne},
@@ -175,7 +175,7 @@ TEST(ZapisStatistiky, DvaProgramyNajednouNezalozDvaZaznamyJedneOtazky)
                         Kdy(1 + i));
             return 0;
         });
-        ASSERT_EQ(kody, (std::vector<int>{0, 0})) << "round " << kolo;
+        ASSERT_EQ(kody, (std::vector<int> {0, 0})) << "round " << kolo;
     }
     const auto trvani = std::chrono::steady_clock::now() - zacatek;
     EXPECT_LT(trvani, std::chrono::seconds(60));
@@ -219,10 +219,10 @@ TEST(ZapisStatistiky, ZdvojeneZaznamySeSlouci)
             t.PoleJmenem("Naposledy").NastavText(naposledy);
             t.Uloz();
         };
-        vloz("Eva", 7, 5, 4, 3, 2, "S");   // the latest of question 7
+        vloz("Eva", 7, 5, 4, 3, 2, "S");  // the latest of question 7
         vloz("Eva", 7, 2, 0, 0, 1, "C");
         vloz("Eva", 8, 1, 0, 0, 1, "C");
-        vloz("Eva", 8, 1, 1, 1, 1, "S");   // same time: the later written one counts
+        vloz("Eva", 8, 1, 1, 1, 1, "S");  // same time: the later written one counts
         vloz("Eva", 8, 3, 3, 3, 1, "S");
         vloz("Ota", 7, 1, 1, 1, 1, "S");
     }
@@ -274,29 +274,29 @@ TEST(PoradiProcvicovaniChyb, ChybyNeznameNezvladnuteZvladnute)
             PripoctiPokus(z, v, Kdy(den));
         s[cislo] = z;
     };
-    zaznam(1, {V::Spravne, V::Spravne}, 5);           // mastered, asked later
-    zaznam(2, {V::Spravne, V::Spatne}, 3);            // wrong last time, earlier
-    zaznam(3, {V::Spravne}, 4);                       // not mastered, run 1
-    zaznam(4, {V::Spravne, V::Napoveda}, 2);          // not mastered, run 0 (hint)
+    zaznam(1, {V::Spravne, V::Spravne}, 5);  // mastered, asked later
+    zaznam(2, {V::Spravne, V::Spatne}, 3);  // wrong last time, earlier
+    zaznam(3, {V::Spravne}, 4);  // not mastered, run 1
+    zaznam(4, {V::Spravne, V::Napoveda}, 2);  // not mastered, run 0 (hint)
     zaznam(6, {V::Spravne, V::Spravne, V::Spravne}, 1);  // mastered, asked earlier
-    zaznam(7, {V::Spatne}, 9);                        // other group: never offered
-    zaznam(422, {V::Spatne}, 6);                      // wrong last time, latest
-    zaznam(500, {V::Spatne}, 9);                      // left the bank: ignored
+    zaznam(7, {V::Spatne}, 9);  // other group: never offered
+    zaznam(422, {V::Spatne}, 6);  // wrong last time, latest
+    zaznam(500, {V::Spatne}, 9);  // left the bank: ignored
     // 5, 421, 730 never asked.
 
     Nastaveni n;
     EXPECT_EQ(PoradiProcvicovaniChyb(banka, n, s),
-              (std::vector<int>{422, 2, 5, 421, 730, 4, 3, 6, 1}));
+              (std::vector<int> {422, 2, 5, 421, 730, 4, 3, 6, 1}));
 
     n.kategorie = {true, false, false, false, false, false, false};
-    EXPECT_EQ(PoradiProcvicovaniChyb(banka, n, s), (std::vector<int>{2, 5, 4, 3, 6, 1}));
+    EXPECT_EQ(PoradiProcvicovaniChyb(banka, n, s), (std::vector<int> {2, 5, 4, 3, 6, 1}));
 
-    n = Nastaveni{};
+    n = Nastaveni {};
     n.skupina = "C";
     EXPECT_EQ(PoradiProcvicovaniChyb(banka, n, s),
-              (std::vector<int>{7, 422, 2, 5, 421, 730, 4, 3, 6, 1}));
-    EXPECT_EQ(PoradiProcvicovaniChyb(banka, Nastaveni{}, {}),
-              (std::vector<int>{1, 2, 3, 4, 5, 6, 421, 422, 730}));
+              (std::vector<int> {7, 422, 2, 5, 421, 730, 4, 3, 6, 1}));
+    EXPECT_EQ(PoradiProcvicovaniChyb(banka, Nastaveni {}, {}),
+              (std::vector<int> {1, 2, 3, 4, 5, 6, 421, 422, 730}));
 }
 
 }  // namespace

@@ -51,9 +51,9 @@ void Posun(QWidget* w, int o) { w->move(w->x(), w->y() + o); }
 }  // namespace
 
 TDetail::TDetail(const VybranyVysledek& zaznam, const Banka& banka, Relace& relace, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint),
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       zaznam_(std::make_unique<VybranyVysledek>(zaznam)), banka_(banka), relace_(relace)
 {
     setObjectName(QStringLiteral("TDetail"));
@@ -151,9 +151,10 @@ void TDetail::NastavKategorie()
     QString text;
     for (char z : zaznam_->kategorie) {
         if (z >= '1' && z <= '6')
-            text += QString::fromUtf8(nazvy[static_cast<std::size_t>(z - '1')].data(),
-                                      static_cast<qsizetype>(nazvy[static_cast<std::size_t>(z - '1')].size()))
-                    + QLatin1Char('\n');
+            text += QString::fromUtf8(
+                        nazvy[static_cast<std::size_t>(z - '1')].data(),
+                        static_cast<qsizetype>(nazvy[static_cast<std::size_t>(z - '1')].size()))
+                + QLatin1Char('\n');
         else if (z == '7')
             text += QString::fromUtf8(nazvy[6].data(), static_cast<qsizetype>(nazvy[6].size()));
     }
@@ -162,9 +163,9 @@ void TDetail::NastavKategorie()
     const int k = static_cast<int>(zaznam_->kategorie.size());
     const int posun = kRadekKategorie * (k - 1);
     stKategorie->resize(stKategorie->width(), kRadekKategorie * k);
-    for (QWidget* w : {static_cast<QWidget*>(Bevel2), static_cast<QWidget*>(panel),
-                       static_cast<QWidget*>(btnZ1), static_cast<QWidget*>(btnZ2),
-                       static_cast<QWidget*>(btnOK)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Bevel2), static_cast<QWidget*>(panel), static_cast<QWidget*>(btnZ1),
+          static_cast<QWidget*>(btnZ2), static_cast<QWidget*>(btnOK)})
         Posun(w, posun);
     btnPrezkouset->move(btnPrezkouset->x(), btnOK->y());
     setFixedSize(width(), height() + posun);
@@ -172,14 +173,16 @@ void TDetail::NastavKategorie()
 
 void TDetail::btnZ1Click()
 {
-    Zpravy::Informace(this, QStringLiteral("Špatně zodpovězené otázky: ")
-                                + QString::fromStdString(zaznam_->spatneCisla));
+    Zpravy::Informace(this,
+                      QStringLiteral("Špatně zodpovězené otázky: ")
+                          + QString::fromStdString(zaznam_->spatneCisla));
 }
 
 void TDetail::btnZ2Click()
 {
-    Zpravy::Informace(this, QStringLiteral("Otázky, u nichž byla použita nápověda: ")
-                                + QString::fromStdString(zaznam_->napovedyCisla));
+    Zpravy::Informace(this,
+                      QStringLiteral("Otázky, u nichž byla použita nápověda: ")
+                          + QString::fromStdString(zaznam_->napovedyCisla));
 }
 
 void TDetail::btnPrezkousetClick()
@@ -190,15 +193,17 @@ void TDetail::btnPrezkousetClick()
         return;
     case OpakovaniZaznamu::PoskozenySeznam: {
         const QLocale jazyk = CeskeProstredi();
-        Zpravy::Chyba(this, QStringLiteral("Záznam z %1 %2 má poškozený seznam čísel otázek, "
-                                           "opakování nelze spustit.")
-                                .arg(ModelTabulky::TextData(zaznam_->datum, jazyk),
-                                     ModelTabulky::TextCasu(zaznam_->cas, jazyk)));
+        Zpravy::Chyba(this,
+                      QStringLiteral("Záznam z %1 %2 má poškozený seznam čísel otázek, "
+                                     "opakování nelze spustit.")
+                          .arg(ModelTabulky::TextData(zaznam_->datum, jazyk),
+                               ModelTabulky::TextCasu(zaznam_->cas, jazyk)));
         return;
     }
     case OpakovaniZaznamu::ZadnaOtazka:
-        Zpravy::Informace(this, QStringLiteral("Žádná z otázek tohoto záznamu už v souboru otázek "
-                                               "není, opakování nelze spustit."));
+        Zpravy::Informace(this,
+                          QStringLiteral("Žádná z otázek tohoto záznamu už v souboru otázek "
+                                         "není, opakování nelze spustit."));
         return;
     }
 }

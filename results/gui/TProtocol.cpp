@@ -28,7 +28,8 @@ std::vector<ModelTabulky::Sloupec> SloupceSeznamu()
     const Qt::Alignment stred = Qt::AlignCenter;
     // Hidden columns too are read out by a screen reader: they carry Czech titles.
     auto skryty = [](const char* pole, const QString& titulek) {
-        return ModelTabulky::Sloupec{QLatin1String(pole), {}, titulek, 64, Qt::AlignLeft | Qt::AlignVCenter, true};
+        return ModelTabulky::Sloupec {
+            QLatin1String(pole), {}, titulek, 64, Qt::AlignLeft | Qt::AlignVCenter, true};
     };
     return {
         {QStringLiteral("Datum"), {}, QStringLiteral("Datum vystavení"), 92, stred},
@@ -46,16 +47,15 @@ std::vector<ModelTabulky::Sloupec> SloupceSeznamu()
     };
 }
 
-
 }  // namespace
 
-TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& banka, Relace& relace,
-                     QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint),
-      zkouska_(zkouska), banka_(banka), relace_(relace),
-      table1_(std::make_unique<Tabulka>()), vybrany_(std::make_unique<VybranyVysledek>())
+TProtocol::TProtocol(std::filesystem::path adresar, bool zkouska, const Banka& banka,
+                     Relace& relace, QWidget* rodic)
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      zkouska_(zkouska), banka_(banka), relace_(relace), table1_(std::make_unique<Tabulka>()),
+      vybrany_(std::make_unique<VybranyVysledek>())
 {
     setObjectName(QStringLiteral("TProtocol"));
     setWindowTitle(QStringLiteral("Seznam výsledků ")
@@ -106,16 +106,19 @@ void TProtocol::VytvorOvladaci()
     DBGrid1->verticalHeader()->hide();
     // The chosen row stays marked while the focus is on a button.
     QPalette paleta = DBGrid1->palette();
-    paleta.setColor(QPalette::Inactive, QPalette::Highlight, paleta.color(QPalette::Active, QPalette::Highlight));
+    paleta.setColor(QPalette::Inactive, QPalette::Highlight,
+                    paleta.color(QPalette::Active, QPalette::Highlight));
     paleta.setColor(QPalette::Inactive, QPalette::HighlightedText,
                     paleta.color(QPalette::Active, QPalette::HighlightedText));
     DBGrid1->setPalette(paleta);
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& aktualni) { model_->NastavAktualni(aktualni.row()); });
-    connect(model_.get(), &ModelTabulky::ChybaCteni, this,
-            [this](const QString& zprava) { Zpravy::Chyba(this, zprava); }, Qt::QueuedConnection);
+    connect(
+        model_.get(), &ModelTabulky::ChybaCteni, this,
+        [this](const QString& zprava) { Zpravy::Chyba(this, zprava); }, Qt::QueuedConnection);
 
-    auto tlacitko = [this](QPushButton*& b, const char* jmeno, const QString& text, int x, int sirka) {
+    auto tlacitko = [this](QPushButton*& b, const char* jmeno, const QString& text, int x,
+                           int sirka) {
         b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(jmeno));
         b->setGeometry(x, kVyska - 8 - 25 - 10, sirka, 25);
@@ -172,7 +175,8 @@ void TProtocol::btnPodrobnostiClick()
     if (zkouska_) {
         detail.lbSNapovedou->setEnabled(false);
         detail.btnPrezkouset->setText(QStringLiteral("&Prozkoušet nesprávně zodpovězené"));
-        // Only widened: the pair keeps the place its set-up gave it, so the button grows to the right.
+        // Only widened: the pair keeps the place its set-up gave it, so the button grows to the
+        // right.
         detail.btnPrezkouset->resize(kSirkaZkouseni, detail.btnPrezkouset->height());
     } else {
         detail.btnPrezkouset->setText(QStringLiteral("&Procvičit nesprávně zodpovězené"));

@@ -59,7 +59,7 @@ ProtokolBehu UlozVysledekBehu(QWidget* nad, const StavBehu& beh, const Nastaveni
     // the record and No drops it, so Enter means Yes here.
     if (beh.opakovani
         && !Zpravy::Otazka(nad, QStringLiteral("Chcete vytvořit protokol i z této opravy?"),
-                          Zpravy::Vychozi::Ano))
+                           Zpravy::Vychozi::Ano))
         return ProtokolBehu::OpravaNeulozena;
     try {
         ZapisVysledek(adresar, pravidla.typTestu, nastaveni, beh, opakovani, hodiny);
@@ -72,9 +72,9 @@ ProtokolBehu UlozVysledekBehu(QWidget* nad, const StavBehu& beh, const Nastaveni
 
 TResult::TResult(StavBehu& beh, Nastaveni& nastaveni, StavOpakovaniZaznamu& opakovani, bool zkouska,
                  ProtokolBehu protokol, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint),
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       beh_(beh), nastaveni_(nastaveni), opakovani_(opakovani), zkouska_(zkouska)
 {
     setObjectName(QStringLiteral("TResult"));
@@ -131,7 +131,8 @@ void TResult::VytvorOvladaci()
     ObarviText(lbUspesnost, Pismo::Zvyraznene);
 
     lbSoubor = new QLabel(
-        QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."), this);
+        QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."),
+        this);
     lbSoubor->setObjectName(QStringLiteral("lbSoubor"));
     lbSoubor->setFont(PismoOkna(10));
     ObarviText(lbSoubor, Pismo::Upozorneni);
@@ -176,7 +177,8 @@ void TResult::UkazProtokol(ProtokolBehu protokol)
 
 void TResult::VyplnPopisky()
 {
-    NastavText(lbUzivatel, QStringLiteral("Uživatel: ") + QString::fromStdString(nastaveni_.aktivniProfil));
+    NastavText(lbUzivatel,
+               QStringLiteral("Uživatel: ") + QString::fromStdString(nastaveni_.aktivniProfil));
     NastavText(lbSkupina, QStringLiteral("Skupina: ") + QString::fromStdString(nastaveni_.skupina));
     NastavText(lbPocet, QStringLiteral("Počet otázek: %1").arg(beh_.celkem));
     NastavText(lbSpravne, QStringLiteral("Správných odpovědí: %1").arg(beh_.PocetSpravnych()));

@@ -22,9 +22,10 @@ ProtokolBehu UlozVysledekBehu(QWidget* nad, const StavBehu& beh, const Nastaveni
                               const std::filesystem::path& adresar, const Hodiny& hodiny);
 
 // The evaluation window of a finished practice or exam run. It shows the run and how its record
-// came out (`protokol`, stored before the window is created), and it offers a retry run of the wrong (in practice also the hinted) questions. exec() answers
-// Opakovat when the run goes on as a retry run, prepared in the run state, and Zavrit otherwise;
-// closing without retry ends a record retry and gives the licence group back.
+// came out (`protokol`, stored before the window is created), and it offers a retry run of the
+// wrong (in practice also the hinted) questions. exec() answers Opakovat when the run goes on as a
+// retry run, prepared in the run state, and Zavrit otherwise; closing without retry ends a record
+// retry and gives the licence group back.
 class TResult : public QDialog {
     Q_OBJECT
 

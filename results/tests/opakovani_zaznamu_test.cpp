@@ -14,14 +14,14 @@ TEST(SeznamCisel, CteniAkumulatorem)
         std::optional<std::vector<int>> cisla;
     };
     const Pripad pripady[] = {
-        {"", std::vector<int>{}},
-        {"7", std::vector<int>{7}},
-        {"12, 45, 300", std::vector<int>{12, 45, 300}},
-        {"5,17,300", std::vector<int>{5, 17, 300}},
-        {"5, 17, ", std::vector<int>{5, 17}},
-        {"  8", std::vector<int>{8}},
-        {"5 6", std::vector<int>{6}},  // a space empties the digits gathered so far
-        {"99999999999999", std::vector<int>{1'000'000}},
+        {"", std::vector<int> {}},
+        {"7", std::vector<int> {7}},
+        {"12, 45, 300", std::vector<int> {12, 45, 300}},
+        {"5,17,300", std::vector<int> {5, 17, 300}},
+        {"5, 17, ", std::vector<int> {5, 17}},
+        {"  8", std::vector<int> {8}},
+        {"5 6", std::vector<int> {6}},  // a space empties the digits gathered so far
+        {"99999999999999", std::vector<int> {1'000'000}},
         {"5; 6", std::nullopt},
         {"5, -6", std::nullopt},
         {"5, x", std::nullopt},
@@ -58,8 +58,8 @@ protected:
     OpakovaniZaznamu Priprav() { return PripravOpakovaniVysledku(zaznam, banka, relace); }
     void OcekavejBezZmeny()
     {
-        EXPECT_EQ(beh.otazky, (std::vector<int>{1, 2}));
-        EXPECT_EQ(beh.spatne, (std::vector<int>{9}));
+        EXPECT_EQ(beh.otazky, (std::vector<int> {1, 2}));
+        EXPECT_EQ(beh.spatne, (std::vector<int> {9}));
         EXPECT_EQ(beh.celkem, 2);
         EXPECT_EQ(nastaveni.skupina, "B");
         EXPECT_FALSE(opakovani.priznak);
@@ -81,7 +81,7 @@ TEST_F(OpakovaniZaznamuTest, SpatneANapovedyVPoradiSeSkupinouZaznamu)
     zaznam.napovedy = 1;
     zaznam.napovedyCisla = "300";
     ASSERT_EQ(Priprav(), OpakovaniZaznamu::Spusteno);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{5, 17, 300}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {5, 17, 300}));
     EXPECT_EQ(beh.celkem, 3);
     EXPECT_EQ(beh.zbyva, 3);
     EXPECT_TRUE(beh.spatne.empty());
@@ -100,7 +100,7 @@ TEST_F(OpakovaniZaznamuTest, CislaMimoBankuVypadnou)
     zaznam.napovedy = 2;
     zaznam.napovedyCisla = "99999999, 421, 420";
     ASSERT_EQ(Priprav(), OpakovaniZaznamu::Spusteno);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{757, 5, 420}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {757, 5, 420}));
     EXPECT_EQ(beh.celkem, 3);
 
     opakovani = {};
@@ -110,7 +110,7 @@ TEST_F(OpakovaniZaznamuTest, CislaMimoBankuVypadnou)
     zaznam.napovedy = 1;
     zaznam.napovedyCisla = "300";
     ASSERT_EQ(Priprav(), OpakovaniZaznamu::Spusteno);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{300}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {300}));
 }
 
 TEST_F(OpakovaniZaznamuTest, NicKOpakovaniNeboPoskozenySeznamNicNemeni)

@@ -48,7 +48,7 @@ protected:
         nastaveni.aktivniProfil = "Jana Nováková";
         nastaveni.skupina = "C";
         nastaveni.kategorie = {true, false, true, false, false, true, false};
-        hodiny.mistni = DatumCas{2026, 3, 14, 9, 26, 53, 589};
+        hodiny.mistni = DatumCas {2026, 3, 14, 9, 26, 53, 589};
         beh.celkem = 20;
         beh.spatne = {12, 45, 300};
         beh.napovedy = {421};
@@ -89,9 +89,10 @@ TEST_F(ZapisVysledku, VytvoriTabulkuAZapiseDvanactPoli)
     std::vector<std::string> nazvy;
     for (const DefinicePole& d : t.Definice())
         nazvy.push_back(d.nazev);
-    EXPECT_EQ(nazvy, (std::vector<std::string>{"TypTestu", "Profil", "Datum", "Cas", "Skupina",
-                                               "Kategorie", "PocetOtazek", "Spatne", "SpatneCisla",
-                                               "SNapovedou", "SNapovedouCisla", "Uspesnost"}));
+    EXPECT_EQ(nazvy,
+              (std::vector<std::string> {"TypTestu", "Profil", "Datum", "Cas", "Skupina",
+                                         "Kategorie", "PocetOtazek", "Spatne", "SpatneCisla",
+                                         "SNapovedou", "SNapovedouCisla", "Uspesnost"}));
     ASSERT_EQ(t.PocetZaznamu(), 1);
     EXPECT_EQ(t.PoleJmenem("TypTestu").JakoText(), "Procvičování");
     EXPECT_EQ(t.PoleJmenem("Profil").JakoText(), "Jana Nováková");
@@ -114,7 +115,7 @@ TEST_F(ZapisVysledku, DalsiZaznamSePripojiAOpakovaniZaznamuKopirujeKategorie)
     ZapisVysledek(adresar.Cesta(), kTypProcvicovani, nastaveni, beh, opakovani, hodiny);
 
     // A record retry of a record made with categories 245, while switches 1, 3 and 6 are on.
-    opakovani = StavOpakovaniZaznamu{true, "B", "245"};
+    opakovani = StavOpakovaniZaznamu {true, "B", "245"};
     nastaveni.skupina = "D";
     beh.celkem = 4;
     beh.spatne.clear();
@@ -136,8 +137,7 @@ TEST_F(ZapisVysledku, DalsiZaznamSePripojiAOpakovaniZaznamuKopirujeKategorie)
     // Empty lists store an empty text (or nothing), never a separator.
     for (int pole : {8, 10}) {
         const HodnotaPole& h = zaznamy[1][static_cast<std::size_t>(pole)];
-        EXPECT_TRUE(std::holds_alternative<std::monostate>(h)
-                    || std::get<std::string>(h).empty());
+        EXPECT_TRUE(std::holds_alternative<std::monostate>(h) || std::get<std::string>(h).empty());
     }
 }
 

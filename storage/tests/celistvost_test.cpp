@@ -48,8 +48,8 @@ protected:
             t.Vloz();
             for (const auto& p : definice)
                 if (p.typ == TypPole::Text || p.typ == TypPole::Memo)
-                    t.PoleJmenem(p.nazev).NastavText(nazev + " " + std::to_string(i) +
-                                                     std::string(60, 'x'));
+                    t.PoleJmenem(p.nazev).NastavText(nazev + " " + std::to_string(i)
+                                                     + std::string(60, 'x'));
             t.Uloz();
         }
     }
@@ -119,9 +119,9 @@ TEST_F(CelistvostTest, TabulkaZkracenaOKusStrankySeOdmitne)
 TEST_F(CelistvostTest, CiziDenikUKazdeTabulkySeOdmitneVlastniSeVrati)
 {
     for (const auto& [nazev, definice] :
-         {std::pair{"Profily", DefiniceProfily()}, std::pair{"Vysledky", DefiniceVysledky()},
-          std::pair{"Protokoly", DefiniceProtokoly()},
-          std::pair{"Statistika", DefiniceStatistika()}}) {
+         {std::pair {"Profily", DefiniceProfily()}, std::pair {"Vysledky", DefiniceVysledky()},
+          std::pair {"Protokoly", DefiniceProtokoly()},
+          std::pair {"Statistika", DefiniceStatistika()}}) {
         SCOPED_TRACE(nazev);
         const fs::path nase = adresar_ / nazev / "nase";
         const fs::path cizi = adresar_ / nazev / "cizi";
@@ -208,7 +208,7 @@ TEST_F(CelistvostTest, PolovicniTabulkaZabitehoProgramuZmiziPriStartu)
 // The engine's errors reach the learner in Czech; the rare ones by the code's name.
 TEST_F(CelistvostTest, ChybyStrojeCesky)
 {
-    const std::vector<std::pair<int, std::string>> pripady{
+    const std::vector<std::pair<int, std::string>> pripady {
         {SQLITE_BUSY, "tabulku právě používá jiný program, zkuste to prosím znovu"},
         {SQLITE_LOCKED, "tabulku právě používá jiný program, zkuste to prosím znovu"},
         {SQLITE_READONLY, "do souboru nelze zapisovat, je jen pro čtení"},
@@ -221,8 +221,7 @@ TEST_F(CelistvostTest, ChybyStrojeCesky)
         {SQLITE_TOOBIG, "chyba databáze (SQLITE_TOOBIG)"},
     };
     for (const auto& [kod, text] : pripady)
-        EXPECT_EQ(PopisChyby(SQLite::Exception("attempt to write a readonly database", kod)),
-                  text);
+        EXPECT_EQ(PopisChyby(SQLite::Exception("attempt to write a readonly database", kod)), text);
 
     // As met: a table written by hand to be read-only.
     Vytvor(adresar_, "Vysledky", DefiniceVysledky(), 1);

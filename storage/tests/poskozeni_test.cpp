@@ -66,10 +66,7 @@ TEST_F(PoskozeniTest, NahodneBajtyNejsouTabulkou)
     OtevreniSelze(smeti, "soubor není databází");
 }
 
-TEST_F(PoskozeniTest, PrazdnySouborZustanePrazdny)
-{
-    OtevreniSelze("", "není tabulkou programu");
-}
+TEST_F(PoskozeniTest, PrazdnySouborZustanePrazdny) { OtevreniSelze("", "není tabulkou programu"); }
 
 TEST_F(PoskozeniTest, ZkracenaTabulkaHlasiPoskozeni)
 {

@@ -115,14 +115,19 @@ TEST_F(SelhaniTest, NeulozenyZaznamNezapiseZadnaPozdejsiOperace)
         bool uprava;  // edit the first record instead of inserting one
         std::function<void(Tabulka&)> potom;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         {"next", false, [](Tabulka& t) { t.Dalsi(); }},
         {"first after an edit", true, [](Tabulka& t) { t.Prvni(); }},
         {"move", true, [](Tabulka& t) { t.Posun(1); }},
         {"filter text", false, [](Tabulka& t) { t.NastavFiltrText("Profil = 'Jana'"); }},
         {"filter on", true, [](Tabulka& t) { t.Filtrovat(true); }},
-        {"filter callback", false, [](Tabulka& t) { t.NastavFiltrFunkci([](Tabulka&) { return true; }); }},
-        {"another insert", false, [](Tabulka& t) { t.Vloz(); t.Zrus(); }},
+        {"filter callback", false,
+         [](Tabulka& t) { t.NastavFiltrFunkci([](Tabulka&) { return true; }); }},
+        {"another insert", false,
+         [](Tabulka& t) {
+             t.Vloz();
+             t.Zrus();
+         }},
         {"batch end", false, [](Tabulka& t) { t.DokonciDavku(); }},
         {"close", true, [](Tabulka& t) { t.Zavri(); }},
     };
@@ -139,20 +144,23 @@ TEST_F(SelhaniTest, NeulozenyZaznamNezapiseZadnaPozdejsiOperace)
         else
             t.Vloz();
         t.PoleJmenem("PocetOtazek").NastavCele(99);
-        EXPECT_NE(Zprava([&] { t.Uloz(); }).find("záznam nelze uložit: chyba databáze (SQLITE_CONSTRAINT)"),
+        EXPECT_NE(Zprava([&] {
+                      t.Uloz();
+                  }).find("záznam nelze uložit: chyba databáze (SQLITE_CONSTRAINT)"),
                   std::string::npos);
         EXPECT_FALSE(t.Upravuje());
         EXPECT_EQ(t.PoleJmenem("PocetOtazek").JakoCele(), 10) << "the stored record shows again";
         Sql("Vysledky", volno);
         pripad.potom(t);
         t.Zavri();
-        EXPECT_EQ(Pocty(), (std::vector<int>{10, 20}));
+        EXPECT_EQ(Pocty(), (std::vector<int> {10, 20}));
     }
 }
 
 TEST_F(SelhaniTest, ZamcenouTabulkuNelzeZapsatAniPozdeji)
 {
-    EXPECT_EQ(CekaniNaZamek(), std::chrono::seconds(2)) << "the program waits two seconds for a lock";
+    EXPECT_EQ(CekaniNaZamek(), std::chrono::seconds(2))
+        << "the program waits two seconds for a lock";
     KratkeCekaniNaZamek kratke;
     VytvorVysledky({10});
     Tabulka t;
@@ -163,13 +171,14 @@ TEST_F(SelhaniTest, ZamcenouTabulkuNelzeZapsatAniPozdeji)
         zamek.exec("BEGIN IMMEDIATE");
         t.Vloz();
         t.PoleJmenem("PocetOtazek").NastavCele(99);
-        EXPECT_NE(Zprava([&] { t.Uloz(); }).find("tabulku právě používá jiný program"), std::string::npos);
+        EXPECT_NE(Zprava([&] { t.Uloz(); }).find("tabulku právě používá jiný program"),
+                  std::string::npos);
         zamek.exec("COMMIT");
     }
     t.Dalsi();
     t.Filtrovat(true);
     t.Zavri();
-    EXPECT_EQ(Pocty(), (std::vector<int>{10}));
+    EXPECT_EQ(Pocty(), (std::vector<int> {10}));
 }
 
 // A field description that disagrees with the real columns is refused on open, naming the file
@@ -182,21 +191,32 @@ TEST_F(SelhaniTest, OtevreniOveriPopisPoliProtiSloupcum)
         std::string sql;
         std::vector<std::string> casti;
     };
-    const std::vector<Pripad> pripady{
-        {"Profily", DefiniceProfily(), "ALTER TABLE zaznamy DROP COLUMN Heslo",
+    const std::vector<Pripad> pripady {
+        {"Profily",
+         DefiniceProfily(),
+         "ALTER TABLE zaznamy DROP COLUMN Heslo",
          {"pole „Heslo“ v záznamech chybí"}},
-        {"otazky", DefiniceOtazky(), "ALTER TABLE zaznamy RENAME COLUMN \"OTÁZKA\" TO OTAZKA",
+        {"otazky",
+         DefiniceOtazky(),
+         "ALTER TABLE zaznamy RENAME COLUMN \"OTÁZKA\" TO OTAZKA",
          {"pole „OTÁZKA“ v záznamech chybí"}},
-        {"Profily", DefiniceProfily(),
+        {"Profily",
+         DefiniceProfily(),
          "UPDATE zk_pole SET nazev = CASE nazev WHEN 'Kategorie' THEN 'Skupina' ELSE 'Kategorie' "
          "END WHERE nazev IN ('Kategorie', 'Skupina')",
          {"pole „Skupina“ je v záznamech na jiném místě"}},
-        {"Vysledky", DefiniceVysledky(), "UPDATE zk_pole SET typ = 'Text', delka = 5 "
-                                         "WHERE nazev = 'Spatne'",
+        {"Vysledky",
+         DefiniceVysledky(),
+         "UPDATE zk_pole SET typ = 'Text', delka = 5 "
+         "WHERE nazev = 'Spatne'",
          {"pole „Spatne“ má v záznamech typ „INTEGER“ místo TEXT"}},
-        {"Protokoly", DefiniceProtokoly(), "ALTER TABLE zaznamy ADD COLUMN Navic TEXT",
+        {"Protokoly",
+         DefiniceProtokoly(),
+         "ALTER TABLE zaznamy ADD COLUMN Navic TEXT",
          {"sloupec „Navic“ záznamů chybí v popisu polí"}},
-        {"Profily", DefiniceProfily(), "UPDATE zk_pole SET delka = 'x' WHERE nazev = 'Heslo'",
+        {"Profily",
+         DefiniceProfily(),
+         "UPDATE zk_pole SET delka = 'x' WHERE nazev = 'Heslo'",
          {"popis polí je poškozen"}},
     };
     for (const Pripad& pripad : pripady) {
@@ -224,15 +244,15 @@ TEST_F(SelhaniTest, CisloMimo32BituJeChybaZaznamu)
         SCOPED_TRACE(hodnota);
         fs::remove(Soubor("Vysledky"));
         VytvorVysledky({10, 20, 30});
-        Sql("Vysledky", std::string("UPDATE zaznamy SET PocetOtazek = ") + hodnota +
-                            " WHERE rowid = 2");
+        Sql("Vysledky",
+            std::string("UPDATE zaznamy SET PocetOtazek = ") + hodnota + " WHERE rowid = 2");
         Tabulka t;
         t.Svaz(adresar_, "Vysledky");
         t.Otevri();
         EXPECT_EQ(t.PoleJmenem("PocetOtazek").JakoCele(), 10);
         const std::string zprava = Zprava([&] { t.Dalsi(); });
-        EXPECT_NE(zprava.find("Tabulka „Vysledky.DB“: hodnota " + std::string(hodnota) +
-                              " pole „PocetOtazek“ záznamu č. 2 je mimo rozsah"),
+        EXPECT_NE(zprava.find("Tabulka „Vysledky.DB“: hodnota " + std::string(hodnota)
+                              + " pole „PocetOtazek“ záznamu č. 2 je mimo rozsah"),
                   std::string::npos)
             << zprava;
         // A filter callback is offered no cut value either.
@@ -245,7 +265,7 @@ TEST_F(SelhaniTest, CisloMimo32BituJeChybaZaznamu)
     // The extremes of 32 bits are ordinary values.
     fs::remove(Soubor("Vysledky"));
     VytvorVysledky({2147483647, -2147483647 - 1});
-    EXPECT_EQ(Pocty(), (std::vector<int>{2147483647, -2147483647 - 1}));
+    EXPECT_EQ(Pocty(), (std::vector<int> {2147483647, -2147483647 - 1}));
 }
 
 // Messages quote only the start of a bad value, however long it is.
@@ -258,7 +278,7 @@ TEST_F(SelhaniTest, ZpravaCitujeJenZacatekHodnoty)
         const char* popis;
         std::function<void(Tabulka&)> akce;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         {"stored text in a number field",
          [&](Tabulka& t) {
              Sql("Vysledky", "UPDATE zaznamy SET PocetOtazek = 'x" + dlouha + "'");
@@ -279,7 +299,8 @@ TEST_F(SelhaniTest, ZpravaCitujeJenZacatekHodnoty)
              t.PoleJmenem("PocetOtazek").NastavText(text);
          }},
         {"filter text", [&](Tabulka& t) { t.NastavFiltrText("Profil = '" + dlouha); }},
-        {"filter value", [&](Tabulka& t) {
+        {"filter value",
+         [&](Tabulka& t) {
              t.NastavFiltrText("Spatne = " + text);
              t.Filtrovat(true);
              t.Otevri();
@@ -303,7 +324,8 @@ TEST_F(SelhaniTest, NeuspesneOtevreniWalDatabazeNicNezmeni)
     const fs::path jinde = adresar_ / "jinde";
     fs::create_directory(jinde);
     {
-        SQLite::Database cizi((jinde / "x.db").string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        SQLite::Database cizi((jinde / "x.db").string(),
+                              SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         cizi.exec("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
                   "CREATE TABLE zk_pole (pozice, nazev, typ, delka);"
                   "CREATE TABLE zaznamy (Profil TEXT); INSERT INTO zaznamy VALUES ('x')");
@@ -333,12 +355,12 @@ TEST_F(SelhaniTest, CteniNaDiskuJenProCteniANaPlnemDisku)
             if (jenProCteni && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(3);
             // A file may not grow by a single byte: a full disk.
-            const rlimit nic{0, 0};
+            const rlimit nic {0, 0};
             signal(SIGXFSZ, SIG_IGN);
             if (!jenProCteni && setrlimit(RLIMIT_FSIZE, &nic) != 0)
                 _exit(3);
             try {
-                _exit(Pocty() == std::vector<int>{10, 20, 30} ? 0 : 1);
+                _exit(Pocty() == std::vector<int> {10, 20, 30} ? 0 : 1);
             } catch (...) {
                 _exit(2);
             }
@@ -352,11 +374,12 @@ TEST_F(SelhaniTest, CteniNaDiskuJenProCteniANaPlnemDisku)
 
     // Read-only: nobody may create a file in the directory (for root: run as nobody).
     if (geteuid() == 0) {
-        fs::permissions(adresar_, fs::perms::owner_all | fs::perms::group_read |
-                                      fs::perms::group_exec | fs::perms::others_read |
-                                      fs::perms::others_exec);
-        fs::permissions(Soubor("Vysledky"), fs::perms::owner_read | fs::perms::owner_write |
-                                                fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(adresar_,
+                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
+                            | fs::perms::others_read | fs::perms::others_exec);
+        fs::permissions(Soubor("Vysledky"),
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                            | fs::perms::others_read);
     } else {
         fs::permissions(adresar_, fs::perms::owner_read | fs::perms::owner_exec);
     }
@@ -383,10 +406,10 @@ TEST_F(SelhaniTest, DvaSoucasneVytvorenePouzijiJednuTabulku)
             t.Uloz();
             return 0;
         });
-        EXPECT_EQ(kody, (std::vector<int>{0, 0}));
+        EXPECT_EQ(kody, (std::vector<int> {0, 0}));
         auto pocty = Pocty();
         std::sort(pocty.begin(), pocty.end());
-        ASSERT_EQ(pocty, (std::vector<int>{0, 1}));
+        ASSERT_EQ(pocty, (std::vector<int> {0, 1}));
         EXPECT_EQ(std::distance(fs::directory_iterator(adresar_), fs::directory_iterator()), 1)
             << "no half-made file is left";
     }
@@ -397,8 +420,8 @@ TEST_F(SelhaniTest, TabulkyMajiPravaJenProVlastnika)
 {
     const mode_t puvodni = umask(022);
     for (const auto& [nazev, definice] :
-         {std::pair{"Profily", DefiniceProfily()}, std::pair{"Vysledky", DefiniceVysledky()},
-          std::pair{"Protokoly", DefiniceProtokoly()}}) {
+         {std::pair {"Profily", DefiniceProfily()}, std::pair {"Vysledky", DefiniceVysledky()},
+          std::pair {"Protokoly", DefiniceProtokoly()}}) {
         SCOPED_TRACE(nazev);
         Tabulka t;
         t.Svaz(adresar_, nazev);

@@ -85,7 +85,7 @@ TEST_F(TabulkaTest, ZaznamyZustavajiVPoradiVkladaniAUlozeniJeHnedTrvale)
     EXPECT_EQ(t.PoleJmenem("PocetOtazek").JakoCele(), 20) << "cursor stands on the new record";
     EXPECT_EQ(t.Poradi(), 2);
     // A second cursor opened while the first one is still open sees every post.
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{30, 10, 20}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {30, 10, 20}));
 
     t.Prvni();
     t.Uprav();
@@ -101,7 +101,7 @@ TEST_F(TabulkaTest, ZaznamyZustavajiVPoradiVkladaniAUlozeniJeHnedTrvale)
     t.Zrus();
     EXPECT_EQ(t.PocetZaznamu(), 3);
     t.Zavri();
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{31, 10, 20}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {31, 10, 20}));
 }
 
 TEST_F(TabulkaTest, DavkaSeUloziNajednouAZavrenimSeZahodi)
@@ -112,15 +112,15 @@ TEST_F(TabulkaTest, DavkaSeUloziNajednouAZavrenimSeZahodi)
     t.ZacniDavku();
     Pridej(t, "A", 2);
     Pridej(t, "A", 3);
-    EXPECT_EQ(Pocty(t), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{1})) << "not durable before the end";
+    EXPECT_EQ(Pocty(t), (std::vector<int> {1, 2, 3}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {1})) << "not durable before the end";
     t.DokonciDavku();
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {1, 2, 3}));
 
     t.ZacniDavku();
     Pridej(t, "A", 4);
     t.Zavri();
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {1, 2, 3}));
 }
 
 TEST_F(TabulkaTest, FiltrTextemPorovnavaJmenoJakoHodnotuIsApostrofem)
@@ -134,15 +134,15 @@ TEST_F(TabulkaTest, FiltrTextemPorovnavaJmenoJakoHodnotuIsApostrofem)
     Pridej(t, "Eva AND Ota", 5);
     t.Zavri();
 
-    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'O''Brien'"), (std::vector<int>{1, 3}));
-    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'x'"), (std::vector<int>{2}));
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'O''Brien'"), (std::vector<int> {1, 3}));
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'x'"), (std::vector<int> {2}));
     // The injection attempt is just a name; only the record carrying exactly that name matches.
-    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'x'' OR ''1''=''1'"), (std::vector<int>{4}));
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'x'' OR ''1''=''1'"), (std::vector<int> {4}));
     EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'nikdo'' OR ''1''=''1'").empty());
     EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'o''brien'").empty()) << "names are case-sensitive";
     // Conditions joined by AND, all in SQL; " AND " inside a quoted value is part of the value.
-    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'O''Brien' AND PocetOtazek = 3"), (std::vector<int>{3}));
-    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'Eva AND Ota'"), (std::vector<int>{5}));
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'O''Brien' AND PocetOtazek = 3"), (std::vector<int> {3}));
+    EXPECT_EQ(PoctyVNoveKurzoru("Profil = 'Eva AND Ota'"), (std::vector<int> {5}));
     EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'x' AND PocetOtazek = 4").empty());
 
     Tabulka spatny;
@@ -190,7 +190,7 @@ TEST_F(TabulkaTest, FiltrFunkceSePrepocitaIVcetneZaznamuJinehoKurzoru)
     });
     t.NastavFiltrText("Profil = 'A'");
     t.Filtrovat(true);
-    EXPECT_EQ(Pocty(t), (std::vector<int>{40}));
+    EXPECT_EQ(Pocty(t), (std::vector<int> {40}));
     EXPECT_EQ(nabidnuto, 2) << "the callback sees only records admitted by the filter text";
 
     Tabulka druhy;
@@ -201,7 +201,7 @@ TEST_F(TabulkaTest, FiltrFunkceSePrepocitaIVcetneZaznamuJinehoKurzoru)
 
     EXPECT_EQ(t.PocetZaznamu(), 1) << "the visible set is kept until it is recomputed";
     t.Filtrovat(true);
-    EXPECT_EQ(Pocty(t), (std::vector<int>{40, 25}));
+    EXPECT_EQ(Pocty(t), (std::vector<int> {40, 25}));
 
     // An insert through the filtered cursor is checked against the filter at once.
     t.Prvni();
@@ -213,11 +213,11 @@ TEST_F(TabulkaTest, FiltrFunkceSePrepocitaIVcetneZaznamuJinehoKurzoru)
     EXPECT_EQ(t.PoleJmenem("PocetOtazek").JakoCele(), 60);
 
     t.Filtrovat(false);
-    EXPECT_EQ(Pocty(t), (std::vector<int>{10, 40, 50, 25, 5, 1, 60}));
+    EXPECT_EQ(Pocty(t), (std::vector<int> {10, 40, 50, 25, 5, 1, 60}));
     t.Zavri();
     t.Filtrovat(true);
     t.Otevri();
-    EXPECT_EQ(Pocty(t), (std::vector<int>{40, 25, 60}));
+    EXPECT_EQ(Pocty(t), (std::vector<int> {40, 25, 60}));
 }
 
 TEST_F(TabulkaTest, PosunSeZastaviNaKoncichADalsiZaPoslednimJeKonec)
@@ -253,7 +253,7 @@ TEST_F(TabulkaTest, SmazaniPrejdeNaDalsiViditelnyZaznam)
         Pridej(t, n % 2 ? "Liche" : "Sude", n);
     t.NastavFiltrText("Profil = 'Sude'");
     t.Filtrovat(true);
-    ASSERT_EQ(Pocty(t), (std::vector<int>{2, 4, 6}));
+    ASSERT_EQ(Pocty(t), (std::vector<int> {2, 4, 6}));
     t.Prvni();
     t.Smaz();
     EXPECT_EQ(t.PoleJmenem("PocetOtazek").JakoCele(), 4) << "the next visible, not record 3";
@@ -263,7 +263,7 @@ TEST_F(TabulkaTest, SmazaniPrejdeNaDalsiViditelnyZaznam)
     EXPECT_EQ(t.PocetZaznamu(), 1);
     EXPECT_THROW(t.Smaz(), ChybaTabulky);
     t.Zavri();
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{1, 3, 4, 5}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {1, 3, 4, 5}));
 }
 
 TEST_F(TabulkaTest, SmazaniVsechZaznamuProfiluNechaZaznamyOstatnich)
@@ -281,7 +281,7 @@ TEST_F(TabulkaTest, SmazaniVsechZaznamuProfiluNechaZaznamyOstatnich)
     while (!t.Prazdna())
         t.Smaz();
     t.Zavri();
-    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int>{3, 6, 9}));
+    EXPECT_EQ(PoctyVNoveKurzoru(), (std::vector<int> {3, 6, 9}));
     EXPECT_TRUE(PoctyVNoveKurzoru("Profil = 'Ann''a'").empty());
 }
 
@@ -317,7 +317,7 @@ TEST_F(TabulkaTest, DatumCasACelaCislaProjdouUlozenimBezeZmeny)
     p.Svaz(adresar_, "Protokoly");
     p.Vytvor(DefiniceProtokoly());
     p.Otevri();
-    const DatumCas okamzik{2024, 2, 29, 23, 59, 58, 345};
+    const DatumCas okamzik {2024, 2, 29, 23, 59, 58, 345};
     p.Vloz();
     p.PoleJmenem("DatumACas").NastavDatumCas(okamzik);
     p.PoleJmenem("PocetBodu").NastavText("-17");
@@ -337,7 +337,7 @@ TEST_F(TabulkaTest, DatumCasACelaCislaProjdouUlozenimBezeZmeny)
     p.Otevri();
     v.Otevri();
     EXPECT_EQ(p.PoleJmenem("DatumACas").JakoText(), "2024-02-29 23:59:58");
-    EXPECT_EQ(p.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas{2024, 2, 29, 23, 59, 58, 0}));
+    EXPECT_EQ(p.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas {2024, 2, 29, 23, 59, 58, 0}));
     EXPECT_EQ(p.PoleJmenem("PocetBodu").JakoCele(), -17);
     EXPECT_EQ(p.PoleJmenem("Spravne").JakoText(), "2147483647");
     EXPECT_EQ(std::get<std::int32_t>(p.PoleJmenem("Spravne").Hodnota()), 2147483647);
@@ -345,9 +345,9 @@ TEST_F(TabulkaTest, DatumCasACelaCislaProjdouUlozenimBezeZmeny)
     EXPECT_EQ(p.PoleJmenem("MinPocetBodu").JakoCele(), 0);
 
     EXPECT_EQ(v.PoleJmenem("Datum").JakoText(), "2024-02-29");
-    EXPECT_EQ(v.PoleJmenem("Datum").JakoDatumCas(), (DatumCas{2024, 2, 29}));
+    EXPECT_EQ(v.PoleJmenem("Datum").JakoDatumCas(), (DatumCas {2024, 2, 29}));
     EXPECT_EQ(v.PoleJmenem("Cas").JakoText(), "23:59:58");
-    EXPECT_EQ(v.PoleJmenem("Cas").JakoDatumCas(), (DatumCas{0, 0, 0, 23, 59, 58}));
+    EXPECT_EQ(v.PoleJmenem("Cas").JakoDatumCas(), (DatumCas {0, 0, 0, 23, 59, 58}));
     EXPECT_EQ(v.PoleJmenem("Kategorie").JakoText(), "1246");
     EXPECT_EQ(v.PoleJmenem("Kategorie").JakoCele(), 1246);
 }
@@ -358,14 +358,13 @@ TEST_F(TabulkaTest, VypocitanaPoleSePlniPriKazdemPrechoduNaZaznam)
     VytvorVysledky(t);
     Pridej(t, "A", 20, 3);
     Pridej(t, "A", 10, 10);
-    t.NastavVypocitanaPole({{"Spravnych", TypPole::Cele, 0}, {"Popis", TypPole::Text, 10}},
-                           [](Tabulka& tab) {
-                               const int spravnych = tab.PoleJmenem("PocetOtazek").JakoCele() -
-                                                     tab.PoleJmenem("Spatne").JakoCele();
-                               tab.PoleJmenem("Spravnych").NastavCele(spravnych);
-                               tab.PoleJmenem("Popis").NastavText(spravnych ? "dobře i špatně"
-                                                                            : "vše špatně");
-                           });
+    t.NastavVypocitanaPole(
+        {{"Spravnych", TypPole::Cele, 0}, {"Popis", TypPole::Text, 10}}, [](Tabulka& tab) {
+            const int spravnych =
+                tab.PoleJmenem("PocetOtazek").JakoCele() - tab.PoleJmenem("Spatne").JakoCele();
+            tab.PoleJmenem("Spravnych").NastavCele(spravnych);
+            tab.PoleJmenem("Popis").NastavText(spravnych ? "dobře i špatně" : "vše špatně");
+        });
     EXPECT_EQ(t.PocetPoli(), 14);
     EXPECT_EQ(t.Definice().size(), 12u);
     t.Prvni();
@@ -378,7 +377,7 @@ TEST_F(TabulkaTest, VypocitanaPoleSePlniPriKazdemPrechoduNaZaznam)
     // A callback filter can use the calculated values.
     t.NastavFiltrFunkci([](Tabulka& tab) { return tab.PoleJmenem("Spravnych").JakoCele() > 0; });
     t.Filtrovat(true);
-    EXPECT_EQ(Pocty(t), (std::vector<int>{20}));
+    EXPECT_EQ(Pocty(t), (std::vector<int> {20}));
     EXPECT_THROW(t.NastavVypocitanaPole({{"Profil", TypPole::Text, 5}}, nullptr), ChybaTabulky);
 }
 
@@ -402,7 +401,7 @@ TEST_F(TabulkaTest, ChybnePouzitiKurzoruHlasiChybuTabulky)
     EXPECT_THROW(t.PoleJmenem("PocetOtazek").NastavText("dvacet"), ChybaTabulky);
     EXPECT_THROW(t.PoleJmenem("Datum").NastavText("2023-02-29"), ChybaTabulky);
     EXPECT_THROW(t.PoleJmenem("Datum").NastavCele(3), ChybaTabulky);
-    EXPECT_THROW(t.PoleJmenem("Spatne").NastavDatumCas(DatumCas{2020, 1, 1}), ChybaTabulky);
+    EXPECT_THROW(t.PoleJmenem("Spatne").NastavDatumCas(DatumCas {2020, 1, 1}), ChybaTabulky);
     EXPECT_THROW(t.PoleJmenem("Profil").JakoDatumCas(), ChybaTabulky);
     t.Zrus();
 

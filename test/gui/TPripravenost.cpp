@@ -19,10 +19,13 @@
 
 namespace {
 
-constexpr int kDrazu = 100;       // parameter draws of the estimates
+constexpr int kDrazu = 100;  // parameter draws of the estimates
 constexpr int kDrazuKrivky = 10;  // of the curves and the plan's simulated days
 
-QString Procento(double podil) { return QString::number(static_cast<int>(std::nearbyint(podil * 100))); }
+QString Procento(double podil)
+{
+    return QString::number(static_cast<int>(std::nearbyint(podil * 100)));
+}
 
 // A chance above zero never reads as 0 %: a beginner's chance is small, not nil.
 QString Sance(double podil)
@@ -31,27 +34,36 @@ QString Sance(double podil)
                                                          : Procento(podil) + QStringLiteral(" %");
 }
 
-QString Datum(const DatumCas& d) { return QStringLiteral("%1. %2. %3").arg(d.den).arg(d.mesic).arg(d.rok); }
+QString Datum(const DatumCas& d)
+{
+    return QStringLiteral("%1. %2. %3").arg(d.den).arg(d.mesic).arg(d.rok);
+}
 
 QString SPasmem(const OdhadPlatny& o)
 {
-    return QStringLiteral("%1 (pásmo nejistoty %2 až %3 %)").arg(Sance(o.pravdepodobnost), Procento(o.dolni),
-                                                                 Procento(o.horni));
+    return QStringLiteral("%1 (pásmo nejistoty %2 až %3 %)")
+        .arg(Sance(o.pravdepodobnost), Procento(o.dolni), Procento(o.horni));
 }
 
-QDateTime Okamzik(const DatumCas& d) { return QDateTime(QDate(d.rok, d.mesic, d.den), QTime(12, 0)); }
+QDateTime Okamzik(const DatumCas& d)
+{
+    return QDateTime(QDate(d.rok, d.mesic, d.den), QTime(12, 0));
+}
 
 // "1 novou otázku", "2 nové otázky", "5 nových otázek".
 QString NovychOtazek(int n)
 {
     return n == 1 ? QStringLiteral("1 novou otázku")
-                  : QString::number(n) + (n >= 2 && n <= 4 ? QStringLiteral(" nové otázky") : QStringLiteral(" nových otázek"));
+                  : QString::number(n)
+            + (n >= 2 && n <= 4 ? QStringLiteral(" nové otázky")
+                                : QStringLiteral(" nových otázek"));
 }
 
 }  // namespace
 
-TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti, std::string_view skupina,
-                             VstupPripravenosti vstup, std::uint32_t seed, QWidget* rodic)
+TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti,
+                             std::string_view skupina, VstupPripravenosti vstup, std::uint32_t seed,
+                             QWidget* rodic)
     : QWidget(rodic), vstup_(std::move(vstup)), skupina_(skupina)
 {
     setObjectName(QStringLiteral("TPripravenost"));
@@ -96,12 +108,15 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
     const long prvnich = model_.vsePrvniCelkem;
     if (prvnich < 50)
         lbVysvetleniOdhadu_->setText(
-            QStringLiteral("Zatím znáte málo otázek (viděli jste %1): u neviděných program počítá s tím, že napoprvé "
-                           "odpovíte správně asi na 55 % jako většina začátečníků, proto je šance nízká a pásmo široké.")
+            QStringLiteral("Zatím znáte málo otázek (viděli jste %1): u neviděných program počítá "
+                           "s tím, že napoprvé "
+                           "odpovíte správně asi na 55 % jako většina začátečníků, proto je šance "
+                           "nízká a pásmo široké.")
                 .arg(prvnich));
     else
         lbVysvetleniOdhadu_->setText(QStringLiteral(
-            "U viděných otázek odhad vychází z toho, jak rychle zapomínáte, u neviděných z vašich prvních odpovědí "
+            "U viděných otázek odhad vychází z toho, jak rychle zapomínáte, u neviděných z vašich "
+            "prvních odpovědí "
             "v kategorii; skutečná šance leží v pásmu s pravděpodobností asi 95 %."));
 
     auto* graf = new QChart;
@@ -142,7 +157,7 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
 void TPripravenost::NastavDatum()
 {
     const QDate d = deDatumZkousky_->date();
-    const DatumCas datum{d.year(), d.month(), d.day()};
+    const DatumCas datum {d.year(), d.month(), d.day()};
     ChraneneTabulky(this, [&] {
         UlozDatumZkousky(vstup_.adresar, vstup_.profil, datum);
         datum_ = datum;
@@ -170,56 +185,70 @@ void TPripravenost::Ukaz(bool vse)
         vDenZkousky_ = OdhadniNaDen(formaty_, vstup_.pamet, drazy_, chvile);
         ParametryPlanu parametry;
         parametry.seed = 1;
-        plan_ = Naplanuj(formaty_, vstup_.pamet, model_, drazyKrivky_, vstup_.dnes, *datum_, parametry);
+        plan_ =
+            Naplanuj(formaty_, vstup_.pamet, model_, drazyKrivky_, vstup_.dnes, *datum_, parametry);
     }
     btnZrusitDatum_->setEnabled(datum_.has_value());
 
-    const auto radek = [&](const QString& nazev, const OdhadPlatny& dnes, const OdhadPlatny& pozdeji,
-                           const QString& nelze) {
+    const auto radek = [&](const QString& nazev, const OdhadPlatny& dnes,
+                           const OdhadPlatny& pozdeji, const QString& nelze) {
         if (!dnes.lzeOdhadnout)
             return nelze;
         QString text = QStringLiteral("%1: dnes %2").arg(nazev, SPasmem(dnes));
         if (pozdeji.lzeOdhadnout)
-            text += QStringLiteral(", v den zkoušky %1 bez dalšího učení %2").arg(Datum(*datum_), SPasmem(pozdeji));
+            text += QStringLiteral(", v den zkoušky %1 bez dalšího učení %2")
+                        .arg(Datum(*datum_), SPasmem(pozdeji));
         return text + QLatin1Char('.');
     };
-    lbSancePlatny_->setText(radek(QStringLiteral("Šance na složení testu podle platných pravidel"), dnes_.platny,
-                                  vDenZkousky_.platny,
-                                  QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: "
-                                                 "chybí tabulka oblastí otázek.")));
-    lbSanceBody_->setText(radek(QStringLiteral("Šance na složení testu na body (skupina %1)").arg(QString::fromStdString(skupina_)),
-                                dnes_.body, vDenZkousky_.body,
-                                QStringLiteral("Šanci na složení testu na body nelze odhadnout: v databázi otázek "
-                                               "není dost otázek pro skupinu.")));
+    lbSancePlatny_->setText(
+        radek(QStringLiteral("Šance na složení testu podle platných pravidel"), dnes_.platny,
+              vDenZkousky_.platny,
+              QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: "
+                             "chybí tabulka oblastí otázek.")));
+    lbSanceBody_->setText(
+        radek(QStringLiteral("Šance na složení testu na body (skupina %1)")
+                  .arg(QString::fromStdString(skupina_)),
+              dnes_.body, vDenZkousky_.body,
+              QStringLiteral("Šanci na složení testu na body nelze odhadnout: v databázi otázek "
+                             "není dost otázek pro skupinu.")));
 
     const QString doba = model_.medianMs > 0
-        ? QStringLiteral("podle vaší obvyklé doby odpovědi %1 s").arg((model_.medianMs + 500) / 1000)
-        : QStringLiteral("počítáno %1 s na otázku, dokud program nezná vaše časy").arg(ModelUcenice::kVychoziMs / 1000);
+        ? QStringLiteral("podle vaší obvyklé doby odpovědi %1 s")
+              .arg((model_.medianMs + 500) / 1000)
+        : QStringLiteral("počítáno %1 s na otázku, dokud program nezná vaše časy")
+              .arg(ModelUcenice::kVychoziMs / 1000);
     if (!datum_)
-        lbPlan_->setText(QStringLiteral("Zadejte datum zkoušky a program spočítá, kolik se máte denně učit."));
+        lbPlan_->setText(
+            QStringLiteral("Zadejte datum zkoušky a program spočítá, kolik se máte denně učit."));
     else if (!vse)
         lbPlan_->setText(QStringLiteral("Počítám plán do zkoušky…"));
     else if (dnu == 0)
         lbPlan_->setText(QStringLiteral("Zkouška je dnes; plán učení už není potřeba."));
     else if (dnu < 0)
-        lbPlan_->setText(QStringLiteral("Datum zkoušky %1 už nastalo; zadejte další termín.").arg(Datum(*datum_)));
+        lbPlan_->setText(QStringLiteral("Datum zkoušky %1 už nastalo; zadejte další termín.")
+                             .arg(Datum(*datum_)));
     else if (!plan_.lzePlanovat)
-        lbPlan_->setText(QStringLiteral("Plán nelze spočítat, protože šanci na složení nelze odhadnout."));
+        lbPlan_->setText(
+            QStringLiteral("Plán nelze spočítat, protože šanci na složení nelze odhadnout."));
     else if (plan_.dosahne)
-        lbPlan_->setText(QStringLiteral("Plán do zkoušky: denně %1 a průměrně %2 opakování (nejvíc %3), "
-                                        "asi %4 min denně (%5). V den zkoušky tak bude šance asi %6 % (cíl 95 %).")
-                             .arg(NovychOtazek(plan_.novychDenne))
-                             .arg(plan_.prumerOpakovani)
-                             .arg(plan_.nejvicOpakovani)
-                             .arg(plan_.minutDenne)
-                             .arg(doba, Procento(plan_.sanceVDenZkousky)));
+        lbPlan_->setText(
+            QStringLiteral(
+                "Plán do zkoušky: denně %1 a průměrně %2 opakování (nejvíc %3), "
+                "asi %4 min denně (%5). V den zkoušky tak bude šance asi %6 % (cíl 95 %).")
+                .arg(NovychOtazek(plan_.novychDenne))
+                .arg(plan_.prumerOpakovani)
+                .arg(plan_.nejvicOpakovani)
+                .arg(plan_.minutDenne)
+                .arg(doba, Procento(plan_.sanceVDenZkousky)));
     else
-        lbPlan_->setText(QStringLiteral("Šance 95 % do zkoušky nedosáhnete: i když se všechny zbývající otázky "
-                                        "naučíte hned dnes a pak budete denně opakovat (průměrně %1, asi %2 min, %3), "
-                                        "bude šance v den zkoušky asi %4 %. Zvažte pozdější termín.")
-                             .arg(plan_.prumerOpakovani)
-                             .arg(plan_.minutDenne)
-                             .arg(doba, Procento(plan_.sanceVDenZkousky)));
+        lbPlan_->setText(
+            QStringLiteral(
+                "Šance 95 % do zkoušky nedosáhnete: i když se všechny zbývající otázky "
+                "naučíte hned dnes a pak budete denně opakovat (průměrně %1, asi %2 min, %3), "
+                "bude šance v den zkoušky asi %4 %. Zvažte pozdější termín.")
+                .arg(plan_.prumerOpakovani)
+                .arg(plan_.minutDenne)
+                .arg(doba, Procento(plan_.sanceVDenZkousky)));
 
     // The chart: the past days, today, and the plan's days up to the exam.
     QChart* graf = grafPripravenosti_->chart();
@@ -234,17 +263,22 @@ void TPripravenost::Ukaz(bool vse)
     const OdhadNaDen dnesKrivky = OdhadniNaDen(formaty_, vstup_.pamet, drazyKrivky_, vstup_.dnes);
     const OdhadPlatny& hlavni = formaty_.LzePlatny() ? dnesKrivky.platny : dnesKrivky.body;
     if (hlavni.lzeOdhadnout)
-        minule->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()), hlavni.pravdepodobnost * 100);
+        minule->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()),
+                       hlavni.pravdepodobnost * 100);
     graf->addSeries(minule);
     QLineSeries* planovane = nullptr;
     if (plan_.lzePlanovat) {
         planovane = new QLineSeries;
         planovane->setName(QStringLiteral("Plán do zkoušky"));
         if (hlavni.lzeOdhadnout)
-            planovane->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()), hlavni.pravdepodobnost * 100);
-        for (std::size_t i = 0; i + 2 < plan_.dny.size(); ++i)  // each day's end, then the exam's morning
-            planovane->append(double(Okamzik(PosunDne(plan_.dny[i].den, 1)).toMSecsSinceEpoch()), plan_.dny[i].sance * 100);
-        planovane->append(double(Okamzik(plan_.dny.back().den).toMSecsSinceEpoch()), plan_.dny.back().sance * 100);
+            planovane->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()),
+                              hlavni.pravdepodobnost * 100);
+        for (std::size_t i = 0; i + 2 < plan_.dny.size();
+             ++i)  // each day's end, then the exam's morning
+            planovane->append(double(Okamzik(PosunDne(plan_.dny[i].den, 1)).toMSecsSinceEpoch()),
+                              plan_.dny[i].sance * 100);
+        planovane->append(double(Okamzik(plan_.dny.back().den).toMSecsSinceEpoch()),
+                          plan_.dny.back().sance * 100);
         graf->addSeries(planovane);
     }
     auto* osaX = new QDateTimeAxis;

@@ -44,7 +44,8 @@ public:
     bool Hotovo() const { return hotovo_; }
 
 private:
-    void Ukaz(bool vse);  // the texts and the chart for the exam date in datum_; `vse` with the plan
+    void
+    Ukaz(bool vse);  // the texts and the chart for the exam date in datum_; `vse` with the plan
     void NastavDatum();
     void ZrusDatum();
 

@@ -30,11 +30,11 @@ QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const QString& text, in
 
 }  // namespace
 
-TSeznamTestu::TSeznamTestu(std::filesystem::path adresar, const std::string& profil,
-                           QWidget* rodic, QLocale jazyk)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint),
+TSeznamTestu::TSeznamTestu(std::filesystem::path adresar, const std::string& profil, QWidget* rodic,
+                           QLocale jazyk)
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       adresar_(std::move(adresar)), protokoly_(std::make_unique<Tabulka>())
 {
     setObjectName(QStringLiteral("TSeznamTestu"));
@@ -49,16 +49,18 @@ TSeznamTestu::TSeznamTestu(std::filesystem::path adresar, const std::string& pro
     protokoly_->Otevri();
 
     const Qt::Alignment naStred = Qt::AlignCenter;
-    model_ = new ModelTabulky(*protokoly_,
-                              {
-                                  {QStringLiteral("DatumACas"), {}, QStringLiteral("Datum a čas"), 118, naStred},
-                                  {QStringLiteral("Skupina"), {}, QStringLiteral("Skupina"), 80, naStred},
-                                  {QStringLiteral("PocetBodu"), {}, QStringLiteral("Počet bodů"), 90, naStred},
-                                  {QStringLiteral("Verdikt"), {}, QStringLiteral("Verdikt"), 80, naStred},
-                              },
-                              this, std::move(jazyk));
-    connect(model_, &ModelTabulky::ChybaCteni, this,
-            [this](const QString& zprava) { Zpravy::Chyba(this, zprava); }, Qt::QueuedConnection);
+    model_ = new ModelTabulky(
+        *protokoly_,
+        {
+            {QStringLiteral("DatumACas"), {}, QStringLiteral("Datum a čas"), 118, naStred},
+            {QStringLiteral("Skupina"), {}, QStringLiteral("Skupina"), 80, naStred},
+            {QStringLiteral("PocetBodu"), {}, QStringLiteral("Počet bodů"), 90, naStred},
+            {QStringLiteral("Verdikt"), {}, QStringLiteral("Verdikt"), 80, naStred},
+        },
+        this, std::move(jazyk));
+    connect(
+        model_, &ModelTabulky::ChybaCteni, this,
+        [this](const QString& zprava) { Zpravy::Chyba(this, zprava); }, Qt::QueuedConnection);
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -103,10 +105,7 @@ TSeznamTestu::~TSeznamTestu()
     protokoly_->Zavri();
 }
 
-std::string TSeznamTestu::FiltrProfilu(const std::string& profil)
-{
-    return ::FiltrProfilu(profil);
-}
+std::string TSeznamTestu::FiltrProfilu(const std::string& profil) { return ::FiltrProfilu(profil); }
 
 void TSeznamTestu::ZobrazAktualni()
 {
@@ -132,10 +131,10 @@ void TSeznamTestu::btnDetailClick()
         const UlozenyProtokol z = CtiProtokol(model_->KurzorNaAktualnim());
         vstup.profil = z.profil;
         if (z.datumACas)
-            vstup.datumACas = (ModelTabulky::TextData(*z.datumACas, model_->Jazyk())
-                               + QLatin1Char(' ')
-                               + ModelTabulky::TextCasu(*z.datumACas, model_->Jazyk()))
-                                  .toStdString();
+            vstup.datumACas =
+                (ModelTabulky::TextData(*z.datumACas, model_->Jazyk()) + QLatin1Char(' ')
+                 + ModelTabulky::TextCasu(*z.datumACas, model_->Jazyk()))
+                    .toStdString();
         vstup.skupina = z.skupina;
         vstup.delkaTestu = z.delkaTestu;
         vstup.verdikt = z.verdikt;

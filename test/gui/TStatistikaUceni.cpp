@@ -31,7 +31,10 @@ QTableWidgetItem* Bunka(const QString& text)
     return b;
 }
 
-QString Procento(double podil) { return QString::number(static_cast<int>(std::nearbyint(podil * 100))); }
+QString Procento(double podil)
+{
+    return QString::number(static_cast<int>(std::nearbyint(podil * 100)));
+}
 
 }  // namespace
 
@@ -51,7 +54,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     tabKategorie->setObjectName(QStringLiteral("tabKategorie"));
     tabKategorie->setAccessibleName(QStringLiteral("Otázky podle kategorií"));
     tabKategorie->setHorizontalHeaderLabels(
-        {QStringLiteral("Kategorie"), QStringLiteral("K dispozici"), QStringLiteral("Viděno"), QStringLiteral("Zvládnuto")});
+        {QStringLiteral("Kategorie"), QStringLiteral("K dispozici"), QStringLiteral("Viděno"),
+         QStringLiteral("Zvládnuto")});
     tabKategorie->verticalHeader()->hide();
     auto* videno = new QBarSet(QStringLiteral("Viděno"));
     auto* zvladnuto = new QBarSet(QStringLiteral("Zvládnuto"));
@@ -59,21 +63,23 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     for (int k = 1; k <= 7; ++k) {
         int v = 0, z = 0;
         const std::vector<int> cisla = banka.CislaVKategorii(k, nastaveni.skupina);
-        for (int c : cisla)
-        {
-            if (const auto it = statistika.find(c); it != statistika.end() && it->second.polozeno > 0)
+        for (int c : cisla) {
+            if (const auto it = statistika.find(c);
+                it != statistika.end() && it->second.polozeno > 0)
                 ++v;
             if (const auto p = ucebni.pamet.find(c);
                 p != ucebni.pamet.end() && Vybaveni(p->second, ucebni.dnes) >= kPozadovanaRetence)
                 ++z;
         }
-        const QString nazev = QString::fromUtf8(NazvyKategorii()[static_cast<std::size_t>(k - 1)].data(),
-                                                static_cast<qsizetype>(NazvyKategorii()[static_cast<std::size_t>(k - 1)].size()));
+        const QString nazev = QString::fromUtf8(
+            NazvyKategorii()[static_cast<std::size_t>(k - 1)].data(),
+            static_cast<qsizetype>(NazvyKategorii()[static_cast<std::size_t>(k - 1)].size()));
         tabKategorie->setItem(k - 1, 0, Bunka(nazev));
         tabKategorie->setItem(k - 1, 1, Bunka(QString::number(cisla.size())));
         tabKategorie->setItem(k - 1, 2, Bunka(QString::number(v)));
         tabKategorie->setItem(k - 1, 3, Bunka(QString::number(z)));
-        // The bars in percent of the category, so a small category's progress shows beside a big one's.
+        // The bars in percent of the category, so a small category's progress shows beside a big
+        // one's.
         const int dostupnych = static_cast<int>(cisla.size());
         *videno << ProcentoZaokrouhlene(v, dostupnych);
         *zvladnuto << ProcentoZaokrouhlene(z, dostupnych);
@@ -84,7 +90,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     tabKategorie->horizontalHeader()->setStretchLastSection(true);
     tabKategorie->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     {
-        int vyska = tabKategorie->horizontalHeader()->sizeHint().height() + 2 * tabKategorie->frameWidth();
+        int vyska =
+            tabKategorie->horizontalHeader()->sizeHint().height() + 2 * tabKategorie->frameWidth();
         for (int r = 0; r < 7; ++r)
             vyska += tabKategorie->rowHeight(r);
         tabKategorie->setFixedHeight(vyska);
@@ -110,7 +117,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     graf->legend()->setAlignment(Qt::AlignBottom);
     grafKategorii = new QChartView(graf, this);
     grafKategorii->setObjectName(QStringLiteral("grafKategorii"));
-    grafKategorii->setAccessibleName(QStringLiteral("Graf viděných a zvládnutých otázek v procentech kategorie"));
+    grafKategorii->setAccessibleName(
+        QStringLiteral("Graf viděných a zvládnutých otázek v procentech kategorie"));
     grafKategorii->setRenderHint(QPainter::Antialiasing);
     grafKategorii->setMinimumSize(420, 260);
 
@@ -119,20 +127,23 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     for (const auto& [cislo, z] : statistika)
         if (z.spatne > 0 && banka.OtazkaExistuje(cislo))
             spatne.push_back(&z);
-    std::sort(spatne.begin(), spatne.end(), [](const ZaznamStatistiky* a, const ZaznamStatistiky* b) {
-        if (a->spatne != b->spatne)
-            return a->spatne > b->spatne;
-        // The larger share first: a/b > c/d compared without division.
-        const long x = static_cast<long>(a->spatne) * b->polozeno, y = static_cast<long>(b->spatne) * a->polozeno;
-        return x != y ? x > y : a->cislo < b->cislo;
-    });
+    std::sort(spatne.begin(), spatne.end(),
+              [](const ZaznamStatistiky* a, const ZaznamStatistiky* b) {
+                  if (a->spatne != b->spatne)
+                      return a->spatne > b->spatne;
+                  // The larger share first: a/b > c/d compared without division.
+                  const long x = static_cast<long>(a->spatne) * b->polozeno,
+                             y = static_cast<long>(b->spatne) * a->polozeno;
+                  return x != y ? x > y : a->cislo < b->cislo;
+              });
     if (spatne.size() > 20)
         spatne.resize(20);
     tabChyby = new QTableWidget(static_cast<int>(spatne.size()), 3, this);
     tabChyby->setObjectName(QStringLiteral("tabChyby"));
     tabChyby->setAccessibleName(QStringLiteral("Nejčastěji špatně zodpovězené otázky"));
-    tabChyby->setHorizontalHeaderLabels(
-        {QStringLiteral("Otázka"), QStringLiteral("Špatně / položeno"), QStringLiteral("Podíl špatných")});
+    tabChyby->setHorizontalHeaderLabels({QStringLiteral("Otázka"),
+                                         QStringLiteral("Špatně / položeno"),
+                                         QStringLiteral("Podíl špatných")});
     tabChyby->verticalHeader()->hide();
     tabChyby->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabChyby->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -142,14 +153,16 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         const int r = static_cast<int>(i);
         tabChyby->setItem(r, 0, Bunka(QString::number(z.cislo)));
         tabChyby->setItem(r, 1, Bunka(QStringLiteral("%1 / %2").arg(z.spatne).arg(z.polozeno)));
-        tabChyby->setItem(r, 2, Bunka(QStringLiteral("%1 %").arg(ProcentoZaokrouhlene(z.spatne, z.polozeno))));
+        tabChyby->setItem(
+            r, 2, Bunka(QStringLiteral("%1 %").arg(ProcentoZaokrouhlene(z.spatne, z.polozeno))));
     }
     tabChyby->resizeColumnsToContents();
     tabChyby->resizeRowsToContents();
     tabChyby->horizontalHeader()->setStretchLastSection(true);
     if (!chyby_.empty())
         tabChyby->selectRow(0);
-    connect(tabChyby, &QTableWidget::cellDoubleClicked, this, [this](int, int) { btnProhlizetClick(); });
+    connect(tabChyby, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int) { btnProhlizetClick(); });
 
     // The chance of passing a test in today's format, then the points test.
     QFont tucne = font();
@@ -159,19 +172,23 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     lbOdhadPlatny->setFont(tucne);
     lbOdhadPlatny->setWordWrap(true);
     if (pripravenost)
-        pPripravenost = new TPripravenost(banka, oblasti, nastaveni.skupina, *pripravenost, seed, this);
+        pPripravenost =
+            new TPripravenost(banka, oblasti, nastaveni.skupina, *pripravenost, seed, this);
     if (!oblasti.empty() && !pPripravenost)
         odhadPlatny_ = OdhadniUspechPlatny(banka, oblasti, nastaveni.skupina, statistika, seed);
     if (odhadPlatny_.lzeOdhadnout)
-        lbOdhadPlatny->setText(
-            QStringLiteral("Šance na složení testu podle platných pravidel (skupina %1): %2 % (pásmo nejistoty %3 až %4 %)")
-                .arg(skupina, Procento(odhadPlatny_.pravdepodobnost), Procento(odhadPlatny_.dolni),
-                     Procento(odhadPlatny_.horni)));
+        lbOdhadPlatny->setText(QStringLiteral("Šance na složení testu podle platných pravidel "
+                                              "(skupina %1): %2 % (pásmo nejistoty %3 až %4 %)")
+                                   .arg(skupina, Procento(odhadPlatny_.pravdepodobnost),
+                                        Procento(odhadPlatny_.dolni),
+                                        Procento(odhadPlatny_.horni)));
     else if (oblasti.empty())
-        lbOdhadPlatny->setText(QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: "
-                                              "chybí tabulka oblastí otázek."));
+        lbOdhadPlatny->setText(
+            QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: "
+                           "chybí tabulka oblastí otázek."));
     else
-        lbOdhadPlatny->setText(QStringLiteral("Šanci na složení testu podle platných pravidel zatím nelze odhadnout."));
+        lbOdhadPlatny->setText(QStringLiteral(
+            "Šanci na složení testu podle platných pravidel zatím nelze odhadnout."));
     if (!pPripravenost)
         odhad_ = OdhadniUspech(banka, nastaveni.skupina, statistika, seed);
     lbOdhad = new QLabel(this);
@@ -183,17 +200,20 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     if (odhad_.lzeOdhadnout) {
         const int procento = ProcentoZaokrouhlene(static_cast<int>(odhad_.prosloListu),
                                                   static_cast<int>(odhad_.listuCelkem));
-        lbOdhad->setText(QStringLiteral("Šance na složení testu na body (skupina %1): %2 % (pásmo nejistoty %3 až %4 %)")
-                             .arg(skupina)
-                             .arg(procento)
-                             .arg(Procento(odhad_.dolni))
-                             .arg(Procento(odhad_.horni)));
-        lbVysvetleni->setText(QStringLiteral(
-            "Tolik testů na body byste podle svých dosavadních odpovědí složili; skutečná šance leží "
-            "v uvedeném pásmu s pravděpodobností asi 95 %."));
+        lbOdhad->setText(
+            QStringLiteral(
+                "Šance na složení testu na body (skupina %1): %2 % (pásmo nejistoty %3 až %4 %)")
+                .arg(skupina)
+                .arg(procento)
+                .arg(Procento(odhad_.dolni))
+                .arg(Procento(odhad_.horni)));
+        lbVysvetleni->setText(QStringLiteral("Tolik testů na body byste podle svých dosavadních "
+                                             "odpovědí složili; skutečná šance leží "
+                                             "v uvedeném pásmu s pravděpodobností asi 95 %."));
     } else {
         lbOdhad->setText(QStringLiteral("Šanci na složení testu zatím nelze odhadnout."));
-        lbVysvetleni->setText(QStringLiteral("Odhad vychází z vašich odpovědí – odpovězte nejdřív na několik otázek."));
+        lbVysvetleni->setText(QStringLiteral(
+            "Odhad vychází z vašich odpovědí – odpovězte nejdřív na několik otázek."));
     }
 
     btnProhlizet = new QPushButton(QStringLiteral("&Prohlížet otázku"), this);
@@ -213,8 +233,10 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
     if (zameny_.empty())
         lstZameny->setEnabled(false);
     connect(lstZameny, &QListWidget::itemActivated, this, [this] { lstZamenyClick(); });
-    lbHistorie = new QLabel(QStringLiteral("Ukládání historie učení je vypnuto: statistika, paměť otázek "
-                                           "a záměny se nedoplňují."), this);
+    lbHistorie =
+        new QLabel(QStringLiteral("Ukládání historie učení je vypnuto: statistika, paměť otázek "
+                                  "a záměny se nedoplňují."),
+                   this);
     lbHistorie->setObjectName(QStringLiteral("lbHistorie"));
     lbHistorie->setWordWrap(true);
     lbHistorie->setVisible(!ucebni.ukladani);

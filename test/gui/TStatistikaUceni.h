@@ -34,14 +34,15 @@ struct UcebniPamet {
 // licence group (table and bar chart), the 20 questions answered wrongly most often, and the
 // estimated chances of passing a test in today's exam format (first: the exam the learner will
 // sit) and the points test, each with its band. `oblasti` gives each number its section of
-// today's exam (empty when the section table is missing: that estimate is then not made). Choosing a question closes the
-// window and hands its number to `prohlizet` (browse mode on that question). Given `pripravenost`,
-// the estimates come from the memory model instead, with the exam date, the plan and its chart
-// (TPripravenost).
+// today's exam (empty when the section table is missing: that estimate is then not made). Choosing
+// a question closes the window and hands its number to `prohlizet` (browse mode on that question).
+// Given `pripravenost`, the estimates come from the memory model instead, with the exam date, the
+// plan and its chart (TPripravenost).
 class TStatistikaUceni : public QDialog {
 public:
-    TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni, const StatistikaProfilu& statistika,
-                     std::uint32_t seed, std::function<void(int)> prohlizet, QWidget* rodic = nullptr,
+    TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni,
+                     const StatistikaProfilu& statistika, std::uint32_t seed,
+                     std::function<void(int)> prohlizet, QWidget* rodic = nullptr,
                      const std::vector<int>& oblasti = {}, const UcebniPamet& ucebni = {},
                      const VstupPripravenosti* pripravenost = nullptr);
 

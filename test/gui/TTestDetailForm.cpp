@@ -21,7 +21,8 @@ QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const QString& text, in
 {
     auto* b = new QPushButton(text, rodic);
     b->setObjectName(QLatin1String(jmeno));
-    sirka = std::max(sirka, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 16);
+    sirka = std::max(sirka,
+                     b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 16);
     b->setGeometry(levy, kVyskaTextu + 8, sirka, 25);
     return b;
 }
@@ -42,9 +43,9 @@ QFont PismoZpravy(int pixely, qreal body = 0)
 
 TTestDetailForm::TTestDetailForm(const VstupZpravy& vstup, std::filesystem::path adresar,
                                  QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint),
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       radky_(RadkyZpravy(vstup)), adresar_(std::move(adresar))
 {
     setObjectName(QStringLiteral("TTestDetailForm"));
@@ -64,7 +65,8 @@ TTestDetailForm::TTestDetailForm(const VstupZpravy& vstup, std::filesystem::path
     mProtokol->moveCursor(QTextCursor::Start);
 
     btnOK = Tlacitko(this, "btnOK", QStringLiteral("&OK"), 8, 75);
-    btnTisk = Tlacitko(this, "btnTisk", QStringLiteral("&Vytisknout"), btnOK->geometry().right() + 9, 100);
+    btnTisk = Tlacitko(this, "btnTisk", QStringLiteral("&Vytisknout"),
+                       btnOK->geometry().right() + 9, 100);
     btnUloz = Tlacitko(this, "btnUloz", QStringLiteral("&Uložit do souboru"), 0, 140);
     btnUloz->move(kSirka - 8 - btnUloz->width(), btnUloz->y());
     btnOK->setDefault(true);
@@ -91,9 +93,10 @@ void TTestDetailForm::btnTiskClick()
         return;
     tiskarna.setDocName(windowTitle());
     if (!VytiskniRadky(tiskarna, Radky()))
-        Zpravy::Chyba(this, QStringLiteral("Protokol se nepodařilo vytisknout na tiskárně „%1“.")
-                                .arg(tiskarna.outputFileName().isEmpty() ? tiskarna.printerName()
-                                                                         : tiskarna.outputFileName()));
+        Zpravy::Chyba(this,
+                      QStringLiteral("Protokol se nepodařilo vytisknout na tiskárně „%1“.")
+                          .arg(tiskarna.outputFileName().isEmpty() ? tiskarna.printerName()
+                                                                   : tiskarna.outputFileName()));
 }
 
 void TTestDetailForm::btnUlozClick()
@@ -109,12 +112,13 @@ void TTestDetailForm::btnUlozClick()
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const std::filesystem::path soubor =
-        NazevSouboruZpravy(std::filesystem::path(dialog.selectedFiles().constFirst().toStdString()));
+    const std::filesystem::path soubor = NazevSouboruZpravy(
+        std::filesystem::path(dialog.selectedFiles().constFirst().toStdString()));
     std::error_code chybaDotazu;
     if (std::filesystem::exists(soubor, chybaDotazu)
-        && !Zpravy::Otazka(this, QStringLiteral("Soubor „%1“ již existuje. Chcete jej nahradit?")
-                                     .arg(QString::fromStdString(soubor.filename().string()))))
+        && !Zpravy::Otazka(this,
+                           QStringLiteral("Soubor „%1“ již existuje. Chcete jej nahradit?")
+                               .arg(QString::fromStdString(soubor.filename().string()))))
         return;
     try {
         UlozSouborAtomicky(soubor, ObsahSouboruZpravy(radky_));

@@ -35,10 +35,11 @@ constexpr int kVyskaOkna = 546;
 constexpr int kVyskaVyhodnoceni = 580;
 constexpr int kVyskaStrankovani = 497;
 constexpr int kVyskaRadku = 16;
-constexpr std::array<int, 7> kPrvniNaListu{1, 5, 9, 13, 17, 21, 24};
+constexpr std::array<int, 7> kPrvniNaListu {1, 5, 9, 13, 17, 21, 24};
 
 const QString kTitulekTestu = QStringLiteral("Test z předpisů o provozu na pozemních komunikacích");
-const QString kTitulekVyhodnoceni = QStringLiteral("Vyhodnocení testu z předpisů o provozu na pozemních komunikacích");
+const QString kTitulekVyhodnoceni =
+    QStringLiteral("Vyhodnocení testu z předpisů o provozu na pozemních komunikacích");
 const QString kNavrhPorovnani = QStringLiteral(" 1. otázka (3 body); Skutečné číslo otázky: ");
 const QString kPismena = QStringLiteral("ABCD");
 
@@ -60,7 +61,8 @@ Slot SlotPozice(int k)
 int ListPozice(int k)
 {
     int list = 0;
-    while (list + 1 < static_cast<int>(kPrvniNaListu.size()) && kPrvniNaListu[static_cast<std::size_t>(list + 1)] <= k)
+    while (list + 1 < static_cast<int>(kPrvniNaListu.size())
+           && kPrvniNaListu[static_cast<std::size_t>(list + 1)] <= k)
         ++list;
     return list;
 }
@@ -123,8 +125,9 @@ public:
 
 TTestForm::TTestForm(const Banka& banka, const Nastaveni& nastaveni, std::filesystem::path adresar,
                      const Hodiny& hodiny, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QDialog(rodic,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       banka_(banka), nastaveni_(nastaveni), adresar_(std::move(adresar)), hodiny_(hodiny)
 {
     setObjectName(QStringLiteral("TTestForm"));
@@ -163,8 +166,9 @@ TTestForm::TTestForm(const Banka& banka, const Nastaveni& nastaveni, std::filesy
     StavRadek->setObjectName(QStringLiteral("StavRadek"));
     StavRadek->setSizeGripEnabled(false);
     StavRadek->setGeometry(0, kVyskaOkna - 19, kSirkaOkna, 19);
-    const std::array<QString, 4> texty{QStringLiteral("Uživatel: "), QStringLiteral("Skupina: "),
-                                       QStringLiteral("Minimální potřeba bodů: "), QStringLiteral("Čas do konce: ")};
+    const std::array<QString, 4> texty {QStringLiteral("Uživatel: "), QStringLiteral("Skupina: "),
+                                        QStringLiteral("Minimální potřeba bodů: "),
+                                        QStringLiteral("Čas do konce: ")};
     for (std::size_t i = 0; i < panely.size(); ++i) {
         auto* panel = new QLabel(texty[i], StavRadek);
         panel->setObjectName(QStringLiteral("panel%1").arg(i));
@@ -190,7 +194,8 @@ void TTestForm::VytvorPozici(int k)
 {
     const auto i = static_cast<std::size_t>(k - 1);
     const Slot slot = SlotPozice(k);
-    auto* box = new QGroupBox(QString::fromStdString(TitulekPozice(k)), List[static_cast<std::size_t>(ListPozice(k))]);
+    auto* box = new QGroupBox(QString::fromStdString(TitulekPozice(k)),
+                              List[static_cast<std::size_t>(ListPozice(k))]);
     box->setObjectName(QStringLiteral("gb%1").arg(k));
     box->setGeometry(8, 1, 750, slot.vyska);
     BilyRamecek(box);
@@ -206,7 +211,8 @@ void TTestForm::VytvorPozici(int k)
         text->installEventFilter(this);
         stOdpoved[i][j] = text;
         auto* cb = new QCheckBox(QString(pismeno.toLower()) + QLatin1Char(')'), box);
-        cb->setObjectName(k == 1 && j == 3 ? QStringLiteral("cd1D") : QStringLiteral("cb%1").arg(k) + pismeno);
+        cb->setObjectName(k == 1 && j == 3 ? QStringLiteral("cd1D")
+                                           : QStringLiteral("cb%1").arg(k) + pismeno);
         cb->setGeometry(8, 0, 32, 16);
         connect(cb, &QCheckBox::clicked, this, &TTestForm::cb1AClick);
         cbOdpoved[i][j] = cb;
@@ -240,28 +246,35 @@ void TTestForm::VytvorVyhodnoceni()
     auto radek = [](int n) { return 24 + 21 * n; };
     lbProfil = Popisek(QStringLiteral("Řešitel testu: "), "lbProfil", sgbProfil, 12, radek(0));
     lbSkupina = Popisek(QStringLiteral("Skupina: "), "lbSkupina", sgbProfil, 12, radek(1));
-    lbMaxPocBod = Popisek(QStringLiteral("Maximální možný počet bodů: 65"), "lbMaxPocBod", sgbProfil, 12, radek(2));
-    lbMinPocBod = Popisek(QStringLiteral("Minimální potřeba počtu bodů: "), "lbMinPocBod", sgbProfil, 12, radek(3));
-    lbMaxCas = Popisek(QStringLiteral("Maximální délka trvání testu: 30 minut"), "lbMaxCas", sgbProfil, 12, radek(4));
+    lbMaxPocBod = Popisek(QStringLiteral("Maximální možný počet bodů: 65"), "lbMaxPocBod",
+                          sgbProfil, 12, radek(2));
+    lbMinPocBod = Popisek(QStringLiteral("Minimální potřeba počtu bodů: "), "lbMinPocBod",
+                          sgbProfil, 12, radek(3));
+    lbMaxCas = Popisek(QStringLiteral("Maximální délka trvání testu: 30 minut"), "lbMaxCas",
+                       sgbProfil, 12, radek(4));
     lbCas = Popisek(QStringLiteral("Celková doba trvání testu: "), "lbCas", sgbTest, 12, radek(0));
-    lbOdpovedi = Popisek(QStringLiteral("Počet správných/špatných odpovědí: "), "lbOdpovedi", sgbTest, 12, radek(1));
-    lbDosBod = Popisek(QStringLiteral("Celkový počet dosažených bodů: "), "lbDosBod", sgbTest, 12, radek(2));
+    lbOdpovedi = Popisek(QStringLiteral("Počet správných/špatných odpovědí: "), "lbOdpovedi",
+                         sgbTest, 12, radek(1));
+    lbDosBod = Popisek(QStringLiteral("Celkový počet dosažených bodů: "), "lbDosBod", sgbTest, 12,
+                       radek(2));
     lbUspech = Popisek(QString(), "lbUspech", sgbTest, 12, radek(3));
     lbUspech->setAlignment(Qt::AlignCenter);
-    lbProtokol = Popisek(QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"), "lbProtokol",
-                         sgbTest, 12, radek(4));
+    lbProtokol =
+        Popisek(QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"),
+                "lbProtokol", sgbTest, 12, radek(4));
     QFont obycejne = PismoListu();
     obycejne.setBold(false);
-    for (QLabel* l : {lbProfil, lbSkupina, lbMaxPocBod, lbMinPocBod, lbMaxCas, lbCas, lbOdpovedi, lbDosBod, lbUspech,
-                      lbProtokol}) {
+    for (QLabel* l : {lbProfil, lbSkupina, lbMaxPocBod, lbMinPocBod, lbMaxCas, lbCas, lbOdpovedi,
+                      lbDosBod, lbUspech, lbProtokol}) {
         l->setFont(obycejne);
         l->resize(336, 17);
     }
     Tucne(lbUspech);
 
-    lbNapoveda = Popisek(QStringLiteral("Po stisku čísla v tabulce dojde k zobrazení porovnání vašeho řešení dané "
-                                        "otázky se správným řešením"),
-                         "lbNapoveda", pVyhodnoceni, 16, 154);
+    lbNapoveda = Popisek(
+        QStringLiteral("Po stisku čísla v tabulce dojde k zobrazení porovnání vašeho řešení dané "
+                       "otázky se správným řešením"),
+        "lbNapoveda", pVyhodnoceni, 16, 154);
     lbNapoveda->resize(640, 15);
     btnOK = new QPushButton(QStringLiteral("&OK"), pVyhodnoceni);
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -286,8 +299,10 @@ void TTestForm::VytvorVyhodnoceni()
     Tabulka->setShowGrid(true);
     ObarviPozadi(Tabulka, Plocha::Panel);
     Tabulka->setAccessibleName(QStringLiteral("Pozice testu"));
-    Tabulka->setAccessibleDescription(QStringLiteral("Výběr pozice zobrazí porovnání vašeho řešení se správným"));
-    Tabulka->setGeometry(16, 174, 7 * 70 + 2 * Tabulka->frameWidth(), 4 * 20 + 2 * Tabulka->frameWidth());
+    Tabulka->setAccessibleDescription(
+        QStringLiteral("Výběr pozice zobrazí porovnání vašeho řešení se správným"));
+    Tabulka->setGeometry(16, 174, 7 * 70 + 2 * Tabulka->frameWidth(),
+                         4 * 20 + 2 * Tabulka->frameWidth());
     connect(Tabulka, &QTableWidget::currentCellChanged, this,
             [this](int radek, int sloupec, int, int) { TabulkaSelectCell(sloupec, radek); });
 
@@ -297,16 +312,17 @@ void TTestForm::VytvorVyhodnoceni()
     pNapoveda->setAccessibleName(QStringLiteral("Vysvětlivky značek"));
     auto* info = Popisek(QStringLiteral("Info:"), "lbInfo", pNapoveda, 8, 2);
     Tucne(info);
-    const std::array<const char*, 3> znacky{"yes.jpg", "no.jpg", "mistake.jpg"};
-    const std::array<QString, 3> vyznamy{QStringLiteral("Správně označená otázka"),
-                                         QStringLiteral("Špatně označená otázka"),
-                                         QStringLiteral("Neoznačená správná otázka")};
+    const std::array<const char*, 3> znacky {"yes.jpg", "no.jpg", "mistake.jpg"};
+    const std::array<QString, 3> vyznamy {QStringLiteral("Správně označená otázka"),
+                                          QStringLiteral("Špatně označená otázka"),
+                                          QStringLiteral("Neoznačená správná otázka")};
     for (std::size_t i = 0; i < 3; ++i) {
         const int y = 20 + 20 * static_cast<int>(i);
         auto* obr = new QLabel(pNapoveda);
         obr->setObjectName(QStringLiteral("imgInfo%1").arg(i + 1));
         obr->setGeometry(8, y, 18, 18);
-        obr->setPixmap(QPixmap(QString::fromStdString((adresar_ / "grafika" / znacky[i]).string())));
+        obr->setPixmap(
+            QPixmap(QString::fromStdString((adresar_ / "grafika" / znacky[i]).string())));
         obr->setAccessibleName(QStringLiteral("Značka: ") + vyznamy[i]);
         auto* popis = new QLabel(vyznamy[i], pNapoveda);
         popis->setObjectName(QStringLiteral("lbInfo%1").arg(i + 1));
@@ -375,9 +391,11 @@ bool TTestForm::StartTest()
     }
     FillSheet();
     VycentrujNad(this, nullptr);
-    Zpravy::Informace(this, QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
-                                           "dlouhá pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte "
-                                           "tlačítko \"Vyhodnotit test\"!"));
+    Zpravy::Informace(
+        this,
+        QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
+                       "dlouhá pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte "
+                       "tlačítko \"Vyhodnotit test\"!"));
     RemainingSeconds = kDelkaTestuSekund;
     Timer1->start();
     return true;
@@ -399,7 +417,7 @@ void TTestForm::FillSheet()
         const ::Otazka* otazka = banka_.Najdi(pozice_[i].cislo);
         static const ::Otazka prazdna;
         const ::Otazka& o = otazka ? *otazka : prazdna;
-        const std::array<const std::string*, 5> texty{&o.otazka, &o.a, &o.b, &o.c, &o.d};
+        const std::array<const std::string*, 5> texty {&o.otazka, &o.a, &o.b, &o.c, &o.d};
         StatickyText* predchozi = stO[i];
         predchozi->setText(QString::fromStdString(o.otazka));
         predchozi->setAccessibleName(QStringLiteral("Otázka: ") + predchozi->text());
@@ -407,7 +425,8 @@ void TTestForm::FillSheet()
             StatickyText* text = stOdpoved[i][j];
             text->setText(QString::fromStdString(*texty[j + 1]));
             // The box is read with its answer, its check state is the learner's choice.
-            const QString jmeno = QStringLiteral("Odpověď ") + cbOdpoved[i][j]->text() + QLatin1Char(' ') + text->text();
+            const QString jmeno = QStringLiteral("Odpověď ") + cbOdpoved[i][j]->text()
+                + QLatin1Char(' ') + text->text();
             text->setAccessibleName(jmeno);
             cbOdpoved[i][j]->setAccessibleName(jmeno);
             text->move(text->x(), predchozi->y() + predchozi->height());
@@ -437,7 +456,8 @@ void TTestForm::FillSheet()
             if (prebytek > 0) {
                 setFixedSize(width(), height() + prebytek);
                 pcTest->resize(pcTest->width(), pcTest->height() + prebytek);
-                for (QWidget* w : std::initializer_list<QWidget*>{btnVyhodnotit, btnZrusit, StavRadek})
+                for (QWidget* w :
+                     std::initializer_list<QWidget*> {btnVyhodnotit, btnZrusit, StavRadek})
                     w->move(w->x(), w->y() + prebytek);
             }
         }
@@ -449,7 +469,8 @@ void TTestForm::Timer1Timer()
     if (!Timer1->isActive())
         return;
     --RemainingSeconds;
-    panely[3]->setText(QStringLiteral("Čas do konce: ") + QString::fromStdString(FormatMinSec(RemainingSeconds)));
+    panely[3]->setText(QStringLiteral("Čas do konce: ")
+                       + QString::fromStdString(FormatMinSec(RemainingSeconds)));
     if (RemainingSeconds > 0)
         return;
     if (otazkaOtevrena_) {
@@ -484,10 +505,7 @@ void TTestForm::closeEvent(QCloseEvent* udalost)
     QDialog::done(vyhodnoceno_ ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void TTestForm::reject()
-{
-    close();
-}
+void TTestForm::reject() { close(); }
 
 bool TTestForm::eventFilter(QObject* objekt, QEvent* udalost)
 {
@@ -505,15 +523,13 @@ bool TTestForm::eventFilter(QObject* objekt, QEvent* udalost)
 
 void TTestForm::st1AClick(int pozice, int pismeno)
 {
-    QCheckBox* cb = cbOdpoved[static_cast<std::size_t>(pozice - 1)][static_cast<std::size_t>(pismeno)];
+    QCheckBox* cb =
+        cbOdpoved[static_cast<std::size_t>(pozice - 1)][static_cast<std::size_t>(pismeno)];
     if (cb->isVisible() && cb->isEnabled())
         cb->click();
 }
 
-void TTestForm::cb1AClick()
-{
-    pcTest->setFocus();
-}
+void TTestForm::cb1AClick() { pcTest->setFocus(); }
 
 void TTestForm::btnVyhodnotitClick()
 {
@@ -538,14 +554,15 @@ void TTestForm::EvaluateTest()
 {
     std::array<std::string, kPocetPozic> oznacene;
     for (std::size_t i = 0; i < oznacene.size(); ++i) {
-        std::array<bool, 4> zaskrtnuto{};
+        std::array<bool, 4> zaskrtnuto {};
         for (std::size_t j = 0; j < 4; ++j)
             zaskrtnuto[j] = cbOdpoved[i][j]->isChecked();
         oznacene[i] = OznacenaSada(zaskrtnuto);
     }
     vysledek_ = ::EvaluateTest(pozice_, oznacene, MinimumBodu);
     ShowEvaluation();
-    Zpravy::Informace(this, QString::fromStdString(SouhrnTestu(vysledek_, MinimumBodu, RemainingSeconds == 0)));
+    Zpravy::Informace(
+        this, QString::fromStdString(SouhrnTestu(vysledek_, MinimumBodu, RemainingSeconds == 0)));
     if (nastaveni_.protokoly[2])
         WriteProtocol();
     WriteStatistics();
@@ -554,7 +571,8 @@ void TTestForm::EvaluateTest()
 void TTestForm::WriteStatistics()
 {
     // The sheet shows every question at once: each answer takes an equal share of the test's time.
-    const int casMs = (kDelkaTestuSekund - RemainingSeconds) * 1000 / static_cast<int>(pozice_.size());
+    const int casMs =
+        (kDelkaTestuSekund - RemainingSeconds) * 1000 / static_cast<int>(pozice_.size());
     std::vector<Odpoved> odpovedi;
     const DatumCas kdy = hodiny_.Mistni();
     for (const TestPosition& p : pozice_)
@@ -570,8 +588,10 @@ void TTestForm::WriteStatistics()
 void TTestForm::WriteProtocol()
 {
     try {
-        ZapisProtokol(adresar_, ProtokolTestu(pozice_, vysledek_, nastaveni_.aktivniProfil, nastaveni_.skupina,
-                                              MinimumBodu, TestStart, kDelkaTestuSekund - RemainingSeconds));
+        ZapisProtokol(adresar_,
+                      ProtokolTestu(pozice_, vysledek_, nastaveni_.aktivniProfil,
+                                    nastaveni_.skupina, MinimumBodu, TestStart,
+                                    kDelkaTestuSekund - RemainingSeconds));
     } catch (const std::exception& chyba) {
         // The panel must not claim a protocol that was never stored.
         lbProtokol->setText(QStringLiteral("Protokol z testu se nepodařilo vytvořit!"));
@@ -584,15 +604,17 @@ void TTestForm::ShowEvaluation()
     lbProfil->setText(lbProfil->text() + QString::fromStdString(nastaveni_.aktivniProfil));
     lbSkupina->setText(lbSkupina->text() + QString::fromStdString(nastaveni_.skupina));
     lbMinPocBod->setText(lbMinPocBod->text() + QString::number(MinimumBodu));
-    lbCas->setText(lbCas->text() + QString::fromStdString(TextDelkyTestu(kDelkaTestuSekund - RemainingSeconds)));
-    lbOdpovedi->setText(lbOdpovedi->text() + QString::number(vysledek_.Spravnych()) + QLatin1Char('/')
-                        + QString::number(vysledek_.spatnych));
+    lbCas->setText(lbCas->text()
+                   + QString::fromStdString(TextDelkyTestu(kDelkaTestuSekund - RemainingSeconds)));
+    lbOdpovedi->setText(lbOdpovedi->text() + QString::number(vysledek_.Spravnych())
+                        + QLatin1Char('/') + QString::number(vysledek_.spatnych));
     lbDosBod->setText(lbDosBod->text() + QString::number(vysledek_.body));
     lbUspech->setText(vysledek_.prosel ? QStringLiteral("Test byl úspěšně složen!")
                                        : QStringLiteral("Test nebyl úspěšně složen!"));
     ObarviText(lbUspech, vysledek_.prosel ? Pismo::Spravne : Pismo::Spatne);
     if (!nastaveni_.protokoly[2])
-        lbProtokol->setText(QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!"));
+        lbProtokol->setText(
+            QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!"));
 
     {
         const QSignalBlocker ticho(Tabulka);
@@ -619,7 +641,8 @@ void TTestForm::TabulkaSelectCell(int ACol, int ARow)
         return;
     const int k = bunka->text().toInt();
     SelectedPosition = k;
-    SpatnaOtazka->setTitle(QString::fromStdString(TitulekPorovnani(k, pozice_[static_cast<std::size_t>(k - 1)].cislo)));
+    SpatnaOtazka->setTitle(QString::fromStdString(
+        TitulekPorovnani(k, pozice_[static_cast<std::size_t>(k - 1)].cislo)));
     if (k >= 17 && k <= 21)
         Obrazek->setGeometry(636, Obrazek->y(), 96, 96);
     else if (k >= 23)
@@ -644,7 +667,7 @@ void TTestForm::ShowComparison()
     const ::Otazka* nalezena = banka_.Najdi(p.cislo);
     const ::Otazka& o = nalezena ? *nalezena : prazdna;
     Otazka->setText(QString::fromStdString(o.otazka));
-    const std::array<const std::string*, 4> odpovedi{&o.a, &o.b, &o.c, &o.d};
+    const std::array<const std::string*, 4> odpovedi {&o.a, &o.b, &o.c, &o.d};
     StatickyText* predchozi = Otazka;
     for (std::size_t j = 0; j < 4; ++j) {
         Odpovedi[j]->setText(QString::fromStdString(*odpovedi[j]));
@@ -690,17 +713,25 @@ void TTestForm::ShowMarkers()
     const TestPosition& p = pozice_[static_cast<std::size_t>(SelectedPosition - 1)];
     const std::array<Znacka, 4> znacky = ZnackyPorovnani(p.oznacene, p.spravne);
     for (std::size_t j = 0; j < 4; ++j) {
-        const char* soubor = znacky[j] == Znacka::Ano ? "yes.jpg" : znacky[j] == Znacka::Ne ? "no.jpg" : "mistake.jpg";
+        const char* soubor = znacky[j] == Znacka::Ano ? "yes.jpg"
+            : znacky[j] == Znacka::Ne                 ? "no.jpg"
+                                                      : "mistake.jpg";
         imgZnacky[j]->setVisible(znacky[j] != Znacka::Skryta);
         if (znacky[j] != Znacka::Skryta)
-            imgZnacky[j]->setPixmap(QPixmap(QString::fromStdString((adresar_ / "grafika" / soubor).string())));
-        imgZnacky[j]->setProperty("znacka", znacky[j] == Znacka::Skryta ? QString() : QString::fromLatin1(soubor));
+            imgZnacky[j]->setPixmap(
+                QPixmap(QString::fromStdString((adresar_ / "grafika" / soubor).string())));
+        imgZnacky[j]->setProperty(
+            "znacka", znacky[j] == Znacka::Skryta ? QString() : QString::fromLatin1(soubor));
         // The learner's choice and its verdict, for a screen reader.
-        const bool zvolena = p.oznacene.find(kPismena[static_cast<qsizetype>(j)].toLatin1()) != std::string::npos;
-        const bool spravna = p.spravne.find(kPismena[static_cast<qsizetype>(j)].toLatin1()) != std::string::npos;
-        const QString stav = zvolena ? (spravna ? QStringLiteral("zvolená, správně") : QStringLiteral("zvolená, špatně"))
-                                     : (spravna ? QStringLiteral("nezvolená správná odpověď") : QStringLiteral("nezvolená"));
-        const QString jmeno = QStringLiteral("Odpověď ") + lbPismena[j]->text() + QLatin1Char(' ') + Odpovedi[j]->text();
+        const bool zvolena =
+            p.oznacene.find(kPismena[static_cast<qsizetype>(j)].toLatin1()) != std::string::npos;
+        const bool spravna =
+            p.spravne.find(kPismena[static_cast<qsizetype>(j)].toLatin1()) != std::string::npos;
+        const QString stav = zvolena
+            ? (spravna ? QStringLiteral("zvolená, správně") : QStringLiteral("zvolená, špatně"))
+            : (spravna ? QStringLiteral("nezvolená správná odpověď") : QStringLiteral("nezvolená"));
+        const QString jmeno = QStringLiteral("Odpověď ") + lbPismena[j]->text() + QLatin1Char(' ')
+            + Odpovedi[j]->text();
         Odpovedi[j]->setAccessibleName(jmeno);
         Odpovedi[j]->setAccessibleDescription(stav);
         lbPismena[j]->setAccessibleName(QStringLiteral("Odpověď ") + lbPismena[j]->text());
@@ -710,6 +741,7 @@ void TTestForm::ShowMarkers()
     }
     Otazka->setAccessibleName(QStringLiteral("Otázka: ") + Otazka->text());
     Obrazek->setAccessibleName(QStringLiteral("Obrázek k otázce"));
-    SpatnaOtazka->setAccessibleDescription(p.spatne ? QStringLiteral("Odpověď na otázku je špatně")
-                                                    : QStringLiteral("Odpověď na otázku je správně"));
+    SpatnaOtazka->setAccessibleDescription(p.spatne
+                                               ? QStringLiteral("Odpověď na otázku je špatně")
+                                               : QStringLiteral("Odpověď na otázku je správně"));
 }

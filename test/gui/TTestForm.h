@@ -53,40 +53,41 @@ public:
     const VysledekTestu& Vysledek() const { return vysledek_; }
     bool Vyhodnoceno() const { return vyhodnoceno_; }
 
-    int MinimumBodu = 0;            // PassMinimum of the group
+    int MinimumBodu = 0;  // PassMinimum of the group
     int RemainingSeconds = 0;
-    DatumCas TestStart{};
+    DatumCas TestStart {};
     int SelectedPosition = 1;
 
     // Controls, named as the program knows them (also their object names).
     QTabWidget* pcTest = nullptr;
-    std::array<QWidget*, 7> List{};
-    std::array<QGroupBox*, kPocetPozic> gb{};
-    std::array<StatickyText*, kPocetPozic> stO{};
-    std::array<std::array<StatickyText*, 4>, kPocetPozic> stOdpoved{};  // stkA..stkD
-    std::array<std::array<QCheckBox*, 4>, kPocetPozic> cbOdpoved{};    // cbkA..cbkD (cd1D)
-    std::array<QLabel*, kPocetPozic> img{};  // only 17..21 and 23..25
+    std::array<QWidget*, 7> List {};
+    std::array<QGroupBox*, kPocetPozic> gb {};
+    std::array<StatickyText*, kPocetPozic> stO {};
+    std::array<std::array<StatickyText*, 4>, kPocetPozic> stOdpoved {};  // stkA..stkD
+    std::array<std::array<QCheckBox*, 4>, kPocetPozic> cbOdpoved {};  // cbkA..cbkD (cd1D)
+    std::array<QLabel*, kPocetPozic> img {};  // only 17..21 and 23..25
     QPushButton *btnVyhodnotit = nullptr, *btnZrusit = nullptr;
     QStatusBar* StavRadek = nullptr;
-    std::array<QLabel*, 4> panely{};
+    std::array<QLabel*, 4> panely {};
     QTimer* Timer1 = nullptr;
 
     QWidget* pVyhodnoceni = nullptr;
     QGroupBox *sgbProfil = nullptr, *sgbTest = nullptr, *SpatnaOtazka = nullptr;
-    QLabel *lbProfil = nullptr, *lbSkupina = nullptr, *lbMaxPocBod = nullptr, *lbMinPocBod = nullptr,
-           *lbMaxCas = nullptr, *lbCas = nullptr, *lbOdpovedi = nullptr, *lbDosBod = nullptr,
-           *lbUspech = nullptr, *lbProtokol = nullptr, *lbNapoveda = nullptr, *Obrazek = nullptr;
+    QLabel *lbProfil = nullptr, *lbSkupina = nullptr, *lbMaxPocBod = nullptr,
+           *lbMinPocBod = nullptr, *lbMaxCas = nullptr, *lbCas = nullptr, *lbOdpovedi = nullptr,
+           *lbDosBod = nullptr, *lbUspech = nullptr, *lbProtokol = nullptr, *lbNapoveda = nullptr,
+           *Obrazek = nullptr;
     QPushButton* btnOK = nullptr;
     QTableWidget* Tabulka = nullptr;
     QWidget* pNapoveda = nullptr;
     StatickyText* Otazka = nullptr;
-    std::array<StatickyText*, 4> Odpovedi{};  // A, B, C, D
-    std::array<QLabel*, 4> lbPismena{}, imgZnacky{};
+    std::array<StatickyText*, 4> Odpovedi {};  // A, B, C, D
+    std::array<QLabel*, 4> lbPismena {}, imgZnacky {};
     StatickyText* Poznamka = nullptr;  // the compared question's note ("Vysvětlení po odpovědi")
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;  // FormClose
-    void reject() override;                          // Esc closes through FormClose too
+    void reject() override;  // Esc closes through FormClose too
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
@@ -106,7 +107,7 @@ private:
     Nastaveni nastaveni_;
     std::filesystem::path adresar_;
     const Hodiny& hodiny_;
-    PoziceTestu pozice_{};
+    PoziceTestu pozice_ {};
     VysledekTestu vysledek_;
     bool vyhodnoceno_ = false;
     bool vysvetleni_ = true;

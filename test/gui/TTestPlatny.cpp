@@ -36,7 +36,10 @@ const char* const kKlicDyslexie = "TestPlatny.Dyslexie";
 const QString kPismena = QStringLiteral("ABC");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QFont Pismo(int pixelu, bool tucne = false)
 {
@@ -48,8 +51,10 @@ QFont Pismo(int pixelu, bool tucne = false)
 
 QString TextBodu(int n)
 {
-    return QString::number(n) + (n == 1 ? QStringLiteral(" bod") : n >= 2 && n <= 4 ? QStringLiteral(" body")
-                                                                                    : QStringLiteral(" bodů"));
+    return QString::number(n)
+        + (n == 1                 ? QStringLiteral(" bod")
+               : n >= 2 && n <= 4 ? QStringLiteral(" body")
+                                  : QStringLiteral(" bodů"));
 }
 
 QString DatumCesky(const DatumCas& d)
@@ -66,11 +71,13 @@ QString DatumCesky(const DatumCas& d)
 const QString kStyl = QStringLiteral(
     "QDialog#TTestPlatny { background: #f4f6f8; }"
     "QLabel#lbOtazka { color: #17202a; }"
-    "QPushButton[cislo=\"1\"] { min-width: 40px; max-width: 40px; min-height: 34px; max-height: 34px;"
+    "QPushButton[cislo=\"1\"] { min-width: 40px; max-width: 40px; min-height: 34px; max-height: "
+    "34px;"
     "  background: white; border: 1px solid #9aa5b1; border-radius: 5px; color: #17202a; }"
     "QPushButton[cislo=\"1\"][zodpovezena=\"1\"] { background: #cfe0f5; }"
     "QPushButton[cislo=\"1\"][oznacena=\"1\"] { border: 3px solid #d97b00; }"
-    "QPushButton[cislo=\"1\"][aktualni=\"1\"] { background: #1f4e8c; color: white; font-weight: bold; }"
+    "QPushButton[cislo=\"1\"][aktualni=\"1\"] { background: #1f4e8c; color: white; font-weight: "
+    "bold; }"
     "QPushButton[odpoved=\"1\"] { background: white; border: 2px solid #c3ccd6; border-radius: 8px;"
     "  text-align: left; padding: 10px; }"
     "QPushButton[odpoved=\"1\"]:focus { border-color: #6c8ebf; }"
@@ -186,11 +193,12 @@ struct TTestPlatny::Stav {
     QStackedWidget* strany = nullptr;
     // The test page.
     QLabel *lbPozice = nullptr, *lbOblast = nullptr, *lbCas = nullptr, *lbOtazka = nullptr;
-    std::array<QPushButton*, kOtazekPlatny> cisla{};
+    std::array<QPushButton*, kOtazekPlatny> cisla {};
     std::array<QString, kOtazekPlatny> stavCisel;
     ObrazekMista* imgObrazek = nullptr;
-    std::array<TlacitkoOdpovedi*, 3> odpovedi{};
-    QPushButton *btnPredchozi = nullptr, *btnDalsi = nullptr, *btnOznacit = nullptr, *btnVyhodnotit = nullptr;
+    std::array<TlacitkoOdpovedi*, 3> odpovedi {};
+    QPushButton *btnPredchozi = nullptr, *btnDalsi = nullptr, *btnOznacit = nullptr,
+                *btnVyhodnotit = nullptr;
     std::vector<QShortcut*> zkratky;
     QTimer* casovac = nullptr;
     // The verdict and review page.
@@ -200,10 +208,13 @@ struct TTestPlatny::Stav {
     QListWidget* lstOtazky = nullptr;
     QLabel *lbRevOtazka = nullptr, *lbRevPoznamka = nullptr;
     ObrazekMista* imgRevObrazek = nullptr;
-    std::array<QLabel*, 3> lbRevOdpovedi{};
+    std::array<QLabel*, 3> lbRevOdpovedi {};
     QPushButton* btnZavrit = nullptr;
 
-    Stav(TTestPlatny* o, const Banka& b, std::vector<int> obl) : okno(o), banka(b), oblasti(std::move(obl)) {}
+    Stav(TTestPlatny* o, const Banka& b, std::vector<int> obl)
+        : okno(o), banka(b), oblasti(std::move(obl))
+    {
+    }
 
     const Otazka* OtazkaBanky(int cislo) const { return banka.Najdi(cislo); }
 
@@ -325,8 +336,10 @@ void TTestPlatny::Stav::VytvorTest()
     btnDalsi->setToolTip(QStringLiteral("Další otázka (šipka vpravo, PageDown)"));
     btnOznacit->setToolTip(QStringLiteral("Označí otázku k druhému pohledu (Ctrl+M)"));
     btnVyhodnotit->setToolTip(QStringLiteral("Vyhodnotí test (Ctrl+Enter)"));
-    QObject::connect(btnPredchozi, &QPushButton::clicked, okno, [this] { Jdi(prubeh->Aktualni() - 1); });
-    QObject::connect(btnDalsi, &QPushButton::clicked, okno, [this] { Jdi(prubeh->Aktualni() + 1); });
+    QObject::connect(btnPredchozi, &QPushButton::clicked, okno,
+                     [this] { Jdi(prubeh->Aktualni() - 1); });
+    QObject::connect(btnDalsi, &QPushButton::clicked, okno,
+                     [this] { Jdi(prubeh->Aktualni() + 1); });
     QObject::connect(btnOznacit, &QPushButton::clicked, okno, [this] { Oznac(); });
     QObject::connect(btnVyhodnotit, &QPushButton::clicked, okno, [this] { Vyhodnotit(); });
     dole->addWidget(btnPredchozi);
@@ -387,8 +400,9 @@ void TTestPlatny::Stav::VytvorVysledek()
     tabOblasti = new QTableWidget(kPocetOblasti, 3, strana);
     tabOblasti->setObjectName(QStringLiteral("tabOblasti"));
     tabOblasti->setAccessibleName(QStringLiteral("Výsledek podle oblastí"));
-    tabOblasti->setHorizontalHeaderLabels(
-        {QStringLiteral("Oblast"), QStringLiteral("Správně / položeno"), QStringLiteral("Body / možných")});
+    tabOblasti->setHorizontalHeaderLabels({QStringLiteral("Oblast"),
+                                           QStringLiteral("Správně / položeno"),
+                                           QStringLiteral("Body / možných")});
     tabOblasti->verticalHeader()->hide();
     tabOblasti->setFocusPolicy(Qt::NoFocus);
     tabOblasti->setSelectionMode(QAbstractItemView::NoSelection);
@@ -429,7 +443,8 @@ void TTestPlatny::Stav::VytvorVysledek()
     lbRevPoznamka->setObjectName(QStringLiteral("lbRevPoznamka"));
     lbRevPoznamka->setWordWrap(true);
     lbRevPoznamka->setFont(Pismo(15));
-    lbRevPoznamka->setStyleSheet(QStringLiteral("background: #fff8e1; border-radius: 6px; padding: 8px;"));
+    lbRevPoznamka->setStyleSheet(
+        QStringLiteral("background: #fff8e1; border-radius: 6px; padding: 8px;"));
     detail->addWidget(lbRevPoznamka);
     detail->addStretch(1);
     imgRevObrazek = new ObrazekMista(strana);
@@ -462,7 +477,8 @@ void TTestPlatny::Stav::ObnovCislo(int i)
 {
     const OtazkaPlatna& q = prubeh->Otazky()[static_cast<std::size_t>(i)];
     const bool aktualni = i == prubeh->Aktualni();
-    const QString stav = QStringLiteral("%1%2%3").arg(q.Zodpovezena()).arg(q.oznacena).arg(aktualni);
+    const QString stav =
+        QStringLiteral("%1%2%3").arg(q.Zodpovezena()).arg(q.oznacena).arg(aktualni);
     QString& minuly = stavCisel[static_cast<std::size_t>(i)];
     if (stav == minuly)
         return;
@@ -472,11 +488,12 @@ void TTestPlatny::Stav::ObnovCislo(int i)
     b->setProperty("oznacena", q.oznacena ? QStringLiteral("1") : QStringLiteral("0"));
     b->setProperty("aktualni", aktualni ? QStringLiteral("1") : QStringLiteral("0"));
     b->setText(QString::number(i + 1) + (q.oznacena ? QStringLiteral("⚑") : QString()));
-    b->setAccessibleName(QStringLiteral("Otázka %1, %2%3%4")
-                             .arg(i + 1)
-                             .arg(q.Zodpovezena() ? QStringLiteral("zodpovězená") : QStringLiteral("nezodpovězená"))
-                             .arg(q.oznacena ? QStringLiteral(", označená") : QString())
-                             .arg(aktualni ? QStringLiteral(", právě zobrazená") : QString()));
+    b->setAccessibleName(
+        QStringLiteral("Otázka %1, %2%3%4")
+            .arg(i + 1)
+            .arg(q.Zodpovezena() ? QStringLiteral("zodpovězená") : QStringLiteral("nezodpovězená"))
+            .arg(q.oznacena ? QStringLiteral(", označená") : QString())
+            .arg(aktualni ? QStringLiteral(", právě zobrazená") : QString()));
     Prestyluj(b);
 }
 
@@ -496,7 +513,8 @@ void TTestPlatny::Stav::UkazOtazku()
         b->NastavText(TextOdpovedi(o, pismeno));
         const bool zvolena = q.zvolena == pismeno;
         b->setChecked(zvolena);
-        b->setAccessibleName(QStringLiteral("Odpověď ") + kPismena[m] + QStringLiteral(": ") + b->Text());
+        b->setAccessibleName(QStringLiteral("Odpověď ") + kPismena[m] + QStringLiteral(": ")
+                             + b->Text());
         b->setAccessibleDescription(zvolena ? QStringLiteral("Vaše zvolená odpověď") : QString());
     }
     const QPixmap p = NactiObrazek(q.cislo);
@@ -519,8 +537,8 @@ void TTestPlatny::Stav::Zvol(int misto)
     for (int m = 0; m < 3; ++m) {
         const bool zvolena = q.zvolena == q.poradi[static_cast<std::size_t>(m)];
         odpovedi[static_cast<std::size_t>(m)]->setChecked(zvolena);
-        odpovedi[static_cast<std::size_t>(m)]->setAccessibleDescription(zvolena ? QStringLiteral("Vaše zvolená odpověď")
-                                                                                : QString());
+        odpovedi[static_cast<std::size_t>(m)]->setAccessibleDescription(
+            zvolena ? QStringLiteral("Vaše zvolená odpověď") : QString());
     }
     ObnovCislo(prubeh->Aktualni());
 }
@@ -554,7 +572,10 @@ void TTestPlatny::Stav::Vyhodnotit()
         return;
     const int chybi = prubeh->Nezodpovezeno();
     if (chybi > 0
-        && !Zpravy::Otazka(okno, QStringLiteral("Opravdu chcete test vyhodnotit? Nezodpovězené otázky: %1.").arg(chybi))) {
+        && !Zpravy::Otazka(
+            okno,
+            QStringLiteral("Opravdu chcete test vyhodnotit? Nezodpovězené otázky: %1.")
+                .arg(chybi))) {
         okno->activateWindow();  // the keys of the test go on working at once
         return;
     }
@@ -578,11 +599,13 @@ void TTestPlatny::Stav::Vyhodnot()
     // The record is written when the verdict shows; a failed write is shown and never retried.
     try {
         if (!UkladatHistorii(adresar, nastaveni.aktivniProfil)) {
-            lbZaznam->setText(QStringLiteral("Výsledek nebyl uložen: ukládání historie učení je vypnuto."));
+            lbZaznam->setText(
+                QStringLiteral("Výsledek nebyl uložen: ukládání historie učení je vypnuto."));
             return;
         }
-        ZapisTestPlatny(adresar, ZaznamZTestu(prubeh->Otazky(), vysledek, nastaveni.aktivniProfil,
-                                              nastaveni.skupina, start, delka));
+        ZapisTestPlatny(adresar,
+                        ZaznamZTestu(prubeh->Otazky(), vysledek, nastaveni.aktivniProfil,
+                                     nastaveni.skupina, start, delka));
         lbZaznam->setText(QStringLiteral("Výsledek byl uložen do přehledu testů."));
     } catch (const std::exception& chyba) {
         lbZaznam->setText(QStringLiteral("Výsledek se nepodařilo uložit."));
@@ -607,8 +630,12 @@ void TTestPlatny::Stav::Vyhodnot()
 void TTestPlatny::Stav::UkazVysledek(int body, bool prosel, int delkaTestu, int limitTestu)
 {
     lbVerdikt->setText(prosel ? QStringLiteral("Prospěl") : QStringLiteral("Neprospěl"));
-    lbVerdikt->setStyleSheet(prosel ? QStringLiteral("color: #1e7b34;") : QStringLiteral("color: #b3261e;"));
-    lbBody->setText(QStringLiteral("Body: %1 z %2 (k úspěchu nejméně %3)").arg(body).arg(kBoduPlatny).arg(kMinimumPlatny));
+    lbVerdikt->setStyleSheet(prosel ? QStringLiteral("color: #1e7b34;")
+                                    : QStringLiteral("color: #b3261e;"));
+    lbBody->setText(QStringLiteral("Body: %1 z %2 (k úspěchu nejméně %3)")
+                        .arg(body)
+                        .arg(kBoduPlatny)
+                        .arg(kMinimumPlatny));
     QString cas = QStringLiteral("Čas: ") + Q(MinutySekundy(delkaTestu));
     if (limitTestu > 0)
         cas += QStringLiteral(" z ") + Q(MinutySekundy(limitTestu));
@@ -618,7 +645,8 @@ void TTestPlatny::Stav::UkazVysledek(int body, bool prosel, int delkaTestu, int 
     const VysledekPlatny podleOblasti = VyhodnotPlatny(prubeh->Otazky());
     for (int r = 0; r < kPocetOblasti; ++r) {
         const VysledekOblastiPlatny& v = podleOblasti.oblasti[static_cast<std::size_t>(r)];
-        tabOblasti->setItem(r, 0, Bunka(Q(OblastiPlatny()[static_cast<std::size_t>(r)].nazev), false));
+        tabOblasti->setItem(r, 0,
+                            Bunka(Q(OblastiPlatny()[static_cast<std::size_t>(r)].nazev), false));
         tabOblasti->setItem(r, 1, Bunka(QStringLiteral("%1 z %2").arg(v.spravne).arg(v.polozeno)));
         tabOblasti->setItem(r, 2, Bunka(QStringLiteral("%1 z %2").arg(v.body).arg(v.moznych)));
     }
@@ -641,9 +669,10 @@ void TTestPlatny::Stav::NaplnRevizi()
         if (jenChyby && q.Spravne())
             continue;
         const QString stav = q.Spravne() ? QStringLiteral("✔ správně")
-                             : q.Zodpovezena() ? QStringLiteral("✘ špatně")
-                                               : QStringLiteral("– bez odpovědi");
-        auto* polozka = new QListWidgetItem(QStringLiteral("%1. %2").arg(i + 1).arg(stav), lstOtazky);
+            : q.Zodpovezena()            ? QStringLiteral("✘ špatně")
+                                         : QStringLiteral("– bez odpovědi");
+        auto* polozka =
+            new QListWidgetItem(QStringLiteral("%1. %2").arg(i + 1).arg(stav), lstOtazky);
         polozka->setData(Qt::UserRole, i);
         polozka->setForeground(q.Spravne() ? QColor(0x1e, 0x7b, 0x34) : QColor(0xb3, 0x26, 0x1e));
     }
@@ -651,7 +680,8 @@ void TTestPlatny::Stav::NaplnRevizi()
         lstOtazky->setCurrentRow(0);
         UkazRevizi(lstOtazky->item(0)->data(Qt::UserRole).toInt());
     } else {
-        lbRevOtazka->setText(QStringLiteral("Žádná chyba – všechny otázky jste zodpověděli správně."));
+        lbRevOtazka->setText(
+            QStringLiteral("Žádná chyba – všechny otázky jste zodpověděli správně."));
         for (QLabel* l : lbRevOdpovedi)
             l->clear();
         lbRevPoznamka->hide();
@@ -663,7 +693,10 @@ void TTestPlatny::Stav::UkazRevizi(int index)
 {
     const OtazkaPlatna& q = prubeh->Otazky()[static_cast<std::size_t>(index)];
     const Otazka* o = OtazkaBanky(q.cislo);
-    lbRevOtazka->setText(QStringLiteral("%1. otázka (číslo %2, %3): ").arg(index + 1).arg(q.cislo).arg(TextBodu(q.body))
+    lbRevOtazka->setText(QStringLiteral("%1. otázka (číslo %2, %3): ")
+                             .arg(index + 1)
+                             .arg(q.cislo)
+                             .arg(TextBodu(q.body))
                          + (o ? Q(o->otazka) : QStringLiteral("otázka už v databázi není")));
     lbRevOtazka->setAccessibleName(lbRevOtazka->text());
     for (int m = 0; m < 3; ++m) {
@@ -681,7 +714,8 @@ void TTestPlatny::Stav::UkazRevizi(int index)
                 styl += QStringLiteral("background: #fde2e0; border: 2px solid #b3261e;");
         }
         if (!znacky.isEmpty())
-            text += QStringLiteral("   [") + znacky.join(QStringLiteral(", ")) + QStringLiteral("]");
+            text +=
+                QStringLiteral("   [") + znacky.join(QStringLiteral(", ")) + QStringLiteral("]");
         QLabel* l = lbRevOdpovedi[static_cast<std::size_t>(m)];
         l->setText(text);
         l->setStyleSheet(styl);
@@ -697,10 +731,12 @@ void TTestPlatny::Stav::UkazRevizi(int index)
     imgRevObrazek->setAccessibleName(p.isNull() ? QString() : QStringLiteral("Obrázek k otázce"));
 }
 
-TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti, const Nastaveni& nastaveni,
-                         std::filesystem::path adresar, const Hodiny& hodiny, std::uint32_t seed, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-                         | Qt::WindowCloseButtonHint),
+TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                         const Nastaveni& nastaveni, std::filesystem::path adresar,
+                         const Hodiny& hodiny, std::uint32_t seed, QWidget* rodic)
+    : QDialog(rodic,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       s_(std::make_unique<Stav>(this, banka, oblasti))
 {
     setObjectName(QStringLiteral("TTestPlatny"));
@@ -723,10 +759,11 @@ TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti, co
     resize(1180, 760);
 }
 
-TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti, const ZaznamPlatny& zaznam,
-                         std::filesystem::path adresar, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-                         | Qt::WindowCloseButtonHint),
+TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                         const ZaznamPlatny& zaznam, std::filesystem::path adresar, QWidget* rodic)
+    : QDialog(rodic,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       s_(std::make_unique<Stav>(this, banka, oblasti))
 {
     setObjectName(QStringLiteral("TTestPlatny"));
@@ -744,7 +781,8 @@ TTestPlatny::TTestPlatny(const Banka& banka, const std::vector<int>& oblasti, co
     s_->VytvorVysledek();
     s_->strany->setCurrentIndex(1);
     s_->UkazVysledek(zaznam.body, zaznam.splneno, zaznam.delka, 0);
-    s_->lbZaznam->setText(QStringLiteral("Skupina %1, test ze dne %2").arg(Q(zaznam.skupina), DatumCesky(zaznam.kdy)));
+    s_->lbZaznam->setText(QStringLiteral("Skupina %1, test ze dne %2")
+                              .arg(Q(zaznam.skupina), DatumCesky(zaznam.kdy)));
     s_->vysledek = VyhodnotPlatny(s_->prubeh->Otazky());
     resize(1180, 760);
 }
@@ -774,21 +812,23 @@ bool TTestPlatny::Zahaj()
     pravidla.setObjectName(QStringLiteral("TPravidlaPlatny"));
     pravidla.setWindowTitle(kTitulek);
     auto* svisle = new QVBoxLayout(&pravidla);
-    auto* text = new QLabel(QStringLiteral(
-                                "<p><b>Test má 25 otázek</b> ze sedmi oblastí, dohromady za <b>50 bodů</b>. "
-                                "K úspěchu potřebujete <b>alespoň 43 bodů</b>.</p>"
-                                "<p>Na test máte <b>30 minut</b>. U každé otázky vyberte jednu ze tří odpovědí; "
-                                "mezi otázkami se můžete volně vracet a otázku si můžete označit k druhému pohledu.</p>"
-                                "<p>Klávesy: A, B, C nebo 1, 2, 3 zvolí odpověď, šipky vpravo a vlevo (PageDown, "
-                                "PageUp) přejdou na další a předchozí otázku, Ctrl+M otázku označí a Ctrl+Enter "
-                                "test vyhodnotí.</p>"),
-                            &pravidla);
+    auto* text = new QLabel(
+        QStringLiteral(
+            "<p><b>Test má 25 otázek</b> ze sedmi oblastí, dohromady za <b>50 bodů</b>. "
+            "K úspěchu potřebujete <b>alespoň 43 bodů</b>.</p>"
+            "<p>Na test máte <b>30 minut</b>. U každé otázky vyberte jednu ze tří odpovědí; "
+            "mezi otázkami se můžete volně vracet a otázku si můžete označit k druhému pohledu.</p>"
+            "<p>Klávesy: A, B, C nebo 1, 2, 3 zvolí odpověď, šipky vpravo a vlevo (PageDown, "
+            "PageUp) přejdou na další a předchozí otázku, Ctrl+M otázku označí a Ctrl+Enter "
+            "test vyhodnotí.</p>"),
+        &pravidla);
     text->setObjectName(QStringLiteral("lbPravidla"));
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setFont(Pismo(15));
     text->setMinimumWidth(520);
-    auto* cb = new QCheckBox(QStringLiteral("Prodloužený čas pro žadatele s dyslexií (60 minut)"), &pravidla);
+    auto* cb = new QCheckBox(QStringLiteral("Prodloužený čas pro žadatele s dyslexií (60 minut)"),
+                             &pravidla);
     cb->setObjectName(QStringLiteral("cbDyslexie"));
     cb->setChecked(dyslexie);
     auto* tlacitka = new QDialogButtonBox(&pravidla);
@@ -796,7 +836,8 @@ bool TTestPlatny::Zahaj()
     QPushButton* ok = tlacitka->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setDefault(true);
-    QPushButton* storno = tlacitka->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
+    QPushButton* storno =
+        tlacitka->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
     storno->setObjectName(QStringLiteral("btnStorno"));
     storno->setAutoDefault(false);
     connect(tlacitka, &QDialogButtonBox::accepted, &pravidla, &QDialog::accept);
@@ -811,7 +852,8 @@ bool TTestPlatny::Zahaj()
 
     if (cb->isChecked() != dyslexie) {
         try {
-            UlozPredvolbu(s.adresar, s.nastaveni.aktivniProfil, kKlicDyslexie, cb->isChecked() ? "1" : "0");
+            UlozPredvolbu(s.adresar, s.nastaveni.aktivniProfil, kKlicDyslexie,
+                          cb->isChecked() ? "1" : "0");
         } catch (const std::exception& chyba) {
             Zpravy::Chyba(nad, Q(std::string(chyba.what())));
         }
@@ -848,7 +890,8 @@ void TTestPlatny::reject()
     // Escape never discards a review; during the test it asks before leaving unevaluated.
     if (s_->vyhodnoceno)
         return;
-    if (!s_->prubeh || Zpravy::Otazka(this, QStringLiteral("Opravdu chcete test ukončit bez vyhodnocení?"))) {
+    if (!s_->prubeh
+        || Zpravy::Otazka(this, QStringLiteral("Opravdu chcete test ukončit bez vyhodnocení?"))) {
         s_->casovac->stop();
         s_->ukonceno = true;
         QDialog::reject();

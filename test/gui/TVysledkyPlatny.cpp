@@ -47,7 +47,8 @@ struct TVysledkyPlatny::Stav {
 
     QTableWidget* tabTesty = nullptr;
     QChartView* grafBodu = nullptr;
-    QPushButton *btnZobrazit = nullptr, *btnSmazat = nullptr, *btnSmazatVse = nullptr, *btnZavrit = nullptr;
+    QPushButton *btnZobrazit = nullptr, *btnSmazat = nullptr, *btnSmazatVse = nullptr,
+                *btnZavrit = nullptr;
 
     void Nacti()
     {
@@ -55,10 +56,16 @@ struct TVysledkyPlatny::Stav {
         tabTesty->setRowCount(static_cast<int>(zaznamy.size()));
         for (int r = 0; r < static_cast<int>(zaznamy.size()); ++r) {
             const ZaznamPlatny& z = zaznamy[static_cast<std::size_t>(r)];
-            tabTesty->setItem(r, 0, Bunka(QStringLiteral("%1. %2. %3").arg(z.kdy.den).arg(z.kdy.mesic).arg(z.kdy.rok)));
-            tabTesty->setItem(r, 1, Bunka(QStringLiteral("%1:%2").arg(z.kdy.hodina).arg(z.kdy.minuta, 2, 10, QLatin1Char('0'))));
+            tabTesty->setItem(
+                r, 0,
+                Bunka(QStringLiteral("%1. %2. %3").arg(z.kdy.den).arg(z.kdy.mesic).arg(z.kdy.rok)));
+            tabTesty->setItem(r, 1,
+                              Bunka(QStringLiteral("%1:%2")
+                                        .arg(z.kdy.hodina)
+                                        .arg(z.kdy.minuta, 2, 10, QLatin1Char('0'))));
             tabTesty->setItem(r, 2, Bunka(QString::number(z.body)));
-            tabTesty->setItem(r, 3, Bunka(z.splneno ? QStringLiteral("Prospěl") : QStringLiteral("Neprospěl")));
+            tabTesty->setItem(
+                r, 3, Bunka(z.splneno ? QStringLiteral("Prospěl") : QStringLiteral("Neprospěl")));
             tabTesty->setItem(r, 4, Bunka(QString::fromStdString(MinutySekundy(z.delka))));
         }
         if (!zaznamy.empty())
@@ -153,16 +160,18 @@ struct TVysledkyPlatny::Stav {
 
     void SmazatVse()
     {
-        if (zaznamy.empty() || !Zpravy::Otazka(okno, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
+        if (zaznamy.empty()
+            || !Zpravy::Otazka(okno, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
             return;
         ChraneneTabulky(okno, [&] { SmazTestyPlatny(adresar, profil); });
         ChraneneTabulky(okno, [&] { Nacti(); });
     }
 };
 
-TVysledkyPlatny::TVysledkyPlatny(const Banka& banka, const std::vector<int>& oblasti, std::filesystem::path adresar,
-                                 std::string profil, QWidget* rodic)
-    : QDialog(rodic), s_(std::make_unique<Stav>(Stav{this, banka, oblasti, std::move(adresar), std::move(profil), {}}))
+TVysledkyPlatny::TVysledkyPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                                 std::filesystem::path adresar, std::string profil, QWidget* rodic)
+    : QDialog(rodic), s_(std::make_unique<Stav>(
+                          Stav {this, banka, oblasti, std::move(adresar), std::move(profil), {}}))
 {
     auto& s = *s_;
     setObjectName(QStringLiteral("TVysledkyPlatny"));
@@ -171,8 +180,9 @@ TVysledkyPlatny::TVysledkyPlatny(const Banka& banka, const std::vector<int>& obl
     s.tabTesty = new QTableWidget(0, 5, this);
     s.tabTesty->setObjectName(QStringLiteral("tabTesty"));
     s.tabTesty->setAccessibleName(QStringLiteral("Seznam testů"));
-    s.tabTesty->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Čas"), QStringLiteral("Body"),
-                                           QStringLiteral("Výsledek"), QStringLiteral("Doba testu")});
+    s.tabTesty->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Čas"),
+                                           QStringLiteral("Body"), QStringLiteral("Výsledek"),
+                                           QStringLiteral("Doba testu")});
     s.tabTesty->verticalHeader()->hide();
     s.tabTesty->setSelectionBehavior(QAbstractItemView::SelectRows);
     s.tabTesty->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -199,7 +209,8 @@ TVysledkyPlatny::TVysledkyPlatny(const Banka& banka, const std::vector<int>& obl
     connect(s.btnSmazat, &QPushButton::clicked, this, [this] { s_->Smazat(); });
     connect(s.btnSmazatVse, &QPushButton::clicked, this, [this] { s_->SmazatVse(); });
     connect(s.btnZavrit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(s.tabTesty, &QTableWidget::cellDoubleClicked, this, [this](int, int) { s_->Zobrazit(); });
+    connect(s.tabTesty, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int) { s_->Zobrazit(); });
 
     auto* horni = new QHBoxLayout;
     horni->addWidget(s.tabTesty, 2);

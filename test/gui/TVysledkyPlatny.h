@@ -15,8 +15,8 @@ class Banka;
 // ChybaTabulky from the constructor. Its controls are private; tests reach them by object name.
 class TVysledkyPlatny : public QDialog {
 public:
-    TVysledkyPlatny(const Banka& banka, const std::vector<int>& oblasti, std::filesystem::path adresar,
-                    std::string profil, QWidget* rodic = nullptr);
+    TVysledkyPlatny(const Banka& banka, const std::vector<int>& oblasti,
+                    std::filesystem::path adresar, std::string profil, QWidget* rodic = nullptr);
     ~TVysledkyPlatny() override;
 
 private:

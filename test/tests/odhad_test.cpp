@@ -46,7 +46,7 @@ StatistikaProfilu Historie(const std::function<std::vector<V>(int)>& odpovedi)
 
 TEST(SanceListu, PresneRozdeleniBodu)
 {
-    std::array<double, 25> vse{}, nic{}, jenPosledni{};
+    std::array<double, 25> vse {}, nic {}, jenPosledni {};
     vse.fill(1.0);
     jenPosledni.fill(1.0);
     jenPosledni[24] = 0.5;  // a 4-point position decides between 65 and 61
@@ -55,7 +55,7 @@ TEST(SanceListu, PresneRozdeleniBodu)
     EXPECT_DOUBLE_EQ(SanceListu(nic, 0), 1.0);
     EXPECT_DOUBLE_EQ(SanceListu(jenPosledni, 62), 0.5);
     EXPECT_DOUBLE_EQ(SanceListu(jenPosledni, 61), 1.0);
-    std::array<double, 25> pul{};
+    std::array<double, 25> pul {};
     pul.fill(0.5);
     // Symmetric: P(points >= 33) = P(points <= 32) and they add up to one.
     EXPECT_NEAR(SanceListu(pul, 33), 0.5, 1e-12);
@@ -70,15 +70,20 @@ TEST(OdhadUspechu, KrajniHistorieAOpakovatelnost)
         bool lze;
         double odMin, odMax;
     };
-    const std::vector<Pripad> pripady{
-        {"bez historie", [](int) { return std::vector<V>{}; }, false, 0, 0},
-        {"vse zvladnuto", [](int) { return std::vector<V>{V::Spravne, V::Spravne}; }, true, 0.99, 1.0},
-        {"vse spatne", [](int) { return std::vector<V>{V::Spatne}; }, true, 0.0, 0.0},
-        {"jen napovedy", [](int) { return std::vector<V>{V::Napoveda}; }, true, 0.0, 0.0},
+    const std::vector<Pripad> pripady {
+        {"bez historie", [](int) { return std::vector<V> {}; }, false, 0, 0},
+        {"vse zvladnuto",
+         [](int) {
+             return std::vector<V> {V::Spravne, V::Spravne};
+         },
+         true, 0.99, 1.0},
+        {"vse spatne", [](int) { return std::vector<V> {V::Spatne}; }, true, 0.0, 0.0},
+        {"jen napovedy", [](int) { return std::vector<V> {V::Napoveda}; }, true, 0.0, 0.0},
         // Only category 1 seen, all right: the others follow that average, but 20 answers are
         // no certainty.
-        {"malo videno", [](int c) { return c <= 20 ? std::vector<V>{V::Spravne} : std::vector<V>{}; },
-         true, 0.5, 0.99},
+        {"malo videno",
+         [](int c) { return c <= 20 ? std::vector<V> {V::Spravne} : std::vector<V> {}; }, true, 0.5,
+         0.99},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.nazev);
@@ -95,7 +100,7 @@ TEST(OdhadUspechu, KrajniHistorieAOpakovatelnost)
 
     // Half right, half wrong: the same seed repeats the result, another seed moves it.
     const StatistikaProfilu smisena = Historie([](int c) {
-        return std::vector<V>{c % 3 == 0 ? V::Spatne : V::Spravne, V::Spravne};
+        return std::vector<V> {c % 3 == 0 ? V::Spatne : V::Spravne, V::Spravne};
     });
     const OdhadUspechu a = OdhadniUspech(banka, "B", smisena, 7, {300, 20});
     const OdhadUspechu b = OdhadniUspech(banka, "B", smisena, 7, {300, 20});
@@ -114,15 +119,15 @@ TEST(OdhadUspechu, KrajniHistorieAOpakovatelnost)
 TEST(OdhadUspechu, PasmoPokryvaSkutecnouSanciUmelychZaku)
 {
     const Banka banka = UplnaBanka();
-    const std::array<const char*, 4> skupiny{"B", "A1", "C", "T"};
+    const std::array<const char*, 4> skupiny {"B", "A1", "C", "T"};
     constexpr int kZaku = 20;
     int pokryto = 0;
     for (int zak = 0; zak < kZaku; ++zak) {
         std::mt19937 g(1000u + static_cast<std::uint32_t>(zak));
         const char* skupina = skupiny[static_cast<std::size_t>(zak) % skupiny.size()];
         const int odpovedi = 2 + zak % 4;
-        std::array<double, kNejvyssiCislo + 1> pravda{};
-        std::array<double, 7> prumer{};
+        std::array<double, kNejvyssiCislo + 1> pravda {};
+        std::array<double, 7> prumer {};
         for (double& m : prumer)
             m = std::uniform_real_distribution<double>(0.82, 0.97)(g);
         StatistikaProfilu s;
@@ -136,9 +141,9 @@ TEST(OdhadUspechu, PasmoPokryvaSkutecnouSanciUmelychZaku)
             ZaznamStatistiky z;
             z.cislo = c;
             for (int i = 0; i < odpovedi; ++i)
-                PripoctiPokus(z, std::uniform_real_distribution<double>(0, 1)(g) < p ? V::Spravne
-                                                                                      : V::Spatne,
-                              {2026, 1, 1, 0, 0, 0, 0});
+                PripoctiPokus(
+                    z, std::uniform_real_distribution<double>(0, 1)(g) < p ? V::Spravne : V::Spatne,
+                    {2026, 1, 1, 0, 0, 0, 0});
             s[c] = z;
         }
 
@@ -148,7 +153,7 @@ TEST(OdhadUspechu, PasmoPokryvaSkutecnouSanciUmelychZaku)
         for (int i = 0; i < kListu; ++i) {
             const SlozenyTest t = ComposeTest(banka, skupina, nahoda);
             ASSERT_TRUE(t.uplny);
-            std::array<double, 25> sance{};
+            std::array<double, 25> sance {};
             for (std::size_t j = 0; j < 25; ++j)
                 sance[j] = pravda[static_cast<std::size_t>(t.pozice[j].cislo)];
             skutecna += SanceListu(sance, PassMinimum(skupina));

@@ -61,7 +61,7 @@ TEST(TestPlatny, SlozeniDodrziRozpisProKazdouSkupinuASeminko)
             const SlozenyPlatny t = SlozPlatnyTest(banka, oblasti, skupina, nahoda);
             ASSERT_TRUE(t.uplny) << t.chyba;
             ASSERT_EQ(t.otazky.size(), 25u);
-            std::array<int, 7> pocty{}, body{};
+            std::array<int, 7> pocty {}, body {};
             std::set<int> cisla;
             int soucet = 0, posledniOblast = 1;
             for (const OtazkaPlatna& q : t.otazky) {
@@ -74,7 +74,7 @@ TEST(TestPlatny, SlozeniDodrziRozpisProKazdouSkupinuASeminko)
                 EXPECT_EQ(q.spravne, o->spravne[0]);
                 std::array<char, 3> p = q.poradi;
                 std::sort(p.begin(), p.end());
-                EXPECT_EQ(p, (std::array<char, 3>{'A', 'B', 'C'}));
+                EXPECT_EQ(p, (std::array<char, 3> {'A', 'B', 'C'}));
                 cisla.insert(q.cislo);
                 ++pocty[static_cast<std::size_t>(q.oblast - 1)];
                 body[static_cast<std::size_t>(q.oblast - 1)] += q.body;
@@ -132,8 +132,9 @@ TEST(TestPlatny, MichaniVystridaVsechnaPoradiAOblastBezDostatkuOtazekSkonci)
     EXPECT_FALSE(kratke.uplny);
     EXPECT_TRUE(kratke.otazky.empty());
     EXPECT_EQ(kratke.chybiOblast, 7);
-    EXPECT_EQ(kratke.chyba, "Databáze otázek neobsahuje dostatek otázek oblasti „Zdravotnická příprava“ "
-                            "pro skupinu C, test nelze sestavit.");
+    EXPECT_EQ(kratke.chyba,
+              "Databáze otázek neobsahuje dostatek otázek oblasti „Zdravotnická příprava“ "
+              "pro skupinu C, test nelze sestavit.");
 }
 
 TEST(TestPlatny, BodovaniHraniceUspechuANezodpovezene)
@@ -151,11 +152,11 @@ TEST(TestPlatny, BodovaniHraniceUspechuANezodpovezene)
         int body;
         bool prosel;
     };
-    for (const Pripad& p : {Pripad{"vse spravne", {}, {}, 50, true},
-                            Pripad{"43: situace, pravidla, znacka", {17, 0, 10}, {}, 43, true},
-                            Pripad{"43 s nezodpovezenou situaci", {0, 10}, {17}, 43, true},
-                            Pripad{"42: situace, dvakrat pravidla", {17, 0, 1}, {}, 42, false},
-                            Pripad{"nic nezodpovezeno", {}, {}, 0, false}}) {
+    for (const Pripad& p : {Pripad {"vse spravne", {}, {}, 50, true},
+                            Pripad {"43: situace, pravidla, znacka", {17, 0, 10}, {}, 43, true},
+                            Pripad {"43 s nezodpovezenou situaci", {0, 10}, {17}, 43, true},
+                            Pripad {"42: situace, dvakrat pravidla", {17, 0, 1}, {}, 42, false},
+                            Pripad {"nic nezodpovezeno", {}, {}, 0, false}}) {
         SCOPED_TRACE(p.nazev);
         PrubehPlatny prubeh(t.otazky);
         const bool nic = p.body == 0;
@@ -210,7 +211,8 @@ TEST(TestPlatny, ZaznamUlozenyAZpetPrevedenyNaOtazky)
             prubeh.Zvol(i % 3);
     }
     const VysledekPlatny v = VyhodnotPlatny(prubeh.Otazky());
-    const ZaznamPlatny z = ZaznamZTestu(prubeh.Otazky(), v, "Jan O'Neil", "B", {2026, 3, 14, 9, 5, 7, 250}, 754);
+    const ZaznamPlatny z =
+        ZaznamZTestu(prubeh.Otazky(), v, "Jan O'Neil", "B", {2026, 3, 14, 9, 5, 7, 250}, 754);
     // Poradi maps each shown place back to a bank letter, and Odpovedi holds the bank letter of
     // the chosen place.
     ASSERT_EQ(z.poradi.size(), 99u);
@@ -228,7 +230,7 @@ TEST(TestPlatny, ZaznamUlozenyAZpetPrevedenyNaOtazky)
     const std::vector<ZaznamPlatny> nactene = NactiTestyPlatny(adresar.Cesta(), "Jan O'Neil");
     ASSERT_EQ(nactene.size(), 2u);
     const ZaznamPlatny& n = nactene[0];
-    EXPECT_EQ(n.kdy, (DatumCas{2026, 3, 14, 9, 5, 7, 0}));
+    EXPECT_EQ(n.kdy, (DatumCas {2026, 3, 14, 9, 5, 7, 0}));
     EXPECT_EQ(n.skupina, "B");
     EXPECT_EQ(n.delka, 754);
     EXPECT_EQ(n.body, v.body);
@@ -249,8 +251,10 @@ TEST(TestPlatny, ZaznamUlozenyAZpetPrevedenyNaOtazky)
     EXPECT_EQ(VyhodnotPlatny(zpet).body, v.body);
 
     // A damaged record is refused, not read as whole.
-    for (auto poskodit : {+[](ZaznamPlatny& d) { d.poradi[0] = 'B'; }, +[](ZaznamPlatny& d) { d.odpovedi[3] = 'D'; },
-                          +[](ZaznamPlatny& d) { d.cisla += ", 9"; }, +[](ZaznamPlatny& d) { d.cisla[0] = 'x'; }}) {
+    for (auto poskodit :
+         {+[](ZaznamPlatny& d) { d.poradi[0] = 'B'; },
+          +[](ZaznamPlatny& d) { d.odpovedi[3] = 'D'; }, +[](ZaznamPlatny& d) { d.cisla += ", 9"; },
+          +[](ZaznamPlatny& d) { d.cisla[0] = 'x'; }}) {
         ZaznamPlatny d = n;
         poskodit(d);
         EXPECT_THROW(OtazkyZeZaznamu(d, banka, oblasti), ChybaTabulky);
@@ -318,7 +322,8 @@ TEST(OdhadPlatny, PresnyVypocetSouhlasiSVyctemATrivialnimiPripady)
             rozdeleni[0] = 1;
             for (std::size_t q = 0; q < p.size(); ++q)
                 for (int s = 50 - b[q]; s >= 0; --s) {
-                    rozdeleni[static_cast<std::size_t>(s + b[q])] += rozdeleni[static_cast<std::size_t>(s)] * p[q];
+                    rozdeleni[static_cast<std::size_t>(s + b[q])] +=
+                        rozdeleni[static_cast<std::size_t>(s)] * p[q];
                     rozdeleni[static_cast<std::size_t>(s)] *= 1 - p[q];
                 }
             for (int s = minimum; s <= 50; ++s)
@@ -328,8 +333,10 @@ TEST(OdhadPlatny, PresnyVypocetSouhlasiSVyctemATrivialnimiPripady)
     }
     std::array<std::vector<double>, 7> jistota, nic;
     for (const OblastPlatny& o : OblastiPlatny()) {
-        jistota[static_cast<std::size_t>(o.cislo - 1)].assign(static_cast<std::size_t>(o.pocet + 5), 1.0);
-        nic[static_cast<std::size_t>(o.cislo - 1)].assign(static_cast<std::size_t>(o.pocet + 5), 0.0);
+        jistota[static_cast<std::size_t>(o.cislo - 1)].assign(static_cast<std::size_t>(o.pocet + 5),
+                                                              1.0);
+        nic[static_cast<std::size_t>(o.cislo - 1)].assign(static_cast<std::size_t>(o.pocet + 5),
+                                                          0.0);
     }
     EXPECT_NEAR(SanceTestuPlatny(jistota, 43), 1.0, 1e-12);
     EXPECT_NEAR(SanceTestuPlatny(nic, 43), 0.0, 1e-12);

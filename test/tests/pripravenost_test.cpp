@@ -41,7 +41,7 @@ const Prostredi& Sdilene()
 
 DatumCas V(const DatumCas& den, int hodina, int minuta = 0)
 {
-    DatumCas d{den.rok, den.mesic, den.den};
+    DatumCas d {den.rok, den.mesic, den.den};
     d.hodina = hodina;
     d.minuta = minuta;
     return d;
@@ -71,7 +71,8 @@ struct SyntetickyUcenec {
     }
 };
 
-SyntetickyUcenec Nasimuluj(const FormatyZkousky& formaty, std::uint32_t seed, const DatumCas& zacatek, int dnu)
+SyntetickyUcenec Nasimuluj(const FormatyZkousky& formaty, std::uint32_t seed,
+                           const DatumCas& zacatek, int dnu)
 {
     std::mt19937 g(seed);
     std::uniform_real_distribution<double> u(0.0, 1.0);
@@ -84,12 +85,13 @@ SyntetickyUcenec Nasimuluj(const FormatyZkousky& formaty, std::uint32_t seed, co
     s.w[11] *= std::exp(mezi(-0.5, 0.5));
     s.w[20] = mezi(0.1, 0.5);
     const double zaklad = mezi(0.35, 0.75);
-    std::array<double, 7> kategorie{};
+    std::array<double, 7> kategorie {};
     for (double& q : kategorie)
         q = zaklad + mezi(-0.1, 0.1);
     for (int c = 1; c <= 757; ++c)
         s.bezPameti[static_cast<std::size_t>(c)] =
-            std::clamp(kategorie[static_cast<std::size_t>(KategorieCisla(c) - 1)] + mezi(-0.1, 0.1), 0.05, 0.95);
+            std::clamp(kategorie[static_cast<std::size_t>(KategorieCisla(c) - 1)] + mezi(-0.1, 0.1),
+                       0.05, 0.95);
     s.pilnost = mezi(0.5, 1.0);
     s.novychDenne = 5 + static_cast<int>(g() % 21);
     s.mezera = 1 + static_cast<int>(g() % 20);
@@ -100,11 +102,13 @@ SyntetickyUcenec Nasimuluj(const FormatyZkousky& formaty, std::uint32_t seed, co
     for (int d = 0; d < dnu; ++d) {
         if (u(g) >= s.pilnost)
             continue;
-        DatumCas kdy = V(PosunDne(zacatek, d), 8 + static_cast<int>(g() % 12), static_cast<int>(g() % 60));
+        DatumCas kdy =
+            V(PosunDne(zacatek, d), 8 + static_cast<int>(g() % 12), static_cast<int>(g() % 60));
         const auto odpovez = [&](int cislo) {
             const bool spravne = u(g) < s.SanceSpravne(cislo, kdy);
             const Hodnoceni h = spravne ? Hodnoceni::Dobre : Hodnoceni::Znovu;
-            s.odpovedi.push_back({cislo, kdy, spravne ? VysledekPokusu::Spravne : VysledekPokusu::Spatne,
+            s.odpovedi.push_back({cislo, kdy,
+                                  spravne ? VysledekPokusu::Spravne : VysledekPokusu::Spatne,
                                   8000 + static_cast<int>(g() % 20000)});
             s.pravda[cislo] = PoOdpovedi(s.pravda[cislo], h, kdy, s.w);
             program[cislo] = PoOdpovedi(program[cislo], h, kdy);
@@ -129,13 +133,14 @@ SyntetickyUcenec Nasimuluj(const FormatyZkousky& formaty, std::uint32_t seed, co
 TEST(Pripravenost, KalibraceNaSyntetickychUcencich)
 {
     const Prostredi& p = Sdilene();
-    const DatumCas zacatek{2026, 1, 5};
+    const DatumCas zacatek {2026, 1, 5};
     constexpr int kUcencu = 60, kDnu = 60, kUceniDo = 45;
     int pokryto = 0;
     double brierModel = 0, brierPravidlo = 0;
     long odlozenych = 0;
     for (int i = 0; i < kUcencu; ++i) {
-        const SyntetickyUcenec s = Nasimuluj(p.formaty, 1000 + static_cast<std::uint32_t>(i), zacatek, kDnu);
+        const SyntetickyUcenec s =
+            Nasimuluj(p.formaty, 1000 + static_cast<std::uint32_t>(i), zacatek, kDnu);
         ASSERT_FALSE(s.odpovedi.empty());
 
         const DatumCas zkouska = V(PosunDne(zacatek, kDnu - 1 + s.mezera), 9);
@@ -144,8 +149,9 @@ TEST(Pripravenost, KalibraceNaSyntetickychUcencich)
             pravdive[static_cast<std::size_t>(c)] = s.SanceSpravne(c, zkouska);
         const double skutecna = SanceZkousky(p.formaty, pravdive).platny;
         const ModelUcenice model = SestavModelUcenice(s.odpovedi);
-        const OdhadNaDen odhad = OdhadniNaDen(p.formaty, PametZOdpovedi(s.odpovedi),
-                                              LosujUcenice(model, 100, 7 + static_cast<std::uint32_t>(i)), zkouska);
+        const OdhadNaDen odhad =
+            OdhadniNaDen(p.formaty, PametZOdpovedi(s.odpovedi),
+                         LosujUcenice(model, 100, 7 + static_cast<std::uint32_t>(i)), zkouska);
         ASSERT_TRUE(odhad.platny.lzeOdhadnout);
         const bool uvnitr = odhad.platny.dolni <= skutecna && skutecna <= odhad.platny.horni;
         pokryto += uvnitr;
@@ -170,8 +176,10 @@ TEST(Pripravenost, KalibraceNaSyntetickychUcencich)
                 (zvladnuta ? zvladnuteDobre : ostatniDobre) += spravne;
                 ++(zvladnuta ? zvladnute : ostatni);
             } else {
-                const double model = SanceOdpovedi(pamet[o.cislo], stred.prvni[static_cast<std::size_t>(KategorieCisla(o.cislo) - 1)],
-                                                   stred.nasobek, o.kdy);
+                const double model = SanceOdpovedi(
+                    pamet[o.cislo],
+                    stred.prvni[static_cast<std::size_t>(KategorieCisla(o.cislo) - 1)],
+                    stred.nasobek, o.kdy);
                 const double pravidlo = zvladnuta ? double(zvladnuteDobre) / double(zvladnute)
                                                   : double(ostatniDobre) / double(ostatni);
                 brierModel += (model - spravne) * (model - spravne);
@@ -184,9 +192,10 @@ TEST(Pripravenost, KalibraceNaSyntetickychUcencich)
     }
     brierModel /= double(odlozenych);
     brierPravidlo /= double(odlozenych);
-    std::printf("pasmo pokrylo skutecnou sanci u %d z %d ucencu; Brier na %ld odlozenych odpovedich: "
-                "model %.4f, dve spravne v rade %.4f\n",
-                pokryto, kUcencu, odlozenych, brierModel, brierPravidlo);
+    std::printf(
+        "pasmo pokrylo skutecnou sanci u %d z %d ucencu; Brier na %ld odlozenych odpovedich: "
+        "model %.4f, dve spravne v rade %.4f\n",
+        pokryto, kUcencu, odlozenych, brierModel, brierPravidlo);
     EXPECT_GE(pokryto * 10, kUcencu * 9);
     EXPECT_LT(brierModel, brierPravidlo);
 }
@@ -214,7 +223,7 @@ TEST(Pripravenost, SanceOdpovediZPameti)
     };
     for (const auto& c : pripady)
         EXPECT_NEAR(SanceOdpovedi(s, c.q, c.nasobek, c.kdy), c.ocekavano, 1e-9);
-    EXPECT_DOUBLE_EQ(SanceOdpovedi(StavPameti{}, 0.37, 1.0, {2026, 3, 1}), 0.37);
+    EXPECT_DOUBLE_EQ(SanceOdpovedi(StavPameti {}, 0.37, 1.0, {2026, 3, 1}), 0.37);
 }
 
 // A beginner sees a low but not zero chance with a wide band; after a history of right answers
@@ -222,7 +231,7 @@ TEST(Pripravenost, SanceOdpovediZPameti)
 TEST(Pripravenost, OdhadZacatecnikaAPokrocileho)
 {
     const Prostredi& p = Sdilene();
-    const DatumCas dnes{2026, 5, 4, 10};
+    const DatumCas dnes {2026, 5, 4, 10};
     const OdhadNaDen zacatecnik =
         OdhadniNaDen(p.formaty, {}, LosujUcenice(SestavModelUcenice({}), 100, 3), dnes);
     ASSERT_TRUE(zacatecnik.platny.lzeOdhadnout);
@@ -234,14 +243,15 @@ TEST(Pripravenost, OdhadZacatecnikaAPokrocileho)
     const auto sto = LosujUcenice(SestavModelUcenice({}), 100, 3);
     const auto deset = VyberDrazy(p.formaty, {}, sto, dnes, 10);
     ASSERT_EQ(deset.size(), 10u);
-    EXPECT_NEAR(OdhadniNaDen(p.formaty, {}, deset, dnes).platny.pravdepodobnost, zacatecnik.platny.pravdepodobnost,
-                0.01);
+    EXPECT_NEAR(OdhadniNaDen(p.formaty, {}, deset, dnes).platny.pravdepodobnost,
+                zacatecnik.platny.pravdepodobnost, 0.01);
 
     std::vector<OdpovedUcenice> odpovedi;
     for (int den = 0; den < 3; ++den)
         for (int c : p.formaty.cisla)
-            odpovedi.push_back({c, V(PosunDne(dnes, 8 * den - 20), 9),
-                                den > 0 || c % 5 < 3 ? VysledekPokusu::Spravne : VysledekPokusu::Spatne, 9000});
+            odpovedi.push_back(
+                {c, V(PosunDne(dnes, 8 * den - 20), 9),
+                 den > 0 || c % 5 < 3 ? VysledekPokusu::Spravne : VysledekPokusu::Spatne, 9000});
     const ModelUcenice model = SestavModelUcenice(odpovedi);
     EXPECT_EQ(model.medianMs, 9000);
     const auto drazy = LosujUcenice(model, 100, 3);
@@ -257,7 +267,7 @@ TEST(Pripravenost, OdhadZacatecnikaAPokrocileho)
     // The past days: none before the first answer, rising while the questions are learnt.
     const std::vector<BodKrivky> prubeh = MinulyPrubeh(p.formaty, odpovedi, drazy, dnes, 60);
     ASSERT_EQ(prubeh.size(), 20u);
-    EXPECT_EQ(prubeh.front().den, (DatumCas{2026, 4, 14}));
+    EXPECT_EQ(prubeh.front().den, (DatumCas {2026, 4, 14}));
     EXPECT_LT(prubeh.front().sance, prubeh.back().sance);
 }
 
@@ -266,7 +276,7 @@ TEST(Pripravenost, OdhadZacatecnikaAPokrocileho)
 TEST(Pripravenost, PlanDoZkousky)
 {
     const Prostredi& p = Sdilene();
-    const DatumCas dnes{2026, 5, 4, 10};
+    const DatumCas dnes {2026, 5, 4, 10};
     const ModelUcenice model = SestavModelUcenice({});
     const auto drazy = LosujUcenice(model, 10, 5);
     int predtim = 1 << 30;
@@ -285,14 +295,16 @@ TEST(Pripravenost, PlanDoZkousky)
         long odpovedi = 0;
         for (const DenPlanu& d : plan.dny)
             odpovedi += d.novych + d.opakovani;
-        EXPECT_EQ(plan.minutDenne, static_cast<int>(std::ceil(double(odpovedi) / dnu * 20.0 / 60.0)));
+        EXPECT_EQ(plan.minutDenne,
+                  static_cast<int>(std::ceil(double(odpovedi) / dnu * 20.0 / 60.0)));
         predtim = plan.novychDenne;
 
         // A higher target never takes fewer new questions a day.
         ParametryPlanu vyssi;
         vyssi.cil = plan.sanceVDenZkousky + 1e-9;
         if (plan.novychDenne > 0) {
-            const PlanUceni mene = Naplanuj(p.formaty, {}, model, drazy, dnes, PosunDne(dnes, dnu), vyssi);
+            const PlanUceni mene =
+                Naplanuj(p.formaty, {}, model, drazy, dnes, PosunDne(dnes, dnu), vyssi);
             EXPECT_GE(mene.novychDenne, plan.novychDenne);
         }
     }
@@ -311,11 +323,11 @@ TEST(Pripravenost, DatumZkouskyVPredvolbach)
     ASSERT_NE(mkdtemp(vzor.data()), nullptr);
     const fs::path adresar = vzor;
     EXPECT_EQ(NactiDatumZkousky(adresar, "Jana"), std::nullopt);
-    UlozDatumZkousky(adresar, "Jana", DatumCas{2026, 6, 15, 10, 30});
-    UlozDatumZkousky(adresar, "Petr", DatumCas{2026, 7, 1});
-    EXPECT_EQ(NactiDatumZkousky(adresar, "Jana"), (DatumCas{2026, 6, 15}));
+    UlozDatumZkousky(adresar, "Jana", DatumCas {2026, 6, 15, 10, 30});
+    UlozDatumZkousky(adresar, "Petr", DatumCas {2026, 7, 1});
+    EXPECT_EQ(NactiDatumZkousky(adresar, "Jana"), (DatumCas {2026, 6, 15}));
     EXPECT_EQ(NactiPredvolbu(adresar, "Jana", "DatumZkousky"), "2026-06-15");
-    EXPECT_EQ(NactiDatumZkousky(adresar, "Petr"), (DatumCas{2026, 7, 1}));
+    EXPECT_EQ(NactiDatumZkousky(adresar, "Petr"), (DatumCas {2026, 7, 1}));
     UlozDatumZkousky(adresar, "Jana", std::nullopt);
     EXPECT_EQ(NactiDatumZkousky(adresar, "Jana"), std::nullopt);
     for (const char* spatne : {"2026-02-30", "15. 6. 2026", "2026-06-15 10:00:00", "x"}) {

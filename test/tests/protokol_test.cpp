@@ -46,7 +46,7 @@ TEST(MemoProtokolu, PrazdnePolozkyNaKrajichAUprostred)
     EXPECT_EQ(RozdelMemo(odpoved), z.odpoved);
     EXPECT_EQ(ZakodujMemo(z.body), "3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4");
 
-    std::array<std::string, kPocetPozicTestu> prazdne{};
+    std::array<std::string, kPocetPozicTestu> prazdne {};
     EXPECT_EQ(ZakodujMemo(prazdne), std::string(24, ' '));
     EXPECT_EQ(RozdelMemo(std::string(24, ' ')), prazdne);
 }
@@ -72,7 +72,7 @@ TEST(MemoProtokolu, PoskozenyTextNikdyNeselze)
         v.push_back(std::move(posledni));
         return v;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         {"", {}},
         {"7", {"7"}},
         {"1 2 3", {"1", "2", "3"}},
@@ -82,7 +82,8 @@ TEST(MemoProtokolu, PoskozenyTextNikdyNeselze)
         {cisla(24, " ") + "25 26", s25("25 26")},
         {cisla(24, " ") + "AB  ", s25("AB  ")},
         {cisla(24, " ") + " ", s25(" ")},
-        {std::string(30, ' '), [] {
+        {std::string(30, ' '),
+         [] {
              std::vector<std::string> v(24);
              v.push_back(std::string(6, ' '));
              return v;
@@ -123,7 +124,7 @@ TEST_F(ZapisProtokolu, PrvniVytvoriTabulkuDalsiJiPouzije)
     }
     ASSERT_EQ(t.PocetZaznamu(), 2);
     EXPECT_EQ(t.PoleJmenem("Profil").JakoText(), "Jana Nováková");
-    EXPECT_EQ(t.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas{2026, 3, 14, 9, 26, 53, 0}));
+    EXPECT_EQ(t.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas {2026, 3, 14, 9, 26, 53, 0}));
     EXPECT_EQ(t.PoleJmenem("Skupina").JakoText(), "B");
     EXPECT_EQ(t.PoleJmenem("DelkaTestu").JakoText(), "17:05");
     EXPECT_EQ(t.PoleJmenem("Spravne").JakoCele(), 20);

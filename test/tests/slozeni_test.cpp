@@ -72,20 +72,23 @@ struct Lcg {
     int r(std::uint32_t n)
     {
         s = s * 134775813u + 1u;
-        return static_cast<int>((std::uint64_t{s} * n) >> 32);
+        return static_cast<int>((std::uint64_t {s} * n) >> 32);
     }
 };
 
 // The expected 25 numbers for a bank in which the numbers `vhodne` accepts exist and fit.
-std::vector<int> OcekavanaCisla(std::uint32_t seed, const std::function<bool(int)>& vhodne = [](int) { return true; })
+std::vector<int> OcekavanaCisla(
+    std::uint32_t seed, const std::function<bool(int)>& vhodne = [](int) { return true; })
 {
-    Lcg g{seed};
+    Lcg g {seed};
     std::vector<int> cisla;
     auto tahni = [&](int pocet, auto kandidat) {
         const std::size_t zacatek = cisla.size();
         while (static_cast<int>(cisla.size() - zacatek) < pocet) {
             const int c = kandidat();
-            if (vhodne(c) && std::find(cisla.begin() + static_cast<long>(zacatek), cisla.end(), c) == cisla.end())
+            if (vhodne(c)
+                && std::find(cisla.begin() + static_cast<long>(zacatek), cisla.end(), c)
+                    == cisla.end())
                 cisla.push_back(c);
         }
     };
@@ -124,7 +127,7 @@ TEST(SlozeniTestu, BodyPozicDavaji65APriSkupineMinimum)
     EXPECT_EQ(PositionPoints[14], 1);
     EXPECT_EQ(PositionPoints[21], 3);
     EXPECT_EQ(PositionPoints[24], 4);
-    const std::vector<std::pair<const char*, int>> minima{
+    const std::vector<std::pair<const char*, int>> minima {
         {"AM", 50}, {"A1", 52}, {"A", 56}, {"B1", 54}, {"B", 56}, {"C", 59}, {"D", 61}, {"T", 54}};
     for (const auto& [skupina, minimum] : minima)
         EXPECT_EQ(PassMinimum(skupina), minimum) << skupina;
@@ -137,7 +140,7 @@ TEST(SlozeniTestu, PevneSemenoDavaCislaPodleVzorceGeneratoru)
     const SlozenyTest t = ComposeTest(banka, "B", 12345678u);
     ASSERT_TRUE(t.uplny);
     const std::vector<int> cisla = Cisla(t);
-    const std::set<int> prvniTri{263, 219, 45};
+    const std::set<int> prvniTri {263, 219, 45};
     for (int c : prvniTri)
         EXPECT_NE(std::find(cisla.begin(), cisla.begin() + 10, c), cisla.begin() + 10) << c;
     for (std::uint32_t seed : {12345678u, 0u, 86399999u, 4242u})
@@ -156,8 +159,18 @@ TEST(SlozeniTestu, PravidlaPozicPlatiProMnohaSemena)
             EXPECT_TRUE((c[i] >= 476 && c[i] <= 500) || (c[i] >= 581 && c[i] <= 620)) << c[i];
         EXPECT_TRUE(c[21] >= 501 && c[21] <= 580);
         for (int i = 0; i < 25; ++i) {
-            const int od = i < 10 ? 1 : i < 14 ? 421 : i < 16 ? 476 : i < 21 ? 621 : i < 22 ? 501 : 721;
-            const int po = i < 10 ? 420 : i < 14 ? 475 : i < 16 ? 620 : i < 21 ? 720 : i < 22 ? 580 : 757;
+            const int od = i < 10 ? 1
+                : i < 14          ? 421
+                : i < 16          ? 476
+                : i < 21          ? 621
+                : i < 22          ? 501
+                                  : 721;
+            const int po = i < 10 ? 420
+                : i < 14          ? 475
+                : i < 16          ? 620
+                : i < 21          ? 720
+                : i < 22          ? 580
+                                  : 757;
             EXPECT_TRUE(c[i] >= od && c[i] <= po) << i;
         }
     }
@@ -166,7 +179,9 @@ TEST(SlozeniTestu, PravidlaPozicPlatiProMnohaSemena)
 TEST(SlozeniTestu, SkupinaTBereJenSkupinuObsahujiciABCD)
 {
     // Every other number is "BCDA" or "AB": valid for T by sense, but not listing A to D in order.
-    const Banka banka = BankaZ([](int n) { return std::string(n % 2 ? "xABCDy" : n % 4 ? "BCDA" : "AB"); });
+    const Banka banka = BankaZ([](int n) {
+        return std::string(n % 2 ? "xABCDy" : n % 4 ? "BCDA" : "AB");
+    });
     for (std::uint32_t seed : {1u, 777u, 31337u}) {
         const SlozenyTest t = ComposeTest(banka, "T", seed);
         ASSERT_TRUE(t.uplny);
@@ -177,7 +192,9 @@ TEST(SlozeniTestu, SkupinaTBereJenSkupinuObsahujiciABCD)
 
 TEST(SlozeniTestu, SkupinySeStejnymPismenemTahajiStejne)
 {
-    const Banka banka = BankaZ([](int n) { return std::string(n % 3 == 0 ? "A" : n % 3 == 1 ? "AB" : "BC"); });
+    const Banka banka = BankaZ([](int n) {
+        return std::string(n % 3 == 0 ? "A" : n % 3 == 1 ? "AB" : "BC");
+    });
     for (std::uint32_t seed : {5u, 999u}) {
         const std::vector<int> a = Cisla(ComposeTest(banka, "A", seed));
         EXPECT_EQ(Cisla(ComposeTest(banka, "AM", seed)), a);
@@ -193,9 +210,11 @@ TEST_F(SouborovaBanka, ChybejiciANevhodnaCislaSeTahajiZnovu)
     // A missing number and questions of another group are drawn past: each costs one draw.
     const std::uint32_t seed = 12345678u;
     const std::vector<int> plna = OcekavanaCisla(seed);
-    const std::set<int> vynechane{plna[3], plna[11], plna[23]};
+    const std::set<int> vynechane {plna[3], plna[11], plna[23]};
     auto skupina = [&](int n) {
-        return n == plna[3] ? std::string() : vynechane.count(n) ? std::string("C") : std::string("AB");
+        return n == plna[3]      ? std::string()
+            : vynechane.count(n) ? std::string("C")
+                                 : std::string("AB");
     };
     const Banka banka = Zapis(Otazky(skupina));
     const std::vector<int> c = Cisla(ComposeTest(banka, "B", seed));
@@ -212,18 +231,28 @@ TEST_F(SouborovaBanka, PrilisMaloOtazekRozsahuSkonciZpravou)
         int zdroj;
         const char* zprava;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         // Only four of category 6 fit T: five positions need them.
-        {[](int n) { return n > 620 && n <= 720 && n > 624 ? std::string("A") : std::string("ABCD"); }, "T", 3,
-         "Databáze otázek neobsahuje dostatek otázek kategorie „Dopravní značky a zařízení“ pro skupinu T, "
+        {[](int n) {
+             return n > 620 && n <= 720 && n > 624 ? std::string("A") : std::string("ABCD");
+         },
+         "T", 3,
+         "Databáze otázek neobsahuje dostatek otázek kategorie „Dopravní značky a zařízení“ pro "
+         "skupinu T, "
          "test nelze sestavit."},
         // Categories 3 and 5 hold a single question: positions 15 and 16 need two.
-        {[](int n) { return (n > 475 && n <= 500) || (n > 580 && n <= 620) ? (n == 600 ? "B" : "") : "B"; }, "B1", 2,
-         "Databáze otázek neobsahuje dostatek otázek kategorií „Silniční zákon, silniční doprava a pojištění "
-         "odpovědnosti“ a „Podmínky provozu na pozemních komunikacích“ pro skupinu B1, test nelze sestavit."},
+        {[](int n) {
+             return (n > 475 && n <= 500) || (n > 580 && n <= 620) ? (n == 600 ? "B" : "") : "B";
+         },
+         "B1", 2,
+         "Databáze otázek neobsahuje dostatek otázek kategorií „Silniční zákon, silniční doprava a "
+         "pojištění "
+         "odpovědnosti“ a „Podmínky provozu na pozemních komunikacích“ pro skupinu B1, test nelze "
+         "sestavit."},
         // An empty category 1, as in a bank that has not received it yet.
         {[](int n) { return n <= 420 ? std::string() : std::string("ABCD"); }, "C", 0,
-         "Databáze otázek neobsahuje dostatek otázek kategorie „Pravidla provozu na pozemních komunikacích“ "
+         "Databáze otázek neobsahuje dostatek otázek kategorie „Pravidla provozu na pozemních "
+         "komunikacích“ "
          "pro skupinu C, test nelze sestavit."},
     };
     for (const Pripad& p : pripady) {
@@ -235,7 +264,9 @@ TEST_F(SouborovaBanka, PrilisMaloOtazekRozsahuSkonciZpravou)
         EXPECT_EQ(t.chyba, p.zprava);
     }
     // One fit question more fills the range: the bound leaves a sufficient bank alone.
-    const Banka dost = BankaZ([](int n) { return n > 620 && n <= 720 && n > 625 ? std::string("A") : std::string("ABCD"); });
+    const Banka dost = BankaZ([](int n) {
+        return n > 620 && n <= 720 && n > 625 ? std::string("A") : std::string("ABCD");
+    });
     EXPECT_TRUE(ComposeTest(dost, "T", 4711u).uplny);
 }
 
@@ -253,7 +284,8 @@ TEST(SlozeniTestu, DodanaBankaSeSlozNeboOhlasiPrvniNedostatecnyRozsah)
             for (int c = z.zaklad; c < z.zaklad + z.rozsah; ++c) {
                 const Otazka* o = banka.Najdi(c);
                 vhodnych += o && !(z.vynechatOd && c >= z.vynechatOd && c <= z.vynechatDo)
-                        && o->skupina.find(skupina[0] == 'T' ? "ABCD" : std::string(1, skupina[0])) != std::string::npos;
+                    && o->skupina.find(skupina[0] == 'T' ? "ABCD" : std::string(1, skupina[0]))
+                        != std::string::npos;
             }
             if (vhodnych < z.posledniPozice - z.prvniPozice + 1)
                 nedostatecny = static_cast<int>(iz);

@@ -55,12 +55,15 @@ TEST(ZpravaProtokolu, RadkyOdpovidajiZlatemuSouboru)
 
 TEST(ZpravaProtokolu, SouborJeVeWindows1250SCrLf)
 {
-    EXPECT_EQ(ObsahSouboruZpravy(RadkyZpravy(VstupVzoru())), ZlatySoubor("protokol_zprava_cp1250.txt"));
+    EXPECT_EQ(ObsahSouboruZpravy(RadkyZpravy(VstupVzoru())),
+              ZlatySoubor("protokol_zprava_cp1250.txt"));
 
     VstupZpravy v = VstupVzoru();
     v.profil = "Ženka → 🚗";
     const std::string obsah = ObsahSouboruZpravy(RadkyZpravy(v));
-    EXPECT_EQ(obsah.substr(0, 23), " U\x9Eivatel : \x8E" "enka ? ?\r\n");
+    EXPECT_EQ(obsah.substr(0, 23),
+              " U\x9Eivatel : \x8E"
+              "enka ? ?\r\n");
 }
 
 TEST(ZpravaProtokolu, RadkyPozic)
@@ -70,7 +73,7 @@ TEST(ZpravaProtokolu, RadkyPozic)
         const char *skutCis, *odpoved, *spravna, *body;
         const char* radek;
     };
-    const Pripad pripady[]{
+    const Pripad pripady[] {
         {1, "12", "A", "A", "4", "       1        12          A        A        4"},
         {9, "12", "AB", "A", "4", "   x   9        12         AB        A        0"},
         {25, "756", "", "BC", "4", "   x  25       756                  BC        0"},
@@ -105,14 +108,17 @@ TEST(ZpravaProtokolu, PoskozenyZaznam)
     EXPECT_EQ(radky[13], "   x   3         7                   A        0");
     EXPECT_EQ(radky[14], "       4         7                            0");
     // 30 items: the 25th is the remaining "7 7 7 7 7 7 ", wider than its column, appended whole.
-    EXPECT_EQ(radky[35], "      25" "7 7 7 7 7 7 " + std::string(28, ' ') + "0");
+    EXPECT_EQ(radky[35],
+              "      25"
+              "7 7 7 7 7 7 "
+                  + std::string(28, ' ') + "0");
     EXPECT_EQ(radky[39], "           Celkem :        99                51");
-    EXPECT_EQ(RadkyZpravy(VstupZpravy{}).size(), static_cast<std::size_t>(kPocetRadkuZpravy));
+    EXPECT_EQ(RadkyZpravy(VstupZpravy {}).size(), static_cast<std::size_t>(kPocetRadkuZpravy));
 }
 
 TEST(ZpravaProtokolu, PriponaTxtJenKdyzChybi)
 {
-    const std::pair<const char*, const char*> pripady[]{
+    const std::pair<const char*, const char*> pripady[] {
         {"/tmp/protokol", "/tmp/protokol.txt"},
         {"/tmp/protokol.txt", "/tmp/protokol.txt"},
         {"/tmp/protokol.TXT", "/tmp/protokol.TXT"},
@@ -174,9 +180,10 @@ TEST_F(UlozeniSouboru, SelhaniNicNezapiseANicNezkazi)
             UlozSouborAtomicky(soubor, "novy");
             ADD_FAILURE() << "saving into a read-only folder succeeded";
         } catch (const ChybaUlozeni& chyba) {
-            EXPECT_EQ(std::string(chyba.what()), "Soubor „" + soubor.string() +
-                                                     "“ se nepodařilo uložit: přístup odepřen "
-                                                     "(do složky nelze zapisovat).");
+            EXPECT_EQ(std::string(chyba.what()),
+                      "Soubor „" + soubor.string()
+                          + "“ se nepodařilo uložit: přístup odepřen "
+                            "(do složky nelze zapisovat).");
         }
     }
     EXPECT_EQ(Obsah(soubor), "puvodni");
@@ -207,15 +214,15 @@ TEST_F(UlozeniSouboru, DlouheJmenoLimitVelikostiAOpusteneDocasneSoubory)
     const pid_t pid = fork();
     if (pid == 0) {
         VelikostniLimitJakoChyba();
-        const rlimit limit{10, 10};
+        const rlimit limit {10, 10};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(3);
         try {
             UlozSouborAtomicky(soubor, std::string(100, 'x'));
         } catch (const ChybaUlozeni& chyba) {
-            _exit(std::string(chyba.what()) ==
-                          "Soubor „" + soubor.string() +
-                              "“ se nepodařilo uložit: soubor by byl větší, než systém dovoluje."
+            _exit(std::string(chyba.what())
+                          == "Soubor „" + soubor.string()
+                              + "“ se nepodařilo uložit: soubor by byl větší, než systém dovoluje."
                       ? 0
                       : 1);
         }
@@ -266,8 +273,9 @@ TEST_F(UlozeniSouboru, DlouheJmenoLimitVelikostiAOpusteneDocasneSoubory)
             zbyle.insert(jmeno);
     }
     EXPECT_EQ(drzeny, 1);
-    EXPECT_EQ(zbyle, (std::set<std::string>{".zprava-Ab12C.tmp", ".zprava-Ab12Cd.txt",
-                                            "protokol.txt", "zprava-Ab12Cd.tmp"}));
+    EXPECT_EQ(zbyle,
+              (std::set<std::string> {".zprava-Ab12C.tmp", ".zprava-Ab12Cd.txt", "protokol.txt",
+                                      "zprava-Ab12Cd.tmp"}));
     EXPECT_EQ(Obsah(soubor), "novy");
 }
 

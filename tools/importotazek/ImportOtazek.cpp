@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<std::string_view, 11> kZnameKlice{
+constexpr std::array<std::string_view, 11> kZnameKlice {
     "cislo", "otazka", "a", "b", "c", "d", "spravne", "skupina", "oblast", "obrazek", "poznamka"};
 constexpr int kPrvniSObrazkem = 621;
 constexpr std::size_t kDelkaObrazku = 100;  // width of the OBRÁZEK field in characters
@@ -84,8 +84,8 @@ std::size_t PrvniNeplatnyUtf8(std::string_view text)
             znak = (znak << 6) | (d & 0x3F);
         }
         // Overlong forms, surrogates and values above U+10FFFF are not UTF-8.
-        if ((delka == 3 && znak < 0x800) || (delka == 4 && (znak < 0x10000 || znak > 0x10FFFF)) ||
-            (znak >= 0xD800 && znak <= 0xDFFF))
+        if ((delka == 3 && znak < 0x800) || (delka == 4 && (znak < 0x10000 || znak > 0x10FFFF))
+            || (znak >= 0xD800 && znak <= 0xDFFF))
             return i;
         i += delka;
     }
@@ -162,16 +162,18 @@ private:
         if (ec)
             Chyba(0, "cannot be read: " + ec.message());
         if (velikost > kNejvetsiSoubor)
-            Chyba(0, "the file has " + std::to_string(velikost) + " bytes, more than a source may ("
-                         + std::to_string(kNejvetsiSoubor) + ")");
+            Chyba(0,
+                  "the file has " + std::to_string(velikost) + " bytes, more than a source may ("
+                      + std::to_string(kNejvetsiSoubor) + ")");
         std::ifstream vstup(soubor_, std::ios::binary);
         std::string text(static_cast<std::size_t>(velikost), '\0');
         if (!vstup.read(text.data(), static_cast<std::streamsize>(text.size())))
             Chyba(0, "cannot be read");
         // The whole file, comments included: the parser would pass bad bytes in a comment by.
         if (const std::size_t chybny = PrvniNeplatnyUtf8(text); chybny != std::string::npos)
-            Chyba(1 + static_cast<int>(std::count(text.begin(), text.begin() +
-                                                      static_cast<std::ptrdiff_t>(chybny), '\n')),
+            Chyba(1
+                      + static_cast<int>(std::count(
+                          text.begin(), text.begin() + static_cast<std::ptrdiff_t>(chybny), '\n')),
                   "the file is not valid UTF-8 (byte " + std::to_string(chybny) + ")");
         int radek = 1;
         for (std::size_t i = 0; i < text.size(); ++i) {
@@ -182,8 +184,8 @@ private:
                 if (i + 1 >= text.size() || text[i + 1] != '\n')
                     Chyba(radek, "line ends must be LF or CRLF, not a lone CR");
             } else if (JeRidiciZnak(z)) {
-                Chyba(radek, "control character " + Hex(static_cast<unsigned char>(z))
-                                 + " in the file");
+                Chyba(radek,
+                      "control character " + Hex(static_cast<unsigned char>(z)) + " in the file");
             }
         }
         return text;
@@ -224,7 +226,8 @@ private:
             if (hodnoty.count(klic))
                 Chyba(radekKlice, "key \"" + klic + "\" given twice");
             // An empty value has no place of its own: the parser marks the next token.
-            const int radekHodnoty = it->second.IsNull() ? radekKlice : Radek(it->second, radekKlice);
+            const int radekHodnoty =
+                it->second.IsNull() ? radekKlice : Radek(it->second, radekKlice);
             if (!it->second.IsScalar())
                 Chyba(radekHodnoty, "key \"" + klic + "\" needs a text value");
             hodnoty[klic] = {it->second.Scalar(), radekHodnoty};
@@ -247,24 +250,28 @@ private:
             Chyba(radek, "number outside 1.." + std::to_string(kNejvyssiCislo));
         const auto& vyrazena = TrvaleVyrazenaCisla();
         if (std::find(vyrazena.begin(), vyrazena.end(), o.cislo) != vyrazena.end())
-            Chyba(radek, "this number was removed for good (history of fixes) and must stay absent");
+            Chyba(radek,
+                  "this number was removed for good (history of fixes) and must stay absent");
         if (const auto drive = videna_.find(o.cislo); drive != videna_.end())
-            Chyba(radek, "number repeated; first given at " + drive->second.soubor.string() + ":"
-                             + std::to_string(drive->second.radek));
+            Chyba(radek,
+                  "number repeated; first given at " + drive->second.soubor.string() + ":"
+                      + std::to_string(drive->second.radek));
         if (KategorieCisla(o.cislo) != kategorie_)
-            Chyba(radek, "the number belongs to category " + std::to_string(KategorieCisla(o.cislo))
-                             + ", not to category " + std::to_string(kategorie_) + " of this file");
+            Chyba(radek,
+                  "the number belongs to category " + std::to_string(KategorieCisla(o.cislo))
+                      + ", not to category " + std::to_string(kategorie_) + " of this file");
         videna_[o.cislo] = {soubor_, radek};
 
         for (const auto& [klic, text] : hodnoty) {
             if (const auto misto = PrvniMimoCp1250(text.first)) {
                 if (misto->neplatneUtf8)
-                    Chyba(text.second, "\"" + klic + "\" is not valid UTF-8 (byte "
-                                           + std::to_string(misto->bajt) + ")");
+                    Chyba(text.second,
+                          "\"" + klic + "\" is not valid UTF-8 (byte " + std::to_string(misto->bajt)
+                              + ")");
                 const std::size_t delka = misto->znak < 0x800 ? 2 : misto->znak < 0x10000 ? 3 : 4;
-                Chyba(text.second, "\"" + klic + "\" contains '" + text.first.substr(misto->bajt, delka)
-                                       + "' (" + Hex(misto->znak)
-                                       + "), which Windows-1250 cannot represent");
+                Chyba(text.second,
+                      "\"" + klic + "\" contains '" + text.first.substr(misto->bajt, delka) + "' ("
+                          + Hex(misto->znak) + "), which Windows-1250 cannot represent");
             }
         }
 
@@ -272,8 +279,9 @@ private:
         for (const auto& [klic, text] : hodnoty) {
             const auto z = std::find_if(text.first.begin(), text.first.end(), JeRidiciZnak);
             if (z != text.first.end())
-                Chyba(text.second, "\"" + klic + "\" contains the control character "
-                                       + Hex(static_cast<unsigned char>(*z)));
+                Chyba(text.second,
+                      "\"" + klic + "\" contains the control character "
+                          + Hex(static_cast<unsigned char>(*z)));
         }
 
         const auto* otazka = hodnota("otazka");
@@ -281,8 +289,8 @@ private:
             Chyba(otazka ? otazka->second : radekPolozky, "the question text is empty");
         o.otazka = otazka->first;
 
-        std::array<std::string*, 4> odpovedi{&o.a, &o.b, &o.c, &o.d};
-        std::array<bool, 4> pritomna{};
+        std::array<std::string*, 4> odpovedi {&o.a, &o.b, &o.c, &o.d};
+        std::array<bool, 4> pritomna {};
         for (int i = 0; i < 4; ++i) {
             const std::string klic(1, static_cast<char>('a' + i));
             if (const auto* text = hodnota(klic)) {
@@ -312,12 +320,14 @@ private:
         const auto* obrazek = hodnota("obrazek");
         if (o.cislo >= kPrvniSObrazkem) {
             if (!obrazek)
-                Chyba(radekPolozky, "questions from " + std::to_string(kPrvniSObrazkem)
-                                        + " on need a picture (\"obrazek\")");
+                Chyba(radekPolozky,
+                      "questions from " + std::to_string(kPrvniSObrazkem)
+                          + " on need a picture (\"obrazek\")");
             o.obrazek = KontrolaObrazku(obrazek->first, obrazek->second);
         } else if (obrazek) {
-            Chyba(obrazek->second, "only questions from " + std::to_string(kPrvniSObrazkem)
-                                       + " on may have a picture");
+            Chyba(obrazek->second,
+                  "only questions from " + std::to_string(kPrvniSObrazkem)
+                      + " on may have a picture");
         }
 
         if (const auto* poznamka = hodnota("poznamka"))
@@ -325,17 +335,18 @@ private:
 
         const auto* oblast = hodnota("oblast");
         if (!oblast)
-            Chyba(radekPolozky, "the question has no \"oblast\" (its section of the exam, "
-                                    + std::to_string(kPrvniOblast) + ".."
-                                    + std::to_string(kPosledniOblast) + ")");
+            Chyba(radekPolozky,
+                  "the question has no \"oblast\" (its section of the exam, "
+                      + std::to_string(kPrvniOblast) + ".." + std::to_string(kPosledniOblast)
+                      + ")");
         const std::string& text = oblast->first;
         if (vUvozovkach["oblast"] || text.size() != 1 || text[0] < '0' + kPrvniOblast
             || text[0] > '0' + kPosledniOblast)
-            Chyba(oblast->second, "\"oblast\" must be an unquoted whole number "
-                                      + std::to_string(kPrvniOblast) + ".."
-                                      + std::to_string(kPosledniOblast) + ", not "
-                                      + (vUvozovkach["oblast"] ? "the quoted text " : "")
-                                      + "\"" + UkazkaHodnoty(text) + "\"");
+            Chyba(oblast->second,
+                  "\"oblast\" must be an unquoted whole number " + std::to_string(kPrvniOblast)
+                      + ".." + std::to_string(kPosledniOblast) + ", not "
+                      + (vUvozovkach["oblast"] ? "the quoted text " : "") + "\""
+                      + UkazkaHodnoty(text) + "\"");
         return {std::move(o), text[0] - '0'};
     }
 
@@ -366,8 +377,9 @@ private:
             if (p < predchozi)
                 Chyba(radek, uvod + "not in alphabetical order");
             if (!pritomna[p - 'A'])
-                Chyba(radek, uvod + "names answer " + std::string(1, static_cast<char>(p - 'A' + 'a'))
-                                 + ", which the question does not have");
+                Chyba(radek,
+                      uvod + "names answer " + std::string(1, static_cast<char>(p - 'A' + 'a'))
+                          + ", which the question does not have");
             predchozi = p;
         }
     }
@@ -408,9 +420,9 @@ private:
         if (!fs::is_regular_file(soubor, ec))
             Chyba(radek, uvod + "file " + soubor.string() + " does not exist");
         std::ifstream vstup(soubor, std::ios::binary);
-        std::array<unsigned char, 3> zacatek{};
+        std::array<unsigned char, 3> zacatek {};
         vstup.read(reinterpret_cast<char*>(zacatek.data()), zacatek.size());
-        if (vstup.gcount() != 3 || zacatek != std::array<unsigned char, 3>{0xFF, 0xD8, 0xFF})
+        if (vstup.gcount() != 3 || zacatek != std::array<unsigned char, 3> {0xFF, 0xD8, 0xFF})
             Chyba(radek, uvod + "file " + soubor.string() + " is not a JPEG");
         return normalni;
     }
@@ -425,18 +437,16 @@ private:
 }  // namespace
 
 ChybaImportu::ChybaImportu(fs::path soubor, int radek, int cislo, const std::string& popis)
-    : std::runtime_error(Popis(soubor, radek, cislo, popis)),
-      soubor_(std::move(soubor)),
-      radek_(radek),
-      cislo_(cislo)
+    : std::runtime_error(Popis(soubor, radek, cislo, popis)), soubor_(std::move(soubor)),
+      radek_(radek), cislo_(cislo)
 {
 }
 
 const std::vector<int>& TrvaleVyrazenaCisla()
 {
-    static const std::vector<int> cisla{181, 274, 355, 388, 502, 523, 544, 545, 547, 550,
-                                        552, 553, 554, 555, 558, 559, 560, 561, 563, 565,
-                                        566, 568, 569, 570, 573, 575, 577, 579};
+    static const std::vector<int> cisla {181, 274, 355, 388, 502, 523, 544, 545, 547, 550,
+                                         552, 553, 554, 555, 558, 559, 560, 561, 563, 565,
+                                         566, 568, 569, 570, 573, 575, 577, 579};
     return cisla;
 }
 
@@ -463,8 +473,9 @@ ZdrojBanky NactiZdroj(const fs::path& adresarDat)
         std::smatch shoda;
         const std::string jmeno = soubor.filename().string();
         if (!std::regex_match(jmeno, shoda, kJmeno))
-            throw ChybaImportu(soubor, 0, 0,
-                               "unexpected file: the sources are kategorie1.yaml .. kategorie7.yaml");
+            throw ChybaImportu(
+                soubor, 0, 0,
+                "unexpected file: the sources are kategorie1.yaml .. kategorie7.yaml");
         KontrolaSouboru kontrola(soubor, std::stoi(shoda[1].str()), adresarDat, videna);
         std::vector<PolozkaZdroje> otazky = kontrola.Projdi();
         zdroj.soubory.push_back({soubor, static_cast<int>(otazky.size())});
@@ -515,9 +526,8 @@ void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
         for (const Otazka& o : zdroj.otazky) {
             tabulka.Vloz();
             tabulka.PoleNaPozici(0).NastavCele(o.cislo);
-            const std::array<const std::string*, 9> texty{&o.otazka, &o.a,       &o.b,
-                                                         &o.c,      &o.d,       &o.spravne,
-                                                         &o.skupina, &o.obrazek, &o.poznamka};
+            const std::array<const std::string*, 9> texty {
+                &o.otazka, &o.a, &o.b, &o.c, &o.d, &o.spravne, &o.skupina, &o.obrazek, &o.poznamka};
             for (int i = 0; i < static_cast<int>(texty.size()); ++i)
                 if (!texty[i]->empty())  // absent texts stay without a value
                     tabulka.PoleNaPozici(i + 1).NastavText(*texty[i]);
@@ -549,8 +559,9 @@ void ZapisBanku(const ZdrojBanky& zdroj, const fs::path& cil)
     }
     // The shipped bank is read by whoever runs the program, unlike the tables of a learner.
     for (const char* soubor : {"otazky.DB", "oblasti.DB"})
-        fs::permissions(docasny / soubor, fs::perms::owner_read | fs::perms::owner_write
-                                              | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(docasny / soubor,
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                            | fs::perms::others_read);
     fs::rename(docasny / "oblasti.DB", cil / "oblasti.DB");
     fs::rename(docasny / "otazky.DB", cil / "otazky.DB");
     fs::rename(docasny / "otazky.MB", cil / "otazky.MB");

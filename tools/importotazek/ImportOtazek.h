@@ -34,8 +34,8 @@ constexpr int kPrvniOblast = 1;
 constexpr int kPosledniOblast = 7;
 
 struct ZdrojBanky {
-    std::vector<Otazka> otazky;        // ascending by number
-    std::vector<int> oblasti;          // the section (1..7) of otazky[i]
+    std::vector<Otazka> otazky;  // ascending by number
+    std::vector<int> oblasti;  // the section (1..7) of otazky[i]
     std::vector<SouborZdroje> soubory;  // in name order
 };
 

@@ -10,13 +10,14 @@ namespace {
 
 void Pouziti(std::ostream& vystup)
 {
-    vystup << "usage: zk_import_otazek DATA_DIR OUTPUT_DIR\n"
-              "Checks DATA_DIR/otazky/kategorie1.yaml .. kategorie7.yaml (pictures are resolved\n"
-              "against DATA_DIR) and writes OUTPUT_DIR/otazky.DB, OUTPUT_DIR/oblasti.DB (the section\n"
-              "of the exam of each question) and OUTPUT_DIR/otazky.MB.\n"
-              "On the first fault it prints file:line: question N: what is wrong and exits\n"
-              "with 1, leaving any earlier otazky.DB, oblasti.DB and otazky.MB in OUTPUT_DIR as they\n"
-              "were.\n";
+    vystup
+        << "usage: zk_import_otazek DATA_DIR OUTPUT_DIR\n"
+           "Checks DATA_DIR/otazky/kategorie1.yaml .. kategorie7.yaml (pictures are resolved\n"
+           "against DATA_DIR) and writes OUTPUT_DIR/otazky.DB, OUTPUT_DIR/oblasti.DB (the section\n"
+           "of the exam of each question) and OUTPUT_DIR/otazky.MB.\n"
+           "On the first fault it prints file:line: question N: what is wrong and exits\n"
+           "with 1, leaving any earlier otazky.DB, oblasti.DB and otazky.MB in OUTPUT_DIR as they\n"
+           "were.\n";
 }
 
 }  // namespace

@@ -21,10 +21,10 @@ constexpr int VyskaObrazu = 227;
 
 constexpr double Delka = 4.25;
 constexpr double Sirka = 1.76;
-constexpr double Pas = 1.0;        // waist line: the greenhouse leans inward above it
+constexpr double Pas = 1.0;  // waist line: the greenhouse leans inward above it
 constexpr double Strecha = 1.43;
-constexpr double Nahnuti = 0.17;   // how far the roof edge lies inside the flank
-constexpr double Prah = 0.30;      // bottom edge of the doors
+constexpr double Nahnuti = 0.17;  // how far the roof edge lies inside the flank
+constexpr double Prah = 0.30;  // bottom edge of the doors
 constexpr double OsaPredni = 0.88, OsaZadni = 3.42, PolomerKola = 0.32, PolomerPodbehu = 0.40;
 constexpr double ZavesPrednich = 1.30, ZavesZadnich = 2.45;  // hinge lines of the doors
 constexpr double UhelDveri = 50.0 * Pi / 180.0;
@@ -39,7 +39,10 @@ V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 V3 operator-(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 V3 operator*(V3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
 double Skalar(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 Vektorovy(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+V3 Vektorovy(V3 a, V3 b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 V3 Jednotkovy(V3 a)
 {
     const double d = std::sqrt(Skalar(a, a));
@@ -55,13 +58,14 @@ double Hladky(double t)
 QColor Mix(QColor a, QColor b, double t)
 {
     t = Omez(t, 0, 1);
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+    return QColor::fromRgbF(
+        a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+        a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 QColor Nasob(QColor c, double k)
 {
-    return QColor::fromRgbF(Omez(c.redF() * k, 0, 1), Omez(c.greenF() * k, 0, 1), Omez(c.blueF() * k, 0, 1),
-                            c.alphaF());
+    return QColor::fromRgbF(Omez(c.redF() * k, 0, 1), Omez(c.greenF() * k, 0, 1),
+                            Omez(c.blueF() * k, 0, 1), c.alphaF());
 }
 
 // Light from above, a little from behind the near side, where the camera stands.
@@ -72,7 +76,7 @@ public:
     Kamera(V3 oko, V3 cil, double ohnisko) : oko_(oko), ohnisko_(ohnisko)
     {
         dopredu_ = Jednotkovy(cil - oko);
-        vpravo_ = Jednotkovy(Vektorovy(dopredu_, V3{0, 0, 1}));
+        vpravo_ = Jednotkovy(Vektorovy(dopredu_, V3 {0, 0, 1}));
         nahoru_ = Vektorovy(vpravo_, dopredu_);
     }
     QPointF Surove(V3 p) const
@@ -108,7 +112,8 @@ std::vector<QPointF> Vzorky(const QPainterPath& cesta, int pocet)
     return body;
 }
 
-void PridejOblouk(std::vector<QPointF>& body, double cx, double cz, double r, double od, double po, int kroku)
+void PridejOblouk(std::vector<QPointF>& body, double cx, double cz, double r, double od, double po,
+                  int kroku)
 {
     for (int i = 0; i <= kroku; ++i) {
         const double u = od + (po - od) * i / kroku;
@@ -121,7 +126,8 @@ void PridejOblouk(std::vector<QPointF>& body, double cx, double cz, double r, do
 double Odsazeni(double x, double z)
 {
     const double sklon = Nahnuti * Hladky((z - Pas) / (Strecha - Pas));
-    const double pred = std::max(0.0, 1.0 - x / 0.45), zad = std::max(0.0, 1.0 - (Delka - x) / 0.35);
+    const double pred = std::max(0.0, 1.0 - x / 0.45),
+                 zad = std::max(0.0, 1.0 - (Delka - x) / 0.35);
     return sklon + 0.16 * pred * pred + 0.12 * zad * zad;
 }
 
@@ -144,7 +150,9 @@ struct Usek {
 std::vector<Usek> HorniObrys()
 {
     std::vector<Usek> useky;
-    auto pridej = [&](QPainterPath cesta, int pocet, Material m) { useky.push_back({Vzorky(cesta, pocet), m}); };
+    auto pridej = [&](QPainterPath cesta, int pocet, Material m) {
+        useky.push_back({Vzorky(cesta, pocet), m});
+    };
     QPainterPath p;
     p.moveTo(0.14, 0.30);
     p.cubicTo(0.04, 0.33, 0.00, 0.46, 0.02, 0.58);
@@ -197,17 +205,19 @@ std::vector<QPointF> ObrysBoku(const std::vector<Usek>& horni)
 std::vector<QPointF> PredniDvere()
 {
     const double z = ZavesPrednich;
-    return {{z, Prah + 0.03}, {z, Pasnice(z)}, {1.44, Pasnice(1.44)}, {2.08, 1.365}, {2.37, 1.375},
-            {2.37, Prah + 0.03}, {2.33, Prah}, {1.34, Prah}};
+    return {{z, Prah + 0.03}, {z, Pasnice(z)},     {1.44, Pasnice(1.44)}, {2.08, 1.365},
+            {2.37, 1.375},    {2.37, Prah + 0.03}, {2.33, Prah},          {1.34, Prah}};
 }
 std::vector<QPointF> PredniOkno()
 {
-    return {{1.50, Pasnice(1.50) + 0.02}, {2.07, 1.335}, {2.33, 1.345}, {2.33, Pasnice(2.33) + 0.02}};
+    return {
+        {1.50, Pasnice(1.50) + 0.02}, {2.07, 1.335}, {2.33, 1.345}, {2.33, Pasnice(2.33) + 0.02}};
 }
 std::vector<QPointF> ZadniDvere()
 {
     const double z = ZavesZadnich;
-    std::vector<QPointF> d = {{z, Prah}, {z, 1.375}, {3.08, 1.37}, {3.24, Pasnice(3.24)}, {3.24, 0.80}};
+    std::vector<QPointF> d = {
+        {z, Prah}, {z, 1.375}, {3.08, 1.37}, {3.24, Pasnice(3.24)}, {3.24, 0.80}};
     // the lower rear edge follows the wheel arch
     const double r = PolomerPodbehu + 0.04;
     for (int i = 0; i <= 8; ++i) {
@@ -221,11 +231,13 @@ std::vector<QPointF> ZadniDvere()
 }
 std::vector<QPointF> ZadniOkno()
 {
-    return {{2.49, Pasnice(2.49) + 0.02}, {2.49, 1.34}, {3.05, 1.335}, {3.19, Pasnice(3.19) + 0.02}};
+    return {
+        {2.49, Pasnice(2.49) + 0.02}, {2.49, 1.34}, {3.05, 1.335}, {3.19, Pasnice(3.19) + 0.02}};
 }
 std::vector<QPointF> ZadniOkenko()
 {
-    return {{3.34, Pasnice(3.34) + 0.02}, {3.20, 1.335}, {3.58, 1.345}, {3.88, Pasnice(3.88) + 0.06}};
+    return {
+        {3.34, Pasnice(3.34) + 0.02}, {3.20, 1.335}, {3.58, 1.345}, {3.88, Pasnice(3.88) + 0.06}};
 }
 
 QPolygonF Promitni(const Kamera& k, const Polygon3& p)
@@ -291,8 +303,8 @@ private:
     void Vnitrek();
     void Bok();
     void Viko();
-    void Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>& okno, double zaves, bool daleky,
-               bool predni);
+    void Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>& okno, double zaves,
+               bool daleky, bool predni);
     void Svetla();
 
     double Stineni(V3 normala) const;
@@ -317,9 +329,11 @@ Malir::Malir(QPainter& p)
             mezni.push_back(NaBoku(b, daleky));
     for (bool daleky : {false, true}) {
         for (const QPointF& b : PredniDvere())
-            mezni.push_back(Otoc(NaBoku(b, daleky), ZavesPrednich, daleky ? Sirka : 0, UhelDveri, daleky));
+            mezni.push_back(
+                Otoc(NaBoku(b, daleky), ZavesPrednich, daleky ? Sirka : 0, UhelDveri, daleky));
         for (const QPointF& b : ZadniDvere())
-            mezni.push_back(Otoc(NaBoku(b, daleky), ZavesZadnich, daleky ? Sirka : 0, UhelDveri, daleky));
+            mezni.push_back(
+                Otoc(NaBoku(b, daleky), ZavesZadnich, daleky ? Sirka : 0, UhelDveri, daleky));
     }
     for (const Usek& u : horni_)
         if (u.material == Material::Otvor)
@@ -367,13 +381,16 @@ void Malir::Stin()
         m.scale(0.5, 0.5);
         m.setPen(Qt::NoPen);
         m.setBrush(QColor(40, 36, 52, 150));
-        Polygon3 zem = {{-0.05, -0.12, 0}, {Delka + 0.1, -0.12, 0}, {Delka + 0.1, Sirka + 0.12, 0},
+        Polygon3 zem = {{-0.05, -0.12, 0},
+                        {Delka + 0.1, -0.12, 0},
+                        {Delka + 0.1, Sirka + 0.12, 0},
                         {-0.05, Sirka + 0.12, 0}};
         m.drawPolygon(Promitni(k_, zem));
         m.setBrush(QColor(40, 36, 52, 60));
         for (double zaves : {ZavesPrednich, ZavesZadnich}) {
             const double w = zaves == ZavesPrednich ? 1.07 : 0.79;
-            Polygon3 dvere = {{zaves, 0, 0}, Otoc({zaves + w, 0, 0}, zaves, 0, UhelDveri, false),
+            Polygon3 dvere = {{zaves, 0, 0},
+                              Otoc({zaves + w, 0, 0}, zaves, 0, UhelDveri, false),
                               Otoc({zaves + w, -0.1, 0}, zaves, 0, UhelDveri, false)};
             m.drawPolygon(Promitni(k_, dvere));
         }
@@ -397,7 +414,8 @@ void Malir::Stin()
                         soucet[3] += qAlpha(c);
                         ++n;
                     }
-                    maska.setPixel(x, y, qRgba(soucet[0] / n, soucet[1] / n, soucet[2] / n, soucet[3] / n));
+                    maska.setPixel(
+                        x, y, qRgba(soucet[0] / n, soucet[1] / n, soucet[2] / n, soucet[3] / n));
                 }
         }
     }
@@ -409,7 +427,9 @@ void Malir::Stin()
                 continue;
             const QRgb c = maska.pixel(x, y);
             const double k = Hladky(okraj);
-            maska.setPixel(x, y, qRgba(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k), int(qAlpha(c) * k)));
+            maska.setPixel(
+                x, y,
+                qRgba(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k), int(qAlpha(c) * k)));
         }
     p_.save();
     p_.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -431,7 +451,9 @@ void Malir::Kolo(double osaX, bool daleky)
     // tread: the hull of the outer and inner side of the tyre
     QPolygonF vse = kruh(PolomerKola, y0) + kruh(PolomerKola, y1);
     std::vector<QPointF> b(vse.begin(), vse.end());
-    std::sort(b.begin(), b.end(), [](QPointF a, QPointF c) { return a.x() < c.x() || (a.x() == c.x() && a.y() < c.y()); });
+    std::sort(b.begin(), b.end(), [](QPointF a, QPointF c) {
+        return a.x() < c.x() || (a.x() == c.x() && a.y() < c.y());
+    });
     auto kriz = [](QPointF o, QPointF a, QPointF c) {
         return (a.x() - o.x()) * (c.y() - o.y()) - (a.y() - o.y()) * (c.x() - o.x());
     };
@@ -500,14 +522,16 @@ void Malir::KresliBeh(const std::vector<Pruh>& beh)
     tvar << k_(beh.back().b) << k_(beh.back().c);
     for (auto it = beh.rbegin(); it != beh.rend(); ++it)
         tvar << k_(it->d);
-    const QPointF p0 = k_((beh.front().a + beh.front().d) * 0.5), p1 = k_((beh.back().b + beh.back().c) * 0.5);
+    const QPointF p0 = k_((beh.front().a + beh.front().d) * 0.5),
+                  p1 = k_((beh.back().b + beh.back().c) * 0.5);
     const QPointF osa = p1 - p0;
     const double d2 = QPointF::dotProduct(osa, osa);
     QLinearGradient prechod(p0, p1);
     prechod.setColorAt(0, beh.front().barva);
     double posledni = 0;
     for (const Pruh& p : beh) {
-        const double t = d2 > 1 ? QPointF::dotProduct(k_((p.a + p.b + p.c + p.d) * 0.25) - p0, osa) / d2 : 0;
+        const double t =
+            d2 > 1 ? QPointF::dotProduct(k_((p.a + p.b + p.c + p.d) * 0.25) - p0, osa) / d2 : 0;
         if (t > posledni && t < 1) {
             prechod.setColorAt(t, p.barva);
             posledni = t;
@@ -560,7 +584,8 @@ void Malir::TelesoKolemDokola()
             soucet += k_.Vzdalenost((p.a + p.c) * 0.5);
         return soucet / beh.size();
     };
-    std::sort(behy.begin(), behy.end(), [&](const auto& x, const auto& y) { return vzdalenost(x) > vzdalenost(y); });
+    std::sort(behy.begin(), behy.end(),
+              [&](const auto& x, const auto& y) { return vzdalenost(x) > vzdalenost(y); });
     for (const auto& beh : behy)
         KresliBeh(beh);
 }
@@ -579,7 +604,7 @@ void Malir::Zavazadlovy()
             otvor = Cesta(okraj);
         }
     p_.setPen(Qt::NoPen);
-    QLinearGradient tma(k_(V3{4.0, 0, 1.4}), k_(V3{4.0, 0, 0.7}));
+    QLinearGradient tma(k_(V3 {4.0, 0, 1.4}), k_(V3 {4.0, 0, 0.7}));
     tma.setColorAt(0, QColor(28, 28, 34));
     tma.setColorAt(1, QColor(46, 46, 54));
     p_.setBrush(tma);
@@ -587,7 +612,9 @@ void Malir::Zavazadlovy()
     p_.save();
     p_.setClipPath(otvor);
     const double podlaha = 0.70;
-    Polygon3 koberec = {{3.25, 0.12, podlaha}, {4.16, 0.14, podlaha}, {4.16, Sirka - 0.14, podlaha},
+    Polygon3 koberec = {{3.25, 0.12, podlaha},
+                        {4.16, 0.14, podlaha},
+                        {4.16, Sirka - 0.14, podlaha},
                         {3.25, Sirka - 0.12, podlaha}};
     const QPolygonF kob = Promitni(k_, koberec);
     QLinearGradient g(kob.boundingRect().topLeft(), kob.boundingRect().bottomLeft());
@@ -595,7 +622,9 @@ void Malir::Zavazadlovy()
     g.setColorAt(1, QColor(92, 94, 104));
     p_.setBrush(g);
     p_.drawPolygon(kob);
-    Polygon3 operadlo = {{3.22, 0.14, podlaha}, {3.22, Sirka - 0.14, podlaha}, {3.12, Sirka - 0.18, 1.18},
+    Polygon3 operadlo = {{3.22, 0.14, podlaha},
+                         {3.22, Sirka - 0.14, podlaha},
+                         {3.12, Sirka - 0.18, 1.18},
                          {3.12, 0.18, 1.18}};
     p_.setBrush(QColor(70, 72, 80));
     p_.drawPolygon(Promitni(k_, operadlo));
@@ -606,19 +635,22 @@ void Malir::Zavazadlovy()
 // through the open doors of the far side the background behind the car.
 void Malir::Vnitrek()
 {
-    QPainterPath otvory = Cesta(Prostor(PredniDvere(), false)).united(Cesta(Prostor(ZadniDvere(), false)));
-    QPainterPath daleke = Cesta(Prostor(PredniDvere(), true)).united(Cesta(Prostor(ZadniDvere(), true)));
+    QPainterPath otvory =
+        Cesta(Prostor(PredniDvere(), false)).united(Cesta(Prostor(ZadniDvere(), false)));
+    QPainterPath daleke =
+        Cesta(Prostor(PredniDvere(), true)).united(Cesta(Prostor(ZadniDvere(), true)));
     p_.save();
     p_.setClipPath(otvory);
     p_.setPen(Qt::NoPen);
-    QLinearGradient tma(k_(V3{2.3, 0, 1.4}), k_(V3{2.3, 0, 0.3}));
+    QLinearGradient tma(k_(V3 {2.3, 0, 1.4}), k_(V3 {2.3, 0, 0.3}));
     tma.setColorAt(0, QColor(24, 24, 30));
     tma.setColorAt(1, QColor(52, 52, 60));
     p_.setBrush(tma);
     p_.drawPath(otvory.subtracted(daleke));
 
     // far-side sill and the floor between the seats
-    Polygon3 podlaha = {{1.35, 0.1, 0.36}, {3.2, 0.1, 0.36}, {3.2, Sirka - 0.1, 0.36}, {1.35, Sirka - 0.1, 0.36}};
+    Polygon3 podlaha = {
+        {1.35, 0.1, 0.36}, {3.2, 0.1, 0.36}, {3.2, Sirka - 0.1, 0.36}, {1.35, Sirka - 0.1, 0.36}};
     p_.setBrush(QColor(46, 46, 54));
     p_.drawPolygon(Promitni(k_, podlaha));
 
@@ -632,8 +664,10 @@ void Malir::Vnitrek()
             // the faces round the outline, then the end nearest to the camera
             for (size_t i = 0; i < profil.size(); ++i) {
                 const size_t j = (i + 1) % profil.size();
-                Polygon3 pas = {{profil[i].x(), ya, profil[i].y()}, {profil[j].x(), ya, profil[j].y()},
-                                {profil[j].x(), yb, profil[j].y()}, {profil[i].x(), yb, profil[i].y()}};
+                Polygon3 pas = {{profil[i].x(), ya, profil[i].y()},
+                                {profil[j].x(), ya, profil[j].y()},
+                                {profil[j].x(), yb, profil[j].y()},
+                                {profil[i].x(), yb, profil[i].y()}};
                 const double sklon = profil[j].x() - profil[i].x();
                 p_.setBrush(Nasob(barva, sklon < 0 ? 1.05 : 0.75));
                 p_.drawPolygon(Promitni(k_, pas));
@@ -645,10 +679,19 @@ void Malir::Vnitrek()
             p_.drawPolygon(Promitni(k_, bok));
         };
         const QColor latka(176, 164, 146);
-        blok({{zadek - hloubka, 0.50}, {zadek - hloubka + 0.04, 0.60}, {zadek, 0.62}, {zadek, 0.48}}, y0, y1, latka);
-        blok({{zadek - 0.04, 0.58}, {zadek + 0.02, 0.58}, {zadek + 0.14, 1.08}, {zadek + 0.06, 1.10}}, y0, y1, latka);
-        blok({{zadek + 0.07, 1.12}, {zadek + 0.16, 1.12}, {zadek + 0.18, 1.26}, {zadek + 0.08, 1.27}}, y0 + 0.12,
-             y0 + 0.30, Nasob(latka, 0.9));
+        blok(
+            {{zadek - hloubka, 0.50}, {zadek - hloubka + 0.04, 0.60}, {zadek, 0.62}, {zadek, 0.48}},
+            y0, y1, latka);
+        blok({{zadek - 0.04, 0.58},
+              {zadek + 0.02, 0.58},
+              {zadek + 0.14, 1.08},
+              {zadek + 0.06, 1.10}},
+             y0, y1, latka);
+        blok({{zadek + 0.07, 1.12},
+              {zadek + 0.16, 1.12},
+              {zadek + 0.18, 1.26},
+              {zadek + 0.08, 1.27}},
+             y0 + 0.12, y0 + 0.30, Nasob(latka, 0.9));
     };
     sedadlo(2.98, Sirka - 0.2, 0.22, true);
     sedadlo(2.08, 0.8, 0.28, false);
@@ -657,8 +700,8 @@ void Malir::Vnitrek()
     Polygon3 volant;
     for (int i = 0; i < 32; ++i) {
         const double u = 2 * Pi * i / 32;
-        const V3 stred{1.62, 0.42, 0.96};
-        volant.push_back(stred + V3{-0.05 * std::cos(u), 0.17 * std::sin(u), 0.15 * std::cos(u)});
+        const V3 stred {1.62, 0.42, 0.96};
+        volant.push_back(stred + V3 {-0.05 * std::cos(u), 0.17 * std::sin(u), 0.15 * std::cos(u)});
     }
     p_.setBrush(Qt::NoBrush);
     p_.setPen(QPen(QColor(12, 12, 14), 2.0));
@@ -669,11 +712,12 @@ void Malir::Vnitrek()
 void Malir::Bok()
 {
     QPainterPath bok = Cesta(Prostor(bok_, false));
-    QPainterPath otvory = Cesta(Prostor(PredniDvere(), false)).united(Cesta(Prostor(ZadniDvere(), false)));
+    QPainterPath otvory =
+        Cesta(Prostor(PredniDvere(), false)).united(Cesta(Prostor(ZadniDvere(), false)));
     bok = bok.subtracted(otvory);
 
     // paint mirrors the pale sky above the waist line and the darker ground below it
-    QLinearGradient lak(k_(V3{2.4, 0, 1.42}), k_(V3{2.4, 0, 0.25}));
+    QLinearGradient lak(k_(V3 {2.4, 0, 1.42}), k_(V3 {2.4, 0, 0.25}));
     const double pas = (1.42 - Pas) / (1.42 - 0.25);
     lak.setColorAt(0.0, Nasob(Lak, 0.95));
     lak.setColorAt(pas - 0.02, Nasob(Lak, 0.85));
@@ -721,8 +765,10 @@ void Malir::Bok()
     p_.drawPolyline(okap);
 
     // black sill trim
-    Polygon3 prah = {{OsaPredni + PolomerPodbehu, 0.005, 0.285}, {OsaZadni - PolomerPodbehu, 0.005, 0.295},
-                     {OsaZadni - PolomerPodbehu, 0.005, 0.36}, {OsaPredni + PolomerPodbehu, 0.005, 0.35}};
+    Polygon3 prah = {{OsaPredni + PolomerPodbehu, 0.005, 0.285},
+                     {OsaZadni - PolomerPodbehu, 0.005, 0.295},
+                     {OsaZadni - PolomerPodbehu, 0.005, 0.36},
+                     {OsaPredni + PolomerPodbehu, 0.005, 0.35}};
     p_.setBrush(QColor(40, 40, 46));
     p_.drawPolygon(Promitni(k_, prah));
 
@@ -783,7 +829,8 @@ void Malir::Viko()
         if (!venku)
             barva = Nasob(Calouneni, 0.9 + 0.2 * double(i) / profil.size());
         else if (sklo)
-            barva = Mix(QColor(70, 86, 104), QColor(190, 204, 220), Skalar(n, Jednotkovy({0.2, -0.4, 1})));
+            barva = Mix(QColor(70, 86, 104), QColor(190, 204, 220),
+                        Skalar(n, Jednotkovy({0.2, -0.4, 1})));
         else
             barva = Nasob(Lak, Stineni(n));
         const int novy = venku ? (sklo ? 1 : 2) : 0;
@@ -804,12 +851,14 @@ void Malir::Viko()
     p_.drawPolygon(Promitni(k_, hrana));
 }
 
-void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>& okno, double zaves, bool daleky,
-                  bool predni)
+void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>& okno, double zaves,
+                  bool daleky, bool predni)
 {
     const double zavesY = daleky ? Sirka : 0;
     const double tloustka = daleky ? -0.06 : 0.06;
-    auto vnejsi = [&](QPointF b) { return Otoc(NaBoku(b, daleky), zaves, zavesY, UhelDveri, daleky); };
+    auto vnejsi = [&](QPointF b) {
+        return Otoc(NaBoku(b, daleky), zaves, zavesY, UhelDveri, daleky);
+    };
     auto vnitrni = [&](QPointF b) {
         V3 v = NaBoku(b, daleky);
         v.y += tloustka;
@@ -823,13 +872,15 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
     }
     const QPolygonF k2 = Promitni(k_, kuze), p2 = Promitni(k_, podsivka);
     // the skin of a closed near door faces the camera; the far side's skin faces away
-    const bool vidimKuzi = ((Plocha(k2) > 0) == (Plocha(Promitni(k_, Prostor(obrys, false))) > 0)) != daleky;
+    const bool vidimKuzi =
+        ((Plocha(k2) > 0) == (Plocha(Promitni(k_, Prostor(obrys, false))) > 0)) != daleky;
 
     p_.setPen(Qt::NoPen);
     for (size_t i = 0; i < obrys.size(); ++i) {
         const size_t j = (i + 1) % obrys.size();
         Polygon3 hrana = {kuze[i], kuze[j], podsivka[j], podsivka[i]};
-        const double svisla = std::abs(obrys[j].x() - obrys[i].x()) < std::abs(obrys[j].y() - obrys[i].y());
+        const double svisla =
+            std::abs(obrys[j].x() - obrys[i].x()) < std::abs(obrys[j].y() - obrys[i].y());
         p_.setPen(QPen(Nasob(Lak, 0.5), 0.6));
         p_.setBrush(Nasob(Lak, svisla ? 0.78 : 0.6));
         p_.drawPolygon(Promitni(k_, hrana));
@@ -867,8 +918,11 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
         for (const QPointF& b : obrys)
             x1 = std::max(x1, b.x());
         x1 -= predni ? 0.05 : 0.22;
-        const std::vector<QPointF> panel = {{x0, Prah + 0.04}, {x0, Pasnice(x0) - 0.02}, {x1, Pasnice(x1) - 0.02}, {x1 + (predni ? 0 : 0.12), 0.55},
-                 {x1 + (predni ? 0 : 0.08), Prah + 0.04}};
+        const std::vector<QPointF> panel = {{x0, Prah + 0.04},
+                                            {x0, Pasnice(x0) - 0.02},
+                                            {x1, Pasnice(x1) - 0.02},
+                                            {x1 + (predni ? 0 : 0.12), 0.55},
+                                            {x1 + (predni ? 0 : 0.08), Prah + 0.04}};
         Polygon3 panel3;
         for (const QPointF& b : panel)
             panel3.push_back(vnitrni(b));
@@ -880,12 +934,12 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
         p_.setBrush(cal);
         p_.drawPolygon(pp);
         // arm rest and pocket
-        Polygon3 opera = {vnitrni({x0 + 0.15, 0.78}), vnitrni({x1 - 0.05, 0.80}), vnitrni({x1 - 0.05, 0.74}),
-                          vnitrni({x0 + 0.15, 0.72})};
+        Polygon3 opera = {vnitrni({x0 + 0.15, 0.78}), vnitrni({x1 - 0.05, 0.80}),
+                          vnitrni({x1 - 0.05, 0.74}), vnitrni({x0 + 0.15, 0.72})};
         p_.setBrush(Nasob(Calouneni, 0.7));
         p_.drawPolygon(Promitni(k_, opera));
-        Polygon3 kapsa = {vnitrni({x0 + 0.08, 0.40}), vnitrni({x1 - 0.10, 0.40}), vnitrni({x1 - 0.10, 0.50}),
-                          vnitrni({x0 + 0.08, 0.50})};
+        Polygon3 kapsa = {vnitrni({x0 + 0.08, 0.40}), vnitrni({x1 - 0.10, 0.40}),
+                          vnitrni({x1 - 0.10, 0.50}), vnitrni({x0 + 0.08, 0.50})};
         p_.setBrush(Nasob(Calouneni, 0.6));
         p_.drawPolygon(Promitni(k_, kapsa));
     }
@@ -899,14 +953,17 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
             return Otoc(v, zaves, zavesY, UhelDveri, daleky);
         };
         const double h = zadniHrana - 0.1;
-        Polygon3 klika = {naKuzi({h - 0.16, 0.905}), naKuzi({h, 0.905}), naKuzi({h, 0.875}), naKuzi({h - 0.16, 0.875})};
+        Polygon3 klika = {naKuzi({h - 0.16, 0.905}), naKuzi({h, 0.905}), naKuzi({h, 0.875}),
+                          naKuzi({h - 0.16, 0.875})};
         p_.setPen(QPen(QColor(70, 20, 24), 0.6));
         p_.setBrush(QColor(150, 24, 30));
         p_.drawPolygon(Promitni(k_, klika));
     }
     if (predni && !daleky) {
         // the outside mirror rides on the front door; its glass looks backwards, at the camera
-        auto bod = [&](double x, double y, double z) { return Otoc({x, y, z}, zaves, zavesY, UhelDveri, false); };
+        auto bod = [&](double x, double y, double z) {
+            return Otoc({x, y, z}, zaves, zavesY, UhelDveri, false);
+        };
         Polygon3 kryt, zrcatko;
         for (int i = 0; i < 16; ++i) {
             const double u = 2 * Pi * i / 16, c = std::cos(u), sn = std::sin(u);
@@ -916,7 +973,8 @@ void Malir::Dvere(const std::vector<QPointF>& obrys, const std::vector<QPointF>&
             kryt.push_back(bod(1.57, y, z));
             zrcatko.push_back(bod(1.575, -0.13 + (y + 0.13) * 0.78, 1.06 + (z - 1.06) * 0.7));
         }
-        Polygon3 noha = {bod(1.44, 0.0, 1.00), bod(1.57, -0.05, 1.02), bod(1.57, -0.05, 1.09), bod(1.46, 0.0, 1.08)};
+        Polygon3 noha = {bod(1.44, 0.0, 1.00), bod(1.57, -0.05, 1.02), bod(1.57, -0.05, 1.09),
+                         bod(1.46, 0.0, 1.08)};
         p_.setPen(QPen(Nasob(Lak, 0.45), 0.7));
         p_.setBrush(Nasob(Lak, 0.7));
         p_.drawPolygon(Promitni(k_, noha));

@@ -8,10 +8,8 @@
 const std::vector<KreslenyObrazek>& KresleneObrazky()
 {
     static const std::vector<KreslenyObrazek> obrazky = {
-        {"yes.jpg", &KresliAno, true},
-        {"no.jpg", &KresliNe, true},
-        {"mistake.jpg", &KresliChybu, true},
-        {"pozadi.jpg", &KresliPozadi, true},
+        {"yes.jpg", &KresliAno, true},       {"no.jpg", &KresliNe, true},
+        {"mistake.jpg", &KresliChybu, true}, {"pozadi.jpg", &KresliPozadi, true},
         {"ikona.png", &KresliIkonu, false},
     };
     return obrazky;
@@ -23,7 +21,7 @@ QString ZapisObrazky(const QString& adresar)
         return QStringLiteral("nelze vytvořit adresář %1").arg(adresar);
     for (const KreslenyObrazek& o : KresleneObrazky()) {
         const QString soubor = QString::fromLatin1(o.soubor);
-        std::vector<std::pair<QString, int>> verze{{soubor, 1}};
+        std::vector<std::pair<QString, int>> verze {{soubor, 1}};
         if (o.dvojcata)
             for (int n : kNasobkyDvojcat)
                 verze.emplace_back(JmenoDvojcete(soubor, n), n);
@@ -47,5 +45,6 @@ QString JmenoDvojcete(const QString& soubor, int nasobek)
 {
     const qsizetype tecka = soubor.lastIndexOf(QLatin1Char('.'));
     const QString zaklad = tecka < 0 ? soubor : soubor.left(tecka);
-    return zaklad + QStringLiteral("@%1x").arg(nasobek) + (tecka < 0 ? QString() : soubor.mid(tecka));
+    return zaklad + QStringLiteral("@%1x").arg(nasobek)
+        + (tecka < 0 ? QString() : soubor.mid(tecka));
 }

@@ -14,18 +14,18 @@
 inline const QColor BarvaOkna(224, 223, 227);
 
 // Each picture is drawn at `nasobek` times its size for screens that scale (Qt's @2x naming).
-QImage KresliAno(int nasobek = 1);     // green tick
-QImage KresliNe(int nasobek = 1);      // red cross
-QImage KresliChybu(int nasobek = 1);   // blue tick struck through by a diagonal stroke
+QImage KresliAno(int nasobek = 1);  // green tick
+QImage KresliNe(int nasobek = 1);  // red cross
+QImage KresliChybu(int nasobek = 1);  // blue tick struck through by a diagonal stroke
 QImage KresliPozadi(int nasobek = 1);  // 453 x 227: a car with all its doors and the tailgate open
-QImage KresliIkonu(int nasobek = 1);   // 32 x 32, transparent: a zebra crossing on asphalt
+QImage KresliIkonu(int nasobek = 1);  // 32 x 32, transparent: a zebra crossing on asphalt
 class QPainter;
 void KresliIkonu(QPainter& p);  // the same icon on any device, in units of a 32 x 32 square
 
 struct KreslenyObrazek {
     const char* soubor;  // file name in data/grafika
     QImage (*kresli)(int nasobek);
-    bool dvojcata;       // also written twice and four times as large, as name@2x and name@4x
+    bool dvojcata;  // also written twice and four times as large, as name@2x and name@4x
 };
 
 // The pictures' larger twins: 2 and 4 times the size.

@@ -69,7 +69,8 @@ QImage KresliChybu(int nasobek)
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(nasobek, nasobek);
     Tah(p, Fajfka(), QColor(30, 90, 220), 2.4);
-    // A shallow stroke crosses only the long arm, so the tick stays a tick and is not read as a cross.
+    // A shallow stroke crosses only the long arm, so the tick stays a tick and is not read as a
+    // cross.
     QPainterPath skrtnuti;
     skrtnuti.moveTo(2.6, 5.4);
     skrtnuti.lineTo(15.4, 12.6);
@@ -95,8 +96,8 @@ void KresliIkonu(QPainter& p)
     for (int i = 0; i < 4; ++i) {
         const double nahore = 9.5 + i * 3.6, dole = 4.0 + i * 7.0;
         QPolygonF pruh;
-        pruh << QPointF(nahore, horni) << QPointF(nahore + 2.0, horni)
-             << QPointF(dole + 4.2, dolni) << QPointF(dole, dolni);
+        pruh << QPointF(nahore, horni) << QPointF(nahore + 2.0, horni) << QPointF(dole + 4.2, dolni)
+             << QPointF(dole, dolni);
         p.drawPolygon(pruh);
     }
     p.setBrush(QColor(250, 204, 40));

@@ -1,8 +1,8 @@
-// zk_krizovatky --solve SCENE.yaml: the order of passage through the junction of a scene, one line per
-// step: its number, a tab, the labels joined by "+", a tab, the rule with its provision.
-// zk_krizovatky --generate SEED OUT_DIR: a new situation of the seed: OUT_DIR/scena.yaml (the form of
-// data/situace), OUT_DIR/situace.png (its picture), OUT_DIR/otazka.txt (the question, three answers
-// and the right letter) and OUT_DIR/vysvetleni.txt (the steps with their rules).
+// zk_krizovatky --solve SCENE.yaml: the order of passage through the junction of a scene, one line
+// per step: its number, a tab, the labels joined by "+", a tab, the rule with its provision.
+// zk_krizovatky --generate SEED OUT_DIR: a new situation of the seed: OUT_DIR/scena.yaml (the form
+// of data/situace), OUT_DIR/situace.png (its picture), OUT_DIR/otazka.txt (the question, three
+// answers and the right letter) and OUT_DIR/vysvetleni.txt (the steps with their rules).
 #include "krizovatky/CteniSceny.h"
 #include "krizovatky/Generator.h"
 #include "krizovatky/Krizovatka.h"
@@ -73,7 +73,8 @@ int Generuj(int argc, char** argv, const char* seedText, const char* cil)
     }
     const GenerovanaSituace g = GenerujSituaci(static_cast<std::uint32_t>(seed));
     const std::string d = std::string(cil) + "/";
-    const std::string yaml = "# Vygenerovaná situace, seed " + std::to_string(seed) + ".\n" + ScenaDoYaml(g.scena);
+    const std::string yaml =
+        "# Vygenerovaná situace, seed " + std::to_string(seed) + ".\n" + ScenaDoYaml(g.scena);
     if (!Zapis(d + "scena.yaml", yaml))
         return 1;
     Scena scena;
@@ -103,6 +104,7 @@ int main(int argc, char** argv)
         return Res(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "--generate") == 0)
         return Generuj(argc, argv, argv[2], argv[3]);
-    std::cerr << "použití: zk_krizovatky --solve SCÉNA.yaml\n       zk_krizovatky --generate SEED CÍL\n";
+    std::cerr
+        << "použití: zk_krizovatky --solve SCÉNA.yaml\n       zk_krizovatky --generate SEED CÍL\n";
     return 1;
 }

@@ -28,7 +28,7 @@ const QColor Trava(176, 204, 146), Asfalt(118, 118, 122), Obruba(88, 88, 92), Ko
 // --- reading ------------------------------------------------------------------------------
 
 struct ChybaSceny : std::runtime_error {
-    ChybaSceny(int r, const QString& text) : std::runtime_error(text.toStdString()), radek(r) {}
+    ChybaSceny(int r, const QString& text) : std::runtime_error(text.toStdString()), radek(r) { }
     int radek;
 };
 
@@ -36,18 +36,20 @@ int Radek(const YAML::Node& n) { return n.Mark().line + 1; }
 
 const std::map<QString, double>& VychoziUhly()
 {
-    static const std::map<QString, double> u = {{"V", 0},    {"SV", 45},  {"S", 90},   {"SZ", 135},
-                                                {"Z", 180},  {"JZ", 225}, {"J", 270},  {"JV", 315}};
+    static const std::map<QString, double> u = {{"V", 0},   {"SV", 45},  {"S", 90},  {"SZ", 135},
+                                                {"Z", 180}, {"JZ", 225}, {"J", 270}, {"JV", 315}};
     return u;
 }
 
 const std::map<QString, QColor>& BarvyVozidel()
 {
     static const std::map<QString, QColor> b = {
-        {"cervena", QColor(210, 30, 35)},  {"modra", QColor(30, 90, 210)},    {"zelena", QColor(30, 150, 60)},
-        {"zluta", QColor(245, 200, 20)},   {"bila", QColor(250, 250, 250)},   {"oranzova", QColor(245, 125, 20)},
-        {"fialova", QColor(140, 60, 170)}, {"hneda", QColor(140, 85, 40)},    {"cerna", QColor(25, 25, 25)},
-        {"ruzova", QColor(235, 110, 170)}, {"tyrkysova", QColor(20, 180, 190)}, {"kremova", QColor(240, 222, 150)}};
+        {"cervena", QColor(210, 30, 35)},    {"modra", QColor(30, 90, 210)},
+        {"zelena", QColor(30, 150, 60)},     {"zluta", QColor(245, 200, 20)},
+        {"bila", QColor(250, 250, 250)},     {"oranzova", QColor(245, 125, 20)},
+        {"fialova", QColor(140, 60, 170)},   {"hneda", QColor(140, 85, 40)},
+        {"cerna", QColor(25, 25, 25)},       {"ruzova", QColor(235, 110, 170)},
+        {"tyrkysova", QColor(20, 180, 190)}, {"kremova", QColor(240, 222, 150)}};
     return b;
 }
 
@@ -59,18 +61,20 @@ const std::set<QString>& ZnameZnacky()
 
 class Cteni {
 public:
-    explicit Cteni(Scena& s) : s_(s) {}
+    explicit Cteni(Scena& s) : s_(s) { }
 
     void Projdi(const YAML::Node& koren)
     {
         if (!koren.IsMap())
             throw ChybaSceny(Radek(koren), QStringLiteral("scéna musí být mapa klíčů"));
-        Klice(koren, {"ramena", "sirka", "kruhovy", "hlavni", "znacky", "semafory", "koleje", "prechody", "vozidla",
-                      "chodci", "policista"});
+        Klice(koren,
+              {"ramena", "sirka", "kruhovy", "hlavni", "znacky", "semafory", "koleje", "prechody",
+               "vozidla", "chodci", "policista"});
         if (koren["sirka"]) {
             s_.sirka = Cislo(koren["sirka"]);
             if (s_.sirka < 16 || s_.sirka > 32)
-                throw ChybaSceny(Radek(koren["sirka"]), QStringLiteral("poloviční šířka vozovky je 16 až 32 px"));
+                throw ChybaSceny(Radek(koren["sirka"]),
+                                 QStringLiteral("poloviční šířka vozovky je 16 až 32 px"));
         }
         Ramena(Povinny(koren, "ramena"));
         if (koren["kruhovy"])
@@ -79,7 +83,8 @@ public:
             for (const YAML::Node& r : Seznam(h))
                 s_.hlavni.push_back(Rameno(r));
             if (s_.hlavni.size() != 2)
-                throw ChybaSceny(Radek(h), QStringLiteral("hlavní pozemní komunikace má právě dvě ramena"));
+                throw ChybaSceny(Radek(h),
+                                 QStringLiteral("hlavní pozemní komunikace má právě dvě ramena"));
         }
         if (const YAML::Node z = koren["znacky"]) {
             Mapa(z);
@@ -102,8 +107,9 @@ public:
                 sem.radek = Radek(polozka.second);
                 Mapa(polozka.second);
                 Klice(polozka.second, {"svetlo", "sipka"});
-                sem.svetlo = Volba(Povinny(polozka.second, "svetlo"),
-                                   {"cervena", "zluta", "zelena", "cervena_zluta", "zluta_blika", "vypnuto"});
+                sem.svetlo = Volba(
+                    Povinny(polozka.second, "svetlo"),
+                    {"cervena", "zluta", "zelena", "cervena_zluta", "zluta_blika", "vypnuto"});
                 if (polozka.second["sipka"])
                     sem.sipka = Volba(polozka.second["sipka"], {"vlevo", "vpravo", "rovne"});
                 s_.semafory[Rameno(polozka.first)] = sem;
@@ -113,8 +119,12 @@ public:
             for (const YAML::Node& dvojice : Seznam(k)) {
                 const auto ramena = Seznam(dvojice);
                 if (ramena.size() != 2 && ramena.size() != 3)
-                    throw ChybaSceny(Radek(dvojice), QStringLiteral("kolej vede z jednoho ramene do druhého: [Z, DO] nebo [Z, DO, posun]"));
-                s_.koleje.push_back({Rameno(ramena[0]), Rameno(ramena[1]), ramena.size() == 3 ? Cislo(ramena[2]) : 0.0});
+                    throw ChybaSceny(
+                        Radek(dvojice),
+                        QStringLiteral(
+                            "kolej vede z jednoho ramene do druhého: [Z, DO] nebo [Z, DO, posun]"));
+                s_.koleje.push_back({Rameno(ramena[0]), Rameno(ramena[1]),
+                                     ramena.size() == 3 ? Cislo(ramena[2]) : 0.0});
             }
         if (const YAML::Node p = koren["prechody"])
             for (const YAML::Node& r : Seznam(p))
@@ -132,14 +142,16 @@ public:
                 if (n["odkud"]) {
                     ch.odkud = Cislo(n["odkud"]) < 0 ? -1 : 1;
                 }
-                ch.druh = n["druh"] ? Volba(n["druh"], {"chodec", "kolo"}) : QStringLiteral("chodec");
+                ch.druh =
+                    n["druh"] ? Volba(n["druh"], {"chodec", "kolo"}) : QStringLiteral("chodec");
                 s_.chodci.push_back(ch);
             }
         if (const YAML::Node p = koren["policista"]) {
             const QString osa = Text(p);
             const QStringList dve = osa.split('-');
             if (dve.size() != 2 || !s_.ramena.count(dve[0]) || !s_.ramena.count(dve[1]))
-                throw ChybaSceny(Radek(p), QStringLiteral("policista: osa paží jako „S-J“ mezi dvěma rameny"));
+                throw ChybaSceny(
+                    Radek(p), QStringLiteral("policista: osa paží jako „S-J“ mezi dvěma rameny"));
             s_.policista = osa;
         }
     }
@@ -152,14 +164,17 @@ private:
                 const QString jmeno = Text(r);
                 const auto u = VychoziUhly().find(jmeno);
                 if (u == VychoziUhly().end())
-                    throw ChybaSceny(Radek(r), QStringLiteral("rameno „%1“ potřebuje úhel: {%1: stupně}").arg(jmeno));
+                    throw ChybaSceny(
+                        Radek(r),
+                        QStringLiteral("rameno „%1“ potřebuje úhel: {%1: stupně}").arg(jmeno));
                 s_.ramena[jmeno] = u->second;
             }
         } else if (n.IsMap()) {
             for (const auto& r : n)
                 s_.ramena[Text(r.first)] = Cislo(r.second);
         } else {
-            throw ChybaSceny(Radek(n), QStringLiteral("„ramena“ je seznam ramen nebo mapa rameno: úhel"));
+            throw ChybaSceny(Radek(n),
+                             QStringLiteral("„ramena“ je seznam ramen nebo mapa rameno: úhel"));
         }
         if (s_.ramena.size() < 3)
             throw ChybaSceny(Radek(n), QStringLiteral("křižovatka má alespoň tři ramena"));
@@ -168,12 +183,16 @@ private:
     Vozidlo Vuz(const YAML::Node& n)
     {
         Mapa(n);
-        Klice(n, {"druh", "barva", "stitek", "z", "na_kruhu", "do", "poradi", "posun", "blinkr", "majak"});
+        Klice(n,
+              {"druh", "barva", "stitek", "z", "na_kruhu", "do", "poradi", "posun", "blinkr",
+               "majak"});
         Vozidlo v;
         v.radek = Radek(n);
-        v.druh = Volba(Povinny(n, "druh"), {"osobni", "nakladni", "autobus", "tramvaj", "motocykl", "kolo"});
+        v.druh = Volba(Povinny(n, "druh"),
+                       {"osobni", "nakladni", "autobus", "tramvaj", "motocykl", "kolo"});
         // a tram is cream unless the scene says otherwise, so that it never shares the red of car A
-        v.barva = v.druh == "tramvaj" && !n["barva"] ? QStringLiteral("kremova") : Text(Povinny(n, "barva"));
+        v.barva = v.druh == "tramvaj" && !n["barva"] ? QStringLiteral("kremova")
+                                                     : Text(Povinny(n, "barva"));
         if (!BarvyVozidel().count(v.barva))
             throw ChybaSceny(Radek(n["barva"]), QStringLiteral("neznámá barva „%1“").arg(v.barva));
         if (n["stitek"])
@@ -182,11 +201,14 @@ private:
             v.z = Rameno(n["z"]);
         if (n["na_kruhu"]) {
             if (!s_.kruhovy)
-                throw ChybaSceny(Radek(n["na_kruhu"]), QStringLiteral("„na_kruhu“ jen na kruhovém objezdu"));
+                throw ChybaSceny(Radek(n["na_kruhu"]),
+                                 QStringLiteral("„na_kruhu“ jen na kruhovém objezdu"));
             v.naKruhu = Cislo(n["na_kruhu"]);
         }
         if (v.z.isEmpty() == (v.naKruhu < 0))
-            throw ChybaSceny(v.radek, QStringLiteral("vozidlo stojí buď na rameni („z“), nebo na kruhu („na_kruhu“)"));
+            throw ChybaSceny(
+                v.radek,
+                QStringLiteral("vozidlo stojí buď na rameni („z“), nebo na kruhu („na_kruhu“)"));
         if (n["do"])
             v.kam = Rameno(n["do"]);
         if (n["poradi"])
@@ -338,7 +360,8 @@ private:
             const double sirka = 2 * Polovina + (vrstva == 0 ? 3 : 0);
             p_.setPen(QPen(vrstva == 0 ? Obruba : Asfalt, sirka, Qt::SolidLine, Qt::FlatCap));
             for (const auto& r : s_.ramena)
-                p_.drawLine(Stred + Smer(r.second) * (s_.kruhovy ? KruhJizda : 0), Stred + Smer(r.second) * 400);
+                p_.drawLine(Stred + Smer(r.second) * (s_.kruhovy ? KruhJizda : 0),
+                            Stred + Smer(r.second) * 400);
             p_.setPen(vrstva == 0 ? QPen(Obruba, 1.5) : QPen(Qt::NoPen));
             p_.setBrush(vrstva == 0 ? Obruba : Asfalt);
             if (s_.kruhovy) {
@@ -361,10 +384,13 @@ private:
             p_.setPen(pen);
             p_.drawLine(Stred + u * (R_ + 1), Stred + u * 400);
             const auto z = s_.znacky.find(r.first);
-            const bool stuj = z != s_.znacky.end() && std::count(z->second.begin(), z->second.end(), "P6");
-            const bool dej = z != s_.znacky.end() && std::count(z->second.begin(), z->second.end(), "P4");
+            const bool stuj =
+                z != s_.znacky.end() && std::count(z->second.begin(), z->second.end(), "P6");
+            const bool dej =
+                z != s_.znacky.end() && std::count(z->second.begin(), z->second.end(), "P4");
             if (stuj || dej || s_.semafory.count(r.first)) {
-                QPen cara(Qt::white, stuj || s_.semafory.count(r.first) ? 2.2 : 1.6, Qt::SolidLine, Qt::FlatCap);
+                QPen cara(Qt::white, stuj || s_.semafory.count(r.first) ? 2.2 : 1.6, Qt::SolidLine,
+                          Qt::FlatCap);
                 if (dej && !stuj && !s_.semafory.count(r.first)) {
                     cara.setStyle(Qt::CustomDashLine);
                     cara.setDashPattern({2, 1.5});
@@ -386,8 +412,12 @@ private:
             body.push_back(Stred + u * (R_ + 1) + n * Polovina);
             body.push_back(Stred + u * (R_ + 1) - n * Polovina);
         }
-        std::sort(body.begin(), body.end(), [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
-        auto vektor = [](QPointF o, QPointF a, QPointF b) { return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x()); };
+        std::sort(body.begin(), body.end(), [](QPointF a, QPointF b) {
+            return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+        });
+        auto vektor = [](QPointF o, QPointF a, QPointF b) {
+            return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+        };
         std::vector<QPointF> obal(2 * body.size());
         std::size_t k = 0;
         for (std::size_t i = 0; i < body.size(); ++i) {
@@ -419,11 +449,13 @@ private:
     QPointF NaKruhu(double stupne, double r = KruhJizda) const { return Stred + Smer(stupne) * r; }
 
     // The path through the junction from arm `z` to arm `kam`.
-    QPainterPath Cesta(const QString& z, const QString& kam, double zacatek, double konec, double posun = 0) const
+    QPainterPath Cesta(const QString& z, const QString& kam, double zacatek, double konec,
+                       double posun = 0) const
     {
         return Cesta(z, kam, zacatek, konec, posun, s_.kruhovy ? 0 : posun);
     }
-    QPainterPath Cesta(const QString& z, const QString& kam, double zacatek, double konec, double posun, double posunVen) const
+    QPainterPath Cesta(const QString& z, const QString& kam, double zacatek, double konec,
+                       double posun, double posunVen) const
     {
         QPainterPath cesta;
         const QPointF dZ = -U(z), dDo = U(kam);
@@ -443,7 +475,8 @@ private:
         const QPointF a = Vjezd(z, R_, posun), b = Vyjezd(kam, R_, posunVen);
         cesta.lineTo(a);
         if (z == kam) {  // turning back: a loop round the centre
-            cesta.cubicTo(Stred + Smer(Uhel(z) + 180) * 10 + Vpravo(dZ) * 6, Stred + Smer(Uhel(z) + 180) * 10 - Vpravo(dZ) * 26, b);
+            cesta.cubicTo(Stred + Smer(Uhel(z) + 180) * 10 + Vpravo(dZ) * 6,
+                          Stred + Smer(Uhel(z) + 180) * 10 - Vpravo(dZ) * 26, b);
         } else {
             const double det = dZ.x() * (-dDo.y()) - dZ.y() * (-dDo.x());
             if (std::abs(det) < 1e-3) {
@@ -544,7 +577,10 @@ private:
         return {};
     }
 
-    static QColor Tmavsi(const QColor& c, double k) { return QColor(int(c.red() * k), int(c.green() * k), int(c.blue() * k)); }
+    static QColor Tmavsi(const QColor& c, double k)
+    {
+        return QColor(int(c.red() * k), int(c.green() * k), int(c.blue() * k));
+    }
 
     QColor BarvaSipky(const Vozidlo& v) const
     {
@@ -572,11 +608,13 @@ private:
             const double start = v.naKruhu + 12;
             cesta.moveTo(NaKruhu(start));
             Oblouk(cesta, start, rozsah);
-            cesta.quadTo(NaKruhu(vystup + 4, KruhJizda + 6), Vyjezd(v.kam, KruhVnejsi + 2, posunVen));
+            cesta.quadTo(NaKruhu(vystup + 4, KruhJizda + 6),
+                         Vyjezd(v.kam, KruhVnejsi + 2, posunVen));
             cesta.lineTo(Vyjezd(v.kam, KruhVnejsi + 26 + prodlouzeni, posunVen));
         } else {
             const double odkud = Delka(kde.stred - Vjezd(v.z, 0, v.posun)) - pul - 1;
-            cesta = Cesta(v.z, v.kam, odkud, (s_.kruhovy ? KruhVnejsi : R_) + 24 + prodlouzeni, v.posun, posunVen);
+            cesta = Cesta(v.z, v.kam, odkud, (s_.kruhovy ? KruhVnejsi : R_) + 24 + prodlouzeni,
+                          v.posun, posunVen);
         }
         const QColor c = BarvaSipky(v);
         p_.setBrush(Qt::NoBrush);
@@ -600,11 +638,13 @@ private:
         const QColor barva = BarvyVozidel().at(v.barva);
         p_.save();
         p_.translate(kde.stred);
-        p_.rotate(std::atan2(kde.smer.y(), kde.smer.x()) * 180 / Pi);  // x axis forwards, y to the right
+        p_.rotate(std::atan2(kde.smer.y(), kde.smer.x()) * 180
+                  / Pi);  // x axis forwards, y to the right
         const double d = r.width(), s = r.height();
         if (v.druh == "kolo" || v.druh == "motocykl") {
             // wheels front and back, the frame between them, the handlebar and the rider
-            p_.setPen(QPen(QColor(20, 20, 20), v.druh == "kolo" ? 1.4 : 2.6, Qt::SolidLine, Qt::RoundCap));
+            p_.setPen(QPen(QColor(20, 20, 20), v.druh == "kolo" ? 1.4 : 2.6, Qt::SolidLine,
+                           Qt::RoundCap));
             p_.drawLine(QPointF(-d / 2, 0), QPointF(d / 2, 0));
             p_.setPen(QPen(QColor(20, 20, 20), 2.6, Qt::SolidLine, Qt::RoundCap));
             p_.drawLine(QPointF(d / 2 - 4, 0), QPointF(d / 2, 0));
@@ -660,30 +700,36 @@ private:
             for (int i = 0; i < 6; ++i) {
                 const double a = (i * 60 + 30) * Pi / 180;
                 const QPointF c(1.75, 0);
-                p_.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (s / 2 + 1.8), c + QPointF(std::cos(a), std::sin(a)) * (s / 2 + 6));
+                p_.drawLine(c + QPointF(std::cos(a), std::sin(a)) * (s / 2 + 1.8),
+                            c + QPointF(std::cos(a), std::sin(a)) * (s / 2 + 6));
             }
         }
         p_.restore();
         if (!v.stitek.isEmpty()) {
-            const QPointF bod = v.druh == "kolo" || v.druh == "motocykl" ? kde.stred - Vpravo(kde.smer) * 8.5 : kde.stred - (v.majak ? kde.smer * 5.5 : QPointF());
+            const QPointF bod = v.druh == "kolo" || v.druh == "motocykl"
+                ? kde.stred - Vpravo(kde.smer) * 8.5
+                : kde.stred - (v.majak ? kde.smer * 5.5 : QPointF());
             const double polomer = v.stitek.size() > 1 ? 5.8 : 5.0;
             p_.setPen(QPen(QColor(20, 20, 20), 0.8));
             p_.setBrush(Qt::white);
             p_.drawEllipse(bod, polomer, polomer);
-            KresliText(p_, v.stitek.toUpper(), bod, v.stitek.size() > 1 ? 4.8 : 6.2, Qt::black, 0.21);
+            KresliText(p_, v.stitek.toUpper(), bod, v.stitek.size() > 1 ? 4.8 : 6.2, Qt::black,
+                       0.21);
         }
     }
 
     void Chodce(const Chodec& c)
     {
         const QPointF u = U(c.rameno);
-        const QPointF napric = Vpravo(-u);  // from the left kerb to the right one, seen from the junction
+        const QPointF napric =
+            Vpravo(-u);  // from the left kerb to the right one, seen from the junction
         const QPointF bod = Stred + u * (R_ + StredPrechodu) + napric * (c.odkud * Polovina * 0.55);
         const QPointF smer = -napric * c.odkud;
         p_.setPen(QPen(QColor(20, 20, 20), 2.2, Qt::SolidLine, Qt::FlatCap));
         p_.drawLine(bod + smer * 5, bod + smer * 12);
         QPolygonF hrot;
-        hrot << bod + smer * 17 << bod + smer * 11 + Vpravo(smer) * 4 << bod + smer * 11 - Vpravo(smer) * 4;
+        hrot << bod + smer * 17 << bod + smer * 11 + Vpravo(smer) * 4
+             << bod + smer * 11 - Vpravo(smer) * 4;
         p_.setPen(Qt::NoPen);
         p_.setBrush(QColor(20, 20, 20));
         p_.drawPolygon(hrot);
@@ -711,7 +757,8 @@ private:
         // white stripes along the arm, side by side across the carriageway
         p_.setPen(QPen(Qt::white, 2 * (KonecPrechodu - StredPrechodu), Qt::SolidLine, Qt::FlatCap));
         for (double x = -Polovina + 1.5; x + 3 <= Polovina - 1; x += 5.5)
-            p_.drawLine(Stred + u * (R_ + StredPrechodu) + napric * x, Stred + u * (R_ + StredPrechodu) + napric * (x + 3));
+            p_.drawLine(Stred + u * (R_ + StredPrechodu) + napric * x,
+                        Stred + u * (R_ + StredPrechodu) + napric * (x + 3));
     }
 
     void Koleje(const QString& z, const QString& kam, double posun)
@@ -761,25 +808,28 @@ private:
             z.tvar = "obraceny";
         } else if (kod == "P5") {
             z.tvar = "obraceny";
-            UmisteniSymbolu t{QStringLiteral("tramvaj")};
+            UmisteniSymbolu t {QStringLiteral("tramvaj")};
             t.meritko = 0.9;
             z.symboly.push_back(t);
         } else if (kod == "P6") {
             z.tvar = "osmiuhelnik";
-            UmisteniSymbolu t{QStringLiteral("text")};
+            UmisteniSymbolu t {QStringLiteral("text")};
             t.meritko = 0.62;
             t.text = QStringLiteral("STOP");
             z.symboly.push_back(t);
         } else if (kod == "C1") {
             z.tvar = "kruh";
             z.vypln = "modra";
-            UmisteniSymbolu t{QStringLiteral("kruhovy_objezd")};
+            UmisteniSymbolu t {QStringLiteral("kruhovy_objezd")};
             t.meritko = 1.2;
             z.symboly.push_back(t);
         }
         QImage obraz = KresliZnacku(z).convertToFormat(QImage::Format_ARGB32);
         // the white around the sign becomes transparent (the sign's grey rim stops the fill)
-        std::vector<QPoint> zasobnik = {{0, 0}, {obraz.width() - 1, 0}, {0, obraz.height() - 1}, {obraz.width() - 1, obraz.height() - 1}};
+        std::vector<QPoint> zasobnik = {{0, 0},
+                                        {obraz.width() - 1, 0},
+                                        {0, obraz.height() - 1},
+                                        {obraz.width() - 1, obraz.height() - 1}};
         while (!zasobnik.empty()) {
             const QPoint b = zasobnik.back();
             zasobnik.pop_back();
@@ -789,7 +839,9 @@ private:
             if (qAlpha(px) == 0 || std::min({qRed(px), qGreen(px), qBlue(px)}) < 235)
                 continue;
             obraz.setPixel(b, qRgba(0, 0, 0, 0));
-            zasobnik.insert(zasobnik.end(), {b + QPoint(1, 0), b - QPoint(1, 0), b + QPoint(0, 1), b - QPoint(0, 1)});
+            zasobnik.insert(
+                zasobnik.end(),
+                {b + QPoint(1, 0), b - QPoint(1, 0), b + QPoint(0, 1), b - QPoint(0, 1)});
         }
         return obraz;
     }
@@ -811,13 +863,15 @@ private:
         bod.setY(std::clamp(horni, 1.0, kVyskaSituace - vyska - 1));
         for (const QString& k : kody) {
             if (k == "E2") {
-                TabulkaE2(QRectF(bod.x() - SirkaE2 / 2, bod.y() + 0.5, SirkaE2, VyskaE2), Uhel(rameno));
+                TabulkaE2(QRectF(bod.x() - SirkaE2 / 2, bod.y() + 0.5, SirkaE2, VyskaE2),
+                          Uhel(rameno));
                 bod.ry() += VyskaE2 + 1;
                 continue;
             }
             // Scaled to the pixels it takes in the picture, so that a larger twin shows it sharp.
             const int strana = int(velikost) * nasobek_;
-            const QImage z = Znacka(k).scaled(strana, strana, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage z =
+                Znacka(k).scaled(strana, strana, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             p_.drawImage(QRectF(bod.x() - velikost / 2, bod.y(), int(velikost), int(velikost)), z);
             bod.ry() += velikost;
         }
@@ -837,8 +891,9 @@ private:
             const bool hlavni = std::count(s_.hlavni.begin(), s_.hlavni.end(), a.first);
             p_.setPen(QPen(Qt::black, hlavni ? 4.2 : 1.6, Qt::SolidLine, Qt::FlatCap));
             const QPointF u = Smer(a.second - uhel + 270);
-            const double k = std::min(std::abs(u.x()) > 1e-6 ? (r.width() / 2 - okraj) / std::abs(u.x()) : 1e9,
-                                      std::abs(u.y()) > 1e-6 ? (r.height() / 2 - okraj) / std::abs(u.y()) : 1e9);
+            const double k =
+                std::min(std::abs(u.x()) > 1e-6 ? (r.width() / 2 - okraj) / std::abs(u.x()) : 1e9,
+                         std::abs(u.y()) > 1e-6 ? (r.height() / 2 - okraj) / std::abs(u.y()) : 1e9);
             p_.drawLine(c, c + u * k);
         }
     }
@@ -846,15 +901,18 @@ private:
     void Svetla(const QString& rameno, const Semafor& s)
     {
         const QPointF bod = Sloupek(rameno, 9);
-        const QRectF skrin(bod.x() - 4.5, std::clamp(bod.y() - 11, 1.0, kVyskaSituace - 23.0), 9, 22);
+        const QRectF skrin(bod.x() - 4.5, std::clamp(bod.y() - 11, 1.0, kVyskaSituace - 23.0), 9,
+                           22);
         p_.setPen(QPen(QColor(10, 10, 10), 0.8));
         p_.setBrush(QColor(35, 35, 35));
         p_.drawRoundedRect(skrin, 1.5, 1.5);
         const QColor zhasnuta(75, 75, 75);
         const bool c = s.svetlo == "cervena" || s.svetlo == "cervena_zluta";
-        const bool z = s.svetlo == "zluta" || s.svetlo == "cervena_zluta" || s.svetlo == "zluta_blika";
+        const bool z =
+            s.svetlo == "zluta" || s.svetlo == "cervena_zluta" || s.svetlo == "zluta_blika";
         const bool g = s.svetlo == "zelena";
-        const QColor barvy[] = {c ? QColor(255, 30, 30) : zhasnuta, z ? QColor(255, 190, 0) : zhasnuta,
+        const QColor barvy[] = {c ? QColor(255, 30, 30) : zhasnuta,
+                                z ? QColor(255, 190, 0) : zhasnuta,
                                 g ? QColor(40, 230, 80) : zhasnuta};
         for (int i = 0; i < 3; ++i) {
             p_.setPen(Qt::NoPen);
@@ -864,7 +922,8 @@ private:
         if (s.svetlo == "zluta_blika") {
             p_.setPen(QPen(QColor(255, 190, 0), 0.9));
             for (double dx : {-1.0, 1.0})
-                p_.drawLine(QPointF(skrin.center().x() + dx * 4, skrin.top() + 11), QPointF(skrin.center().x() + dx * 7, skrin.top() + 11));
+                p_.drawLine(QPointF(skrin.center().x() + dx * 4, skrin.top() + 11),
+                            QPointF(skrin.center().x() + dx * 7, skrin.top() + 11));
         }
         if (!s.sipka.isEmpty()) {
             const QRectF prid(skrin.right() + 0.5, skrin.top() + 12, 10, 10);
@@ -872,12 +931,15 @@ private:
             p_.setBrush(QColor(35, 35, 35));
             p_.drawRect(prid);
             // the head is drawn face on, as the driver of this arm sees it, and so is its arrow
-            const QPointF smer = s.sipka == "vlevo" ? QPointF(-1, 0) : s.sipka == "vpravo" ? QPointF(1, 0) : QPointF(0, -1);
+            const QPointF smer = s.sipka == "vlevo" ? QPointF(-1, 0)
+                : s.sipka == "vpravo"               ? QPointF(1, 0)
+                                                    : QPointF(0, -1);
             const QPointF c0 = prid.center();
             p_.setPen(QPen(QColor(40, 230, 80), 1.8, Qt::SolidLine, Qt::FlatCap));
             p_.drawLine(c0 - smer * 3.6, c0 + smer * 1.0);
             QPolygonF hrot;
-            hrot << c0 + smer * 4.2 << c0 + smer * 0.6 + Vpravo(smer) * 2.8 << c0 + smer * 0.6 - Vpravo(smer) * 2.8;
+            hrot << c0 + smer * 4.2 << c0 + smer * 0.6 + Vpravo(smer) * 2.8
+                 << c0 + smer * 0.6 - Vpravo(smer) * 2.8;
             p_.setPen(Qt::NoPen);
             p_.setBrush(QColor(40, 230, 80));
             p_.drawPolygon(hrot);
@@ -942,7 +1004,7 @@ private:
     const Scena& s_;
     int nasobek_;  // the picture is drawn this many times larger than the scene's units
     const double Polovina;  // half the carriageway
-    const double Pruh;      // width of a lane
+    const double Pruh;  // width of a lane
     double R_ = 24;
 };
 
@@ -953,11 +1015,12 @@ namespace {
 // Reads a scene from the YAML text (or, when `text` is null, from the file); faults as NactiScenu.
 bool CtiScenuZ(const std::string* text, const QString& soubor, Scena* scena, QString* chyba)
 {
-    *scena = Scena{};
+    *scena = Scena {};
     scena->soubor = soubor;
     auto selhani = [&](int radek, const QString& popis) {
         if (chyba)
-            *chyba = radek > 0 ? QStringLiteral("%1:%2: %3").arg(soubor).arg(radek).arg(popis) : soubor + ": " + popis;
+            *chyba = radek > 0 ? QStringLiteral("%1:%2: %3").arg(soubor).arg(radek).arg(popis)
+                               : soubor + ": " + popis;
         return false;
     };
     YAML::Node koren;
@@ -966,7 +1029,8 @@ bool CtiScenuZ(const std::string* text, const QString& soubor, Scena* scena, QSt
     } catch (const YAML::BadFile&) {
         return selhani(0, QStringLiteral("soubor nelze přečíst"));
     } catch (const YAML::Exception& e) {
-        return selhani(e.mark.line + 1, QStringLiteral("chyba syntaxe YAML: ") + QString::fromStdString(e.msg));
+        return selhani(e.mark.line + 1,
+                       QStringLiteral("chyba syntaxe YAML: ") + QString::fromStdString(e.msg));
     }
     try {
         Cteni(*scena).Projdi(koren);
@@ -981,9 +1045,11 @@ bool CtiScenuZ(const std::string* text, const QString& soubor, Scena* scena, QSt
 // The picture's coordinates in an image of `velikost`: scaled evenly and centred.
 QTransform Meritko(QSize velikost)
 {
-    const double k = std::min(velikost.width() / double(kSirkaSituace), velikost.height() / double(kVyskaSituace));
+    const double k = std::min(velikost.width() / double(kSirkaSituace),
+                              velikost.height() / double(kVyskaSituace));
     QTransform t;
-    t.translate((velikost.width() - k * kSirkaSituace) / 2, (velikost.height() - k * kVyskaSituace) / 2);
+    t.translate((velikost.width() - k * kSirkaSituace) / 2,
+                (velikost.height() - k * kVyskaSituace) / 2);
     t.scale(k, k);
     return t;
 }
@@ -1044,7 +1110,8 @@ bool NactiSceny(const QString& adresar, std::vector<Scena>* sceny, QString* chyb
             *chyba = QStringLiteral("%1: adresář neexistuje").arg(adresar);
         return false;
     }
-    for (const QString& jmeno : dir.entryList({QStringLiteral("*.yaml")}, QDir::Files, QDir::Name)) {
+    for (const QString& jmeno :
+         dir.entryList({QStringLiteral("*.yaml")}, QDir::Files, QDir::Name)) {
         Scena s;
         if (!NactiScenu(dir.filePath(jmeno), &s, chyba))
             return false;
@@ -1057,8 +1124,8 @@ QImage KontaktniArchSituaci(const std::vector<Scena>& sceny)
 {
     constexpr int sloupcu = 4, okraj = 6, popisek = 16;
     const int radku = std::max<int>(1, int((sceny.size() + sloupcu - 1) / sloupcu));
-    QImage arch(sloupcu * (kSirkaSituace + okraj) + okraj, radku * (kVyskaSituace + popisek + okraj) + okraj,
-                QImage::Format_RGB32);
+    QImage arch(sloupcu * (kSirkaSituace + okraj) + okraj,
+                radku * (kVyskaSituace + popisek + okraj) + okraj, QImage::Format_RGB32);
     arch.fill(QColor(235, 235, 235));
     QPainter p(&arch);
     p.setRenderHint(QPainter::Antialiasing);
@@ -1066,8 +1133,8 @@ QImage KontaktniArchSituaci(const std::vector<Scena>& sceny)
         const int x = okraj + int(i % sloupcu) * (kSirkaSituace + okraj);
         const int y = okraj + int(i / sloupcu) * (kVyskaSituace + popisek + okraj);
         p.drawImage(x, y, KresliScenu(sceny[i]));
-        KresliText(p, QFileInfo(sceny[i].soubor).completeBaseName(), QPointF(x + kSirkaSituace / 2.0, y + kVyskaSituace + 9), 10,
-                   Qt::black, 0.14);
+        KresliText(p, QFileInfo(sceny[i].soubor).completeBaseName(),
+                   QPointF(x + kSirkaSituace / 2.0, y + kVyskaSituace + 9), 10, Qt::black, 0.14);
     }
     return arch;
 }
@@ -1083,7 +1150,8 @@ QString ZapisSituace(const QString& zdroje, const QString& cil, const QString& a
     for (const Scena& s : sceny) {
         for (int nasobek : {1, 2, 4}) {
             const QString pripona = nasobek == 1 ? QString() : QStringLiteral("@%1x").arg(nasobek);
-            const QString cesta = QDir(cil).filePath(QFileInfo(s.soubor).completeBaseName() + pripona + QStringLiteral(".jpg"));
+            const QString cesta = QDir(cil).filePath(QFileInfo(s.soubor).completeBaseName()
+                                                     + pripona + QStringLiteral(".jpg"));
             QImageWriter zapis(cesta, "jpeg");
             zapis.setQuality(kKvalitaSituace);
             if (!zapis.write(KresliScenu(s, nasobek)))

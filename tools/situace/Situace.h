@@ -22,17 +22,17 @@ constexpr int kKvalitaSituace = 92;  // JPEG quality of the written pictures
 
 struct Semafor {
     QString svetlo;  // cervena, zluta, zelena, cervena_zluta, zluta_blika, vypnuto
-    QString sipka;   // lit green supplementary arrow: vlevo, vpravo, rovne; empty: none
+    QString sipka;  // lit green supplementary arrow: vlevo, vpravo, rovne; empty: none
     int radek = 0;
 };
 
 struct Vozidlo {
-    QString druh;    // osobni, nakladni, autobus, tramvaj, motocykl, kolo
+    QString druh;  // osobni, nakladni, autobus, tramvaj, motocykl, kolo
     QString barva;
     QString stitek;  // letter or number on the roof
-    QString z;       // arm it comes from (empty when it stands in the roundabout)
+    QString z;  // arm it comes from (empty when it stands in the roundabout)
     double naKruhu = -1;  // angle in the roundabout (degrees) when it stands there
-    QString kam;     // arm it goes to; empty: no arrow
+    QString kam;  // arm it goes to; empty: no arrow
     int poradi = 1;  // place in the queue on its arm
     double posun = 0;  // sideways from the middle of its lane, px to the right
     QString blinkr;  // vlevo, vpravo, ne; empty: follows from the path
@@ -42,8 +42,8 @@ struct Vozidlo {
 
 struct Chodec {
     QString rameno;  // arm whose crossing he walks over
-    int odkud = 1;   // +1 starts at the right kerb seen from the junction, -1 at the left
-    QString druh;    // chodec, kolo (a cyclist on a cyclists' crossing)
+    int odkud = 1;  // +1 starts at the right kerb seen from the junction, -1 at the left
+    QString druh;  // chodec, kolo (a cyclist on a cyclists' crossing)
     int radek = 0;
 };
 
@@ -51,7 +51,7 @@ struct Scena {
     QString soubor;
     std::map<QString, double> ramena;  // arm name -> angle in degrees (0 east, 90 north)
     bool kruhovy = false;
-    std::vector<QString> hlavni;                     // the two arms of the main road
+    std::vector<QString> hlavni;  // the two arms of the main road
     std::map<QString, std::vector<QString>> znacky;  // arm -> sign codes, top down
     std::map<QString, Semafor> semafory;
     struct Kolej {
@@ -59,8 +59,8 @@ struct Scena {
         double posun = 0;  // sideways from the middle of the lane, px to the right
     };
     std::vector<Kolej> koleje;  // tram tracks from arm to arm
-    double sirka = 20;          // half the width of the carriageway (one lane each way)
-    std::vector<QString> prechody;                    // arms with a pedestrian crossing
+    double sirka = 20;  // half the width of the carriageway (one lane each way)
+    std::vector<QString> prechody;  // arms with a pedestrian crossing
     std::vector<Vozidlo> vozidla;
     std::vector<Chodec> chodci;
     QString policista;  // axis of the officer's stretched arms, e.g. "S-J"; empty: none

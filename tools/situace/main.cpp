@@ -24,7 +24,9 @@ int main(int argc, char** argv)
     } else if (a.size() == 3 || a.size() == 4) {
         chyba = ZapisSituace(a.at(1), a.at(2), a.size() == 4 ? a.at(3) : QString());
     } else {
-        std::fprintf(stderr, "použití: zk_situace ZDROJE CIL [ARCH.png]\n       zk_situace --kontrola ZDROJE\n");
+        std::fprintf(
+            stderr,
+            "použití: zk_situace ZDROJE CIL [ARCH.png]\n       zk_situace --kontrola ZDROJE\n");
         return 2;
     }
     if (!chyba.isEmpty()) {

@@ -23,7 +23,8 @@ Snimkovani::Snimkovani(const QString& adresarNapovedy) : help_(adresarNapovedy)
 void Snimkovani::Uloz(QWidget* okno, const QString& jmeno)
 {
     Pockej();
-    const QString soubor = help_.filePath(QStringLiteral("obrazky/") + jmeno + QStringLiteral(".png"));
+    const QString soubor =
+        help_.filePath(QStringLiteral("obrazky/") + jmeno + QStringLiteral(".png"));
     if (!okno->grab().save(soubor, "PNG")) {
         std::fprintf(stderr, "nelze uložit %s\n", qPrintable(soubor));
         return;
@@ -34,7 +35,8 @@ void Snimkovani::Uloz(QWidget* okno, const QString& jmeno)
 
 void Snimkovani::Uloz(const QString& obrazek, const QString& jmeno)
 {
-    const QString soubor = help_.filePath(QStringLiteral("obrazky/") + jmeno + QStringLiteral(".png"));
+    const QString soubor =
+        help_.filePath(QStringLiteral("obrazky/") + jmeno + QStringLiteral(".png"));
     if (!QImage(obrazek).save(soubor, "PNG")) {
         std::fprintf(stderr, "nelze převést %s\n", qPrintable(obrazek));
         return;
@@ -64,7 +66,8 @@ QStringList Snimkovani::DoplnStranky() const
             html += puvodni.mid(od, m.capturedStart() - od);
             od = m.capturedEnd();
             if (QFile::exists(help_.filePath(m.captured(1))))
-                html += QStringLiteral("<img src=\"%1\" alt=\"%2\">").arg(m.captured(1), m.captured(2));
+                html +=
+                    QStringLiteral("<img src=\"%1\" alt=\"%2\">").arg(m.captured(1), m.captured(2));
             else {
                 html += m.captured();
                 chybi.append(m.captured(1));

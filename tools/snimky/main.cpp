@@ -55,7 +55,7 @@ QString posledniZprava;
 // come out the same each time and a rerun changes only what the windows changed.
 class PevneHodiny : public Hodiny {
 public:
-    static constexpr DatumCas kChvile{2026, 3, 14, 10, 30, 0, 0};
+    static constexpr DatumCas kChvile {2026, 3, 14, 10, 30, 0, 0};
     DatumCas Mistni() const override { return kChvile; }
     std::uint32_t MsOdPulnociUtc() const override { return 34'200'000; }
 };
@@ -87,7 +87,9 @@ void Klikni(QWidget* w, const char* jmeno)
 class Scenar {
 public:
     Scenar(const QString& data, const QString& napoveda, THlavniFormular& h)
-        : data_(data), h_(h), snimky_(napoveda) {}
+        : data_(data), h_(h), snimky_(napoveda)
+    {
+    }
 
     void Prihlaseni();
     void Nastaveni();
@@ -96,14 +98,19 @@ public:
     void TestNaBody();
     void TestPlatny();
     void Krizovatky();
-    void Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc);
+    void Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail,
+                const QString& proc);
     void Statistika();
     void InformacniOkna();
     void Napoveda();
     Snimkovani& Snimky() { return snimky_; }
 
 private:
-    void Oznac(char pismeno) { QTest::mouseClick(h_.pOtazky->stOdpovedi[static_cast<std::size_t>(pismeno - 'A')], Qt::LeftButton); }
+    void Oznac(char pismeno)
+    {
+        QTest::mouseClick(h_.pOtazky->stOdpovedi[static_cast<std::size_t>(pismeno - 'A')],
+                          Qt::LeftButton);
+    }
     void PravyKlik() { QTest::mouseClick(h_.pOtazky->lbCisloOtazky, Qt::RightButton); }
     // An answer letter of a shown answer that is not correct, or 0 when every one is.
     char SpatnePismeno() const;
@@ -174,12 +181,14 @@ void Scenar::Procvicovani()
     });
     h_.M1Procvicovat->trigger();
     if (h_.relace.rezim != RezimBehu::Procvicovani) {
-        snimky_.Preskoc(QStringLiteral("procvicovani"), QStringLiteral("procvičování se nespustilo"));
+        snimky_.Preskoc(QStringLiteral("procvicovani"),
+                        QStringLiteral("procvičování se nespustilo"));
         return;
     }
     PriOtevreni([this](QWidget* vysledek) {
         if (vysledek->objectName() != QLatin1String("TResult")) {
-            std::fprintf(stderr, "místo vyhodnocení běhu se otevřelo %s\n", qPrintable(vysledek->windowTitle()));
+            std::fprintf(stderr, "místo vyhodnocení běhu se otevřelo %s\n",
+                         qPrintable(vysledek->windowTitle()));
             if (!PotvrdZpravu(vysledek))
                 vysledek->close();
             return;
@@ -219,7 +228,8 @@ void Scenar::TestNaBody()
 {
     if (!h_.M1Test->isEnabled()) {
         for (const char* jmeno : {"test-arch", "test-vyhodnoceni"})
-            snimky_.Preskoc(QString::fromLatin1(jmeno), QStringLiteral("test na body v tomto stromu ještě není"));
+            snimky_.Preskoc(QString::fromLatin1(jmeno),
+                            QStringLiteral("test na body v tomto stromu ještě není"));
         return;
     }
     // Message boxes (the information before the countdown, the summary) are confirmed; the
@@ -244,7 +254,8 @@ void Scenar::TestNaBody()
             Pockej(300);
             snimky_.Uloz(w, QStringLiteral("test-vyhodnoceni"));
         } else
-            snimky_.Preskoc(QStringLiteral("test-vyhodnoceni"), QStringLiteral("okno testu nemá btnVyhodnotit"));
+            snimky_.Preskoc(QStringLiteral("test-vyhodnoceni"),
+                            QStringLiteral("okno testu nemá btnVyhodnotit"));
         PriOtevreni([](QWidget* dotaz) { PotvrdZpravu(dotaz); }, w, false);
         Klikni(w, "btnOK");
         if (w->isVisible())
@@ -255,15 +266,16 @@ void Scenar::TestNaBody()
     ZrusCekani();
     if (!*otevren)
         for (const char* jmeno : {"test-arch", "test-vyhodnoceni"})
-            snimky_.Preskoc(QString::fromLatin1(jmeno), QStringLiteral("test se neotevřel: ") + posledniZprava);
+            snimky_.Preskoc(QString::fromLatin1(jmeno),
+                            QStringLiteral("test se neotevřel: ") + posledniZprava);
 }
 
 void Scenar::TestPlatny()
 {
     // The rules box is confirmed; in the test a few questions are answered and flagged, a
     // situation with its picture is taken, then the test is evaluated and its review taken.
-    const QStringList jmena{QStringLiteral("platny-otazka"), QStringLiteral("platny-pas"),
-                            QStringLiteral("platny-verdikt"), QStringLiteral("platny-revize")};
+    const QStringList jmena {QStringLiteral("platny-otazka"), QStringLiteral("platny-pas"),
+                             QStringLiteral("platny-verdikt"), QStringLiteral("platny-revize")};
     auto otevren = std::make_shared<bool>(false);
     posledniZprava.clear();
     PriOtevreni([this, otevren](QWidget* pravidla) {
@@ -275,8 +287,11 @@ void Scenar::TestPlatny()
             w->activateWindow();
             if (!QTest::qWaitForWindowActive(w))
                 std::printf("okno testu se nestalo aktivním, klávesy nemusí zabrat\n");
-            const auto klavesa = [w](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(w, k, m); };
-            const Qt::Key volby[] = {Qt::Key_B, Qt::Key_A, Qt::Key_C, Qt::Key_A, Qt::Key_B, Qt::Key_B, Qt::Key_C};
+            const auto klavesa = [w](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+                QTest::keyClick(w, k, m);
+            };
+            const Qt::Key volby[] = {Qt::Key_B, Qt::Key_A, Qt::Key_C, Qt::Key_A,
+                                     Qt::Key_B, Qt::Key_B, Qt::Key_C};
             for (int i = 0; i < 7; ++i) {
                 klavesa(volby[i]);
                 if (i == 2 || i == 5)
@@ -297,7 +312,8 @@ void Scenar::TestPlatny()
             snimky_.Uloz(w, QStringLiteral("platny-verdikt"));
             if (auto* jenChyby = w->findChild<QAbstractButton*>(QStringLiteral("cbJenChyby")))
                 jenChyby->click();
-            if (auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lstOtazky")); seznam && seznam->count() > 1)
+            if (auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lstOtazky"));
+                seznam && seznam->count() > 1)
                 seznam->setCurrentRow(1);
             Pockej(100);
             snimky_.Uloz(w, QStringLiteral("platny-revize"));
@@ -331,7 +347,8 @@ void Scenar::Krizovatky()
         snimky_.Preskoc(QStringLiteral("krizovatky-trenink"), QStringLiteral("okno se neotevřelo"));
 }
 
-void Scenar::Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail, const QString& proc)
+void Scenar::Seznam(QAction* akce, const char* seznam, const char* tlacitko, const char* detail,
+                    const QString& proc)
 {
     const QString jmeno = QString::fromLatin1(seznam);
     if (!akce->isEnabled()) {
@@ -371,7 +388,8 @@ void Scenar::Statistika()
 
 void Scenar::InformacniOkna()
 {
-    const std::pair<QAction*, const char*> okna[] = {{h_.M1OProgramu, "o-programu"}, {h_.M1Seznam, "historie"}};
+    const std::pair<QAction*, const char*> okna[] = {{h_.M1OProgramu, "o-programu"},
+                                                     {h_.M1Seznam, "historie"}};
     for (const auto& [akce, jmeno] : okna) {
         PriOtevreni([this, jmeno](QWidget* okno) {
             snimky_.Uloz(okno, QString::fromLatin1(jmeno));
@@ -399,7 +417,8 @@ int main(int argc, char** argv)
 {
     Aplikace aplikace(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "použití: zk_snimky <adresář data> <adresář s otazky.DB> <adresář nápovědy>\n");
+        std::fprintf(
+            stderr, "použití: zk_snimky <adresář data> <adresář s otazky.DB> <adresář nápovědy>\n");
         return 2;
     }
     const QString data = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -408,20 +427,24 @@ int main(int argc, char** argv)
 
     QTemporaryDir pracovni;
     for (const char* soubor : {"otazky.DB", "otazky.MB"})
-        if (!QFile::copy(banka + QLatin1Char('/') + QLatin1String(soubor), pracovni.filePath(QLatin1String(soubor)))) {
-            std::fprintf(stderr, "v %s chybí %s (sestavte cíl zk_banka)\n", qPrintable(banka), soubor);
+        if (!QFile::copy(banka + QLatin1Char('/') + QLatin1String(soubor),
+                         pracovni.filePath(QLatin1String(soubor)))) {
+            std::fprintf(stderr, "v %s chybí %s (sestavte cíl zk_banka)\n", qPrintable(banka),
+                         soubor);
             return 1;
         }
     const DatumCas& chvile = PevneHodiny::kChvile;
     QFile memo(pracovni.filePath(QStringLiteral("otazky.MB")));
     if (!memo.open(QIODevice::ReadWrite)
-        || !memo.setFileTime(QDateTime(QDate(chvile.rok, chvile.mesic, chvile.den), QTime(chvile.hodina, chvile.minuta)),
+        || !memo.setFileTime(QDateTime(QDate(chvile.rok, chvile.mesic, chvile.den),
+                                       QTime(chvile.hodina, chvile.minuta)),
                              QFileDevice::FileModificationTime))
         return 1;
     memo.close();
     PevneHodiny hodiny;
     NastavHodiny(&hodiny);
-    if (!KopirujStrom(data + QStringLiteral("/grafika"), pracovni.filePath(QStringLiteral("grafika"))))
+    if (!KopirujStrom(data + QStringLiteral("/grafika"),
+                      pracovni.filePath(QStringLiteral("grafika"))))
         return 1;
     {
         ProfilovySklad sklad(pracovni.path().toStdString());
@@ -432,7 +455,8 @@ int main(int argc, char** argv)
 
     // The section table comes with the bank; for a bank built without it the sections follow the
     // categories' subjects (the safe-driving section takes every fourth rule of category 1).
-    if (!QFile::copy(banka + QStringLiteral("/oblasti.DB"), pracovni.filePath(QStringLiteral("oblasti.DB")))) {
+    if (!QFile::copy(banka + QStringLiteral("/oblasti.DB"),
+                     pracovni.filePath(QStringLiteral("oblasti.DB")))) {
         Tabulka otazky, oblasti;
         otazky.Svaz(pracovni.path().toStdString(), "otazky");
         otazky.Otevri();
@@ -456,7 +480,8 @@ int main(int argc, char** argv)
     const std::pair<const char*, const char*> znacky[] = {
         {"yes.jpg", "znacka-ano"}, {"no.jpg", "znacka-ne"}, {"mistake.jpg", "znacka-chyba"}};
     for (const auto& [soubor, jmeno] : znacky)
-        scenar.Snimky().Uloz(data + QStringLiteral("/grafika/") + QLatin1String(soubor), QString::fromLatin1(jmeno));
+        scenar.Snimky().Uloz(data + QStringLiteral("/grafika/") + QLatin1String(soubor),
+                             QString::fromLatin1(jmeno));
     scenar.Prihlaseni();
     if (hlavni.Spust() != THlavniFormular::Start::Prihlasen)
         return 1;

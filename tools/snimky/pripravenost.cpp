@@ -21,7 +21,9 @@ int main(int argc, char** argv)
 {
     Aplikace aplikace(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "použití: zk_snimek_pripravenosti <adresář> zacatecnik|dva-tydny [obrázek.png]\n");
+        std::fprintf(
+            stderr,
+            "použití: zk_snimek_pripravenosti <adresář> zacatecnik|dva-tydny [obrázek.png]\n");
         return 2;
     }
     const std::filesystem::path zdroj = argv[1];
@@ -30,7 +32,7 @@ int main(int argc, char** argv)
     const std::vector<int> oblasti = NactiOblasti(zdroj);
     const bool pokrocily = std::strcmp(argv[2], "dva-tydny") == 0;
 
-    const DatumCas dnes{2026, 5, 4, 19, 30};
+    const DatumCas dnes {2026, 5, 4, 19, 30};
     std::vector<OdpovedUcenice> odpovedi;
     StatistikaProfilu statistika;
     if (pokrocily) {
@@ -68,11 +70,12 @@ int main(int argc, char** argv)
     UlozDatumZkousky(adresar, "Jana", PosunDne(dnes, pokrocily ? 14 : 30));
     Nastaveni nastaveni;
     nastaveni.aktivniProfil = "Jana";
-    const VstupPripravenosti vstup{adresar, "Jana", PametZOdpovedi(odpovedi), odpovedi, dnes};
+    const VstupPripravenosti vstup {adresar, "Jana", PametZOdpovedi(odpovedi), odpovedi, dnes};
     UcebniPamet ucebni;
     ucebni.pamet = vstup.pamet;
     ucebni.dnes = dnes;
-    TStatistikaUceni okno(banka, nastaveni, statistika, 777, nullptr, nullptr, oblasti, ucebni, &vstup);
+    TStatistikaUceni okno(banka, nastaveni, statistika, 777, nullptr, nullptr, oblasti, ucebni,
+                          &vstup);
     okno.show();
     if (argc > 3) {
         while (!okno.pPripravenost->Hotovo())

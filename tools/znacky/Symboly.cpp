@@ -51,7 +51,8 @@ const std::map<QChar, const char*>& Glyfy()
         {'m', "0,6 0,2.4|0,3.2 0.7,2.4 1.4,2.4 2,3 2,6|2,3 2.6,2.4 3.3,2.4 4,3.2 4,6"},
         {'t', "1.4,0.4 1.4,5.2 2.2,6 3.4,6|0.2,2.4 3.2,2.4"},
         {'h', "0,0 0,6|0,3.3 1,2.4 3,2.4 4,3.4 4,6"},
-        {'%', "0,6 4,0|0.4,0.2 1.4,0.2 1.4,1.6 0.4,1.6 0.4,0.2|2.6,4.4 3.6,4.4 3.6,5.8 2.6,5.8 2.6,4.4"},
+        {'%',
+         "0,6 4,0|0.4,0.2 1.4,0.2 1.4,1.6 0.4,1.6 0.4,0.2|2.6,4.4 3.6,4.4 3.6,5.8 2.6,5.8 2.6,4.4"},
         {',', "1.6,5.2 1.6,6 1,7.2"},
         {'.', "1.6,5.6 1.6,6"},
         {'-', "0.6,3.2 3.4,3.2"},
@@ -61,7 +62,10 @@ const std::map<QChar, const char*>& Glyfy()
     return glyfy;
 }
 
-double SirkaZnaku(QChar z) { return z == ' ' ? 2.4 : (z == '1' || z == 'I' || z == ',' || z == '.' || z == ':') ? 2.6 : 4.0; }
+double SirkaZnaku(QChar z)
+{
+    return z == ' ' ? 2.4 : (z == '1' || z == 'I' || z == ',' || z == '.' || z == ':') ? 2.6 : 4.0;
+}
 
 // ---------------------------------------------------------------- drawing helpers
 void Pero(QPainter& p, const QColor& c, double w, Qt::PenCapStyle cap = Qt::RoundCap)
@@ -114,9 +118,15 @@ void Sipka(QPainter& p, const QColor& c, std::initializer_list<QPointF> body, do
 }
 
 // ---------------------------------------------------------------- the symbols
-void Text(QPainter& p, const KontextSymbolu& k) { KresliText(p, k.text, {0, 0}, 1.0, k.barva, 0.17); }
+void Text(QPainter& p, const KontextSymbolu& k)
+{
+    KresliText(p, k.text, {0, 0}, 1.0, k.barva, 0.17);
+}
 
-void SipkaRovne(QPainter& p, const KontextSymbolu& k) { Sipka(p, k.barva, {{0, 0.95}, {0, -0.95}}, 0.28); }
+void SipkaRovne(QPainter& p, const KontextSymbolu& k)
+{
+    Sipka(p, k.barva, {{0, 0.95}, {0, -0.95}}, 0.28);
+}
 
 void SipkaVpravo(QPainter& p, const KontextSymbolu& k)  // ahead, then right
 {
@@ -258,7 +268,8 @@ void NakladniZepredu(QPainter& p, const KontextSymbolu& k)
     p.drawRect(QRectF(0.28, 0.45, 0.28, 0.35));
 }
 
-void ObousmerneSipky(QPainter& p, const KontextSymbolu& k)  // A9: own direction right, oncoming left
+void ObousmerneSipky(QPainter& p,
+                     const KontextSymbolu& k)  // A9: own direction right, oncoming left
 {
     Sipka(p, k.barva, {{-0.35, -0.9}, {-0.35, 0.95}}, 0.24);
     Sipka(p, k.barva, {{0.35, 0.9}, {0.35, -0.95}}, 0.24);
@@ -319,8 +330,11 @@ void Plot(QPainter& p, const KontextSymbolu& k)  // A29: the gate of a crossing 
 {
     Plne(p, k.barva);
     for (int i = 0; i < 4; ++i)
-        p.drawPolygon(Body({{-0.8 + i * 0.5, 0.8}, {-0.62 + i * 0.5, 0.8}, {-0.62 + i * 0.5, -0.55},
-                            {-0.71 + i * 0.5, -0.75}, {-0.8 + i * 0.5, -0.55}}));
+        p.drawPolygon(Body({{-0.8 + i * 0.5, 0.8},
+                            {-0.62 + i * 0.5, 0.8},
+                            {-0.62 + i * 0.5, -0.55},
+                            {-0.71 + i * 0.5, -0.75},
+                            {-0.8 + i * 0.5, -0.55}}));
     p.drawRect(QRectF(-0.95, -0.3, 1.9, 0.14));
     p.drawRect(QRectF(-0.95, 0.3, 1.9, 0.14));
 }
@@ -328,12 +342,12 @@ void Plot(QPainter& p, const KontextSymbolu& k)  // A29: the gate of a crossing 
 void Lokomotiva(QPainter& p, const KontextSymbolu& k)  // A30: a steam engine heading left
 {
     Plne(p, k.barva);
-    p.drawRect(QRectF(-0.85, -0.25, 1.15, 0.5));   // boiler
-    p.drawRect(QRectF(0.3, -0.7, 0.55, 0.95));     // cab
-    p.drawRect(QRectF(0.22, -0.78, 0.72, 0.1));    // cab roof
-    p.drawRect(QRectF(-0.72, -0.62, 0.18, 0.4));   // chimney
-    p.drawRect(QRectF(-0.28, -0.45, 0.2, 0.22));   // dome
-    p.drawRect(QRectF(-0.95, 0.22, 1.9, 0.12));    // frame
+    p.drawRect(QRectF(-0.85, -0.25, 1.15, 0.5));  // boiler
+    p.drawRect(QRectF(0.3, -0.7, 0.55, 0.95));  // cab
+    p.drawRect(QRectF(0.22, -0.78, 0.72, 0.1));  // cab roof
+    p.drawRect(QRectF(-0.72, -0.62, 0.18, 0.4));  // chimney
+    p.drawRect(QRectF(-0.28, -0.45, 0.2, 0.22));  // dome
+    p.drawRect(QRectF(-0.95, 0.22, 1.9, 0.12));  // frame
     Mnohouhelnik(p, k.barva, {{-0.95, 0.34}, {-0.95, 0.6}, {-0.75, 0.34}});  // cow catcher
     for (double x : {-0.5, -0.05, 0.5})
         Kruh(p, k.barva, {x, 0.55}, 0.21);
@@ -374,7 +388,8 @@ void Auto(QPainter& p, const KontextSymbolu& k)  // side view heading left
 void Nakladni(QPainter& p, const KontextSymbolu& k)  // side view heading left
 {
     Plne(p, k.barva);
-    p.drawPolygon(Body({{-0.95, 0.35}, {-0.95, -0.1}, {-0.78, -0.45}, {-0.45, -0.45}, {-0.45, 0.35}}));
+    p.drawPolygon(
+        Body({{-0.95, 0.35}, {-0.95, -0.1}, {-0.78, -0.45}, {-0.45, -0.45}, {-0.45, 0.35}}));
     p.drawRect(QRectF(-0.4, -0.7, 1.35, 1.02));
     p.drawRect(QRectF(-0.95, 0.3, 1.9, 0.1));
     for (double x : {-0.68, 0.35, 0.72})
@@ -389,7 +404,8 @@ void Motocykl(QPainter& p, const KontextSymbolu& k)
     Pero(p, k.barva, 0.14);
     p.drawPolyline(Body({{-0.6, 0.42}, {-0.35, -0.15}, {-0.45, -0.45}}));
     p.drawLine(QPointF(-0.58, -0.45), QPointF(-0.32, -0.45));
-    Mnohouhelnik(p, k.barva, {{-0.35, -0.15}, {0.2, -0.2}, {0.45, 0.0}, {0.6, 0.42}, {0.0, 0.3}, {-0.3, 0.1}});
+    Mnohouhelnik(p, k.barva,
+                 {{-0.35, -0.15}, {0.2, -0.2}, {0.45, 0.0}, {0.6, 0.42}, {0.0, 0.3}, {-0.3, 0.1}});
     Plne(p, k.barva);
     p.drawRoundedRect(QRectF(0.0, -0.35, 0.55, 0.14), 0.06, 0.06);
 }
@@ -456,16 +472,16 @@ void Zver(QPainter& p, const KontextSymbolu& k)  // A14: a leaping deer, heading
     Plne(p, k.barva);
     p.drawEllipse(QPointF(-0.1, 0.05), 0.55, 0.22);
     p.drawPolygon(Body({{0.3, -0.05}, {0.45, -0.5}, {0.62, -0.5}, {0.5, 0.05}}));  // neck
-    p.drawEllipse(QPointF(0.68, -0.52), 0.2, 0.1);                                 // head
+    p.drawEllipse(QPointF(0.68, -0.52), 0.2, 0.1);  // head
     Pero(p, k.barva, 0.08);
     p.drawPolyline(Body({{0.5, -0.6}, {0.42, -0.92}, {0.3, -1.0}}));
     p.drawLine(QPointF(0.44, -0.82), QPointF(0.6, -0.95));
     Pero(p, k.barva, 0.11);
-    p.drawPolyline(Body({{0.3, 0.15}, {0.6, 0.45}, {0.85, 0.4}}));    // front legs forward
+    p.drawPolyline(Body({{0.3, 0.15}, {0.6, 0.45}, {0.85, 0.4}}));  // front legs forward
     p.drawPolyline(Body({{0.2, 0.2}, {0.45, 0.6}, {0.7, 0.65}}));
     p.drawPolyline(Body({{-0.5, 0.15}, {-0.8, 0.45}, {-0.95, 0.8}}));  // hind legs back
     p.drawPolyline(Body({{-0.4, 0.2}, {-0.62, 0.55}, {-0.75, 0.9}}));
-    p.drawLine(QPointF(-0.62, -0.05), QPointF(-0.75, -0.2));          // tail
+    p.drawLine(QPointF(-0.62, -0.05), QPointF(-0.75, -0.2));  // tail
 }
 
 // Road markings: drawn over the whole picture box.
@@ -539,7 +555,8 @@ void Zabrana(QPainter& p, const KontextSymbolu&)  // Z2: a striped board on two 
     p.save();
     p.setClipRect(deska);
     for (double x = -1.5; x < 1.5; x += 0.5)
-        Mnohouhelnik(p, QColor(205, 20, 30), {{x, 0.05}, {x + 0.25, 0.05}, {x + 0.5, -0.4}, {x + 0.25, -0.4}});
+        Mnohouhelnik(p, QColor(205, 20, 30),
+                     {{x, 0.05}, {x + 0.25, 0.05}, {x + 0.5, -0.4}, {x + 0.25, -0.4}});
     p.restore();
     Pero(p, QColor(90, 90, 90), 0.025);
     p.drawRect(deska);
@@ -553,7 +570,8 @@ void SmerovaciDeska(QPainter& p, const KontextSymbolu&)  // Z4: stripes falling 
     p.save();
     p.setClipRect(deska);
     for (double y = -1.6; y < 1.3; y += 0.5)
-        Mnohouhelnik(p, QColor(205, 20, 30), {{-0.32, y}, {-0.32, y + 0.25}, {0.32, y + 0.6}, {0.32, y + 0.35}});
+        Mnohouhelnik(p, QColor(205, 20, 30),
+                     {{-0.32, y}, {-0.32, y + 0.25}, {0.32, y + 0.6}, {0.32, y + 0.35}});
     p.restore();
     Pero(p, QColor(90, 90, 90), 0.025);
     p.drawRect(deska);
@@ -569,7 +587,6 @@ void Kuzel(QPainter& p, const KontextSymbolu&)  // Z1: an orange cone with white
     p.drawRect(QRectF(-0.7, 0.72, 1.4, 0.16));
 }
 
-
 void MalyZakazStani(QPainter& p, const KontextSymbolu&)  // the B29 face inside a zone sign
 {
     Kruh(p, QColor(200, 16, 30), {0, 0}, 0.95);
@@ -583,7 +600,8 @@ void MalyZakazStani(QPainter& p, const KontextSymbolu&)  // the B29 face inside 
     p.restore();
 }
 
-void TvarKrizovatky(QPainter& p, const KontextSymbolu& k)  // E2: the main road from below turns left
+void TvarKrizovatky(QPainter& p,
+                    const KontextSymbolu& k)  // E2: the main road from below turns left
 {
     Pero(p, k.barva, 0.09, Qt::FlatCap);
     p.drawLine(QPointF(0, -0.95), QPointF(0, 0));
@@ -619,7 +637,8 @@ bool KresliText(QPainter& p, const QString& text, QPointF stred, double vyska, c
                     QPolygonF body;
                     for (const QString& bod : cara.split(' ', Qt::SkipEmptyParts)) {
                         const QStringList xy = bod.split(',');
-                        body << QPointF(x + (xy[0].toDouble() + posun) * jednotka, y + xy[1].toDouble() * jednotka);
+                        body << QPointF(x + (xy[0].toDouble() + posun) * jednotka,
+                                        y + xy[1].toDouble() * jednotka);
                     }
                     if (body.size() == 1)
                         body << body.first();

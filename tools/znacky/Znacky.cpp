@@ -21,7 +21,10 @@ constexpr double kPlatno = kVelikostZnacky * kNasobek;
 
 const QColor kSedyOkraj(150, 150, 150);
 
-QString Text(const YAML::Node& n) { return n ? QString::fromStdString(n.as<std::string>()) : QString(); }
+QString Text(const YAML::Node& n)
+{
+    return n ? QString::fromStdString(n.as<std::string>()) : QString();
+}
 
 UmisteniSymbolu NactiSymbol(const YAML::Node& n)
 {
@@ -31,11 +34,16 @@ UmisteniSymbolu NactiSymbol(const YAML::Node& n)
         return u;
     }
     u.symbol = Text(n["s"]);
-    if (n["x"]) u.x = n["x"].as<double>();
-    if (n["y"]) u.y = n["y"].as<double>();
-    if (n["m"]) u.meritko = n["m"].as<double>();
-    if (n["otoc"]) u.otoceni = n["otoc"].as<double>();
-    if (n["zrcadlo"]) u.zrcadlo = n["zrcadlo"].as<bool>();
+    if (n["x"])
+        u.x = n["x"].as<double>();
+    if (n["y"])
+        u.y = n["y"].as<double>();
+    if (n["m"])
+        u.meritko = n["m"].as<double>();
+    if (n["otoc"])
+        u.otoceni = n["otoc"].as<double>();
+    if (n["zrcadlo"])
+        u.zrcadlo = n["zrcadlo"].as<bool>();
     u.barva = Text(n["barva"]);
     u.text = Text(n["t"]);
     return u;
@@ -56,12 +64,12 @@ struct Plocha {
     double jednotka = 1;  // half the side of the symbol box in pixels
     QColor barvaSymbolu = Qt::black;
     QPainterPath vnitrek;  // the face, for the end stripes and the red bar
-    double polomer = 0;    // of a round face
+    double polomer = 0;  // of a round face
 };
 
 class Kreslic {
 public:
-    Kreslic(QPainter& p, const PopisZnacky& z, QString* chyba) : p_(p), z_(z), chyba_(chyba) {}
+    Kreslic(QPainter& p, const PopisZnacky& z, QString* chyba) : p_(p), z_(z), chyba_(chyba) { }
 
     void Kresli()
     {
@@ -104,7 +112,8 @@ private:
 
     void Obrys(const QPolygonF& tvar, const QColor& vypln, const QColor& pero, double sirka)
     {
-        p_.setPen(sirka > 0 ? QPen(pero, sirka, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
+        p_.setPen(sirka > 0 ? QPen(pero, sirka, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                            : QPen(Qt::NoPen));
         p_.setBrush(vypln);
         p_.drawPolygon(tvar);
     }
@@ -131,13 +140,17 @@ private:
             const double y0 = c.y() - h / 2 + s * 0.03 * (dolu ? -1 : 1);
             QPolygonF troj;
             if (!dolu)
-                troj << QPointF(c.x(), y0) << QPointF(c.x() + L / 2, y0 + h) << QPointF(c.x() - L / 2, y0 + h);
+                troj << QPointF(c.x(), y0) << QPointF(c.x() + L / 2, y0 + h)
+                     << QPointF(c.x() - L / 2, y0 + h);
             else
-                troj << QPointF(c.x() - L / 2, y0) << QPointF(c.x() + L / 2, y0) << QPointF(c.x(), y0 + h);
+                troj << QPointF(c.x() - L / 2, y0) << QPointF(c.x() + L / 2, y0)
+                     << QPointF(c.x(), y0 + h);
             const QPointF tez(c.x(), dolu ? y0 + h / 3 : y0 + 2 * h / 3);
             Obrys(troj, Qt::white, kSedyOkraj, s * 0.035);
-            Obrys(Zmensi(troj, tez, 0.93), Barva(z_.okraj, BarvaZnacky("cervena")), Barva(z_.okraj, BarvaZnacky("cervena")), s * 0.03);
-            Obrys(Zmensi(troj, tez, 0.66), Barva(z_.vypln, Lice()), Barva(z_.vypln, Lice()), s * 0.015);
+            Obrys(Zmensi(troj, tez, 0.93), Barva(z_.okraj, BarvaZnacky("cervena")),
+                  Barva(z_.okraj, BarvaZnacky("cervena")), s * 0.03);
+            Obrys(Zmensi(troj, tez, 0.66), Barva(z_.vypln, Lice()), Barva(z_.vypln, Lice()),
+                  s * 0.015);
             pl.stred = QPointF(c.x(), dolu ? y0 + h * 0.33 : y0 + h * 0.63);
             pl.jednotka = L * 0.2;
         } else if (t == "osmiuhelnik") {
@@ -153,7 +166,8 @@ private:
         } else if (t == "kosoctverec") {
             const double d = s * 0.49;
             QPolygonF kos;
-            kos << c + QPointF(0, -d) << c + QPointF(d, 0) << c + QPointF(0, d) << c + QPointF(-d, 0);
+            kos << c + QPointF(0, -d) << c + QPointF(d, 0) << c + QPointF(0, d)
+                << c + QPointF(-d, 0);
             Obrys(kos, Qt::white, kSedyOkraj, s * 0.01);
             Obrys(Zmensi(kos, c, 0.95), QColor(Qt::white), QColor(20, 20, 20), s * 0.008);
             Obrys(Zmensi(kos, c, 0.62), BarvaZnacky("zluta"), BarvaZnacky("zluta"), 0);
@@ -167,7 +181,9 @@ private:
             const QColor vypln = Barva(z_.vypln, Lice());
             QString okraj = z_.okraj;
             if (okraj.isEmpty())
-                okraj = z_.konec ? QStringLiteral("seda") : vypln == BarvaZnacky("modra") ? QStringLiteral("bila") : QStringLiteral("cervena");
+                okraj = z_.konec                    ? QStringLiteral("seda")
+                    : vypln == BarvaZnacky("modra") ? QStringLiteral("bila")
+                                                    : QStringLiteral("cervena");
             double vnitrni = R * 0.97;
             if (okraj == "cervena") {
                 p_.setPen(Qt::NoPen);
@@ -188,7 +204,10 @@ private:
             pl.vnitrek.addEllipse(c, vnitrni, vnitrni);
             pl.polomer = vnitrni;
             pl.jednotka = R * 0.62;
-            pl.barvaSymbolu = z_.konec ? QColor(90, 90, 90) : vypln == BarvaZnacky("modra") || vypln == BarvaZnacky("cervena") ? QColor(Qt::white) : QColor(Qt::black);
+            pl.barvaSymbolu = z_.konec ? QColor(90, 90, 90)
+                : vypln == BarvaZnacky("modra") || vypln == BarvaZnacky("cervena")
+                ? QColor(Qt::white)
+                : QColor(Qt::black);
         } else if (t == "ctverec") {
             double w = s * 0.96, h = w;
             if (z_.pomer > 1)
@@ -225,8 +244,10 @@ private:
             const double krok = h / 4.0;
             for (int i = 0; i < z_.pocet; ++i) {
                 const double y = deska.top() + krok * (i + 1) - krok * 0.2;
-                Obrys(QPolygonF({QPointF(deska.left(), y + w * 0.35), QPointF(deska.right(), y - w * 0.35),
-                                 QPointF(deska.right(), y - w * 0.35 + krok * 0.42), QPointF(deska.left(), y + w * 0.35 + krok * 0.42)}),
+                Obrys(QPolygonF({QPointF(deska.left(), y + w * 0.35),
+                                 QPointF(deska.right(), y - w * 0.35),
+                                 QPointF(deska.right(), y - w * 0.35 + krok * 0.42),
+                                 QPointF(deska.left(), y + w * 0.35 + krok * 0.42)}),
                       BarvaZnacky("cervena"), BarvaZnacky("cervena"), 0);
             }
             p_.restore();
@@ -306,7 +327,8 @@ private:
             }
         }
         if (z_.stav.size() > 3) {
-            const QRectF doplnek(skrin.right() + s * 0.02, skrin.bottom() - s * 0.3, s * 0.3, s * 0.3);
+            const QRectF doplnek(skrin.right() + s * 0.02, skrin.bottom() - s * 0.3, s * 0.3,
+                                 s * 0.3);
             p_.setBrush(QColor(35, 35, 35));
             p_.drawRoundedRect(doplnek, s * 0.04, s * 0.04);
             const QPointF st = doplnek.center();
@@ -336,7 +358,8 @@ private:
         for (int i = 0; i < 2; ++i) {
             const bool zapnuto = i < z_.stav.size() && z_.stav.at(i) == 'C';
             p_.setBrush(zapnuto ? QColor(240, 30, 30) : QColor(85, 40, 40));
-            p_.drawEllipse(QPointF(deska.center().x() + (i ? 1 : -1) * s * 0.2, deska.center().y()), s * 0.1, s * 0.1);
+            p_.drawEllipse(QPointF(deska.center().x() + (i ? 1 : -1) * s * 0.2, deska.center().y()),
+                           s * 0.1, s * 0.1);
         }
         const QRectF bila(r.center().x() - s * 0.13, deska.bottom() + s * 0.02, s * 0.26, s * 0.22);
         p_.setBrush(QColor(30, 30, 30));
@@ -358,9 +381,11 @@ private:
             paprsky(bila.center(), s * 0.11, QColor(150, 150, 160));
         for (int i = 0; i < 2; ++i)
             if (i < z_.stav.size() && z_.stav.at(i) == 'C')
-                paprsky(QPointF(deska.center().x() + (i ? 1 : -1) * s * 0.2, deska.center().y()), s * 0.1, QColor(240, 30, 30));
+                paprsky(QPointF(deska.center().x() + (i ? 1 : -1) * s * 0.2, deska.center().y()),
+                        s * 0.1, QColor(240, 30, 30));
         p_.setBrush(QColor(110, 110, 110));
-        p_.drawRect(QRectF(r.center().x() - s * 0.025, bila.bottom(), s * 0.05, r.bottom() - bila.bottom()));
+        p_.drawRect(QRectF(r.center().x() - s * 0.025, bila.bottom(), s * 0.05,
+                           r.bottom() - bila.bottom()));
     }
 
     void Symboly(const std::vector<UmisteniSymbolu>& symboly, const Plocha& pl)
@@ -377,7 +402,7 @@ private:
             p_.rotate(u.otoceni);
             if (u.zrcadlo)
                 p_.scale(-1, 1);
-            KontextSymbolu k{Barva(u.barva, pl.barvaSymbolu), u.text};
+            KontextSymbolu k {Barva(u.barva, pl.barvaSymbolu), u.text};
             s->second(p_, k);
             p_.restore();
             if (u.symbol == "text") {
@@ -398,7 +423,8 @@ private:
             const QPointF c = pl.stred;
             for (int i = -2; i <= 2; ++i) {
                 const QPointF posun = QPointF(1, 1) * (i * pl.polomer * 0.1);
-                p_.drawLine(c + posun + QPointF(-pl.polomer, pl.polomer), c + posun + QPointF(pl.polomer, -pl.polomer));
+                p_.drawLine(c + posun + QPointF(-pl.polomer, pl.polomer),
+                            c + posun + QPointF(pl.polomer, -pl.polomer));
             }
             p_.restore();
         } else if (z_.konec && z_.tvar == "kosoctverec") {
@@ -407,14 +433,16 @@ private:
             p_.setPen(QPen(QColor(20, 20, 20), pl.jednotka * 0.05));
             for (int i = -3; i <= 3; ++i) {
                 const QPointF posun = QPointF(1, 1) * (i * pl.jednotka * 0.09);
-                p_.drawLine(pl.stred + posun + QPointF(-2, 2) * pl.jednotka, pl.stred + posun + QPointF(2, -2) * pl.jednotka);
+                p_.drawLine(pl.stred + posun + QPointF(-2, 2) * pl.jednotka,
+                            pl.stred + posun + QPointF(2, -2) * pl.jednotka);
             }
             p_.restore();
         } else if (z_.konec && z_.tvar == "ctverec") {
             p_.save();
             p_.setClipPath(pl.vnitrek);
             const QRectF b = pl.vnitrek.boundingRect();
-            p_.setPen(QPen(BarvaZnacky("cervena"), std::min(b.width(), b.height()) * 0.08, Qt::SolidLine, Qt::FlatCap));
+            p_.setPen(QPen(BarvaZnacky("cervena"), std::min(b.width(), b.height()) * 0.08,
+                           Qt::SolidLine, Qt::FlatCap));
             p_.drawLine(b.bottomLeft() + QPointF(b.width() * 0.08, -b.height() * 0.06),
                         b.topRight() + QPointF(-b.width() * 0.08, b.height() * 0.06));
             p_.restore();
@@ -454,9 +482,10 @@ private:
 QColor BarvaZnacky(const QString& nazev)
 {
     static const std::map<QString, QColor> barvy = {
-        {"cerna", QColor(20, 20, 20)},     {"bila", QColor(255, 255, 255)}, {"cervena", QColor(200, 16, 30)},
-        {"modra", QColor(0, 80, 160)},     {"zluta", QColor(255, 200, 0)},  {"seda", QColor(120, 120, 120)},
-        {"zelena", QColor(20, 140, 60)},   {"oranzova", QColor(245, 110, 20)},
+        {"cerna", QColor(20, 20, 20)},    {"bila", QColor(255, 255, 255)},
+        {"cervena", QColor(200, 16, 30)}, {"modra", QColor(0, 80, 160)},
+        {"zluta", QColor(255, 200, 0)},   {"seda", QColor(120, 120, 120)},
+        {"zelena", QColor(20, 140, 60)},  {"oranzova", QColor(245, 110, 20)},
     };
     const auto b = barvy.find(nazev);
     return b == barvy.end() ? QColor() : b->second;
@@ -468,7 +497,7 @@ std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba
     auto selhani = [&](const QString& kde, const QString& co) {
         if (chyba)
             *chyba = soubor + QStringLiteral(": ") + kde + QStringLiteral(": ") + co;
-        return std::vector<PopisZnacky>{};
+        return std::vector<PopisZnacky> {};
     };
     YAML::Node koren;
     try {
@@ -478,9 +507,9 @@ std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba
     }
     if (!koren.IsSequence())
         return selhani(QStringLiteral("file"), QStringLiteral("not a list of signs"));
-    static const std::set<std::string> klice = {"soubor", "kod", "nazev", "tvar", "vypln", "okraj", "docasna", "konec",
-                                                "preskrtnuti", "pomer", "pocet", "stav", "symboly", "tabulka",
-                                                "velka_tabulka"};
+    static const std::set<std::string> klice = {
+        "soubor",      "kod",   "nazev", "tvar", "vypln",   "okraj",   "docasna",      "konec",
+        "preskrtnuti", "pomer", "pocet", "stav", "symboly", "tabulka", "velka_tabulka"};
     std::set<QString> soubory;
     int poradi = 0;
     for (const auto& n : koren) {
@@ -490,7 +519,9 @@ std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba
             PopisZnacky z;
             for (const auto& kv : n)
                 if (!klice.count(kv.first.as<std::string>()))
-                    return selhani(kde, QStringLiteral("unknown key \"%1\"").arg(QString::fromStdString(kv.first.as<std::string>())));
+                    return selhani(kde,
+                                   QStringLiteral("unknown key \"%1\"")
+                                       .arg(QString::fromStdString(kv.first.as<std::string>())));
             z.soubor = Text(n["soubor"]);
             z.kod = Text(n["kod"]);
             z.nazev = Text(n["nazev"]);
@@ -499,18 +530,25 @@ std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba
             z.okraj = Text(n["okraj"]);
             z.stav = Text(n["stav"]);
             z.preskrtnuti = Text(n["preskrtnuti"]);
-            if (n["docasna"]) z.docasna = n["docasna"].as<bool>();
-            if (n["konec"]) z.konec = n["konec"].as<bool>();
-            if (n["pomer"]) z.pomer = n["pomer"].as<double>();
-            if (n["pocet"]) z.pocet = n["pocet"].as<int>();
-            if (n["velka_tabulka"]) z.velkaTabulka = n["velka_tabulka"].as<bool>();
+            if (n["docasna"])
+                z.docasna = n["docasna"].as<bool>();
+            if (n["konec"])
+                z.konec = n["konec"].as<bool>();
+            if (n["pomer"])
+                z.pomer = n["pomer"].as<double>();
+            if (n["pocet"])
+                z.pocet = n["pocet"].as<int>();
+            if (n["velka_tabulka"])
+                z.velkaTabulka = n["velka_tabulka"].as<bool>();
             z.symboly = NactiSymboly(n["symboly"]);
             if (n["tabulka"]) {
                 z.maTabulku = true;
                 z.tabulka.symboly = NactiSymboly(n["tabulka"]);
             }
-            if (z.soubor.isEmpty() || !z.soubor.endsWith(QLatin1String(".jpg")) || z.soubor.contains('/'))
-                return selhani(kde, QStringLiteral("\"soubor\" must be a plain name ending in .jpg"));
+            if (z.soubor.isEmpty() || !z.soubor.endsWith(QLatin1String(".jpg"))
+                || z.soubor.contains('/'))
+                return selhani(kde,
+                               QStringLiteral("\"soubor\" must be a plain name ending in .jpg"));
             if (!soubory.insert(z.soubor).second)
                 return selhani(kde, QStringLiteral("file %1 appears twice").arg(z.soubor));
             if (z.kod.isEmpty() || z.tvar.isEmpty())
@@ -533,7 +571,9 @@ QImage KresliZnacku(const PopisZnacky& popis, QString* chyba, int nasobek)
         Kreslic(p, popis, chyba).Kresli();
     }
     const int strana = kVelikostZnacky * nasobek;
-    return strana == velky.width() ? velky : velky.scaled(strana, strana, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return strana == velky.width()
+        ? velky
+        : velky.scaled(strana, strana, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage KontaktniArch(const std::vector<PopisZnacky>& popisy)
@@ -547,12 +587,15 @@ QImage KontaktniArch(const std::vector<PopisZnacky>& popisy)
     for (std::size_t i = 0; i < popisy.size(); ++i) {
         const int x = int(i % sloupcu) * bunka + 4, y = int(i / sloupcu) * (bunka + popisek) + 4;
         p.drawImage(x, y, KresliZnacku(popisy[i]));
-        KresliText(p, popisy[i].kod.toUpper(), QPointF(x + kVelikostZnacky / 2.0, y + kVelikostZnacky + 12), 11, Qt::black, 0.14);
+        KresliText(p, popisy[i].kod.toUpper(),
+                   QPointF(x + kVelikostZnacky / 2.0, y + kVelikostZnacky + 12), 11, Qt::black,
+                   0.14);
     }
     return arch;
 }
 
-QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adresar, const QString& arch)
+QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adresar,
+                    const QString& arch)
 {
     if (!QDir().mkpath(adresar))
         return QStringLiteral("nelze vytvořit adresář %1").arg(adresar);
@@ -583,5 +626,6 @@ QString JmenoDvojceteZnacky(const QString& soubor, int nasobek)
         return soubor;
     const qsizetype tecka = soubor.lastIndexOf(QLatin1Char('.'));
     const QString zaklad = tecka < 0 ? soubor : soubor.left(tecka);
-    return zaklad + QStringLiteral("@%1x").arg(nasobek) + (tecka < 0 ? QString() : soubor.mid(tecka));
+    return zaklad + QStringLiteral("@%1x").arg(nasobek)
+        + (tecka < 0 ? QString() : soubor.mid(tecka));
 }

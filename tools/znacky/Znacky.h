@@ -14,13 +14,13 @@
 
 // One symbol placed in the sign's symbol box, whose coordinates run from -1 to 1 (y downwards).
 struct UmisteniSymbolu {
-    QString symbol;      // name in the shared set (Symboly.h)
+    QString symbol;  // name in the shared set (Symboly.h)
     double x = 0, y = 0;  // centre
     double meritko = 1;
     double otoceni = 0;  // degrees, clockwise
     bool zrcadlo = false;  // mirrored left to right
-    QString barva;       // colour name; empty: the shape's symbol colour
-    QString text;        // for "text" and symbols that carry a figure
+    QString barva;  // colour name; empty: the shape's symbol colour
+    QString text;  // for "text" and symbols that carry a figure
 };
 
 struct Tabulka {  // additional plate (E) below the sign
@@ -29,18 +29,19 @@ struct Tabulka {  // additional plate (E) below the sign
 
 struct PopisZnacky {
     QString soubor;  // file name in the output directory, e.g. "A1a.jpg"
-    QString kod;     // the catalogue code, e.g. "A1a"
+    QString kod;  // the catalogue code, e.g. "A1a"
     QString nazev;
-    QString tvar;    // vystrazna, obraceny, osmiuhelnik, kosoctverec, kruh, ctverec, navestni,
-                     // kriz, silnice, semafor, prejezd, volna
-    QString vypln;   // fill colour name of the shape's face (shape default when empty)
-    QString okraj;   // rim colour name (shape default when empty)
+    QString tvar;  // vystrazna, obraceny, osmiuhelnik, kosoctverec, kruh, ctverec, navestni,
+                   // kriz, silnice, semafor, prejezd, volna
+    QString vypln;  // fill colour name of the shape's face (shape default when empty)
+    QString okraj;  // rim colour name (shape default when empty)
     bool docasna = false;  // yellow face of a temporary sign
-    bool konec = false;    // end stripes (circle, diamond) or the red end band (rectangle)
-    QString preskrtnuti;       // red bar of a prohibition: "sikmo" (one, top left to bottom right) or "x"
-    double pomer = 1;          // height / width of a rectangle
-    int pocet = 0;             // stripes of a countdown marker
-    QString stav;              // lamps of a signal head or a crossing signal
+    bool konec = false;  // end stripes (circle, diamond) or the red end band (rectangle)
+    QString
+        preskrtnuti;  // red bar of a prohibition: "sikmo" (one, top left to bottom right) or "x"
+    double pomer = 1;  // height / width of a rectangle
+    int pocet = 0;  // stripes of a countdown marker
+    QString stav;  // lamps of a signal head or a crossing signal
     std::vector<UmisteniSymbolu> symboly;
     bool maTabulku = false;
     bool velkaTabulka = false;  // a plate with a drawing (a junction's shape) takes more height
@@ -68,6 +69,8 @@ QString JmenoDvojceteZnacky(const QString& soubor, int nasobek);
 // The review sheet: every picture with its code beneath, ten in a row.
 QImage KontaktniArch(const std::vector<PopisZnacky>& popisy);
 
-// Writes every picture with its twins @2x and @4x (JPEG, quality 95) into `adresar` and, when `arch` is not empty, the
-// review sheet as PNG there. Returns an empty text on success, else what went wrong.
-QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adresar, const QString& arch);
+// Writes every picture with its twins @2x and @4x (JPEG, quality 95) into `adresar` and, when
+// `arch` is not empty, the review sheet as PNG there. Returns an empty text on success, else what
+// went wrong.
+QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adresar,
+                    const QString& arch);

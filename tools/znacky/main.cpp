@@ -19,10 +19,12 @@ int main(int argc, char** argv)
     QString chyba;
     const auto popisy = NactiPopisyZnacek(argumenty.at(1), &chyba);
     if (popisy.empty()) {
-        std::fprintf(stderr, "zk_znacky: %s\n", qUtf8Printable(chyba.isEmpty() ? QStringLiteral("no signs") : chyba));
+        std::fprintf(stderr, "zk_znacky: %s\n",
+                     qUtf8Printable(chyba.isEmpty() ? QStringLiteral("no signs") : chyba));
         return 1;
     }
-    chyba = ZapisZnacky(popisy, argumenty.at(2), argumenty.size() == 4 ? argumenty.at(3) : QString());
+    chyba =
+        ZapisZnacky(popisy, argumenty.at(2), argumenty.size() == 4 ? argumenty.at(3) : QString());
     if (!chyba.isEmpty()) {
         std::fprintf(stderr, "zk_znacky: %s\n", qUtf8Printable(chyba));
         return 1;

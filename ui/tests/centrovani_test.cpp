@@ -31,7 +31,8 @@ TEST(Centrovani, DialogStojiUprostredSeSvymRameckem)
         {"velikost podle obsahu",
          [](QDialog& d) {
              auto* rozlozeni = new QVBoxLayout(&d);
-             rozlozeni->addWidget(new QLabel(QStringLiteral("Kategorie, z nichž se skládal test:"), &d));
+             rozlozeni->addWidget(
+                 new QLabel(QStringLiteral("Kategorie, z nichž se skládal test:"), &d));
          },
          &otevirac},
         {"větší než otevírač", [](QDialog& d) { d.resize(772, 547); }, &otevirac},

@@ -22,8 +22,10 @@ protected:
     {
         Tabulka t;
         t.Svaz(Adresar(), "Pokus");
-        t.Vytvor({{"Jmeno", TypPole::Text, 10}, {"Datum", TypPole::Datum, 0},
-                  {"Cas", TypPole::Cas, 0}, {"Kdy", TypPole::DatumACas, 0},
+        t.Vytvor({{"Jmeno", TypPole::Text, 10},
+                  {"Datum", TypPole::Datum, 0},
+                  {"Cas", TypPole::Cas, 0},
+                  {"Kdy", TypPole::DatumACas, 0},
                   {"Pocet", TypPole::Cele, 0}});
         t.Otevri();
         t.ZacniDavku();
@@ -35,13 +37,13 @@ protected:
     {
         t.Vloz();
         t.PoleJmenem("Jmeno").NastavText("Z" + std::to_string(i));
-        t.PoleJmenem("Datum").NastavDatumCas(DatumCas{2025, 3, i % 28 + 1});
+        t.PoleJmenem("Datum").NastavDatumCas(DatumCas {2025, 3, i % 28 + 1});
         DatumCas cas;
         cas.hodina = 9;
         cas.minuta = 26;
         cas.sekunda = i % 60;
         t.PoleJmenem("Cas").NastavDatumCas(cas);
-        t.PoleJmenem("Kdy").NastavDatumCas(DatumCas{2024, 12, 1, 17, 5, 9});
+        t.PoleJmenem("Kdy").NastavDatumCas(DatumCas {2024, 12, 1, 17, 5, 9});
         t.PoleJmenem("Pocet").NastavCele(i);
         t.Uloz();
     }
@@ -51,7 +53,8 @@ protected:
     void Otevri()
     {
         kurzor.Svaz(Adresar(), "Pokus");
-        kurzor.NastavFiltrFunkci([](Tabulka& t) { return t.PoleJmenem("Pocet").JakoCele() % 2 == 0; });
+        kurzor.NastavFiltrFunkci(
+            [](Tabulka& t) { return t.PoleJmenem("Pocet").JakoCele() % 2 == 0; });
         kurzor.NastavVypocitanaPole({{"Procenta", TypPole::Text, 8}}, [](Tabulka& t) {
             t.PoleJmenem("Procenta").NastavText(t.PoleJmenem("Pocet").JakoText() + "%");
         });
@@ -59,18 +62,30 @@ protected:
         kurzor.Otevri();
         model = std::make_unique<ModelTabulky>(
             kurzor,
-            std::vector<ModelTabulky::Sloupec>{
+            std::vector<ModelTabulky::Sloupec> {
                 {"Datum", {}, QStringLiteral("Datum vystavení"), 80, Qt::AlignCenter},
                 {"Cas", {}, QStringLiteral("Čas"), 60, Qt::AlignCenter},
                 {"Kdy", {}, QStringLiteral("Kdy"), 120},
-                {"Procenta", {}, QStringLiteral("Úspěšnost"), 70, Qt::AlignRight | Qt::AlignVCenter},
-                {{}, [](Tabulka& t) { return QString::fromStdString(t.PoleJmenem("Jmeno").JakoText()) + QStringLiteral("×"); },
-                 QStringLiteral("Jméno"), 50},
+                {"Procenta",
+                 {},
+                 QStringLiteral("Úspěšnost"),
+                 70,
+                 Qt::AlignRight | Qt::AlignVCenter},
+                {{},
+                 [](Tabulka& t) {
+                     return QString::fromStdString(t.PoleJmenem("Jmeno").JakoText())
+                         + QStringLiteral("×");
+                 },
+                 QStringLiteral("Jméno"),
+                 50},
                 {"Jmeno", {}, QStringLiteral("skryté"), 40, Qt::AlignLeft, true},
             },
             nullptr, QLocale(QLocale::Czech, QLocale::CzechRepublic));
     }
-    QString Text(int radek, int sloupec) const { return model->index(radek, sloupec).data().toString(); }
+    QString Text(int radek, int sloupec) const
+    {
+        return model->index(radek, sloupec).data().toString();
+    }
 
     DocasnyAdresar adresar;
     Tabulka kurzor;
@@ -85,8 +100,10 @@ TEST_F(ModelTabulkyTest, SloupceFormatyAPozdniCteni)
     ASSERT_EQ(model->columnCount(), 6);
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Datum vystavení"));
     EXPECT_EQ(model->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Jméno"));
-    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
-    EXPECT_EQ(model->index(3, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignCenter);
+    EXPECT_EQ(model->index(3, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignCenter);
     EXPECT_EQ(model->index(3, 3).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
               Qt::AlignRight | Qt::AlignVCenter);
 
@@ -157,7 +174,7 @@ TEST_F(ModelTabulkyTest, MazaniAObnova)
     std::vector<int> zbyle;
     for (vse.Prvni(); !vse.Konec(); vse.Dalsi())
         zbyle.push_back(vse.PoleJmenem("Pocet").JakoCele());
-    EXPECT_EQ(zbyle, (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(zbyle, (std::vector<int> {1, 3, 5}));
 }
 
 // A list over more records than a page: the grid starts with the first pages only, grows by
@@ -171,7 +188,7 @@ TEST_F(ModelTabulkyTest, StrankyVelkeTabulky)
     kurzor.Filtrovat(false);
     kurzor.Otevri();
     model = std::make_unique<ModelTabulky>(
-        kurzor, std::vector<ModelTabulky::Sloupec>{{"Pocet", {}, QStringLiteral("Počet"), 40}});
+        kurzor, std::vector<ModelTabulky::Sloupec> {{"Pocet", {}, QStringLiteral("Počet"), 40}});
     const int prvni = model->rowCount();
     ASSERT_GT(prvni, 20);
     ASSERT_LT(prvni, 3000) << "the grid must not find every record before it shows any";

@@ -37,9 +37,10 @@ TEST(Zpravy, ZpravaStojiUprostredNadOtviracemVeSveKonecneVelikosti)
     QWidget otevirac;
     otevirac.setGeometry(100, 80, 632, 420);
     otevirac.show();
-    for (const QString& text : {QStringLiteral("Hotovo."), QStringLiteral("Zadaný profil již existuje!"),
-                                QStringLiteral("Potvrzení hesla se nezdařilo!\nZadejte heslo znovu!\n"
-                                               "Heslo musí mít nejméně pět znaků, jinak jej nelze uložit.")}) {
+    for (const QString& text :
+         {QStringLiteral("Hotovo."), QStringLiteral("Zadaný profil již existuje!"),
+          QStringLiteral("Potvrzení hesla se nezdařilo!\nZadejte heslo znovu!\n"
+                         "Heslo musí mít nejméně pět znaků, jinak jej nelze uložit.")}) {
         QRect box;
         auto zaznam = OdpovedzModalnimu([&](QWidget* w) {
             box = w->frameGeometry();
@@ -65,8 +66,11 @@ TEST(Zpravy, EnterStisknePrednastaveneTlacitko)
     };
     const Pripad pripady[] = {
         {"otazka", [&] { return Zpravy::Otazka(&otevirac, QStringLiteral("Opravdu?")); }, false},
-        {"otazka s Ano", [&] { return Zpravy::Otazka(&otevirac, QStringLiteral("Uložit?"), Zpravy::Vychozi::Ano); }, true},
-        {"varovani", [&] { return Zpravy::Varovani(&otevirac, QStringLiteral("Ukončit?")); }, false},
+        {"otazka s Ano",
+         [&] { return Zpravy::Otazka(&otevirac, QStringLiteral("Uložit?"), Zpravy::Vychozi::Ano); },
+         true},
+        {"varovani", [&] { return Zpravy::Varovani(&otevirac, QStringLiteral("Ukončit?")); },
+         false},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.nazev);
@@ -75,7 +79,8 @@ TEST(Zpravy, EnterStisknePrednastaveneTlacitko)
             auto* zprava = qobject_cast<QMessageBox*>(w);
             ASSERT_NE(zprava, nullptr);
             vychozi = zprava->defaultButton() ? zprava->defaultButton()->text() : QString();
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w,
+                            Qt::Key_Return);
         });
         EXPECT_EQ(p.ukaz(), p.ocekavano);
         ASSERT_TRUE(box->probehlo);

@@ -25,22 +25,30 @@ namespace {
 TKrizovatky::ZdrojSeedu Seedy(std::vector<std::uint32_t> seedy)
 {
     auto i = std::make_shared<size_t>(0);
-    return [seedy, i] { return *i < seedy.size() ? seedy[(*i)++] : static_cast<std::uint32_t>((*i)++ - seedy.size()); };
+    return [seedy, i] {
+        return *i < seedy.size() ? seedy[(*i)++]
+                                 : static_cast<std::uint32_t>((*i)++ - seedy.size());
+    };
 }
 
 class OknoKrizovatek : public testing::Test {
 protected:
     std::filesystem::path Adresar() const { return adresar.CestaStd(); }
 
-    std::unique_ptr<TKrizovatky> Otevri(std::vector<std::uint32_t> seedy, const std::string& profil = "Jana")
+    std::unique_ptr<TKrizovatky> Otevri(std::vector<std::uint32_t> seedy,
+                                        const std::string& profil = "Jana")
     {
-        auto okno = std::make_unique<TKrizovatky>(Adresar(), profil, hodiny, Seedy(std::move(seedy)));
+        auto okno =
+            std::make_unique<TKrizovatky>(Adresar(), profil, hodiny, Seedy(std::move(seedy)));
         okno->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(okno.get()));
         return okno;
     }
 
-    QString Text(const TKrizovatky& okno, const char* jmeno) { return Najdi<QLabel>(&okno, jmeno)->text(); }
+    QString Text(const TKrizovatky& okno, const char* jmeno)
+    {
+        return Najdi<QLabel>(&okno, jmeno)->text();
+    }
 
     DocasnyAdresar adresar;
     RucniHodiny hodiny;
@@ -66,19 +74,34 @@ TEST_F(OknoKrizovatek, KlavesyVoliAEnterPokracuje)
         const int misto = k % 3;
         QTest::keyClick(okno.get(), static_cast<Qt::Key>(kKlavesy[k]));
         const bool dobre = misto == g.spravna;
-        EXPECT_EQ(Text(*okno, "lbVerdikt"), dobre ? QStringLiteral("Správně!")
-                                                  : QStringLiteral("Špatně. Správná odpověď je %1.").arg(QChar('A' + g.spravna)))
+        EXPECT_EQ(
+            Text(*okno, "lbVerdikt"),
+            dobre ? QStringLiteral("Správně!")
+                  : QStringLiteral("Špatně. Správná odpověď je %1.").arg(QChar('A' + g.spravna)))
             << "key " << kKlavesy[k];
         for (int i = 0; i < 3; ++i) {
-            const QString stav = Najdi<QPushButton>(okno.get(), QStringLiteral("btnOdpoved") + QChar('A' + i))->property("stav").toString();
-            EXPECT_EQ(stav, i == g.spravna ? QStringLiteral("spravna") : i == misto ? QStringLiteral("spatna") : QString());
+            const QString stav =
+                Najdi<QPushButton>(okno.get(), QStringLiteral("btnOdpoved") + QChar('A' + i))
+                    ->property("stav")
+                    .toString();
+            EXPECT_EQ(stav,
+                      i == g.spravna   ? QStringLiteral("spravna")
+                          : i == misto ? QStringLiteral("spatna")
+                                       : QString());
         }
         // each participant of a step on a line of its own
-        const QString prvni = QString::fromStdString(g.reseni.kroky.front().pravidlo).toHtmlEscaped();
-        EXPECT_TRUE(Text(*okno, "lbVysvetleni").contains(QString(prvni).replace(QLatin1Char('\n'), QStringLiteral("<br>")))) << prvni.toStdString();
+        const QString prvni =
+            QString::fromStdString(g.reseni.kroky.front().pravidlo).toHtmlEscaped();
+        EXPECT_TRUE(
+            Text(*okno, "lbVysvetleni")
+                .contains(QString(prvni).replace(QLatin1Char('\n'), QStringLiteral("<br>"))))
+            << prvni.toStdString();
         EXPECT_FALSE(Text(*okno, "lbVysvetleni").contains(QLatin1Char('|')));
-        QTest::keyClick(okno.get(), static_cast<Qt::Key>(kKlavesy[(k + 1) % 6]));  // a second choice changes nothing
-        EXPECT_EQ(Text(*okno, "lbSkore"), QStringLiteral("Skóre: %1 z 1 (%2 %)").arg(dobre ? 1 : 0).arg(dobre ? 100 : 0));
+        QTest::keyClick(
+            okno.get(),
+            static_cast<Qt::Key>(kKlavesy[(k + 1) % 6]));  // a second choice changes nothing
+        EXPECT_EQ(Text(*okno, "lbSkore"),
+                  QStringLiteral("Skóre: %1 z 1 (%2 %)").arg(dobre ? 1 : 0).arg(dobre ? 100 : 0));
 
         QTest::keyClick(okno.get(), k % 2 ? Qt::Key_Enter : Qt::Key_Return);
         EXPECT_EQ(Text(*okno, "lbSeed"), QStringLiteral("Situace číslo 7"));
@@ -99,8 +122,11 @@ TEST_F(OknoKrizovatek, SkoreAUlozeneOdpovedi)
         const GenerovanaSituace g = GenerujSituaci(seedy[i]);
         const int misto = spravne[i] ? g.spravna : (g.spravna + 1) % 3;
         hodiny.mistni.minuta = static_cast<int>(i);
-        QTest::mouseClick(Najdi<QPushButton>(okno.get(), QStringLiteral("btnOdpoved") + QChar('A' + misto)), Qt::LeftButton);
-        ocekavane.push_back({"Jana", hodiny.mistni, seedy[i], g.druh == DruhOtazky::Prvni ? 'P' : 'O', char('A' + misto),
+        QTest::mouseClick(
+            Najdi<QPushButton>(okno.get(), QStringLiteral("btnOdpoved") + QChar('A' + misto)),
+            Qt::LeftButton);
+        ocekavane.push_back({"Jana", hodiny.mistni, seedy[i],
+                             g.druh == DruhOtazky::Prvni ? 'P' : 'O', char('A' + misto),
                              char('A' + g.spravna)});
         QTest::mouseClick(Najdi<QPushButton>(okno.get(), "btnDalsi"), Qt::LeftButton);
     }
@@ -129,8 +155,11 @@ TEST_F(OknoKrizovatek, SeedZobraziTutezSituaci)
         EXPECT_EQ(Text(*druhe, jmeno), Text(*prvni, jmeno)) << jmeno;
     const GenerovanaSituace g = GenerujSituaci(4321);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Text(*druhe, ("lbOdpoved" + std::string(1, char('A' + i))).c_str()), QString::fromStdString(g.odpovedi[size_t(i)]));
-    auto obraz = [](const TKrizovatky& o) { return Najdi<QLabel>(&o, "lbObrazek")->pixmap().toImage(); };
+        EXPECT_EQ(Text(*druhe, ("lbOdpoved" + std::string(1, char('A' + i))).c_str()),
+                  QString::fromStdString(g.odpovedi[size_t(i)]));
+    auto obraz = [](const TKrizovatky& o) {
+        return Najdi<QLabel>(&o, "lbObrazek")->pixmap().toImage();
+    };
     ASSERT_FALSE(obraz(*prvni).isNull());
     EXPECT_EQ(obraz(*druhe), obraz(*prvni));
     EXPECT_GE(obraz(*prvni).width(), 300);
@@ -155,7 +184,9 @@ TEST_F(OknoKrizovatek, ChybaUlozeniSeUkazeANicNezapise)
         EXPECT_TRUE(CekejNa([&] { return chyba->probehlo; }));
     }
     EXPECT_TRUE(chyba->text.contains(QStringLiteral("Krizovatky.DB"))) << chyba->text.toStdString();
-    EXPECT_EQ(Text(*okno, "lbSkore").left(12), QStringLiteral("Skóre: ")+ QString::number(GenerujSituaci(21).spravna == 1 ? 1 : 0) + QStringLiteral(" z 1"));
+    EXPECT_EQ(Text(*okno, "lbSkore").left(12),
+              QStringLiteral("Skóre: ") + QString::number(GenerujSituaci(21).spravna == 1 ? 1 : 0)
+                  + QStringLiteral(" z 1"));
     QTest::keyClick(okno.get(), Qt::Key_Return);
     QTest::keyClick(okno.get(), Qt::Key_C);
     const auto ulozene = NactiKrizovatky(Adresar(), "Jana");

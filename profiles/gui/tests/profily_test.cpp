@@ -27,8 +27,7 @@
 
 namespace {
 
-template <typename T>
-T* Prvek(QWidget* okno, const char* jmeno)
+template <typename T> T* Prvek(QWidget* okno, const char* jmeno)
 {
     T* w = okno->findChild<T*>(QString::fromLatin1(jmeno));
     if (!w)
@@ -98,7 +97,10 @@ int PocetZaznamu(const std::string& adresar, const std::string& tabulka, const s
 
 class ProfilyGui : public testing::Test {
 protected:
-    ProfilyGui() : sklad(adresar.CestaStd(), NarocnostHesla::Nejnizsi()) { sklad.ZalozitTabulkuProfilu(); }
+    ProfilyGui() : sklad(adresar.CestaStd(), NarocnostHesla::Nejnizsi())
+    {
+        sklad.ZalozitTabulkuProfilu();
+    }
 
     void Pridat(const std::string& jmeno, const std::string& heslo = "")
     {
@@ -107,8 +109,8 @@ protected:
 
     void VysledkyAProtokoly(const std::vector<std::string>& profily)
     {
-        for (const auto& [nazev, definice] :
-             {std::pair{"Vysledky", DefiniceVysledky()}, std::pair{"Protokoly", DefiniceProtokoly()}}) {
+        for (const auto& [nazev, definice] : {std::pair {"Vysledky", DefiniceVysledky()},
+                                              std::pair {"Protokoly", DefiniceProtokoly()}}) {
             Tabulka t;
             t.Svaz(adresar.CestaStd(), nazev);
             t.Vytvor(definice);
@@ -148,7 +150,7 @@ TEST_F(ProfilyGui, ManazerNaCisteTabulce)
 
 TEST_F(ProfilyGui, PravidlaJmenaVytvareni)
 {
-    TVytvorUziv d(QStringList{"Petr", "Čeněk"});
+    TVytvorUziv d(QStringList {"Petr", "Čeněk"});
     d.show();
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Vytvoření nového profilu"));
     const struct {
@@ -177,7 +179,8 @@ TEST_F(ProfilyGui, PravidlaJmenaVytvareni)
 
     // A name longer than the stored width cannot be typed.
     Napis(&d, "eProfil", QStringLiteral("Příliš dlouhé jméno profilu, víc než třicet znaků"));
-    EXPECT_EQ(Prvek<QLineEdit>(&d, "eProfil")->text(), QStringLiteral("Příliš dlouhé jméno profilu, v"));
+    EXPECT_EQ(Prvek<QLineEdit>(&d, "eProfil")->text(),
+              QStringLiteral("Příliš dlouhé jméno profilu, v"));
 
     Napis(&d, "eProfil", QStringLiteral(" Default "));
     QTest::keyClick(Prvek<QLineEdit>(&d, "eProfil"), Qt::Key_Return);
@@ -189,7 +192,7 @@ TEST_F(ProfilyGui, PravidlaJmenaVytvareni)
 
 TEST_F(ProfilyGui, PravidlaHeslaVytvareni)
 {
-    TVytvorUziv d(QStringList{});
+    TVytvorUziv d(QStringList {});
     d.show();
     auto* eHeslo1 = Prvek<QLineEdit>(&d, "eHeslo1");
     EXPECT_FALSE(eHeslo1->isEnabled());
@@ -236,7 +239,7 @@ TEST_F(ProfilyGui, VytvoreniProfiluZManazeru)
         Pridat(jmeno);
     TManazerUzivatelu m(sklad, aktivni);
     m.show();
-    EXPECT_EQ(Polozky(&m), (QStringList{"adam", "Bára", "Čeněk", "Zdeněk"}));
+    EXPECT_EQ(Polozky(&m), (QStringList {"adam", "Bára", "Čeněk", "Zdeněk"}));
     Vyber(&m, QStringLiteral("Zdeněk"));
     EXPECT_TRUE(Prvek<QPushButton>(&m, "btnOK")->isEnabled());
     EXPECT_TRUE(Prvek<QPushButton>(&m, "btnDelete")->isEnabled());
@@ -264,7 +267,7 @@ TEST_F(ProfilyGui, VytvoreniProfiluZManazeru)
     Klikni(&m, "btnNew");
     ASSERT_TRUE(z->probehlo);
     EXPECT_EQ(z->trida, QStringLiteral("TVytvorUziv"));
-    EXPECT_EQ(Polozky(&m), (QStringList{"adam", "Bára", "Cyril", "Čeněk", "Zdeněk"}));
+    EXPECT_EQ(Polozky(&m), (QStringList {"adam", "Bára", "Cyril", "Čeněk", "Zdeněk"}));
     EXPECT_TRUE(sklad.NajitProfil("Cyril"));
     EXPECT_FALSE(sklad.MaHeslo("Cyril"));
     // The selection stays where it was.
@@ -307,12 +310,14 @@ TEST_F(ProfilyGui, KlavesniceVSeznamuAVychoziNe)
     EXPECT_EQ(lb->selectedItems().front()->text(), QStringLiteral("Eva"));
     EXPECT_TRUE(Prvek<QPushButton>(&m, "btnDelete")->isEnabled());
 
-    auto enter = [](QWidget* box) { QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return); };
+    auto enter = [](QWidget* box) {
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+    };
     auto otazka = OdpovedzModalnimu(enter);
     Klikni(&m, "btnDelete");
     ASSERT_TRUE(otazka->probehlo);
     EXPECT_EQ(otazka->text, QStringLiteral("Opravdu chcete profil \"Eva\" smazat?"));
-    EXPECT_EQ(Polozky(&m), (QStringList{"Eva", "Pavel"}));
+    EXPECT_EQ(Polozky(&m), (QStringList {"Eva", "Pavel"}));
     EXPECT_TRUE(sklad.NajitProfil("Eva"));
 
     auto konec = OdpovedzModalnimu(enter);
@@ -419,7 +424,7 @@ TEST_F(ProfilyGui, SmazaniSeZeptaOveriHesloAOdstraniZaznamy)
     });
     Klikni(&m, "btnDelete");
     ASSERT_TRUE(dotaz->probehlo);
-    EXPECT_EQ(Polozky(&m), QStringList{"Eva"});
+    EXPECT_EQ(Polozky(&m), QStringList {"Eva"});
     EXPECT_FALSE(Prvek<QPushButton>(&m, "btnOK")->isEnabled());
     EXPECT_FALSE(Prvek<QPushButton>(&m, "btnDelete")->isEnabled());
     EXPECT_FALSE(sklad.NajitProfil("Pavel"));
@@ -506,8 +511,8 @@ TEST_F(ProfilyGui, NastaveniCerstvehoProfiluAPotvrzeni)
     });
     EXPECT_TRUE(OtevritNastaveni(nullptr, n));
     EXPECT_EQ(n.skupina, "C");
-    EXPECT_EQ(n.kategorie, (std::array<bool, 7>{false, true, true, true, true, false, true}));
-    EXPECT_EQ(n.protokoly, (std::array<bool, 3>{true, false, true}));
+    EXPECT_EQ(n.kategorie, (std::array<bool, 7> {false, true, true, true, true, false, true}));
+    EXPECT_EQ(n.protokoly, (std::array<bool, 3> {true, false, true}));
     // Nothing reaches the record before the learner saves.
     Nastaveni ulozene;
     ulozene.aktivniProfil = "Eva";
@@ -600,14 +605,18 @@ TEST_F(Prejmenovani, PravidlaJmenaNicNezmeni)
         QString znovuNabidnuto;
         auto okno = OdpovedzModalnimu([&](QWidget* d) {
             Napis(d, "eNovyNazev", p.jmeno);
-            chyba = OdpovedzModalnimu([&](QWidget* box) {
-                // The window opens again with the typed name; Storno then ends the rename.
-                znovu = OdpovedzModalnimu([&](QWidget* d2) {
-                    znovuNabidnuto = qobject_cast<QInputDialog*>(d2)->textValue();
-                    qobject_cast<QInputDialog*>(d2)->reject();
-                }, box);
-                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-            }, d);
+            chyba = OdpovedzModalnimu(
+                [&](QWidget* box) {
+                    // The window opens again with the typed name; Storno then ends the rename.
+                    znovu = OdpovedzModalnimu(
+                        [&](QWidget* d2) {
+                            znovuNabidnuto = qobject_cast<QInputDialog*>(d2)->textValue();
+                            qobject_cast<QInputDialog*>(d2)->reject();
+                        },
+                        box);
+                    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+                },
+                d);
             qobject_cast<QInputDialog*>(d)->accept();
         });
         EXPECT_FALSE(PrejmenovatAktivniProfil(nullptr, sklad, n));
@@ -618,7 +627,7 @@ TEST_F(Prejmenovani, PravidlaJmenaNicNezmeni)
         EXPECT_EQ(znovu->titulek, okno->titulek);
         EXPECT_EQ(znovuNabidnuto, p.jmeno);
         EXPECT_EQ(n.aktivniProfil, "Jan O'Neil");
-        EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Jan O'Neil", "Eva"}));
+        EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string> {"Jan O'Neil", "Eva"}));
         EXPECT_EQ(Zaznamu("Vysledky", "Jan O'Neil"), 2);
     }
 
@@ -628,7 +637,7 @@ TEST_F(Prejmenovani, PravidlaJmenaNicNezmeni)
     Zadat(QStringLiteral("Karel"), false);
     EXPECT_FALSE(PrejmenovatAktivniProfil(nullptr, sklad, n));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Jan O'Neil", "Eva"}));
+    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string> {"Jan O'Neil", "Eva"}));
 }
 
 TEST_F(Prejmenovani, OdmitnuteJmenoLzeOpravitVeZnovuOtevrenemOkne)
@@ -637,14 +646,18 @@ TEST_F(Prejmenovani, OdmitnuteJmenoLzeOpravitVeZnovuOtevrenemOkne)
     QString nabidnuto;
     OdpovedzModalnimu([&](QWidget* d) {
         Napis(d, "eNovyNazev", QStringLiteral("eva"));
-        chyba = OdpovedzModalnimu([&](QWidget* box) {
-            OdpovedzModalnimu([&](QWidget* d2) {
-                nabidnuto = qobject_cast<QInputDialog*>(d2)->textValue();
-                Napis(d2, "eNovyNazev", QStringLiteral("Evička"));
-                qobject_cast<QInputDialog*>(d2)->accept();
-            }, box);
-            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-        }, d);
+        chyba = OdpovedzModalnimu(
+            [&](QWidget* box) {
+                OdpovedzModalnimu(
+                    [&](QWidget* d2) {
+                        nabidnuto = qobject_cast<QInputDialog*>(d2)->textValue();
+                        Napis(d2, "eNovyNazev", QStringLiteral("Evička"));
+                        qobject_cast<QInputDialog*>(d2)->accept();
+                    },
+                    box);
+                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+            },
+            d);
         qobject_cast<QInputDialog*>(d)->accept();
     });
     EXPECT_TRUE(PrejmenovatAktivniProfil(nullptr, sklad, n));
@@ -652,7 +665,7 @@ TEST_F(Prejmenovani, OdmitnuteJmenoLzeOpravitVeZnovuOtevrenemOkne)
     ExpectChyba(chyba, QStringLiteral("Zadaný profil již existuje!"));
     EXPECT_EQ(nabidnuto, QStringLiteral("eva"));
     EXPECT_EQ(n.aktivniProfil, "Evička");
-    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{"Evička", "Eva"}));
+    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string> {"Evička", "Eva"}));
     EXPECT_EQ(Zaznamu("Vysledky", "Evička"), 2);
 }
 
@@ -664,7 +677,7 @@ TEST_F(Prejmenovani, PrejmenujeProfilIJehoZaznamy)
     const std::string nove = "Honza Novák, přejmenovaný na d";
     EXPECT_EQ(n.aktivniProfil, nove) << "the entry takes at most 30 characters";
     EXPECT_EQ(n.skupina, "B");
-    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string>{nove, "Eva"}));
+    EXPECT_EQ(sklad.SeznamProfilu(), (std::vector<std::string> {nove, "Eva"}));
     EXPECT_TRUE(sklad.OverHeslo(nove, "tajne5"));
     EXPECT_EQ(Zaznamu("Vysledky", "Jan O'Neil"), 0);
     EXPECT_EQ(Zaznamu("Protokoly", "Jan O'Neil"), 0);

@@ -11,8 +11,7 @@
 
 namespace {
 
-template <typename T>
-T* Najdi(QWidget& okno, const char* jmeno)
+template <typename T> T* Najdi(QWidget& okno, const char* jmeno)
 {
     T* w = okno.findChild<T*>(QLatin1String(jmeno));
     EXPECT_NE(w, nullptr) << jmeno;
@@ -31,7 +30,8 @@ TEST(TDotazPZ, VychoziStavPodlePoctuDostupnych)
     EXPECT_EQ(Najdi<QLabel>(malo, "lbPocet")->text(), QStringLiteral("Počet otázek: 12"));
     EXPECT_EQ(Najdi<QLabel>(malo, "lbOtazka")->text(), QStringLiteral("Začít otázkou: 1*"));
     EXPECT_EQ(Najdi<QLabel>(malo, "lbNadpis")->text(), QStringLiteral("Procvičování otázek"));
-    EXPECT_EQ(Najdi<QPushButton>(malo, "btnPotvrdit")->text(), QStringLiteral("Start Procvičování"));
+    EXPECT_EQ(Najdi<QPushButton>(malo, "btnPotvrdit")->text(),
+              QStringLiteral("Start Procvičování"));
     EXPECT_EQ(malo.windowTitle(), QStringLiteral("Dotaz programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(malo.size(), QSize(294, 160));
     EXPECT_FALSE(malo.windowFlags() & Qt::WindowCloseButtonHint);
@@ -69,7 +69,8 @@ TEST(TDotazPZ, PosuvnikyDrziKonecBehuVRozsahu)
 
     // Length to 25: the start moves back to 6 so that 6..30 fit.
     for (int i = 0; i < 24; ++i)
-        QTest::mouseClick(sbPocet, Qt::LeftButton, {}, QPoint(sbPocet->width() - 4, sbPocet->height() / 2));
+        QTest::mouseClick(sbPocet, Qt::LeftButton, {},
+                          QPoint(sbPocet->width() - 4, sbPocet->height() / 2));
     EXPECT_EQ(sbPocet->value(), 25);
     EXPECT_EQ(sbOtazka->value(), 6);
     EXPECT_EQ(Najdi<QLabel>(d, "lbOtazka")->text(), QStringLiteral("Začít otázkou: 6*"));
@@ -106,7 +107,8 @@ TEST(TDotazPZ, ZavreniVzdyPotvrdi)
 
     TDotazPZ tlacitkem(40, false, false);
     OdpovedzModalnimu([](QWidget* w) {
-        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btnPotvrdit")), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btnPotvrdit")),
+                          Qt::LeftButton);
     });
     EXPECT_EQ(tlacitkem.exec(), QDialog::Accepted);
 }

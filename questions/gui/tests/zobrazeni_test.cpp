@@ -132,7 +132,8 @@ TEST_F(Zobrazeni, PoznamkaZacinaPodObrazkem)
     EXPECT_EQ(panel->stPoznamka->y(), 193);
 
     panel->ZobrazOtazku(3);  // without a picture the note follows the answers again
-    EXPECT_EQ(panel->stPoznamka->y(), panel->stOdpovedi[3]->y() + panel->stOdpovedi[3]->height() + 10);
+    EXPECT_EQ(panel->stPoznamka->y(),
+              panel->stOdpovedi[3]->y() + panel->stOdpovedi[3]->height() + 10);
 }
 
 TEST_F(Zobrazeni, ChybejiciObrazekNicNezuzi)
@@ -173,17 +174,17 @@ TEST_F(Zobrazeni, LevyKlikPrepinaZnackuJenPriCekajiciOdpovedi)
     stav.cekaNaOdpoved = false;
     QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
     QTest::mouseClick(panel->lbPismena[0], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, false, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
 
     stav.cekaNaOdpoved = true;
     QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
     QTest::mouseClick(panel->lbPismena[2], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, true, true, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, true, true, false}));
     QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, true, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, true, false}));
     // Clicking a mark itself does nothing with the left button.
     QTest::mouseClick(panel->imgZnacky[2], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, true, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, true, false}));
 }
 
 // The answer keys toggle as a left click does (only while an answer is pending, and only for an
@@ -194,27 +195,27 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
     QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
     stav.cekaNaOdpoved = false;
     QTest::keyClick(panel.get(), Qt::Key_A);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, false, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
 
     stav.cekaNaOdpoved = true;
     const struct {
         const char* klavesy;
         std::array<bool, 4> oznaceno;
     } pripady[] = {
-        {"a", {true, false, false, false}},
-        {"B", {true, true, false, false}},
-        {"3", {true, true, true, false}},
-        {"1", {false, true, true, false}},
-        {"d4", {false, true, true, false}},   // no answer d: nothing
-        {"+\xc5\xa1", {true, true, false, false}},  // "+" and "š", the unshifted 1 and 3 of a Czech keyboard
+        {"a", {true, false, false, false}},        {"B", {true, true, false, false}},
+        {"3", {true, true, true, false}},          {"1", {false, true, true, false}},
+        {"d4", {false, true, true, false}},  // no answer d: nothing
+        {"+\xc5\xa1", {true, true, false, false}},  // "+" and "š", the unshifted 1 and 3 of a Czech
+                                                    // keyboard
         {"x9", {true, true, false, false}},
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.klavesy);
         // Qt's key code of a character is its upper-case code point, as a keyboard reports it.
         for (QChar znak : QString::fromUtf8(p.klavesy))
-            QTest::sendKeyEvent(QTest::Click, panel.get(), static_cast<Qt::Key>(znak.toUpper().unicode()),
-                                QString(znak), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, panel.get(),
+                                static_cast<Qt::Key>(znak.toUpper().unicode()), QString(znak),
+                                Qt::NoModifier);
         EXPECT_EQ(panel->OznaceneOdpovedi(), p.oznaceno);
     }
     EXPECT_EQ(panel->imgZnacky[0]->accessibleName(), QStringLiteral("Značka odpovědi a)"));
@@ -235,7 +236,8 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
     panel->ObnovPristupnost();
     EXPECT_EQ(panel->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
     EXPECT_EQ(panel->stOdpovedi[1]->accessibleDescription(), QStringLiteral("správná odpověď"));
-    EXPECT_EQ(panel->imgZnacky[2]->accessibleDescription(), QStringLiteral("vynechaná správná odpověď"));
+    EXPECT_EQ(panel->imgZnacky[2]->accessibleDescription(),
+              QStringLiteral("vynechaná správná odpověď"));
 }
 
 TEST_F(Zobrazeni, PravyKlikPredavajiJenOtazkoveOvladace)
@@ -270,9 +272,9 @@ protected:
 
 TEST_F(Prohlizeni, ZnackyPraveSpravnychOdpovedi)
 {
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, true, false, false}));
     Zadej(QStringLiteral("3"));
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{true, false, true, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {true, false, true, false}));
     EXPECT_EQ(panel->stPoznamka->text(), QStringLiteral("Poznámka k otázce 3."));
     EXPECT_FALSE(panel->imgZnacky[0]->pixmap().isNull());
 }
@@ -315,7 +317,8 @@ TEST_F(Prohlizeni, NeplatneZadaniHlasiChybuANemeniOtazku)
         {QStringLiteral("1 2"), QStringLiteral("\"1 2\" není platná integer hodnota!")},
         {QString(), QStringLiteral("Zadejte číslo otázky od 1 do 757.")},
         {QStringLiteral("99999999999"),
-         QStringLiteral("\"99999999999\" je příliš velké číslo. Zadejte číslo otázky od 1 do 757.")},
+         QStringLiteral(
+             "\"99999999999\" je příliš velké číslo. Zadejte číslo otázky od 1 do 757.")},
     };
     for (const auto& [text, zprava] : pripady) {
         auto chyba = StiskniVeZprave(QMessageBox::Ok);
@@ -360,11 +363,11 @@ TEST_F(Prohlizeni, SipkyNeomezujiANepreskakuji)
     panel->sb1Nahoru->click();
     EXPECT_EQ(stav.cisloOtazky, 5);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{false, false, false, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
     panel->sb1Nahoru->click();
     EXPECT_EQ(stav.cisloOtazky, 6);
     EXPECT_TRUE(panel->Titulek().isEmpty());
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4>{true, false, true, false}));
+    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {true, false, true, false}));
 }
 
 // Up and Down (and the wheel) are the spin arrows, PageUp and PageDown ten steps under the same
@@ -388,16 +391,30 @@ TEST_F(Prohlizeni, SipkyStrankyAKoleckoNaObouKoncich)
         {"nahoru", QStringLiteral("7"), [&] { QTest::keyClick(e, Qt::Key_Up); }, 8},
         {"nahoru na 757", QStringLiteral("757"), [&] { QTest::keyClick(e, Qt::Key_Up); }, 0},
         {"stranka nahoru", QStringLiteral("2"), [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 12},
-        {"stranka nahoru ke konci", QStringLiteral("750"), [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 757},
-        {"stranka nahoru na 757", QStringLiteral("757"), [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 0},
+        {"stranka nahoru ke konci", QStringLiteral("750"),
+         [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 757},
+        {"stranka nahoru na 757", QStringLiteral("757"),
+         [&] { QTest::keyClick(e, Qt::Key_PageUp); }, 0},
         {"stranka dolu", QStringLiteral("12"), [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 2},
-        {"stranka dolu k zacatku", QStringLiteral("4"), [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 1},
-        {"stranka dolu na 1", QStringLiteral("1"), [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 0},
+        {"stranka dolu k zacatku", QStringLiteral("4"),
+         [&] { QTest::keyClick(e, Qt::Key_PageDown); }, 1},
+        {"stranka dolu na 1", QStringLiteral("1"), [&] { QTest::keyClick(e, Qt::Key_PageDown); },
+         0},
         {"kolecko nahoru", QStringLiteral("7"), [&] { kolecko(120); }, 8},
         {"kolecko dolu", QStringLiteral("7"), [&] { kolecko(-120); }, 6},
-        {"jemne kolecko do zubu", QStringLiteral("7"), [&] { kolecko(60); kolecko(60); }, 8},
+        {"jemne kolecko do zubu", QStringLiteral("7"),
+         [&] {
+             kolecko(60);
+             kolecko(60);
+         },
+         8},
         {"jemne kolecko pod zub", QStringLiteral("7"), [&] { kolecko(-60); }, 0},
-        {"opacny smer zahodi zbytek", QStringLiteral("7"), [&] { kolecko(60); kolecko(-120); }, 6},
+        {"opacny smer zahodi zbytek", QStringLiteral("7"),
+         [&] {
+             kolecko(60);
+             kolecko(-120);
+         },
+         6},
         {"kolecko na 757", QStringLiteral("757"), [&] { kolecko(120); }, 0},
         {"kolecko na 1", QStringLiteral("1"), [&] { kolecko(-120); }, 0},
     };

@@ -53,7 +53,10 @@ inline std::size_t Znaku(const std::string& text)
     return n;
 }
 
-inline std::array<const std::string*, 4> Odpovedi(const Otazka& o) { return {&o.a, &o.b, &o.c, &o.d}; }
+inline std::array<const std::string*, 4> Odpovedi(const Otazka& o)
+{
+    return {&o.a, &o.b, &o.c, &o.d};
+}
 
 // Share (0..1) of single-answer questions whose correct answer is strictly longer than every other.
 inline double PodilNejdelsiSpravne(const std::vector<const Otazka*>& otazky)
@@ -89,7 +92,8 @@ inline std::map<char, int> RozlozeniPismen(const std::vector<const Otazka*>& ota
 inline bool MaKonkretniOdkaz(const std::string& poznamka, bool znacky)
 {
     static const std::regex paragraf(R"((§\s*\d)|(čl\.\s*\d)|(článk[a-zěí]*\s+\d))");
-    static const std::regex kod(R"((^|[^A-Za-z])(A|B|C|P|IP|IS|IJ|IZ|E|V|S|Z)\s?\d+[a-z]?([^A-Za-z0-9]|$))");
+    static const std::regex kod(
+        R"((^|[^A-Za-z])(A|B|C|P|IP|IS|IJ|IZ|E|V|S|Z)\s?\d+[a-z]?([^A-Za-z0-9]|$))");
     return std::regex_search(poznamka, paragraf) || (znacky && std::regex_search(poznamka, kod));
 }
 

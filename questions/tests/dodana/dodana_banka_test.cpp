@@ -19,8 +19,8 @@ Banka DodanaBanka::banka_;
 
 TEST_F(DodanaBanka, VKategoriich2Az5ChybiPraveVyrazenaCisla)
 {
-    const std::set<int> vyrazena{502, 523, 544, 545, 547, 550, 552, 553, 554, 555, 558, 559,
-                                 560, 561, 563, 565, 566, 568, 569, 570, 573, 575, 577, 579};
+    const std::set<int> vyrazena {502, 523, 544, 545, 547, 550, 552, 553, 554, 555, 558, 559,
+                                  560, 561, 563, 565, 566, 568, 569, 570, 573, 575, 577, 579};
     std::vector<int> chybejici;
     for (int n = 421; n <= 620; ++n)
         if (!banka_.OtazkaExistuje(n))
@@ -33,9 +33,10 @@ TEST_F(DodanaBanka, VKategoriich2Az5ChybiPraveVyrazenaCisla)
 TEST_F(DodanaBanka, KazdyRozsahMaDostOtazekProSkupinuT)
 {
     auto abcd = [this](int kategorie) {
-        return static_cast<int>(std::count_if(banka_.Vse().begin(), banka_.Vse().end(), [&](const Otazka& o) {
-            return KategorieCisla(o.cislo) == kategorie && o.skupina == "ABCD";
-        }));
+        return static_cast<int>(
+            std::count_if(banka_.Vse().begin(), banka_.Vse().end(), [&](const Otazka& o) {
+                return KategorieCisla(o.cislo) == kategorie && o.skupina == "ABCD";
+            }));
     };
     EXPECT_GE(abcd(2), 4);
     EXPECT_GE(abcd(3) + abcd(5), 2);

@@ -26,7 +26,8 @@ std::vector<const Otazka*> DodanaBankaKategorie1Druha::otazky_;
 
 TEST_F(DodanaBankaKategorie1Druha, ChybiPraveVyrazenaCisla)
 {
-    EXPECT_EQ(pravidla::PritomnaCisla(banka_, 211, 420), pravidla::RozsahBez(211, 420, {274, 355, 388}));
+    EXPECT_EQ(pravidla::PritomnaCisla(banka_, 211, 420),
+              pravidla::RozsahBez(211, 420, {274, 355, 388}));
 }
 
 TEST_F(DodanaBankaKategorie1Druha, KazdaOtazkaMaOdpovediPoznamkuAZadnyObrazek)
@@ -47,7 +48,8 @@ TEST_F(DodanaBankaKategorie1Druha, KazdaOtazkaMaOdpovediPoznamkuAZadnyObrazek)
 
 TEST_F(DodanaBankaKategorie1Druha, PoznamkyUvadejiParagrafASpravnaOdpovedSeNeprozrazuje)
 {
-    // Every note of this half ends with a paragraph of the act or decree; a sign code alone is not enough.
+    // Every note of this half ends with a paragraph of the act or decree; a sign code alone is not
+    // enough.
     for (const Otazka* o : otazky_)
         EXPECT_TRUE(pravidla::MaKonkretniOdkaz(o->poznamka, false)) << o->cislo;
     EXPECT_GE(pravidla::PodilSOdkazem(otazky_, false), 0.95);
@@ -58,7 +60,8 @@ TEST_F(DodanaBankaKategorie1Druha, PoznamkyUvadejiParagrafASpravnaOdpovedSeNepro
     for (const auto& [pismeno, pocet] : pismena)
         jednaOdpoved += pocet;
     for (char pismeno : {'A', 'B', 'C'}) {
-        const double podil = pismena.count(pismeno) ? double(pismena.at(pismeno)) / jednaOdpoved : 0.0;
+        const double podil =
+            pismena.count(pismeno) ? double(pismena.at(pismeno)) / jednaOdpoved : 0.0;
         EXPECT_GE(podil, 0.25) << pismeno;
         EXPECT_LE(podil, 0.42) << pismeno;
     }
@@ -67,17 +70,23 @@ TEST_F(DodanaBankaKategorie1Druha, PoznamkyUvadejiParagrafASpravnaOdpovedSeNepro
 TEST_F(DodanaBankaKategorie1Druha, SkupinyMajiSpolecneIVlastniOtazky)
 {
     const auto pocet = [this](auto podminka) {
-        return std::count_if(otazky_.begin(), otazky_.end(), [&](const Otazka* o) { return podminka(o->skupina); });
+        return std::count_if(otazky_.begin(), otazky_.end(),
+                             [&](const Otazka* o) { return podminka(o->skupina); });
     };
     EXPECT_GE(pocet([](const std::string& s) { return s == "ABCD"; }), 60);
     // Rules that differ for motorcycles, trucks and buses have questions of their own.
     for (const char* vlastni : {"A", "C", "D"})
-        EXPECT_GE(pocet([&](const std::string& s) { return s.find(vlastni) != std::string::npos && s.find('B') == std::string::npos; }), 3)
+        EXPECT_GE(pocet([&](const std::string& s) {
+                      return s.find(vlastni) != std::string::npos
+                          && s.find('B') == std::string::npos;
+                  }),
+                  3)
             << vlastni;
     // Group T walks only ABCD questions; the count for T must agree with them.
     const auto kategorie = pravidla::OtazkyKategorie(banka_, 1);
     EXPECT_EQ(banka_.PocetVKategorii(1, "T"),
-              std::count_if(kategorie.begin(), kategorie.end(), [](const Otazka* o) { return o->skupina == "ABCD"; }));
+              std::count_if(kategorie.begin(), kategorie.end(),
+                            [](const Otazka* o) { return o->skupina == "ABCD"; }));
 }
 
 }  // namespace

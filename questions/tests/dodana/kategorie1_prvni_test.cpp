@@ -41,7 +41,8 @@ TEST_F(DodanaBankaPravidlaPrvni, KazdaOtazkaMaOdpovediPoznamkuSParagrafemAZadnyO
         EXPECT_GE(pravidla::Znaku(o->poznamka), 20u) << o->cislo;
         // The reference closes the note: a paragraph or an article within its last 120 bytes.
         std::size_t od = o->poznamka.size() > 120 ? o->poznamka.size() - 120 : 0;
-        while (od < o->poznamka.size() && (static_cast<unsigned char>(o->poznamka[od]) & 0xC0) == 0x80)
+        while (od < o->poznamka.size()
+               && (static_cast<unsigned char>(o->poznamka[od]) & 0xC0) == 0x80)
             ++od;
         const std::string konec = o->poznamka.substr(od);
         EXPECT_TRUE(pravidla::MaKonkretniOdkaz(konec, false)) << o->cislo << ": " << konec;
@@ -68,16 +69,25 @@ TEST_F(DodanaBankaPravidlaPrvni, SpravnaOdpovedNeniPrilisCastoNejdelsiAPismenaJs
 TEST_F(DodanaBankaPravidlaPrvni, SkupinyDovolujiSestavitTestKazdeSkupineAObsahujiZvlastniOtazky)
 {
     auto pocet = [](auto podminka) {
-        return std::count_if(otazky_.begin(), otazky_.end(), [&](const Otazka* o) { return podminka(o->skupina); });
+        return std::count_if(otazky_.begin(), otazky_.end(),
+                             [&](const Otazka* o) { return podminka(o->skupina); });
     };
     EXPECT_GE(pocet([](const std::string& s) { return s == "ABCD"; }), 60);
     // A points test takes ten questions of this category for every licence group.
     for (const char* pismeno : {"A", "B", "C", "D"})
-        EXPECT_GE(pocet([&](const std::string& s) { return s.find(pismeno) != std::string::npos; }), 10) << pismeno;
+        EXPECT_GE(pocet([&](const std::string& s) { return s.find(pismeno) != std::string::npos; }),
+                  10)
+            << pismeno;
     // Rules that differ for motorcycles, trucks and buses have questions of their own.
     EXPECT_GE(pocet([](const std::string& s) { return s == "A"; }), 5);
-    EXPECT_GE(pocet([](const std::string& s) { return s.find('C') != std::string::npos && s.find('A') == std::string::npos; }), 5);
-    EXPECT_GE(pocet([](const std::string& s) { return s.find('D') != std::string::npos && s.find('A') == std::string::npos; }), 5);
+    EXPECT_GE(pocet([](const std::string& s) {
+                  return s.find('C') != std::string::npos && s.find('A') == std::string::npos;
+              }),
+              5);
+    EXPECT_GE(pocet([](const std::string& s) {
+                  return s.find('D') != std::string::npos && s.find('A') == std::string::npos;
+              }),
+              5);
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ TEST_F(DodanaBanka2az5, KazdaPoznamkaUvadiKonkretniPramen)
 TEST_F(DodanaBanka2az5, NejdelsiOdpovedNeprozrazujeSpravnou)
 {
     for (int kategorie = 2; kategorie <= 5; ++kategorie)
-        EXPECT_LE(pravidla::PodilNejdelsiSpravne(pravidla::OtazkyKategorie(banka_, kategorie)), 0.40)
+        EXPECT_LE(pravidla::PodilNejdelsiSpravne(pravidla::OtazkyKategorie(banka_, kategorie)),
+                  0.40)
             << kategorie;
 }
 
@@ -51,7 +52,8 @@ TEST_F(DodanaBanka2az5, SpravnaPismenaJsouRozlozena)
             EXPECT_EQ(o->spravne.size(), 1u) << o->cislo;
         const auto pocty = pravidla::RozlozeniPismen(otazky);
         for (char pismeno : {'A', 'B', 'C'}) {
-            const double podil = pocty.count(pismeno) ? double(pocty.at(pismeno)) / otazky.size() : 0.0;
+            const double podil =
+                pocty.count(pismeno) ? double(pocty.at(pismeno)) / otazky.size() : 0.0;
             EXPECT_GE(podil, 0.25) << kategorie << ' ' << pismeno;
             EXPECT_LE(podil, 0.45) << kategorie << ' ' << pismeno;
         }

@@ -27,7 +27,8 @@ TEST_F(DodanaBankaKategorie6, KazdaPoznamkaJmenujeZnackuNeboParagraf)
 {
     for (const Otazka* o : pravidla::OtazkyKategorie(banka_, 6)) {
         EXPECT_FALSE(o->poznamka.empty()) << o->cislo;
-        EXPECT_TRUE(pravidla::MaKonkretniOdkaz(o->poznamka, true)) << o->cislo << ": " << o->poznamka;
+        EXPECT_TRUE(pravidla::MaKonkretniOdkaz(o->poznamka, true))
+            << o->cislo << ": " << o->poznamka;
     }
 }
 
@@ -49,7 +50,8 @@ TEST_F(DodanaBankaKategorie6, KazdaOtazkaMaSvujObrazekZnackyNejvyse96Na96)
     std::set<std::string> obrazky;
     for (const Otazka* o : pravidla::OtazkyKategorie(banka_, 6)) {
         EXPECT_EQ(o->obrazek.rfind("grafika/znacky/", 0), 0u) << o->cislo << ": " << o->obrazek;
-        EXPECT_TRUE(obrazky.insert(o->obrazek).second) << o->cislo << " shares its picture " << o->obrazek;
+        EXPECT_TRUE(obrazky.insert(o->obrazek).second)
+            << o->cislo << " shares its picture " << o->obrazek;
         const auto [sirka, vyska] = pravidla::RozmeryJpeg(pravidla::AdresarDat() / o->obrazek);
         EXPECT_GT(sirka, 0) << o->cislo << ": " << o->obrazek << " is not a readable JPEG";
         EXPECT_LE(sirka, 96) << o->cislo;

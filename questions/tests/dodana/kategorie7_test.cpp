@@ -26,7 +26,8 @@ TEST_F(DodanaBankaKategorie7, ObsahujeVsechnaCisla721Az757)
 TEST_F(DodanaBankaKategorie7, KazdaPoznamkaJmenujeParagraf)
 {
     for (const Otazka* o : pravidla::OtazkyKategorie(banka_, 7))
-        EXPECT_TRUE(pravidla::MaKonkretniOdkaz(o->poznamka, false)) << o->cislo << ": " << o->poznamka;
+        EXPECT_TRUE(pravidla::MaKonkretniOdkaz(o->poznamka, false))
+            << o->cislo << ": " << o->poznamka;
 }
 
 TEST_F(DodanaBankaKategorie7, DelkaOdpovediAniPismenoSpravnouOdpovedNeprozrazuji)
@@ -51,7 +52,9 @@ TEST_F(DodanaBankaKategorie7, KazdaOtazkaMaSvouSituaciNejvyse300Na175)
         EXPECT_LE(sirka, 300) << o->cislo;
         EXPECT_LE(vyska, 175) << o->cislo;
         // the scene the picture is drawn from lies beside it in the repository
-        EXPECT_TRUE(fs::is_regular_file(pravidla::AdresarDat() / "situace" / (std::to_string(o->cislo) + ".yaml"))) << o->cislo;
+        EXPECT_TRUE(fs::is_regular_file(pravidla::AdresarDat() / "situace"
+                                        / (std::to_string(o->cislo) + ".yaml")))
+            << o->cislo;
     }
 }
 

@@ -16,9 +16,9 @@ struct Oblast {
     int vylosovano;
     int nejmene;
 };
-const std::map<int, Oblast> kOblasti{{1, {10, 300}}, {2, {3, 90}}, {3, {4, 60}}, {4, {3, 37}},
-                                     {5, {2, 30}},   {6, {2, 60}}, {7, {1, 50}}};
-const std::array<const char*, 5> kSkupiny{"A", "B", "C", "D", "T"};
+const std::map<int, Oblast> kOblasti {{1, {10, 300}}, {2, {3, 90}}, {3, {4, 60}}, {4, {3, 37}},
+                                      {5, {2, 30}},   {6, {2, 60}}, {7, {1, 50}}};
+const std::array<const char*, 5> kSkupiny {"A", "B", "C", "D", "T"};
 constexpr int kBezpecnaJizda = 3;
 
 class DodanaBankaOblasti : public testing::Test {
@@ -98,7 +98,8 @@ TEST_F(DodanaBankaOblasti, KazdaOblastStaciNaRuznaZkouskyKazdeSkupiny)
 TEST_F(DodanaBankaOblasti, BezpecnaJizdaStaciNaRuznaZkouskyKazdeSkupiny)
 {
     if (!BezpecnaJizdaVBance())
-        GTEST_SKIP() << "section 3 is measured once safe-driving questions of category 1 are in the bank";
+        GTEST_SKIP()
+            << "section 3 is measured once safe-driving questions of category 1 are in the bank";
     OblastStaci(banka_, oblast_, kBezpecnaJizda);
 }
 

@@ -73,7 +73,8 @@ protected:
         t.Otevri();
         std::vector<std::string> v;
         for (t.Prvni(); !t.Konec(); t.Dalsi())
-            v.push_back(t.PoleJmenem("Profil").JakoText() + "/" + t.PoleJmenem("TypTestu").JakoText() + "/"
+            v.push_back(t.PoleJmenem("Profil").JakoText() + "/"
+                        + t.PoleJmenem("TypTestu").JakoText() + "/"
                         + t.PoleJmenem("Uspesnost").JakoText());
         return v;
     }
@@ -101,7 +102,8 @@ protected:
 
 TEST_F(SeznamVysledku, PrazdnySeznamExistujiciTabulky)
 {
-    ZapisVysledky(Adresar(), {Vysledek(kZkouseni, "Jana", 50), Vysledek("Procvičování", "Petr", 60)});
+    ZapisVysledky(Adresar(),
+                  {Vysledek(kZkouseni, "Jana", 50), Vysledek("Procvičování", "Petr", 60)});
     auto s = Seznam(false);
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Seznam výsledků procvičování,   Uživatel: Jana"));
     EXPECT_EQ(s->DBGrid1->model()->rowCount(), 0);
@@ -120,15 +122,16 @@ TEST_F(SeznamVysledku, PrazdnySeznamExistujiciTabulky)
 TEST_F(SeznamVysledku, ZkouseniJenVlastniZkouskySeSloupciSeznamu)
 {
     TestovaciVysledek prvni = Vysledek(kZkouseni, "Jana", 71);
-    prvni.datum = DatumCas{2024, 11, 2};
-    prvni.cas = DatumCas{0, 0, 0, 18, 5, 7};
+    prvni.datum = DatumCas {2024, 11, 2};
+    prvni.cas = DatumCas {0, 0, 0, 18, 5, 7};
     prvni.skupina = "C";
     prvni.pocet = 14;
     prvni.spatne = 4;
     prvni.spatneCisla = "5, 17, 300, 420";
-    ZapisVysledky(Adresar(), {Vysledek("Procvičování", "Jana", 10), prvni, Vysledek(kZkouseni, "Petr", 30),
-                              Vysledek(kZkouseni, "Jana ", 40), Vysledek(kZkouseni, "Jana", 50),
-                              Vysledek(kZkouseni, "O'Neil", 90)});
+    ZapisVysledky(Adresar(),
+                  {Vysledek("Procvičování", "Jana", 10), prvni, Vysledek(kZkouseni, "Petr", 30),
+                   Vysledek(kZkouseni, "Jana ", 40), Vysledek(kZkouseni, "Jana", 50),
+                   Vysledek(kZkouseni, "O'Neil", 90)});
     auto s = Seznam(true);
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Seznam výsledků zkoušení,   Uživatel: Jana"));
     QAbstractItemModel& m = *s->DBGrid1->model();
@@ -140,18 +143,23 @@ TEST_F(SeznamVysledku, ZkouseniJenVlastniZkouskySeSloupciSeznamu)
         const QString titulek = m.headerData(c, Qt::Horizontal).toString();
         (s->DBGrid1->isColumnHidden(c) ? skryte : viditelne) << titulek;
         if (!s->DBGrid1->isColumnHidden(c)) {
-            EXPECT_EQ(m.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
-            EXPECT_EQ(m.index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+            EXPECT_EQ(m.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                      Qt::AlignCenter);
+            EXPECT_EQ(m.index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                      Qt::AlignCenter);
         }
     }
-    EXPECT_EQ(viditelne, (QStringList{"Datum vystavení", "Čas", "Skupina", "Počet otázek", "Špatné odpovědi",
-                                      "Použití nápovědy", "Úspěšnost"}));
-    EXPECT_EQ(skryte, (QStringList{"Úspěšnost v procentech", "Typ testu", "Kategorie",
-                                   "Čísla špatně zodpovězených otázek", "Čísla otázek s nápovědou"}));
+    EXPECT_EQ(viditelne,
+              (QStringList {"Datum vystavení", "Čas", "Skupina", "Počet otázek", "Špatné odpovědi",
+                            "Použití nápovědy", "Úspěšnost"}));
+    EXPECT_EQ(skryte,
+              (QStringList {"Úspěšnost v procentech", "Typ testu", "Kategorie",
+                            "Čísla špatně zodpovězených otázek", "Čísla otázek s nápovědou"}));
 
     const QLocale jazyk = QLocale(QLocale::Czech, QLocale::Czechia);
     EXPECT_EQ(Bunka(*s, 0, 0), jazyk.toString(QDate(2024, 11, 2), QLocale::ShortFormat));
-    EXPECT_TRUE(Bunka(*s, 0, 1).contains(QStringLiteral("18")) && Bunka(*s, 0, 1).contains(QStringLiteral("05:07")))
+    EXPECT_TRUE(Bunka(*s, 0, 1).contains(QStringLiteral("18"))
+                && Bunka(*s, 0, 1).contains(QStringLiteral("05:07")))
         << Bunka(*s, 0, 1).toStdString();
     EXPECT_EQ(Bunka(*s, 0, 2), QStringLiteral("C"));
     EXPECT_EQ(Bunka(*s, 0, 3), QStringLiteral("14"));
@@ -176,9 +184,10 @@ TEST_F(SeznamVysledku, ZkouseniJenVlastniZkouskySeSloupciSeznamu)
 
 TEST_F(SeznamVysledku, MazaniZaznamuAVsech)
 {
-    ZapisVysledky(Adresar(), {Vysledek("Procvičování", "Jana", 10), Vysledek(kZkouseni, "Jana", 20),
-                              Vysledek("Procvičování", "Petr", 30), Vysledek("Procvičování", "Jana", 40),
-                              Vysledek("Procvičování", "Jana", 50)});
+    ZapisVysledky(Adresar(),
+                  {Vysledek("Procvičování", "Jana", 10), Vysledek(kZkouseni, "Jana", 20),
+                   Vysledek("Procvičování", "Petr", 30), Vysledek("Procvičování", "Jana", 40),
+                   Vysledek("Procvičování", "Jana", 50)});
     {
         auto s = Seznam(false);
         ASSERT_EQ(s->DBGrid1->model()->rowCount(), 3);
@@ -186,8 +195,9 @@ TEST_F(SeznamVysledku, MazaniZaznamuAVsech)
                           s->DBGrid1->visualRect(s->DBGrid1->model()->index(1, 3)).center());
         ASSERT_EQ(s->DBGrid1->currentIndex().row(), 1);
         s->btnVymazat->click();  // at once, without a question
-        EXPECT_EQ(VeTabulce(), (std::vector<std::string>{"Jana/Procvičování/10", "Jana/Zkoušení/20",
-                                                         "Petr/Procvičování/30", "Jana/Procvičování/50"}));
+        EXPECT_EQ(VeTabulce(),
+                  (std::vector<std::string> {"Jana/Procvičování/10", "Jana/Zkoušení/20",
+                                             "Petr/Procvičování/30", "Jana/Procvičování/50"}));
         ASSERT_EQ(s->DBGrid1->model()->rowCount(), 2);
         EXPECT_EQ(s->DBGrid1->currentIndex().row(), 1);
         EXPECT_EQ(Bunka(*s, 1, 6), QStringLiteral("50%"));
@@ -208,7 +218,8 @@ TEST_F(SeznamVysledku, MazaniZaznamuAVsech)
         ASSERT_TRUE(ano->probehlo);
         EXPECT_EQ(s->DBGrid1->model()->rowCount(), 0);
         EXPECT_FALSE(TlacitkaPovolena(*s));
-        EXPECT_EQ(VeTabulce(), (std::vector<std::string>{"Jana/Zkoušení/20", "Petr/Procvičování/30"}));
+        EXPECT_EQ(VeTabulce(),
+                  (std::vector<std::string> {"Jana/Zkoušení/20", "Petr/Procvičování/30"}));
     }
     // The only record of a list, deleted on its own.
     auto s = Seznam(true);
@@ -216,7 +227,7 @@ TEST_F(SeznamVysledku, MazaniZaznamuAVsech)
     s->btnVymazat->click();
     EXPECT_EQ(s->DBGrid1->model()->rowCount(), 0);
     EXPECT_FALSE(TlacitkaPovolena(*s));
-    EXPECT_EQ(VeTabulce(), (std::vector<std::string>{"Petr/Procvičování/30"}));
+    EXPECT_EQ(VeTabulce(), (std::vector<std::string> {"Petr/Procvičování/30"}));
 }
 
 TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
@@ -245,15 +256,17 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
     int vyskaJedne = 0;
     QList<int> vrchyJedne;
     const QLocale jazyk = QLocale(QLocale::Czech, QLocale::Czechia);
-    const QString titulek = QStringLiteral("Procvičování - ") + jazyk.toString(QDate(2025, 3, 14), QLocale::ShortFormat)
-                            + QStringLiteral(", ") + Bunka(*s, 0, 1);
+    const QString titulek = QStringLiteral("Procvičování - ")
+        + jazyk.toString(QDate(2025, 3, 14), QLocale::ShortFormat) + QStringLiteral(", ")
+        + Bunka(*s, 0, 1);
     Podrobnosti(*s, [&](TDetail& d) {
         EXPECT_EQ(d.windowTitle(), titulek);
         EXPECT_EQ(d.lbProfil->text(), QStringLiteral("Uživatel: Jana"));
         EXPECT_EQ(d.lbSkupina->text(), QStringLiteral("Skupina: A1"));
         EXPECT_GT(d.lbSkupina->x(), d.lbProfil->geometry().right());
         EXPECT_EQ(d.lbKategorie->text(), QStringLiteral("Kategorie, z nichž se skládal test:"));
-        EXPECT_EQ(d.stKategorie->text(), QStringLiteral("Pravidla provozu na pozemních komunikacích\n"));
+        EXPECT_EQ(d.stKategorie->text(),
+                  QStringLiteral("Pravidla provozu na pozemních komunikacích\n"));
         EXPECT_EQ(d.stKategorie->height(), 13);
         EXPECT_EQ(d.lbPocet->text(), QStringLiteral("Počet otázek: 14"));
         EXPECT_EQ(d.lbSpravne->text(), QStringLiteral("Správných odpovědí: 9"));
@@ -261,8 +274,8 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
         EXPECT_EQ(d.lbSNapovedou->text(), QStringLiteral("Použití nápovědy: 3"));
         EXPECT_TRUE(d.lbSNapovedou->isEnabled());
         EXPECT_EQ(d.lbUspesnost->text(), QStringLiteral("Úspěšnost: 64%"));
-        EXPECT_TRUE(d.lbProfil->font().bold() && d.lbPocet->font().bold() && d.lbUspesnost->font().bold()
-                    && d.btnOK->font().bold());
+        EXPECT_TRUE(d.lbProfil->font().bold() && d.lbPocet->font().bold()
+                    && d.lbUspesnost->font().bold() && d.btnOK->font().bold());
         EXPECT_EQ(d.panel->findChild<QLabel*>(QStringLiteral("lbSpatnych")), d.lbSpatnych);
         EXPECT_TRUE(d.btnZ1->isEnabled());
         EXPECT_TRUE(d.btnZ2->isEnabled());
@@ -286,7 +299,8 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
         EXPECT_EQ(z2->text, QStringLiteral("Otázky, u nichž byla použita nápověda: 300, 420, 5"));
 
         vyskaJedne = d.height();
-        for (QWidget* w : std::initializer_list<QWidget*>{d.Bevel2, d.panel, d.btnZ1, d.btnZ2, d.btnOK, d.btnPrezkouset})
+        for (QWidget* w : std::initializer_list<QWidget*> {d.Bevel2, d.panel, d.btnZ1, d.btnZ2,
+                                                           d.btnOK, d.btnPrezkouset})
             vrchyJedne << w->y();
     });
     EXPECT_EQ(s->Vybrany().spravne, 9);
@@ -295,8 +309,9 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
 
     s->DBGrid1->setCurrentIndex(s->DBGrid1->model()->index(1, 0));
     Podrobnosti(*s, [&](TDetail& d) {
-        EXPECT_EQ(d.stKategorie->text(), QStringLiteral("Pravidla provozu na pozemních komunikacích\n"
-                                                        "Řešení dopravních situací na křižovatkách"));
+        EXPECT_EQ(d.stKategorie->text(),
+                  QStringLiteral("Pravidla provozu na pozemních komunikacích\n"
+                                 "Řešení dopravních situací na křižovatkách"));
         EXPECT_EQ(d.stKategorie->height(), 26);
         EXPECT_EQ(d.height(), vyskaJedne + 13);
         EXPECT_EQ(d.btnOK->y(), vrchyJedne[4] + 13);
@@ -312,7 +327,8 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
         EXPECT_EQ(d.stKategorie->height(), 91);
         EXPECT_EQ(d.height(), vyskaJedne + 78);
         QList<int> vrchy;
-        for (QWidget* w : std::initializer_list<QWidget*>{d.Bevel2, d.panel, d.btnZ1, d.btnZ2, d.btnOK, d.btnPrezkouset})
+        for (QWidget* w : std::initializer_list<QWidget*> {d.Bevel2, d.panel, d.btnZ1, d.btnZ2,
+                                                           d.btnOK, d.btnPrezkouset})
             vrchy << w->y() - 78;
         EXPECT_EQ(vrchy, vrchyJedne);
         EXPECT_EQ(d.lbKategorie->y(), 44);
@@ -397,7 +413,7 @@ TEST_F(SeznamVysledku, OpakovaniZaznamuZavreDetailISeznam)
     EXPECT_EQ(s->exec(), TProtocol::Opakovat);
     ASSERT_TRUE(seznam->probehlo);
     ASSERT_TRUE(detail && detail->probehlo);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{5, 17, 300}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {5, 17, 300}));
     EXPECT_EQ(beh.celkem, 3);
     EXPECT_EQ(beh.zbyva, 3);
     EXPECT_TRUE(opakovani.priznak);
@@ -409,15 +425,16 @@ TEST_F(SeznamVysledku, OpakovaniZaznamuZavreDetailISeznam)
 // A detail window over a record, without the list.
 class DetailZaznamu : public SeznamVysledku {
 protected:
-    std::unique_ptr<TDetail> Detail(int spatne, const char* spatneCisla, int napovedy, const char* napovedyCisla)
+    std::unique_ptr<TDetail> Detail(int spatne, const char* spatneCisla, int napovedy,
+                                    const char* napovedyCisla)
     {
         VybranyVysledek z;
         z.typ = "Procvičování";
         z.profil = "Jana";
         z.skupina = "C";
         z.kategorie = "1";
-        z.datum = DatumCas{2025, 3, 14};
-        z.cas = DatumCas{0, 0, 0, 9, 26, 53};
+        z.datum = DatumCas {2025, 3, 14};
+        z.cas = DatumCas {0, 0, 0, 9, 26, 53};
         z.pocetOtazek = 10;
         z.spatne = spatne;
         z.spatneCisla = spatneCisla;
@@ -437,23 +454,26 @@ protected:
 TEST_F(DetailZaznamu, PoskozenySeznamCiselOdmitne)
 {
     const QLocale jazyk = QLocale(QLocale::Czech, QLocale::Czechia);
-    const QString kdy = ModelTabulky::TextData(DatumCas{2025, 3, 14}, jazyk) + QLatin1Char(' ')
-                        + ModelTabulky::TextCasu(DatumCas{0, 0, 0, 9, 26, 53}, jazyk);
+    const QString kdy = ModelTabulky::TextData(DatumCas {2025, 3, 14}, jazyk) + QLatin1Char(' ')
+        + ModelTabulky::TextCasu(DatumCas {0, 0, 0, 9, 26, 53}, jazyk);
     struct Pripad {
         int spatne;
         const char* spatneCisla;
         int napovedy;
         const char* napovedyCisla;
     };
-    for (const Pripad& p : {Pripad{2, "5; 17", 0, ""}, Pripad{2, "", 0, ""}, Pripad{1, "5", 1, ""},
-                            Pripad{1, "5", 1, "30O"}}) {
+    for (const Pripad& p : {Pripad {2, "5; 17", 0, ""}, Pripad {2, "", 0, ""},
+                            Pripad {1, "5", 1, ""}, Pripad {1, "5", 1, "30O"}}) {
         auto d = Detail(p.spatne, p.spatneCisla, p.napovedy, p.napovedyCisla);
         auto chyba = StiskniVeZprave(QMessageBox::Ok);
         d->btnPrezkouset->click();
         ASSERT_TRUE(chyba->probehlo) << p.spatneCisla;
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
-        EXPECT_EQ(chyba->text, QStringLiteral("Záznam z %1 má poškozený seznam čísel otázek, opakování nelze spustit.").arg(kdy));
+        EXPECT_EQ(
+            chyba->text,
+            QStringLiteral("Záznam z %1 má poškozený seznam čísel otázek, opakování nelze spustit.")
+                .arg(kdy));
         EXPECT_NE(d->result(), TDetail::Opakovat);
         OcekavejBezZmeny();
     }
@@ -467,14 +487,17 @@ TEST_F(DetailZaznamu, BezOtazekVBanceNicNespusti)
     d->btnPrezkouset->click();
     ASSERT_TRUE(info->probehlo);
     EXPECT_EQ(info->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
-    EXPECT_EQ(info->text, QStringLiteral("Žádná z otázek tohoto záznamu už v souboru otázek není, opakování nelze spustit."));
+    EXPECT_EQ(
+        info->text,
+        QStringLiteral(
+            "Žádná z otázek tohoto záznamu už v souboru otázek není, opakování nelze spustit."));
     EXPECT_NE(d->result(), TDetail::Opakovat);
     OcekavejBezZmeny();
 
     auto dalsi = Detail(3, "6, 17, 758", 1, "300");
     dalsi->btnPrezkouset->click();
     EXPECT_EQ(dalsi->result(), TDetail::Opakovat);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{17, 300}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {17, 300}));
     EXPECT_EQ(beh.celkem, 2);
     EXPECT_EQ(nastaveni.skupina, "C");
 }

@@ -74,8 +74,9 @@ TEST_F(TResultTest, ProcvicovaniPopiskyAZaznam)
     EXPECT_EQ(Text(o, "lbSpatne"), QStringLiteral("Špatných odpovědí: 2"));
     EXPECT_EQ(Text(o, "lbSNapovedou"), QStringLiteral("Použití nápovědy: 1"));
     EXPECT_EQ(Text(o, "lbUspesnost"), QStringLiteral("Úspěšnost: 71%"));
-    EXPECT_EQ(Text(o, "lbSoubor"),
-              QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
+    EXPECT_EQ(
+        Text(o, "lbSoubor"),
+        QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
     EXPECT_EQ(o.findChild<QPushButton*>(QStringLiteral("btnPrezkouset"))->text(),
               QStringLiteral("Procvičit &špatné odpovědi"));
     EXPECT_EQ(PocetZaznamu(), 1) << "the record exists before the window is shown";
@@ -130,20 +131,23 @@ TEST_F(TResultTest, OpravaSeUkladaJenPoSouhlasu)
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(ne->text, QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
-    EXPECT_EQ(Text(*okno, "lbSoubor"), QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
+    EXPECT_EQ(Text(*okno, "lbSoubor"),
+              QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
     EXPECT_EQ(PocetZaznamu(), 0);
 
     StiskniVeZprave(QMessageBox::No);
     auto zkouska = Otevri(true);
-    EXPECT_EQ(Text(*zkouska, "lbSoubor"), QStringLiteral("Protokol z opravy zkoušení nebyl vytvořen"));
+    EXPECT_EQ(Text(*zkouska, "lbSoubor"),
+              QStringLiteral("Protokol z opravy zkoušení nebyl vytvořen"));
     EXPECT_EQ(PocetZaznamu(), 0);
 
     auto ano = StiskniVeZprave(QMessageBox::Yes);
     auto ulozene = Otevri(false);
     EXPECT_TRUE(ano->probehlo);
     EXPECT_EQ(PocetZaznamu(), 1);
-    EXPECT_EQ(Text(*ulozene, "lbSoubor"),
-              QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
+    EXPECT_EQ(
+        Text(*ulozene, "lbSoubor"),
+        QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
 }
 
 TEST_F(TResultTest, BezChybANapovedNeniCoOpakovat)
@@ -162,15 +166,16 @@ TEST_F(TResultTest, BezChybANapovedNeniCoOpakovat)
 TEST_F(TResultTest, OpakovaniPredaSeznamAPonechaOpakovaniZaznamu)
 {
     nastaveni.skupina = "C";
-    opakovani = StavOpakovaniZaznamu{true, "A", "136"};
+    opakovani = StavOpakovaniZaznamu {true, "A", "136"};
     beh.opakovani = true;
     StiskniVeZprave(QMessageBox::No);
     auto okno = Otevri(false);
     OdpovedzModalnimu([](QWidget* w) {
-        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btnPrezkouset")), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btnPrezkouset")),
+                          Qt::LeftButton);
     });
     EXPECT_EQ(okno->exec(), TResult::Opakovat);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{3, 7, 5}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {3, 7, 5}));
     EXPECT_EQ(beh.celkem, 3);
     EXPECT_EQ(beh.zbyva, 3);
     EXPECT_TRUE(beh.spatne.empty());
@@ -186,14 +191,14 @@ TEST_F(TResultTest, OpakovaniPredaSeznamAPonechaOpakovaniZaznamu)
     auto zkouska = Otevri(true);
     zkouska->btnPrezkousetClick();
     EXPECT_EQ(zkouska->result(), TResult::Opakovat);
-    EXPECT_EQ(beh.otazky, (std::vector<int>{8}));
+    EXPECT_EQ(beh.otazky, (std::vector<int> {8}));
 }
 
 TEST_F(TResultTest, ZavreniVratiSkupinuPredOpakovanimZaznamu)
 {
     nastaveni.skupina = "C";
     nastaveni.protokoly = {false, false, true};
-    opakovani = StavOpakovaniZaznamu{true, "A", "136"};
+    opakovani = StavOpakovaniZaznamu {true, "A", "136"};
     auto okno = Otevri(false);
     OdpovedzModalnimu([](QWidget* w) {
         QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
@@ -201,10 +206,10 @@ TEST_F(TResultTest, ZavreniVratiSkupinuPredOpakovanimZaznamu)
     EXPECT_EQ(okno->exec(), TResult::Zavrit);
     EXPECT_EQ(nastaveni.skupina, "A");
     EXPECT_FALSE(opakovani.priznak);
-    EXPECT_EQ(beh.otazky, std::vector<int>{}) << "closing prepares no retry";
+    EXPECT_EQ(beh.otazky, std::vector<int> {}) << "closing prepares no retry";
 
     // Closing through the frame takes the same path.
-    opakovani = StavOpakovaniZaznamu{true, "D", "7"};
+    opakovani = StavOpakovaniZaznamu {true, "D", "7"};
     auto ramem = Otevri(false);
     OdpovedzModalnimu([](QWidget* w) { w->close(); });
     EXPECT_EQ(ramem->exec(), TResult::Zavrit);

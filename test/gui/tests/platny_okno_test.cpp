@@ -49,7 +49,7 @@ protected:
         ZapisObrazkyVzoroveBanky(Adresar());
         nastaveni.aktivniProfil = "Jana";
         nastaveni.skupina = "B";
-        hodiny.mistni = DatumCas{2026, 3, 14, 9, 5, 7, 0};
+        hodiny.mistni = DatumCas {2026, 3, 14, 9, 5, 7, 0};
         hodiny.msUtc = 8 * 3600000u + 5 * 60000u + 7000u;
     }
 
@@ -83,7 +83,10 @@ protected:
         return QTest::qWaitForWindowActive(&okno);
     }
 
-    QString Text(TTestPlatny& okno, const char* jmeno) { return Najdi<QLabel>(&okno, QLatin1String(jmeno))->text(); }
+    QString Text(TTestPlatny& okno, const char* jmeno)
+    {
+        return Najdi<QLabel>(&okno, QLatin1String(jmeno))->text();
+    }
 
     DocasnyAdresar adresar;
     Banka banka;
@@ -110,7 +113,9 @@ TEST_F(OknoPlatny, CelyTestKlavesamiZaznamAHistorie)
     // Question 1 as shown: its text, the three answers in the shuffled order, accessible names.
     const Otazka* prvni = banka.Najdi(test[0].cislo);
     EXPECT_EQ(Text(okno, "lbOtazka"), QString::fromStdString(prvni->otazka));
-    EXPECT_TRUE(Najdi<QLabel>(&okno, QStringLiteral("lbOtazka"))->accessibleName().contains(QString::fromStdString(prvni->otazka)));
+    EXPECT_TRUE(Najdi<QLabel>(&okno, QStringLiteral("lbOtazka"))
+                    ->accessibleName()
+                    .contains(QString::fromStdString(prvni->otazka)));
     for (int m = 0; m < 3; ++m) {
         const char p = test[0].poradi[static_cast<std::size_t>(m)];
         const std::string& ocekavana = p == 'A' ? prvni->a : p == 'B' ? prvni->b : prvni->c;
@@ -145,7 +150,8 @@ TEST_F(OknoPlatny, CelyTestKlavesamiZaznamAHistorie)
     EXPECT_EQ(c23->property("aktualni").toString(), QStringLiteral("1"));
     EXPECT_EQ(c24->property("zodpovezena").toString(), QStringLiteral("1"));
     EXPECT_EQ(c25->property("zodpovezena").toString(), QStringLiteral("0"));
-    EXPECT_EQ(c23->accessibleName(), QStringLiteral("Otázka 23, zodpovězená, označená, právě zobrazená"));
+    EXPECT_EQ(c23->accessibleName(),
+              QStringLiteral("Otázka 23, zodpovězená, označená, právě zobrazená"));
     EXPECT_TRUE(Najdi<QPushButton>(&okno, QStringLiteral("btnOznacit"))->isChecked());
 
     // Evaluating with the unanswered question asks; Enter keeps the default No.
@@ -177,8 +183,10 @@ TEST_F(OknoPlatny, CelyTestKlavesamiZaznamAHistorie)
         body += volba == q.spravne ? q.body : 0;
     }
     EXPECT_EQ(okno.Vysledek().body, body);
-    EXPECT_EQ(Text(okno, "lbVerdikt"), body >= 43 ? QStringLiteral("Prospěl") : QStringLiteral("Neprospěl"));
-    EXPECT_EQ(Text(okno, "lbBody"), QStringLiteral("Body: %1 z 50 (k úspěchu nejméně 43)").arg(body));
+    EXPECT_EQ(Text(okno, "lbVerdikt"),
+              body >= 43 ? QStringLiteral("Prospěl") : QStringLiteral("Neprospěl"));
+    EXPECT_EQ(Text(okno, "lbBody"),
+              QStringLiteral("Body: %1 z 50 (k úspěchu nejméně 43)").arg(body));
     EXPECT_EQ(Text(okno, "lbCasTestu"), QStringLiteral("Čas: 12:34 z 30:00"));
     auto* tab = Najdi<QTableWidget>(&okno, QStringLiteral("tabOblasti"));
     EXPECT_EQ(tab->item(0, 0)->text(), QStringLiteral("Pravidla provozu"));
@@ -246,7 +254,9 @@ TEST_F(OknoPlatny, RevizeUkazePoznamkyAJenChyby)
         const OtazkaPlatna& q = test[static_cast<std::size_t>(i)];
         for (int m = 0; m < 3 && i != 4; ++m)
             if ((q.poradi[static_cast<std::size_t>(m)] == q.spravne) == (i != 1)) {
-                QTest::mouseClick(Najdi<QPushButton>(&okno, QStringLiteral("btnOdpoved") + QChar('A' + m)), Qt::LeftButton);
+                QTest::mouseClick(
+                    Najdi<QPushButton>(&okno, QStringLiteral("btnOdpoved") + QChar('A' + m)),
+                    Qt::LeftButton);
                 break;
             }
         QTest::mouseClick(Najdi<QPushButton>(&okno, QStringLiteral("btnDalsi")), Qt::LeftButton);
@@ -264,7 +274,8 @@ TEST_F(OknoPlatny, RevizeUkazePoznamkyAJenChyby)
     ASSERT_EQ(seznam->count(), 2);
     EXPECT_EQ(seznam->item(0)->text(), QStringLiteral("2. ✘ špatně"));
     EXPECT_EQ(seznam->item(1)->text(), QStringLiteral("5. – bez odpovědi"));
-    EXPECT_TRUE(Text(okno, "lbRevPoznamka").contains(QString::fromStdString(banka.Najdi(test[1].cislo)->poznamka)));
+    EXPECT_TRUE(Text(okno, "lbRevPoznamka")
+                    .contains(QString::fromStdString(banka.Najdi(test[1].cislo)->poznamka)));
     int spravna = 0, vase = 0;
     for (QChar m : {QChar('A'), QChar('B'), QChar('C')}) {
         const QString t = Najdi<QLabel>(&okno, QStringLiteral("lbRevOdpoved") + m)->text();
@@ -274,7 +285,8 @@ TEST_F(OknoPlatny, RevizeUkazePoznamkyAJenChyby)
     EXPECT_EQ(spravna, 1);
     EXPECT_EQ(vase, 1);
     seznam->setCurrentRow(1);
-    EXPECT_TRUE(Text(okno, "lbRevOtazka").startsWith(QStringLiteral("5. otázka (číslo %1").arg(test[4].cislo)));
+    EXPECT_TRUE(Text(okno, "lbRevOtazka")
+                    .startsWith(QStringLiteral("5. otázka (číslo %1").arg(test[4].cislo)));
     QTest::keyClick(jenChyby, Qt::Key_Space);
     EXPECT_EQ(seznam->count(), 25);
 }
@@ -298,7 +310,8 @@ TEST_F(OknoPlatny, CasVyprsiBezOtazkyADyslexieSiPamatujeProfil)
         const auto zaznamy = NactiTestyPlatny(Adresar(), "Jana");
         ASSERT_EQ(zaznamy.size(), 1u);
         EXPECT_EQ(zaznamy[0].delka, 1800);
-        EXPECT_EQ(zaznamy[0].odpovedi, std::string(1, Ocekavany()[0].poradi[1]) + std::string(24, '-'));
+        EXPECT_EQ(zaznamy[0].odpovedi,
+                  std::string(1, Ocekavany()[0].poradi[1]) + std::string(24, '-'));
     }
     EXPECT_EQ(NactiPredvolbu(Adresar(), "Jana", "TestPlatny.Dyslexie", "nic"), "nic");
     {
@@ -314,7 +327,8 @@ TEST_F(OknoPlatny, CasVyprsiBezOtazkyADyslexieSiPamatujeProfil)
         EXPECT_FALSE(okno.isVisible()) << "left without evaluation after Yes";
     }
     EXPECT_EQ(NactiPredvolbu(Adresar(), "Jana", "TestPlatny.Dyslexie"), "1");
-    EXPECT_EQ(NactiTestyPlatny(Adresar(), "Jana").size(), 1u) << "a test left unevaluated stores nothing";
+    EXPECT_EQ(NactiTestyPlatny(Adresar(), "Jana").size(), 1u)
+        << "a test left unevaluated stores nothing";
     // The next test offers the box checked; another profile has its own choice.
     TTestPlatny okno(banka, oblasti, nastaveni, Adresar(), hodiny, kSeed);
     auto box = OdpovedzModalnimu([](QWidget* w) {
@@ -335,14 +349,18 @@ TEST_F(OknoPlatny, NepovedenyZapisSeUkazeAPozdejiNezapise)
         SlozkaJenProCteni jenProCteni(Adresar());
         ASSERT_TRUE(jenProCteni.Platne()) << "the folder could not be made read-only";
         // Testy.DB and then Statistika.DB cannot be created: two error boxes, each answered.
-        OdpovedzModalnimu([&](QWidget* w) {
-            chyby << qobject_cast<QMessageBox*>(w)->text();
-            OdpovedzModalnimu([&](QWidget* druhy) {
-                chyby << qobject_cast<QMessageBox*>(druhy)->text();
-                qobject_cast<QMessageBox*>(druhy)->button(QMessageBox::Ok)->click();
-            }, w);
-            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
-        }, &okno);
+        OdpovedzModalnimu(
+            [&](QWidget* w) {
+                chyby << qobject_cast<QMessageBox*>(w)->text();
+                OdpovedzModalnimu(
+                    [&](QWidget* druhy) {
+                        chyby << qobject_cast<QMessageBox*>(druhy)->text();
+                        qobject_cast<QMessageBox*>(druhy)->button(QMessageBox::Ok)->click();
+                    },
+                    w);
+                qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+            },
+            &okno);
         hodiny.msUtc += 1800000u;
         okno.Tik();
         ASSERT_TRUE(okno.Vyhodnoceno());
@@ -363,7 +381,8 @@ TEST_F(OknoPlatny, VypnutaHistorieNicNeulozi)
     hodiny.msUtc += 1800000u;
     okno.Tik();
     ASSERT_TRUE(okno.Vyhodnoceno());
-    EXPECT_EQ(Text(okno, "lbZaznam"), QStringLiteral("Výsledek nebyl uložen: ukládání historie učení je vypnuto."));
+    EXPECT_EQ(Text(okno, "lbZaznam"),
+              QStringLiteral("Výsledek nebyl uložen: ukládání historie učení je vypnuto."));
     for (const char* soubor : {"Testy.DB", "Statistika.DB", "Odpovedi.DB", "PametOtazek.DB"})
         EXPECT_FALSE(std::filesystem::exists(Adresar() / soubor)) << soubor;
 }
@@ -377,8 +396,10 @@ TEST_F(OknoPlatny, OblastSNedostatkemOtazekNeotevreOkno)
     auto chyba = StiskniVeZprave(QMessageBox::Ok);
     EXPECT_FALSE(okno.Zahaj());
     EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
-    EXPECT_EQ(chyba->text, QStringLiteral("Databáze otázek neobsahuje dostatek otázek oblasti „Související předpisy“ "
-                                          "pro skupinu B, test nelze sestavit."));
+    EXPECT_EQ(
+        chyba->text,
+        QStringLiteral("Databáze otázek neobsahuje dostatek otázek oblasti „Související předpisy“ "
+                       "pro skupinu B, test nelze sestavit."));
 }
 
 TEST_F(OknoPlatny, SeznamGrafRevizeAMazani)
@@ -389,7 +410,9 @@ TEST_F(OknoPlatny, SeznamGrafRevizeAMazani)
         VysledekPlatny v;
         v.body = bodyTestu[i];
         v.prosel = v.body >= 43;
-        ZapisTestPlatny(Adresar(), ZaznamZTestu(test, v, "Jana", "B", {2026, 3, 10 + i, 9 + i, 5, 0, 0}, 600 + i));
+        ZapisTestPlatny(
+            Adresar(),
+            ZaznamZTestu(test, v, "Jana", "B", {2026, 3, 10 + i, 9 + i, 5, 0, 0}, 600 + i));
     }
     ZapisTestPlatny(Adresar(), ZaznamZTestu(test, {}, "Eva", "B", {2026, 3, 1, 8, 0, 0, 0}, 10));
     TVysledkyPlatny seznam(banka, oblasti, Adresar(), "Jana");
@@ -415,13 +438,16 @@ TEST_F(OknoPlatny, SeznamGrafRevizeAMazani)
 
     // Opening a record shows its review, which Escape does not close.
     tab->selectRow(1);
-    auto revize = OdpovedzModalnimu([](QWidget* w) {
-        EXPECT_EQ(Najdi<QLabel>(w, QStringLiteral("lbVerdikt"))->text(), QStringLiteral("Prospěl"));
-        EXPECT_EQ(Najdi<QListWidget>(w, QStringLiteral("lstOtazky"))->count(), 25);
-        QTest::keyClick(w, Qt::Key_Escape);
-        EXPECT_TRUE(w->isVisible());
-        QTest::mouseClick(Najdi<QPushButton>(w, QStringLiteral("btnZavrit")), Qt::LeftButton);
-    }, &seznam);
+    auto revize = OdpovedzModalnimu(
+        [](QWidget* w) {
+            EXPECT_EQ(Najdi<QLabel>(w, QStringLiteral("lbVerdikt"))->text(),
+                      QStringLiteral("Prospěl"));
+            EXPECT_EQ(Najdi<QListWidget>(w, QStringLiteral("lstOtazky"))->count(), 25);
+            QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_TRUE(w->isVisible());
+            QTest::mouseClick(Najdi<QPushButton>(w, QStringLiteral("btnZavrit")), Qt::LeftButton);
+        },
+        &seznam);
     QTest::mouseClick(Najdi<QPushButton>(&seznam, QStringLiteral("btnZobrazit")), Qt::LeftButton);
     EXPECT_EQ(revize->objectName, QStringLiteral("TTestPlatny"));
 

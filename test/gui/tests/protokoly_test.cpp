@@ -95,12 +95,12 @@ TEST_F(Protokoly, PrvniProtokolZalozíTabulkuDruhyJiPouzije)
     {
         TSeznamTestu seznam(Adresar(), "Jana Nováková", nullptr, kCesky);
         ASSERT_EQ(Radky(seznam).size(), 1u);
-        EXPECT_EQ(Radky(seznam)[0], (QStringList{"14.03.26 9:26:53", "B", "51", "Neprošel"}));
+        EXPECT_EQ(Radky(seznam)[0], (QStringList {"14.03.26 9:26:53", "B", "51", "Neprošel"}));
     }
     Zapis("Jana Nováková", 40, 60);
     TSeznamTestu seznam(Adresar(), "Jana Nováková", nullptr, kCesky);
     ASSERT_EQ(Radky(seznam).size(), 2u);
-    EXPECT_EQ(Radky(seznam)[1], (QStringList{"14.03.26 9:40:53", "B", "60", "Neprošel"}));
+    EXPECT_EQ(Radky(seznam)[1], (QStringList {"14.03.26 9:40:53", "B", "60", "Neprošel"}));
     EXPECT_EQ(ProfilyVTabulce().size(), 2u);
 }
 
@@ -116,14 +116,15 @@ TEST_F(Protokoly, OknoSeznamu)
     EXPECT_TRUE(seznam.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(seznam.windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    const QStringList titulky{"Datum a čas", "Skupina", "Počet bodů", "Verdikt"};
+    const QStringList titulky {"Datum a čas", "Skupina", "Počet bodů", "Verdikt"};
     const int sirky[] = {118, 80, 90, 80};
     const auto* m = seznam.DBGrid1->model();
     ASSERT_EQ(m->columnCount(), 4);
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), titulky[c]);
         EXPECT_EQ(seznam.DBGrid1->columnWidth(c), sirky[c]);
-        EXPECT_EQ(m->index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+        EXPECT_EQ(m->index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                  Qt::AlignCenter);
         EXPECT_EQ(m->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
                   Qt::AlignCenter);
     }
@@ -133,9 +134,10 @@ TEST_F(Protokoly, OknoSeznamu)
     EXPECT_EQ(seznam.DBGrid1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
     EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 0);
 
-    const std::pair<QPushButton*, QString> tlacitka[] = {
-        {seznam.btnOK, "&OK"}, {seznam.btnDetail, "&Protokol"},
-        {seznam.btnVymaz, "Vymaž &záznam"}, {seznam.btnVymazVse, "&Vymaž vše"}};
+    const std::pair<QPushButton*, QString> tlacitka[] = {{seznam.btnOK, "&OK"},
+                                                         {seznam.btnDetail, "&Protokol"},
+                                                         {seznam.btnVymaz, "Vymaž &záznam"},
+                                                         {seznam.btnVymazVse, "&Vymaž vše"}};
     int vpravo = 0;
     for (const auto& [b, text] : tlacitka) {
         EXPECT_EQ(b->text(), text);
@@ -194,7 +196,7 @@ TEST_F(Protokoly, MazaniPoJednomVypneTlacitkaPoPoslednim)
     seznam.btnVymaz->click();
     EXPECT_TRUE(Radky(seznam).empty());
     OcekavejTlacitka(seznam, false);
-    EXPECT_EQ(ProfilyVTabulce(), std::vector<std::string>{"Karel"});
+    EXPECT_EQ(ProfilyVTabulce(), std::vector<std::string> {"Karel"});
 }
 
 TEST_F(Protokoly, VymazVseSeZeptaAOdstraniJenTentoProfil)
@@ -220,20 +222,22 @@ TEST_F(Protokoly, VymazVseSeZeptaAOdstraniJenTentoProfil)
     ASSERT_TRUE(ano->probehlo);
     EXPECT_TRUE(Radky(seznam).empty());
     OcekavejTlacitka(seznam, false);
-    EXPECT_EQ(ProfilyVTabulce(), std::vector<std::string>{"Karel"});
+    EXPECT_EQ(ProfilyVTabulce(), std::vector<std::string> {"Karel"});
     EXPECT_TRUE(fs::exists(Adresar() / "Protokoly.DB"));
 }
 
 // Opens the report of the list's current record and hands it to `akce` while it is shown.
 void SProtokolem(TSeznamTestu& seznam, const std::function<void(TTestDetailForm&)>& akce)
 {
-    auto zachyceno = OdpovedzModalnimu([&](QWidget* w) {
-        auto* zprava = qobject_cast<TTestDetailForm*>(w);
-        ASSERT_NE(zprava, nullptr) << w->metaObject()->className();
-        akce(*zprava);
-        if (zprava->isVisible())
-            zprava->btnOK->click();
-    }, &seznam);
+    auto zachyceno = OdpovedzModalnimu(
+        [&](QWidget* w) {
+            auto* zprava = qobject_cast<TTestDetailForm*>(w);
+            ASSERT_NE(zprava, nullptr) << w->metaObject()->className();
+            akce(*zprava);
+            if (zprava->isVisible())
+                zprava->btnOK->click();
+        },
+        &seznam);
     seznam.btnDetail->click();
     EXPECT_TRUE(zachyceno->probehlo);
 }
@@ -245,7 +249,8 @@ TEST_F(Protokoly, OknoProtokolu)
     seznam.move(300, 200);
     seznam.show();
     SProtokolem(seznam, [&](TTestDetailForm& z) {
-        EXPECT_EQ(z.windowTitle(), QStringLiteral("Test z 14.03.26 9:26:53; Uživatel: Jana Nováková"));
+        EXPECT_EQ(z.windowTitle(),
+                  QStringLiteral("Test z 14.03.26 9:26:53; Uživatel: Jana Nováková"));
         EXPECT_EQ(z.size(), QSize(392, 466));
         EXPECT_EQ(z.minimumSize(), z.maximumSize());
         // Centred over the list, frames included.
@@ -261,8 +266,8 @@ TEST_F(Protokoly, OknoProtokolu)
         EXPECT_EQ(z.mProtokol->textCursor().position(), 0);
         EXPECT_EQ(z.mProtokol->toPlainText() + QLatin1Char('\n'),
                   QString::fromStdString(ZlatySoubor("protokol_zprava.txt")));
-        for (auto [b, text] : {std::pair{z.btnOK, "&OK"}, std::pair{z.btnTisk, "&Vytisknout"},
-                               std::pair{z.btnUloz, "&Uložit do souboru"}}) {
+        for (auto [b, text] : {std::pair {z.btnOK, "&OK"}, std::pair {z.btnTisk, "&Vytisknout"},
+                               std::pair {z.btnUloz, "&Uložit do souboru"}}) {
             EXPECT_EQ(b->text(), QString::fromUtf8(text));
             EXPECT_GE(b->y(), 425);
             EXPECT_LE(b->geometry().bottom(), 466);
@@ -285,7 +290,8 @@ TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
         t.Uprav();
         t.PoleJmenem("Body").NastavText("3 3");
         t.PoleJmenem("Odpoved").NastavText("");
-        t.PoleJmenem("SkutCis").NastavText(std::string(40, '9').replace(1, 38, std::string(38, ' ')));
+        t.PoleJmenem("SkutCis").NastavText(
+            std::string(40, '9').replace(1, 38, std::string(38, ' ')));
         t.Uloz();
     }
     TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
@@ -297,8 +303,9 @@ TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
         EXPECT_EQ(radky[12], QStringLiteral("   x   2                             B        0"));
         // The 25th item is what remains after the 24th space: 14 spaces and the last 9, wider
         // than its column and so appended whole.
-        EXPECT_EQ(radky[35], QStringLiteral("   x  25") + QString(14, QLatin1Char(' ')) + QStringLiteral("9")
-                                 + QString(19, QLatin1Char(' ')) + QStringLiteral("A        0"));
+        EXPECT_EQ(radky[35],
+                  QStringLiteral("   x  25") + QString(14, QLatin1Char(' ')) + QStringLiteral("9")
+                      + QString(19, QLatin1Char(' ')) + QStringLiteral("A        0"));
     });
 }
 
@@ -308,23 +315,25 @@ std::shared_ptr<ZachycenyDialog> UlozJako(const QString& nazev, TTestDetailForm&
                                           QString* filtr = nullptr,
                                           std::function<void()> potom = {})
 {
-    return OdpovedzModalnimu([=](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(dialog, nullptr) << w->metaObject()->className();
-        EXPECT_EQ(dialog->objectName(), QStringLiteral("SaveDialog1"));
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        if (filtr)
-            *filtr = dialog->nameFilters().join(QLatin1Char(';'));
-        auto* jmeno = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(jmeno, nullptr);
-        jmeno->setText(nazev);
-        auto* tlacitka = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-        ASSERT_NE(tlacitka, nullptr);
-        tlacitka->button(QDialogButtonBox::Save)->click();
-        EXPECT_FALSE(dialog->isVisible()) << "the dialog did not take the name";
-        if (potom)
-            potom();
-    }, &zprava);
+    return OdpovedzModalnimu(
+        [=](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(dialog, nullptr) << w->metaObject()->className();
+            EXPECT_EQ(dialog->objectName(), QStringLiteral("SaveDialog1"));
+            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+            if (filtr)
+                *filtr = dialog->nameFilters().join(QLatin1Char(';'));
+            auto* jmeno = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(jmeno, nullptr);
+            jmeno->setText(nazev);
+            auto* tlacitka = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            ASSERT_NE(tlacitka, nullptr);
+            tlacitka->button(QDialogButtonBox::Save)->click();
+            EXPECT_FALSE(dialog->isVisible()) << "the dialog did not take the name";
+            if (potom)
+                potom();
+        },
+        &zprava);
 }
 
 TEST_F(Protokoly, UlozeniSPriponouIBezNi)
@@ -352,10 +361,11 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
         std::set<std::string> soubory;
         for (const auto& s : fs::directory_iterator(Adresar() / "jiny"))
             soubory.insert(s.path().filename().string());
-        EXPECT_EQ(soubory, std::set<std::string>{"protokol.txt"});
+        EXPECT_EQ(soubory, std::set<std::string> {"protokol.txt"});
 
         // Cancelling writes nothing.
-        auto storno = OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
+        auto storno =
+            OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
         z.btnUloz->click();
         EXPECT_TRUE(storno->probehlo);
     });
@@ -391,19 +401,24 @@ TEST_F(Protokoly, UlozeniSeZeptaNaZapisovanySoubor)
             std::string behemDotazu;
             bool vychoziNe = false;
             auto ulozeni = UlozJako(adresar.Cesta() + QStringLiteral("/protokol"), z, nullptr, [&] {
-                dotaz = OdpovedzModalnimu([&](QWidget* w) {
-                    auto* box = qobject_cast<QMessageBox*>(w);
-                    ASSERT_NE(box, nullptr) << w->metaObject()->className();
-                    behemDotazu = CtiSoubor(Adresar() / "protokol.txt");
-                    vychoziNe = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::No);
-                    p.odpovez(box);
-                }, &z);
+                dotaz = OdpovedzModalnimu(
+                    [&](QWidget* w) {
+                        auto* box = qobject_cast<QMessageBox*>(w);
+                        ASSERT_NE(box, nullptr) << w->metaObject()->className();
+                        behemDotazu = CtiSoubor(Adresar() / "protokol.txt");
+                        vychoziNe = box->defaultButton()
+                            && box->defaultButton() == box->button(QMessageBox::No);
+                        p.odpovez(box);
+                    },
+                    &z);
             });
             uloz->click();
             ASSERT_TRUE(ulozeni->probehlo);
-            ASSERT_TRUE(dotaz && dotaz->probehlo) << "nothing asked before protokol.txt was replaced";
+            ASSERT_TRUE(dotaz && dotaz->probehlo)
+                << "nothing asked before protokol.txt was replaced";
             EXPECT_EQ(dotaz->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
-            EXPECT_EQ(dotaz->text, QStringLiteral("Soubor „protokol.txt“ již existuje. Chcete jej nahradit?"));
+            EXPECT_EQ(dotaz->text,
+                      QStringLiteral("Soubor „protokol.txt“ již existuje. Chcete jej nahradit?"));
             EXPECT_EQ(dotaz->tlacitka, QMessageBox::Yes | QMessageBox::No);
             EXPECT_EQ(dotaz->ikona, QMessageBox::Question);
             EXPECT_TRUE(vychoziNe);
@@ -415,7 +430,7 @@ TEST_F(Protokoly, UlozeniSeZeptaNaZapisovanySoubor)
     for (const auto& s : fs::directory_iterator(Adresar()))
         if (s.path().extension() == ".txt" || s.path().extension().empty())
             soubory.insert(s.path().filename().string());
-    EXPECT_EQ(soubory, std::set<std::string>{"protokol.txt"});
+    EXPECT_EQ(soubory, std::set<std::string> {"protokol.txt"});
 }
 
 TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
@@ -437,21 +452,25 @@ TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
         std::shared_ptr<ZachycenyDialog> chyba;
         // The file exists: the question about replacing it comes first, then the error.
         std::shared_ptr<ZachycenyDialog> dotaz;
-        auto ulozeni = UlozJako(QString::fromStdString((slozka / "protokol").string()), z, nullptr, [&] {
-            dotaz = OdpovedzModalnimu([&](QWidget* w) {
-                chyba = StiskniVeZprave(QMessageBox::Ok, &z);
-                qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
-            }, &z);
-        });
+        auto ulozeni =
+            UlozJako(QString::fromStdString((slozka / "protokol").string()), z, nullptr, [&] {
+                dotaz = OdpovedzModalnimu(
+                    [&](QWidget* w) {
+                        chyba = StiskniVeZprave(QMessageBox::Ok, &z);
+                        qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+                    },
+                    &z);
+            });
         z.btnUloz->click();
         ASSERT_TRUE(ulozeni->probehlo);
         ASSERT_TRUE(dotaz && dotaz->probehlo);
         ASSERT_TRUE(chyba && chyba->probehlo);
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
-        EXPECT_EQ(chyba->text, QStringLiteral("Soubor „%1“ se nepodařilo uložit: přístup odepřen "
-                                              "(do složky nelze zapisovat).")
-                                   .arg(QString::fromStdString((slozka / "protokol.txt").string())));
+        EXPECT_EQ(chyba->text,
+                  QStringLiteral("Soubor „%1“ se nepodařilo uložit: přístup odepřen "
+                                 "(do složky nelze zapisovat).")
+                      .arg(QString::fromStdString((slozka / "protokol.txt").string())));
     });
     EXPECT_EQ(CtiSoubor(slozka / "protokol.txt"), "starsi");
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka), {}), 1);
@@ -462,7 +481,8 @@ QString Poppler(const QString& nastroj, const QStringList& argumenty)
 {
     QProcess proces;
     proces.start(nastroj, argumenty);
-    EXPECT_TRUE(proces.waitForFinished(30000)) << nastroj.toStdString() << " (poppler-utils) did not run";
+    EXPECT_TRUE(proces.waitForFinished(30000))
+        << nastroj.toStdString() << " (poppler-utils) did not run";
     EXPECT_EQ(proces.exitCode(), 0) << proces.readAllStandardError().toStdString();
     return QString::fromUtf8(proces.readAllStandardOutput());
 }
@@ -471,7 +491,8 @@ QString Poppler(const QString& nastroj, const QStringList& argumenty)
 QStringList TextPdf(const QString& pdf)
 {
     QStringList radky;
-    for (const QString& r : Poppler("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}).split('\n'))
+    for (const QString& r :
+         Poppler("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}).split('\n'))
         if (!r.simplified().isEmpty())
             radky << r.simplified();
     return radky;
@@ -506,30 +527,34 @@ TEST_F(Protokoly, TiskPresDialogDoPdf)
         radky = z.Radky();
         titulek = z.windowTitle();
         // Cancelling prints nothing.
-        auto storno = OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
+        auto storno =
+            OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
         z.btnTisk->click();
         ASSERT_TRUE(storno->probehlo);
         EXPECT_EQ(storno->objectName, QStringLiteral("PrintDialog1"));
 
-        auto tisk = OdpovedzModalnimu([&](QWidget* w) {
-            ASSERT_NE(qobject_cast<QPrintDialog*>(w), nullptr) << w->metaObject()->className();
-            auto* tiskarny = w->findChild<QComboBox*>(QStringLiteral("printers"));
-            auto* soubor = w->findChild<QLineEdit*>(QStringLiteral("filename"));
-            auto* tlacitka = w->findChild<QDialogButtonBox*>();
-            ASSERT_TRUE(tiskarny && soubor && tlacitka);
-            const int doPdf = tiskarny->findText(QStringLiteral("PDF"), Qt::MatchContains);
-            ASSERT_GE(doPdf, 0);
-            tiskarny->setCurrentIndex(doPdf);
-            soubor->setText(pdf);
-            tlacitka->button(QDialogButtonBox::Ok)->click();
-        }, &z);
+        auto tisk = OdpovedzModalnimu(
+            [&](QWidget* w) {
+                ASSERT_NE(qobject_cast<QPrintDialog*>(w), nullptr) << w->metaObject()->className();
+                auto* tiskarny = w->findChild<QComboBox*>(QStringLiteral("printers"));
+                auto* soubor = w->findChild<QLineEdit*>(QStringLiteral("filename"));
+                auto* tlacitka = w->findChild<QDialogButtonBox*>();
+                ASSERT_TRUE(tiskarny && soubor && tlacitka);
+                const int doPdf = tiskarny->findText(QStringLiteral("PDF"), Qt::MatchContains);
+                ASSERT_GE(doPdf, 0);
+                tiskarny->setCurrentIndex(doPdf);
+                soubor->setText(pdf);
+                tlacitka->button(QDialogButtonBox::Ok)->click();
+            },
+            &z);
         z.btnTisk->click();
         ASSERT_TRUE(tisk->probehlo);
     });
     EXPECT_FALSE(fs::exists(Adresar() / "print.pdf"));
     ASSERT_TRUE(QFile::exists(pdf));
     ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
-    EXPECT_EQ(TextPdf(pdf).join('\n').toStdString(), NeprazdneZjednodusene(radky).join('\n').toStdString());
+    EXPECT_EQ(TextPdf(pdf).join('\n').toStdString(),
+              NeprazdneZjednodusene(radky).join('\n').toStdString());
     EXPECT_EQ(PocetStran(pdf), 1);
     QString titulekPdf;
     for (const QString& r : Poppler("pdfinfo", {pdf}).split('\n'))
@@ -543,7 +568,7 @@ TEST_F(Protokoly, TiskPresDialogDoPdf)
 TEST_F(Protokoly, TiskZalomiStranyAVejdeSeNaSirku)
 {
     QStringList radky;
-    for (const std::string& r : RadkyZpravy(VstupZpravy{}))
+    for (const std::string& r : RadkyZpravy(VstupZpravy {}))
         radky << QString::fromStdString(r);
     const std::pair<QSizeF, int> pripady[] = {{{150, 100}, 3}, {{90, 297}, 1}};
     for (const auto& [rozmer, stran] : pripady) {
@@ -554,7 +579,8 @@ TEST_F(Protokoly, TiskZalomiStranyAVejdeSeNaSirku)
         tiskarna.setPageSize(QPageSize(rozmer, QPageSize::Millimeter));
         ASSERT_TRUE(VytiskniRadky(tiskarna, radky));
         EXPECT_EQ(PocetStran(pdf), stran) << rozmer.width();
-        EXPECT_EQ(TextPdf(pdf).join('\n').toStdString(), NeprazdneZjednodusene(radky).join('\n').toStdString());
+        EXPECT_EQ(TextPdf(pdf).join('\n').toStdString(),
+                  NeprazdneZjednodusene(radky).join('\n').toStdString());
     }
 }
 
@@ -565,7 +591,9 @@ TEST_F(Protokoly, EnterNaVymazVseNicNesmaze)
     Zapis("Jana", 2);
     TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
     seznam.show();
-    auto box = OdpovedzModalnimu([](QWidget* w) { QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return); });
+    auto box = OdpovedzModalnimu([](QWidget* w) {
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
+    });
     seznam.btnVymazVse->click();
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));

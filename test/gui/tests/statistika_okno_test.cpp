@@ -37,13 +37,14 @@ StatistikaProfilu SmisenaHistorie()
         s[cislo] = z;
     };
     for (int c = 1; c <= 300; ++c)
-        zaznam(c, c % 10 == 0 ? std::vector<V>{V::Spatne} : std::vector<V>{V::Spravne, V::Spravne});
+        zaznam(c,
+               c % 10 == 0 ? std::vector<V> {V::Spatne} : std::vector<V> {V::Spravne, V::Spravne});
     for (int c = 421; c <= 440; ++c)
         zaznam(c, {V::Spravne});
     zaznam(721, {V::Spatne, V::Spatne, V::Spatne, V::Spravne});  // 3 of 4 wrong
-    zaznam(722, {V::Spatne, V::Spatne, V::Spatne});              // 3 of 3 wrong: larger share
+    zaznam(722, {V::Spatne, V::Spatne, V::Spatne});  // 3 of 3 wrong: larger share
     zaznam(723, {V::Spatne, V::Napoveda, V::Spatne, V::Spatne, V::Spravne, V::Spravne, V::Spravne});
-    zaznam(5, {V::Spatne, V::Spatne, V::Spatne, V::Spatne});     // withdrawn: not listed
+    zaznam(5, {V::Spatne, V::Spatne, V::Spatne, V::Spatne});  // withdrawn: not listed
     return s;
 }
 
@@ -56,7 +57,7 @@ UcebniPamet PametHistorie()
     for (int c = 1; c <= 300; ++c)
         if (c % 10 != 0)
             u.pamet[c] = {true, 10.0, 5.0, {2026, 3, 1, 8, 0, 0, 0}};  // 9 days: above 90 %
-    u.pamet[723] = {true, 10.0, 5.0, {2026, 2, 1, 8, 0, 0, 0}};     // three right, long ago
+    u.pamet[723] = {true, 10.0, 5.0, {2026, 2, 1, 8, 0, 0, 0}};  // three right, long ago
     u.pamet[722] = {true, 50.0, 5.0, {2026, 3, 10, 8, 0, 0, 0}};
     u.zameny = {{245, "B", 3}, {721, "AC", 2}};
     return u;
@@ -68,19 +69,26 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
     Nastaveni n;
     int prohlizet = 0;
-    TStatistikaUceni okno(banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
-                          PametHistorie());
+    TStatistikaUceni okno(
+        banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
+        PametHistorie());
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Statistika učení"));
 
-    struct Radek { int k; const char* dispozici; const char* videno; const char* zvladnuto; };
-    for (const Radek& r : {Radek{1, "419", "299", "269"}, Radek{2, "55", "20", "0"},
-                           Radek{3, "25", "0", "0"}, Radek{7, "37", "3", "1"}}) {
+    struct Radek {
+        int k;
+        const char* dispozici;
+        const char* videno;
+        const char* zvladnuto;
+    };
+    for (const Radek& r : {Radek {1, "419", "299", "269"}, Radek {2, "55", "20", "0"},
+                           Radek {3, "25", "0", "0"}, Radek {7, "37", "3", "1"}}) {
         SCOPED_TRACE(r.k);
         EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 1)->text(), QString::fromUtf8(r.dispozici));
         EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 2)->text(), QString::fromUtf8(r.videno));
         EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 3)->text(), QString::fromUtf8(r.zvladnuto));
     }
-    EXPECT_EQ(okno.tabKategorie->item(0, 0)->text(), QStringLiteral("Pravidla provozu na pozemních komunikacích"));
+    EXPECT_EQ(okno.tabKategorie->item(0, 0)->text(),
+              QStringLiteral("Pravidla provozu na pozemních komunikacích"));
     EXPECT_NE(okno.grafKategorii->chart(), nullptr);
     EXPECT_EQ(okno.grafKategorii->chart()->series().size(), 1);
 
@@ -95,7 +103,8 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
     EXPECT_EQ(okno.tabChyby->item(2, 2)->text(), QStringLiteral("43 %"));  // 3 of 7
 
     ASSERT_TRUE(okno.Odhad().lzeOdhadnout);
-    EXPECT_TRUE(okno.lbOdhad->text().startsWith(QStringLiteral("Šance na složení testu na body (skupina B): ")))
+    EXPECT_TRUE(okno.lbOdhad->text().startsWith(
+        QStringLiteral("Šance na složení testu na body (skupina B): ")))
         << okno.lbOdhad->text().toStdString();
     EXPECT_TRUE(okno.lbOdhad->text().contains(QStringLiteral("pásmo nejistoty")));
     EXPECT_FALSE(okno.lbVysvetleni->text().isEmpty());
@@ -107,7 +116,8 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
 
     EXPECT_FALSE(okno.lbHistorie->isVisibleTo(&okno));
     ASSERT_EQ(okno.lstZameny->count(), 2);
-    EXPECT_EQ(okno.lstZameny->item(0)->text(), QStringLiteral("Otázka 245: třikrát jste zvolil b)"));
+    EXPECT_EQ(okno.lstZameny->item(0)->text(),
+              QStringLiteral("Otázka 245: třikrát jste zvolil b)"));
 
     okno.tabChyby->selectRow(1);
     okno.btnProhlizet->click();
@@ -115,8 +125,9 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
     EXPECT_EQ(okno.result(), QDialog::Accepted);
 
     // A confusion opens browse mode on its question.
-    TStatistikaUceni druhe(banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
-                           PametHistorie());
+    TStatistikaUceni druhe(
+        banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
+        PametHistorie());
     druhe.show();
     druhe.lstZameny->setCurrentRow(1);
     QTest::keyClick(druhe.lstZameny, Qt::Key_Return);
@@ -144,7 +155,9 @@ TEST(StatistikaUceni, OdhadDnesnihoFormatuJePrvni)
     ASSERT_NE(radek, nullptr);
     const int procento = static_cast<int>(std::nearbyint(okno.OdhadDnesni().pravdepodobnost * 100));
     EXPECT_TRUE(radek->text().startsWith(
-        QStringLiteral("Šance na složení testu podle platných pravidel (skupina B): %1 % (pásmo nejistoty ").arg(procento)))
+        QStringLiteral(
+            "Šance na složení testu podle platných pravidel (skupina B): %1 % (pásmo nejistoty ")
+            .arg(procento)))
         << radek->text().toStdString();
     okno.layout()->activate();
     EXPECT_LT(radek->geometry().y(), okno.lbOdhad->geometry().y()) << "today's format comes first";
@@ -152,25 +165,28 @@ TEST(StatistikaUceni, OdhadDnesnihoFormatuJePrvni)
     TStatistikaUceni bezOblasti(banka, n, historie, 7, nullptr);
     EXPECT_FALSE(bezOblasti.OdhadDnesni().lzeOdhadnout);
     EXPECT_EQ(bezOblasti.findChild<QLabel*>(QStringLiteral("lbOdhadPlatny"))->text(),
-              QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: chybí tabulka oblastí otázek."));
+              QStringLiteral("Šanci na složení testu podle platných pravidel nelze odhadnout: "
+                             "chybí tabulka oblastí otázek."));
 }
 
 TEST(StatistikaUceni, BezHistorieNelzeOdhadnout)
 {
     Banka banka;
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }));
-    TStatistikaUceni okno(banka, Nastaveni{}, {}, 1, nullptr);
+    TStatistikaUceni okno(banka, Nastaveni {}, {}, 1, nullptr);
     EXPECT_FALSE(okno.Odhad().lzeOdhadnout);
-    EXPECT_EQ(okno.lbOdhad->text(), QStringLiteral("Šanci na složení testu zatím nelze odhadnout."));
+    EXPECT_EQ(okno.lbOdhad->text(),
+              QStringLiteral("Šanci na složení testu zatím nelze odhadnout."));
     EXPECT_EQ(okno.tabChyby->rowCount(), 0);
     EXPECT_FALSE(okno.btnProhlizet->isEnabled());
     EXPECT_EQ(okno.tabKategorie->item(0, 2)->text(), QStringLiteral("0"));
 
     UcebniPamet vypnuto;
     vypnuto.ukladani = false;
-    TStatistikaUceni bezUkladani(banka, Nastaveni{}, {}, 1, nullptr, nullptr, {}, vypnuto);
+    TStatistikaUceni bezUkladani(banka, Nastaveni {}, {}, 1, nullptr, nullptr, {}, vypnuto);
     EXPECT_TRUE(bezUkladani.lbHistorie->isVisibleTo(&bezUkladani));
-    EXPECT_TRUE(bezUkladani.lbHistorie->text().startsWith(QStringLiteral("Ukládání historie učení je vypnuto")));
+    EXPECT_TRUE(bezUkladani.lbHistorie->text().startsWith(
+        QStringLiteral("Ukládání historie učení je vypnuto")));
     EXPECT_FALSE(bezUkladani.lstZameny->isEnabled());
 }
 
@@ -180,15 +196,20 @@ TEST(StatistikaUceni, GrafVProcentechKategorie)
 {
     Banka banka;
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
-    TStatistikaUceni okno(banka, Nastaveni{}, SmisenaHistorie(), 99, nullptr, nullptr, {}, PametHistorie());
+    TStatistikaUceni okno(banka, Nastaveni {}, SmisenaHistorie(), 99, nullptr, nullptr, {},
+                          PametHistorie());
     const auto* rada = qobject_cast<QBarSeries*>(okno.grafKategorii->chart()->series().front());
     ASSERT_NE(rada, nullptr);
     const QBarSet* videno = rada->barSets().at(0);
     const QBarSet* zvladnuto = rada->barSets().at(1);
     // 299 of 419 is 71.36 %, 20 of 55 36.36 %, 3 of 37 8.1 %, 1 of 37 2.7 %: a beginner's small
     // category shows beside the big one.
-    struct Sloupec { int k; double videno, zvladnuto; };
-    for (const Sloupec& s : {Sloupec{1, 71, 64}, Sloupec{2, 36, 0}, Sloupec{3, 0, 0}, Sloupec{7, 8, 3}}) {
+    struct Sloupec {
+        int k;
+        double videno, zvladnuto;
+    };
+    for (const Sloupec& s :
+         {Sloupec {1, 71, 64}, Sloupec {2, 36, 0}, Sloupec {3, 0, 0}, Sloupec {7, 8, 3}}) {
         EXPECT_EQ(videno->at(s.k - 1), s.videno) << s.k;
         EXPECT_EQ(zvladnuto->at(s.k - 1), s.zvladnuto) << s.k;
     }

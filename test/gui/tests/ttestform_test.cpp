@@ -67,7 +67,7 @@ protected:
         nastaveni_.skupina = "B";
         nastaveni_.protokoly = {true, true, false};
         hodiny_.msUtc = kSeed;
-        hodiny_.mistni = DatumCas{2026, 3, 14, 10, 0, 0, 0};
+        hodiny_.mistni = DatumCas {2026, 3, 14, 10, 0, 0, 0};
         Banka banka;
         banka.NactiZ(Vse());
         const SlozenyTest t = ComposeTest(banka, "B", kSeed);
@@ -128,7 +128,8 @@ protected:
     static void Zaskrtni(TTestForm& t, int k, const std::string& sada)
     {
         for (char c : sada)
-            t.cbOdpoved[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c - 'A')]->setChecked(true);
+            t.cbOdpoved[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c - 'A')]
+                ->setChecked(true);
     }
 
     static QRect Misto(const QWidget* w) { return w->geometry(); }
@@ -153,7 +154,7 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
     auto info = OdpovedzModalnimu([&](QWidget* w) {
         // The countdown starts and the start time is taken only once the box is confirmed.
         EXPECT_FALSE(t->Timer1->isActive());
-        hodiny_.mistni = DatumCas{2026, 3, 14, 10, 0, 7, 0};
+        hodiny_.mistni = DatumCas {2026, 3, 14, 10, 0, 7, 0};
         potvrzeno = true;
         qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
     });
@@ -161,12 +162,15 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
     ASSERT_TRUE(potvrzeno);
     EXPECT_EQ(info->titulek, Zpravy::kInformace);
     EXPECT_EQ(info->ikona, QMessageBox::Information);
-    EXPECT_EQ(info->text, QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
-                                         "dlouhá pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte "
-                                         "tlačítko \"Vyhodnotit test\"!"));
-    EXPECT_EQ(t->TestStart, (DatumCas{2026, 3, 14, 10, 0, 7, 0}));
+    EXPECT_EQ(
+        info->text,
+        QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
+                       "dlouhá pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte "
+                       "tlačítko \"Vyhodnotit test\"!"));
+    EXPECT_EQ(t->TestStart, (DatumCas {2026, 3, 14, 10, 0, 7, 0}));
     EXPECT_EQ(t->RemainingSeconds, 1800);
-    EXPECT_EQ(t->windowTitle(), QStringLiteral("Test z předpisů o provozu na pozemních komunikacích"));
+    EXPECT_EQ(t->windowTitle(),
+              QStringLiteral("Test z předpisů o provozu na pozemních komunikacích"));
     // Four picture boxes of the designed 115 pixels overflow page 5 by a pixel or two: the
     // window then grows by exactly that.
     auto* pc = t->findChild<QTabWidget*>(QStringLiteral("pcTest"));
@@ -186,13 +190,15 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
     EXPECT_EQ(pc->geometry(), QRect(0, 0, 772, 497 + narust));
     EXPECT_EQ(t->btnVyhodnotit->geometry().top(), 505 + narust);
     pc->setCurrentIndex(0);
-    const std::array<int, 8> prvni{1, 5, 9, 13, 17, 21, 24, 26};
+    const std::array<int, 8> prvni {1, 5, 9, 13, 17, 21, 24, 26};
     for (int l = 0; l < 7; ++l) {
         EXPECT_EQ(pc->tabText(l), QStringLiteral("List%1").arg(l + 1));
         auto* list = pc->widget(l);
         EXPECT_EQ(list->objectName(), QStringLiteral("List%1").arg(l + 1));
         for (int k = prvni[l]; k < prvni[l + 1]; ++k)
-            EXPECT_EQ(list->findChild<QGroupBox*>(QStringLiteral("gb%1").arg(k))->parentWidget(), list) << k;
+            EXPECT_EQ(list->findChild<QGroupBox*>(QStringLiteral("gb%1").arg(k))->parentWidget(),
+                      list)
+                << k;
     }
     for (int k = 1; k <= 25; ++k) {
         auto* box = t->findChild<QGroupBox*>(QStringLiteral("gb%1").arg(k));
@@ -207,9 +213,9 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
         EXPECT_EQ(otazka->width(), maly ? 635 : velky ? 430 : 735) << k;
         for (QChar p : QStringLiteral("ABCD")) {
             auto* text = box->findChild<StatickyText*>(QStringLiteral("st%1").arg(k) + p);
-            auto* cb = box->findChild<QCheckBox*>((k == 1 && p == QLatin1Char('D') ? QStringLiteral("cd")
-                                                                                     : QStringLiteral("cb"))
-                                                  + QString::number(k) + p);
+            auto* cb = box->findChild<QCheckBox*>(
+                (k == 1 && p == QLatin1Char('D') ? QStringLiteral("cd") : QStringLiteral("cb"))
+                + QString::number(k) + p);
             ASSERT_NE(text, nullptr);
             ASSERT_NE(cb, nullptr) << k << p.toLatin1();
             EXPECT_EQ(text->x(), 40);
@@ -228,14 +234,16 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
     EXPECT_EQ(t->findChild<QCheckBox*>(QStringLiteral("cb1D")), nullptr);
     auto* stav = t->findChild<QStatusBar*>(QStringLiteral("StavRadek"));
     ASSERT_NE(stav, nullptr);
-    const std::array<QString, 4> panely{QStringLiteral("Uživatel: Jana"), QStringLiteral("Skupina: B"),
-                                        QStringLiteral("Minimální potřeba bodů: 56"), QStringLiteral("Čas do konce: 30:00")};
+    const std::array<QString, 4> panely {
+        QStringLiteral("Uživatel: Jana"), QStringLiteral("Skupina: B"),
+        QStringLiteral("Minimální potřeba bodů: 56"), QStringLiteral("Čas do konce: 30:00")};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(t->panely[i]->text(), panely[i]);
         EXPECT_EQ(t->panely[i]->geometry(), QRect(193 * i, 0, 193, t->panely[i]->height()));
         EXPECT_TRUE(t->panely[i]->alignment() & Qt::AlignHCenter);
     }
-    for (const char* jmeno : {"btnVyhodnotit", "btnZrusit", "pVyhodnoceni", "Timer1", "Tabulka", "SpatnaOtazka"})
+    for (const char* jmeno :
+         {"btnVyhodnotit", "btnZrusit", "pVyhodnoceni", "Timer1", "Tabulka", "SpatnaOtazka"})
         EXPECT_NE(t->findChild<QObject*>(QLatin1String(jmeno)), nullptr) << jmeno;
     EXPECT_FALSE(t->pVyhodnoceni->isVisibleTo(t.get()));
     t->Timer1->stop();
@@ -255,7 +263,8 @@ TEST_F(TestovaciList, DlouheTextyPosouvajiOstatniAZvetsujiOkno)
     EXPECT_EQ(t->stO[1]->height(), vyska(NaPozici(2).otazka, 735));
     EXPECT_GT(t->stO[1]->height(), 32);
     EXPECT_EQ(t->stO[0]->height(), 16);
-    const std::array<const std::string*, 4> odp{&NaPozici(2).a, &NaPozici(2).b, &NaPozici(2).c, &NaPozici(2).d};
+    const std::array<const std::string*, 4> odp {&NaPozici(2).a, &NaPozici(2).b, &NaPozici(2).c,
+                                                 &NaPozici(2).d};
     const StatickyText* nad = t->stO[1];
     for (std::size_t j = 0; j < 4; ++j) {
         const StatickyText* text = t->stOdpoved[1][j];
@@ -273,7 +282,8 @@ TEST_F(TestovaciList, DlouheTextyPosouvajiOstatniAZvetsujiOkno)
     // Pictures keep their room: a short question with a picture keeps the designed height.
     EXPECT_EQ(t->gb[16]->height(), 115);
     EXPECT_EQ(t->gb[22]->height(), 200);
-    // Page 1 overflows: the window grows once so that its last box ends 4 pixels above the page's end.
+    // Page 1 overflows: the window grows once so that its last box ends 4 pixels above the page's
+    // end.
     t->pcTest->setCurrentIndex(0);
     QCoreApplication::processEvents();
     const int narust = t->height() - 546;
@@ -331,7 +341,9 @@ TEST_F(TestovaciList, EnterNaUkonceniTestPonecha)
 {
     auto t = Otevri();
     t->Timer1Timer();
-    auto box = OdpovedzModalnimu([](QWidget* w) { QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return); });
+    auto box = OdpovedzModalnimu([](QWidget* w) {
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
+    });
     QTest::mouseClick(t->btnZrusit, Qt::LeftButton);
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete ukončit tento test?"));
@@ -378,7 +390,8 @@ TEST_F(TestovaciList, OdpocetDoNulyVyhodnoti)
     ASSERT_TRUE(souhrn->probehlo);
     EXPECT_EQ(t->RemainingSeconds, 0);
     EXPECT_EQ(t->panely[3]->text(), QStringLiteral("Čas do konce: 00:00"));
-    EXPECT_TRUE(souhrn->text.startsWith(QStringLiteral("Čas vymezený pro test uplynul! - Test nebyl úspěšně vyřešen!")));
+    EXPECT_TRUE(souhrn->text.startsWith(
+        QStringLiteral("Čas vymezený pro test uplynul! - Test nebyl úspěšně vyřešen!")));
     EXPECT_TRUE(souhrn->text.contains(QStringLiteral("Dosáhli jste 3 bodů z 65")));
     EXPECT_EQ(t->lbCas->text(), QStringLiteral("Celková doba trvání testu: 30 minut"));
     EXPECT_FALSE(t->Timer1->isActive());
@@ -424,13 +437,16 @@ TEST_F(TestovaciList, VysledkovyPanel)
     for (int k = 1; k <= 25; ++k)
         if (k != 3 && k != 17 && k != 25)
             Zaskrtni(*t, k, "AC");
-    Zaskrtni(*t, 3, "A");      // a subset of the correct set
+    Zaskrtni(*t, 3, "A");  // a subset of the correct set
     Zaskrtni(*t, 17, "ABCD");  // a superset
     auto souhrn = Vyhodnot(*t);
-    EXPECT_EQ(souhrn->text, QStringLiteral("Test byl úspěšně vyřešen!\n - Dosáhli jste 56 bodů z 65 možných, minimem "
-                                           "pro složení testu bylo 56 bodů\n - Počet špatných odpovědí byl: 3, jejich "
-                                           "čísla jsou 3, 17, 25\nVíce se dozvíte z protokolu po stisku klávesy OK"));
-    EXPECT_EQ(t->windowTitle(), QStringLiteral("Vyhodnocení testu z předpisů o provozu na pozemních komunikacích"));
+    EXPECT_EQ(
+        souhrn->text,
+        QStringLiteral("Test byl úspěšně vyřešen!\n - Dosáhli jste 56 bodů z 65 možných, minimem "
+                       "pro složení testu bylo 56 bodů\n - Počet špatných odpovědí byl: 3, jejich "
+                       "čísla jsou 3, 17, 25\nVíce se dozvíte z protokolu po stisku klávesy OK"));
+    EXPECT_EQ(t->windowTitle(),
+              QStringLiteral("Vyhodnocení testu z předpisů o provozu na pozemních komunikacích"));
     EXPECT_EQ(t->size(), QSize(772, 580));
     EXPECT_FALSE(t->pcTest->isVisible());
     EXPECT_FALSE(t->StavRadek->isVisible());
@@ -442,7 +458,7 @@ TEST_F(TestovaciList, VysledkovyPanel)
     t->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(t.get()));
     EXPECT_TRUE(t->btnOK->hasFocus());
-    const std::vector<std::pair<QLabel*, QString>> texty{
+    const std::vector<std::pair<QLabel*, QString>> texty {
         {t->lbProfil, QStringLiteral("Řešitel testu: Jana")},
         {t->lbSkupina, QStringLiteral("Skupina: B")},
         {t->lbMaxPocBod, QStringLiteral("Maximální možný počet bodů: 65")},
@@ -452,7 +468,8 @@ TEST_F(TestovaciList, VysledkovyPanel)
         {t->lbOdpovedi, QStringLiteral("Počet správných/špatných odpovědí: 22/3")},
         {t->lbDosBod, QStringLiteral("Celkový počet dosažených bodů: 56")},
         {t->lbUspech, QStringLiteral("Test byl úspěšně složen!")},
-        {t->lbProtokol, QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!")},
+        {t->lbProtokol,
+         QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!")},
     };
     for (const auto& [popisek, text] : texty)
         EXPECT_EQ(popisek->text(), text);
@@ -466,14 +483,16 @@ TEST_F(TestovaciList, VysledkovyPanel)
         for (int c = 0; c < 7; ++c) {
             const int n = r * 7 + c + 1;
             const QTableWidgetItem* bunka = t->Tabulka->item(r, c);
-            EXPECT_EQ(bunka ? bunka->text() : QString(), n <= 25 ? QString::number(n) : QString()) << n;
+            EXPECT_EQ(bunka ? bunka->text() : QString(), n <= 25 ? QString::number(n) : QString())
+                << n;
             EXPECT_EQ(t->Tabulka->columnWidth(c), 70);
             EXPECT_EQ(t->Tabulka->rowHeight(r), 20);
         }
     EXPECT_EQ(t->Tabulka->currentRow(), 0);
     EXPECT_EQ(t->Tabulka->currentColumn(), 0);
     EXPECT_EQ(t->SelectedPosition, 1);
-    EXPECT_EQ(t->SpatnaOtazka->title(), QStringLiteral(" 1. otázka (3 body); Skutečné číslo otázky: %1 ").arg(cisla_[0]));
+    EXPECT_EQ(t->SpatnaOtazka->title(),
+              QStringLiteral(" 1. otázka (3 body); Skutečné číslo otázky: %1 ").arg(cisla_[0]));
     EXPECT_EQ(t->Pozice()[2].oznacene, "A");
     EXPECT_TRUE(t->Pozice()[2].spatne);
     EXPECT_EQ(t->Pozice()[24].oznacene, "");
@@ -483,7 +502,8 @@ TEST_F(TestovaciList, VysledkovyPanel)
 // Every position of an evaluated test goes into the learner's history, protocol or not.
 TEST_F(TestovaciList, VyhodnoceniPripiseKazdouPoziciDoStatistiky)
 {
-    ZapisPokusy(adresar_.CestaStd(), "Jana", {{cisla_[0], VysledekPokusu::Spravne}}, {2026, 3, 1, 8, 0, 0, 0});
+    ZapisPokusy(adresar_.CestaStd(), "Jana", {{cisla_[0], VysledekPokusu::Spravne}},
+                {2026, 3, 1, 8, 0, 0, 0});
     auto t = Otevri();
     for (int k = 1; k <= 25; ++k)
         Zaskrtni(*t, k, k == 1 || k == 25 ? "B" : "AC");  // position 1 and 25 wrong
@@ -498,7 +518,7 @@ TEST_F(TestovaciList, VyhodnoceniPripiseKazdouPoziciDoStatistiky)
         EXPECT_EQ(z.spatne, spatne ? 1 : 0);
         EXPECT_EQ(z.spravne, k == 1 ? 1 : spatne ? 0 : 1);
         EXPECT_EQ(z.radaSpravnych, spatne ? 0 : 1);
-        EXPECT_EQ(z.posledni, (DatumCas{2026, 3, 14, 10, 0, 0, 0}));
+        EXPECT_EQ(z.posledni, (DatumCas {2026, 3, 14, 10, 0, 0, 0}));
     }
     // The answer log holds each position with the letters ticked, as a points-test answer.
     const std::vector<Odpoved> log = NactiOdpovedi(adresar_.CestaStd(), "Jana");
@@ -527,7 +547,9 @@ TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
         const Otazka& o = NaPozici(k);
         EXPECT_EQ(t->Otazka->text(), QString::fromStdString(o.otazka)) << k;
         EXPECT_EQ(t->Otazka->width(), sirkaOtazky) << k;
-        EXPECT_EQ(t->Otazka->height(), 16 * PocetRadku(QString::fromStdString(o.otazka), f, sirkaOtazky + 6)) << k;
+        EXPECT_EQ(t->Otazka->height(),
+                  16 * PocetRadku(QString::fromStdString(o.otazka), f, sirkaOtazky + 6))
+            << k;
         const StatickyText* nad = t->Otazka;
         for (std::size_t j = 0; j < 4; ++j) {
             EXPECT_EQ(t->Odpovedi[j]->width(), sirkaOdpovedi) << k;
@@ -548,7 +570,7 @@ TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
         QRect obrazek;  // empty: hidden
         QSize nacteny;
     };
-    const std::vector<Pripad> pripady{
+    const std::vector<Pripad> pripady {
         {17, "body", QRect(636, 18, 96, 96), QSize(40, 30)},
         {15, "bod", QRect(), QSize()},
         {23, "body", QRect(432, 18, 300, 175), QSize(500, 300)},  // clipped to its place
@@ -561,11 +583,12 @@ TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
     for (const Pripad& p : pripady) {
         vyber(p.pozice);
         EXPECT_EQ(t->SelectedPosition, p.pozice);
-        EXPECT_EQ(t->SpatnaOtazka->title(), QStringLiteral(" %1. otázka (%2 %3); Skutečné číslo otázky: %4 ")
-                                                .arg(p.pozice)
-                                                .arg(PositionPoints[p.pozice - 1])
-                                                .arg(QLatin1String(p.slovo))
-                                                .arg(cisla_[p.pozice - 1]));
+        EXPECT_EQ(t->SpatnaOtazka->title(),
+                  QStringLiteral(" %1. otázka (%2 %3); Skutečné číslo otázky: %4 ")
+                      .arg(p.pozice)
+                      .arg(PositionPoints[p.pozice - 1])
+                      .arg(QLatin1String(p.slovo))
+                      .arg(cisla_[p.pozice - 1]));
         EXPECT_EQ(t->Obrazek->isVisible(), !p.obrazek.isNull()) << p.pozice;
         const int uzsi = p.obrazek.isNull() ? 0 : p.obrazek.width();
         if (!p.obrazek.isNull()) {
@@ -602,31 +625,32 @@ TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
         return z;
     };
     vyber(3);
-    EXPECT_EQ(znacky(), (std::vector<QString>{"yes.jpg", "", "mistake.jpg", ""}));
+    EXPECT_EQ(znacky(), (std::vector<QString> {"yes.jpg", "", "mistake.jpg", ""}));
     vyber(17);
-    EXPECT_EQ(znacky(), (std::vector<QString>{"yes.jpg", "no.jpg", "yes.jpg", "no.jpg"}));
+    EXPECT_EQ(znacky(), (std::vector<QString> {"yes.jpg", "no.jpg", "yes.jpg", "no.jpg"}));
     vyber(25);
-    EXPECT_EQ(znacky(), (std::vector<QString>{"mistake.jpg", "", "mistake.jpg", ""}));
+    EXPECT_EQ(znacky(), (std::vector<QString> {"mistake.jpg", "", "mistake.jpg", ""}));
 }
 
 TEST_F(TestovaciList, ProtokolSeZapiseJenKdyzJeZapnuty)
 {
     nastaveni_.protokoly = {false, false, true};
     auto t = Otevri();
-    hodiny_.mistni = DatumCas{2026, 5, 1, 8, 30, 0, 0};  // later than the confirmation: not taken
+    hodiny_.mistni = DatumCas {2026, 5, 1, 8, 30, 0, 0};  // later than the confirmation: not taken
     for (int k = 2; k <= 24; ++k)
         Zaskrtni(*t, k, "AC");
     Zaskrtni(*t, 1, "A");
     for (int i = 0; i < 67; ++i)
         t->Timer1Timer();
     Vyhodnot(*t);
-    EXPECT_EQ(t->lbProtokol->text(), QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"));
+    EXPECT_EQ(t->lbProtokol->text(),
+              QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"));
     Tabulka p;
     p.Svaz(adresar_.CestaStd(), "Protokoly");
     p.Otevri();
     ASSERT_EQ(p.PocetZaznamu(), 1);
     EXPECT_EQ(p.PoleJmenem("Profil").JakoText(), "Jana");
-    EXPECT_EQ(p.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas{2026, 3, 14, 10, 0, 0, 0}));
+    EXPECT_EQ(p.PoleJmenem("DatumACas").JakoDatumCas(), (DatumCas {2026, 3, 14, 10, 0, 0, 0}));
     EXPECT_EQ(p.PoleJmenem("Skupina").JakoText(), "B");
     EXPECT_EQ(p.PoleJmenem("DelkaTestu").JakoText(), "01:07");
     EXPECT_EQ(p.PoleJmenem("Spravne").JakoCele(), 23);
@@ -677,7 +701,8 @@ TEST_F(TestovaciList, PorovnaniUkazePoznamkuVPrazdnemPasmu)
     for (const bool vysvetleni : {true, false}) {
         UlozVysvetleni(adresar_.CestaStd(), "Jana", vysvetleni);
         for (const char* pripona : {".DB", ".MB"})
-            std::filesystem::remove(std::filesystem::path(adresar_.CestaStd()) / (std::string("otazky") + pripona));
+            std::filesystem::remove(std::filesystem::path(adresar_.CestaStd())
+                                    / (std::string("otazky") + pripona));
         auto t = Otevri();
         Vyhodnot(*t);
         for (const int k : {2, 17, 23}) {
@@ -708,6 +733,7 @@ TEST_F(TestovaciList, DlouheJmenoVeStavovemRadkuSeZkratiACeleJeVNapovede)
     const QLabel* panel = t->panely[0];
     EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
     EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
-    EXPECT_EQ(panel->toolTip(), QStringLiteral("Uživatel: Žaneta Čížková-Dvořáčková z Horní Dolní"));
+    EXPECT_EQ(panel->toolTip(),
+              QStringLiteral("Uživatel: Žaneta Čížková-Dvořáčková z Horní Dolní"));
     t->Timer1->stop();
 }

@@ -17,7 +17,8 @@ namespace {
 QString SdilenaGrafika()
 {
     const char* koren = std::getenv("ZK_SOURCE_DIR");
-    const QString zdroj = koren && *koren ? QString::fromLocal8Bit(koren) : QStringLiteral(ZK_KRESLENI_KOREN);
+    const QString zdroj =
+        koren && *koren ? QString::fromLocal8Bit(koren) : QStringLiteral(ZK_KRESLENI_KOREN);
     return QDir(zdroj).filePath(QStringLiteral("data/grafika"));
 }
 
@@ -101,8 +102,9 @@ TEST_F(Kresleni, WritesEveryPictureInItsFormatAndSize)
         QByteArray format;
         QSize velikost;
     } ocekavane[] = {
-        {"yes.jpg", "jpeg", {18, 18}},      {"no.jpg", "jpeg", {18, 18}}, {"mistake.jpg", "jpeg", {18, 18}},
-        {"pozadi.jpg", "jpeg", {453, 227}}, {"ikona.png", "png", {32, 32}},
+        {"yes.jpg", "jpeg", {18, 18}},     {"no.jpg", "jpeg", {18, 18}},
+        {"mistake.jpg", "jpeg", {18, 18}}, {"pozadi.jpg", "jpeg", {453, 227}},
+        {"ikona.png", "png", {32, 32}},
     };
     for (const auto& o : ocekavane) {
         QImageReader ctecka(QDir(adresar_->Cesta()).filePath(QString::fromLatin1(o.soubor)));
@@ -119,25 +121,33 @@ TEST_F(Kresleni, RegeneratedPicturesMatchTheShippedOnes)
     const QString sdilena = SdilenaGrafika();
     for (const KreslenyObrazek& o : KresleneObrazky()) {
         const QImage nova = Nacti(o.soubor).convertToFormat(QImage::Format_ARGB32);
-        const QImage ulozena =
-            QImage(QDir(sdilena).filePath(QString::fromLatin1(o.soubor))).convertToFormat(QImage::Format_ARGB32);
-        ASSERT_FALSE(ulozena.isNull()) << o.soubor << " is missing in data/grafika: run zk_kresleni data/grafika";
+        const QImage ulozena = QImage(QDir(sdilena).filePath(QString::fromLatin1(o.soubor)))
+                                   .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(ulozena.isNull())
+            << o.soubor << " is missing in data/grafika: run zk_kresleni data/grafika";
         ASSERT_EQ(nova.size(), ulozena.size()) << o.soubor;
         // Another JPEG coder may round differently, so a small difference is allowed; a changed
         // drawing moves many pixels by far more.
         const Rozdil r = Porovnej(nova, ulozena);
-        EXPECT_LE(r.nejvetsi, 40) << o.soubor << " differs from data/grafika: run zk_kresleni data/grafika";
-        EXPECT_LE(r.prumer, 0.75) << o.soubor << " differs from data/grafika: run zk_kresleni data/grafika";
+        EXPECT_LE(r.nejvetsi, 40) << o.soubor
+                                  << " differs from data/grafika: run zk_kresleni data/grafika";
+        EXPECT_LE(r.prumer, 0.75) << o.soubor
+                                  << " differs from data/grafika: run zk_kresleni data/grafika";
         // The twins for screens that scale: the same drawing at 2 and 4 times the size.
         for (int nasobek : kNasobkyDvojcat) {
             if (!o.dvojcata)
                 break;
             const QString jmeno = JmenoDvojcete(QString::fromLatin1(o.soubor), nasobek);
             const QImage dvojce(QDir(sdilena).filePath(jmeno));
-            ASSERT_EQ(dvojce.size(), ulozena.size() * nasobek) << jmeno.toStdString() << ": run zk_kresleni data/grafika";
+            ASSERT_EQ(dvojce.size(), ulozena.size() * nasobek)
+                << jmeno.toStdString() << ": run zk_kresleni data/grafika";
             EXPECT_LE(RozdilDvojcete(ulozena, dvojce), 8.0) << jmeno.toStdString();
-            EXPECT_LE(Porovnej(Nacti(qPrintable(jmeno)).convertToFormat(QImage::Format_ARGB32), dvojce.convertToFormat(QImage::Format_ARGB32)).prumer, 0.75)
-                << jmeno.toStdString() << " differs from data/grafika: run zk_kresleni data/grafika";
+            EXPECT_LE(Porovnej(Nacti(qPrintable(jmeno)).convertToFormat(QImage::Format_ARGB32),
+                               dvojce.convertToFormat(QImage::Format_ARGB32))
+                          .prumer,
+                      0.75)
+                << jmeno.toStdString()
+                << " differs from data/grafika: run zk_kresleni data/grafika";
         }
     }
 }
@@ -167,7 +177,8 @@ TEST_F(Kresleni, MarksKeepAWhiteBorderAndTheStruckTickHasMoreInk)
         for (int i = 0; i < 18; ++i)
             for (const QPoint b : {QPoint(i, 0), QPoint(i, 17), QPoint(0, i), QPoint(17, i)}) {
                 const QRgb p = obraz.pixel(b);
-                EXPECT_GE(std::min({qRed(p), qGreen(p), qBlue(p)}), 215) << soubor << " at " << b.x() << "," << b.y();
+                EXPECT_GE(std::min({qRed(p), qGreen(p), qBlue(p)}), 215)
+                    << soubor << " at " << b.x() << "," << b.y();
             }
     }
     // The stroke across the tick adds ink where the plain tick has none: right of its foot.
@@ -176,7 +187,8 @@ TEST_F(Kresleni, MarksKeepAWhiteBorderAndTheStruckTickHasMoreInk)
         int n = 0;
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x)
-                n += std::min({qRed(o.pixel(x, y)), qGreen(o.pixel(x, y)), qBlue(o.pixel(x, y))}) < 160;
+                n += std::min({qRed(o.pixel(x, y)), qGreen(o.pixel(x, y)), qBlue(o.pixel(x, y))})
+                    < 160;
         return n;
     };
     EXPECT_EQ(tmave(ano, 12, 11, 16, 14), 0);
@@ -198,9 +210,9 @@ TEST_F(Kresleni, BackgroundPictureSitsOnTheWindowColour)
     for (int y = 0; y < pozadi.height(); ++y)
         for (int x = 0; x < pozadi.width(); ++x) {
             const QRgb p = pozadi.pixel(x, y);
-            auto_ += std::abs(qRed(p) - BarvaOkna.red()) + std::abs(qGreen(p) - BarvaOkna.green()) +
-                         std::abs(qBlue(p) - BarvaOkna.blue()) >
-                     60;
+            auto_ += std::abs(qRed(p) - BarvaOkna.red()) + std::abs(qGreen(p) - BarvaOkna.green())
+                    + std::abs(qBlue(p) - BarvaOkna.blue())
+                > 60;
         }
     EXPECT_GT(auto_, pozadi.width() * pozadi.height() / 4);
 }

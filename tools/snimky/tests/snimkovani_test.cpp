@@ -30,18 +30,22 @@ TEST(Snimkovani, CekajiciObrazekSeUkazeAzSeSvymSouborem)
                     .toUtf8());
     }
     Snimkovani snimky(help.Cesta());
-    EXPECT_EQ(snimky.DoplnStranky(), (QStringList{QStringLiteral("obrazky/arch.png"), QStringLiteral("obrazky/seznam.png")}));
+    EXPECT_EQ(
+        snimky.DoplnStranky(),
+        (QStringList {QStringLiteral("obrazky/arch.png"), QStringLiteral("obrazky/seznam.png")}));
 
     QLabel okno(QStringLiteral("Arch"));
     okno.resize(120, 40);
     snimky.Uloz(&okno, QStringLiteral("arch"));
-    ASSERT_EQ(snimky.Ulozene(), QStringList{QStringLiteral("arch")});
+    ASSERT_EQ(snimky.Ulozene(), QStringList {QStringLiteral("arch")});
     EXPECT_EQ(QImage(help.Cesta() + QStringLiteral("/obrazky/arch.png")).size(), QSize(120, 40));
 
-    EXPECT_EQ(snimky.DoplnStranky(), QStringList{QStringLiteral("obrazky/seznam.png")});
-    EXPECT_EQ(Cti(stranka), QStringLiteral("<p>Arch</p><p><img src=\"obrazky/arch.png\" alt=\"Testový arch\"></p>\n"
-                                           "<p><!--obrazek obrazky/seznam.png|Seznam testů--></p>\n"));
+    EXPECT_EQ(snimky.DoplnStranky(), QStringList {QStringLiteral("obrazky/seznam.png")});
+    EXPECT_EQ(
+        Cti(stranka),
+        QStringLiteral("<p>Arch</p><p><img src=\"obrazky/arch.png\" alt=\"Testový arch\"></p>\n"
+                       "<p><!--obrazek obrazky/seznam.png|Seznam testů--></p>\n"));
     // A second run finds nothing more to fill in and leaves the page as it is.
-    EXPECT_EQ(snimky.DoplnStranky(), QStringList{QStringLiteral("obrazky/seznam.png")});
+    EXPECT_EQ(snimky.DoplnStranky(), QStringList {QStringLiteral("obrazky/seznam.png")});
     EXPECT_TRUE(Cti(stranka).contains(QStringLiteral("<img src=\"obrazky/arch.png\"")));
 }

@@ -29,7 +29,9 @@ double Podil(const QImage& obraz, const QColor& barva, int tolerance = 60)
     for (int y = 0; y < obraz.height(); ++y)
         for (int x = 0; x < obraz.width(); ++x) {
             const QRgb p = obraz.pixel(x, y);
-            n += std::abs(qRed(p) - barva.red()) + std::abs(qGreen(p) - barva.green()) + std::abs(qBlue(p) - barva.blue()) < tolerance;
+            n += std::abs(qRed(p) - barva.red()) + std::abs(qGreen(p) - barva.green())
+                    + std::abs(qBlue(p) - barva.blue())
+                < tolerance;
         }
     return double(n) / (obraz.width() * obraz.height());
 }
@@ -42,7 +44,8 @@ protected:
         popisy_ = new std::vector<PopisZnacky>(NactiPopisyZnacek(Popisy(), chyba_));
         adresar_ = new DocasnyAdresar;
         if (!popisy_->empty())
-            *chyba_ = ZapisZnacky(*popisy_, adresar_->Cesta(), QDir(adresar_->Cesta()).filePath(QStringLiteral("arch.png")));
+            *chyba_ = ZapisZnacky(*popisy_, adresar_->Cesta(),
+                                  QDir(adresar_->Cesta()).filePath(QStringLiteral("arch.png")));
     }
     static void TearDownTestSuite()
     {
@@ -50,7 +53,10 @@ protected:
         delete adresar_;
         delete chyba_;
     }
-    static QImage Nacti(const QString& soubor) { return QImage(QDir(adresar_->Cesta()).filePath(soubor)); }
+    static QImage Nacti(const QString& soubor)
+    {
+        return QImage(QDir(adresar_->Cesta()).filePath(soubor));
+    }
     static const PopisZnacky* Najdi(const QString& soubor)
     {
         for (const PopisZnacky& z : *popisy_)
@@ -95,7 +101,8 @@ TEST_F(Znacky, CommittedPicturesAreWhatTheGeneratorDraws)
     const QDir sdilene(QDir(Koren()).filePath(QStringLiteral("data/grafika/znacky")));
     for (const PopisZnacky& z : *popisy_) {
         const QImage nova = Nacti(z.soubor).convertToFormat(QImage::Format_RGB32);
-        const QImage ulozena = QImage(sdilene.filePath(z.soubor)).convertToFormat(QImage::Format_RGB32);
+        const QImage ulozena =
+            QImage(sdilene.filePath(z.soubor)).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(ulozena.isNull()) << z.soubor.toStdString() << " is missing: run zk_znacky";
         ASSERT_EQ(nova.size(), ulozena.size()) << z.soubor.toStdString();
         // another JPEG coder may round differently; a changed drawing moves many pixels far more
@@ -104,42 +111,50 @@ TEST_F(Znacky, CommittedPicturesAreWhatTheGeneratorDraws)
         for (int y = 0; y < nova.height(); ++y)
             for (int x = 0; x < nova.width(); ++x) {
                 const QRgb a = nova.pixel(x, y), b = ulozena.pixel(x, y);
-                for (int d : {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) {
+                for (int d : {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))}) {
                     soucet += d;
                     nejvetsi = std::max(nejvetsi, d);
                 }
             }
-        EXPECT_LE(nejvetsi, 40) << z.soubor.toStdString() << " differs from data/grafika/znacky: run zk_znacky";
-        EXPECT_LE(double(soucet) / (3.0 * nova.width() * nova.height()), 0.75) << z.soubor.toStdString();
+        EXPECT_LE(nejvetsi, 40) << z.soubor.toStdString()
+                                << " differs from data/grafika/znacky: run zk_znacky";
+        EXPECT_LE(double(soucet) / (3.0 * nova.width() * nova.height()), 0.75)
+            << z.soubor.toStdString();
         // the twins for screens that scale: the same drawing at 2 and 4 times the size
         for (int nasobek : {2, 4}) {
             const QString jmeno = JmenoDvojceteZnacky(z.soubor, nasobek);
             const QImage dvojce(sdilene.filePath(jmeno));
-            ASSERT_EQ(dvojce.size(), ulozena.size() * nasobek) << jmeno.toStdString() << ": run zk_znacky";
+            ASSERT_EQ(dvojce.size(), ulozena.size() * nasobek)
+                << jmeno.toStdString() << ": run zk_znacky";
             EXPECT_LE(RozdilDvojcete(ulozena, dvojce), 8.0) << jmeno.toStdString();
-            EXPECT_LE(RozdilDvojcete(Nacti(jmeno), dvojce), 0.75) << jmeno.toStdString() << " differs: run zk_znacky";
+            EXPECT_LE(RozdilDvojcete(Nacti(jmeno), dvojce), 0.75)
+                << jmeno.toStdString() << " differs: run zk_znacky";
         }
     }
     // and nothing lies there that no description draws
     for (QString soubor : sdilene.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        EXPECT_NE(Najdi(soubor.remove(QStringLiteral("@2x")).remove(QStringLiteral("@4x"))), nullptr)
+        EXPECT_NE(Najdi(soubor.remove(QStringLiteral("@2x")).remove(QStringLiteral("@4x"))),
+                  nullptr)
             << soubor.toStdString() << " has no description";
 }
 
 TEST_F(Znacky, ColoursOfTheFamiliesAreThoseOfTheCatalogue)
 {
     ASSERT_TRUE(chyba_->isEmpty()) << chyba_->toStdString();
-    const QColor cervena = BarvaZnacky(QStringLiteral("cervena")), modra = BarvaZnacky(QStringLiteral("modra")),
+    const QColor cervena = BarvaZnacky(QStringLiteral("cervena")),
+                 modra = BarvaZnacky(QStringLiteral("modra")),
                  zluta = BarvaZnacky(QStringLiteral("zluta"));
     const struct {
         const char* soubor;
         QColor barva;
         double od, po;  // share of the picture in that colour
     } pripady[] = {
-        {"A1a.jpg", cervena, 0.15, 0.5},  {"A15.jpg", zluta, 0.1, 0.5},   {"A1a.jpg", zluta, 0, 0.01},
-        {"P2.jpg", zluta, 0.15, 0.4},     {"P6.jpg", cervena, 0.35, 0.8}, {"B1.jpg", cervena, 0.2, 0.5},
-        {"B28.jpg", modra, 0.15, 0.5},    {"C2a.jpg", modra, 0.35, 0.75}, {"IP6.jpg", modra, 0.2, 0.75},
-        {"B20a-30-docasna.jpg", zluta, 0.15, 0.6},
+        {"A1a.jpg", cervena, 0.15, 0.5}, {"A15.jpg", zluta, 0.1, 0.5},
+        {"A1a.jpg", zluta, 0, 0.01},     {"P2.jpg", zluta, 0.15, 0.4},
+        {"P6.jpg", cervena, 0.35, 0.8},  {"B1.jpg", cervena, 0.2, 0.5},
+        {"B28.jpg", modra, 0.15, 0.5},   {"C2a.jpg", modra, 0.35, 0.75},
+        {"IP6.jpg", modra, 0.2, 0.75},   {"B20a-30-docasna.jpg", zluta, 0.15, 0.6},
     };
     for (const auto& p : pripady) {
         const double podil = Podil(Nacti(QString::fromLatin1(p.soubor)), p.barva);
@@ -156,9 +171,12 @@ TEST(ZnackyChyby, FaultsOfADescriptionAreReportedWithTheirEntry)
         const char* obsah;
         const char* hlaseni;
     } pripady[] = {
-        {"- {soubor: a.jpg, kod: A1, tvar: vystrazna, barvaa: x}\n", "entry 1: unknown key \"barvaa\""},
-        {"- {soubor: a.png, kod: A1, tvar: vystrazna}\n", "entry 1: \"soubor\" must be a plain name"},
-        {"- {soubor: a.jpg, kod: A1, tvar: kruh}\n- {soubor: a.jpg, kod: A2, tvar: kruh}\n", "entry 2: file a.jpg appears twice"},
+        {"- {soubor: a.jpg, kod: A1, tvar: vystrazna, barvaa: x}\n",
+         "entry 1: unknown key \"barvaa\""},
+        {"- {soubor: a.png, kod: A1, tvar: vystrazna}\n",
+         "entry 1: \"soubor\" must be a plain name"},
+        {"- {soubor: a.jpg, kod: A1, tvar: kruh}\n- {soubor: a.jpg, kod: A2, tvar: kruh}\n",
+         "entry 2: file a.jpg appears twice"},
         {"- {soubor: a.jpg, tvar: kruh}\n", "entry 1: \"kod\" and \"tvar\" are required"},
         {"- {soubor: a.jpg, kod: A1, tvar: kruh, pomer: siroka}\n", "entry 1:"},
         {"soubor: a.jpg\n", "not a list of signs"},
@@ -178,10 +196,24 @@ TEST(ZnackyChyby, FaultsOfADescriptionAreReportedWithTheirEntry)
         PopisZnacky z;
         const char* hlaseni;
     } kresby[] = {
-        {{"a.jpg", "A1", "", "vystrazna", "", "", false, false, "", 1, 0, "", {{"auticko"}}}, "unknown symbol \"auticko\""},
+        {{"a.jpg", "A1", "", "vystrazna", "", "", false, false, "", 1, 0, "", {{"auticko"}}},
+         "unknown symbol \"auticko\""},
         {{"a.jpg", "A1", "", "vystrazna", "fialova"}, "unknown colour \"fialova\""},
         {{"a.jpg", "A1", "", "sestiuhelnik"}, "unknown shape \"sestiuhelnik\""},
-        {{"a.jpg", "A1", "", "kruh", "", "", false, false, "", 1, 0, "", {{"text", 0, 0, 1, 0, false, "", "Q"}}}, "no glyph"},
+        {{"a.jpg",
+          "A1",
+          "",
+          "kruh",
+          "",
+          "",
+          false,
+          false,
+          "",
+          1,
+          0,
+          "",
+          {{"text", 0, 0, 1, 0, false, "", "Q"}}},
+         "no glyph"},
     };
     for (const auto& k : kresby) {
         QString chyba;
@@ -192,7 +224,8 @@ TEST(ZnackyChyby, FaultsOfADescriptionAreReportedWithTheirEntry)
     QFile prekazka(QDir(adresar.Cesta()).filePath(QStringLiteral("soubor")));
     ASSERT_TRUE(prekazka.open(QIODevice::WriteOnly));
     prekazka.close();
-    const QString chyba = ZapisZnacky({{"a.jpg", "A1", "", "kruh"}}, prekazka.fileName() + QStringLiteral("/znacky"), {});
+    const QString chyba = ZapisZnacky({{"a.jpg", "A1", "", "kruh"}},
+                                      prekazka.fileName() + QStringLiteral("/znacky"), {});
     EXPECT_TRUE(chyba.contains(QStringLiteral("znacky"))) << chyba.toStdString();
 }
 

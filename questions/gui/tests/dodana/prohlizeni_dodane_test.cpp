@@ -35,8 +35,8 @@ TEST(DodanaBankaVProhlizeni, ZadnyTextAniObrazekPodRameckemAniPodSpodkemPanelu)
             if (misto.intersects(ramecek) || misto.bottom() > spodek)
                 chyby.push_back(std::to_string(n) + " " + co);
         };
-        for (StatickyText* t : {panel.stOtazka, panel.stOdpovedi[0], panel.stOdpovedi[1], panel.stOdpovedi[2],
-                                panel.stOdpovedi[3], panel.stPoznamka})
+        for (StatickyText* t : {panel.stOtazka, panel.stOdpovedi[0], panel.stOdpovedi[1],
+                                panel.stOdpovedi[2], panel.stOdpovedi[3], panel.stPoznamka})
             if (t->isVisible())
                 for (const QRect& radek : t->RadkyTextu())
                     over(radek.translated(t->pos()), t == panel.stPoznamka ? "poznámka" : "text");
@@ -44,5 +44,5 @@ TEST(DodanaBankaVProhlizeni, ZadnyTextAniObrazekPodRameckemAniPodSpodkemPanelu)
             over(panel.imgObrazek->geometry(), "obrázek");
     }
     EXPECT_GT(otazek, 700);
-    EXPECT_EQ(chyby, std::vector<std::string>{});
+    EXPECT_EQ(chyby, std::vector<std::string> {});
 }
