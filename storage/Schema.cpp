@@ -1,5 +1,7 @@
 #include "storage/StavTabulky.h"
 
+#include "storage/RezimLogu.h"
+
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
@@ -297,6 +299,9 @@ void NastavSpojeni(SQLite::Database& db)
     sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     db.setBusyTimeout(cekaniNaZamekMs.load());
+    // A checkpoint would restart a table's write-ahead log, whose first frame shows whose it is;
+    // the log is checked into the file when its last user closes it.
+    sqlite3_wal_autocheckpoint(db.getHandle(), 0);
 }
 
 void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSouboru)
@@ -306,16 +311,15 @@ void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSoubo
         throw ChybaOtevreni(jmenoSouboru,
                             fs::exists(soubor, ec) ? "není to soubor" : "soubor neexistuje");
     // The engine would check a write-ahead log into the file (or delete the log) before anything
-    // could be verified; the program's tables never have one.
-    if (fs::exists(soubor.string() + "-wal", ec))
-        throw ChybaOtevreni(jmenoSouboru,
-                            "vedle souboru leží cizí soubor „" + jmenoSouboru
-                                + "-wal“, soubor není tabulkou programu");
+    // could be verified: only the log of the program's own session with this very file passes.
+    if (fs::exists(soubor.string() + "-wal", ec) && !LogPatriTabulce(soubor))
+        throw ChybaOtevreni(jmenoSouboru, "vedle souboru leží cizí soubor „" + jmenoSouboru
+                                              + "-wal“, soubor není tabulkou programu");
     char hlavicka[20] = {};
     std::ifstream vstup(soubor, std::ios::binary);
     vstup.read(hlavicka, sizeof hlavicka);
     if (vstup.gcount() == sizeof hlavicka && std::memcmp(hlavicka, "SQLite format 3", 16) == 0
-        && (hlavicka[18] == 2 || hlavicka[19] == 2))
+        && (hlavicka[18] == 2 || hlavicka[19] == 2) && !TabulkaSeZnackouLogu(soubor))
         throw ChybaOtevreni(jmenoSouboru, "soubor je v režimu WAL, není tabulkou programu");
 
     // A read-only connection reads nothing into the file: the engine reports a journal that

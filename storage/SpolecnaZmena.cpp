@@ -1,6 +1,8 @@
 #include "storage/SpolecnaZmena.h"
 
+#include "storage/RezimLogu.h"
 #include "storage/StavTabulky.h"
+#include "storage/ZapisStatistiky.h"
 
 #include <SQLiteCpp/Exception.h>
 
@@ -60,6 +62,9 @@ SpolecnaZmena::SpolecnaZmena(const fs::path& adresar, const std::vector<std::str
 {
     auto& s = *s_;
     std::string otevirany;
+    // The answer writer of this program keeps its tables in a log session; it ends it now, so that
+    // the change below commits all its files at once.
+    ZavriSpojeniStatistiky();
     try {
         for (const std::string& nazev : tabulky) {
             const std::string jmeno = nazev + ".DB";
@@ -83,6 +88,7 @@ SpolecnaZmena::SpolecnaZmena(const fs::path& adresar, const std::vector<std::str
                 pripoj.exec();
             }
             s.db->exec("PRAGMA " + clen.schema + ".synchronous=FULL");
+            VyzadejDenik(*s.db, clen.schema, jmeno);
             clen.definice = OverTabulku(*s.db, clen.schema, jmeno);
             s.tabulky.emplace(nazev, std::move(clen));
         }

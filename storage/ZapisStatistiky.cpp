@@ -1,6 +1,7 @@
 #include "storage/ZapisStatistiky.h"
 
 #include "storage/Definice.h"
+#include "storage/RezimLogu.h"
 #include "storage/StavTabulky.h"
 
 #include <SQLiteCpp/Exception.h>
@@ -46,11 +47,30 @@ struct Spojeni {
     bool indexHotov = false;
     // Attached by PripisUceni: the files as opened, the log's insert, the memory's read and write.
     std::vector<Soubor> prilohy;
+    bool pripojeno = false;
     std::unique_ptr<SQLite::Statement> zapisOdpovedi;
     std::unique_ptr<SQLite::Statement> ctiPamet;
     std::unique_ptr<SQLite::Statement> zapisPamet;
     std::unique_ptr<SQLite::Statement> ctiStatistiku;
     bool indexPametiHotov = false;
+
+    Spojeni() = default;
+    Spojeni(const Spojeni&) = delete;
+    Spojeni& operator=(const Spojeni&) = delete;
+    ~Spojeni()
+    {
+        if (!db || proces != ::getpid())
+            return;
+        zapisOdpovedi.reset();
+        ctiPamet.reset();
+        zapisPamet.reset();
+        ctiStatistiku.reset();
+        pripis.reset();
+        for (const Priloha& p : kPrilohy)
+            if (pripojeno)
+                UkonciLog(*db, p.schema);
+        UkonciLog(*db, "main");
+    }
 
     void UvolniVDitku()
     {
@@ -163,6 +183,7 @@ Spojeni& Otevri(const fs::path& adresar)
             throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru
                                + "“ nelze otevřít: pole neodpovídají tabulce statistiky");
         nove->db->exec("PRAGMA synchronous=FULL");
+        ZacniLog(*nove->db, "main");
     } catch (const SQLite::Exception& e) {
         throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru
                            + "“ nelze otevřít: " + PopisChyby(e));
@@ -204,6 +225,8 @@ void PripojPrilohy(Spojeni& s, const fs::path& adresar)
             throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: pole neodpovídají");
         }
         s.db->exec(std::string("PRAGMA ") + p.schema + ".synchronous=FULL");
+        s.pripojeno = true;
+        ZacniLog(*s.db, p.schema);
         struct stat info { };
         if (::stat(cesta.c_str(), &info) != 0)
             throw ChybaTabulky("Tabulka „" + jmeno + "“: soubor zmizel");

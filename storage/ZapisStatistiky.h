@@ -71,7 +71,10 @@ using PrepocetPameti =
 // Adds the increments to Statistika, the answers to the log Odpovedi and each answer's new
 // memory state to PametOtazek (computed by `prepocet` from the stored state, in the answers'
 // order) in one write transaction over the three files, as PripisStatistiku does: after an error
-// or a kill every table holds all of it or none. Missing tables are created owner-only.
+// every table holds all of it or none. The three tables keep a write-ahead log of their own while
+// the connection is open (RezimLogu.h), one sync per file and answer: after a kill each table
+// holds whole answers, and an answer the kill cut between two file commits may be in Statistika
+// only. Missing tables are created owner-only.
 void PripisUceni(const std::filesystem::path& adresar, const std::string& profil,
                  const std::vector<PrirustekStatistiky>& prirustky,
                  const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet);
@@ -84,5 +87,6 @@ std::vector<RadekOdpovedi> CtiOdpovedi(const std::filesystem::path& adresar,
 // Reads a stored double (the text PripisUceni writes); 0 for anything else.
 double CisloZTextu(const std::string& text);
 
-// Closes the connections kept open by PripisStatistiku (for a test that replaces the files).
+// Closes the connections kept open by PripisStatistiku, which ends their log sessions (before a
+// change of several tables at once, or for a test that replaces the files).
 void ZavriSpojeniStatistiky();

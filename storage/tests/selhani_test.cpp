@@ -1,5 +1,7 @@
 #include "storage/Definice.h"
+#include "storage/SpolecnaZmena.h"
 #include "storage/Tabulka.h"
+#include "storage/ZapisStatistiky.h"
 #include "storage/tests/Pomocne.h"
 #include "testsupport/KratkeCekani.h"
 #include "testsupport/Najednou.h"
@@ -342,6 +344,106 @@ TEST_F(SelhaniTest, NeuspesneOtevreniWalDatabazeNicNezmeni)
     VytvorVysledky({10});
     Sql("Vysledky", "PRAGMA journal_mode=WAL");
     OtevreniSelze("Vysledky", {"režimu WAL"});
+}
+
+// The answer tables keep a log of their own while the program writes: a crash image (the file and
+// its log as a kill leaves them) opens with every answer, a log paired with another state of the
+// file or with another session is refused with both left as found, and a closed writer leaves
+// the table whole in the rollback journal. A change of several tables needs the log ended.
+TEST_F(SelhaniTest, LogOdpovediPatriJenSvemuSouboru)
+{
+    const auto zapis = [&](int cislo) {
+        PrirustekStatistiky p;
+        p.cislo = cislo;
+        p.polozeno = p.spravne = p.rada = 1;
+        p.naposledy = "S";
+        PripisStatistiku(adresar_, "Eva", {p});
+    };
+    const fs::path soubor = Soubor("Statistika");
+    const std::string log = soubor.string() + "-wal";
+    const auto obraz = [&](const std::string& jmeno) {
+        const fs::path cil = adresar_ / jmeno;
+        fs::create_directory(cil);
+        fs::copy_file(soubor, cil / "Statistika.DB");
+        if (fs::exists(log))
+            fs::copy_file(log, cil / "Statistika.DB-wal");
+        return cil;
+    };
+    const auto rezimHlavicky = [](const fs::path& f) {
+        const std::string b = ObsahSouboru(f);
+        return b.size() < 20 ? -1 : int(b[18]) * 10 + int(b[19]);
+    };
+
+    zapis(1);
+    ASSERT_TRUE(fs::exists(log));
+    EXPECT_GT(fs::file_size(log), 4096u);  // the records are in the log, not yet in the file
+    const fs::path prvni = obraz("prvni");
+    ZavriSpojeniStatistiky();
+    EXPECT_FALSE(fs::exists(log));
+    EXPECT_EQ(rezimHlavicky(soubor), 11);  // back in the rollback journal
+    const fs::path poZavreni = obraz("pozavreni");
+    zapis(2);
+    const fs::path druhy = obraz("druhy");
+
+    struct Pripad {
+        const char* popis;
+        fs::path soubor, log;
+        int zaznamu;  // -1: refused
+    };
+    const std::vector<Pripad> pripady {
+        {"own crash image", prvni / "Statistika.DB", prvni / "Statistika.DB-wal", 1},
+        {"own crash image of the second session", druhy / "Statistika.DB",
+         druhy / "Statistika.DB-wal", 2},
+        {"second session's log beside the file as the first session closed it",
+         poZavreni / "Statistika.DB", druhy / "Statistika.DB-wal", -1},
+        {"second session's log beside the first session's file", prvni / "Statistika.DB",
+         druhy / "Statistika.DB-wal", -1},
+        {"first session's log beside the second session's file", druhy / "Statistika.DB",
+         prvni / "Statistika.DB-wal", -1},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.popis);
+        const fs::path dir = adresar_ / "zkouska";
+        fs::remove_all(dir);
+        fs::create_directory(dir);
+        fs::copy_file(p.soubor, dir / "Statistika.DB");
+        fs::copy_file(p.log, dir / "Statistika.DB-wal");
+        const std::string predSoubor = ObsahSouboru(dir / "Statistika.DB");
+        const std::string predLog = ObsahSouboru(dir / "Statistika.DB-wal");
+        Tabulka t;
+        t.Svaz(dir, "Statistika");
+        if (p.zaznamu >= 0) {
+            t.Otevri();
+            EXPECT_EQ(t.PocetZaznamu(), p.zaznamu);
+            continue;
+        }
+        try {
+            t.Otevri();
+            ADD_FAILURE() << "opened";
+        } catch (const ChybaTabulky& e) {
+            EXPECT_NE(std::string(e.what()).find("Statistika.DB-wal"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(ObsahSouboru(dir / "Statistika.DB"), predSoubor);
+        EXPECT_EQ(ObsahSouboru(dir / "Statistika.DB-wal"), predLog);
+    }
+
+    // Another program's connection keeps the log in use: a change across tables is refused
+    // before it writes; once it is closed the change goes through the rollback journal.
+    {
+        SQLite::Database jiny(soubor.string(), SQLite::OPEN_READONLY);
+        jiny.execAndGet("SELECT count(*) FROM zaznamy");
+        try {
+            SpolecnaZmena zmena(adresar_, {"Statistika"});
+            ADD_FAILURE() << "the change began";
+        } catch (const ChybaTabulky& e) {
+            EXPECT_NE(std::string(e.what()).find("jiný program"), std::string::npos) << e.what();
+        }
+    }
+    SpolecnaZmena zmena(adresar_, {"Statistika"});
+    EXPECT_EQ(zmena.Smaz("Statistika", "Profil", "Eva"), 2);
+    zmena.Potvrd();
+    EXPECT_FALSE(fs::exists(log));
+    EXPECT_EQ(rezimHlavicky(soubor), 11);
 }
 
 // Reading an intact table writes nothing, so a read-only disk and a full disk give every

@@ -1,0 +1,39 @@
+#pragma once
+
+// The write-ahead log of the tables the answers are written to, and how the program knows its own.
+//
+// While the program writes answers, their tables run in the engine's WAL mode: a commit appends to
+// the log and syncs that one file. The engine would check any file named <table>-wal beside a
+// table into it, also one from another database, so a log is accepted only when it is provably the
+// table's own: each log session first gives the table's header a random stamp (user_version, in
+// rollback mode), then switches to WAL and writes the header again, so the log's first frame is
+// page 1 carrying the same stamp. No connection of the program checkpoints while the session runs
+// (the log is never restarted), so a valid first frame always names the session it belongs to.
+// When the writer closes, the table returns to the rollback journal and the log is gone.
+
+#include <SQLiteCpp/Database.h>
+
+#include <filesystem>
+#include <string>
+
+// Whether the log beside the file (if any) may be opened with it: there is none, or it holds no
+// valid frame (the engine ignores it), or its first frame is page 1 with the file's own non-zero
+// stamp while the file is in WAL mode.
+bool LogPatriTabulce(const std::filesystem::path& soubor);
+
+// Whether the file's header is in WAL mode with a stamp of the program (a session's file).
+bool TabulkaSeZnackouLogu(const std::filesystem::path& soubor);
+
+// Starts a log session for `schema` of the connection, or joins the one another connection runs.
+// The log is a speed-up only: when the file cannot be switched (read-only, locked elsewhere) it
+// stays in the rollback journal and nothing is reported.
+void ZacniLog(SQLite::Database& db, const std::string& schema);
+
+// Returns `schema` to the rollback journal when this is the last connection using the log; a log
+// still used elsewhere stays. Never throws.
+void UkonciLog(SQLite::Database& db, const std::string& schema);
+
+// For a change of several tables at once, which must be atomic across the files: the table is in
+// the rollback journal afterwards, or ChybaTabulky naming the file says that another program
+// writes into it now.
+void VyzadejDenik(SQLite::Database& db, const std::string& schema, const std::string& jmenoSouboru);
