@@ -175,7 +175,7 @@ TEST(ZapisOdpovedi, SmazaniHistorieJenProfilu)
 }
 
 // A failed write leaves every table as it was and is not written later: a locked log (the
-// Statistika file is free) and a read-only folder.
+// Statistika file is free) and a folder that became read-only.
 TEST(ZapisOdpovedi, ChybaUlozeniNezapiseNicANicPozdeji)
 {
     KratkeCekaniNaZamek kratke;
@@ -189,6 +189,9 @@ TEST(ZapisOdpovedi, ChybaUlozeniNezapiseNicANicPozdeji)
             ChybaTabulky);
         zamek.exec("COMMIT");
     }
+    // A writer already open goes on appending to its log files, which a read-only folder does not
+    // stop; one that opens in the read-only folder cannot write.
+    ZavriSpojeniStatistiky();
     {
         SlozkaJenProCteni jenCteni(a.Cesta());
         if (jenCteni.Platne()) {
