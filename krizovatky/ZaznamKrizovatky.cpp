@@ -21,9 +21,7 @@ void ZapisKrizovatku(const std::filesystem::path& adresar, const ZaznamKrizovatk
 {
     Tabulka t;
     t.Svaz(adresar, kKrizovatky);
-    if (!t.Existuje())
-        t.Vytvor(DefiniceKrizovatky());
-    t.Otevri();
+    t.OtevriNeboVytvor(DefiniceKrizovatky());
     t.Vloz();
     DatumCas kdy = z.kdy;
     kdy.milisekunda = 0;

@@ -1,19 +1,11 @@
 #include "questions/Oznacene.h"
 
 #include "storage/Definice.h"
-#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 
 namespace {
 
 const std::string kOznacene = "Oznacene";
-
-void OtevriProfil(Tabulka& t, const std::string& profil)
-{
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
-}
 
 }  // namespace
 
@@ -21,10 +13,8 @@ std::set<int> NactiOznacene(const std::filesystem::path& adresar, const std::str
 {
     std::set<int> cisla;
     Tabulka t;
-    t.Svaz(adresar, kOznacene);
-    if (!t.Existuje())
+    if (!OtevriZaznamyProfilu(t, adresar, kOznacene, profil))
         return cisla;
-    OtevriProfil(t, profil);
     for (t.Prvni(); !t.Konec(); t.Dalsi())
         cisla.insert(t.PoleJmenem("Cislo").JakoCele());
     return cisla;
@@ -33,10 +23,7 @@ std::set<int> NactiOznacene(const std::filesystem::path& adresar, const std::str
 bool PrepniOznaceni(const std::filesystem::path& adresar, const std::string& profil, int cislo)
 {
     Tabulka t;
-    t.Svaz(adresar, kOznacene);
-    if (!t.Existuje())
-        t.Vytvor(DefiniceOznacene());
-    OtevriProfil(t, profil);
+    OtevriNeboVytvorZaznamyProfilu(t, adresar, kOznacene, profil, DefiniceOznacene());
     for (t.Prvni(); !t.Konec(); t.Dalsi())
         if (t.PoleJmenem("Cislo").JakoCele() == cislo) {
             t.Smaz();

@@ -3,7 +3,6 @@
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
 #include "storage/Definice.h"
-#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 #include "storage/ZapisStatistiky.h"
 
@@ -29,23 +28,6 @@ ZaznamStatistiky Cti(Tabulka& t)
     z.posledni = t.PoleJmenem("Posledni").JakoDatumCas();
     z.naposledy = VysledekZeZnaku(t.PoleJmenem("Naposledy").JakoText());
     return z;
-}
-
-bool OtevriProfil(Tabulka& t, const fs::path& adresar, const std::string& profil, bool vytvorit)
-{
-    t.Svaz(adresar, kTabulka);
-    if (!t.Existuje()) {
-        if (!vytvorit)
-            return false;
-        t.Vytvor(DefiniceStatistika());
-        std::error_code ec;
-        fs::permissions(t.Soubor(), fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::replace, ec);
-    }
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
-    return true;
 }
 
 }  // namespace
@@ -126,7 +108,7 @@ StatistikaProfilu NactiStatistiku(const fs::path& adresar, const std::string& pr
 {
     StatistikaProfilu vysledek;
     Tabulka t;
-    if (!OtevriProfil(t, adresar, profil, false))
+    if (!OtevriZaznamyProfilu(t, adresar, kTabulka, profil))
         return vysledek;
     // The profile's records in one query.
     t.ProjdiZaznamy([&vysledek](Tabulka& radek) {

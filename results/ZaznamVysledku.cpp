@@ -44,9 +44,7 @@ void ZapisVysledek(const std::filesystem::path& adresar, std::string_view typ,
 
     Tabulka vysledky;
     vysledky.Svaz(adresar, "Vysledky");
-    if (!vysledky.Existuje())
-        vysledky.Vytvor(DefiniceVysledky());
-    vysledky.Otevri();
+    vysledky.OtevriNeboVytvor(DefiniceVysledky());
     vysledky.Vloz();
     vysledky.PoleJmenem("TypTestu").NastavText(typ);
     vysledky.PoleJmenem("Profil").NastavText(nastaveni.aktivniProfil);

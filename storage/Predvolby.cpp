@@ -1,19 +1,15 @@
 #include "storage/Predvolby.h"
 
 #include "storage/Definice.h"
-#include "storage/FiltrTextu.h"
 #include "storage/Tabulka.h"
 
 namespace {
 
 const std::string kPredvolby = "Predvolby";
 
-// Opens the profile's records and stands on the one of `klic`; Konec() when there is none.
-void NajdiKlic(Tabulka& t, const std::string& profil, const std::string& klic)
+// Stands on the open profile records' one of `klic`; Konec() when there is none.
+void NajdiKlic(Tabulka& t, const std::string& klic)
 {
-    t.NastavFiltrText(FiltrProfilu(profil));
-    t.Filtrovat(true);
-    t.Otevri();
     for (t.Prvni(); !t.Konec(); t.Dalsi())
         if (t.PoleJmenem("Klic").JakoText() == klic)
             return;
@@ -25,10 +21,9 @@ std::string NactiPredvolbu(const std::filesystem::path& adresar, const std::stri
                            const std::string& klic, const std::string& vychozi)
 {
     Tabulka t;
-    t.Svaz(adresar, kPredvolby);
-    if (!t.Existuje())
+    if (!OtevriZaznamyProfilu(t, adresar, kPredvolby, profil))
         return vychozi;
-    NajdiKlic(t, profil, klic);
+    NajdiKlic(t, klic);
     return t.Konec() ? vychozi : t.PoleJmenem("Hodnota").JakoText();
 }
 
@@ -36,10 +31,8 @@ void UlozPredvolbu(const std::filesystem::path& adresar, const std::string& prof
                    const std::string& klic, const std::string& hodnota)
 {
     Tabulka t;
-    t.Svaz(adresar, kPredvolby);
-    if (!t.Existuje())
-        t.Vytvor(DefinicePredvolby());
-    NajdiKlic(t, profil, klic);
+    OtevriNeboVytvorZaznamyProfilu(t, adresar, kPredvolby, profil, DefinicePredvolby());
+    NajdiKlic(t, klic);
     if (t.Konec()) {
         t.Vloz();
         t.PoleJmenem("Profil").NastavText(profil);

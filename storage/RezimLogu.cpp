@@ -22,13 +22,13 @@ constexpr std::size_t kZnackaVHlavicce = 60;  // user_version in the database he
 std::uint32_t VelkyEndian(const unsigned char* p)
 {
     return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8)
-           | std::uint32_t(p[3]);
+        | std::uint32_t(p[3]);
 }
 
 std::uint32_t MalyEndian(const unsigned char* p)
 {
     return (std::uint32_t(p[3]) << 24) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8)
-           | std::uint32_t(p[0]);
+        | std::uint32_t(p[0]);
 }
 
 // The log's running checksum over `n` bytes (a multiple of 8), as the engine computes it.
@@ -58,7 +58,7 @@ HlavickaTabulky CtiHlavickuTabulky(const fs::path& soubor)
     vstup.read(reinterpret_cast<char*>(b.data()), b.size());
     if (vstup.gcount() != static_cast<std::streamsize>(b.size())
         || std::string(reinterpret_cast<const char*>(b.data()), 16)
-               != std::string("SQLite format 3", 16))
+            != std::string("SQLite format 3", 16))
         return h;
     h.platna = true;
     h.wal = b[18] == 2 && b[19] == 2;
@@ -139,8 +139,8 @@ bool LogPatriTabulce(const fs::path& soubor)
     // The log holds frames the engine would check into the file: they must be the file's own.
     const HlavickaTabulky t = CtiHlavickuTabulky(soubor);
     return t.platna && t.wal && t.znacka != 0 && t.stranka == stranka
-           && VelkyEndian(snimek.data()) == 1
-           && VelkyEndian(snimek.data() + kHlavickaSnimku + kZnackaVHlavicce) == t.znacka;
+        && VelkyEndian(snimek.data()) == 1
+        && VelkyEndian(snimek.data() + kHlavickaSnimku + kZnackaVHlavicce) == t.znacka;
 }
 
 void ZacniLog(SQLite::Database& db, const std::string& schema)

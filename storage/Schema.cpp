@@ -313,8 +313,9 @@ void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSoubo
     // The engine would check a write-ahead log into the file (or delete the log) before anything
     // could be verified: only the log of the program's own session with this very file passes.
     if (fs::exists(soubor.string() + "-wal", ec) && !LogPatriTabulce(soubor))
-        throw ChybaOtevreni(jmenoSouboru, "vedle souboru leží cizí soubor „" + jmenoSouboru
-                                              + "-wal“, soubor není tabulkou programu");
+        throw ChybaOtevreni(jmenoSouboru,
+                            "vedle souboru leží cizí soubor „" + jmenoSouboru
+                                + "-wal“, soubor není tabulkou programu");
     char hlavicka[20] = {};
     std::ifstream vstup(soubor, std::ios::binary);
     vstup.read(hlavicka, sizeof hlavicka);
@@ -518,6 +519,12 @@ bool Tabulka::Vytvor(const std::vector<DefinicePole>& pole, const NaplneniFunkce
         s.Chyba(std::string("tabulku nelze vytvořit: ") + std::strerror(chyba));
     SynchronizujAdresar(s.adresar);
     return true;
+}
+
+void Tabulka::OtevriNeboVytvor(const std::vector<DefinicePole>& pole)
+{
+    Vytvor(pole);  // false, changing nothing, when the table is there
+    Otevri();
 }
 
 void Tabulka::Otevri()

@@ -33,10 +33,10 @@ bool StejneJmeno(std::string_view a, std::string_view b);
 // for CekaniNaZamek() (two seconds in the program).
 void NastavSpojeni(SQLite::Database& db);
 // What must hold before the engine touches the file: a regular file that is not in WAL mode and
-// has no write-ahead log beside it, unless both are the program's own (RezimLogu.h); a file as long as its header says (not cut short); a journal
-// of an unfinished write beside it only when rolling it back (tried on a copy first) gives an
-// intact table of the same file, otherwise both are left as found. Throws ChybaTabulky naming
-// the file (and the journal).
+// has no write-ahead log beside it, unless both are the program's own (RezimLogu.h); a file as long
+// as its header says (not cut short); a journal of an unfinished write beside it only when rolling
+// it back (tried on a copy first) gives an intact table of the same file, otherwise both are left
+// as found. Throws ChybaTabulky naming the file (and the journal).
 void KontrolaPredOtevrenim(const std::filesystem::path& soubor, const std::string& jmenoSouboru);
 // The field definitions of the table in `schema` of the connection, checked against the columns
 // of the records (names, order, types); a mismatch names the file and the field.

@@ -589,3 +589,13 @@ bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
     t.Otevri();
     return true;
 }
+
+void OtevriNeboVytvorZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
+                                    const std::string& nazev, const std::string& profil,
+                                    const std::vector<DefinicePole>& pole)
+{
+    t.Svaz(adresar, nazev);
+    t.NastavFiltrText(FiltrProfilu(profil));
+    t.Filtrovat(true);
+    t.OtevriNeboVytvor(pole);
+}

@@ -104,6 +104,9 @@ public:
     // (field description and columns disagree, a WAL database) raises ChybaTabulky naming the
     // file; a failed open leaves the file and its companions as they were.
     void Otevri();
+    // Opens the table, creating it first (empty, owner-only, by Vytvor) when it is missing: the
+    // one open-or-create step of every writer of records.
+    void OtevriNeboVytvor(const std::vector<DefinicePole>& pole);
     void Zavri();
     bool JeOtevrena() const;
 
@@ -177,3 +180,7 @@ private:
 // on the profile index; false, with nothing opened, when the table is missing.
 bool OtevriZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
                           const std::string& nazev, const std::string& profil);
+// The same for a writer: the table is created (with `pole`) when it is missing.
+void OtevriNeboVytvorZaznamyProfilu(Tabulka& t, const std::filesystem::path& adresar,
+                                    const std::string& nazev, const std::string& profil,
+                                    const std::vector<DefinicePole>& pole);

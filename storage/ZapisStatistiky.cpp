@@ -97,12 +97,7 @@ void VytvorChybejici(const fs::path& adresar, const char* nazev,
 {
     Tabulka tabulka;
     tabulka.Svaz(adresar, nazev);
-    if (tabulka.Existuje())
-        return;
-    tabulka.Vytvor(definice);
-    std::error_code ec;
-    fs::permissions(tabulka.Soubor(), fs::perms::owner_read | fs::perms::owner_write,
-                    fs::perm_options::replace, ec);
+    tabulka.Vytvor(definice);  // false when it is there
 }
 
 std::map<fs::path, std::unique_ptr<Spojeni>>& Spojeni_()

@@ -43,9 +43,7 @@ void ZapisProtokol(const std::filesystem::path& adresar, const ZaznamProtokolu& 
 {
     Tabulka protokoly;
     protokoly.Svaz(adresar, "Protokoly");
-    if (!protokoly.Existuje())
-        protokoly.Vytvor(DefiniceProtokoly());
-    protokoly.Otevri();
+    protokoly.OtevriNeboVytvor(DefiniceProtokoly());
     protokoly.Vloz();
     protokoly.PoleJmenem("Profil").NastavText(zaznam.profil);
     protokoly.PoleJmenem("DatumACas").NastavDatumCas(zaznam.datumACas);

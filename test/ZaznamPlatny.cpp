@@ -42,9 +42,7 @@ void ZapisTestPlatny(const std::filesystem::path& adresar, const ZaznamPlatny& z
 {
     Tabulka t;
     t.Svaz(adresar, kTesty);
-    if (!t.Existuje())
-        t.Vytvor(DefiniceTesty());
-    t.Otevri();
+    t.OtevriNeboVytvor(DefiniceTesty());
     t.Vloz();
     t.PoleJmenem("Profil").NastavText(z.profil);
     t.PoleJmenem("Datum").NastavDatumCas(DatumCas {z.kdy.rok, z.kdy.mesic, z.kdy.den});

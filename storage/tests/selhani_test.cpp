@@ -421,7 +421,8 @@ TEST_F(SelhaniTest, LogOdpovediPatriJenSvemuSouboru)
             t.Otevri();
             ADD_FAILURE() << "opened";
         } catch (const ChybaTabulky& e) {
-            EXPECT_NE(std::string(e.what()).find("Statistika.DB-wal"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("Statistika.DB-wal"), std::string::npos)
+                << e.what();
         }
         EXPECT_EQ(ObsahSouboru(dir / "Statistika.DB"), predSoubor);
         EXPECT_EQ(ObsahSouboru(dir / "Statistika.DB-wal"), predLog);
