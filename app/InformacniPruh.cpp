@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,7 @@ void NastavText(QLabel* popisek, const QString& text)
 }  // namespace
 
 InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adresar)
+    : adresar_(adresar)
 {
     pPomoc = new QFrame(rodic);
     pPomoc->setObjectName(QStringLiteral("pPomoc"));
@@ -40,19 +42,17 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
         cil->move(x, y);
         cil->adjustSize();
     };
-    auto ikona = [&](QLabel*& cil, const char* jmeno, const char* soubor, int y) {
+    // The marks' pictures are read when the strip is first shown (ZobrazZnacky).
+    auto ikona = [&](QLabel*& cil, const char* jmeno, int y) {
         cil = new QLabel(pPomoc);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->setGeometry(40, y, 18, 18);
-        cil->setPixmap(
-            ObrazekProMeritko(QString::fromStdString((adresar / "grafika" / soubor).string()),
-                              cil->devicePixelRatioF()));
     };
 
     popisek(lbInfo, "lbInfo", QStringLiteral("Info:"), 10, 8);
-    ikona(imgInfoYes, "imgInfoYes", "yes.jpg", 6);
-    ikona(imgInfoNo, "imgInfoNo", "no.jpg", 26);
-    ikona(imgInfoNic, "imgInfoNic", "mistake.jpg", 46);
+    ikona(imgInfoYes, "imgInfoYes", 6);
+    ikona(imgInfoNo, "imgInfoNo", 26);
+    ikona(imgInfoNic, "imgInfoNic", 46);
     popisek(lbAno, "lbAno", QStringLiteral("Správná odpověď"), 60, 8);
     popisek(lbNe, "lbNe", QStringLiteral("Špatná odpověď"), 60, 28);
     popisek(lbNic, "lbNic", QStringLiteral("Ignorovaná správná odpověď"), 60, 48);
@@ -87,8 +87,23 @@ InformacniPruh::InformacniPruh(QWidget* rodic, const std::filesystem::path& adre
         c->setAccessibleName(QStringLiteral("Oddělovač"));
 }
 
+void InformacniPruh::ZobrazZnacky()
+{
+    if (znackyNacteny_)
+        return;
+    znackyNacteny_ = true;
+    const std::pair<QLabel*, const char*> znacky[] = {
+        {imgInfoYes, "yes.jpg"}, {imgInfoNo, "no.jpg"}, {imgInfoNic, "mistake.jpg"}};
+    for (const auto& [obraz, soubor] : znacky)
+        obraz->setPixmap(
+            ObrazekProMeritko(QString::fromStdString((adresar_ / "grafika" / soubor).string()),
+                              obraz->devicePixelRatioF()));
+}
+
 void InformacniPruh::NastavRezim(RezimBehu rezim, bool zapnout, const Nastaveni& nastaveni)
 {
+    if (zapnout)
+        ZobrazZnacky();
     pPomoc->setVisible(zapnout);
     const QString uzivatel = QStringLiteral("Aktivní profil uživatele: ")
         + QString::fromStdString(nastaveni.aktivniProfil);

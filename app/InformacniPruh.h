@@ -15,7 +15,8 @@ class InformacniPruh {
 public:
     static constexpr int kVyska = 70;
 
-    // The strip's pictures are resolved against the working directory `adresar`.
+    // The strip's pictures are resolved against the working directory `adresar`; they are read
+    // when the strip is first shown, as the start-up window does not show it.
     InformacniPruh(QWidget* rodic, const std::filesystem::path& adresar);
 
     // Shows or hides the strip for `rezim` with the lines and positions of that mode.
@@ -32,4 +33,10 @@ public:
            *lbSkupina = nullptr, *lbCelkemOtazek = nullptr, *lbZbyvaOtazek = nullptr,
            *lbUspesnost = nullptr;
     QFrame *Cara1 = nullptr, *Cara2 = nullptr;
+
+private:
+    void ZobrazZnacky();
+
+    std::filesystem::path adresar_;
+    bool znackyNacteny_ = false;
 };

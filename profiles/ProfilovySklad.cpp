@@ -1,11 +1,10 @@
 #include "profiles/ProfilovySklad.h"
 
 #include "base/Utf8.h"
+#include "profiles/Sodium.h"
 #include "storage/Definice.h"
 #include "storage/FiltrTextu.h"
 #include "storage/SpolecnaZmena.h"
-
-#include <sodium.h>
 
 #include <stdexcept>
 #include <utility>
@@ -18,8 +17,8 @@ std::string HashHesla(const std::string& heslo, const NarocnostHesla& narocnost)
 {
     const std::string zkracene = OriznoutZnaky(heslo, ProfilovySklad::kDelkaHesla);
     char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, zkracene.data(), zkracene.size(), narocnost.operace,
-                          narocnost.pamet)
+    if (Sodium().pwhashStr(hash, zkracene.data(), zkracene.size(), narocnost.operace,
+                           narocnost.pamet)
         != 0)
         throw std::runtime_error("Heslo nelze zašifrovat: nedostatek paměti.");
     return hash;
@@ -56,8 +55,6 @@ NarocnostHesla NarocnostHesla::Nejnizsi()
 ProfilovySklad::ProfilovySklad(std::filesystem::path adresar, NarocnostHesla narocnost)
     : adresar_(std::move(adresar)), narocnost_(narocnost)
 {
-    if (sodium_init() < 0)
-        throw std::runtime_error("Knihovnu libsodium nelze inicializovat.");
     profily_.Svaz(adresar_, kProfily);
 }
 
@@ -122,7 +119,7 @@ bool ProfilovySklad::OverHeslo(const std::string& jmeno, const std::string& zada
     if (ulozene.empty())
         return zadane.empty();
     const std::string zkracene = OriznoutZnaky(zadane, kDelkaHesla);
-    return crypto_pwhash_str_verify(ulozene.c_str(), zkracene.data(), zkracene.size()) == 0;
+    return Sodium().pwhashStrVerify(ulozene.c_str(), zkracene.data(), zkracene.size()) == 0;
 }
 
 bool ProfilovySklad::NacistProfil(Nastaveni& n)

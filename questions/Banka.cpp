@@ -75,6 +75,7 @@ void Banka::Nacti(const std::filesystem::path& adresar)
 
     // The whole bank in one query.
     std::vector<Otazka> nove;
+    nove.reserve(kNejvyssiCislo);  // a whole bank without moving the questions read so far
     tabulka.ProjdiZaznamy([&nove](Tabulka& t) {
         Otazka o;
         o.cislo = t.PoleNaPozici(0).JakoCele();

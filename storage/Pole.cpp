@@ -188,7 +188,8 @@ bool Pole::JePrazdne() const { return std::holds_alternative<std::monostate>(Hod
 
 std::string Pole::JakoText() const
 {
-    const HodnotaPole h = Hodnota();
+    tabulka_->s_->MusiBytOtevrena();
+    const HodnotaPole& h = tabulka_->s_->radek[pozice_];  // read in place, not copied first
     if (auto* t = std::get_if<std::string>(&h))
         return *t;
     if (auto* c = std::get_if<std::int32_t>(&h))

@@ -304,7 +304,10 @@ void NastavSpojeni(SQLite::Database& db)
     sqlite3_wal_autocheckpoint(db.getHandle(), 0);
 }
 
-void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSouboru)
+namespace {
+
+// The checks of KontrolaPredOtevrenim that read no more than the file's first bytes.
+void KontrolaSouboru(const fs::path& soubor, const std::string& jmenoSouboru)
 {
     std::error_code ec;
     if (!fs::is_regular_file(soubor, ec))
@@ -322,7 +325,11 @@ void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSoubo
     if (vstup.gcount() == sizeof hlavicka && std::memcmp(hlavicka, "SQLite format 3", 16) == 0
         && (hlavicka[18] == 2 || hlavicka[19] == 2) && !TabulkaSeZnackouLogu(soubor))
         throw ChybaOtevreni(jmenoSouboru, "soubor je v režimu WAL, není tabulkou programu");
+}
 
+// The length and a journal beside the file, through a read-only connection of its own.
+void KontrolaSondou(const fs::path& soubor, const std::string& jmenoSouboru)
+{
     // A read-only connection reads nothing into the file: the engine reports a journal that
     // would need rolling back instead of rolling it back.
     bool denik = false;
@@ -347,6 +354,14 @@ void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSoubo
     }
     if (denik)
         OverDenik(soubor, jmenoSouboru);
+}
+
+}  // namespace
+
+void KontrolaPredOtevrenim(const fs::path& soubor, const std::string& jmenoSouboru)
+{
+    KontrolaSouboru(soubor, jmenoSouboru);
+    KontrolaSondou(soubor, jmenoSouboru);
 }
 
 std::vector<DefinicePole> OverTabulku(SQLite::Database& db, const std::string& schema,
@@ -535,14 +550,30 @@ void Tabulka::Otevri()
         throw ChybaTabulky("Tabulka nemá jméno");
     const fs::path soubor = Soubor();
     const std::string jmeno = s.JmenoSouboru();
-    KontrolaPredOtevrenim(soubor, jmeno);
+    // With no journal beside the file nothing can wait to be rolled back, and the table's own
+    // connection checks the length below; otherwise a connection of its own looks first.
+    KontrolaSouboru(soubor, jmeno);
+    std::error_code ec;
+    const bool denik = fs::exists(soubor.string() + "-journal", ec) || ec;
+    if (denik)
+        KontrolaSondou(soubor, jmeno);
     try {
         // Without OPEN_CREATE a missing file is never created; a write-protected file opens
         // read-only. With the rollback journal reading writes nothing, so a read-only or full
         // disk still gives every committed record.
         s.db = std::make_unique<SQLite::Database>(soubor.string(), SQLite::OPEN_READWRITE);
         NastavSpojeni(*s.db);
+        if (!denik) {
+            // Within the read transaction no commit can be half-way through the file.
+            s.db->exec("BEGIN");
+            SQLite::Statement cteni(*s.db, "SELECT count(*) FROM sqlite_master");
+            cteni.executeStep();
+            KontrolaDelky(CtiHlavicku(*s.db), jmeno);
+            cteni.reset();
+        }
         s.definice = OverTabulku(*s.db, "main", jmeno);
+        if (!denik)
+            s.db->exec("COMMIT");
         s.jenCteni = sqlite3_db_readonly(s.db->getHandle(), "main") == 1;
         s.db->exec("PRAGMA synchronous=FULL");
         s.dotazRadek = std::make_unique<SQLite::Statement>(

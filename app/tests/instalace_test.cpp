@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPluginLoader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -101,7 +102,8 @@ protected:
     QString Prazdny() const { return domov_->filePath(QStringLiteral("prazdny")); }
     QString Uzivatelska() const { return Domov() + QStringLiteral("/.local/share/zebrovka"); }
 
-    Beh Start(const QString& adresar, const QString& zebrovkaData = {}) const
+    Beh Start(const QString& adresar, const QString& zebrovkaData = {},
+              const std::pair<QString, QString>& navic = {}) const
     {
         QProcessEnvironment p;
         for (const char* jmeno : {"PATH", "LANG", "LC_ALL"})
@@ -115,6 +117,8 @@ protected:
         p.insert(QStringLiteral("ZEBROVKA_ZKOUSKA_STARTU"), QStringLiteral("1"));
         if (!zebrovkaData.isEmpty())
             p.insert(QStringLiteral("ZEBROVKA_DATA"), zebrovkaData);
+        if (!navic.first.isEmpty())
+            p.insert(navic.first, navic.second);
         return Spust(Program(), {}, p, adresar);
     }
 
@@ -145,8 +149,9 @@ TEST_F(Instalace, DaJenProgramDataPolozkuNabidkyAIkony)
         soubory << it.next().mid(Prefix().size() + 1);
     const QString data = QStringLiteral(ZK_DATADIR "/");
     const QStringList povolene = {
-        data + QStringLiteral("zebrovka/"), data + QStringLiteral("applications/"),
-        data + QStringLiteral("metainfo/"), data + QStringLiteral("icons/hicolor/")};
+        QStringLiteral(ZK_KNIHOVNY "/zebrovka-grafy.so"), data + QStringLiteral("zebrovka/"),
+        data + QStringLiteral("applications/"), data + QStringLiteral("metainfo/"),
+        data + QStringLiteral("icons/hicolor/")};
     for (const QString& s : soubory) {
         const bool povoleny = s == QStringLiteral(ZK_BINDIR "/zebrovka")
             || std::any_of(povolene.begin(), povolene.end(),
@@ -245,6 +250,35 @@ TEST_F(Instalace, StartZPrazdnehoDomovaPripraviSlozkuAZachovaDataUzivatele)
     EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/grafika/no.jpg")),
               QByteArray("novejsi obrazek"));
     EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/Profily.DB")), profily);
+}
+
+// The start up to the profile manager loads neither Qt Charts, Qt PrintSupport nor libsodium (the
+// dynamic linker lists every library it loads); the chart and print module lies where the
+// program looks for it and offers its interface.
+TEST_F(Instalace, StartNenaciteGrafyTiskAniSodium_ModulGrafuSeNajde)
+{
+    const Beh beh = Start(Prazdny(), {}, {QStringLiteral("LD_DEBUG"), QStringLiteral("files")});
+    ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
+    ASSERT_TRUE(beh.vystup.contains(QStringLiteral("okno: TManazerUzivatelu\n")));
+    const QRegularExpression nactena(QStringLiteral("file=(\\S+) +\\[0\\]; +(needed|dynamically)"));
+    QStringList knihovny;
+    for (auto it = nactena.globalMatch(beh.vystup); it.hasNext();)
+        knihovny << it.next().captured(1);
+    EXPECT_TRUE(knihovny.contains(QStringLiteral("libQt6Widgets.so.6")))
+        << beh.vystup.left(2000).toStdString();
+    for (const QString& k : knihovny)
+        for (const char* jmeno : {"Charts", "PrintSupport", "sodium", "zebrovka-grafy"})
+            EXPECT_FALSE(k.contains(QLatin1String(jmeno))) << k.toStdString();
+
+    const QString modul =
+        QDir::cleanPath(QFileInfo(Program()).path()
+                        + QStringLiteral("/" ZK_KNIHOVNY_RELATIVNE "/zebrovka-grafy.so"));
+    EXPECT_EQ(modul, Prefix() + QStringLiteral("/" ZK_KNIHOVNY "/zebrovka-grafy.so"));
+    QPluginLoader zavadec(modul);
+    EXPECT_EQ(zavadec.metaData().value(QStringLiteral("IID")).toString(),
+              QStringLiteral("cz.zebrovka.KnihovnaGrafu/1"));
+    EXPECT_TRUE(zavadec.load()) << zavadec.errorString().toStdString();
+    zavadec.unload();
 }
 
 TEST_F(Instalace, PracovniAdresarSBankouAZebrovkaDataMajiPrednost_ChybaSlozkySeOhlasi)

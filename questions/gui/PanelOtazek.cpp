@@ -146,18 +146,8 @@ PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::pa
     lbOznaceni->setObjectName(QStringLiteral("lbOznaceni"));
     lbOznaceni->setFont(PismoOkna(13, true));
     ObarviText(lbOznaceni, Pismo::Spatne);
-    lbOznaceni->adjustSize();
     lbOznaceni->setAccessibleName(QStringLiteral("Označená otázka"));
     lbOznaceni->hide();
-
-    pHledani_ = new PanelHledani(banka_, this);
-    pHledani_->setGeometry(4, 4, 480, 308);
-    connect(pHledani_, &PanelHledani::zobrazit, this, [this](const QString& cislo) {
-        eCisloO->setText(cislo);
-        eCisloO->setFocus();
-        eCisloOKeyDown(Qt::Key_Return);
-    });
-    connect(pHledani_, &PanelHledani::zavreno, this, [this] { eCisloO->setFocus(); });
 
     // Feedback panel: "Správně" or "Špatně" for 1.5 s after an answer.
     pSpravne = new QLabel(this);
@@ -638,15 +628,38 @@ void PanelOtazek::sb1DownClick()
     ZobrazOtazku(static_cast<int>(cislo - 1));
 }
 
+// The search panel is made when browsing first needs it, in the place among the panel's controls
+// (stacking and Tab order) it would have had from the start.
+PanelHledani& PanelOtazek::Hledani()
+{
+    if (pHledani_)
+        return *pHledani_;
+    pHledani_ = new PanelHledani(banka_, this);
+    pHledani_->setGeometry(4, 4, 480, 308);
+    connect(pHledani_, &PanelHledani::zobrazit, this, [this](const QString& cislo) {
+        eCisloO->setText(cislo);
+        eCisloO->setFocus();
+        eCisloOKeyDown(Qt::Key_Return);
+    });
+    connect(pHledani_, &PanelHledani::zavreno, this, [this] { eCisloO->setFocus(); });
+    pHledani_->stackUnder(pSpravne);
+    QWidget::setTabOrder(sb1Dolu, pHledani_);
+    return *pHledani_;
+}
+
 void PanelOtazek::Hledat()
 {
     if (VProhlizeni())
-        pHledani_->Otevri();
+        Hledani().Otevri();
 }
 
-void PanelOtazek::ZavriHledani() { pHledani_->hide(); }
+void PanelOtazek::ZavriHledani()
+{
+    if (pHledani_)
+        pHledani_->hide();
+}
 
-void PanelOtazek::PripravHledani() { pHledani_->Priprav(); }
+void PanelOtazek::PripravHledani() { Hledani().Priprav(); }
 
 void PanelOtazek::NastavOznacene(std::set<int> oznacene)
 {
@@ -659,6 +672,8 @@ void PanelOtazek::ObnovOznaceni()
     const bool oznacena = oznacene_.count(stav_.cisloOtazky) != 0;
     lbOznacena->setVisible(oznacena);
     lbOznaceni->move(lbCisloOtazky->x() + lbCisloOtazky->width() + 12, lbCisloOtazky->y());
+    if (oznacena && !VProhlizeni())
+        lbOznaceni->adjustSize();  // measured when first shown: its bold font loads only then
     lbOznaceni->setVisible(oznacena && !VProhlizeni());
 }
 

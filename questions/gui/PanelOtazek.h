@@ -105,6 +105,7 @@ protected:
     void paintEvent(QPaintEvent* udalost) override;
 
 private:
+    PanelHledani& Hledani();
     void VyplnOtazku(const Otazka& otazka);
     void UmistiText(StatickyText* text, const Otazka& otazka);
     void ZarovnejZnacky();

@@ -1,18 +1,14 @@
 #include "test/gui/TPripravenost.h"
 
 #include "ui/Dialogy.h"
+#include "ui/Grafy.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QDateEdit>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -119,13 +115,9 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
             "prvních odpovědí "
             "v kategorii; skutečná šance leží v pásmu s pravděpodobností asi 95 %."));
 
-    auto* graf = new QChart;
-    graf->setTitle(QStringLiteral("Šance na složení zkoušky"));
-    graf->legend()->setAlignment(Qt::AlignBottom);
-    grafPripravenosti_ = new QChartView(graf, this);
+    grafPripravenosti_ = NovyGraf(this);
     grafPripravenosti_->setObjectName(QStringLiteral("grafPripravenosti"));
     grafPripravenosti_->setAccessibleName(QStringLiteral("Graf šance na složení zkoušky"));
-    grafPripravenosti_->setRenderHint(QPainter::Antialiasing);
     grafPripravenosti_->setMinimumSize(380, 230);
 
     auto* radekData = new QHBoxLayout;
@@ -251,49 +243,41 @@ void TPripravenost::Ukaz(bool vse)
                 .arg(doba, Procento(plan_.sanceVDenZkousky)));
 
     // The chart: the past days, today, and the plan's days up to the exam.
-    QChart* graf = grafPripravenosti_->chart();
-    graf->removeAllSeries();
-    for (QAbstractAxis* osa : graf->axes())
-        graf->removeAxis(osa);
-    auto* minule = new QLineSeries;
-    minule->setName(QStringLiteral("Odhad v minulých dnech"));
+    PopisGrafu popis;
+    popis.titulek = QStringLiteral("Šance na složení zkoušky");
+    RadaGrafu minule {QStringLiteral("Odhad v minulých dnech")};
     for (const BodKrivky& b : minule_)
-        minule->append(double(Okamzik(b.den).toMSecsSinceEpoch()), b.sance * 100);
+        minule.body.append({double(Okamzik(b.den).toMSecsSinceEpoch()), b.sance * 100});
     // Today's point from the same draws as the curves, so that they join.
     const OdhadNaDen dnesKrivky = OdhadniNaDen(formaty_, vstup_.pamet, drazyKrivky_, vstup_.dnes);
     const OdhadPlatny& hlavni = formaty_.LzePlatny() ? dnesKrivky.platny : dnesKrivky.body;
     if (hlavni.lzeOdhadnout)
-        minule->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()),
-                       hlavni.pravdepodobnost * 100);
-    graf->addSeries(minule);
-    QLineSeries* planovane = nullptr;
+        minule.body.append(
+            {double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()), hlavni.pravdepodobnost * 100});
+    popis.rady.append(minule);
     if (plan_.lzePlanovat) {
-        planovane = new QLineSeries;
-        planovane->setName(QStringLiteral("Plán do zkoušky"));
+        RadaGrafu planovane {QStringLiteral("Plán do zkoušky")};
         if (hlavni.lzeOdhadnout)
-            planovane->append(double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()),
-                              hlavni.pravdepodobnost * 100);
+            planovane.body.append(
+                {double(Okamzik(vstup_.dnes).toMSecsSinceEpoch()), hlavni.pravdepodobnost * 100});
         for (std::size_t i = 0; i + 2 < plan_.dny.size();
              ++i)  // each day's end, then the exam's morning
-            planovane->append(double(Okamzik(PosunDne(plan_.dny[i].den, 1)).toMSecsSinceEpoch()),
-                              plan_.dny[i].sance * 100);
-        planovane->append(double(Okamzik(plan_.dny.back().den).toMSecsSinceEpoch()),
-                          plan_.dny.back().sance * 100);
-        graf->addSeries(planovane);
+            planovane.body.append(
+                {double(Okamzik(PosunDne(plan_.dny[i].den, 1)).toMSecsSinceEpoch()),
+                 plan_.dny[i].sance * 100});
+        planovane.body.append({double(Okamzik(plan_.dny.back().den).toMSecsSinceEpoch()),
+                               plan_.dny.back().sance * 100});
+        popis.rady.append(planovane);
     }
-    auto* osaX = new QDateTimeAxis;
-    osaX->setFormat(QStringLiteral("d. M."));
-    osaX->setTickCount(5);
     const DatumCas od = minule_.empty() ? vstup_.dnes : minule_.front().den;
     const DatumCas po = plan_.lzePlanovat ? *datum_ : PosunDne(vstup_.dnes, 1);
-    osaX->setRange(Okamzik(od), Okamzik(po));
-    auto* osaY = new QValueAxis;
-    osaY->setRange(0, 100);
-    osaY->setLabelFormat(QStringLiteral("%d %"));
-    graf->addAxis(osaX, Qt::AlignBottom);
-    graf->addAxis(osaY, Qt::AlignLeft);
-    for (QAbstractSeries* s : graf->series()) {
-        s->attachAxis(osaX);
-        s->attachAxis(osaY);
-    }
+    popis.osaX.datum = true;
+    popis.osaX.format = QStringLiteral("d. M.");
+    popis.osaX.znacek = 5;
+    popis.osaX.od = double(Okamzik(od).toMSecsSinceEpoch());
+    popis.osaX.po = double(Okamzik(po).toMSecsSinceEpoch());
+    popis.osaY.od = 0;
+    popis.osaY.po = 100;
+    popis.osaY.format = QStringLiteral("%d %");
+    UkazGraf(grafPripravenosti_, popis);
 }

@@ -12,7 +12,6 @@
 #include <vector>
 
 class Banka;
-class QChartView;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -67,5 +66,5 @@ private:
     QLabel* lbSanceBody_ = nullptr;
     QLabel* lbVysvetleniOdhadu_ = nullptr;
     QLabel* lbPlan_ = nullptr;
-    QChartView* grafPripravenosti_ = nullptr;
+    QWidget* grafPripravenosti_ = nullptr;  // a chart view (ui/Grafy.h)
 };

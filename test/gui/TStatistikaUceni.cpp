@@ -4,19 +4,14 @@
 #include "questions/Banka.h"
 #include "questions/Kategorie.h"
 #include "test/SlozeniTestu.h"
+#include "ui/Grafy.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,8 +52,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         {QStringLiteral("Kategorie"), QStringLiteral("K dispozici"), QStringLiteral("Viděno"),
          QStringLiteral("Zvládnuto")});
     tabKategorie->verticalHeader()->hide();
-    auto* videno = new QBarSet(QStringLiteral("Viděno"));
-    auto* zvladnuto = new QBarSet(QStringLiteral("Zvládnuto"));
+    RadaGrafu videno {QStringLiteral("Viděno")};
+    RadaGrafu zvladnuto {QStringLiteral("Zvládnuto")};
     QStringList nazvy;
     for (int k = 1; k <= 7; ++k) {
         int v = 0, z = 0;
@@ -81,8 +76,8 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         // The bars in percent of the category, so a small category's progress shows beside a big
         // one's.
         const int dostupnych = static_cast<int>(cisla.size());
-        *videno << ProcentoZaokrouhlene(v, dostupnych);
-        *zvladnuto << ProcentoZaokrouhlene(z, dostupnych);
+        videno.sloupce << ProcentoZaokrouhlene(v, dostupnych);
+        zvladnuto.sloupce << ProcentoZaokrouhlene(z, dostupnych);
         nazvy << QString::number(k);
     }
     tabKategorie->resizeColumnsToContents();
@@ -97,29 +92,21 @@ TStatistikaUceni::TStatistikaUceni(const Banka& banka, const Nastaveni& nastaven
         tabKategorie->setFixedHeight(vyska);
     }
 
-    auto* rada = new QBarSeries;
-    rada->append(videno);
-    rada->append(zvladnuto);
-    auto* graf = new QChart;
-    graf->addSeries(rada);
-    graf->setTitle(QStringLiteral("Viděné a zvládnuté otázky podle kategorií"));
-    auto* osaX = new QBarCategoryAxis;
-    osaX->append(nazvy);
-    osaX->setTitleText(QStringLiteral("Kategorie"));
-    auto* osaY = new QValueAxis;
-    osaY->setRange(0, 100);
-    osaY->setLabelFormat(QStringLiteral("%d %%"));
-    osaY->setTitleText(QStringLiteral("Podíl otázek kategorie"));
-    graf->addAxis(osaX, Qt::AlignBottom);
-    graf->addAxis(osaY, Qt::AlignLeft);
-    rada->attachAxis(osaX);
-    rada->attachAxis(osaY);
-    graf->legend()->setAlignment(Qt::AlignBottom);
-    grafKategorii = new QChartView(graf, this);
+    PopisGrafu popis;
+    popis.titulek = QStringLiteral("Viděné a zvládnuté otázky podle kategorií");
+    popis.sloupce = true;
+    popis.rady = {videno, zvladnuto};
+    popis.osaX.kategorie = nazvy;
+    popis.osaX.titulek = QStringLiteral("Kategorie");
+    popis.osaY.od = 0;
+    popis.osaY.po = 100;
+    popis.osaY.format = QStringLiteral("%d %%");
+    popis.osaY.titulek = QStringLiteral("Podíl otázek kategorie");
+    grafKategorii = NovyGraf(this);
+    UkazGraf(grafKategorii, popis);
     grafKategorii->setObjectName(QStringLiteral("grafKategorii"));
     grafKategorii->setAccessibleName(
         QStringLiteral("Graf viděných a zvládnutých otázek v procentech kategorie"));
-    grafKategorii->setRenderHint(QPainter::Antialiasing);
     grafKategorii->setMinimumSize(420, 260);
 
     // The 20 questions answered wrongly most often, among those the bank still holds.

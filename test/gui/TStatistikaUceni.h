@@ -14,7 +14,6 @@
 #include <vector>
 
 class Banka;
-class QChartView;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -47,7 +46,7 @@ public:
                      const VstupPripravenosti* pripravenost = nullptr);
 
     QTableWidget* tabKategorie = nullptr;
-    QChartView* grafKategorii = nullptr;
+    QWidget* grafKategorii = nullptr;  // a chart view (ui/Grafy.h)
     QTableWidget* tabChyby = nullptr;
     QPushButton* btnProhlizet = nullptr;
     QPushButton* btnZavrit = nullptr;

@@ -1,13 +1,11 @@
 #include "test/gui/TTestDetailForm.h"
 
+#include "ui/Grafy.h"
 #include "ui/Zpravy.h"
 
 #include <QFileDialog>
 #include <QFontMetrics>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -86,17 +84,18 @@ QStringList TTestDetailForm::Radky() const
 
 void TTestDetailForm::btnTiskClick()
 {
-    QPrinter tiskarna(QPrinter::HighResolution);
-    QPrintDialog dialog(&tiskarna, this);
-    dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    if (dialog.exec() != QDialog::Accepted)
+    QString chyba;
+    KnihovnaGrafu* knihovna = NactiKnihovnuGrafu(&chyba);
+    if (!knihovna) {
+        Zpravy::Chyba(this, QStringLiteral("Tisk není k dispozici.\n") + chyba);
         return;
-    tiskarna.setDocName(windowTitle());
-    if (!VytiskniRadky(tiskarna, Radky()))
-        Zpravy::Chyba(this,
-                      QStringLiteral("Protokol se nepodařilo vytisknout na tiskárně „%1“.")
-                          .arg(tiskarna.outputFileName().isEmpty() ? tiskarna.printerName()
-                                                                   : tiskarna.outputFileName()));
+    }
+    QString tiskarna;
+    if (knihovna->Vytiskni(this, windowTitle(), Radky(), PismoZpravy(0, 10), tiskarna)
+        == KnihovnaGrafu::Tisk::Selhalo)
+        Zpravy::Chyba(
+            this,
+            QStringLiteral("Protokol se nepodařilo vytisknout na tiskárně „%1“.").arg(tiskarna));
 }
 
 void TTestDetailForm::btnUlozClick()
@@ -129,31 +128,6 @@ void TTestDetailForm::btnUlozClick()
 
 bool VytiskniRadky(QPrinter& tiskarna, const QStringList& radky)
 {
-    tiskarna.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    QPainter malir;
-    if (!malir.begin(&tiskarna))
-        return false;
-    const QRect strana = tiskarna.pageLayout().paintRectPixels(tiskarna.resolution());
-    QFont pismo = PismoZpravy(0, 10);
-    int nejsirsi = 0;
-    for (const QString& radek : radky)
-        nejsirsi = std::max(nejsirsi, QFontMetrics(pismo, &tiskarna).horizontalAdvance(radek));
-    // A page too narrow for the widest line gets a smaller font rather than cut lines.
-    if (nejsirsi > strana.width())
-        pismo.setPointSizeF(pismo.pointSizeF() * strana.width() / nejsirsi * 0.98);
-    malir.setFont(pismo);
-    const QFontMetrics miry(malir.font(), &tiskarna);
-    const int vyskaStrany = strana.height();
-    const int krok = miry.lineSpacing();
-    int y = 0;
-    for (const QString& radek : radky) {
-        if (y + krok > vyskaStrany && y > 0) {
-            if (!tiskarna.newPage())
-                return false;
-            y = 0;
-        }
-        malir.drawText(0, y + miry.ascent(), radek);
-        y += krok;
-    }
-    return malir.end();
+    KnihovnaGrafu* knihovna = NactiKnihovnuGrafu();
+    return knihovna && knihovna->VytiskniRadky(tiskarna, radky, PismoZpravy(0, 10));
 }

@@ -4,20 +4,16 @@
 #include "test/gui/TTestPlatny.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
+#include "ui/Grafy.h"
 #include "ui/Zpravy.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPen>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,7 +42,7 @@ struct TVysledkyPlatny::Stav {
     std::vector<ZaznamPlatny> zaznamy;
 
     QTableWidget* tabTesty = nullptr;
-    QChartView* grafBodu = nullptr;
+    QWidget* grafBodu = nullptr;  // a chart view (ui/Grafy.h)
     QPushButton *btnZobrazit = nullptr, *btnSmazat = nullptr, *btnSmazatVse = nullptr,
                 *btnZavrit = nullptr;
 
@@ -79,17 +75,15 @@ struct TVysledkyPlatny::Stav {
 
     void Graf()
     {
-        auto* graf = new QChart;
-        graf->setTitle(QStringLiteral("Body v testech podle platných pravidel"));
-        auto* body = new QLineSeries;
-        body->setName(QStringLiteral("Body"));
-        body->setPointsVisible(true);
-        auto* hranice = new QLineSeries;
-        hranice->setName(QStringLiteral("Hranice úspěchu (43 bodů)"));
+        PopisGrafu popis;
+        popis.titulek = QStringLiteral("Body v testech podle platných pravidel");
+        RadaGrafu body {QStringLiteral("Body")};
+        body.bodyViditelne = true;
+        RadaGrafu hranice {QStringLiteral("Hranice úspěchu (43 bodů)")};
         QDateTime od, po;
         for (const ZaznamPlatny& z : zaznamy) {
             const QDateTime t = Okamzik(z.kdy);
-            body->append(double(t.toMSecsSinceEpoch()), z.body);
+            body.body.append({double(t.toMSecsSinceEpoch()), double(z.body)});
             od = od.isValid() ? std::min(od, t) : t;
             po = po.isValid() ? std::max(po, t) : t;
         }
@@ -101,34 +95,25 @@ struct TVysledkyPlatny::Stav {
             od = od.addDays(-1);
             po = po.addDays(1);
         }
-        hranice->append(double(od.toMSecsSinceEpoch()), kMinimumPlatny);
-        hranice->append(double(po.toMSecsSinceEpoch()), kMinimumPlatny);
+        hranice.body = {{double(od.toMSecsSinceEpoch()), double(kMinimumPlatny)},
+                        {double(po.toMSecsSinceEpoch()), double(kMinimumPlatny)}};
         QPen pero(QColor(0xb3, 0x26, 0x1e));
         pero.setStyle(Qt::DashLine);
         pero.setWidth(2);
-        hranice->setPen(pero);
-        graf->addSeries(body);
-        graf->addSeries(hranice);
-        auto* osaX = new QDateTimeAxis;
-        osaX->setFormat(QStringLiteral("d. M. yyyy"));
-        osaX->setTitleText(QStringLiteral("Datum testu"));
-        osaX->setRange(od, po);
-        osaX->setTickCount(5);
-        auto* osaY = new QValueAxis;
-        osaY->setRange(0, kBoduPlatny);
-        osaY->setTickCount(6);
-        osaY->setLabelFormat(QStringLiteral("%d"));
-        osaY->setTitleText(QStringLiteral("Body"));
-        graf->addAxis(osaX, Qt::AlignBottom);
-        graf->addAxis(osaY, Qt::AlignLeft);
-        for (QLineSeries* r : {body, hranice}) {
-            r->attachAxis(osaX);
-            r->attachAxis(osaY);
-        }
-        graf->legend()->setAlignment(Qt::AlignBottom);
-        QChart* stary = grafBodu->chart();
-        grafBodu->setChart(graf);
-        delete stary;
+        hranice.pero = pero;
+        popis.rady = {body, hranice};
+        popis.osaX.datum = true;
+        popis.osaX.format = QStringLiteral("d. M. yyyy");
+        popis.osaX.titulek = QStringLiteral("Datum testu");
+        popis.osaX.od = double(od.toMSecsSinceEpoch());
+        popis.osaX.po = double(po.toMSecsSinceEpoch());
+        popis.osaX.znacek = 5;
+        popis.osaY.od = 0;
+        popis.osaY.po = kBoduPlatny;
+        popis.osaY.znacek = 6;
+        popis.osaY.format = QStringLiteral("%d");
+        popis.osaY.titulek = QStringLiteral("Body");
+        UkazGraf(grafBodu, popis);
     }
 
     int Vybrany() const
@@ -189,10 +174,9 @@ TVysledkyPlatny::TVysledkyPlatny(const Banka& banka, const std::vector<int>& obl
     s.tabTesty->setEditTriggers(QAbstractItemView::NoEditTriggers);
     s.tabTesty->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     s.tabTesty->setMinimumWidth(440);
-    s.grafBodu = new QChartView(this);
+    s.grafBodu = NovyGraf(this);
     s.grafBodu->setObjectName(QStringLiteral("grafBodu"));
     s.grafBodu->setAccessibleName(QStringLiteral("Graf bodů v testech"));
-    s.grafBodu->setRenderHint(QPainter::Antialiasing);
     s.grafBodu->setMinimumSize(480, 320);
 
     auto tlacitko = [&](QPushButton*& b, const char* jmeno, const QString& text) {

@@ -2,6 +2,7 @@
 
 #include "questions/Banka.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Najdi.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/ZapisBanky.h"
 
@@ -89,8 +90,9 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
     }
     EXPECT_EQ(okno.tabKategorie->item(0, 0)->text(),
               QStringLiteral("Pravidla provozu na pozemních komunikacích"));
-    EXPECT_NE(okno.grafKategorii->chart(), nullptr);
-    EXPECT_EQ(okno.grafKategorii->chart()->series().size(), 1);
+    EXPECT_NE(Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart(), nullptr);
+    EXPECT_EQ(Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart()->series().size(),
+              1);
 
     // Most wrong answers first, then the larger share, then the number; 20 at most.
     ASSERT_EQ(okno.tabChyby->rowCount(), 20);
@@ -198,7 +200,8 @@ TEST(StatistikaUceni, GrafVProcentechKategorie)
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }, {5}));
     TStatistikaUceni okno(banka, Nastaveni {}, SmisenaHistorie(), 99, nullptr, nullptr, {},
                           PametHistorie());
-    const auto* rada = qobject_cast<QBarSeries*>(okno.grafKategorii->chart()->series().front());
+    const auto* rada = qobject_cast<QBarSeries*>(
+        Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart()->series().front());
     ASSERT_NE(rada, nullptr);
     const QBarSet* videno = rada->barSets().at(0);
     const QBarSet* zvladnuto = rada->barSets().at(1);
@@ -213,7 +216,8 @@ TEST(StatistikaUceni, GrafVProcentechKategorie)
         EXPECT_EQ(videno->at(s.k - 1), s.videno) << s.k;
         EXPECT_EQ(zvladnuto->at(s.k - 1), s.zvladnuto) << s.k;
     }
-    const auto osy = okno.grafKategorii->chart()->axes(Qt::Vertical);
+    const auto osy =
+        Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart()->axes(Qt::Vertical);
     ASSERT_EQ(osy.size(), 1);
     const auto* osa = qobject_cast<const QValueAxis*>(osy.front());
     ASSERT_NE(osa, nullptr);
