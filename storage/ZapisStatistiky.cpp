@@ -220,13 +220,16 @@ void PripojPrilohy(Spojeni& s, const fs::path& adresar)
             throw ChybaTabulky("Tabulku „" + jmeno + "“ nelze otevřít: pole neodpovídají");
         }
         s.db->exec(std::string("PRAGMA ") + p.schema + ".synchronous=FULL");
-        s.pripojeno = true;
-        ZacniLog(*s.db, p.schema);
         struct stat info { };
         if (::stat(cesta.c_str(), &info) != 0)
             throw ChybaTabulky("Tabulka „" + jmeno + "“: soubor zmizel");
         soubory.push_back({cesta, info.st_dev, info.st_ino});
     }
+    // The log sessions begin when every table is attached and checked: a failed open has
+    // changed none of them.
+    s.pripojeno = true;
+    for (const Priloha& p : kPrilohy)
+        ZacniLog(*s.db, p.schema);
     s.prilohy = std::move(soubory);
 }
 
