@@ -30,6 +30,7 @@
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/VzorovyProtokol.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -81,25 +82,26 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
     auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
     EXPECT_EQ(NedostupneVOkne(&hlavni), QStringList()) << "bez režimu";
-    hlavni.M1ProhlizetClick();
+    Vyvolej(&hlavni, "M1Prohlizet");
     EXPECT_EQ(NedostupneVOkne(&hlavni), QStringList()) << "prohlížení";
-    hlavni.M2KonecRezimuClick();
+    Vyvolej(&hlavni, "M2KonecRezimu");
 
     QStringList vDotazu;
     OdpovedzModalnimu([&](QWidget* w) {
         vDotazu = NedostupneVOkne(w);
-        qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click();
+        Najdi<QPushButton>(w, "btnPotvrdit")->click();
     });
-    hlavni.M1Procvicovat->trigger();
+    Vyvolej(&hlavni, "M1Procvicovat");
     EXPECT_EQ(vDotazu, QStringList()) << "dotaz";
-    QTest::mouseClick(hlavni.pOtazky->stOdpovedi[1], Qt::LeftButton);
-    QTest::mouseClick(hlavni.pOtazky->lbCisloOtazky, Qt::RightButton);
-    ASSERT_TRUE(hlavni.pOtazky->stPoznamka->isVisible());
-    EXPECT_EQ(hlavni.pOtazky->pSpravne->accessibleDescription(), QStringLiteral("Špatně"));
+    QTest::mouseClick(Najdi<StatickyText>(&hlavni, "stB"), Qt::LeftButton);
+    QTest::mouseClick(Najdi<QLabel>(&hlavni, "lbCisloOtazky"), Qt::RightButton);
+    ASSERT_TRUE(Najdi<StatickyText>(&hlavni, "stPoznamka")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "pSpravne")->accessibleDescription(),
+              QStringLiteral("Špatně"));
     EXPECT_EQ(NedostupneVOkne(&hlavni), QStringList()) << "po odpovědi";
-    hlavni.Timer1Timer();
+    Vyprs(&hlavni, "Timer1");
     auto konec = StiskniVeZprave(QMessageBox::Yes);
-    hlavni.M2KonecRezimuClick();
+    Vyvolej(&hlavni, "M2KonecRezimu");
     ASSERT_TRUE(konec->probehlo);
 
     // The points test: its sheet with the learner's choice, then the comparison.
@@ -137,7 +139,7 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
         TProtocol seznam(adresar.CestaStd(), false, banka, hlavni.relace, &hlavni);
         seznam.show();
         EXPECT_EQ(NedostupneVOkne(&seznam), QStringList()) << "výsledky";
-        QPushButton* detail = seznam.btnPodrobnosti;
+        QPushButton* detail = Najdi<QPushButton>(&seznam, "btnPodrobnosti");
         OdpovedzModalnimu([&](QWidget* w) {
             vDetailu = NedostupneVOkne(w);
             qobject_cast<QDialog*>(w)->reject();

@@ -99,8 +99,8 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
     EXPECT_EQ(polozka->text(), QStringLiteral("Test podle platných p&ravidel"));
     EXPECT_EQ(polozka->statusTip(), QStringLiteral("Vytvoří test ve formátu dnešní zkoušky"));
     EXPECT_EQ(polozka->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
-    const QList<QAction*> start = hlavni.Start1->actions();
-    const qsizetype poTestu = start.indexOf(hlavni.M1Test) + 1;
+    const QList<QAction*> start = Najdi<QMenu>(&hlavni, "Start1")->actions();
+    const qsizetype poTestu = start.indexOf(Najdi<QAction>(&hlavni, "M1Test")) + 1;
     ASSERT_LT(poTestu, start.size());
     EXPECT_EQ(start[poTestu], polozka) << "right after the points test";
     EXPECT_TRUE(polozka->isEnabled());
@@ -133,8 +133,11 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
 
     auto* vysledky = Najdi<QAction>(&hlavni, QStringLiteral("M1VysledkyPlatny"));
     ASSERT_NE(vysledky, nullptr);
-    EXPECT_EQ(hlavni.Vysledky1->actions().indexOf(vysledky),
-              hlavni.Vysledky1->actions().indexOf(hlavni.M1VysledekTestu) + 1);
+    EXPECT_EQ(Najdi<QMenu>(&hlavni, "Vysledky1")->actions().indexOf(vysledky),
+              Najdi<QMenu>(&hlavni, "Vysledky1")
+                      ->actions()
+                      .indexOf(Najdi<QAction>(&hlavni, "M1VysledekTestu"))
+                  + 1);
     bool seznam = false;
     OdpovedzModalnimu([&](QWidget* w) {
         seznam = w->objectName() == QStringLiteral("TVysledkyPlatny");

@@ -673,3 +673,36 @@ void PanelOtazek::ZvetsiObrazek()
     zvetseny_ = new OknoObrazku(obrazek_, stav_.cisloOtazky, window());
     zvetseny_->show();
 }
+
+void PanelOtazek::UkazZnacku(int i, const QString& soubor)
+{
+    NactiZnacku(i, soubor);
+    imgZnacky[static_cast<std::size_t>(i)]->show();
+}
+
+void PanelOtazek::ZobrazVerdikt(bool spravne)
+{
+    pSpravne->setText(spravne ? QStringLiteral("Správně") : QStringLiteral("Špatně"));
+    ObarviText(pSpravne, spravne ? Pismo::Spravne : Pismo::Spatne);
+    pSpravne->setAccessibleDescription(pSpravne->text());
+    pSpravne->show();
+    pSpravne->raise();
+}
+
+void PanelOtazek::SkryjVerdikt() { pSpravne->hide(); }
+
+bool PanelOtazek::VerdiktZobrazen() const { return pSpravne->isVisibleTo(this); }
+
+void PanelOtazek::NastavProhlizeni(bool zapnout)
+{
+    pProhlizeni->setVisible(zapnout);
+    stPoznamka->setVisible(zapnout);
+}
+
+void PanelOtazek::ProhlizejOtazku(int n, bool zamerit)
+{
+    eCisloO->setText(QString::number(n));
+    ZobrazOtazku(n);
+    if (zamerit)
+        eCisloO->setFocus();
+}

@@ -45,20 +45,21 @@ public:
     // (0..3 for A..D), or into all four with i = -1.
     void NactiZnacku(int i, const QString& soubor);
     void SkryjZnacky();
+    // Loads a mark picture into mark i (0..3) and shows it: the evaluated answer's marks.
+    void UkazZnacku(int i, const QString& soubor);
+    // The feedback panel pSpravne: "Správně" or "Špatně" in its colour, over the question; hidden
+    // again by SkryjVerdikt.
+    void ZobrazVerdikt(bool spravne);
+    void SkryjVerdikt();
+    bool VerdiktZobrazen() const;
+    // Browse mode: shows or hides the browse box and the note.
+    void NastavProhlizeni(bool zapnout);
+    // Browse mode: question n with its number in the entry (which gets the focus if `zamerit`).
+    void ProhlizejOtazku(int n, bool zamerit = true);
     std::array<bool, 4> OznaceneOdpovedi() const;  // which marks are visible
     bool VProhlizeni() const;  // the browse panel is shown
     const QString& Titulek() const { return vyrazena_; }  // the excluded-question notice or empty
 
-    // Browse-mode handlers of the entry and its spin button.
-    void eCisloOKeyDown(int klavesa);
-    void sb1UpClick();
-    void sb1DownClick();
-    // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
-    void sb1Krok(int krok);
-    bool JeCislo() const;
-    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
-    // Returns whether the key names an answer.
-    bool KlavesaOdpovedi(QKeyEvent* udalost);
     // Refreshes the accessible names and descriptions of the question, answers and marks.
     void ObnovPristupnost();
 
@@ -74,6 +75,29 @@ public:
     // Opens the question's picture large in a window of its own (a click on it, or Z); nothing
     // when the question has no picture.
     void ZvetsiObrazek();
+
+signals:
+    // The right mouse button went down on the panel or one of the controls that pass it on.
+    void pravyKlik();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+    void mousePressEvent(QMouseEvent* udalost) override;
+    // Enter and Space act as the right mouse button; the answer keys as left clicks.
+    void keyPressEvent(QKeyEvent* udalost) override;
+    void paintEvent(QPaintEvent* udalost) override;
+
+private:
+    // Browse-mode handlers of the entry and its spin button.
+    void eCisloOKeyDown(int klavesa);
+    void sb1UpClick();
+    void sb1DownClick();
+    // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
+    void sb1Krok(int krok);
+    bool JeCislo() const;
+    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
+    // Returns whether the key names an answer.
+    bool KlavesaOdpovedi(QKeyEvent* udalost);
 
     // Controls, named as the program knows them.
     QLabel* lbCisloOtazky = nullptr;
@@ -93,18 +117,6 @@ public:
     QLabel* lbOznacena = nullptr;  // the flag mark in the browse box
     QLabel* lbOznaceni = nullptr;  // the flag mark beside the number outside browse mode
 
-signals:
-    // The right mouse button went down on the panel or one of the controls that pass it on.
-    void pravyKlik();
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
-    void mousePressEvent(QMouseEvent* udalost) override;
-    // Enter and Space act as the right mouse button; the answer keys as left clicks.
-    void keyPressEvent(QKeyEvent* udalost) override;
-    void paintEvent(QPaintEvent* udalost) override;
-
-private:
     void VyplnOtazku(const Otazka& otazka);
     void UmistiText(StatickyText* text, const Otazka& otazka);
     void ZarovnejZnacky();
