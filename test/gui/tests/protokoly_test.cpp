@@ -68,7 +68,7 @@ protected:
     static std::vector<QStringList> Radky(const TSeznamTestu& seznam)
     {
         std::vector<QStringList> radky;
-        const auto* m = seznam.DBGrid1->model();
+        const auto* m = Najdi<QTableView>(&seznam, "DBGrid1")->model();
         for (int r = 0; r < m->rowCount(); ++r) {
             QStringList radek;
             for (int c = 0; c < m->columnCount(); ++c)
@@ -80,10 +80,10 @@ protected:
 
     static void OcekavejTlacitka(const TSeznamTestu& seznam, bool povolena)
     {
-        EXPECT_TRUE(seznam.btnOK->isEnabled());
-        EXPECT_EQ(seznam.btnDetail->isEnabled(), povolena);
-        EXPECT_EQ(seznam.btnVymaz->isEnabled(), povolena);
-        EXPECT_EQ(seznam.btnVymazVse->isEnabled(), povolena);
+        EXPECT_TRUE(Najdi<QPushButton>(&seznam, "btnOK")->isEnabled());
+        EXPECT_EQ(Najdi<QPushButton>(&seznam, "btnDetail")->isEnabled(), povolena);
+        EXPECT_EQ(Najdi<QPushButton>(&seznam, "btnVymaz")->isEnabled(), povolena);
+        EXPECT_EQ(Najdi<QPushButton>(&seznam, "btnVymazVse")->isEnabled(), povolena);
     }
 
     DocasnyAdresar adresar;
@@ -118,30 +118,34 @@ TEST_F(Protokoly, OknoSeznamu)
 
     const QStringList titulky {"Datum a čas", "Skupina", "Počet bodů", "Verdikt"};
     const int sirky[] = {118, 80, 90, 80};
-    const auto* m = seznam.DBGrid1->model();
+    const auto* m = Najdi<QTableView>(&seznam, "DBGrid1")->model();
     ASSERT_EQ(m->columnCount(), 4);
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), titulky[c]);
-        EXPECT_EQ(seznam.DBGrid1->columnWidth(c), sirky[c]);
+        EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->columnWidth(c), sirky[c]);
         EXPECT_EQ(m->index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
                   Qt::AlignCenter);
         EXPECT_EQ(m->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
                   Qt::AlignCenter);
     }
-    EXPECT_EQ(seznam.DBGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(seznam.DBGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_TRUE(seznam.DBGrid1->showGrid());
-    EXPECT_EQ(seznam.DBGrid1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
-    EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 0);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->selectionBehavior(),
+              QAbstractItemView::SelectRows);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->editTriggers(),
+              QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(Najdi<QTableView>(&seznam, "DBGrid1")->showGrid());
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->horizontalHeader()->sectionResizeMode(0),
+              QHeaderView::Interactive);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->currentIndex().row(), 0);
 
-    const std::pair<QPushButton*, QString> tlacitka[] = {{seznam.btnOK, "&OK"},
-                                                         {seznam.btnDetail, "&Protokol"},
-                                                         {seznam.btnVymaz, "Vymaž &záznam"},
-                                                         {seznam.btnVymazVse, "&Vymaž vše"}};
+    const std::pair<QPushButton*, QString> tlacitka[] = {
+        {Najdi<QPushButton>(&seznam, "btnOK"), "&OK"},
+        {Najdi<QPushButton>(&seznam, "btnDetail"), "&Protokol"},
+        {Najdi<QPushButton>(&seznam, "btnVymaz"), "Vymaž &záznam"},
+        {Najdi<QPushButton>(&seznam, "btnVymazVse"), "&Vymaž vše"}};
     int vpravo = 0;
     for (const auto& [b, text] : tlacitka) {
         EXPECT_EQ(b->text(), text);
-        EXPECT_GE(b->y(), seznam.DBGrid1->geometry().bottom());
+        EXPECT_GE(b->y(), Najdi<QTableView>(&seznam, "DBGrid1")->geometry().bottom());
         EXPECT_LE(b->geometry().bottom(), 296);
         EXPECT_GE(b->x(), vpravo);  // in a row, left to right, none overlapping
         vpravo = b->geometry().right();
@@ -150,11 +154,11 @@ TEST_F(Protokoly, OknoSeznamu)
     OcekavejTlacitka(seznam, true);
 
     // A click selects the whole second row; OK closes.
-    QTest::mouseClick(seznam.DBGrid1->viewport(), Qt::LeftButton, {},
-                      seznam.DBGrid1->visualRect(m->index(1, 2)).center());
-    EXPECT_EQ(seznam.DBGrid1->selectionModel()->selectedIndexes().size(), 4);
-    EXPECT_TRUE(seznam.DBGrid1->selectionModel()->isRowSelected(1, {}));
-    seznam.btnOK->click();
+    QTest::mouseClick(Najdi<QTableView>(&seznam, "DBGrid1")->viewport(), Qt::LeftButton, {},
+                      Najdi<QTableView>(&seznam, "DBGrid1")->visualRect(m->index(1, 2)).center());
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->selectionModel()->selectedIndexes().size(), 4);
+    EXPECT_TRUE(Najdi<QTableView>(&seznam, "DBGrid1")->selectionModel()->isRowSelected(1, {}));
+    Najdi<QPushButton>(&seznam, "btnOK")->click();
     EXPECT_FALSE(seznam.isVisible());
 }
 
@@ -183,17 +187,18 @@ TEST_F(Protokoly, MazaniPoJednomVypneTlacitkaPoPoslednim)
     TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
     seznam.show();
     // The middle row goes first; the next one becomes current.
-    seznam.DBGrid1->setCurrentIndex(seznam.DBGrid1->model()->index(1, 0));
-    seznam.btnVymaz->click();
+    Najdi<QTableView>(&seznam, "DBGrid1")
+        ->setCurrentIndex(Najdi<QTableView>(&seznam, "DBGrid1")->model()->index(1, 0));
+    Najdi<QPushButton>(&seznam, "btnVymaz")->click();
     ASSERT_EQ(Radky(seznam).size(), 2u);
     EXPECT_EQ(Radky(seznam)[0][0], QStringLiteral("14.03.26 9:01:53"));
     EXPECT_EQ(Radky(seznam)[1][0], QStringLiteral("14.03.26 9:04:53"));
-    EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 1);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->currentIndex().row(), 1);
     OcekavejTlacitka(seznam, true);
-    seznam.btnVymaz->click();
-    EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 0);
+    Najdi<QPushButton>(&seznam, "btnVymaz")->click();
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->currentIndex().row(), 0);
     OcekavejTlacitka(seznam, true);
-    seznam.btnVymaz->click();
+    Najdi<QPushButton>(&seznam, "btnVymaz")->click();
     EXPECT_TRUE(Radky(seznam).empty());
     OcekavejTlacitka(seznam, false);
     EXPECT_EQ(ProfilyVTabulce(), std::vector<std::string> {"Karel"});
@@ -208,7 +213,7 @@ TEST_F(Protokoly, VymazVseSeZeptaAOdstraniJenTentoProfil)
     seznam.show();
 
     auto ne = StiskniVeZprave(QMessageBox::No);
-    seznam.btnVymazVse->click();
+    Najdi<QPushButton>(&seznam, "btnVymazVse")->click();
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
@@ -218,7 +223,7 @@ TEST_F(Protokoly, VymazVseSeZeptaAOdstraniJenTentoProfil)
     EXPECT_EQ(ProfilyVTabulce().size(), 3u);
 
     auto ano = StiskniVeZprave(QMessageBox::Yes);
-    seznam.btnVymazVse->click();
+    Najdi<QPushButton>(&seznam, "btnVymazVse")->click();
     ASSERT_TRUE(ano->probehlo);
     EXPECT_TRUE(Radky(seznam).empty());
     OcekavejTlacitka(seznam, false);
@@ -238,7 +243,7 @@ void SProtokolem(TSeznamTestu& seznam, const std::function<void(TTestDetailForm&
                 zprava->btnOK->click();
         },
         &seznam);
-    seznam.btnDetail->click();
+    Najdi<QPushButton>(&seznam, "btnDetail")->click();
     EXPECT_TRUE(zachyceno->probehlo);
 }
 
@@ -594,7 +599,7 @@ TEST_F(Protokoly, EnterNaVymazVseNicNesmaze)
     auto box = OdpovedzModalnimu([](QWidget* w) {
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
     });
-    seznam.btnVymazVse->click();
+    Najdi<QPushButton>(&seznam, "btnVymazVse")->click();
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
     EXPECT_EQ(Radky(seznam).size(), 2u);
