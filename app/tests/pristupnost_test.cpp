@@ -31,6 +31,7 @@
 #include "testsupport/VzorovyProtokol.h"
 #include "testsupport/ZapisBanky.h"
 #include "testsupport/Najdi.h"
+#include "testsupport/ListTestu.h"
 
 #include <gtest/gtest.h>
 
@@ -112,22 +113,23 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
         TTestForm test(banka, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny, &hlavni);
         auto info = StiskniVeZprave(QMessageBox::Ok);
         ASSERT_TRUE(test.FormCreate());
-        test.Timer1->stop();
+        Najdi<QTimer>(&test, "Timer1")->stop();
         test.show();
-        test.cbOdpoved[0][1]->click();
+        CbOdpoved(&test, 0, 1)->click();
         EXPECT_EQ(NedostupneVOkne(&test), QStringList()) << "list testu";
-        QAccessibleInterface* policko = QAccessible::queryAccessibleInterface(test.cbOdpoved[0][1]);
-        EXPECT_TRUE(policko->text(QAccessible::Name).contains(test.stOdpoved[0][1]->text()));
+        QAccessibleInterface* policko =
+            QAccessible::queryAccessibleInterface(CbOdpoved(&test, 0, 1));
+        EXPECT_TRUE(policko->text(QAccessible::Name).contains(StOdpoved(&test, 0, 1)->text()));
         EXPECT_TRUE(policko->state().checked);
         auto souhrn = StiskniVeZprave(QMessageBox::Ok);
-        test.btnVyhodnotitClick();
+        Najdi<QPushButton>(&test, "btnVyhodnotit")->click();
         ASSERT_TRUE(souhrn->probehlo);
         EXPECT_EQ(NedostupneVOkne(&test), QStringList()) << "porovnání";
         // Position 1 was answered b) only; its correct answer is a).
-        EXPECT_EQ(test.Odpovedi[1]->accessibleDescription(), QStringLiteral("zvolená, špatně"));
-        EXPECT_EQ(test.Odpovedi[0]->accessibleDescription(),
+        EXPECT_EQ(Porovnani(&test, 1)->accessibleDescription(), QStringLiteral("zvolená, špatně"));
+        EXPECT_EQ(Porovnani(&test, 0)->accessibleDescription(),
                   QStringLiteral("nezvolená správná odpověď"));
-        EXPECT_EQ(test.SpatnaOtazka->accessibleDescription(),
+        EXPECT_EQ(Najdi<QGroupBox>(&test, "SpatnaOtazka")->accessibleDescription(),
                   QStringLiteral("Odpověď na otázku je špatně"));
         test.close();
     }

@@ -6,6 +6,7 @@
 #include "testsupport/Najdi.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/ListTestu.h"
 #include "ui/Zpravy.h"
 
 #include <gtest/gtest.h>
@@ -60,8 +61,8 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
                 ASSERT_NE(test, nullptr);
                 videno = true;
                 EXPECT_TRUE(test->isModal());
-                EXPECT_EQ(test->panely[1]->text(), QStringLiteral("Skupina: C"));
-                EXPECT_EQ(test->panely[2]->text(), QStringLiteral("Minimální potřeba bodů: 59"));
+                EXPECT_EQ(Panel(test, 1)->text(), QStringLiteral("Skupina: C"));
+                EXPECT_EQ(Panel(test, 2)->text(), QStringLiteral("Minimální potřeba bodů: 59"));
                 const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
                 // Centred on the screen, frame included.
                 const QRect vlastni = test->frameGeometry();
