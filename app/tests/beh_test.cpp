@@ -1506,7 +1506,7 @@ TEST_F(BehOkna, StatistikaUceniOtevreProhlizeniVybraneOtazky)
         auto* s = dynamic_cast<TStatistikaUceni*>(w);
         ASSERT_NE(s, nullptr) << w->metaObject()->className();
         ASSERT_EQ(s->NejcastejiSpatne(), std::vector<int> {4});
-        s->btnProhlizet->click();
+        Najdi<QPushButton>(s, "btnProhlizet")->click();
     });
     Vyvolej(&h, "M1StatistikaUceni");
     ASSERT_TRUE(okno->probehlo);

@@ -240,7 +240,7 @@ void SProtokolem(TSeznamTestu& seznam, const std::function<void(TTestDetailForm&
             ASSERT_NE(zprava, nullptr) << w->metaObject()->className();
             akce(*zprava);
             if (zprava->isVisible())
-                zprava->btnOK->click();
+                Najdi<QPushButton>(zprava, "btnOK")->click();
         },
         &seznam);
     Najdi<QPushButton>(&seznam, "btnDetail")->click();
@@ -262,25 +262,31 @@ TEST_F(Protokoly, OknoProtokolu)
         const QRect nad = seznam.frameGeometry(), vlastni = z.frameGeometry();
         EXPECT_EQ(vlastni.left(), nad.left() + (nad.width() - vlastni.width()) / 2);
         EXPECT_EQ(vlastni.top(), nad.top() + (nad.height() - vlastni.height()) / 2);
-        EXPECT_EQ(z.mProtokol->geometry(), QRect(0, 0, 392, 425));
-        EXPECT_TRUE(z.mProtokol->isReadOnly());
-        EXPECT_EQ(z.mProtokol->font().family(), QStringLiteral("Courier New"));
-        EXPECT_EQ(z.mProtokol->font().pixelSize(), 11);
-        EXPECT_TRUE(QFontInfo(z.mProtokol->font()).fixedPitch());
-        EXPECT_EQ(z.mProtokol->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(z.mProtokol->textCursor().position(), 0);
-        EXPECT_EQ(z.mProtokol->toPlainText() + QLatin1Char('\n'),
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->geometry(), QRect(0, 0, 392, 425));
+        EXPECT_TRUE(Najdi<QPlainTextEdit>(&z, "mProtokol")->isReadOnly());
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->font().family(),
+                  QStringLiteral("Courier New"));
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->font().pixelSize(), 11);
+        EXPECT_TRUE(QFontInfo(Najdi<QPlainTextEdit>(&z, "mProtokol")->font()).fixedPitch());
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->verticalScrollBarPolicy(),
+                  Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->textCursor().position(), 0);
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->toPlainText() + QLatin1Char('\n'),
                   QString::fromStdString(ZlatySoubor("protokol_zprava.txt")));
-        for (auto [b, text] : {std::pair {z.btnOK, "&OK"}, std::pair {z.btnTisk, "&Vytisknout"},
-                               std::pair {z.btnUloz, "&Uložit do souboru"}}) {
+        for (auto [b, text] :
+             {std::pair {Najdi<QPushButton>(&z, "btnOK"), "&OK"},
+              std::pair {Najdi<QPushButton>(&z, "btnTisk"), "&Vytisknout"},
+              std::pair {Najdi<QPushButton>(&z, "btnUloz"), "&Uložit do souboru"}}) {
             EXPECT_EQ(b->text(), QString::fromUtf8(text));
             EXPECT_GE(b->y(), 425);
             EXPECT_LE(b->geometry().bottom(), 466);
             EXPECT_GE(b->x(), 0);
             EXPECT_LE(b->geometry().right(), 392);
         }
-        EXPECT_LT(z.btnOK->geometry().right(), z.btnTisk->x());
-        EXPECT_LT(z.btnTisk->geometry().right(), z.btnUloz->x());
+        EXPECT_LT(Najdi<QPushButton>(&z, "btnOK")->geometry().right(),
+                  Najdi<QPushButton>(&z, "btnTisk")->x());
+        EXPECT_LT(Najdi<QPushButton>(&z, "btnTisk")->geometry().right(),
+                  Najdi<QPushButton>(&z, "btnUloz")->x());
     });
 }
 
@@ -302,7 +308,8 @@ TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
     TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
     seznam.show();
     SProtokolem(seznam, [&](TTestDetailForm& z) {
-        const QStringList radky = z.mProtokol->toPlainText().split(QLatin1Char('\n'));
+        const QStringList radky =
+            Najdi<QPlainTextEdit>(&z, "mProtokol")->toPlainText().split(QLatin1Char('\n'));
         ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
         EXPECT_EQ(radky[11], QStringLiteral("   x   1         9                   A        0"));
         EXPECT_EQ(radky[12], QStringLiteral("   x   2                             B        0"));
@@ -351,7 +358,7 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
     SProtokolem(seznam, [&](TTestDetailForm& z) {
         QString filtr;
         auto prvni = UlozJako(adresar.Cesta() + QStringLiteral("/protokol"), z, &filtr);
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         ASSERT_TRUE(prvni->probehlo);
         EXPECT_EQ(filtr, QStringLiteral("Textové soubory (*.txt)"));
         EXPECT_EQ(CtiSoubor(Adresar() / "protokol.txt"), zlaty);
@@ -359,7 +366,7 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
 
         fs::create_directory(Adresar() / "jiny");
         auto druhy = UlozJako(adresar.Cesta() + QStringLiteral("/jiny/protokol.txt"), z);
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         ASSERT_TRUE(druhy->probehlo);
         EXPECT_EQ(CtiSoubor(Adresar() / "jiny" / "protokol.txt"), zlaty);
         EXPECT_FALSE(fs::exists(Adresar() / "jiny" / "protokol.txt.txt"));
@@ -371,7 +378,7 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
         // Cancelling writes nothing.
         auto storno =
             OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         EXPECT_TRUE(storno->probehlo);
     });
 }
@@ -466,7 +473,7 @@ TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
                     },
                     &z);
             });
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         ASSERT_TRUE(ulozeni->probehlo);
         ASSERT_TRUE(dotaz && dotaz->probehlo);
         ASSERT_TRUE(chyba && chyba->probehlo);
@@ -534,7 +541,7 @@ TEST_F(Protokoly, TiskPresDialogDoPdf)
         // Cancelling prints nothing.
         auto storno =
             OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
-        z.btnTisk->click();
+        Najdi<QPushButton>(&z, "btnTisk")->click();
         ASSERT_TRUE(storno->probehlo);
         EXPECT_EQ(storno->objectName, QStringLiteral("PrintDialog1"));
 
@@ -552,7 +559,7 @@ TEST_F(Protokoly, TiskPresDialogDoPdf)
                 tlacitka->button(QDialogButtonBox::Ok)->click();
             },
             &z);
-        z.btnTisk->click();
+        Najdi<QPushButton>(&z, "btnTisk")->click();
         ASSERT_TRUE(tisk->probehlo);
     });
     EXPECT_FALSE(fs::exists(Adresar() / "print.pdf"));
