@@ -52,6 +52,7 @@ void CyklusBehu::Ukonci()
 void CyklusBehu::Prerus()
 {
     Timer1->stop();
+    relace_.beh.verdikt = StavBehu::Verdikt::Zadny;
     panel_.SkryjVerdikt();
     ZrusOpakovaniZaznamu(relace_.nastaveni, relace_.opakovaniZaznamu);
 }
@@ -79,11 +80,12 @@ void CyklusBehu::DalsiOtazka()
 void CyklusBehu::PravyKlik()
 {
     const RezimBehu rezim = relace_.rezim;
-    if (panel_.VerdiktZobrazen() || rezim == RezimBehu::Zadny || rezim == RezimBehu::Prohlizeni)
+    if (relace_.beh.verdikt != StavBehu::Verdikt::Zadny || rezim == RezimBehu::Zadny
+        || rezim == RezimBehu::Prohlizeni)
         return;
     StavBehu& beh = relace_.beh;
     if (beh.cekaNaOdpoved) {
-        const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();
+        const std::array<bool, 4> oznaceno = beh.oznaceno;
         if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3]) {
             const VysledekOdpovedi vysledek = VyhodnotOdpoved(beh, oznaceno);
             ZobrazVysledekOdpovedi(vysledek);
@@ -163,6 +165,7 @@ void CyklusBehu::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
 
 void CyklusBehu::Timer1Timer()
 {
+    relace_.beh.verdikt = StavBehu::Verdikt::Zadny;
     panel_.SkryjVerdikt();
     Timer1->stop();
 }
@@ -171,7 +174,7 @@ void CyklusBehu::Napoveda()
 {
     if (!relace_.PravidlaBehu().napoveda || !PouzijNapovedu(relace_.beh))
         return;
-    const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();  // before the hint marks
+    const std::array<bool, 4> oznaceno = relace_.beh.oznaceno;  // the learner's, not the hint's
     panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
     panel_.ZobrazSpravne(relace_.beh.spravneOdpovedi);
     ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda, oznaceno);

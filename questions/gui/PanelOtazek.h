@@ -34,6 +34,8 @@ public:
 
     // Shows question n: number, texts laid out top to bottom, picture, note; the excluded-question
     // notice for a number without a record. In browse mode the correct answers get their marks.
+    // It only draws: the run's state names the question (the run's next question, or in browse
+    // mode the number the learner chose, set there first).
     void ZobrazOtazku(int n);
     // The note below the answers after an evaluated answer, in the colour readable in every look;
     // a question without a note shows nothing. SkryjVysvetleni hides it again outside browse mode.
@@ -45,18 +47,18 @@ public:
     // (0..3 for A..D), or into all four with i = -1.
     void NactiZnacku(int i, const QString& soubor);
     void SkryjZnacky();
-    // Loads a mark picture into mark i (0..3) and shows it: the evaluated answer's marks.
+    // Loads a mark picture into mark i (0..3) and shows it: the evaluated answer's marks. The
+    // learner's own marks are the run state's (StavBehu::oznaceno), drawn when toggled.
     void UkazZnacku(int i, const QString& soubor);
     // The feedback panel pSpravne: "Správně" or "Špatně" in its colour, over the question; hidden
     // again by SkryjVerdikt.
     void ZobrazVerdikt(bool spravne);
     void SkryjVerdikt();
-    bool VerdiktZobrazen() const;
     // Browse mode: shows or hides the browse box and the note.
     void NastavProhlizeni(bool zapnout);
-    // Browse mode: question n with its number in the entry (which gets the focus if `zamerit`).
+    // Browse mode: question n becomes the current one and shows, with its number in the entry
+    // (which gets the focus if `zamerit`).
     void ProhlizejOtazku(int n, bool zamerit = true);
-    std::array<bool, 4> OznaceneOdpovedi() const;  // which marks are visible
     bool VProhlizeni() const;  // the browse panel is shown
     const QString& Titulek() const { return vyrazena_; }  // the excluded-question notice or empty
 
@@ -125,10 +127,13 @@ private:
     void stAClick(int i);
     // The number in the entry; false (after the error box) when the entry holds no usable number.
     bool CisloZadani(long long& cislo);
+    // Browse mode: question n becomes the run state's current question, then shows.
+    void Prohlizej(int n);
 
     const Banka& banka_;
     StavBehu& stav_;
     std::filesystem::path adresar_;
+    int cislo_ = 0;  // the question drawn
     QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
     std::array<QString, 4> obrazkyZnacek_;  // the picture file each mark holds
     int kolecko_ = 0;  // wheel turn on eCisloO not yet worth a step

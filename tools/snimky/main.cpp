@@ -161,8 +161,7 @@ void Scenar::Nastaveni()
 void Scenar::Prohlizeni()
 {
     h_.findChild<QAction*>(QStringLiteral("M1Prohlizet"))->trigger();
-    h_.findChild<QLineEdit*>(QStringLiteral("eCisloO"))->setText(QStringLiteral("12"));
-    h_.findChild<PanelOtazek*>(QStringLiteral("pOtazky"))->ZobrazOtazku(12);
+    h_.findChild<PanelOtazek*>(QStringLiteral("pOtazky"))->ProhlizejOtazku(12);
     snimky_.Uloz(&h_, QStringLiteral("prohlizeni"));
     h_.findChild<QAction*>(QStringLiteral("M2KonecRezimu"))->trigger();
 }

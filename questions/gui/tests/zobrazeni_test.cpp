@@ -48,6 +48,25 @@ protected:
         return text.trimmed().toStdString();
     }
 
+    // The run state names question n, then the panel draws it, as in a run.
+    void Zobraz(int n)
+    {
+        NastavAktualni(stav, banka, n);
+        panel->ZobrazOtazku(n);
+    }
+
+    // The marks the panel shows; while an answer is pending they are the run state's marks.
+    std::array<bool, 4> Oznaceno() const
+    {
+        std::array<bool, 4> videt {};
+        const auto znacky = NajdiRadu<QLabel>(panel, "img");
+        for (std::size_t i = 0; i < 4; ++i)
+            videt[i] = znacky[i]->isVisibleTo(panel.get());
+        if (stav.cekaNaOdpoved)
+            EXPECT_EQ(stav.oznaceno, videt);
+        return videt;
+    }
+
     void Zadej(const QString& text)
     {
         Najdi<QLineEdit>(panel, "eCisloO")->setText(text);
@@ -66,7 +85,7 @@ TEST_F(Zobrazeni, TextNaTriRadkyPosuneOdpovedAna88)
     otazky[0].otazka = TextNaRadky(3);
     otazky[0].a = TextNaRadky(2);
     banka.NactiZ(otazky);
-    panel->ZobrazOtazku(1);
+    Zobraz(1);
     EXPECT_EQ(Najdi<QLabel>(panel, "lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 1"));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->geometry(), QRect(8, 24, 617, 54));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->y(), 88);
@@ -96,12 +115,12 @@ TEST_F(Zobrazeni, PocetRadkuNepocitaPrazdnyKonec)
 
 TEST_F(Zobrazeni, ObrazekPodleCislaAZuzeniTextu)
 {
-    panel->ZobrazOtazku(620);
+    Zobraz(620);
     EXPECT_FALSE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
     EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617);
     EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->width(), 580);
 
-    panel->ZobrazOtazku(621);
+    Zobraz(621);
     ASSERT_TRUE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
     EXPECT_EQ(Najdi<QLabel>(panel, "imgObrazek")->geometry(), QRect(530, 8, 40, 30));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617 - 40);
@@ -109,14 +128,14 @@ TEST_F(Zobrazeni, ObrazekPodleCislaAZuzeniTextu)
         EXPECT_EQ(odpoved->width(), 580 - 40);
     EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->width(), 597);
 
-    panel->ZobrazOtazku(625);  // a path written with a backslash
+    Zobraz(625);  // a path written with a backslash
     EXPECT_TRUE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
 
-    panel->ZobrazOtazku(721);
+    Zobraz(721);
     EXPECT_EQ(Najdi<QLabel>(panel, "imgObrazek")->geometry(), QRect(326, 8, 50, 20));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->width(), 530);
 
-    panel->ZobrazOtazku(3);
+    Zobraz(3);
     EXPECT_FALSE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
     EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617);
 }
@@ -127,14 +146,14 @@ TEST_F(Zobrazeni, PoznamkaZacinaPodObrazkem)
     QImage velky(300, 175, QImage::Format_RGB32);
     velky.fill(Qt::darkYellow);
     ASSERT_TRUE(velky.save(QString::fromStdString(adresar.CestaStd() + "/grafika/721.jpg")));
-    panel->ZobrazOtazku(721);
+    Zobraz(721);
     ASSERT_EQ(Najdi<QLabel>(panel, "imgObrazek")->geometry(), QRect(326, 8, 300, 175));
     EXPECT_LT(Najdi<StatickyText>(panel, "stD")->y() + Najdi<StatickyText>(panel, "stD")->height()
                   + 10,
               193);
     EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->y(), 193);
 
-    panel->ZobrazOtazku(3);  // without a picture the note follows the answers again
+    Zobraz(3);  // without a picture the note follows the answers again
     EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->y(),
               Najdi<StatickyText>(panel, "stD")->y() + Najdi<StatickyText>(panel, "stD")->height()
                   + 10);
@@ -143,7 +162,7 @@ TEST_F(Zobrazeni, PoznamkaZacinaPodObrazkem)
 TEST_F(Zobrazeni, ChybejiciObrazekNicNezuzi)
 {
     std::filesystem::remove(adresar.CestaStd() + "/grafika/621.jpg");
-    panel->ZobrazOtazku(621);
+    Zobraz(621);
     EXPECT_FALSE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
     EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617);
     EXPECT_EQ(Najdi<StatickyText>(panel, "stC")->width(), 580);
@@ -151,7 +170,7 @@ TEST_F(Zobrazeni, ChybejiciObrazekNicNezuzi)
 
 TEST_F(Zobrazeni, VyrazenaOtazkaANavratKNormalni)
 {
-    panel->ZobrazOtazku(3);
+    Zobraz(3);
     panel->ZobrazOtazku(5);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
     EXPECT_EQ(Najdi<QLabel>(panel, "lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 5"));
@@ -162,10 +181,11 @@ TEST_F(Zobrazeni, VyrazenaOtazkaANavratKNormalni)
         EXPECT_FALSE(
             Najdi<QLabel>(panel, Pismenem("img", static_cast<std::size_t>(i)))->isVisible());
     }
-    EXPECT_EQ(stav.spravneOdpovedi, "AC");  // the previous question's letters stay
+    // Drawing leaves the run's state alone: the previous question's letters stay.
+    EXPECT_EQ(stav.spravneOdpovedi, "AC");
     EXPECT_TRUE(Najdi<StatickyText>(panel, "stPoznamka")->text().isEmpty());
 
-    panel->ZobrazOtazku(6);
+    Zobraz(6);
     EXPECT_TRUE(panel->Titulek().isEmpty());
     EXPECT_TRUE(Najdi<StatickyText>(panel, "stOtazka")->isVisible());
     EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->text(), QStringLiteral("Otázka 6?"));
@@ -176,32 +196,32 @@ TEST_F(Zobrazeni, VyrazenaOtazkaANavratKNormalni)
 
 TEST_F(Zobrazeni, LevyKlikPrepinaZnackuJenPriCekajiciOdpovedi)
 {
-    panel->ZobrazOtazku(2);
+    Zobraz(2);
     stav.cekaNaOdpoved = false;
     QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton);
     QTest::mouseClick(Najdi<QLabel>(panel, "lbA"), Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, false, false}));
 
     stav.cekaNaOdpoved = true;
     QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton);
     QTest::mouseClick(Najdi<QLabel>(panel, "lbC"), Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, true, true, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, true, true, false}));
     QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, true, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, true, false}));
     // Clicking a mark itself does nothing with the left button.
     QTest::mouseClick(Najdi<QLabel>(panel, "imgC"), Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, true, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, true, false}));
 }
 
 // The answer keys toggle as a left click does (only while an answer is pending, and only for an
 // answer the question has); Enter and Space act as the right button.
 TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
 {
-    panel->ZobrazOtazku(2);  // answers a..c, no d
+    Zobraz(2);  // answers a..c, no d
     QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
     stav.cekaNaOdpoved = false;
     QTest::keyClick(panel.get(), Qt::Key_A);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, false, false}));
 
     stav.cekaNaOdpoved = true;
     const struct {
@@ -224,7 +244,7 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
             QTest::sendKeyEvent(QTest::Click, panel.get(),
                                 static_cast<Qt::Key>(znak.toUpper().unicode()), QString(znak),
                                 Qt::NoModifier);
-        EXPECT_EQ(panel->OznaceneOdpovedi(), p.oznaceno);
+        EXPECT_EQ(Oznaceno(), p.oznaceno);
     }
     EXPECT_EQ(Najdi<QLabel>(panel, "imgA")->accessibleName(), QStringLiteral("Značka odpovědi a)"));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->accessibleDescription(),
@@ -255,7 +275,7 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
 
 TEST_F(Zobrazeni, PravyKlikPredavajiJenOtazkoveOvladace)
 {
-    panel->ZobrazOtazku(2);
+    Zobraz(2);
     QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
     QTest::mouseClick(Najdi<StatickyText>(panel, "stA"), Qt::RightButton);
     QTest::mouseClick(Najdi<StatickyText>(panel, "stOtazka"), Qt::RightButton);
@@ -279,15 +299,15 @@ protected:
         Najdi<StatickyText>(panel, "stPoznamka")->show();
         panel->NactiZnacku(-1, QStringLiteral("yes.jpg"));
         Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("1"));
-        panel->ZobrazOtazku(1);
+        Zobraz(1);
     }
 };
 
 TEST_F(Prohlizeni, ZnackyPraveSpravnychOdpovedi)
 {
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, true, false, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, true, false, false}));
     Zadej(QStringLiteral("3"));
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {true, false, true, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {true, false, true, false}));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->text(),
               QStringLiteral("Poznámka k otázce 3."));
     EXPECT_FALSE(Najdi<QLabel>(panel, "imgA")->pixmap().isNull());
@@ -377,11 +397,11 @@ TEST_F(Prohlizeni, SipkyNeomezujiANepreskakuji)
     Najdi<QToolButton>(panel, "sb1Nahoru")->click();
     EXPECT_EQ(stav.cisloOtazky, 5);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, false, false}));
     Najdi<QToolButton>(panel, "sb1Nahoru")->click();
     EXPECT_EQ(stav.cisloOtazky, 6);
     EXPECT_TRUE(panel->Titulek().isEmpty());
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {true, false, true, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {true, false, true, false}));
 }
 
 // Up and Down (and the wheel) are the spin arrows, PageUp and PageDown ten steps under the same
