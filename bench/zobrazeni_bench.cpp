@@ -219,7 +219,7 @@ void BM_OtazkaSVysvetlenim(benchmark::State& stav)
         panel.repaint();
         n = n == 757 ? 1 : n + 1;
     }
-    const auto* poznamka = panel.findChild<QLabel*>(QStringLiteral("stPoznamka"));
+    const auto* poznamka = panel.findChild<StatickyText*>(QStringLiteral("stPoznamka"));
     if (!poznamka->isVisible() || poznamka->text().isEmpty())
         stav.SkipWithError("the note was not shown");
 }

@@ -551,10 +551,14 @@ bool PanelOtazek::VProhlizeni() const { return pProhlizeni->isVisibleTo(this); }
 void PanelOtazek::stAClick(int i)
 {
     // The run's state takes the mark first; the marks are drawn from it.
-    if (!PrepniOdpoved(stav_, i))
-        return;
+    if (PrepniOdpoved(stav_, i))
+        ZobrazOznaceni(stav_.oznaceno);
+}
+
+void PanelOtazek::ZobrazOznaceni(const std::array<bool, 4>& oznaceno)
+{
     for (std::size_t j = 0; j < 4; ++j)
-        imgZnacky[j]->setVisible(stav_.oznaceno[j]);
+        imgZnacky[j]->setVisible(oznaceno[j]);
     ObnovPristupnost();
 }
 

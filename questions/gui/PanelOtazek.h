@@ -41,6 +41,8 @@ public:
     // a question without a note shows nothing. SkryjVysvetleni hides it again outside browse mode.
     void ZobrazVysvetleni();
     void SkryjVysvetleni();
+    // Shows exactly the marks given (the learner's marks of the pending answer).
+    void ZobrazOznaceni(const std::array<bool, 4>& oznaceno);
     // Makes visible exactly the marks of the letters A..D found in `pismena`.
     void ZobrazSpravne(const std::string& pismena);
     // Loads one of the mark pictures ("yes.jpg", "no.jpg", "mistake.jpg" under grafika) into mark i
