@@ -52,7 +52,8 @@ void CyklusBehu::Ukonci()
 void CyklusBehu::Prerus()
 {
     Timer1->stop();
-    panel_.pSpravne->hide();
+    relace_.beh.verdikt = StavBehu::Verdikt::Zadny;
+    panel_.SkryjVerdikt();
     ZrusOpakovaniZaznamu(relace_.nastaveni, relace_.opakovaniZaznamu);
 }
 
@@ -79,12 +80,12 @@ void CyklusBehu::DalsiOtazka()
 void CyklusBehu::PravyKlik()
 {
     const RezimBehu rezim = relace_.rezim;
-    if (panel_.pSpravne->isVisibleTo(&panel_) || rezim == RezimBehu::Zadny
+    if (relace_.beh.verdikt != StavBehu::Verdikt::Zadny || rezim == RezimBehu::Zadny
         || rezim == RezimBehu::Prohlizeni)
         return;
     StavBehu& beh = relace_.beh;
     if (beh.cekaNaOdpoved) {
-        const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();
+        const std::array<bool, 4> oznaceno = beh.oznaceno;
         if (oznaceno[0] || oznaceno[1] || oznaceno[2] || oznaceno[3]) {
             const VysledekOdpovedi vysledek = VyhodnotOdpoved(beh, oznaceno);
             ZobrazVysledekOdpovedi(vysledek);
@@ -144,34 +145,28 @@ void CyklusBehu::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
     for (std::size_t i = 0; i < 4; ++i) {
         switch (vysledek.znacky[i]) {
         case Znacka::Ne:
-            panel_.NactiZnacku(static_cast<int>(i), QStringLiteral("no.jpg"));
-            panel_.imgZnacky[i]->show();
+            panel_.UkazZnacku(static_cast<int>(i), QStringLiteral("no.jpg"));
             break;
         case Znacka::Chyba:
-            panel_.NactiZnacku(static_cast<int>(i), QStringLiteral("mistake.jpg"));
-            panel_.imgZnacky[i]->show();
+            panel_.UkazZnacku(static_cast<int>(i), QStringLiteral("mistake.jpg"));
             break;
         case Znacka::Ano:
         case Znacka::Skryta:
             break;
         }
     }
-    QLabel* pSpravne = panel_.pSpravne;
-    pSpravne->setText(vysledek.spravne ? QStringLiteral("Správně") : QStringLiteral("Špatně"));
-    ObarviText(pSpravne, vysledek.spravne ? Pismo::Spravne : Pismo::Spatne);
-    pSpravne->setAccessibleDescription(pSpravne->text());
     if (vysvetleni_ && relace_.PravidlaBehu().vysvetleni)
         panel_.ZobrazVysvetleni();
     panel_.ObnovPristupnost();
     pruh_.Uspesnost(relace_.beh.uspesnost);
-    pSpravne->show();
-    pSpravne->raise();
+    panel_.ZobrazVerdikt(vysledek.spravne);
     Timer1->start(1500);
 }
 
 void CyklusBehu::Timer1Timer()
 {
-    panel_.pSpravne->hide();
+    relace_.beh.verdikt = StavBehu::Verdikt::Zadny;
+    panel_.SkryjVerdikt();
     Timer1->stop();
 }
 
@@ -179,7 +174,7 @@ void CyklusBehu::Napoveda()
 {
     if (!relace_.PravidlaBehu().napoveda || !PouzijNapovedu(relace_.beh))
         return;
-    const std::array<bool, 4> oznaceno = panel_.OznaceneOdpovedi();  // before the hint marks
+    const std::array<bool, 4> oznaceno = relace_.beh.oznaceno;  // the learner's, not the hint's
     panel_.NactiZnacku(-1, QStringLiteral("yes.jpg"));
     panel_.ZobrazSpravne(relace_.beh.spravneOdpovedi);
     ZapisDoStatistiky(relace_.beh.cisloOtazky, VysledekPokusu::Napoveda, oznaceno);

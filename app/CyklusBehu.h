@@ -46,8 +46,6 @@ public:
     // the mode's rules decide where it may.
     void NastavVysvetleni(bool zapnuto) { vysvetleni_ = zapnuto; }
 
-    QTimer* Timer1 = nullptr;
-
 private:
     void UkazDalsiOtazku();
     void KonecBehu();
@@ -66,4 +64,5 @@ private:
     bool vysvetleni_ = true;
     std::uint32_t zobrazeno_ = 0;  // the clock's milliseconds when the pending question showed
     bool opakovaniDne_ = false;
+    QTimer* Timer1 = nullptr;  // the feedback's 1.5 s, found by its object name
 };

@@ -158,3 +158,5 @@ void InformacniPruh::Uspesnost(int procent)
 {
     NastavText(lbUspesnost, QStringLiteral("Úspěšnost: %1%").arg(procent));
 }
+
+void InformacniPruh::Umisti(const QRect& kde) { pPomoc->setGeometry(kde); }

@@ -6,6 +6,7 @@
 
 class QFrame;
 class QLabel;
+class QRect;
 class QWidget;
 
 // The information strip below the question panel: the legend of the answer marks, how to end
@@ -25,7 +26,10 @@ public:
     void Celkem(int pocet);
     void Zbyva(int pocet);
     void Uspesnost(int procent);
+    // Places the strip (pPomoc) in its parent.
+    void Umisti(const QRect& kde);
 
+private:
     QFrame* pPomoc = nullptr;
     QLabel *lbInfo = nullptr, *imgInfoYes = nullptr, *lbAno = nullptr, *imgInfoNo = nullptr,
            *lbNe = nullptr, *imgInfoNic = nullptr, *lbNic = nullptr, *lbJakNaTo = nullptr,

@@ -95,20 +95,12 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
 
     pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
-    const InformacniPruh& p = *pruh_;
-    pPomoc = p.pPomoc;
-    lbInfo = p.lbInfo, imgInfoYes = p.imgInfoYes, lbAno = p.lbAno, imgInfoNo = p.imgInfoNo;
-    lbNe = p.lbNe, imgInfoNic = p.imgInfoNic, lbNic = p.lbNic, lbJakNaTo = p.lbJakNaTo;
-    lbKonecRezimu = p.lbKonecRezimu, lbNapoveda = p.lbNapoveda, lbUzivatel = p.lbUzivatel;
-    lbSkupina = p.lbSkupina, lbCelkemOtazek = p.lbCelkemOtazek, lbZbyvaOtazek = p.lbZbyvaOtazek;
-    lbUspesnost = p.lbUspesnost, Cara1 = p.Cara1, Cara2 = p.Cara2;
 
     VytvorMenu();
     VytvorStavovyRadek();
 
     cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
                              [this](RezimBehu rezim) { NastavRezim(rezim, false); });
-    Timer1 = cyklus_->Timer1;
 
     // The client area is 632 x 386 below the menu; the status bar lies inside it.
     const int vyskaMenu = menuKontejner_->sizeHint().height();
@@ -376,6 +368,7 @@ void THlavniFormular::VytvorNabidkuPohodli()
     M1Vzhled->menuAction()->setObjectName(QStringLiteral("M1VzhledAkce"));
     M1Vzhled->menuAction()->setStatusTip(QStringLiteral("Barvy programu"));
     auto* skupina = new QActionGroup(this);
+    skupina->setObjectName(QStringLiteral("vzhledy"));
     skupina->setExclusive(true);
     auto volba = [&](QAction*& cil, const char* jmeno, const QString& popis,
                      const QString& napoveda, Vzhled vzhled) {
@@ -468,7 +461,7 @@ void THlavniFormular::RozmistiPanely()
 {
     const int vyska = kVyskaKlienta;
     pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
-    pPomoc->setGeometry(0, vyska - InformacniPruh::kVyska, kSirkaKlienta, InformacniPruh::kVyska);
+    pruh_->Umisti({0, vyska - InformacniPruh::kVyska, kSirkaKlienta, InformacniPruh::kVyska});
 }
 
 bool THlavniFormular::event(QEvent* udalost)
@@ -587,20 +580,16 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
         M1Prohlizet->setChecked(zapnout);
         if (!zapnout)
             pOtazky->ZavriHledani();
-        pOtazky->pProhlizeni->setVisible(zapnout);
-        pOtazky->stPoznamka->setVisible(zapnout);
+        pOtazky->NastavProhlizeni(zapnout);
         if (zapnout) {
-            pOtazky->eCisloO->setText(QStringLiteral("1"));
-            pOtazky->ZobrazOtazku(1);
-            pOtazky->eCisloO->setFocus();
+            pOtazky->ProhlizejOtazku(1);
             pOtazky->PripravHledani();
         }
         return;
     }
 
     // Practice and exam.
-    pOtazky->pProhlizeni->setVisible(false);
-    pOtazky->stPoznamka->setVisible(false);
+    pOtazky->NastavProhlizeni(false);
     (rezim == RezimBehu::Zkouseni ? M1Zkouset : M1Procvicovat)->setChecked(zapnout);
     pOtazky->SkryjZnacky();
     if (zapnout) {
@@ -941,8 +930,7 @@ void THlavniFormular::M1StatistikaUceniClick()
     if (prohlizet == 0)
         return;
     NastavRezim(RezimBehu::Prohlizeni, true);
-    pOtazky->eCisloO->setText(QString::number(prohlizet));
-    pOtazky->ZobrazOtazku(prohlizet);
+    pOtazky->ProhlizejOtazku(prohlizet, false);
 }
 
 void THlavniFormular::M2KonecRezimuClick()
@@ -977,11 +965,7 @@ bool THlavniFormular::PripravBeh(bool zkouska)
     return true;
 }
 
-void THlavniFormular::DalsiOtazka() { cyklus_->DalsiOtazka(); }
-
 void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
-
-void THlavniFormular::Timer1Timer() { cyklus_->Timer1Timer(); }
 
 void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }
 

@@ -21,7 +21,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class QTimer;
 
 // The main window: owns the program-wide values (the session), the two menus, the status bar, and
 // the switch between browse, practice and exam on the question panel.
@@ -56,47 +55,15 @@ public:
     const Banka& banka() const { return *banka_; }
     ProfilovySklad& Sklad() { return *sklad_; }
 
-    // Controls, named as the program knows them (also their object names).
-    QWidget* klient = nullptr;
-    QMenuBar* Menu1 = nullptr;
-    QMenuBar* Menu2 = nullptr;
-    QStatusBar* StavovyRadek1 = nullptr;
-    std::array<QLabel*, 4> panely {};
-    QLabel* imgPozadi = nullptr;
-    PanelOtazek* pOtazky = nullptr;
-    QFrame* pPomoc = nullptr;
-    QTimer* Timer1 = nullptr;
+    // The voice that reads aloud; the system's engine unless a test put another in its place.
+    void NastavHlas(std::unique_ptr<Hlas> hlas);
 
-    QLabel *lbInfo = nullptr, *imgInfoYes = nullptr, *lbAno = nullptr, *imgInfoNo = nullptr,
-           *lbNe = nullptr, *imgInfoNic = nullptr, *lbNic = nullptr, *lbJakNaTo = nullptr,
-           *lbKonecRezimu = nullptr, *lbNapoveda = nullptr, *lbUzivatel = nullptr,
-           *lbSkupina = nullptr, *lbCelkemOtazek = nullptr, *lbZbyvaOtazek = nullptr,
-           *lbUspesnost = nullptr;
-    QFrame *Cara1 = nullptr, *Cara2 = nullptr;
+protected:
+    bool event(QEvent* udalost) override;
+    void closeEvent(QCloseEvent* udalost) override;
 
-    QMenu *Program1 = nullptr, *Profil1 = nullptr, *Konfigurace1 = nullptr, *Start1 = nullptr,
-          *Vysledky1 = nullptr, *M1Protokol = nullptr, *Informace1 = nullptr;
-    QAction *M1Ukoncit = nullptr, *M1Prejmenovat = nullptr, *M1ZmenitHeslo = nullptr,
-            *M1Odhlasit = nullptr, *M1Skupina = nullptr, *M1Nastaveni = nullptr,
-            *M1StavovyRadek = nullptr, *M1PostupnyVyber = nullptr, *M1NahodnyVyber = nullptr,
-            *M1UlozitNastaveni = nullptr, *M1Prohlizet = nullptr, *M1Procvicovat = nullptr,
-            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr,
-            *M1Test = nullptr, *M1TestPlatny = nullptr, *smProc = nullptr, *smZkou = nullptr,
-            *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr,
-            *M1Seznam = nullptr, *M1Napoveda = nullptr, *M2KonecRezimu = nullptr,
-            *M2OznacSpravne = nullptr, *M2oProgramu = nullptr, *M1OpakovaniNaDnes = nullptr,
-            *M1UkladatHistorii = nullptr, *M1LimitNovych = nullptr, *M1SmazatHistorii = nullptr;
-    QAction* M1Krizovatky = nullptr;
-    // The question's own commands, in every mode: read aloud, flag, search, a closer look.
-    QMenu* Otazka2 = nullptr;
-    QAction *M2PrecistNahlas = nullptr, *M2Oznacit = nullptr, *M2Hledat = nullptr,
-            *M2Zvetsit = nullptr, *M1OznaceneOtazky = nullptr;
-    // Konfigurace: "Vysvětlení po odpovědi" and the "Vzhled" choice, both remembered per profile.
-    QAction* M1Vysvetleni = nullptr;
-    QMenu* M1Vzhled = nullptr;
-    QAction *M1VzhledKlasicky = nullptr, *M1VzhledTmavy = nullptr, *M1VzhledKontrast = nullptr;
-
-    // Menu and mouse handlers (public so that tests and other windows can drive them).
+private slots:
+    // Menu and mouse handlers, connected to their actions and to the panel's right click.
     void M1OdhlasitClick();
     void M1PrejmenovatClick();
     void M1ZmenitHesloClick();
@@ -134,22 +101,11 @@ public:
     void M1VysvetleniClick();
     void M1VzhledClick(QAction* volba);
     void pOtazkyMouseDown();
-    void Timer1Timer();
 
+private:
     // Practice and exam: counts the available questions and asks length and start; false when
     // the run cannot start.
     bool PripravBeh(bool zkouska);
-    // Shows the next question of the run (or ends a walk that ran out).
-    void DalsiOtazka();
-
-    // The voice that reads aloud; the system's engine unless a test put another in its place.
-    void NastavHlas(std::unique_ptr<Hlas> hlas);
-
-protected:
-    bool event(QEvent* udalost) override;
-    void closeEvent(QCloseEvent* udalost) override;
-
-private:
     void VytvorMenu();
     void VytvorStavovyRadek();
     void RozmistiPanely();
@@ -167,4 +123,36 @@ private:
     CyklusBehu* cyklus_ = nullptr;
     QWidget* menuKontejner_ = nullptr;
     std::unique_ptr<Hlas> hlas_;
+
+    // Controls, named as the program knows them (also their object names); the information
+    // strip's controls and Timer1 belong to pruh_ and cyklus_.
+    QWidget* klient = nullptr;
+    QMenuBar* Menu1 = nullptr;
+    QMenuBar* Menu2 = nullptr;
+    QStatusBar* StavovyRadek1 = nullptr;
+    std::array<QLabel*, 4> panely {};
+    QLabel* imgPozadi = nullptr;
+    PanelOtazek* pOtazky = nullptr;
+
+    QMenu *Program1 = nullptr, *Profil1 = nullptr, *Konfigurace1 = nullptr, *Start1 = nullptr,
+          *Vysledky1 = nullptr, *M1Protokol = nullptr, *Informace1 = nullptr;
+    QAction *M1Ukoncit = nullptr, *M1Prejmenovat = nullptr, *M1ZmenitHeslo = nullptr,
+            *M1Odhlasit = nullptr, *M1Skupina = nullptr, *M1Nastaveni = nullptr,
+            *M1StavovyRadek = nullptr, *M1PostupnyVyber = nullptr, *M1NahodnyVyber = nullptr,
+            *M1UlozitNastaveni = nullptr, *M1Prohlizet = nullptr, *M1Procvicovat = nullptr,
+            *M1Zkouset = nullptr, *M1ProcvicovatChyby = nullptr, *M1StatistikaUceni = nullptr,
+            *M1Test = nullptr, *M1TestPlatny = nullptr, *smProc = nullptr, *smZkou = nullptr,
+            *M1VysledekTestu = nullptr, *M1VysledkyPlatny = nullptr, *M1OProgramu = nullptr,
+            *M1Seznam = nullptr, *M1Napoveda = nullptr, *M2KonecRezimu = nullptr,
+            *M2OznacSpravne = nullptr, *M2oProgramu = nullptr, *M1OpakovaniNaDnes = nullptr,
+            *M1UkladatHistorii = nullptr, *M1LimitNovych = nullptr, *M1SmazatHistorii = nullptr;
+    QAction* M1Krizovatky = nullptr;
+    // The question's own commands, in every mode: read aloud, flag, search, a closer look.
+    QMenu* Otazka2 = nullptr;
+    QAction *M2PrecistNahlas = nullptr, *M2Oznacit = nullptr, *M2Hledat = nullptr,
+            *M2Zvetsit = nullptr, *M1OznaceneOtazky = nullptr;
+    // Konfigurace: "Vysvětlení po odpovědi" and the "Vzhled" choice, both remembered per profile.
+    QAction* M1Vysvetleni = nullptr;
+    QMenu* M1Vzhled = nullptr;
+    QAction *M1VzhledKlasicky = nullptr, *M1VzhledTmavy = nullptr, *M1VzhledKontrast = nullptr;
 };

@@ -70,9 +70,9 @@ void BM_OtevritOknoStatistiky(benchmark::State& stav)
                                         p.odpovedi, p.dnes};
         TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, {}, &vstup);
         okno.show();
-        benchmark::DoNotOptimize(okno.pPripravenost->Dnes().platny.pravdepodobnost);
+        benchmark::DoNotOptimize(okno.DnesniPripravenost().platny.pravdepodobnost);
         stav.PauseTiming();
-        while (!okno.pPripravenost->Hotovo())
+        while (!okno.PripravenostHotova())
             QCoreApplication::processEvents();
         stav.ResumeTiming();
     }
@@ -91,9 +91,9 @@ void BM_OknoStatistikyAzPoPlan(benchmark::State& stav)
                                         p.odpovedi, p.dnes};
         TStatistikaUceni okno(p.banka, n, s, 777, nullptr, nullptr, p.oblasti, {}, &vstup);
         okno.show();
-        while (!okno.pPripravenost->Hotovo())
+        while (!okno.PripravenostHotova())
             QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(okno.pPripravenost->Plan().novychDenne);
+        benchmark::DoNotOptimize(okno.PlanPripravenosti().novychDenne);
     }
 }
 BENCHMARK(BM_OknoStatistikyAzPoPlan)->Unit(benchmark::kMillisecond);

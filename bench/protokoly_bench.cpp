@@ -89,9 +89,10 @@ void BM_OtevreniSeznamuTestu(benchmark::State& stav)
     for (auto _ : stav) {
         TSeznamTestu seznam(adresar, JmenoProfilu(0));
         seznam.show();
-        seznam.DBGrid1->viewport()->repaint();
-        radku = seznam.DBGrid1->model()->rowCount();
-        if (seznam.DBGrid1->model()->index(0, 2).data().toString().isEmpty())
+        auto* mrizka = seznam.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+        mrizka->viewport()->repaint();
+        radku = mrizka->model()->rowCount();
+        if (mrizka->model()->index(0, 2).data().toString().isEmpty())
             stav.SkipWithError("the grid shows no rows");
     }
     stav.counters["radku"] = radku;

@@ -24,6 +24,10 @@ public:
     // The modification date of otazky.MB in the system's short date format, or "neznámé".
     static QString DatumDatabaze(const std::filesystem::path& adresar);
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+private:
     void lbInetMouseMove();
     void lbInetMouseLeave();
     void lbInetClick();
@@ -34,9 +38,5 @@ public:
     QPlainTextEdit* mText = nullptr;
     QPushButton* btnOK = nullptr;
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
-
-private:
     void ObarviOdkaz(const QColor& barva);
 };

@@ -23,12 +23,12 @@ public:
     // (share/zebrovka/Help seen from bin/) when only that one exists.
     static QString CestaNapovedy(const QString& adresarProgramu);
 
-    QTextBrowser* wbHelp = nullptr;
-
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
+    QTextBrowser* wbHelp = nullptr;
+
     void PrizpusobObrazky();
 
     QHash<QString, QImage> puvodni_;  // pictures as drawn, by file

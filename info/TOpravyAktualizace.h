@@ -14,5 +14,6 @@ public:
 
     static const QString& TextHistorie();
 
+private:
     QPlainTextEdit* mHistorie = nullptr;
 };

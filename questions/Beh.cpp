@@ -27,18 +27,6 @@ bool Prijata(const Banka& banka, const Nastaveni& nastaveni, int cislo)
 
 int PoziceVBehu(const StavBehu& beh) { return beh.celkem - beh.zbyva; }
 
-void NastavAktualni(StavBehu& beh, const Banka& banka, int cislo)
-{
-    beh.cisloOtazky = cislo;
-    if (const Otazka* o = banka.Najdi(cislo)) {
-        beh.spravneOdpovedi = o->spravne;
-        beh.skupinaOtazky = o->skupina;
-    } else {
-        beh.spravneOdpovedi.clear();
-        beh.skupinaOtazky.clear();
-    }
-}
-
 // The run ends after the questions shown so far, so that the evaluation counts only those.
 void ZkratBeh(StavBehu& beh, int p)
 {
@@ -48,6 +36,27 @@ void ZkratBeh(StavBehu& beh, int p)
 }
 
 }  // namespace
+
+void NastavAktualni(StavBehu& beh, const Banka& banka, int cislo)
+{
+    beh.cisloOtazky = cislo;
+    beh.oznaceno = {};
+    if (const Otazka* o = banka.Najdi(cislo)) {
+        beh.spravneOdpovedi = o->spravne;
+        beh.skupinaOtazky = o->skupina;
+    } else {
+        beh.spravneOdpovedi.clear();
+        beh.skupinaOtazky.clear();
+    }
+}
+
+bool PrepniOdpoved(StavBehu& beh, int i)
+{
+    if (!beh.cekaNaOdpoved || i < 0 || i > 3)
+        return false;
+    beh.oznaceno[static_cast<std::size_t>(i)] = !beh.oznaceno[static_cast<std::size_t>(i)];
+    return true;
+}
 
 int PocetDostupnych(const Banka& banka, const Nastaveni& nastaveni)
 {
@@ -105,6 +114,8 @@ void ZacniBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam)
     beh.napovedy.clear();
     beh.uspesnost = 0;
     beh.cisloOtazky -= 1;
+    beh.oznaceno = {};
+    beh.verdikt = StavBehu::Verdikt::Zadny;
 }
 
 void UkonciBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam)
@@ -114,6 +125,8 @@ void UkonciBeh(StavBehu& beh, const StavOpakovaniZaznamu& zaznam)
     beh.spatne.clear();
     beh.napovedy.clear();
     beh.cekaNaOdpoved = false;
+    beh.oznaceno = {};
+    beh.verdikt = StavBehu::Verdikt::Zadny;
     beh.opakovani = zaznam.priznak;
 }
 
@@ -211,6 +224,7 @@ VysledekOdpovedi VyhodnotOdpoved(StavBehu& beh, const std::array<bool, 4>& oznac
         }
     }
     beh.cekaNaOdpoved = false;
+    beh.verdikt = vysledek.spravne ? StavBehu::Verdikt::Spravne : StavBehu::Verdikt::Spatne;
     if (!vysledek.spravne)
         beh.spatne.push_back(beh.cisloOtazky);
     beh.uspesnost = SpocitejUspesnost(beh);

@@ -25,6 +25,9 @@ struct StavBehu {
     int cisloOtazky = 0;  // question on display
     std::string spravneOdpovedi;  // its SPRÁVNĚ letters
     std::string skupinaOtazky;  // its Skupina letters
+    std::array<bool, 4> oznaceno {};  // the learner's marks on it, A..D
+    // The verdict of the evaluated answer while it shows (until the feedback's time runs out).
+    enum class Verdikt { Zadny, Spravne, Spatne } verdikt = Verdikt::Zadny;
 
     int PocetSpatnych() const { return static_cast<int>(spatne.size()); }
     int PocetNapoved() const { return static_cast<int>(napovedy.size()); }
@@ -97,8 +100,17 @@ struct VysledekOdpovedi {
 // Success percentage of the answers evaluated so far: correct ÷ (answered − hinted).
 int SpocitejUspesnost(const StavBehu& beh);
 
-// Evaluates the pending answer given which of A..D are marked: the marks' outcome, the wrong
-// list and the success percentage. The caller makes sure at least one answer is marked.
+// The question on display becomes n (browse mode, or the run's next question): its letters,
+// no marks.
+void NastavAktualni(StavBehu& beh, const Banka& banka, int cislo);
+
+// A click or key on answer i (0..3 for A..D) of the pending question toggles its mark; false
+// when no answer is pending.
+bool PrepniOdpoved(StavBehu& beh, int i);
+
+// Evaluates the pending answer given which of A..D are marked (the learner's marks, `oznaceno`):
+// the marks' outcome, the wrong list, the success percentage and the verdict. The caller makes sure
+// at least one answer is marked.
 VysledekOdpovedi VyhodnotOdpoved(StavBehu& beh, const std::array<bool, 4>& oznaceno);
 
 // The practice hint: when an answer is pending, records it in the hint-used list and ends the

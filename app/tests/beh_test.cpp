@@ -14,6 +14,7 @@
 #include "testsupport/Kontrast.h"
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/Najdi.h"
 #include "ui/MereniTextu.h"
 
 #include <gtest/gtest.h>
@@ -94,18 +95,18 @@ std::shared_ptr<Dotaz> PotvrdDotaz(int pocet = 0, int start = 0)
         auto* d = qobject_cast<TDotazPZ*>(w);
         ASSERT_NE(d, nullptr) << w->metaObject()->className();
         videno->probehlo = true;
-        videno->pocetMax = d->sbPocet->maximum();
-        videno->pocet = d->sbPocet->value();
-        videno->startMax = d->sbOtazka->maximum();
-        videno->start = d->sbOtazka->value();
-        videno->startPovolen = d->sbOtazka->isEnabled();
-        videno->nadpis = d->lbNadpis->text();
-        videno->tlacitko = d->btnPotvrdit->text();
+        videno->pocetMax = Najdi<QScrollBar>(d, "sbPocet")->maximum();
+        videno->pocet = Najdi<QScrollBar>(d, "sbPocet")->value();
+        videno->startMax = Najdi<QScrollBar>(d, "sbOtazka")->maximum();
+        videno->start = Najdi<QScrollBar>(d, "sbOtazka")->value();
+        videno->startPovolen = Najdi<QScrollBar>(d, "sbOtazka")->isEnabled();
+        videno->nadpis = Najdi<QLabel>(d, "lbNadpis")->text();
+        videno->tlacitko = Najdi<QPushButton>(d, "btnPotvrdit")->text();
         if (start > 0)
-            d->sbOtazka->setValue(start);
+            Najdi<QScrollBar>(d, "sbOtazka")->setValue(start);
         if (pocet > 0)
-            d->sbPocet->setValue(pocet);
-        d->btnPotvrdit->click();
+            Najdi<QScrollBar>(d, "sbPocet")->setValue(pocet);
+        Najdi<QPushButton>(d, "btnPotvrdit")->click();
     });
     return videno;
 }
@@ -125,16 +126,18 @@ std::shared_ptr<Vyhodnoceni> OdpovezVyhodnoceni(bool opakovat, QWidget* krome = 
             auto* okno = qobject_cast<TResult*>(w);
             ASSERT_NE(okno, nullptr) << w->metaObject()->className();
             videno->probehlo = true;
-            videno->typ = okno->lbTyp->text();
-            videno->pocet = okno->lbPocet->text();
-            videno->spravne = okno->lbSpravne->text();
-            videno->spatne = okno->lbSpatne->text();
-            videno->napovedy = okno->lbSNapovedou->text();
-            videno->napovedyViditelne = okno->lbSNapovedou->isVisibleTo(okno);
-            videno->uspesnost = okno->lbUspesnost->text();
-            videno->soubor = okno->lbSoubor->text();
-            videno->opakovatPovoleno = okno->btnPrezkouset->isEnabled();
-            (opakovat ? okno->btnPrezkouset : okno->btnOK)->click();
+            videno->typ = Najdi<QLabel>(okno, "lbTyp")->text();
+            videno->pocet = Najdi<QLabel>(okno, "lbPocet")->text();
+            videno->spravne = Najdi<QLabel>(okno, "lbSpravne")->text();
+            videno->spatne = Najdi<QLabel>(okno, "lbSpatne")->text();
+            videno->napovedy = Najdi<QLabel>(okno, "lbSNapovedou")->text();
+            videno->napovedyViditelne = Najdi<QLabel>(okno, "lbSNapovedou")->isVisibleTo(okno);
+            videno->uspesnost = Najdi<QLabel>(okno, "lbUspesnost")->text();
+            videno->soubor = Najdi<QLabel>(okno, "lbSoubor")->text();
+            videno->opakovatPovoleno = Najdi<QPushButton>(okno, "btnPrezkouset")->isEnabled();
+            (opakovat ? Najdi<QPushButton>(okno, "btnPrezkouset")
+                      : Najdi<QPushButton>(okno, "btnOK"))
+                ->click();
         },
         krome);
     return videno;
@@ -232,21 +235,22 @@ protected:
     std::shared_ptr<Dotaz> Zacni(THlavniFormular& h, bool zkouska, int pocet = 0, int start = 0)
     {
         auto dotaz = PotvrdDotaz(pocet, start);
-        (zkouska ? h.M1Zkouset : h.M1Procvicovat)->trigger();
+        Vyvolej(&h, zkouska ? "M1Zkouset" : "M1Procvicovat");
         EXPECT_TRUE(dotaz->probehlo);
         return dotaz;
     }
 
     static void PravyKlik(THlavniFormular& h)
     {
-        QTest::mouseClick(h.pOtazky->lbCisloOtazky, Qt::RightButton);
+        QTest::mouseClick(Najdi<QLabel>(&h, "lbCisloOtazky"), Qt::RightButton);
     }
 
     static void Oznac(THlavniFormular& h, const std::string& pismena)
     {
         for (char p : pismena)
-            QTest::mouseClick(h.pOtazky->stOdpovedi[static_cast<std::size_t>(p - 'A')],
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                Najdi<StatickyText>(&h, Pismenem("st", static_cast<std::size_t>(p - 'A'))),
+                Qt::LeftButton);
     }
 
     // Marks the answers, confirms, and lets the feedback panel's time run out.
@@ -254,8 +258,8 @@ protected:
     {
         Oznac(h, pismena);
         PravyKlik(h);
-        ASSERT_TRUE(h.Timer1->isActive());
-        h.Timer1Timer();
+        ASSERT_TRUE(Najdi<QTimer>(&h, "Timer1")->isActive());
+        Vyprs(&h, "Timer1");
     }
 
     static void Spravne(THlavniFormular& h)
@@ -275,8 +279,8 @@ protected:
     {
         static const char kody[] = {'Y', 'N', 'M'};
         std::string slovo;
-        for (QLabel* znacka : h.pOtazky->imgZnacky) {
-            if (!znacka->isVisibleTo(h.pOtazky)) {
+        for (QLabel* znacka : NajdiRadu<QLabel>(&h, "img")) {
+            if (!znacka->isVisibleTo(Najdi<PanelOtazek>(&h, "pOtazky"))) {
                 slovo += '.';
                 continue;
             }
@@ -293,11 +297,10 @@ protected:
     // Picture of every mark, hidden or not: all four must hold the yes picture.
     bool VseAno(THlavniFormular& h) const
     {
-        return std::all_of(h.pOtazky->imgZnacky.begin(), h.pOtazky->imgZnacky.end(),
-                           [&](QLabel* z) {
-                               return z->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
-                                   == obrazkyZnacek[0];
-                           });
+        const std::array<QLabel*, 4> znacky = NajdiRadu<QLabel>(&h, "img");
+        return std::all_of(znacky.begin(), znacky.end(), [&](QLabel* z) {
+            return z->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == obrazkyZnacek[0];
+        });
     }
 
     DocasnyAdresar adresar;
@@ -317,38 +320,38 @@ TEST_F(BehOkna, DelkaBehuPodlePoctuDostupnych)
     EXPECT_EQ(dotaz->start, 1);
     EXPECT_TRUE(dotaz->startPovolen);
     EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Procvicovani"));
-    EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 12"));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 12"));
 
     // No question for the switched-on categories: a message, and the window stays without a mode.
     auto konec = StiskniVeZprave(QMessageBox::Yes);
-    hlavni->M2KonecRezimuClick();
+    Vyvolej(hlavni, "M2KonecRezimu");
     ASSERT_TRUE(konec->probehlo);
     hlavni->relace.nastaveni.kategorie = {false, true, true, false, false, false, false};
     hlavni->ObnovUkazatele();
     auto zprava = StiskniVeZprave(QMessageBox::Ok);
-    hlavni->M1Zkouset->trigger();
+    Vyvolej(hlavni, "M1Zkouset");
     ASSERT_TRUE(zprava->probehlo);
     EXPECT_EQ(zprava->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(zprava->ikona, QMessageBox::Information);
     EXPECT_TRUE(hlavni->Rezim().isEmpty());
-    EXPECT_FALSE(hlavni->M1Zkouset->isChecked());
-    EXPECT_TRUE(hlavni->Menu1->isVisible());
-    EXPECT_FALSE(hlavni->pOtazky->isVisible());
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M1Zkouset")->isChecked());
+    EXPECT_TRUE(Najdi<QMenuBar>(hlavni, "Menu1")->isVisible());
+    EXPECT_FALSE(Najdi<PanelOtazek>(hlavni, "pOtazky")->isVisible());
 }
 
 TEST_F(BehOkna, DelkaBehuZTriSetOtazekZacinaNaDvaceti)
 {
     // Categories 2 to 6 of the full bank hold 55 + 25 + 80 + 40 + 100 questions.
     auto hlavni = Okno({}, "0111110", "111", "10");
-    ASSERT_TRUE(hlavni->M1NahodnyVyber->isChecked());
+    ASSERT_TRUE(Najdi<QAction>(hlavni, "M1NahodnyVyber")->isChecked());
     auto dotaz = Zacni(*hlavni, true);
     EXPECT_EQ(dotaz->nadpis, QStringLiteral("Zkoušení otázek"));
     EXPECT_EQ(dotaz->tlacitko, QStringLiteral("Start Zkoušení"));
     EXPECT_EQ(dotaz->pocetMax, 300);
     EXPECT_EQ(dotaz->pocet, 20);
     EXPECT_FALSE(dotaz->startPovolen);
-    EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
-    EXPECT_EQ(hlavni->lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 20"));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 20"));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 20"));
 }
 
 TEST_F(BehOkna, PostupnyBehOdZvoleneOtazkyPresKategorie)
@@ -358,7 +361,7 @@ TEST_F(BehOkna, PostupnyBehOdZvoleneOtazkyPresKategorie)
     auto hlavni = Okno({}, "0101000");
     auto dotaz = Zacni(*hlavni, false, 20, 50);
     EXPECT_EQ(dotaz->pocetMax, 135);
-    EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 20"));
     std::vector<int> ocekavane;
     for (int n = 470; n <= 475; ++n)
         ocekavane.push_back(n);
@@ -368,19 +371,20 @@ TEST_F(BehOkna, PostupnyBehOdZvoleneOtazkyPresKategorie)
         SCOPED_TRACE(i);
         if (i > 0)
             PravyKlik(*hlavni);
-        EXPECT_EQ(hlavni->pOtazky->lbCisloOtazky->text(), Cislo(ocekavane[i]));
-        EXPECT_EQ(hlavni->lbZbyvaOtazek->text(),
+        EXPECT_EQ(Najdi<QLabel>(hlavni, "lbCisloOtazky")->text(), Cislo(ocekavane[i]));
+        EXPECT_EQ(Najdi<QLabel>(hlavni, "lbZbyvaOtazek")->text(),
                   QStringLiteral("Zbývá: %1").arg(20 - static_cast<int>(i)));
-        EXPECT_EQ(hlavni->lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 20"));
-        hlavni->M2OznacSpravne->trigger();
+        EXPECT_EQ(Najdi<QLabel>(hlavni, "lbCelkemOtazek")->text(),
+                  QStringLiteral("Celkem otázek: 20"));
+        Vyvolej(hlavni, "M2OznacSpravne");
     }
     // After the last question the right click opens the evaluation; closing it ends the mode.
     auto vyhodnoceni = OdpovezVyhodnoceni(false);
     PravyKlik(*hlavni);
     ASSERT_TRUE(vyhodnoceni->probehlo);
     EXPECT_TRUE(hlavni->Rezim().isEmpty());
-    EXPECT_TRUE(hlavni->Menu1->isVisible());
-    EXPECT_FALSE(hlavni->M1Procvicovat->isChecked());
+    EXPECT_TRUE(Najdi<QMenuBar>(hlavni, "Menu1")->isVisible());
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M1Procvicovat")->isChecked());
 }
 
 TEST_F(BehOkna, HodnoceniOdpovediZnackyPanelACasovac)
@@ -389,20 +393,20 @@ TEST_F(BehOkna, HodnoceniOdpovediZnackyPanelACasovac)
     auto hlavni = Okno(Rada(3, 5));
     Zacni(*hlavni, false);
     THlavniFormular& h = *hlavni;
-    QLabel* pSpravne = h.pOtazky->pSpravne;
-    ASSERT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(3));
+    QLabel* pSpravne = Najdi<QLabel>(&h, "pSpravne");
+    ASSERT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(3));
     EXPECT_EQ(Znacky(h), "....");
     EXPECT_TRUE(VseAno(h));
 
     // Right click without a mark: nothing. Left clicks toggle.
     PravyKlik(h);
     EXPECT_FALSE(pSpravne->isVisible());
-    EXPECT_FALSE(h.Timer1->isActive());
+    EXPECT_FALSE(Najdi<QTimer>(&h, "Timer1")->isActive());
     Oznac(h, "BB");
     EXPECT_EQ(Znacky(h), "....");
     PravyKlik(h);
     EXPECT_FALSE(pSpravne->isVisible());
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 0%"));
 
     Oznac(h, "AC");
     EXPECT_EQ(Znacky(h), "Y.Y.");
@@ -411,27 +415,27 @@ TEST_F(BehOkna, HodnoceniOdpovediZnackyPanelACasovac)
     EXPECT_EQ(pSpravne->text(), QStringLiteral("Správně"));
     EXPECT_EQ(pSpravne->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_EQ(Znacky(h), "Y.Y.");
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 100%"));
-    EXPECT_TRUE(h.Timer1->isActive());
-    EXPECT_EQ(h.Timer1->interval(), 1500);
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 100%"));
+    EXPECT_TRUE(Najdi<QTimer>(&h, "Timer1")->isActive());
+    EXPECT_EQ(Najdi<QTimer>(&h, "Timer1")->interval(), 1500);
 
     // While the feedback shows, right clicks and left clicks change nothing.
     PravyKlik(h);
     PravyKlik(h);
     Oznac(h, "B");
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(3));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(3));
     EXPECT_EQ(Znacky(h), "Y.Y.");
     EXPECT_TRUE(pSpravne->isVisible());
 
-    h.Timer1Timer();
+    Vyprs(&h, "Timer1");
     EXPECT_FALSE(pSpravne->isVisible());
-    EXPECT_FALSE(h.Timer1->isActive());
+    EXPECT_FALSE(Najdi<QTimer>(&h, "Timer1")->isActive());
     Oznac(h, "B");  // answered: left clicks stay without effect
     EXPECT_EQ(Znacky(h), "Y.Y.");
 
     PravyKlik(h);
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
-    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 2"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(4));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 2"));
     EXPECT_EQ(Znacky(h), "....");
     EXPECT_TRUE(VseAno(h));
 
@@ -441,18 +445,18 @@ TEST_F(BehOkna, HodnoceniOdpovediZnackyPanelACasovac)
     EXPECT_EQ(pSpravne->text(), QStringLiteral("Špatně"));
     EXPECT_EQ(pSpravne->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(Znacky(h), ".Y.N");
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 50%"));
-    h.Timer1Timer();
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 50%"));
+    Vyprs(&h, "Timer1");
     PravyKlik(h);
 
     // A missed correct answer gets the mistake mark; an unmarked wrong answer stays hidden.
-    ASSERT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(5));
+    ASSERT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(5));
     EXPECT_TRUE(VseAno(h));
     Oznac(h, "B");
     PravyKlik(h);
     EXPECT_EQ(pSpravne->text(), QStringLiteral("Špatně"));
     EXPECT_EQ(Znacky(h), ".Y.M");
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 33%"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 33%"));
     EXPECT_EQ(h.relace.beh.spatne, (std::vector<int> {4, 5}));
 }
 
@@ -482,12 +486,13 @@ TEST_F(BehOkna, UspesnostPoKazdeOdpovedi)
             else if (p.kroky[i] == 'W')
                 Spatne(h);
             else
-                h.M2OznacSpravne->trigger();
-            EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: %1%").arg(p.procenta[i]))
+                Vyvolej(&h, "M2OznacSpravne");
+            EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(),
+                      QStringLiteral("Úspěšnost: %1%").arg(p.procenta[i]))
                 << i;
         }
         auto konec = StiskniVeZprave(QMessageBox::Yes);
-        h.M2KonecRezimu->trigger();
+        Vyvolej(&h, "M2KonecRezimu");
         ASSERT_TRUE(konec->probehlo);
         ASSERT_TRUE(h.Rezim().isEmpty());
     }
@@ -498,35 +503,35 @@ TEST_F(BehOkna, NapovedaUkazeSpravneAPokracujeBezHodnoceni)
     auto hlavni = Okno(Rada(3, 5));
     THlavniFormular& h = *hlavni;
     Zacni(h, false);
-    EXPECT_TRUE(h.M2OznacSpravne->isVisible());
-    EXPECT_TRUE(h.lbNapoveda->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(&h, "M2OznacSpravne")->isVisible());
+    EXPECT_TRUE(Najdi<QLabel>(&h, "lbNapoveda")->isVisible());
 
     // Question 3 is "AC": the learner's wrong mark B disappears.
     Oznac(h, "BD");
-    h.M2OznacSpravne->trigger();
+    Vyvolej(&h, "M2OznacSpravne");
     EXPECT_EQ(Znacky(h), "Y.Y.");
-    EXPECT_FALSE(h.pOtazky->pSpravne->isVisible());
-    EXPECT_FALSE(h.Timer1->isActive());
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
+    EXPECT_FALSE(Najdi<QLabel>(&h, "pSpravne")->isVisible());
+    EXPECT_FALSE(Najdi<QTimer>(&h, "Timer1")->isActive());
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 0%"));
     EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int> {3}));
 
     // Used once per question; left clicks do nothing now.
-    h.M2OznacSpravne->trigger();
+    Vyvolej(&h, "M2OznacSpravne");
     Oznac(h, "B");
     EXPECT_EQ(Znacky(h), "Y.Y.");
     EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int> {3}));
 
     PravyKlik(h);
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
-    EXPECT_FALSE(h.pOtazky->pSpravne->isVisible());
-    EXPECT_FALSE(h.Timer1->isActive());
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(4));
+    EXPECT_FALSE(Najdi<QLabel>(&h, "pSpravne")->isVisible());
+    EXPECT_FALSE(Najdi<QTimer>(&h, "Timer1")->isActive());
     EXPECT_EQ(Znacky(h), "....");
     EXPECT_TRUE(VseAno(h));
 
     // After an evaluated answer the hint has nothing to show.
     Spatne(h);
     const std::string poHodnoceni = Znacky(h);
-    h.M2OznacSpravne->trigger();
+    Vyvolej(&h, "M2OznacSpravne");
     EXPECT_EQ(Znacky(h), poHodnoceni);
     EXPECT_EQ(h.relace.beh.napovedy, (std::vector<int> {3}));
 }
@@ -539,16 +544,16 @@ TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
     // 1 wrong, 2 hint, 3 right, 4 wrong, 5 hint, 6 right.
     Spatne(h);
     PravyKlik(h);
-    h.M2OznacSpravne->trigger();
+    Vyvolej(&h, "M2OznacSpravne");
     PravyKlik(h);
     Spravne(h);
     PravyKlik(h);
     Spatne(h);
     PravyKlik(h);
-    h.M2OznacSpravne->trigger();
+    Vyvolej(&h, "M2OznacSpravne");
     PravyKlik(h);
     Spravne(h);
-    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 1"));
 
     auto prvni = OdpovezVyhodnoceni(true);
     PravyKlik(h);
@@ -582,8 +587,8 @@ TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
 
     // The retry asks the wrong questions, then the hinted ones, from a clean slate.
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 4"));
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 0%"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 4"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 0%"));
     EXPECT_EQ(Znacky(h), "....");
     EXPECT_TRUE(VseAno(h));
     const int opakovane[] = {1, 4, 2, 5};
@@ -591,11 +596,12 @@ TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
         SCOPED_TRACE(i);
         if (i > 0)
             PravyKlik(h);
-        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(opakovane[i]));
-        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: %1").arg(4 - i));
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(opakovane[i]));
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(),
+                  QStringLiteral("Zbývá: %1").arg(4 - i));
         Spravne(h);
     }
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 100%"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 100%"));
 
     // A retry run asks before storing; No stores nothing. With nothing wrong there is no retry.
     auto druhe = OdpovezProtokolAVyhodnoceni(false, false);
@@ -611,17 +617,17 @@ TEST_F(BehOkna, VyhodnoceniUlozitOpakovatSpatneANapovedy)
     EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
 
     EXPECT_TRUE(h.Rezim().isEmpty());
-    EXPECT_TRUE(h.Menu1->isVisible());
-    EXPECT_FALSE(h.Menu2->isVisible());
-    EXPECT_FALSE(h.pOtazky->isVisible());
-    EXPECT_TRUE(h.imgPozadi->isVisible());
+    EXPECT_TRUE(Najdi<QMenuBar>(&h, "Menu1")->isVisible());
+    EXPECT_FALSE(Najdi<QMenuBar>(&h, "Menu2")->isVisible());
+    EXPECT_FALSE(Najdi<PanelOtazek>(&h, "pOtazky")->isVisible());
+    EXPECT_TRUE(Najdi<QLabel>(&h, "imgPozadi")->isVisible());
     EXPECT_TRUE(h.relace.beh.otazky.empty());
     EXPECT_FALSE(h.relace.beh.opakovani);
 
     // The next run from the menu is an ordinary one again.
     Zacni(h, false, 2, 1);
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 2"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(1));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 2"));
     EXPECT_FALSE(h.relace.beh.opakovani);
 }
 
@@ -640,8 +646,8 @@ TEST_F(BehOkna, VypnutyProtokolProcvicovaniNeuklada)
               QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
     EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
     // The retry still works: question 1 again, and no protocol question with the switch off.
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(1));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 1"));
     Spravne(h);
     auto opakovani = OdpovezVyhodnoceni(false);
     PravyKlik(h);
@@ -664,7 +670,7 @@ TEST_F(BehOkna, ZaznamPredVyhodnocenimAChybaZapisu)
         zaznamuPriOkne = CtiVysledky(Adresar()).size();
         auto* vysledek = qobject_cast<TResult*>(w);
         ASSERT_NE(vysledek, nullptr) << w->metaObject()->className();
-        vysledek->btnOK->click();
+        Najdi<QPushButton>(vysledek, "btnOK")->click();
     });
     PravyKlik(h);
     ASSERT_TRUE(okno->probehlo);
@@ -715,26 +721,29 @@ TEST_F(BehOkna, ZkouseniBezNapovedySvymRozlozenim)
     THlavniFormular& h = *hlavni;
     Zacni(h, true, 2, 1);
     EXPECT_EQ(h.Rezim(), QStringLiteral("Zkouseni"));
-    EXPECT_TRUE(h.M1Zkouset->isChecked());
-    EXPECT_FALSE(h.M1Procvicovat->isChecked());
-    EXPECT_FALSE(h.M2OznacSpravne->isVisible());
-    EXPECT_TRUE(h.M2KonecRezimu->isVisible());
-    EXPECT_FALSE(h.lbNapoveda->isVisible());
-    EXPECT_EQ(h.lbKonecRezimu->text(),
+    EXPECT_TRUE(Najdi<QAction>(&h, "M1Zkouset")->isChecked());
+    EXPECT_FALSE(Najdi<QAction>(&h, "M1Procvicovat")->isChecked());
+    EXPECT_FALSE(Najdi<QAction>(&h, "M2OznacSpravne")->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(&h, "M2KonecRezimu")->isVisible());
+    EXPECT_FALSE(Najdi<QLabel>(&h, "lbNapoveda")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbKonecRezimu")->text(),
               QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
-    EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 28));
-    EXPECT_EQ(h.lbUzivatel->pos(), QPoint(212, 48));
-    EXPECT_EQ(h.lbSkupina->pos(), QPoint(384, 48));
-    EXPECT_EQ(h.lbJakNaTo->pos(), QPoint(212, 8));
-    EXPECT_EQ(h.lbUzivatel->text(), QStringLiteral("Aktivní profil uživatele: Jana"));
-    EXPECT_EQ(h.lbSkupina->text(), QStringLiteral("Skupina: B"));
-    for (QWidget* w :
-         std::initializer_list<QWidget*> {h.lbCelkemOtazek, h.lbZbyvaOtazek, h.lbUspesnost,
-                                          h.lbJakNaTo, h.lbSkupina, h.Cara1, h.Cara2})
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbKonecRezimu")->pos(), QPoint(212, 28));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUzivatel")->pos(), QPoint(212, 48));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbSkupina")->pos(), QPoint(384, 48));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbJakNaTo")->pos(), QPoint(212, 8));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUzivatel")->text(),
+              QStringLiteral("Aktivní profil uživatele: Jana"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbSkupina")->text(), QStringLiteral("Skupina: B"));
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             Najdi<QLabel>(&h, "lbCelkemOtazek"), Najdi<QLabel>(&h, "lbZbyvaOtazek"),
+             Najdi<QLabel>(&h, "lbUspesnost"), Najdi<QLabel>(&h, "lbJakNaTo"),
+             Najdi<QLabel>(&h, "lbSkupina"), Najdi<QFrame>(&h, "Cara1"),
+             Najdi<QFrame>(&h, "Cara2")})
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
 
     // The hint handler does nothing in an exam even when called.
-    h.M2OznacSpravneClick();
+    Vyvolej(&h, "M2OznacSpravne");
     EXPECT_TRUE(h.relace.beh.napovedy.empty());
     EXPECT_EQ(Znacky(h), "....");
 
@@ -756,18 +765,18 @@ TEST_F(BehOkna, ZkouseniBezNapovedySvymRozlozenim)
 
     // Ending the exam puts the moved labels back.
     EXPECT_TRUE(h.Rezim().isEmpty());
-    EXPECT_FALSE(h.M1Zkouset->isChecked());
-    EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 19));
-    EXPECT_EQ(h.lbUzivatel->pos(), QPoint(212, 52));
-    EXPECT_EQ(h.lbSkupina->pos(), QPoint(384, 52));
-    EXPECT_EQ(h.lbJakNaTo->pos(), QPoint(212, 4));
+    EXPECT_FALSE(Najdi<QAction>(&h, "M1Zkouset")->isChecked());
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbKonecRezimu")->pos(), QPoint(212, 19));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUzivatel")->pos(), QPoint(212, 52));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbSkupina")->pos(), QPoint(384, 52));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbJakNaTo")->pos(), QPoint(212, 4));
     // A practice run afterwards has its own text and the hint line back.
     Zacni(h, false, 1, 1);
-    EXPECT_EQ(h.lbKonecRezimu->text(),
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbKonecRezimu")->text(),
               QStringLiteral("Pro ukončení režimu procvičování stiskněte \"Konec režimu\""));
-    EXPECT_TRUE(h.lbNapoveda->isVisible());
-    EXPECT_TRUE(h.M2OznacSpravne->isVisible());
-    EXPECT_EQ(h.lbKonecRezimu->pos(), QPoint(212, 19));
+    EXPECT_TRUE(Najdi<QLabel>(&h, "lbNapoveda")->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(&h, "M2OznacSpravne")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbKonecRezimu")->pos(), QPoint(212, 19));
 }
 
 TEST_F(BehOkna, KonecRezimuAZavreniOknaSePtaji)
@@ -780,14 +789,14 @@ TEST_F(BehOkna, KonecRezimuAZavreniOknaSePtaji)
     Oznac(h, "A");
 
     auto ne = StiskniVeZprave(QMessageBox::No);
-    h.M2KonecRezimu->trigger();
+    Vyvolej(&h, "M2KonecRezimu");
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?"));
     EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(ne->ikona, QMessageBox::Question);
     // Nothing changed: same question, same mark, still pending.
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(2));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(2));
     EXPECT_EQ(Znacky(h), "Y...");
     EXPECT_TRUE(h.relace.beh.cekaNaOdpoved);
 
@@ -802,12 +811,12 @@ TEST_F(BehOkna, KonecRezimuAZavreniOknaSePtaji)
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
 
     auto ano = StiskniVeZprave(QMessageBox::Yes);
-    h.M2KonecRezimu->trigger();
+    Vyvolej(&h, "M2KonecRezimu");
     ASSERT_TRUE(ano->probehlo);
     EXPECT_TRUE(h.Rezim().isEmpty());
-    EXPECT_FALSE(h.M1Procvicovat->isChecked());
-    EXPECT_TRUE(h.Menu1->isVisible());
-    EXPECT_TRUE(h.StavovyRadek1->isVisible());
+    EXPECT_FALSE(Najdi<QAction>(&h, "M1Procvicovat")->isChecked());
+    EXPECT_TRUE(Najdi<QMenuBar>(&h, "Menu1")->isVisible());
+    EXPECT_TRUE(Najdi<QStatusBar>(&h, "StavovyRadek1")->isVisible());
     EXPECT_FALSE(fs::exists(Adresar() / "Vysledky.DB"));
     EXPECT_TRUE(h.relace.beh.otazky.empty());
     EXPECT_TRUE(h.relace.beh.spatne.empty());
@@ -841,9 +850,10 @@ TEST_F(BehOkna, NahodneBezOpakovaniAzDoVycerpani)
         if (i > 0)
             PravyKlik(h);
         ukazane.push_back(h.relace.beh.cisloOtazky);
-        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(ukazane.back()));
-        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: %1").arg(35 - i));
-        h.M2OznacSpravne->trigger();
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(ukazane.back()));
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(),
+                  QStringLiteral("Zbývá: %1").arg(35 - i));
+        Vyvolej(&h, "M2OznacSpravne");
         hodiny.msUtc += 1237;
     }
     EXPECT_EQ(std::set<int>(ukazane.begin(), ukazane.end()), dostupne);
@@ -874,17 +884,17 @@ TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
     };
 
     opakujZaznam({1, 5, 2});
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(1));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 3"));
-    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 3"));
-    EXPECT_EQ(h.lbSkupina->text(), QStringLiteral("Skupina: C"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(1));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 3"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 3"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbSkupina")->text(), QStringLiteral("Skupina: C"));
     Spatne(h);
     PravyKlik(h);
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(2));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 2"));
-    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(2));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 2"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 1"));
     Spravne(h);
-    EXPECT_EQ(h.lbUspesnost->text(), QStringLiteral("Úspěšnost: 50%"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 50%"));
 
     auto konec = OdpovezProtokolAVyhodnoceni(true, false);
     PravyKlik(h);
@@ -903,11 +913,11 @@ TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
 
     // A withdrawn number first.
     opakujZaznam({5, 3});
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(3));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
-    EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(3));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 1"));
     auto ukonceni = StiskniVeZprave(QMessageBox::Yes);
-    h.M2KonecRezimu->trigger();
+    Vyvolej(&h, "M2KonecRezimu");
     ASSERT_TRUE(ukonceni->probehlo);
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
 
@@ -922,7 +932,7 @@ TEST_F(BehOkna, OpakovaniZaznamuVynechaVyrazeneAOpraviPopisky)
     EXPECT_TRUE(nic->text.startsWith(QStringLiteral("V tomto běhu nelze položit žádnou otázku")));
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
     EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
-    EXPECT_TRUE(h.Menu1->isVisible());
+    EXPECT_TRUE(Najdi<QMenuBar>(&h, "Menu1")->isVisible());
     EXPECT_EQ(CtiVysledky(Adresar()).size(), 1u);
 }
 
@@ -935,7 +945,7 @@ TEST_F(BehOkna, KazdaOdpovedSePripiseDoStatistiky)
     Zacni(h, false, 3, 1);
     Spatne(h);  // 1
     PravyKlik(h);
-    h.M2OznacSpravne->trigger();  // 2
+    Vyvolej(&h, "M2OznacSpravne");  // 2
     PravyKlik(h);
     Spravne(h);  // 3
     auto prvni = OdpovezVyhodnoceni(true);
@@ -1020,11 +1030,12 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
     NastavLimitNovych(Adresar(), "Jana", 3);
     auto hlavni = Okno(banka);
     THlavniFormular& h = *hlavni;
-    const QList<QAction*> polozky = h.Start1->actions();
-    EXPECT_EQ(polozky.indexOf(h.M1ProcvicovatChyby) + 1, polozky.indexOf(h.M1OpakovaniNaDnes));
+    const QList<QAction*> polozky = Najdi<QMenu>(&h, "Start1")->actions();
+    EXPECT_EQ(polozky.indexOf(Najdi<QAction>(&h, "M1ProcvicovatChyby")) + 1,
+              polozky.indexOf(Najdi<QAction>(&h, "M1OpakovaniNaDnes")));
 
     auto box = StiskniVeZprave(QMessageBox::Yes);
-    h.M1OpakovaniNaDnes->trigger();
+    Vyvolej(&h, "M1OpakovaniNaDnes");
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->text, QStringLiteral("K opakování: 2, nových: 3\nZačít opakování?"));
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
@@ -1039,7 +1050,7 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
         SCOPED_TRACE(i);
         if (i > 0)
             PravyKlik(h);
-        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(poradi[i]));
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(poradi[i]));
         hodiny.msUtc += 1000 + static_cast<std::uint32_t>(i);
         Spravne(h);
     }
@@ -1057,18 +1068,18 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
 
     // The same day: nothing due, the limit used up.
     auto nic = StiskniVeZprave(QMessageBox::Ok);
-    h.M1OpakovaniNaDnes->trigger();
+    Vyvolej(&h, "M1OpakovaniNaDnes");
     ASSERT_TRUE(nic->probehlo);
     EXPECT_EQ(nic->text,
               QStringLiteral("K opakování: 0, nových: 0\nNa dnes nemáte nic k opakování."));
 
     // The switch off: the box says so and a practice run writes nothing.
-    ASSERT_TRUE(h.M1UkladatHistorii->isChecked());
-    h.M1UkladatHistorii->trigger();
+    ASSERT_TRUE(Najdi<QAction>(&h, "M1UkladatHistorii")->isChecked());
+    Vyvolej(&h, "M1UkladatHistorii");
     EXPECT_FALSE(UkladatHistorii(Adresar(), "Jana"));
     hodiny.mistni = DatumCas {2025, 3, 20, 9, 0, 0, 0};
     auto vypnuto = StiskniVeZprave(QMessageBox::No);
-    h.M1OpakovaniNaDnes->trigger();
+    Vyvolej(&h, "M1OpakovaniNaDnes");
     ASSERT_TRUE(vypnuto->probehlo);
     EXPECT_TRUE(vypnuto->text.contains(QStringLiteral("Ukládání historie učení je vypnuto")))
         << vypnuto->text.toStdString();
@@ -1090,11 +1101,11 @@ TEST_F(BehOkna, OpakovaniNaDnesSplatneANove)
 
     // Erasing asks first (No keeps everything), then erases.
     auto ne = StiskniVeZprave(QMessageBox::No);
-    h.M1SmazatHistorii->trigger();
+    Vyvolej(&h, "M1SmazatHistorii");
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(NactiOdpovedi(Adresar(), "Jana").size(), 8u);
     auto ano = StiskniVeZprave(QMessageBox::Yes);
-    h.M1SmazatHistorii->trigger();
+    Vyvolej(&h, "M1SmazatHistorii");
     ASSERT_TRUE(ano->probehlo);
     EXPECT_TRUE(NactiOdpovedi(Adresar(), "Jana").empty());
     EXPECT_TRUE(NactiPametProfilu(Adresar(), "Jana").empty());
@@ -1114,15 +1125,15 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
                 DatumCas {2025, 3, 1, 8, 0, 0, 0});
     auto hlavni = Okno(Rada(1, 6));
     THlavniFormular& h = *hlavni;
-    const QList<QAction*> polozky = h.Start1->actions();
-    const auto zkouset = polozky.indexOf(h.M1Zkouset);
+    const QList<QAction*> polozky = Najdi<QMenu>(&h, "Start1")->actions();
+    const auto zkouset = polozky.indexOf(Najdi<QAction>(&h, "M1Zkouset"));
     ASSERT_GE(zkouset, 0);
     ASSERT_LT(zkouset + 1, polozky.size());
-    EXPECT_EQ(polozky[zkouset + 1], h.M1ProcvicovatChyby);
-    EXPECT_EQ(h.M1ProcvicovatChyby->text().remove(QLatin1Char('&')),
+    EXPECT_EQ(polozky[zkouset + 1], Najdi<QAction>(&h, "M1ProcvicovatChyby"));
+    EXPECT_EQ(Najdi<QAction>(&h, "M1ProcvicovatChyby")->text().remove(QLatin1Char('&')),
               QStringLiteral("Procvičovat chyby"));
-    EXPECT_FALSE(h.M1ProcvicovatChyby->statusTip().isEmpty());
-    EXPECT_TRUE(h.M1ProcvicovatChyby->isEnabled());
+    EXPECT_FALSE(Najdi<QAction>(&h, "M1ProcvicovatChyby")->statusTip().isEmpty());
+    EXPECT_TRUE(Najdi<QAction>(&h, "M1ProcvicovatChyby")->isEnabled());
 
     std::shared_ptr<Dotaz> dotaz;
     auto chyby = OdpovedzModalnimu([&](QWidget* w) {
@@ -1133,14 +1144,14 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
         dotaz = PotvrdDotaz(5);
         box->button(QMessageBox::Ok)->click();
     });
-    h.M1ProcvicovatChyby->trigger();
+    Vyvolej(&h, "M1ProcvicovatChyby");
     ASSERT_TRUE(chyby->probehlo);
     ASSERT_TRUE(dotaz && dotaz->probehlo);
     EXPECT_EQ(dotaz->pocetMax, 6);
     EXPECT_FALSE(dotaz->startPovolen);
     EXPECT_EQ(dotaz->nadpis, QStringLiteral("Procvičování otázek"));
     EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
-    EXPECT_TRUE(h.M2OznacSpravne->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(&h, "M2OznacSpravne")->isVisible());
 
     // The mistake, the due ones (1 and 2 were answered before the memory was kept: their memory
     // is derived from Statistika, and is long due), then the unseen ones in the spread order.
@@ -1150,7 +1161,7 @@ TEST_F(BehOkna, ProcvicovaniChybVPoradiZHistorie)
         SCOPED_TRACE(i);
         if (i > 0)
             PravyKlik(h);
-        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(poradi[i]));
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(poradi[i]));
         i == 1 ? Spatne(h) : Spravne(h);
     }
     auto vyhodnoceni = OdpovezVyhodnoceni(false);
@@ -1174,12 +1185,12 @@ TEST_F(BehOkna, OProgramuBehemProcvicovaniANavratDoBehu)
     THlavniFormular& h = *hlavni;
     Zacni(h, false, 3);
     ASSERT_EQ(h.relace.rezim, RezimBehu::Procvicovani);
-    ASSERT_TRUE(h.M2oProgramu->isEnabled());
+    ASSERT_TRUE(Najdi<QAction>(&h, "M2oProgramu")->isEnabled());
     const int otazka = h.relace.beh.cisloOtazky;
     Oznac(h, SpravneProCislo(otazka));
 
     auto box = OdpovedzModalnimu([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    h.M2oProgramu->trigger();
+    Vyvolej(&h, "M2oProgramu");
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->trida, QStringLiteral("TAbout"));
     EXPECT_EQ(box->titulek, QStringLiteral("O programu"));
@@ -1188,9 +1199,9 @@ TEST_F(BehOkna, OProgramuBehemProcvicovaniANavratDoBehu)
     EXPECT_EQ(h.relace.beh.cisloOtazky, otazka);
     EXPECT_EQ(h.relace.beh.zbyva, 2);
     PravyKlik(h);
-    EXPECT_TRUE(h.Timer1->isActive());
+    EXPECT_TRUE(Najdi<QTimer>(&h, "Timer1")->isActive());
     EXPECT_EQ(h.relace.beh.uspesnost, 100);
-    EXPECT_TRUE(h.Menu2->isVisible());
+    EXPECT_TRUE(Najdi<QMenuBar>(&h, "Menu2")->isVisible());
 }
 
 }  // namespace
@@ -1203,8 +1214,8 @@ protected:
     // Keys go where the focus is: the question panel during a run.
     static void Klavesa(THlavniFormular& h, Qt::Key klavesa)
     {
-        ASSERT_EQ(h.focusWidget(), h.pOtazky);
-        QTest::keyClick(h.pOtazky, klavesa);
+        ASSERT_EQ(h.focusWidget(), Najdi<PanelOtazek>(&h, "pOtazky"));
+        QTest::keyClick(Najdi<PanelOtazek>(&h, "pOtazky"), klavesa);
     }
     static void Klavesa(QWidget* okno, Qt::Key klavesa)
     {
@@ -1224,7 +1235,7 @@ protected:
                 Klavesa(h, Qt::Key_F2);
                 ASSERT_FALSE(h.relace.beh.cekaNaOdpoved);
             } else
-                h.M2OznacSpravne->trigger();
+                Vyvolej(&h, "M2OznacSpravne");
         } else {
             const std::string pismena = krok == 'S' ? spravne : spravne == "B" ? "AB" : "A";
             if (klavesy) {
@@ -1235,10 +1246,10 @@ protected:
                 Oznac(h, pismena);
                 PravyKlik(h);
             }
-            ASSERT_TRUE(h.Timer1->isActive());
+            ASSERT_TRUE(Najdi<QTimer>(&h, "Timer1")->isActive());
             if (klavesy)
                 Klavesa(h, Qt::Key_Space);  // ignored while the feedback shows
-            h.Timer1Timer();
+            Vyprs(&h, "Timer1");
         }
         if (klavesy)
             Klavesa(h, cislice ? Qt::Key_Space : Qt::Key_Return);
@@ -1257,23 +1268,23 @@ protected:
             auto* dpz = qobject_cast<TDotazPZ*>(d);
             ASSERT_NE(dpz, nullptr);
             if (!klavesy) {
-                dpz->sbPocet->setValue(zkouska ? 3 : 5);
-                dpz->btnPotvrdit->click();
+                Najdi<QScrollBar>(dpz, "sbPocet")->setValue(zkouska ? 3 : 5);
+                Najdi<QPushButton>(dpz, "btnPotvrdit")->click();
                 return;
             }
             for (int i = 0; i < (zkouska ? 3 : 1); ++i)
                 Klavesa(d, Qt::Key_Left);
             Klavesa(d, Qt::Key_Return);
         });
-        (zkouska ? h.M1Zkouset : h.M1Procvicovat)->trigger();
+        Vyvolej(&h, zkouska ? "M1Zkouset" : "M1Procvicovat");
         ASSERT_TRUE(dotaz->probehlo);
-        EXPECT_EQ(h.lbCelkemOtazek->text(),
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(),
                   QStringLiteral("Celkem otázek: %1").arg(zkouska ? 3 : 5));
 
         const std::string kroky = zkouska ? "SWS" : "WHSWS";
         for (std::size_t i = 0; i < kroky.size(); ++i) {
             SCOPED_TRACE(i);
-            EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(static_cast<int>(i) + 1));
+            EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(static_cast<int>(i) + 1));
             if (i + 1 < kroky.size()) {
                 Krok(h, kroky[i], klavesy, zkouska);
                 continue;
@@ -1283,7 +1294,9 @@ protected:
                 auto* okno = qobject_cast<TResult*>(w);
                 ASSERT_NE(okno, nullptr);
                 if (!klavesy) {
-                    (zkouska ? okno->btnOK : okno->btnPrezkouset)->click();
+                    (zkouska ? Najdi<QPushButton>(okno, "btnOK")
+                             : Najdi<QPushButton>(okno, "btnPrezkouset"))
+                        ->click();
                     return;
                 }
                 if (!zkouska)
@@ -1303,7 +1316,7 @@ protected:
         const int opakovane[] = {1, 4, 2};
         for (int i = 0; i < 3; ++i) {
             SCOPED_TRACE(opakovane[i]);
-            EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(opakovane[i]));
+            EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(opakovane[i]));
             std::shared_ptr<ZachycenyDialog> otazka;
             auto konec = std::make_shared<bool>(false);
             if (i == 2)
@@ -1314,7 +1327,7 @@ protected:
                             if (klavesy)
                                 Klavesa(okno, Qt::Key_Return);
                             else
-                                qobject_cast<TResult*>(okno)->btnOK->click();
+                                Najdi<QPushButton>(okno, "btnOK")->click();
                         },
                         box);
                     if (klavesy)
@@ -1392,7 +1405,7 @@ TEST_F(KlavesniceBehu, EnterNaOtazkachOknaNicNezmeni)
     THlavniFormular& h = *hlavni;
     Zacni(h, false, 4, 1);
     Klavesa(h, Qt::Key_B);
-    const QString otazka = h.pOtazky->lbCisloOtazky->text();
+    const QString otazka = Najdi<QLabel>(&h, "lbCisloOtazky")->text();
     const std::string znacky = Znacky(h);
     auto enter = [](QWidget* box) { Klavesa(box, Qt::Key_Return); };
     const struct {
@@ -1400,7 +1413,7 @@ TEST_F(KlavesniceBehu, EnterNaOtazkachOknaNicNezmeni)
         std::function<void()> akce;
     } pripady[] = {
         {"Opravdu chcete skončit, i když úlohy nejsou dokončeny?",
-         [&] { h.M2KonecRezimu->trigger(); }},
+         [&] { Vyvolej(&h, "M2KonecRezimu"); }},
         {"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?",
          [&] { h.close(); }},
     };
@@ -1412,10 +1425,10 @@ TEST_F(KlavesniceBehu, EnterNaOtazkachOknaNicNezmeni)
         EXPECT_EQ(box->text, QString::fromUtf8(p.text));
         EXPECT_TRUE(h.isVisible());
         EXPECT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
-        EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), otazka);
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), otazka);
         EXPECT_EQ(Znacky(h), znacky);
         EXPECT_TRUE(h.relace.beh.cekaNaOdpoved);
-        EXPECT_EQ(h.lbZbyvaOtazek->text(), QStringLiteral("Zbývá: 4"));
+        EXPECT_EQ(Najdi<QLabel>(&h, "lbZbyvaOtazek")->text(), QStringLiteral("Zbývá: 4"));
     }
     EXPECT_TRUE(CtiVysledky(Adresar()).empty());
 }
@@ -1441,10 +1454,10 @@ TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
     auto hlavni = Okno(Rada(1, 6));
     THlavniFormular& h = *hlavni;
     EXPECT_EQ(bezJmena(&h), QStringList()) << "bez režimu";
-    h.M1Prohlizet->trigger();
+    Vyvolej(&h, "M1Prohlizet");
     EXPECT_EQ(bezJmena(&h), QStringList()) << "prohlížení";
-    EXPECT_EQ(h.focusWidget(), static_cast<QWidget*>(h.pOtazky->eCisloO));
-    h.M2KonecRezimu->trigger();
+    EXPECT_EQ(h.focusWidget(), static_cast<QWidget*>(Najdi<QLineEdit>(&h, "eCisloO")));
+    Vyvolej(&h, "M2KonecRezimu");
 
     QStringList vDotazu, vHodnoceni;
     auto dotaz = OdpovedzModalnimu([&](QWidget* d) {
@@ -1456,20 +1469,21 @@ TEST_F(KlavesniceBehu, KazdyViditelnyOvladacMaPristupneJmeno)
         Klavesa(d, Qt::Key_Left);  // 6 available: a run of one
         Klavesa(d, Qt::Key_Return);
     });
-    h.M1Procvicovat->trigger();
+    Vyvolej(&h, "M1Procvicovat");
     ASSERT_TRUE(dotaz->probehlo);
     EXPECT_EQ(vDotazu, QStringList()) << "dotaz";
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 1"));
     Klavesa(h, Qt::Key_A);
     EXPECT_EQ(bezJmena(&h), QStringList()) << "procvičování";
-    EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("zvolená"));
+    EXPECT_EQ(Najdi<StatickyText>(&h, "stA")->accessibleDescription(), QStringLiteral("zvolená"));
     Klavesa(h, Qt::Key_Return);  // question 1 has "B": a is wrong, b is missed
-    EXPECT_EQ(h.pOtazky->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
-    EXPECT_EQ(h.pOtazky->stOdpovedi[1]->accessibleDescription(),
+    EXPECT_EQ(Najdi<StatickyText>(&h, "stA")->accessibleDescription(),
+              QStringLiteral("špatně zvolená"));
+    EXPECT_EQ(Najdi<StatickyText>(&h, "stB")->accessibleDescription(),
               QStringLiteral("vynechaná správná odpověď"));
-    EXPECT_EQ(h.pOtazky->stOdpovedi[2]->accessibleDescription(), QStringLiteral("nezvolená"));
+    EXPECT_EQ(Najdi<StatickyText>(&h, "stC")->accessibleDescription(), QStringLiteral("nezvolená"));
     EXPECT_EQ(bezJmena(&h), QStringList()) << "zpětná vazba";
-    h.Timer1Timer();
+    Vyprs(&h, "Timer1");
     auto vyhodnoceni = OdpovedzModalnimu([&](QWidget* w) {
         vHodnoceni = bezJmena(w);
         Klavesa(w, Qt::Key_Return);
@@ -1492,13 +1506,13 @@ TEST_F(BehOkna, StatistikaUceniOtevreProhlizeniVybraneOtazky)
         auto* s = dynamic_cast<TStatistikaUceni*>(w);
         ASSERT_NE(s, nullptr) << w->metaObject()->className();
         ASSERT_EQ(s->NejcastejiSpatne(), std::vector<int> {4});
-        s->btnProhlizet->click();
+        Najdi<QPushButton>(s, "btnProhlizet")->click();
     });
-    h.M1StatistikaUceni->trigger();
+    Vyvolej(&h, "M1StatistikaUceni");
     ASSERT_TRUE(okno->probehlo);
     EXPECT_EQ(h.Rezim(), QStringLiteral("Prohlizeni"));
-    EXPECT_EQ(h.pOtazky->lbCisloOtazky->text(), Cislo(4));
-    EXPECT_EQ(h.pOtazky->eCisloO->text(), QStringLiteral("4"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCisloOtazky")->text(), Cislo(4));
+    EXPECT_EQ(Najdi<QLineEdit>(&h, "eCisloO")->text(), QStringLiteral("4"));
 }
 
 }  // namespace
@@ -1507,40 +1521,45 @@ TEST_F(BehOkna, VysvetleniPoOdpovediJenPriProcvicovaniAPodlePredvolby)
 {
     auto hlavni = Okno(Rada(1, 6));
     THlavniFormular& h = *hlavni;
-    ASSERT_TRUE(h.M1Vysvetleni->isChecked());  // on for a new profile
+    ASSERT_TRUE(Najdi<QAction>(&h, "M1Vysvetleni")->isChecked());  // on for a new profile
     struct Pripad {
         bool zkouska, predvolba, viditelna;
     };
     for (const Pripad p :
          {Pripad {false, true, true}, Pripad {true, true, false}, Pripad {false, false, false}}) {
-        if (h.M1Vysvetleni->isChecked() != p.predvolba)
-            h.M1Vysvetleni->trigger();
+        if (Najdi<QAction>(&h, "M1Vysvetleni")->isChecked() != p.predvolba)
+            Vyvolej(&h, "M1Vysvetleni");
         Zacni(h, p.zkouska, 2, 1);
-        EXPECT_FALSE(h.pOtazky->stPoznamka->isVisible());
+        EXPECT_FALSE(Najdi<StatickyText>(&h, "stPoznamka")->isVisible());
         Spatne(h);  // the feedback panel's time has run out, the note stays
-        EXPECT_EQ(h.pOtazky->stPoznamka->isVisible(), p.viditelna) << p.zkouska << p.predvolba;
+        EXPECT_EQ(Najdi<StatickyText>(&h, "stPoznamka")->isVisible(), p.viditelna)
+            << p.zkouska << p.predvolba;
         if (p.viditelna) {
-            EXPECT_EQ(h.pOtazky->stPoznamka->text(), QStringLiteral("Poznámka k otázce 1."));
-            const StatickyText* d = h.pOtazky->stOdpovedi[3];
-            EXPECT_GE(h.pOtazky->stPoznamka->y(), d->y() + d->height());
-            EXPECT_GE(KontrastBarev(h.pOtazky->stPoznamka->palette().color(QPalette::WindowText),
-                                    h.pOtazky->palette().color(QPalette::Window)),
-                      7.0);
+            EXPECT_EQ(Najdi<StatickyText>(&h, "stPoznamka")->text(),
+                      QStringLiteral("Poznámka k otázce 1."));
+            const StatickyText* d = Najdi<StatickyText>(&h, "stD");
+            EXPECT_GE(Najdi<StatickyText>(&h, "stPoznamka")->y(), d->y() + d->height());
+            EXPECT_GE(
+                KontrastBarev(
+                    Najdi<StatickyText>(&h, "stPoznamka")->palette().color(QPalette::WindowText),
+                    Najdi<PanelOtazek>(&h, "pOtazky")->palette().color(QPalette::Window)),
+                7.0);
         }
         PravyKlik(h);  // the next question hides it
         EXPECT_EQ(h.relace.beh.cisloOtazky, 2);
-        EXPECT_FALSE(h.pOtazky->stPoznamka->isVisible());
+        EXPECT_FALSE(Najdi<StatickyText>(&h, "stPoznamka")->isVisible());
         auto konec = StiskniVeZprave(QMessageBox::Yes);
-        h.M2KonecRezimuClick();
+        Vyvolej(&h, "M2KonecRezimu");
         ASSERT_TRUE(konec->probehlo);
         EXPECT_EQ(NactiVysvetleni(Adresar(), "Jana"), p.predvolba);
     }
     // Browse mode keeps its own grey note; the preference comes back with the profile.
-    h.M1ProhlizetClick();
-    EXPECT_TRUE(h.pOtazky->stPoznamka->isVisible());
-    EXPECT_EQ(h.pOtazky->stPoznamka->palette().color(QPalette::WindowText), QColor(171, 171, 171));
-    h.M2KonecRezimuClick();
+    Vyvolej(&h, "M1Prohlizet");
+    EXPECT_TRUE(Najdi<StatickyText>(&h, "stPoznamka")->isVisible());
+    EXPECT_EQ(Najdi<StatickyText>(&h, "stPoznamka")->palette().color(QPalette::WindowText),
+              QColor(171, 171, 171));
+    Vyvolej(&h, "M2KonecRezimu");
     UlozVysvetleni(Adresar(), "Jana", true);
     h.NacistProfil();
-    EXPECT_TRUE(h.M1Vysvetleni->isChecked());
+    EXPECT_TRUE(Najdi<QAction>(&h, "M1Vysvetleni")->isChecked());
 }

@@ -5,6 +5,7 @@
 #include "testsupport/VzorovyProtokol.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(HlavniOknoProtokoly, PolozkaOtevreSeznamPrihlasenehoProfilu)
     EXPECT_EQ(polozka->text(), QStringLiteral("Výsledky &testu na body"));
 
     // Without the table the item says so instead of opening an empty list.
-    emit hlavni->Vysledky1->aboutToShow();
+    emit Najdi<QMenu>(hlavni, "Vysledky1")->aboutToShow();
     EXPECT_TRUE(polozka->isEnabled());
     auto zprava = StiskniVeZprave(QMessageBox::Ok);
     polozka->trigger();
@@ -57,7 +58,7 @@ TEST(HlavniOknoProtokoly, PolozkaOtevreSeznamPrihlasenehoProfilu)
         z.profil = profil;
         ZapisProtokol(adresar.CestaStd(), z);
     }
-    emit hlavni->Vysledky1->aboutToShow();
+    emit Najdi<QMenu>(hlavni, "Vysledky1")->aboutToShow();
     EXPECT_TRUE(polozka->isEnabled());
     QString titulek;
     int radku = -1;
@@ -67,9 +68,9 @@ TEST(HlavniOknoProtokoly, PolozkaOtevreSeznamPrihlasenehoProfilu)
             auto* s = qobject_cast<TSeznamTestu*>(w);
             ASSERT_NE(s, nullptr) << w->metaObject()->className();
             titulek = s->windowTitle();
-            radku = s->DBGrid1->model()->rowCount();
+            radku = Najdi<QTableView>(s, "DBGrid1")->model()->rowCount();
             posun = s->geometry().center() - hlavni->geometry().center();
-            s->btnOK->click();
+            Najdi<QPushButton>(s, "btnOK")->click();
         },
         hlavni.get());
     polozka->trigger();

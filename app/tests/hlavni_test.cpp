@@ -4,6 +4,7 @@
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -130,7 +131,7 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
     THlavniFormular hlavni(adresar.CestaStd());
     EXPECT_EQ(hlavni.windowTitle(), QStringLiteral("Zebrovka 2003 (2004)"));
     QStringList hlavniPolozky;
-    for (QAction* a : hlavni.Menu1->actions())
+    for (QAction* a : Najdi<QMenuBar>(&hlavni, "Menu1")->actions())
         hlavniPolozky << a->text();
     EXPECT_EQ(
         hlavniPolozky,
@@ -143,58 +144,61 @@ TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
             s << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return s;
     };
-    EXPECT_EQ(polozky(hlavni.Profil1),
+    EXPECT_EQ(polozky(Najdi<QMenu>(&hlavni, "Profil1")),
               (QStringList {"Př&ejmenovat", "&Změnit heslo", "-", "&Odhlásit se"}));
-    EXPECT_EQ(polozky(hlavni.Konfigurace1),
+    EXPECT_EQ(polozky(Najdi<QMenu>(&hlavni, "Konfigurace1")),
               (QStringList {"Zvolená skupina: B", "-", "&Nastavení...", "&Zobrazit stavový řádek",
                             "-", "Pos&tupný výběr otázek", "Ná&hodný výběr otázek", "-",
                             "Ukládat h&istorii učení", "Nových otázek &denně...",
                             "S&mazat historii učení", "-", "&Uložit nastavení", "-",
                             "&Vysvětlení po odpovědi", "Vzh&led"}));
-    EXPECT_EQ(polozky(hlavni.M1Vzhled), (QStringList {"&Klasický", "&Tmavý", "&Vysoký kontrast"}));
-    EXPECT_TRUE(hlavni.M1Vysvetleni->isChecked());
-    EXPECT_TRUE(hlavni.M1VzhledKlasicky->isChecked());
+    EXPECT_EQ(polozky(Najdi<QMenu>(&hlavni, "M1Vzhled")),
+              (QStringList {"&Klasický", "&Tmavý", "&Vysoký kontrast"}));
+    EXPECT_TRUE(Najdi<QAction>(&hlavni, "M1Vysvetleni")->isChecked());
+    EXPECT_TRUE(Najdi<QAction>(&hlavni, "M1VzhledKlasicky")->isChecked());
     EXPECT_EQ(
-        polozky(hlavni.Start1),
+        polozky(Najdi<QMenu>(&hlavni, "Start1")),
         (QStringList {"&Prohlížet otázky", "-", "Pro&cvičovat otázky", "&Zkoušet otázky",
                       "Procvičovat c&hyby", "&Opakování na dnes", "Oz&načené otázky", "-",
                       "&Test na body", "Test podle platných p&ravidel", "&Křižovatky – trénink"}));
-    EXPECT_EQ(polozky(hlavni.Vysledky1),
+    EXPECT_EQ(polozky(Najdi<QMenu>(&hlavni, "Vysledky1")),
               (QStringList {"Výsledk&y z", "-", "Výsledky &testu na body",
                             "Výsledky testů podle p&latných pravidel", "Statistika &učení"}));
-    EXPECT_EQ(polozky(hlavni.M1Protokol), (QStringList {"P&rocvičování", "&Zkoušení"}));
+    EXPECT_EQ(polozky(Najdi<QMenu>(&hlavni, "M1Protokol")),
+              (QStringList {"P&rocvičování", "&Zkoušení"}));
     EXPECT_EQ(
-        polozky(hlavni.Informace1),
+        polozky(Najdi<QMenu>(&hlavni, "Informace1")),
         (QStringList {"Informace o p&rogramu", "&Historie oprav a aktualizací", "-", "&Nápověda"}));
-    EXPECT_TRUE(hlavni.M1StavovyRadek->isChecked());
-    EXPECT_TRUE(hlavni.M1PostupnyVyber->isChecked());
-    EXPECT_FALSE(hlavni.M1NahodnyVyber->isChecked());
+    EXPECT_TRUE(Najdi<QAction>(&hlavni, "M1StavovyRadek")->isChecked());
+    EXPECT_TRUE(Najdi<QAction>(&hlavni, "M1PostupnyVyber")->isChecked());
+    EXPECT_FALSE(Najdi<QAction>(&hlavni, "M1NahodnyVyber")->isChecked());
 
     QStringList druhe;
-    for (QAction* a : hlavni.Menu2->actions())
+    for (QAction* a : Najdi<QMenuBar>(&hlavni, "Menu2")->actions())
         druhe << a->text();
     EXPECT_EQ(druhe,
               (QStringList {"  &Konec režimu  ", "  Označ správnou odpověď  ", "  Otá&zka  ",
                             "  &O programu  "}));
     EXPECT_EQ(
-        polozky(hlavni.Otazka2),
+        polozky(Najdi<QMenu>(&hlavni, "Otazka2")),
         (QStringList {"Přečíst &nahlas", "&Označit otázku", "&Hledat...", "&Zvětšit obrázek\tZ"}));
     const struct {
         QAction* polozka;
         const char* zkratka;
-    } zkratky[] = {
-        {hlavni.M2PrecistNahlas, "F4"}, {hlavni.M2Oznacit, "Ctrl+M"}, {hlavni.M2Hledat, "Ctrl+F"}};
+    } zkratky[] = {{Najdi<QAction>(&hlavni, "M2PrecistNahlas"), "F4"},
+                   {Najdi<QAction>(&hlavni, "M2Oznacit"), "Ctrl+M"},
+                   {Najdi<QAction>(&hlavni, "M2Hledat"), "Ctrl+F"}};
     for (const auto& z : zkratky)
         EXPECT_EQ(z.polozka->shortcut(), QKeySequence(QString::fromLatin1(z.zkratka))) << z.zkratka;
 
     // Hints go to the first status-bar panel.
-    hlavni.M1Prohlizet->showStatusText(&hlavni);
-    EXPECT_EQ(hlavni.panely[0]->text(),
+    Najdi<QAction>(&hlavni, "M1Prohlizet")->showStatusText(&hlavni);
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "panel0")->text(),
               QStringLiteral("Spustí režim prohlížení všech 757 otázek (mimo vyřazených)"));
-    hlavni.Konfigurace1->menuAction()->showStatusText(&hlavni);
-    EXPECT_EQ(hlavni.panely[0]->text(), QStringLiteral("Konfigurace..."));
-    EXPECT_EQ(hlavni.panely[1]->text(), QStringLiteral("Default"));
-    EXPECT_EQ(hlavni.panely[2]->text(), QStringLiteral("Skupina: B"));
+    Najdi<QMenu>(&hlavni, "Konfigurace1")->menuAction()->showStatusText(&hlavni);
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "panel0")->text(), QStringLiteral("Konfigurace..."));
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "panel1")->text(), QStringLiteral("Default"));
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "panel2")->text(), QStringLiteral("Skupina: B"));
 }
 
 TEST_F(HlavniOkno, RozmeryABarvy)
@@ -202,14 +206,16 @@ TEST_F(HlavniOkno, RozmeryABarvy)
     auto hlavni = PrihlasenyFormular();
     // Client area 632 x 386 under the menu, the status bar inside it.
     EXPECT_EQ(hlavni->width(), 632);
-    EXPECT_EQ(hlavni->centralWidget()->height() + hlavni->StavovyRadek1->height(), 386);
-    EXPECT_EQ(hlavni->imgPozadi->geometry(), QRect(85, 70, 453, 227));
+    EXPECT_EQ(hlavni->centralWidget()->height()
+                  + Najdi<QStatusBar>(hlavni, "StavovyRadek1")->height(),
+              386);
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "imgPozadi")->geometry(), QRect(85, 70, 453, 227));
     EXPECT_EQ(hlavni->palette().color(QPalette::Window), QColor(224, 223, 227));
-    EXPECT_EQ(hlavni->panely[0]->width() + 2, 340);
-    hlavni->M1ProhlizetClick();
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "panel0")->width() + 2, 340);
+    Vyvolej(hlavni, "M1Prohlizet");
     EXPECT_TRUE(CekejNa([&] { return hlavni->centralWidget()->height() == 386; }, 2000));
-    EXPECT_EQ(hlavni->pPomoc->geometry(), QRect(0, 316, 632, 70));
-    EXPECT_EQ(hlavni->pOtazky->geometry(), QRect(0, 0, 632, 316));
+    EXPECT_EQ(Najdi<QFrame>(hlavni, "pPomoc")->geometry(), QRect(0, 316, 632, 70));
+    EXPECT_EQ(Najdi<PanelOtazek>(hlavni, "pOtazky")->geometry(), QRect(0, 0, 632, 316));
 }
 
 TEST_F(HlavniOkno, PrihlaseniNactePrepinaceAUkazatele)
@@ -220,18 +226,18 @@ TEST_F(HlavniOkno, PrihlaseniNactePrepinaceAUkazatele)
     THlavniFormular hlavni(adresar.CestaStd());
     auto prihlaseni = PrihlasVManazeru(QStringLiteral("Petr"));
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
-    EXPECT_EQ(hlavni.panely[1]->text(), QStringLiteral("Petr"));
-    EXPECT_EQ(hlavni.panely[2]->text(), QStringLiteral("Skupina: C"));
-    EXPECT_EQ(hlavni.M1Skupina->text(), QStringLiteral("Zvolená skupina: C"));
-    EXPECT_FALSE(hlavni.M1StavovyRadek->isChecked());
-    EXPECT_FALSE(hlavni.StavovyRadek1->isVisible());
-    EXPECT_TRUE(hlavni.M1NahodnyVyber->isChecked());
-    EXPECT_FALSE(hlavni.M1PostupnyVyber->isChecked());
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "panel1")->text(), QStringLiteral("Petr"));
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "panel2")->text(), QStringLiteral("Skupina: C"));
+    EXPECT_EQ(Najdi<QAction>(&hlavni, "M1Skupina")->text(), QStringLiteral("Zvolená skupina: C"));
+    EXPECT_FALSE(Najdi<QAction>(&hlavni, "M1StavovyRadek")->isChecked());
+    EXPECT_FALSE(Najdi<QStatusBar>(&hlavni, "StavovyRadek1")->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(&hlavni, "M1NahodnyVyber")->isChecked());
+    EXPECT_FALSE(Najdi<QAction>(&hlavni, "M1PostupnyVyber")->isChecked());
     // No category: practice and exam greyed, browse still available.
-    EXPECT_FALSE(hlavni.M1Procvicovat->isEnabled());
-    EXPECT_FALSE(hlavni.M1Zkouset->isEnabled());
-    EXPECT_FALSE(hlavni.M1ProcvicovatChyby->isEnabled());
-    EXPECT_TRUE(hlavni.M1Prohlizet->isEnabled());
+    EXPECT_FALSE(Najdi<QAction>(&hlavni, "M1Procvicovat")->isEnabled());
+    EXPECT_FALSE(Najdi<QAction>(&hlavni, "M1Zkouset")->isEnabled());
+    EXPECT_FALSE(Najdi<QAction>(&hlavni, "M1ProcvicovatChyby")->isEnabled());
+    EXPECT_TRUE(Najdi<QAction>(&hlavni, "M1Prohlizet")->isEnabled());
     EXPECT_EQ(hlavni.relace.nastaveni.protokoly, (std::array<bool, 3> {true, false, true}));
 }
 
@@ -240,23 +246,23 @@ TEST_F(HlavniOkno, UlozeniOdhlaseniAPrihlaseniObnoviUlozeneNastaveni)
     auto hlavni = PrihlasenyFormular();
     hlavni->relace.nastaveni.skupina = "D";
     hlavni->relace.nastaveni.kategorie = {false, true, false, true, false, false, false};
-    hlavni->M1StavovyRadekClick();
-    hlavni->M1NahodnyVyberClick();
-    hlavni->M1UlozitNastaveniClick();
+    Vyvolej(hlavni, "M1StavovyRadek");
+    Vyvolej(hlavni, "M1NahodnyVyber");
+    Vyvolej(hlavni, "M1UlozitNastaveni");
     // Changed again but not saved: dropped at sign-out.
     hlavni->relace.nastaveni.skupina = "A";
-    hlavni->M1PostupnyVyberClick();
+    Vyvolej(hlavni, "M1PostupnyVyber");
 
     auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
-    hlavni->M1OdhlasitClick();
+    Vyvolej(hlavni, "M1Odhlasit");
     ASSERT_TRUE(prihlaseni->probehlo);
     EXPECT_EQ(hlavni->relace.nastaveni.skupina, "D");
     EXPECT_EQ(hlavni->relace.nastaveni.kategorie,
               (std::array<bool, 7> {false, true, false, true, false, false, false}));
-    EXPECT_FALSE(hlavni->M1StavovyRadek->isChecked());
-    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
-    EXPECT_TRUE(hlavni->M1NahodnyVyber->isChecked());
-    EXPECT_EQ(hlavni->panely[2]->text(), QStringLiteral("Skupina: D"));
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M1StavovyRadek")->isChecked());
+    EXPECT_FALSE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "M1NahodnyVyber")->isChecked());
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "panel2")->text(), QStringLiteral("Skupina: D"));
 }
 
 TEST_F(HlavniOkno, OdhlaseniSUkoncenimZavreOkno)
@@ -267,7 +273,7 @@ TEST_F(HlavniOkno, OdhlaseniSUkoncenimZavreOkno)
         StiskniVeZprave(QMessageBox::Yes, w);
         w->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
     });
-    hlavni->M1OdhlasitClick();
+    Vyvolej(hlavni, "M1Odhlasit");
     EXPECT_TRUE(manazer->probehlo);
     EXPECT_FALSE(hlavni->isVisible());
 }
@@ -275,54 +281,58 @@ TEST_F(HlavniOkno, OdhlaseniSUkoncenimZavreOkno)
 TEST_F(HlavniOkno, ProhlizeniPrepinaMenuStavovyRadekAPomoc)
 {
     auto hlavni = PrihlasenyFormular();
-    hlavni->M1ProhlizetClick();
+    Vyvolej(hlavni, "M1Prohlizet");
     EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Prohlizeni"));
-    EXPECT_FALSE(hlavni->Menu1->isVisible());
-    EXPECT_TRUE(hlavni->Menu2->isVisible());
-    EXPECT_FALSE(hlavni->M2OznacSpravne->isVisible());
-    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
-    EXPECT_TRUE(hlavni->pOtazky->isVisible());
-    EXPECT_TRUE(hlavni->pPomoc->isVisible());
-    EXPECT_FALSE(hlavni->imgPozadi->isVisible());
-    EXPECT_FALSE(hlavni->lbNe->isEnabled());
-    EXPECT_FALSE(hlavni->lbNic->isEnabled());
-    EXPECT_FALSE(hlavni->lbUspesnost->isVisible());
-    EXPECT_EQ(hlavni->lbKonecRezimu->text(),
+    EXPECT_FALSE(Najdi<QMenuBar>(hlavni, "Menu1")->isVisible());
+    EXPECT_TRUE(Najdi<QMenuBar>(hlavni, "Menu2")->isVisible());
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M2OznacSpravne")->isVisible());
+    EXPECT_FALSE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
+    EXPECT_TRUE(Najdi<PanelOtazek>(hlavni, "pOtazky")->isVisible());
+    EXPECT_TRUE(Najdi<QFrame>(hlavni, "pPomoc")->isVisible());
+    EXPECT_FALSE(Najdi<QLabel>(hlavni, "imgPozadi")->isVisible());
+    EXPECT_FALSE(Najdi<QLabel>(hlavni, "lbNe")->isEnabled());
+    EXPECT_FALSE(Najdi<QLabel>(hlavni, "lbNic")->isEnabled());
+    EXPECT_FALSE(Najdi<QLabel>(hlavni, "lbUspesnost")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbKonecRezimu")->text(),
               QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
-    EXPECT_EQ(hlavni->lbKonecRezimu->pos(), QPoint(284, 17));
-    EXPECT_EQ(hlavni->lbUzivatel->text(), QStringLiteral("Aktivní profil uživatele: Jana"));
-    EXPECT_EQ(hlavni->lbUzivatel->y(), 40);
-    EXPECT_EQ(hlavni->lbUzivatel->x(),
-              284 + (hlavni->lbKonecRezimu->width() - hlavni->lbUzivatel->width()) / 2);
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbKonecRezimu")->pos(), QPoint(284, 17));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbUzivatel")->text(),
+              QStringLiteral("Aktivní profil uživatele: Jana"));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbUzivatel")->y(), 40);
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbUzivatel")->x(),
+              284
+                  + (Najdi<QLabel>(hlavni, "lbKonecRezimu")->width()
+                     - Najdi<QLabel>(hlavni, "lbUzivatel")->width())
+                      / 2);
 
     // Ends without a question.
-    hlavni->M2KonecRezimu->trigger();
+    Vyvolej(hlavni, "M2KonecRezimu");
     EXPECT_TRUE(hlavni->Rezim().isEmpty());
-    EXPECT_TRUE(hlavni->Menu1->isVisible());
-    EXPECT_TRUE(hlavni->StavovyRadek1->isVisible());
-    EXPECT_TRUE(hlavni->imgPozadi->isVisible());
-    EXPECT_EQ(hlavni->lbKonecRezimu->pos(), QPoint(212, 19));
-    EXPECT_EQ(hlavni->lbUzivatel->pos(), QPoint(212, 52));
+    EXPECT_TRUE(Najdi<QMenuBar>(hlavni, "Menu1")->isVisible());
+    EXPECT_TRUE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
+    EXPECT_TRUE(Najdi<QLabel>(hlavni, "imgPozadi")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbKonecRezimu")->pos(), QPoint(212, 19));
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "lbUzivatel")->pos(), QPoint(212, 52));
 }
 
 TEST_F(HlavniOkno, SkrytyStavovyRadekZustaneSkrytyPoRezimu)
 {
     auto hlavni = PrihlasenyFormular();
-    hlavni->M1StavovyRadek->trigger();
-    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
-    EXPECT_FALSE(hlavni->M1StavovyRadek->isChecked());
-    hlavni->M1ProhlizetClick();
-    hlavni->M2KonecRezimuClick();
-    EXPECT_FALSE(hlavni->StavovyRadek1->isVisible());
-    hlavni->M1StavovyRadek->trigger();
-    EXPECT_TRUE(hlavni->StavovyRadek1->isVisible());
-    EXPECT_TRUE(hlavni->M1StavovyRadek->isChecked());
+    Vyvolej(hlavni, "M1StavovyRadek");
+    EXPECT_FALSE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M1StavovyRadek")->isChecked());
+    Vyvolej(hlavni, "M1Prohlizet");
+    Vyvolej(hlavni, "M2KonecRezimu");
+    EXPECT_FALSE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
+    Vyvolej(hlavni, "M1StavovyRadek");
+    EXPECT_TRUE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "M1StavovyRadek")->isChecked());
 }
 
 TEST_F(HlavniOkno, ZavreniBehemRezimuSePtaJenVRezimu)
 {
     auto hlavni = PrihlasenyFormular();
-    hlavni->M1ProhlizetClick();
+    Vyvolej(hlavni, "M1Prohlizet");
     auto ne = StiskniVeZprave(QMessageBox::No);
     EXPECT_FALSE(hlavni->close());
     ASSERT_TRUE(ne->probehlo);
@@ -345,19 +355,21 @@ TEST_F(HlavniOkno, ZpravyOChybejicichVysledcich)
 {
     auto hlavni = PrihlasenyFormular();
     const std::pair<QAction*, QString> pripady[] = {
-        {hlavni->smProc, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")},
-        {hlavni->smZkou, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")},
-        {hlavni->M1VysledekTestu,
+        {Najdi<QAction>(hlavni, "smProc"),
+         QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")},
+        {Najdi<QAction>(hlavni, "smZkou"),
+         QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")},
+        {Najdi<QAction>(hlavni, "M1VysledekTestu"),
          QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!")},
     };
     for (const auto& [akce, text] : pripady) {
         auto zprava = StiskniVeZprave(QMessageBox::Ok);
-        if (akce == hlavni->smProc)
-            hlavni->smProcClick();
-        else if (akce == hlavni->smZkou)
-            hlavni->smZkouClick();
+        if (akce == Najdi<QAction>(hlavni, "smProc"))
+            Vyvolej(hlavni, "smProc");
+        else if (akce == Najdi<QAction>(hlavni, "smZkou"))
+            Vyvolej(hlavni, "smZkou");
         else
-            hlavni->M1VysledekTestuClick();
+            Vyvolej(hlavni, "M1VysledekTestu");
         ASSERT_TRUE(zprava->probehlo);
         EXPECT_EQ(zprava->text, text);
         EXPECT_EQ(zprava->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
@@ -368,16 +380,16 @@ TEST_F(HlavniOkno, ZpravyOChybejicichVysledcich)
 
     // The practice and exam items are offered with and without the table: without it they
     // show their message, with it their list.
-    emit hlavni->Vysledky1->aboutToShow();
-    EXPECT_TRUE(hlavni->smProc->isEnabled());
-    EXPECT_TRUE(hlavni->M1VysledekTestu->isEnabled());
+    emit Najdi<QMenu>(hlavni, "Vysledky1")->aboutToShow();
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "smProc")->isEnabled());
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "M1VysledekTestu")->isEnabled());
     Tabulka vysledky;
     vysledky.Svaz(adresar.CestaStd(), "Vysledky");
     vysledky.Vytvor({{"Profil", TypPole::Text, 30}});
-    emit hlavni->Vysledky1->aboutToShow();
-    EXPECT_TRUE(hlavni->smProc->isEnabled());
-    EXPECT_TRUE(hlavni->smZkou->isEnabled());
-    EXPECT_TRUE(hlavni->M1VysledekTestu->isEnabled());
+    emit Najdi<QMenu>(hlavni, "Vysledky1")->aboutToShow();
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "smProc")->isEnabled());
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "smZkou")->isEnabled());
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "M1VysledekTestu")->isEnabled());
 }
 
 }  // namespace
@@ -385,23 +397,23 @@ TEST_F(HlavniOkno, ZpravyOChybejicichVysledcich)
 TEST_F(HlavniOkno, NezaskrtnutaPolozkaNemaZnackuAPoradiJeJednaSkupina)
 {
     auto hlavni = PrihlasenyFormular();
-    QActionGroup* poradi = hlavni->M1PostupnyVyber->actionGroup();
+    QActionGroup* poradi = Najdi<QAction>(hlavni, "M1PostupnyVyber")->actionGroup();
     ASSERT_NE(poradi, nullptr);
-    EXPECT_EQ(hlavni->M1NahodnyVyber->actionGroup(), poradi);
+    EXPECT_EQ(Najdi<QAction>(hlavni, "M1NahodnyVyber")->actionGroup(), poradi);
     EXPECT_TRUE(poradi->isExclusive());
     // Choosing the checked order again keeps it; the other one clears it.
-    hlavni->M1PostupnyVyber->trigger();
-    EXPECT_TRUE(hlavni->M1PostupnyVyber->isChecked());
+    Vyvolej(hlavni, "M1PostupnyVyber");
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "M1PostupnyVyber")->isChecked());
     EXPECT_TRUE(hlavni->relace.nastaveni.postupnyVyber);
-    hlavni->M1NahodnyVyber->trigger();
-    EXPECT_TRUE(hlavni->M1NahodnyVyber->isChecked());
-    EXPECT_FALSE(hlavni->M1PostupnyVyber->isChecked());
+    Vyvolej(hlavni, "M1NahodnyVyber");
+    EXPECT_TRUE(Najdi<QAction>(hlavni, "M1NahodnyVyber")->isChecked());
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M1PostupnyVyber")->isChecked());
     EXPECT_FALSE(hlavni->relace.nastaveni.postupnyVyber);
 
     // Drawn menu: the check column of an unchecked item is as empty as that of a plain item.
-    hlavni->M1StavovyRadekClick();
-    ASSERT_FALSE(hlavni->M1StavovyRadek->isChecked());
-    QMenu* menu = hlavni->Konfigurace1;
+    Vyvolej(hlavni, "M1StavovyRadek");
+    ASSERT_FALSE(Najdi<QAction>(hlavni, "M1StavovyRadek")->isChecked());
+    QMenu* menu = Najdi<QMenu>(hlavni, "Konfigurace1");
     menu->popup(hlavni->mapToGlobal(QPoint(0, 0)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
     const QImage obraz = menu->grab().toImage();
@@ -415,28 +427,29 @@ TEST_F(HlavniOkno, NezaskrtnutaPolozkaNemaZnackuAPoradiJeJednaSkupina)
                 jine += obraz.pixel(x, y) != pozadi;
         return jine;
     };
-    EXPECT_EQ(inkoust(hlavni->M1Nastaveni), 0);
-    EXPECT_EQ(inkoust(hlavni->M1PostupnyVyber), 0);
-    EXPECT_EQ(inkoust(hlavni->M1StavovyRadek), 0);
-    EXPECT_GT(inkoust(hlavni->M1NahodnyVyber), 0);
+    EXPECT_EQ(inkoust(Najdi<QAction>(hlavni, "M1Nastaveni")), 0);
+    EXPECT_EQ(inkoust(Najdi<QAction>(hlavni, "M1PostupnyVyber")), 0);
+    EXPECT_EQ(inkoust(Najdi<QAction>(hlavni, "M1StavovyRadek")), 0);
+    EXPECT_GT(inkoust(Najdi<QAction>(hlavni, "M1NahodnyVyber")), 0);
 }
 
 TEST_F(HlavniOkno, PanelyStavovehoRadkuStojiNaSvychSirkachAPosledniSeVejde)
 {
     auto hlavni = PrihlasenyFormular();
-    ASSERT_TRUE(hlavni->StavovyRadek1->isVisible());
+    ASSERT_TRUE(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->isVisible());
     const std::array<int, 4> levy {0, 340, 415, 490};
     const std::array<int, 4> sirka {338, 73, 73, 142};
     for (std::size_t i = 0; i < 4; ++i) {
-        const QRect r = hlavni->panely[i]->geometry();
+        const QRect r = Najdi<QLabel>(hlavni, QStringLiteral("panel%1").arg(i))->geometry();
         EXPECT_EQ(r.left(), levy[i]) << i;
         EXPECT_EQ(r.width(), sirka[i]) << i;
         EXPECT_GE(r.top(), 0) << i;
-        EXPECT_LE(r.bottom(), hlavni->StavovyRadek1->height() - 1) << i;
+        EXPECT_LE(r.bottom(), Najdi<QStatusBar>(hlavni, "StavovyRadek1")->height() - 1) << i;
     }
-    EXPECT_EQ(hlavni->panely[3]->geometry().right(), hlavni->StavovyRadek1->width() - 1);
-    EXPECT_EQ(hlavni->StavovyRadek1->width(), 632);
-    const QLabel* posledni = hlavni->panely[3];
+    EXPECT_EQ(Najdi<QLabel>(hlavni, "panel3")->geometry().right(),
+              Najdi<QStatusBar>(hlavni, "StavovyRadek1")->width() - 1);
+    EXPECT_EQ(Najdi<QStatusBar>(hlavni, "StavovyRadek1")->width(), 632);
+    const QLabel* posledni = Najdi<QLabel>(hlavni, "panel3");
     EXPECT_LE(posledni->fontMetrics().horizontalAdvance(posledni->text()),
               posledni->contentsRect().width());
 }
@@ -494,7 +507,7 @@ TEST_F(HlavniOkno, DlouheJmenoSeZkratiACeleJeVNapovede)
         const QString cele = QString::fromStdString(jmeno);
         const bool dlouhe = jmeno.size() > 3;
         // The status bar: cut to its panel with the whole name in the tooltip.
-        const QLabel* panel = hlavni->panely[1];
+        const QLabel* panel = Najdi<QLabel>(hlavni, "panel1");
         EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
                   panel->contentsRect().width());
         EXPECT_EQ(panel->text() == cele, !dlouhe);
@@ -502,15 +515,17 @@ TEST_F(HlavniOkno, DlouheJmenoSeZkratiACeleJeVNapovede)
         // The strip: in practice the name stops before the group.
         hlavni->relace.beh = {};
         auto dotaz = OdpovedzModalnimu([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
-        hlavni->M1Procvicovat->trigger();
+        Vyvolej(hlavni, "M1Procvicovat");
         ASSERT_TRUE(dotaz->probehlo);
-        EXPECT_LT(hlavni->lbUzivatel->geometry().right(), hlavni->lbSkupina->x());
-        EXPECT_EQ(hlavni->lbUzivatel->toolTip(),
+        EXPECT_LT(Najdi<QLabel>(hlavni, "lbUzivatel")->geometry().right(),
+                  Najdi<QLabel>(hlavni, "lbSkupina")->x());
+        EXPECT_EQ(Najdi<QLabel>(hlavni, "lbUzivatel")->toolTip(),
                   dlouhe ? QStringLiteral("Aktivní profil uživatele: ") + cele : QString());
         auto konec = StiskniVeZprave(QMessageBox::Yes);
-        hlavni->M2KonecRezimuClick();
-        hlavni->M1ProhlizetClick();
-        EXPECT_LE(hlavni->lbUzivatel->geometry().right(), hlavni->pPomoc->width());
-        hlavni->M2KonecRezimuClick();
+        Vyvolej(hlavni, "M2KonecRezimu");
+        Vyvolej(hlavni, "M1Prohlizet");
+        EXPECT_LE(Najdi<QLabel>(hlavni, "lbUzivatel")->geometry().right(),
+                  Najdi<QFrame>(hlavni, "pPomoc")->width());
+        Vyvolej(hlavni, "M2KonecRezimu");
     }
 }

@@ -30,8 +30,8 @@ TEST(KrizovatkyZHlavnihoOkna, ZNabidkyStartAUlozeniProProfil)
     auto* polozka = Najdi<QAction>(&hlavni, QStringLiteral("M1Krizovatky"));
     ASSERT_NE(polozka, nullptr);
     EXPECT_EQ(polozka->text(), QStringLiteral("&Křižovatky – trénink"));
-    const QList<QAction*> start = hlavni.Start1->actions();
-    EXPECT_EQ(start.indexOf(polozka), start.indexOf(hlavni.M1TestPlatny) + 1);
+    const QList<QAction*> start = Najdi<QMenu>(&hlavni, "Start1")->actions();
+    EXPECT_EQ(start.indexOf(polozka), start.indexOf(Najdi<QAction>(&hlavni, "M1TestPlatny")) + 1);
 
     QString seed;
     OdpovedzModalnimu([&](QWidget* w) {

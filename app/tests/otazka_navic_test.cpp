@@ -120,12 +120,12 @@ protected:
     void Prohlizet(int cislo)
     {
         if (hlavni->Rezim().isEmpty())
-            hlavni->M1Prohlizet->trigger();
-        hlavni->pOtazky->eCisloO->setText(QString::number(cislo));
-        QTest::keyClick(hlavni->pOtazky->eCisloO, Qt::Key_Return);
+            Vyvolej(hlavni, "M1Prohlizet");
+        Najdi<QLineEdit>(hlavni, "eCisloO")->setText(QString::number(cislo));
+        QTest::keyClick(Najdi<QLineEdit>(hlavni, "eCisloO"), Qt::Key_Return);
     }
 
-    QString Cislo() const { return hlavni->pOtazky->lbCisloOtazky->text(); }
+    QString Cislo() const { return Najdi<QLabel>(hlavni, "lbCisloOtazky")->text(); }
 
     DocasnyAdresar adresar;
     std::unique_ptr<THlavniFormular> hlavni;
@@ -190,8 +190,8 @@ TEST_F(OtazkaNavic, HledaniVProhlizeni)
     Klavesa(Qt::Key_Return);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(Cislo(), QStringLiteral("Otázka číslo 621"));
-    EXPECT_EQ(hlavni->pOtazky->eCisloO->text(), QStringLiteral("621"));
-    EXPECT_EQ(QApplication::focusWidget(), hlavni->pOtazky->eCisloO);
+    EXPECT_EQ(Najdi<QLineEdit>(hlavni, "eCisloO")->text(), QStringLiteral("621"));
+    EXPECT_EQ(QApplication::focusWidget(), Najdi<QLineEdit>(hlavni, "eCisloO"));
 
     // Reopened, it keeps its words; a number jumps as the browse entry does (clamped to the bank).
     Klavesa(Qt::Key_F, Qt::ControlModifier);
@@ -206,13 +206,13 @@ TEST_F(OtazkaNavic, HledaniVProhlizeni)
     EXPECT_EQ(Cislo(), QStringLiteral("Otázka číslo 3"));
 
     // Outside browse mode Ctrl+F opens nothing.
-    hlavni->M2KonecRezimuClick();
+    Vyvolej(hlavni, "M2KonecRezimu");
     auto dotaz =
-        OdpovedzModalnimu([](QWidget* w) { qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click(); });
-    hlavni->M1Procvicovat->trigger();
+        OdpovedzModalnimu([](QWidget* w) { Najdi<QPushButton>(w, "btnPotvrdit")->click(); });
+    Vyvolej(hlavni, "M1Procvicovat");
     ASSERT_TRUE(dotaz->probehlo);
     Aktivuj();
-    EXPECT_FALSE(hlavni->M2Hledat->isEnabled());
+    EXPECT_FALSE(Najdi<QAction>(hlavni, "M2Hledat")->isEnabled());
     Klavesa(Qt::Key_F, Qt::ControlModifier);
     EXPECT_FALSE(panel->isVisible());
 }
@@ -221,7 +221,7 @@ TEST_F(OtazkaNavic, HledaniVProhlizeni)
 // browse box shows the mark, and "Označené otázky" practises exactly the flagged questions.
 TEST_F(OtazkaNavic, OznaceniPoProfilechAProcvicovani)
 {
-    auto* znacka = hlavni->pOtazky->lbOznacena;
+    auto* znacka = Najdi<QLabel>(hlavni, "lbOznacena");
     Prohlizet(2);
     EXPECT_FALSE(znacka->isVisible());
     Klavesa(Qt::Key_M, Qt::ControlModifier);
@@ -230,10 +230,10 @@ TEST_F(OtazkaNavic, OznaceniPoProfilechAProcvicovani)
     EXPECT_FALSE(znacka->isVisible());
     Klavesa(Qt::Key_M, Qt::ControlModifier);
     Prohlizet(4);
-    hlavni->M2Oznacit->trigger();  // the menu item does the same
+    Vyvolej(hlavni, "M2Oznacit");  // the menu item does the same
     Klavesa(Qt::Key_M, Qt::ControlModifier);  // and a second press takes the flag away
     EXPECT_FALSE(znacka->isVisible());
-    hlavni->M2KonecRezimuClick();
+    Vyvolej(hlavni, "M2KonecRezimu");
 
     // Eva has flags of her own; Jana's come back with her.
     const struct {
@@ -247,44 +247,44 @@ TEST_F(OtazkaNavic, OznaceniPoProfilechAProcvicovani)
                    {"Jana", 4, false}};
     for (const auto& p : pripady) {
         SCOPED_TRACE(std::string(p.profil) + " " + std::to_string(p.cislo));
-        if (QString::fromUtf8(p.profil) != hlavni->panely[1]->text()) {
+        if (QString::fromUtf8(p.profil) != Najdi<QLabel>(hlavni, "panel1")->text()) {
             auto prihlaseni = PrihlasVManazeru(QString::fromUtf8(p.profil));
-            hlavni->M1OdhlasitClick();
+            Vyvolej(hlavni, "M1Odhlasit");
             ASSERT_TRUE(prihlaseni->probehlo);
             Aktivuj();
         }
         Prohlizet(p.cislo);
         EXPECT_EQ(znacka->isVisible(), p.oznacena);
-        hlavni->M2KonecRezimuClick();
+        Vyvolej(hlavni, "M2KonecRezimu");
     }
 
     // The practice of flagged questions: 2 and 3 in order, flagged and unflagged there too.
     auto dotaz = OdpovedzModalnimu([](QWidget* w) {
         auto* d = qobject_cast<TDotazPZ*>(w);
-        EXPECT_EQ(d->sbPocet->maximum(), 2);
-        d->btnPotvrdit->click();
+        EXPECT_EQ(Najdi<QScrollBar>(d, "sbPocet")->maximum(), 2);
+        Najdi<QPushButton>(d, "btnPotvrdit")->click();
     });
-    hlavni->M1OznaceneOtazky->trigger();
+    Vyvolej(hlavni, "M1OznaceneOtazky");
     ASSERT_TRUE(dotaz->probehlo);
     EXPECT_EQ(hlavni->Rezim(), QStringLiteral("Procvicovani"));
     EXPECT_EQ(Cislo(), QStringLiteral("Otázka číslo 2"));
-    EXPECT_TRUE(hlavni->pOtazky->lbOznaceni->isVisible());
+    EXPECT_TRUE(Najdi<QLabel>(hlavni, "lbOznaceni")->isVisible());
     Aktivuj();
     Klavesa(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(hlavni->pOtazky->lbOznaceni->isVisible());
+    EXPECT_FALSE(Najdi<QLabel>(hlavni, "lbOznaceni")->isVisible());
 
     // Ended early, the run leaves 3 flagged alone; with that flag taken away too the practice
     // says there is nothing to practise instead of starting.
     auto konec = StiskniVeZprave(QMessageBox::Yes);
-    hlavni->M2KonecRezimuClick();
+    Vyvolej(hlavni, "M2KonecRezimu");
     ASSERT_TRUE(konec->probehlo);
     Aktivuj();
     Prohlizet(3);
     EXPECT_TRUE(znacka->isVisible());
     Klavesa(Qt::Key_M, Qt::ControlModifier);
-    hlavni->M2KonecRezimuClick();
+    Vyvolej(hlavni, "M2KonecRezimu");
     auto nic = StiskniVeZprave(QMessageBox::Ok);
-    hlavni->M1OznaceneOtazky->trigger();
+    Vyvolej(hlavni, "M1OznaceneOtazky");
     ASSERT_TRUE(nic->probehlo);
     EXPECT_TRUE(nic->text.startsWith(QStringLiteral("Nemáte označené žádné otázky")))
         << nic->text.toStdString();
@@ -307,22 +307,22 @@ TEST_F(OtazkaNavic, PrecteniNahlas)
     Klavesa(Qt::Key_F4);
     EXPECT_EQ(zaznam->zastaveni, 1);
     EXPECT_EQ(zaznam->reci.size(), 1);
-    hlavni->M2PrecistNahlas->trigger();  // the menu item, on the next question
+    Vyvolej(hlavni, "M2PrecistNahlas");  // the menu item, on the next question
     Prohlizet(3);
-    hlavni->M2PrecistNahlas->trigger();
+    Vyvolej(hlavni, "M2PrecistNahlas");
     EXPECT_EQ(zaznam->zastaveni, 2) << "a second press stops, whatever is shown";
-    hlavni->M2PrecistNahlas->trigger();
+    Vyvolej(hlavni, "M2PrecistNahlas");
     ASSERT_EQ(zaznam->reci.size(), 3);
     EXPECT_TRUE(zaznam->reci[2].startsWith(
         QStringLiteral("Otázka. Vozidlo zastaví\nOdpověď a. Na dálnici ne.")));
-    hlavni->M2KonecRezimuClick();
+    Vyvolej(hlavni, "M2KonecRezimu");
     EXPECT_EQ(zaznam->zastaveni, 3) << "ending the mode stops the voice";
 
     zaznam->cesky = false;
     zaznam->mluvi = false;
     Prohlizet(1);
     auto box = StiskniVeZprave(QMessageBox::Ok);
-    hlavni->M2PrecistNahlas->trigger();
+    Vyvolej(hlavni, "M2PrecistNahlas");
     ASSERT_TRUE(box->probehlo);
     EXPECT_TRUE(box->text.contains(QStringLiteral("speech-dispatcher-espeak-ng")))
         << box->text.toStdString();
@@ -349,12 +349,13 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
         if (p.ctyrnasobny)
             ASSERT_TRUE(ctyrnasobny.save(grafika + QStringLiteral("621@4x.jpg")));
         Prohlizet(621);
-        ASSERT_TRUE(hlavni->pOtazky->imgObrazek->isVisible());
-        EXPECT_EQ(hlavni->pOtazky->imgObrazek->size(), QSize(40, 30)) << "the plain picture's size";
+        ASSERT_TRUE(Najdi<QLabel>(hlavni, "imgObrazek")->isVisible());
+        EXPECT_EQ(Najdi<QLabel>(hlavni, "imgObrazek")->size(), QSize(40, 30))
+            << "the plain picture's size";
         if (p.klavesou)
             Klavesa(Qt::Key_Z);
         else
-            QTest::mouseClick(hlavni->pOtazky->imgObrazek, Qt::LeftButton);
+            QTest::mouseClick(Najdi<QLabel>(hlavni, "imgObrazek"), Qt::LeftButton);
         auto* okno = hlavni->findChild<OknoObrazku*>(QStringLiteral("OknoObrazku"));
         ASSERT_NE(okno, nullptr);
         EXPECT_TRUE(okno->isVisible());
@@ -368,7 +369,7 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
         okno->close();
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        hlavni->M2KonecRezimuClick();
+        Vyvolej(hlavni, "M2KonecRezimu");
         Aktivuj();
     }
 

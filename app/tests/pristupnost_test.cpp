@@ -30,6 +30,8 @@
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/VzorovyProtokol.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/Najdi.h"
+#include "testsupport/ListTestu.h"
 
 #include <gtest/gtest.h>
 
@@ -81,25 +83,26 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
     auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"));
     ASSERT_EQ(hlavni.Spust(), THlavniFormular::Start::Prihlasen);
     EXPECT_EQ(NedostupneVOkne(&hlavni), QStringList()) << "bez režimu";
-    hlavni.M1ProhlizetClick();
+    Vyvolej(&hlavni, "M1Prohlizet");
     EXPECT_EQ(NedostupneVOkne(&hlavni), QStringList()) << "prohlížení";
-    hlavni.M2KonecRezimuClick();
+    Vyvolej(&hlavni, "M2KonecRezimu");
 
     QStringList vDotazu;
     OdpovedzModalnimu([&](QWidget* w) {
         vDotazu = NedostupneVOkne(w);
-        qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click();
+        Najdi<QPushButton>(w, "btnPotvrdit")->click();
     });
-    hlavni.M1Procvicovat->trigger();
+    Vyvolej(&hlavni, "M1Procvicovat");
     EXPECT_EQ(vDotazu, QStringList()) << "dotaz";
-    QTest::mouseClick(hlavni.pOtazky->stOdpovedi[1], Qt::LeftButton);
-    QTest::mouseClick(hlavni.pOtazky->lbCisloOtazky, Qt::RightButton);
-    ASSERT_TRUE(hlavni.pOtazky->stPoznamka->isVisible());
-    EXPECT_EQ(hlavni.pOtazky->pSpravne->accessibleDescription(), QStringLiteral("Špatně"));
+    QTest::mouseClick(Najdi<StatickyText>(&hlavni, "stB"), Qt::LeftButton);
+    QTest::mouseClick(Najdi<QLabel>(&hlavni, "lbCisloOtazky"), Qt::RightButton);
+    ASSERT_TRUE(Najdi<StatickyText>(&hlavni, "stPoznamka")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(&hlavni, "pSpravne")->accessibleDescription(),
+              QStringLiteral("Špatně"));
     EXPECT_EQ(NedostupneVOkne(&hlavni), QStringList()) << "po odpovědi";
-    hlavni.Timer1Timer();
+    Vyprs(&hlavni, "Timer1");
     auto konec = StiskniVeZprave(QMessageBox::Yes);
-    hlavni.M2KonecRezimuClick();
+    Vyvolej(&hlavni, "M2KonecRezimu");
     ASSERT_TRUE(konec->probehlo);
 
     // The points test: its sheet with the learner's choice, then the comparison.
@@ -110,22 +113,23 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
         TTestForm test(banka, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny, &hlavni);
         auto info = StiskniVeZprave(QMessageBox::Ok);
         ASSERT_TRUE(test.FormCreate());
-        test.Timer1->stop();
+        Najdi<QTimer>(&test, "Timer1")->stop();
         test.show();
-        test.cbOdpoved[0][1]->click();
+        CbOdpoved(&test, 0, 1)->click();
         EXPECT_EQ(NedostupneVOkne(&test), QStringList()) << "list testu";
-        QAccessibleInterface* policko = QAccessible::queryAccessibleInterface(test.cbOdpoved[0][1]);
-        EXPECT_TRUE(policko->text(QAccessible::Name).contains(test.stOdpoved[0][1]->text()));
+        QAccessibleInterface* policko =
+            QAccessible::queryAccessibleInterface(CbOdpoved(&test, 0, 1));
+        EXPECT_TRUE(policko->text(QAccessible::Name).contains(StOdpoved(&test, 0, 1)->text()));
         EXPECT_TRUE(policko->state().checked);
         auto souhrn = StiskniVeZprave(QMessageBox::Ok);
-        test.btnVyhodnotitClick();
+        Najdi<QPushButton>(&test, "btnVyhodnotit")->click();
         ASSERT_TRUE(souhrn->probehlo);
         EXPECT_EQ(NedostupneVOkne(&test), QStringList()) << "porovnání";
         // Position 1 was answered b) only; its correct answer is a).
-        EXPECT_EQ(test.Odpovedi[1]->accessibleDescription(), QStringLiteral("zvolená, špatně"));
-        EXPECT_EQ(test.Odpovedi[0]->accessibleDescription(),
+        EXPECT_EQ(Porovnani(&test, 1)->accessibleDescription(), QStringLiteral("zvolená, špatně"));
+        EXPECT_EQ(Porovnani(&test, 0)->accessibleDescription(),
                   QStringLiteral("nezvolená správná odpověď"));
-        EXPECT_EQ(test.SpatnaOtazka->accessibleDescription(),
+        EXPECT_EQ(Najdi<QGroupBox>(&test, "SpatnaOtazka")->accessibleDescription(),
                   QStringLiteral("Odpověď na otázku je špatně"));
         test.close();
     }
@@ -137,7 +141,7 @@ TEST_F(Ctecka, KazdeOknoMaCeskaJmenaACteKazdyText)
         TProtocol seznam(adresar.CestaStd(), false, banka, hlavni.relace, &hlavni);
         seznam.show();
         EXPECT_EQ(NedostupneVOkne(&seznam), QStringList()) << "výsledky";
-        QPushButton* detail = seznam.btnPodrobnosti;
+        QPushButton* detail = Najdi<QPushButton>(&seznam, "btnPodrobnosti");
         OdpovedzModalnimu([&](QWidget* w) {
             vDetailu = NedostupneVOkne(w);
             qobject_cast<QDialog*>(w)->reject();

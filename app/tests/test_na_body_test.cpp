@@ -6,6 +6,7 @@
 #include "testsupport/Najdi.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/ListTestu.h"
 #include "ui/Zpravy.h"
 
 #include <gtest/gtest.h>
@@ -60,8 +61,8 @@ TEST(TestZHlavnihoOkna, OtevreSeModalneAPriMaleBanceOhlasiChybu)
                 ASSERT_NE(test, nullptr);
                 videno = true;
                 EXPECT_TRUE(test->isModal());
-                EXPECT_EQ(test->panely[1]->text(), QStringLiteral("Skupina: C"));
-                EXPECT_EQ(test->panely[2]->text(), QStringLiteral("Minimální potřeba bodů: 59"));
+                EXPECT_EQ(Panel(test, 1)->text(), QStringLiteral("Skupina: C"));
+                EXPECT_EQ(Panel(test, 2)->text(), QStringLiteral("Minimální potřeba bodů: 59"));
                 const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
                 // Centred on the screen, frame included.
                 const QRect vlastni = test->frameGeometry();
@@ -99,8 +100,8 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
     EXPECT_EQ(polozka->text(), QStringLiteral("Test podle platných p&ravidel"));
     EXPECT_EQ(polozka->statusTip(), QStringLiteral("Vytvoří test ve formátu dnešní zkoušky"));
     EXPECT_EQ(polozka->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
-    const QList<QAction*> start = hlavni.Start1->actions();
-    const qsizetype poTestu = start.indexOf(hlavni.M1Test) + 1;
+    const QList<QAction*> start = Najdi<QMenu>(&hlavni, "Start1")->actions();
+    const qsizetype poTestu = start.indexOf(Najdi<QAction>(&hlavni, "M1Test")) + 1;
     ASSERT_LT(poTestu, start.size());
     EXPECT_EQ(start[poTestu], polozka) << "right after the points test";
     EXPECT_TRUE(polozka->isEnabled());
@@ -133,8 +134,11 @@ TEST(TestZHlavnihoOkna, TestPodlePlatnychPravidelZNabidkyStartAVysledky)
 
     auto* vysledky = Najdi<QAction>(&hlavni, QStringLiteral("M1VysledkyPlatny"));
     ASSERT_NE(vysledky, nullptr);
-    EXPECT_EQ(hlavni.Vysledky1->actions().indexOf(vysledky),
-              hlavni.Vysledky1->actions().indexOf(hlavni.M1VysledekTestu) + 1);
+    EXPECT_EQ(Najdi<QMenu>(&hlavni, "Vysledky1")->actions().indexOf(vysledky),
+              Najdi<QMenu>(&hlavni, "Vysledky1")
+                      ->actions()
+                      .indexOf(Najdi<QAction>(&hlavni, "M1VysledekTestu"))
+                  + 1);
     bool seznam = false;
     OdpovedzModalnimu([&](QWidget* w) {
         seznam = w->objectName() == QStringLiteral("TVysledkyPlatny");

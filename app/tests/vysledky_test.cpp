@@ -11,6 +11,7 @@
 #include "testsupport/GuiTest.h"
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/Najdi.h"
 #include "ui/MereniTextu.h"
 #include "ui/ModelTabulky.h"
 
@@ -88,26 +89,27 @@ protected:
             detail = OdpovedzModalnimu(
                 [](QWidget* d) {
                     ASSERT_NE(qobject_cast<TDetail*>(d), nullptr) << d->metaObject()->className();
-                    qobject_cast<TDetail*>(d)->btnPrezkouset->click();
+                    Najdi<QPushButton>(d, "btnPrezkouset")->click();
                 },
                 okno);
-            okno->btnPodrobnosti->click();
+            Najdi<QPushButton>(okno, "btnPodrobnosti")->click();
         });
         polozka->trigger();
         ASSERT_TRUE(seznam->probehlo);
         ASSERT_TRUE(detail && detail->probehlo);
     }
 
-    QString NaPanelu() const { return hlavni->pOtazky->lbCisloOtazky->text(); }
+    QString NaPanelu() const { return Najdi<QLabel>(hlavni, "lbCisloOtazky")->text(); }
     // Marks answer A (right) or B (wrong), confirms, lets the feedback time run out, moves on.
     void Odpovez(bool spravne, bool dal = true)
     {
-        QTest::mouseClick(hlavni->pOtazky->stOdpovedi[spravne ? 0 : 1], Qt::LeftButton);
-        QTest::mouseClick(hlavni->pOtazky->lbCisloOtazky, Qt::RightButton);
-        ASSERT_TRUE(hlavni->Timer1->isActive());
-        hlavni->Timer1Timer();
+        QTest::mouseClick(Najdi<StatickyText>(hlavni, Pismenem("st", spravne ? 0 : 1)),
+                          Qt::LeftButton);
+        QTest::mouseClick(Najdi<QLabel>(hlavni, "lbCisloOtazky"), Qt::RightButton);
+        ASSERT_TRUE(Najdi<QTimer>(hlavni, "Timer1")->isActive());
+        Vyprs(hlavni, "Timer1");
         if (dal)
-            QTest::mouseClick(hlavni->pOtazky->lbCisloOtazky, Qt::RightButton);
+            QTest::mouseClick(Najdi<QLabel>(hlavni, "lbCisloOtazky"), Qt::RightButton);
     }
     // Ends the run: the protocol question of a retry run answered Yes, then the evaluation.
     std::shared_ptr<QString> Vyhodnot(bool opakovat)
@@ -121,13 +123,15 @@ protected:
                 [=](QWidget* v) {
                     auto* okno = qobject_cast<TResult*>(v);
                     ASSERT_NE(okno, nullptr) << v->metaObject()->className();
-                    *skupina = okno->lbSkupina->text();
-                    (opakovat ? okno->btnPrezkouset : okno->btnOK)->click();
+                    *skupina = Najdi<QLabel>(okno, "lbSkupina")->text();
+                    (opakovat ? Najdi<QPushButton>(okno, "btnPrezkouset")
+                              : Najdi<QPushButton>(okno, "btnOK"))
+                        ->click();
                 },
                 w);
             box->button(QMessageBox::Yes)->click();
         });
-        QTest::mouseClick(hlavni->pOtazky->lbCisloOtazky, Qt::RightButton);
+        QTest::mouseClick(Najdi<QLabel>(hlavni, "lbCisloOtazky"), Qt::RightButton);
         return skupina;
     }
     // Group and categories of the stored records, in order.
@@ -153,12 +157,12 @@ protected:
 TEST_F(VysledkyZMenu, OpakovaniZaznamuVPoradiSeSkupinouZaznamu)
 {
     ZapisVysledky(Adresar(), {Zaznam()});
-    OpakujZMenu(hlavni->smProc);
+    OpakujZMenu(Najdi<QAction>(hlavni, "smProc"));
     THlavniFormular& h = *hlavni;
     ASSERT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
-    EXPECT_TRUE(h.Menu2->isVisible());
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 3"));
-    EXPECT_EQ(h.lbSkupina->text(), QStringLiteral("Skupina: C"));
+    EXPECT_TRUE(Najdi<QMenuBar>(&h, "Menu2")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 3"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbSkupina")->text(), QStringLiteral("Skupina: C"));
     EXPECT_EQ(h.relace.nastaveni.skupina, "C");
     EXPECT_TRUE(h.relace.opakovaniZaznamu.priznak);
 
@@ -180,7 +184,7 @@ TEST_F(VysledkyZMenu, OpakovaniZaznamuVPoradiSeSkupinouZaznamu)
 TEST_F(VysledkyZMenu, OpakovaniOpakovaniZaznamuDrziSkupinuAKategorie)
 {
     ZapisVysledky(Adresar(), {Zaznam()});
-    OpakujZMenu(hlavni->smProc);
+    OpakujZMenu(Najdi<QAction>(hlavni, "smProc"));
     THlavniFormular& h = *hlavni;
     Odpovez(false);
     Odpovez(true);
@@ -190,7 +194,7 @@ TEST_F(VysledkyZMenu, OpakovaniOpakovaniZaznamuDrziSkupinuAKategorie)
     ASSERT_EQ(h.Rezim(), QStringLiteral("Procvicovani"));
     EXPECT_EQ(h.relace.nastaveni.skupina, "C");
     EXPECT_EQ(NaPanelu(), QStringLiteral("Otázka číslo 5"));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 1"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 1"));
     Odpovez(true, false);
 
     auto druhe = Vyhodnot(false);
@@ -212,23 +216,23 @@ TEST_F(VysledkyZMenu, ZkouseniASeznamBezOpakovani)
         EXPECT_EQ(okno->windowTitle(),
                   QStringLiteral("Seznam výsledků procvičování,   Uživatel: Jana"));
         EXPECT_EQ(okno->Model().rowCount(), 0);
-        EXPECT_FALSE(okno->btnPodrobnosti->isEnabled());
-        okno->btnOK->click();
+        EXPECT_FALSE(Najdi<QPushButton>(okno, "btnPodrobnosti")->isEnabled());
+        Najdi<QPushButton>(okno, "btnOK")->click();
     });
-    emit h.Vysledky1->aboutToShow();
-    ASSERT_TRUE(h.smProc->isEnabled());
-    h.smProc->trigger();
+    emit Najdi<QMenu>(&h, "Vysledky1")->aboutToShow();
+    ASSERT_TRUE(Najdi<QAction>(&h, "smProc")->isEnabled());
+    Vyvolej(&h, "smProc");
     ASSERT_TRUE(seznam->probehlo);
     EXPECT_TRUE(h.Rezim().isEmpty());
     EXPECT_FALSE(h.relace.opakovaniZaznamu.priznak);
 
     // The exam record starts an exam retry (the hinted 300 included, as the record lists it).
-    OpakujZMenu(h.smZkou);
+    OpakujZMenu(Najdi<QAction>(&h, "smZkou"));
     ASSERT_EQ(h.Rezim(), QStringLiteral("Zkouseni"));
-    EXPECT_EQ(h.lbCelkemOtazek->text(), QStringLiteral("Celkem otázek: 3"));
+    EXPECT_EQ(Najdi<QLabel>(&h, "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 3"));
     EXPECT_EQ(NaPanelu(), QStringLiteral("Otázka číslo 5"));
     auto konec = StiskniVeZprave(QMessageBox::Yes);
-    h.M2KonecRezimu->trigger();
+    Vyvolej(&h, "M2KonecRezimu");
     ASSERT_TRUE(konec->probehlo);
     EXPECT_TRUE(h.Rezim().isEmpty());
     EXPECT_EQ(h.relace.nastaveni.skupina, "B");
@@ -241,7 +245,7 @@ TEST_F(VysledkyZMenu, NecitelnaTabulkaVysledkuOznami)
         soubor << "Toto není tabulka.";
     }
     auto chyba = StiskniVeZprave(QMessageBox::Ok);
-    hlavni->smProcClick();
+    Vyvolej(hlavni, "smProc");
     ASSERT_TRUE(chyba->probehlo);
     EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
     EXPECT_TRUE(chyba->text.contains(QStringLiteral("Vysledky.DB"))) << chyba->text.toStdString();

@@ -11,6 +11,7 @@
 #include "testsupport/Kontrast.h"
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/Najdi.h"
 #include "ui/MereniTextu.h"
 #include "ui/Vzhled.h"
 
@@ -131,9 +132,10 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
         double minimum;  // the classic look keeps the program's own colours, "Správně" at 3:1 the
                          // lowest
     };
-    for (const Pripad& p : {Pripad {hlavni.M1VzhledKlasicky, Vzhled::Klasicky, 2.9},
-                            Pripad {hlavni.M1VzhledTmavy, Vzhled::Tmavy, 4.5},
-                            Pripad {hlavni.M1VzhledKontrast, Vzhled::VysokyKontrast, 7.0}}) {
+    for (const Pripad& p :
+         {Pripad {Najdi<QAction>(&hlavni, "M1VzhledKlasicky"), Vzhled::Klasicky, 2.9},
+          Pripad {Najdi<QAction>(&hlavni, "M1VzhledTmavy"), Vzhled::Tmavy, 4.5},
+          Pripad {Najdi<QAction>(&hlavni, "M1VzhledKontrast"), Vzhled::VysokyKontrast, 7.0}}) {
         SCOPED_TRACE(p.volba->objectName().toStdString());
         if (p.vzhled != AktualniVzhled())
             p.volba->trigger();
@@ -141,21 +143,21 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
         EXPECT_TRUE(p.volba->isChecked());
 
         // Practice: a wrong answer, the verdict panel and the note below the answers.
-        OdpovedzModalnimu([](QWidget* w) { qobject_cast<TDotazPZ*>(w)->btnPotvrdit->click(); });
-        hlavni.M1Procvicovat->trigger();
+        OdpovedzModalnimu([](QWidget* w) { Najdi<QPushButton>(w, "btnPotvrdit")->click(); });
+        Vyvolej(&hlavni, "M1Procvicovat");
         ASSERT_EQ(hlavni.Rezim(), QStringLiteral("Procvicovani"));
         // The hidden status bar gives its height back to the strip once the layout has run.
         ASSERT_TRUE(CekejNa([&] { return hlavni.centralWidget()->height() == 386; }, 2000));
-        QTest::mouseClick(hlavni.pOtazky->stOdpovedi[1], Qt::LeftButton);
-        QTest::mouseClick(hlavni.pOtazky->lbCisloOtazky, Qt::RightButton);
-        ASSERT_TRUE(hlavni.pOtazky->pSpravne->isVisible());
-        ASSERT_TRUE(hlavni.pOtazky->stPoznamka->isVisible());
+        QTest::mouseClick(Najdi<StatickyText>(&hlavni, "stB"), Qt::LeftButton);
+        QTest::mouseClick(Najdi<QLabel>(&hlavni, "lbCisloOtazky"), Qt::RightButton);
+        ASSERT_TRUE(Najdi<QLabel>(&hlavni, "pSpravne")->isVisible());
+        ASSERT_TRUE(Najdi<StatickyText>(&hlavni, "stPoznamka")->isVisible());
         const NejhorsiText procvicovani = NejnizsiKontrast(&hlavni);
         Snimek(&hlavni, QStringLiteral("procvicovani-") + p.volba->objectName());
         EXPECT_GE(procvicovani.pomer, p.minimum) << procvicovani.kde.toStdString();
-        hlavni.Timer1Timer();
+        Vyprs(&hlavni, "Timer1");
         auto konec = StiskniVeZprave(QMessageBox::Yes);
-        hlavni.M2KonecRezimuClick();
+        Vyvolej(&hlavni, "M2KonecRezimu");
         ASSERT_TRUE(konec->probehlo);
 
         // The points test: its sheet, then the comparison with the compared question's note.
@@ -164,16 +166,16 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
         TTestForm test(banka, hlavni.relace.nastaveni, adresar.CestaStd(), hodiny, &hlavni);
         auto info = StiskniVeZprave(QMessageBox::Ok);
         ASSERT_TRUE(test.FormCreate());
-        test.Timer1->stop();
+        Najdi<QTimer>(&test, "Timer1")->stop();
         test.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&test));
         const NejhorsiText list = NejnizsiKontrast(&test);
         EXPECT_GE(list.pomer, p.minimum) << list.kde.toStdString();
         auto souhrn = StiskniVeZprave(QMessageBox::Ok);
-        test.btnVyhodnotitClick();
+        Najdi<QPushButton>(&test, "btnVyhodnotit")->click();
         ASSERT_TRUE(souhrn->probehlo);
-        test.Tabulka->setCurrentCell(0, 1);
-        ASSERT_TRUE(test.Poznamka->isVisible());
+        Najdi<QTableWidget>(&test, "Tabulka")->setCurrentCell(0, 1);
+        ASSERT_TRUE(Najdi<StatickyText>(&test, "Poznamka")->isVisible());
         const NejhorsiText porovnani = NejnizsiKontrast(&test);
         Snimek(&test, QStringLiteral("porovnani-") + p.volba->objectName());
         EXPECT_GE(porovnani.pomer, p.minimum) << porovnani.kde.toStdString();
@@ -181,7 +183,7 @@ TEST_F(Vzhledy, KazdyTextMaSvujKontrastIPodTmavouPlochou)
     }
     // The choice is the profile's.
     EXPECT_EQ(NactiVzhled(adresar.CestaStd(), "Jana"), Vzhled::VysokyKontrast);
-    hlavni.M1VzhledKlasicky->trigger();
+    Vyvolej(&hlavni, "M1VzhledKlasicky");
     EXPECT_EQ(QApplication::palette().color(QPalette::Window),
               TmavaPlocha().color(QPalette::Window));
     EXPECT_EQ(NactiVzhled(adresar.CestaStd(), "Jana"), Vzhled::Klasicky);

@@ -5,6 +5,7 @@
 #include "info/TOpravyAktualizace.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/ZachytceOdkazu.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -79,14 +80,16 @@ TEST(Napoveda, OtevreStejnouStrankuZKazdehoPracovnihoAdresareAVyplniOkno)
         THelpForm okno;
         EXPECT_EQ(okno.windowTitle(), QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(okno.size(), QSize(700, 550));
-        EXPECT_EQ(okno.wbHelp->source(), QUrl::fromLocalFile(NapovedaVedleProgramu()));
-        EXPECT_EQ(okno.wbHelp->documentTitle(),
+        EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->source(),
+                  QUrl::fromLocalFile(NapovedaVedleProgramu()));
+        EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->documentTitle(),
                   QStringLiteral("Nápověda programu Zebrovka 2003 (2004)"));
         okno.show();
-        EXPECT_EQ(okno.wbHelp->geometry(), okno.rect());
+        EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->geometry(), okno.rect());
         okno.resize(900, 640);
-        EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->geometry() == okno.rect(); }));
-        EXPECT_EQ(okno.wbHelp->size(), QSize(900, 640));
+        EXPECT_TRUE(CekejNa(
+            [&] { return Najdi<QTextBrowser>(&okno, "wbHelp")->geometry() == okno.rect(); }));
+        EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->size(), QSize(900, 640));
     }
 }
 
@@ -94,7 +97,7 @@ TEST(Napoveda, ChybejiciSouborUkazeCeskouStrankuAOknoSeOtevre)
 {
     DocasnyAdresar prazdny;
     THelpForm okno(nullptr, prazdny.Cesta());
-    const QString text = okno.wbHelp->toPlainText();
+    const QString text = Najdi<QTextBrowser>(&okno, "wbHelp")->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("Nápověda nebyla nalezena")));
     EXPECT_TRUE(text.contains(
         QDir::toNativeSeparators(prazdny.Cesta() + QStringLiteral("/Help/index.htm"))));
@@ -125,8 +128,8 @@ TEST(Napoveda, BezNapovedyVedleProgramuSeOtevreNainstalovana)
         soubor.close();
         // The installed help once it exists; the one beside the program wins when both do.
         THelpForm okno(nullptr, program);
-        EXPECT_EQ(okno.wbHelp->source(), QUrl::fromLocalFile(stranka));
-        EXPECT_TRUE(okno.wbHelp->toPlainText().contains(stranka));
+        EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->source(), QUrl::fromLocalFile(stranka));
+        EXPECT_TRUE(Najdi<QTextBrowser>(&okno, "wbHelp")->toPlainText().contains(stranka));
     }
 }
 
@@ -135,23 +138,26 @@ TEST(Napoveda, OdkazyNapovedySeSleduji_WebSeOteviraVProhlizeci)
     ZachytceOdkazu web;
     THelpForm okno;
     okno.show();
-    const QUrl start = okno.wbHelp->source();
+    const QUrl start = Najdi<QTextBrowser>(&okno, "wbHelp")->source();
     const QDir help = QFileInfo(NapovedaVedleProgramu()).dir();
 
-    ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("profily.htm")));
+    ASSERT_TRUE(KlikniNaOdkaz(Najdi<QTextBrowser>(&okno, "wbHelp"), QStringLiteral("profily.htm")));
     EXPECT_TRUE(CekejNa([&] {
-        return okno.wbHelp->source()
+        return Najdi<QTextBrowser>(&okno, "wbHelp")->source()
             == QUrl::fromLocalFile(help.filePath(QStringLiteral("profily.htm")));
     }));
-    EXPECT_TRUE(okno.wbHelp->documentTitle().startsWith(QStringLiteral("Profily")));
-    ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("index.htm")));
-    EXPECT_TRUE(CekejNa([&] { return okno.wbHelp->source() == start; }));
+    EXPECT_TRUE(Najdi<QTextBrowser>(&okno, "wbHelp")
+                    ->documentTitle()
+                    .startsWith(QStringLiteral("Profily")));
+    ASSERT_TRUE(KlikniNaOdkaz(Najdi<QTextBrowser>(&okno, "wbHelp"), QStringLiteral("index.htm")));
+    EXPECT_TRUE(CekejNa([&] { return Najdi<QTextBrowser>(&okno, "wbHelp")->source() == start; }));
 
-    ASSERT_TRUE(KlikniNaOdkaz(okno.wbHelp, QStringLiteral("e-sbirka.cz/sb/2000/361")));
+    ASSERT_TRUE(KlikniNaOdkaz(Najdi<QTextBrowser>(&okno, "wbHelp"),
+                              QStringLiteral("e-sbirka.cz/sb/2000/361")));
     EXPECT_TRUE(CekejNa([&] { return !web.otevrene.isEmpty(); }));
     EXPECT_EQ(web.otevrene,
               QList<QUrl> {QUrl(QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"))});
-    EXPECT_EQ(okno.wbHelp->source(), start);
+    EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->source(), start);
 }
 
 // Every page the help ships declares UTF-8, every picture it shows exists, and every page can be
@@ -209,10 +215,12 @@ TEST(Napoveda, ObrazkySeVejdouDoOknaAKazdaStrankaVedeZpet)
     int zmensenych = 0;
     for (const QString& stranka : help.entryList({QStringLiteral("*.htm")}, QDir::Files)) {
         SCOPED_TRACE(stranka.toStdString());
-        okno.wbHelp->setSource(QUrl::fromLocalFile(help.filePath(stranka)));
+        Najdi<QTextBrowser>(&okno, "wbHelp")
+            ->setSource(QUrl::fromLocalFile(help.filePath(stranka)));
         QCoreApplication::processEvents();
-        QTextDocument* dokument = okno.wbHelp->document();
-        const qreal misto = okno.wbHelp->viewport()->width() - 2 * dokument->documentMargin();
+        QTextDocument* dokument = Najdi<QTextBrowser>(&okno, "wbHelp")->document();
+        const qreal misto = Najdi<QTextBrowser>(&okno, "wbHelp")->viewport()->width()
+            - 2 * dokument->documentMargin();
         QString posledniOdkaz, posledniText;
         for (QTextBlock blok = dokument->begin(); blok.isValid(); blok = blok.next()) {
             for (auto it = blok.begin(); !it.atEnd(); ++it) {
@@ -244,17 +252,19 @@ TEST(Napoveda, ObrazkySeVejdouDoOknaAKazdaStrankaVedeZpet)
                     << obrazek.name().toStdString();
             }
         }
-        EXPECT_EQ(okno.wbHelp->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(Najdi<QTextBrowser>(&okno, "wbHelp")->horizontalScrollBar()->maximum(), 0);
         EXPECT_EQ(posledniOdkaz, QStringLiteral("index.htm"));
         EXPECT_EQ(posledniText, QStringLiteral("Zpět na obsah nápovědy"));
     }
     EXPECT_GE(zmensenych, 3);  // the points-test sheet, its evaluation and the settings are wider
 
     // A window made wider shows the pictures whole again.
-    okno.wbHelp->setSource(QUrl::fromLocalFile(help.filePath(QStringLiteral("test.htm"))));
+    Najdi<QTextBrowser>(&okno, "wbHelp")
+        ->setSource(QUrl::fromLocalFile(help.filePath(QStringLiteral("test.htm"))));
     okno.resize(1000, 700);
     EXPECT_TRUE(CekejNa([&] {
-        for (QTextBlock blok = okno.wbHelp->document()->begin(); blok.isValid(); blok = blok.next())
+        for (QTextBlock blok = Najdi<QTextBrowser>(&okno, "wbHelp")->document()->begin();
+             blok.isValid(); blok = blok.next())
             for (auto it = blok.begin(); !it.atEnd(); ++it)
                 if (it.fragment().charFormat().isImageFormat()
                     && it.fragment().charFormat().toImageFormat().width() == 772)
@@ -320,29 +330,39 @@ TEST_F(OProgramu, OknoASvePopisky)
     TAbout okno(Adresar());
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("O programu"));
     EXPECT_EQ(okno.minimumSize(), okno.maximumSize());
-    EXPECT_TRUE(okno.gbOkraj->title().isEmpty());
-    EXPECT_EQ(okno.Image1->size(), QSize(32, 32));
-    EXPECT_EQ(okno.Image1->pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(okno.lbNazev->text(), QStringLiteral("Zebrovka 2003 (2004)"));
-    EXPECT_TRUE(okno.lbNazev->font().bold());
-    EXPECT_EQ(okno.lbVerze->text(), QStringLiteral("verze produktu: 1.21"));
-    EXPECT_EQ(okno.lbUprava->text(), QStringLiteral("poslední úprava: 17.9.2004"));
-    EXPECT_EQ(okno.lbDatab->text(), QStringLiteral("databáze otázek z:"));
-    EXPECT_EQ(okno.lbInet->text(), QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"));
-    EXPECT_TRUE(okno.lbInet->font().bold());
-    EXPECT_EQ(okno.lbInet->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_TRUE(okno.mText->isReadOnly());
-    EXPECT_EQ(okno.mText->palette().color(QPalette::Base), QColor(255, 255, 225));
-    EXPECT_TRUE(okno.mText->toPlainText().contains(QStringLiteral("757 otázek")));
-    EXPECT_TRUE(okno.stAtestace->font().bold());
-    EXPECT_TRUE(okno.stAtestace->text().contains(QStringLiteral("dopravní policie")));
-    for (QWidget* w : {static_cast<QWidget*>(okno.Image1), static_cast<QWidget*>(okno.lbNazev),
-                       static_cast<QWidget*>(okno.lbInet), static_cast<QWidget*>(okno.mText),
-                       static_cast<QWidget*>(okno.stAtestace)})
-        EXPECT_TRUE(okno.gbOkraj->rect().contains(w->geometry())) << w->objectName().toStdString();
+    EXPECT_TRUE(Najdi<QGroupBox>(&okno, "gbOkraj")->title().isEmpty());
+    EXPECT_EQ(Najdi<QLabel>(&okno, "Image1")->size(), QSize(32, 32));
+    EXPECT_EQ(Najdi<QLabel>(&okno, "Image1")->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbNazev")->text(), QStringLiteral("Zebrovka 2003 (2004)"));
+    EXPECT_TRUE(Najdi<QLabel>(&okno, "lbNazev")->font().bold());
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbVerze")->text(), QStringLiteral("verze produktu: 1.21"));
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbUprava")->text(),
+              QStringLiteral("poslední úprava: 17.9.2004"));
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbDatab")->text(), QStringLiteral("databáze otázek z:"));
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbInet")->text(),
+              QStringLiteral("https://www.e-sbirka.cz/sb/2000/361"));
+    EXPECT_TRUE(Najdi<QLabel>(&okno, "lbInet")->font().bold());
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbInet")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(Najdi<QPlainTextEdit>(&okno, "mText")->isReadOnly());
+    EXPECT_EQ(Najdi<QPlainTextEdit>(&okno, "mText")->palette().color(QPalette::Base),
+              QColor(255, 255, 225));
+    EXPECT_TRUE(Najdi<QPlainTextEdit>(&okno, "mText")
+                    ->toPlainText()
+                    .contains(QStringLiteral("757 otázek")));
+    EXPECT_TRUE(Najdi<QLabel>(&okno, "stAtestace")->font().bold());
+    EXPECT_TRUE(
+        Najdi<QLabel>(&okno, "stAtestace")->text().contains(QStringLiteral("dopravní policie")));
+    for (QWidget* w : {static_cast<QWidget*>(Najdi<QLabel>(&okno, "Image1")),
+                       static_cast<QWidget*>(Najdi<QLabel>(&okno, "lbNazev")),
+                       static_cast<QWidget*>(Najdi<QLabel>(&okno, "lbInet")),
+                       static_cast<QWidget*>(Najdi<QPlainTextEdit>(&okno, "mText")),
+                       static_cast<QWidget*>(Najdi<QLabel>(&okno, "stAtestace"))})
+        EXPECT_TRUE(Najdi<QGroupBox>(&okno, "gbOkraj")->rect().contains(w->geometry()))
+            << w->objectName().toStdString();
     // The OK button stands top right, beside the frame.
-    EXPECT_GT(okno.btnOK->x(), okno.gbOkraj->geometry().right());
-    EXPECT_LT(okno.btnOK->y(), 20);
+    EXPECT_GT(Najdi<QPushButton>(&okno, "btnOK")->x(),
+              Najdi<QGroupBox>(&okno, "gbOkraj")->geometry().right());
+    EXPECT_LT(Najdi<QPushButton>(&okno, "btnOK")->y(), 20);
 }
 
 TEST_F(OProgramu, DatumDatabazePodleZmenySouboruNeboNezname)
@@ -351,14 +371,16 @@ TEST_F(OProgramu, DatumDatabazePodleZmenySouboruNeboNezname)
     for (const QDate& den : dny) {
         NastavDatumBanky(QDateTime(den, QTime(12, 0)));
         TAbout okno(Adresar());
-        EXPECT_EQ(okno.lb->text(),
+        EXPECT_EQ(Najdi<QLabel>(&okno, "lb")->text(),
                   QLocale(QLocale::Czech, QLocale::Czechia).toString(den, QLocale::ShortFormat));
         // It stands right of its caption, on the same line.
-        EXPECT_GT(okno.lb->x(), okno.lbDatab->geometry().right());
-        EXPECT_EQ(okno.lb->y(), okno.lbDatab->y());
+        EXPECT_GT(Najdi<QLabel>(&okno, "lb")->x(),
+                  Najdi<QLabel>(&okno, "lbDatab")->geometry().right());
+        EXPECT_EQ(Najdi<QLabel>(&okno, "lb")->y(), Najdi<QLabel>(&okno, "lbDatab")->y());
     }
     ASSERT_TRUE(QFile::remove(Memo()));
-    EXPECT_EQ(TAbout(Adresar()).lb->text(), QStringLiteral("neznámé"));
+    const TAbout bezMema(Adresar());
+    EXPECT_EQ(Najdi<QLabel>(&bezMema, "lb")->text(), QStringLiteral("neznámé"));
 }
 
 TEST_F(OProgramu, OdkazZcervenaPodMysiAOtevreStranku)
@@ -366,21 +388,24 @@ TEST_F(OProgramu, OdkazZcervenaPodMysiAOtevreStranku)
     ZachytceOdkazu web;
     TAbout okno(Adresar());
     okno.show();
-    auto barva = [&] { return okno.lbInet->palette().color(QPalette::WindowText); };
+    auto barva = [&] {
+        return Najdi<QLabel>(&okno, "lbInet")->palette().color(QPalette::WindowText);
+    };
     EXPECT_EQ(barva(), QColor(Qt::blue));
-    QEnterEvent vstup(QPointF(3, 3), QPointF(3, 3), okno.lbInet->mapToGlobal(QPointF(3, 3)));
-    QCoreApplication::sendEvent(okno.lbInet, &vstup);
+    QEnterEvent vstup(QPointF(3, 3), QPointF(3, 3),
+                      Najdi<QLabel>(&okno, "lbInet")->mapToGlobal(QPointF(3, 3)));
+    QCoreApplication::sendEvent(Najdi<QLabel>(&okno, "lbInet"), &vstup);
     EXPECT_EQ(barva(), QColor(Qt::red));
     QEvent odchod(QEvent::Leave);
-    QCoreApplication::sendEvent(okno.lbInet, &odchod);
+    QCoreApplication::sendEvent(Najdi<QLabel>(&okno, "lbInet"), &odchod);
     EXPECT_EQ(barva(), QColor(Qt::blue));
-    QTest::mouseMove(okno.lbInet, QPoint(5, 5));
+    QTest::mouseMove(Najdi<QLabel>(&okno, "lbInet"), QPoint(5, 5));
     EXPECT_TRUE(CekejNa([&] { return barva() == QColor(Qt::red); }));
-    QCoreApplication::sendEvent(okno.lbInet, &odchod);
+    QCoreApplication::sendEvent(Najdi<QLabel>(&okno, "lbInet"), &odchod);
     EXPECT_EQ(barva(), QColor(Qt::blue));
 
     EXPECT_TRUE(web.otevrene.isEmpty());
-    QTest::mouseClick(okno.lbInet, Qt::LeftButton);
+    QTest::mouseClick(Najdi<QLabel>(&okno, "lbInet"), Qt::LeftButton);
     EXPECT_EQ(web.otevrene, QList<QUrl> {QUrl(TAbout::kOdkaz)});
 }
 
@@ -390,11 +415,13 @@ TEST_F(OProgramu, TlacitkoOKMaFokus_EscapeZavira)
         TAbout okno(Adresar());
         bool fokus = false;
         auto odpoved = OdpovedzModalnimu([&](QWidget* w) {
-            fokus = CekejNa([&] { return QApplication::focusWidget() == okno.btnOK; }, 2000);
+            fokus = CekejNa(
+                [&] { return QApplication::focusWidget() == Najdi<QPushButton>(&okno, "btnOK"); },
+                2000);
             if (escape)
                 QTest::keyClick(w, Qt::Key_Escape);
             else
-                QTest::keyClick(okno.btnOK, Qt::Key_Space);
+                QTest::keyClick(Najdi<QPushButton>(&okno, "btnOK"), Qt::Key_Space);
         });
         const int vysledek = okno.exec();
         EXPECT_TRUE(odpoved->probehlo);
@@ -410,11 +437,13 @@ TEST(Historie, OknoAZaznamyOdNejnovejsiho)
     EXPECT_EQ(okno.windowTitle(), QStringLiteral("Historie oprav a aktualizací"));
     EXPECT_EQ(okno.minimumSize(), QSize(601, 348));
     EXPECT_EQ(okno.maximumSize(), QSize(601, 348));
-    EXPECT_EQ(okno.mHistorie->geometry(), QRect(0, 0, 601, 348));
-    EXPECT_TRUE(okno.mHistorie->isReadOnly());
-    EXPECT_EQ(okno.mHistorie->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(okno.mHistorie->font().family(), QStringLiteral("Courier New"));
-    EXPECT_TRUE(okno.mHistorie->font().fixedPitch());
+    EXPECT_EQ(Najdi<QPlainTextEdit>(&okno, "mHistorie")->geometry(), QRect(0, 0, 601, 348));
+    EXPECT_TRUE(Najdi<QPlainTextEdit>(&okno, "mHistorie")->isReadOnly());
+    EXPECT_EQ(Najdi<QPlainTextEdit>(&okno, "mHistorie")->verticalScrollBarPolicy(),
+              Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(Najdi<QPlainTextEdit>(&okno, "mHistorie")->font().family(),
+              QStringLiteral("Courier New"));
+    EXPECT_TRUE(Najdi<QPlainTextEdit>(&okno, "mHistorie")->font().fixedPitch());
 
     struct Zaznam {
         const char* hlavicka;
@@ -434,7 +463,7 @@ TEST(Historie, OknoAZaznamyOdNejnovejsiho)
         {"2.4.2003 - Oprava", "1.02", {}},
         {"31.3.2003", "1.01", {}},
     };
-    const QString text = okno.mHistorie->toPlainText();
+    const QString text = Najdi<QPlainTextEdit>(&okno, "mHistorie")->toPlainText();
     const QStringList zaznamy = text.trimmed().split(QStringLiteral("\n\n\n"));
     ASSERT_EQ(zaznamy.size(), static_cast<qsizetype>(ocekavane.size())) << text.toStdString();
     const QRegularExpression verze(QStringLiteral("verze (\\d+\\.\\d+)"));

@@ -370,22 +370,26 @@ void PanelOtazek::paintEvent(QPaintEvent* udalost)
 
 void PanelOtazek::ZobrazOtazku(int n)
 {
-    stav_.cisloOtazky = n;
+    cislo_ = n;
     const Otazka* otazka = banka_.Najdi(n);
     if (!otazka) {
         ZobrazVyrazenou(false);
         return;
     }
-    stav_.spravneOdpovedi = otazka->spravne;
-    stav_.skupinaOtazky = otazka->skupina;
     VyplnOtazku(*otazka);
+}
+
+void PanelOtazek::Prohlizej(int n)
+{
+    NastavAktualni(stav_, banka_, n);
+    ZobrazOtazku(n);
 }
 
 void PanelOtazek::VyplnOtazku(const Otazka& otazka)
 {
     if (!vyrazena_.isEmpty())
         ZobrazVyrazenou(true);
-    lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
+    lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(cislo_));
     lbCisloOtazky->adjustSize();
     ObnovOznaceni();
     const std::array<const std::string*, 4> odpovedi {&otazka.a, &otazka.b, &otazka.c, &otazka.d};
@@ -407,7 +411,7 @@ void PanelOtazek::VyplnOtazku(const Otazka& otazka)
     UmistiText(stPoznamka, otazka);
     ZarovnejZnacky();
     if (VProhlizeni())
-        ZobrazSpravne(stav_.spravneOdpovedi);
+        ZobrazSpravne(otazka.spravne);
     ObnovPristupnost();
 }
 
@@ -416,7 +420,7 @@ void PanelOtazek::UmistiText(StatickyText* text, const Otazka& otazka)
     int sirka = text == stOtazka ? kSirkaOtazky
         : text == stPoznamka     ? kSirkaPoznamky
                                  : kSirkaOdpovedi;
-    const int n = stav_.cisloOtazky;
+    const int n = cislo_;
     const int kategorie = KategorieCisla(n);
     if (kategorie >= 1 && kategorie <= 5) {
         imgObrazek->hide();
@@ -472,7 +476,7 @@ void PanelOtazek::ZarovnejZnacky()
 
 void PanelOtazek::ZobrazVyrazenou(bool normalni)
 {
-    lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(stav_.cisloOtazky));
+    lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(cislo_));
     lbCisloOtazky->adjustSize();
     vyrazena_ = normalni ? QString() : kVyrazena;
     ObnovOznaceni();
@@ -532,22 +536,19 @@ void PanelOtazek::SkryjZnacky()
     ObnovPristupnost();
 }
 
-std::array<bool, 4> PanelOtazek::OznaceneOdpovedi() const
-{
-    std::array<bool, 4> oznaceno {};
-    for (std::size_t i = 0; i < 4; ++i)
-        oznaceno[i] = imgZnacky[i]->isVisibleTo(this);
-    return oznaceno;
-}
-
 bool PanelOtazek::VProhlizeni() const { return pProhlizeni->isVisibleTo(this); }
 
 void PanelOtazek::stAClick(int i)
 {
-    if (!stav_.cekaNaOdpoved)
-        return;
-    QLabel* znacka = imgZnacky[static_cast<std::size_t>(i)];
-    znacka->setVisible(!znacka->isVisibleTo(this));
+    // The run's state takes the mark first; the marks are drawn from it.
+    if (PrepniOdpoved(stav_, i))
+        ZobrazOznaceni(stav_.oznaceno);
+}
+
+void PanelOtazek::ZobrazOznaceni(const std::array<bool, 4>& oznaceno)
+{
+    for (std::size_t j = 0; j < 4; ++j)
+        imgZnacky[j]->setVisible(oznaceno[j]);
     ObnovPristupnost();
 }
 
@@ -597,7 +598,7 @@ void PanelOtazek::eCisloOKeyDown(int klavesa)
         cislo = kNejvyssiCislo;
         eCisloO->setText(QString::number(kNejvyssiCislo));
     }
-    ZobrazOtazku(static_cast<int>(cislo));
+    Prohlizej(static_cast<int>(cislo));
 }
 
 void PanelOtazek::sb1UpClick()
@@ -606,7 +607,7 @@ void PanelOtazek::sb1UpClick()
     if (!CisloZadani(cislo) || cislo >= kNejvyssiCislo)
         return;
     eCisloO->setText(QString::number(cislo + 1));
-    ZobrazOtazku(static_cast<int>(cislo + 1));
+    Prohlizej(static_cast<int>(cislo + 1));
 }
 
 void PanelOtazek::sb1Krok(int krok)
@@ -616,7 +617,7 @@ void PanelOtazek::sb1Krok(int krok)
         return;
     const long long nove = std::clamp<long long>(cislo + krok, 1, kNejvyssiCislo);
     eCisloO->setText(QString::number(nove));
-    ZobrazOtazku(static_cast<int>(nove));
+    Prohlizej(static_cast<int>(nove));
 }
 
 void PanelOtazek::sb1DownClick()
@@ -625,7 +626,7 @@ void PanelOtazek::sb1DownClick()
     if (!CisloZadani(cislo) || cislo <= 1)
         return;
     eCisloO->setText(QString::number(cislo - 1));
-    ZobrazOtazku(static_cast<int>(cislo - 1));
+    Prohlizej(static_cast<int>(cislo - 1));
 }
 
 // The search panel is made when browsing first needs it, in the place among the panel's controls
@@ -669,7 +670,7 @@ void PanelOtazek::NastavOznacene(std::set<int> oznacene)
 
 void PanelOtazek::ObnovOznaceni()
 {
-    const bool oznacena = oznacene_.count(stav_.cisloOtazky) != 0;
+    const bool oznacena = oznacene_.count(cislo_) != 0;
     lbOznacena->setVisible(oznacena);
     lbOznaceni->move(lbCisloOtazky->x() + lbCisloOtazky->width() + 12, lbCisloOtazky->y());
     if (oznacena && !VProhlizeni())
@@ -677,7 +678,7 @@ void PanelOtazek::ObnovOznaceni()
     lbOznaceni->setVisible(oznacena && !VProhlizeni());
 }
 
-bool PanelOtazek::Oznacena() const { return oznacene_.count(stav_.cisloOtazky) != 0; }
+bool PanelOtazek::Oznacena() const { return oznacene_.count(cislo_) != 0; }
 
 void PanelOtazek::ZvetsiObrazek()
 {
@@ -685,6 +686,37 @@ void PanelOtazek::ZvetsiObrazek()
         return;
     if (zvetseny_)
         zvetseny_->close();
-    zvetseny_ = new OknoObrazku(obrazek_, stav_.cisloOtazky, window());
+    zvetseny_ = new OknoObrazku(obrazek_, cislo_, window());
     zvetseny_->show();
+}
+
+void PanelOtazek::UkazZnacku(int i, const QString& soubor)
+{
+    NactiZnacku(i, soubor);
+    imgZnacky[static_cast<std::size_t>(i)]->show();
+}
+
+void PanelOtazek::ZobrazVerdikt(bool spravne)
+{
+    pSpravne->setText(spravne ? QStringLiteral("Správně") : QStringLiteral("Špatně"));
+    ObarviText(pSpravne, spravne ? Pismo::Spravne : Pismo::Spatne);
+    pSpravne->setAccessibleDescription(pSpravne->text());
+    pSpravne->show();
+    pSpravne->raise();
+}
+
+void PanelOtazek::SkryjVerdikt() { pSpravne->hide(); }
+
+void PanelOtazek::NastavProhlizeni(bool zapnout)
+{
+    pProhlizeni->setVisible(zapnout);
+    stPoznamka->setVisible(zapnout);
+}
+
+void PanelOtazek::ProhlizejOtazku(int n, bool zamerit)
+{
+    eCisloO->setText(QString::number(n));
+    Prohlizej(n);
+    if (zamerit)
+        eCisloO->setFocus();
 }

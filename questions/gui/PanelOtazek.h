@@ -34,31 +34,36 @@ public:
 
     // Shows question n: number, texts laid out top to bottom, picture, note; the excluded-question
     // notice for a number without a record. In browse mode the correct answers get their marks.
+    // It only draws: the run's state names the question (the run's next question, or in browse
+    // mode the number the learner chose, set there first).
     void ZobrazOtazku(int n);
     // The note below the answers after an evaluated answer, in the colour readable in every look;
     // a question without a note shows nothing. SkryjVysvetleni hides it again outside browse mode.
     void ZobrazVysvetleni();
     void SkryjVysvetleni();
+    // Shows exactly the marks given (the learner's marks of the pending answer).
+    void ZobrazOznaceni(const std::array<bool, 4>& oznaceno);
     // Makes visible exactly the marks of the letters A..D found in `pismena`.
     void ZobrazSpravne(const std::string& pismena);
     // Loads one of the mark pictures ("yes.jpg", "no.jpg", "mistake.jpg" under grafika) into mark i
     // (0..3 for A..D), or into all four with i = -1.
     void NactiZnacku(int i, const QString& soubor);
     void SkryjZnacky();
-    std::array<bool, 4> OznaceneOdpovedi() const;  // which marks are visible
+    // Loads a mark picture into mark i (0..3) and shows it: the evaluated answer's marks. The
+    // learner's own marks are the run state's (StavBehu::oznaceno), drawn when toggled.
+    void UkazZnacku(int i, const QString& soubor);
+    // The feedback panel pSpravne: "Správně" or "Špatně" in its colour, over the question; hidden
+    // again by SkryjVerdikt.
+    void ZobrazVerdikt(bool spravne);
+    void SkryjVerdikt();
+    // Browse mode: shows or hides the browse box and the note.
+    void NastavProhlizeni(bool zapnout);
+    // Browse mode: question n becomes the current one and shows, with its number in the entry
+    // (which gets the focus if `zamerit`).
+    void ProhlizejOtazku(int n, bool zamerit = true);
     bool VProhlizeni() const;  // the browse panel is shown
     const QString& Titulek() const { return vyrazena_; }  // the excluded-question notice or empty
 
-    // Browse-mode handlers of the entry and its spin button.
-    void eCisloOKeyDown(int klavesa);
-    void sb1UpClick();
-    void sb1DownClick();
-    // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
-    void sb1Krok(int krok);
-    bool JeCislo() const;
-    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
-    // Returns whether the key names an answer.
-    bool KlavesaOdpovedi(QKeyEvent* udalost);
     // Refreshes the accessible names and descriptions of the question, answers and marks.
     void ObnovPristupnost();
 
@@ -74,6 +79,29 @@ public:
     // Opens the question's picture large in a window of its own (a click on it, or Z); nothing
     // when the question has no picture.
     void ZvetsiObrazek();
+
+signals:
+    // The right mouse button went down on the panel or one of the controls that pass it on.
+    void pravyKlik();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+    void mousePressEvent(QMouseEvent* udalost) override;
+    // Enter and Space act as the right mouse button; the answer keys as left clicks.
+    void keyPressEvent(QKeyEvent* udalost) override;
+    void paintEvent(QPaintEvent* udalost) override;
+
+private:
+    // Browse-mode handlers of the entry and its spin button.
+    void eCisloOKeyDown(int klavesa);
+    void sb1UpClick();
+    void sb1DownClick();
+    // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
+    void sb1Krok(int krok);
+    bool JeCislo() const;
+    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
+    // Returns whether the key names an answer.
+    bool KlavesaOdpovedi(QKeyEvent* udalost);
 
     // Controls, named as the program knows them.
     QLabel* lbCisloOtazky = nullptr;
@@ -93,18 +121,6 @@ public:
     QLabel* lbOznacena = nullptr;  // the flag mark in the browse box
     QLabel* lbOznaceni = nullptr;  // the flag mark beside the number outside browse mode
 
-signals:
-    // The right mouse button went down on the panel or one of the controls that pass it on.
-    void pravyKlik();
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
-    void mousePressEvent(QMouseEvent* udalost) override;
-    // Enter and Space act as the right mouse button; the answer keys as left clicks.
-    void keyPressEvent(QKeyEvent* udalost) override;
-    void paintEvent(QPaintEvent* udalost) override;
-
-private:
     PanelHledani& Hledani();
     void VyplnOtazku(const Otazka& otazka);
     void UmistiText(StatickyText* text, const Otazka& otazka);
@@ -114,10 +130,13 @@ private:
     void stAClick(int i);
     // The number in the entry; false (after the error box) when the entry holds no usable number.
     bool CisloZadani(long long& cislo);
+    // Browse mode: question n becomes the run state's current question, then shows.
+    void Prohlizej(int n);
 
     const Banka& banka_;
     StavBehu& stav_;
     std::filesystem::path adresar_;
+    int cislo_ = 0;  // the question drawn
     QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
     std::array<QString, 4> obrazkyZnacek_;  // the picture file each mark holds
     int kolecko_ = 0;  // wheel turn on eCisloO not yet worth a step

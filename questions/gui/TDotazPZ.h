@@ -21,6 +21,11 @@ public:
 
     void reject() override;
 
+protected:
+    // Left and Right move a bar down and up, as Up and Down, PageUp and PageDown do.
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+private:
     QLabel* lbNadpis = nullptr;
     QScrollBar* sbPocet = nullptr;
     QLabel* lbPocet = nullptr;
@@ -30,11 +35,6 @@ public:
     QLabel* stHvezda = nullptr;
     QPushButton* btnPotvrdit = nullptr;
 
-protected:
-    // Left and Right move a bar down and up, as Up and Down, PageUp and PageDown do.
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
-
-private:
     void sbPocetChange();
     void sbOtazkaChange();
 

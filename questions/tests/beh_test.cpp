@@ -261,6 +261,33 @@ TEST_F(Hodnoceni, ZnackyOdpovedi)
     EXPECT_EQ(beh.uspesnost, 33);
 }
 
+// The learner's marks and the verdict live in the run: marks toggle only while an answer is
+// pending, evaluation gives the verdict, and the next question or the mode's end starts clean.
+TEST_F(Hodnoceni, ZnackyAVerdiktDrziBeh)
+{
+    Priprav(2);
+    Dalsi();
+    EXPECT_TRUE(PrepniOdpoved(beh, 1));
+    EXPECT_TRUE(PrepniOdpoved(beh, 3));
+    EXPECT_TRUE(PrepniOdpoved(beh, 2));
+    EXPECT_TRUE(PrepniOdpoved(beh, 2));
+    EXPECT_FALSE(PrepniOdpoved(beh, 4));
+    EXPECT_EQ(beh.oznaceno, Spravne);
+    EXPECT_TRUE(VyhodnotOdpoved(beh, beh.oznaceno).spravne);
+    EXPECT_EQ(beh.verdikt, StavBehu::Verdikt::Spravne);
+    EXPECT_FALSE(PrepniOdpoved(beh, 0));  // evaluated: nothing pending
+    EXPECT_EQ(beh.oznaceno, Spravne);
+
+    Dalsi();
+    EXPECT_EQ(beh.oznaceno, (std::array<bool, 4> {}));
+    EXPECT_TRUE(PrepniOdpoved(beh, 0));
+    EXPECT_FALSE(VyhodnotOdpoved(beh, beh.oznaceno).spravne);
+    EXPECT_EQ(beh.verdikt, StavBehu::Verdikt::Spatne);
+    UkonciBeh(beh, StavOpakovaniZaznamu {});
+    EXPECT_EQ(beh.verdikt, StavBehu::Verdikt::Zadny);
+    EXPECT_EQ(beh.oznaceno, (std::array<bool, 4> {}));
+}
+
 TEST_F(Hodnoceni, UspesnostZaokrouhlujeKSudemu)
 {
     Priprav(8);

@@ -16,6 +16,7 @@ constexpr int kSirka = 420;
 constexpr int kVyska = 257;
 constexpr int kRadekKategorie = 13;
 constexpr int kMezeraTlacitek = 18;
+constexpr int kSirkaZkouseni = 193;  // the exam's retry button, wider for its longer caption
 
 QLabel* Popisek(QWidget* rodic, const char* jmeno, int x, int y, bool tucne = false)
 {
@@ -205,5 +206,18 @@ void TDetail::btnPrezkousetClick()
                           QStringLiteral("Žádná z otázek tohoto záznamu už v souboru otázek "
                                          "není, opakování nelze spustit."));
         return;
+    }
+}
+
+void TDetail::NastavZkouseni(bool zkouska)
+{
+    if (zkouska) {
+        lbSNapovedou->setEnabled(false);
+        btnPrezkouset->setText(QStringLiteral("&Prozkoušet nesprávně zodpovězené"));
+        // Only widened: the pair keeps the place its set-up gave it, so the button grows to the
+        // right.
+        btnPrezkouset->resize(kSirkaZkouseni, btnPrezkouset->height());
+    } else {
+        btnPrezkouset->setText(QStringLiteral("&Procvičit nesprávně zodpovězené"));
     }
 }

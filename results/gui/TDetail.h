@@ -26,6 +26,15 @@ public:
             QWidget* rodic = nullptr);
     ~TDetail() override;
 
+    // A record of an exam: no hints to show, and the retry button's caption (and width) of the
+    // exam; otherwise the practice caption.
+    void NastavZkouseni(bool zkouska);
+
+private:
+    void btnZ1Click();
+    void btnZ2Click();
+    void btnPrezkousetClick();
+
     QLabel* lbProfil = nullptr;
     QLabel* lbSkupina = nullptr;
     QFrame* Bevel1 = nullptr;
@@ -45,11 +54,6 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnPrezkouset = nullptr;
 
-    void btnZ1Click();
-    void btnZ2Click();
-    void btnPrezkousetClick();
-
-private:
     void VytvorOvladaci();
     // Places btnOK and btnPrezkouset as a centred pair, by the retry button's designed width.
     void VycentrujTlacitka();

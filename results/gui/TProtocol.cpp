@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kSirka = 600;
 constexpr int kVyska = 380;
-constexpr int kSirkaZkouseni = 193;
 
 std::vector<ModelTabulky::Sloupec> SloupceSeznamu()
 {
@@ -172,15 +171,7 @@ void TProtocol::btnPodrobnostiClick()
     detail.setWindowTitle(QString::fromStdString(vybrany_->typ) + QStringLiteral(" - ")
                           + ModelTabulky::TextData(vybrany_->datum, jazyk) + QStringLiteral(", ")
                           + ModelTabulky::TextCasu(vybrany_->cas, jazyk));
-    if (zkouska_) {
-        detail.lbSNapovedou->setEnabled(false);
-        detail.btnPrezkouset->setText(QStringLiteral("&Prozkoušet nesprávně zodpovězené"));
-        // Only widened: the pair keeps the place its set-up gave it, so the button grows to the
-        // right.
-        detail.btnPrezkouset->resize(kSirkaZkouseni, detail.btnPrezkouset->height());
-    } else {
-        detail.btnPrezkouset->setText(QStringLiteral("&Procvičit nesprávně zodpovězené"));
-    }
+    detail.NastavZkouseni(zkouska_);
     VycentrujNad(&detail, this);
     detail.exec();
     if (relace_.opakovaniZaznamu.priznak)

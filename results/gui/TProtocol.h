@@ -30,23 +30,23 @@ public:
     // The list's cursor over Vysledky.
     Tabulka& Table1() { return *table1_; }
 
-    QTableView* DBGrid1 = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnPodrobnosti = nullptr;
-    QPushButton* btnVymazat = nullptr;
-    QPushButton* btnVymazatVse = nullptr;
-
     ModelTabulky& Model() { return *model_; }
     // The record chosen last for the details.
     const VybranyVysledek& Vybrany() const { return *vybrany_; }
 
     static void Table1CalcFields(Tabulka& t);
 
+private:
     void btnPodrobnostiClick();
     void btnVymazatClick();
     void btnVymazatVseClick();
 
-private:
+    QTableView* DBGrid1 = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnPodrobnosti = nullptr;
+    QPushButton* btnVymazat = nullptr;
+    QPushButton* btnVymazatVse = nullptr;
+
     void VytvorOvladaci();
     void PovolTlacitka();
     void UkazAktualni();

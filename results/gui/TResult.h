@@ -37,6 +37,7 @@ public:
 
     void done(int vysledek) override;
 
+private:
     QLabel* lbTyp = nullptr;
     QLabel* lbUzivatel = nullptr;
     QFrame* Bevel1 = nullptr;
@@ -50,10 +51,8 @@ public:
     QLabel* lbSoubor = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnPrezkouset = nullptr;
-
     void btnPrezkousetClick();
 
-private:
     void VytvorOvladaci();
     void UkazProtokol(ProtokolBehu protokol);
     void VyplnPopisky();

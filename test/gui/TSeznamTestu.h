@@ -22,21 +22,21 @@ public:
                  QLocale jazyk = QLocale(QLocale::Czech, QLocale::Czechia));
     ~TSeznamTestu() override;
 
+    // The filter text that selects one profile's records: its name in single quotes, inner
+    // quotes doubled.
+    static std::string FiltrProfilu(const std::string& profil);
+
+private:
+    void btnDetailClick();
+    void btnVymazClick();
+    void btnVymazVseClick();
+
     QTableView* DBGrid1 = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnDetail = nullptr;
     QPushButton* btnVymaz = nullptr;
     QPushButton* btnVymazVse = nullptr;
 
-    void btnDetailClick();
-    void btnVymazClick();
-    void btnVymazVseClick();
-
-    // The filter text that selects one profile's records: its name in single quotes, inner
-    // quotes doubled.
-    static std::string FiltrProfilu(const std::string& profil);
-
-private:
     void ZobrazAktualni();
     void PovolTlacitka();
 

@@ -282,3 +282,20 @@ void TStatistikaUceni::lstZamenyClick()
     if (prohlizet_)
         prohlizet_(cislo);
 }
+
+bool TStatistikaUceni::PripravenostHotova() const
+{
+    return pPripravenost && pPripravenost->Hotovo();
+}
+
+const OdhadNaDen& TStatistikaUceni::DnesniPripravenost() const
+{
+    static const OdhadNaDen kZadny {};
+    return pPripravenost ? pPripravenost->Dnes() : kZadny;
+}
+
+const PlanUceni& TStatistikaUceni::PlanPripravenosti() const
+{
+    static const PlanUceni kZadny {};
+    return pPripravenost ? pPripravenost->Plan() : kZadny;
+}

@@ -45,6 +45,16 @@ public:
                      const std::vector<int>& oblasti = {}, const UcebniPamet& ucebni = {},
                      const VstupPripravenosti* pripravenost = nullptr);
 
+    const OdhadUspechu& Odhad() const { return odhad_; }
+    const OdhadPlatny& OdhadDnesni() const { return odhadPlatny_; }
+    const std::vector<int>& NejcastejiSpatne() const { return chyby_; }
+    // The readiness part, shown when the window was given its input: whether its background
+    // computation has finished, today's estimate and the plan (empty until it has).
+    bool PripravenostHotova() const;
+    const OdhadNaDen& DnesniPripravenost() const;
+    const PlanUceni& PlanPripravenosti() const;
+
+private:
     QTableWidget* tabKategorie = nullptr;
     QWidget* grafKategorii = nullptr;  // a chart view (ui/Grafy.h)
     QTableWidget* tabChyby = nullptr;
@@ -57,15 +67,10 @@ public:
     QListWidget* lstZameny = nullptr;
     QLabel* lbHistorie = nullptr;
 
-    const OdhadUspechu& Odhad() const { return odhad_; }
-    const OdhadPlatny& OdhadDnesni() const { return odhadPlatny_; }
-    const std::vector<int>& NejcastejiSpatne() const { return chyby_; }
-
     void btnProhlizetClick();
     // Opens browse mode on the question of the chosen confusion.
     void lstZamenyClick();
 
-private:
     std::function<void(int)> prohlizet_;
     OdhadUspechu odhad_;
     OdhadPlatny odhadPlatny_;

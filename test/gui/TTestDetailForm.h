@@ -21,17 +21,17 @@ public:
     TTestDetailForm(const VstupZpravy& vstup, std::filesystem::path adresar,
                     QWidget* rodic = nullptr);
 
+    QStringList Radky() const;
+
+private:
     QPlainTextEdit* mProtokol = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnTisk = nullptr;
     QPushButton* btnUloz = nullptr;
 
-    QStringList Radky() const;
-
     void btnTiskClick();
     void btnUlozClick();
 
-private:
     std::vector<std::string> radky_;
     std::filesystem::path adresar_;
 };

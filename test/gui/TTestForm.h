@@ -41,17 +41,29 @@ public:
     // Draws the 25 positions, seeded from the clock; false when the bank cannot fill them.
     bool ComposeTest();
     void FillSheet();
-    void Timer1Timer();
-    void btnVyhodnotitClick();
     void EvaluateTest();
     void ShowEvaluation();
-    void TabulkaSelectCell(int ACol, int ARow);
     void ShowComparison();
     void ShowMarkers();
 
     const PoziceTestu& Pozice() const { return pozice_; }
     const VysledekTestu& Vysledek() const { return vysledek_; }
     bool Vyhodnoceno() const { return vyhodnoceno_; }
+    // The countdown's seconds left, the test's start, and the position compared on the
+    // evaluation panel.
+    int ZbyvaSekund() const { return RemainingSeconds; }
+    const DatumCas& Zacatek() const { return TestStart; }
+    int VybranaPozice() const { return SelectedPosition; }
+
+protected:
+    void closeEvent(QCloseEvent* udalost) override;  // FormClose
+    void reject() override;  // Esc closes through FormClose too
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+private:
+    void Timer1Timer();
+    void btnVyhodnotitClick();
+    void TabulkaSelectCell(int ACol, int ARow);
 
     int MinimumBodu = 0;  // PassMinimum of the group
     int RemainingSeconds = 0;
@@ -85,12 +97,6 @@ public:
     std::array<QLabel*, 4> lbPismena {}, imgZnacky {};
     StatickyText* Poznamka = nullptr;  // the compared question's note ("Vysvětlení po odpovědi")
 
-protected:
-    void closeEvent(QCloseEvent* udalost) override;  // FormClose
-    void reject() override;  // Esc closes through FormClose too
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
-
-private:
     void VytvorPozici(int k);
     void VytvorVyhodnoceni();
     void st1AClick(int pozice, int pismeno);

@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QFrame>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -108,10 +110,13 @@ public:
 private:
     void Oznac(char pismeno)
     {
-        QTest::mouseClick(h_.pOtazky->stOdpovedi[static_cast<std::size_t>(pismeno - 'A')],
+        QTest::mouseClick(h_.findChild<StatickyText*>(QStringLiteral("st") + QLatin1Char(pismeno)),
                           Qt::LeftButton);
     }
-    void PravyKlik() { QTest::mouseClick(h_.pOtazky->lbCisloOtazky, Qt::RightButton); }
+    void PravyKlik()
+    {
+        QTest::mouseClick(h_.findChild<QLabel*>(QStringLiteral("lbCisloOtazky")), Qt::RightButton);
+    }
     // An answer letter of a shown answer that is not correct, or 0 when every one is.
     char SpatnePismeno() const;
 
@@ -150,23 +155,22 @@ void Scenar::Nastaveni()
         snimky_.Uloz(okno, QStringLiteral("nastaveni"));
         okno->close();
     });
-    h_.M1Nastaveni->trigger();
+    h_.findChild<QAction*>(QStringLiteral("M1Nastaveni"))->trigger();
 }
 
 void Scenar::Prohlizeni()
 {
-    h_.M1Prohlizet->trigger();
-    h_.pOtazky->eCisloO->setText(QStringLiteral("12"));
-    h_.pOtazky->ZobrazOtazku(12);
+    h_.findChild<QAction*>(QStringLiteral("M1Prohlizet"))->trigger();
+    h_.findChild<PanelOtazek*>(QStringLiteral("pOtazky"))->ProhlizejOtazku(12);
     snimky_.Uloz(&h_, QStringLiteral("prohlizeni"));
-    h_.M2KonecRezimuClick();
+    h_.findChild<QAction*>(QStringLiteral("M2KonecRezimu"))->trigger();
 }
 
 char Scenar::SpatnePismeno() const
 {
     for (char p : {'A', 'B', 'C', 'D'})
         if (h_.relace.beh.spravneOdpovedi.find(p) == std::string::npos
-            && h_.pOtazky->stOdpovedi[static_cast<std::size_t>(p - 'A')]->isVisible())
+            && h_.findChild<StatickyText*>(QStringLiteral("st") + QLatin1Char(p))->isVisible())
             return p;
     return 0;
 }
@@ -179,7 +183,7 @@ void Scenar::Procvicovani()
         snimky_.Uloz(dotaz, QStringLiteral("dotaz-procvicovani"));
         Klikni(dotaz, "btnPotvrdit");
     });
-    h_.M1Procvicovat->trigger();
+    h_.findChild<QAction*>(QStringLiteral("M1Procvicovat"))->trigger();
     if (h_.relace.rezim != RezimBehu::Procvicovani) {
         snimky_.Preskoc(QStringLiteral("procvicovani"),
                         QStringLiteral("procvičování se nespustilo"));
@@ -205,16 +209,17 @@ void Scenar::Procvicovani()
             snimky_.Uloz(&h_, QStringLiteral("procvicovani"));
             PravyKlik();
             snimky_.Uloz(&h_, QStringLiteral("procvicovani-hodnoceni"));
-            snimky_.Uloz(h_.pPomoc, QStringLiteral("informacni-pruh"));
-            h_.Timer1Timer();
+            snimky_.Uloz(h_.findChild<QFrame*>(QStringLiteral("pPomoc")),
+                         QStringLiteral("informacni-pruh"));
+            QMetaObject::invokeMethod(h_.findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
         } else if (krok == 1) {
-            h_.M2OznacSpravne->trigger();
+            h_.findChild<QAction*>(QStringLiteral("M2OznacSpravne"))->trigger();
             snimky_.Uloz(&h_, QStringLiteral("procvicovani-napoveda"));
         } else {
             for (char p : h_.relace.beh.spravneOdpovedi)
                 Oznac(p);
             PravyKlik();
-            h_.Timer1Timer();
+            QMetaObject::invokeMethod(h_.findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
         }
         PravyKlik();
         Pockej();
@@ -226,7 +231,7 @@ void Scenar::Procvicovani()
 
 void Scenar::TestNaBody()
 {
-    if (!h_.M1Test->isEnabled()) {
+    if (!h_.findChild<QAction*>(QStringLiteral("M1Test"))->isEnabled()) {
         for (const char* jmeno : {"test-arch", "test-vyhodnoceni"})
             snimky_.Preskoc(QString::fromLatin1(jmeno),
                             QStringLiteral("test na body v tomto stromu ještě není"));
@@ -262,7 +267,7 @@ void Scenar::TestNaBody()
             w->close();
     };
     PriOtevreni(*obsluha);
-    h_.M1Test->trigger();
+    h_.findChild<QAction*>(QStringLiteral("M1Test"))->trigger();
     ZrusCekani();
     if (!*otevren)
         for (const char* jmeno : {"test-arch", "test-vyhodnoceni"})
@@ -321,7 +326,7 @@ void Scenar::TestPlatny()
         });
         Klikni(pravidla, "btnOK");
     });
-    h_.M1TestPlatny->trigger();
+    h_.findChild<QAction*>(QStringLiteral("M1TestPlatny"))->trigger();
     ZrusCekani();
     if (!*otevren)
         for (const QString& jmeno : jmena)
@@ -341,7 +346,7 @@ void Scenar::Krizovatky()
         snimky_.Uloz(w, QStringLiteral("krizovatky-trenink"));
         w->close();
     });
-    h_.M1Krizovatky->trigger();
+    h_.findChild<QAction*>(QStringLiteral("M1Krizovatky"))->trigger();
     ZrusCekani();
     if (!*otevren)
         snimky_.Preskoc(QStringLiteral("krizovatky-trenink"), QStringLiteral("okno se neotevřelo"));
@@ -382,14 +387,15 @@ void Scenar::Statistika()
         snimky_.Uloz(okno, QStringLiteral("statistika"));
         okno->close();
     });
-    h_.M1StatistikaUceni->trigger();
+    h_.findChild<QAction*>(QStringLiteral("M1StatistikaUceni"))->trigger();
     ZrusCekani();
 }
 
 void Scenar::InformacniOkna()
 {
-    const std::pair<QAction*, const char*> okna[] = {{h_.M1OProgramu, "o-programu"},
-                                                     {h_.M1Seznam, "historie"}};
+    const std::pair<QAction*, const char*> okna[] = {
+        {h_.findChild<QAction*>(QStringLiteral("M1OProgramu")), "o-programu"},
+        {h_.findChild<QAction*>(QStringLiteral("M1Seznam")), "historie"}};
     for (const auto& [akce, jmeno] : okna) {
         PriOtevreni([this, jmeno](QWidget* okno) {
             snimky_.Uloz(okno, QString::fromLatin1(jmeno));
@@ -407,7 +413,8 @@ void Scenar::Napoveda()
     THelpForm okno(nullptr, data_);
     okno.show();
     snimky_.Uloz(&okno, QStringLiteral("napoveda-start"));
-    okno.wbHelp->setSource(QUrl::fromLocalFile(data_ + QStringLiteral("/Help/procvicovani.htm")));
+    okno.findChild<QTextBrowser*>(QStringLiteral("wbHelp"))
+        ->setSource(QUrl::fromLocalFile(data_ + QStringLiteral("/Help/procvicovani.htm")));
     snimky_.Uloz(&okno, QStringLiteral("napoveda-procvicovani"));
 }
 
@@ -491,9 +498,11 @@ int main(int argc, char** argv)
     scenar.TestNaBody();
     scenar.TestPlatny();
     scenar.Krizovatky();
-    scenar.Seznam(hlavni.smProc, "vysledky-seznam", "btnPodrobnosti", "vysledky-podrobnosti",
+    scenar.Seznam(hlavni.findChild<QAction*>(QStringLiteral("smProc")), "vysledky-seznam",
+                  "btnPodrobnosti", "vysledky-podrobnosti",
                   QStringLiteral("seznam výsledků v tomto stromu ještě není"));
-    scenar.Seznam(hlavni.M1VysledekTestu, "protokoly-seznam", "btnDetail", "protokol-testu",
+    scenar.Seznam(hlavni.findChild<QAction*>(QStringLiteral("M1VysledekTestu")), "protokoly-seznam",
+                  "btnDetail", "protokol-testu",
                   QStringLiteral("seznam protokolů testů v tomto stromu ještě není"));
     scenar.Statistika();
     scenar.InformacniOkna();

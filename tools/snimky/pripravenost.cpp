@@ -78,7 +78,7 @@ int main(int argc, char** argv)
                           &vstup);
     okno.show();
     if (argc > 3) {
-        while (!okno.pPripravenost->Hotovo())
+        while (!okno.PripravenostHotova())
             aplikace.processEvents();
         aplikace.processEvents();
         return okno.grab().save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;

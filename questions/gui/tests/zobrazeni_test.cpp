@@ -3,6 +3,7 @@
 #include "questions/gui/PanelOtazek.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -47,10 +48,29 @@ protected:
         return text.trimmed().toStdString();
     }
 
+    // The run state names question n, then the panel draws it, as in a run.
+    void Zobraz(int n)
+    {
+        NastavAktualni(stav, banka, n);
+        panel->ZobrazOtazku(n);
+    }
+
+    // The marks the panel shows; while an answer is pending they are the run state's marks.
+    std::array<bool, 4> Oznaceno() const
+    {
+        std::array<bool, 4> videt {};
+        const auto znacky = NajdiRadu<QLabel>(panel, "img");
+        for (std::size_t i = 0; i < 4; ++i)
+            videt[i] = znacky[i]->isVisibleTo(panel.get());
+        if (stav.cekaNaOdpoved)
+            EXPECT_EQ(stav.oznaceno, videt);
+        return videt;
+    }
+
     void Zadej(const QString& text)
     {
-        panel->eCisloO->setText(text);
-        QTest::keyClick(panel->eCisloO, Qt::Key_Return);
+        Najdi<QLineEdit>(panel, "eCisloO")->setText(text);
+        QTest::keyClick(Najdi<QLineEdit>(panel, "eCisloO"), Qt::Key_Return);
     }
 
     DocasnyAdresar adresar;
@@ -65,20 +85,20 @@ TEST_F(Zobrazeni, TextNaTriRadkyPosuneOdpovedAna88)
     otazky[0].otazka = TextNaRadky(3);
     otazky[0].a = TextNaRadky(2);
     banka.NactiZ(otazky);
-    panel->ZobrazOtazku(1);
-    EXPECT_EQ(panel->lbCisloOtazky->text(), QStringLiteral("Otázka číslo 1"));
-    EXPECT_EQ(panel->stOtazka->geometry(), QRect(8, 24, 617, 54));
-    EXPECT_EQ(panel->stOdpovedi[0]->y(), 88);
-    EXPECT_EQ(panel->imgZnacky[0]->y(), 88);
-    EXPECT_EQ(panel->lbPismena[0]->y(), 88);
+    Zobraz(1);
+    EXPECT_EQ(Najdi<QLabel>(panel, "lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 1"));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->geometry(), QRect(8, 24, 617, 54));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->y(), 88);
+    EXPECT_EQ(Najdi<QLabel>(panel, "imgA")->y(), 88);
+    EXPECT_EQ(Najdi<QLabel>(panel, "lbA")->y(), 88);
     // b) follows a) directly; the note comes 10 px under d).
-    EXPECT_EQ(panel->stOdpovedi[0]->height(), 36);
-    EXPECT_EQ(panel->stOdpovedi[1]->y(), 124);
-    EXPECT_EQ(panel->stOdpovedi[2]->y(), 142);
-    EXPECT_EQ(panel->stOdpovedi[3]->y(), 160);
-    EXPECT_EQ(panel->stOdpovedi[3]->height(), 0);  // no answer d)
-    EXPECT_FALSE(panel->lbPismena[3]->isVisible());
-    EXPECT_EQ(panel->stPoznamka->y(), 170);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->height(), 36);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->y(), 124);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stC")->y(), 142);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stD")->y(), 160);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stD")->height(), 0);  // no answer d)
+    EXPECT_FALSE(Najdi<QLabel>(panel, "lbD")->isVisible());
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->y(), 170);
     EXPECT_EQ(stav.spravneOdpovedi, "B");
     EXPECT_EQ(stav.skupinaOtazky, "ABCD");
 }
@@ -95,29 +115,29 @@ TEST_F(Zobrazeni, PocetRadkuNepocitaPrazdnyKonec)
 
 TEST_F(Zobrazeni, ObrazekPodleCislaAZuzeniTextu)
 {
-    panel->ZobrazOtazku(620);
-    EXPECT_FALSE(panel->imgObrazek->isVisible());
-    EXPECT_EQ(panel->stOtazka->width(), 617);
-    EXPECT_EQ(panel->stOdpovedi[0]->width(), 580);
+    Zobraz(620);
+    EXPECT_FALSE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->width(), 580);
 
-    panel->ZobrazOtazku(621);
-    ASSERT_TRUE(panel->imgObrazek->isVisible());
-    EXPECT_EQ(panel->imgObrazek->geometry(), QRect(530, 8, 40, 30));
-    EXPECT_EQ(panel->stOtazka->width(), 617 - 40);
-    for (auto* odpoved : panel->stOdpovedi)
+    Zobraz(621);
+    ASSERT_TRUE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(panel, "imgObrazek")->geometry(), QRect(530, 8, 40, 30));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617 - 40);
+    for (auto* odpoved : NajdiRadu<StatickyText>(panel, "st"))
         EXPECT_EQ(odpoved->width(), 580 - 40);
-    EXPECT_EQ(panel->stPoznamka->width(), 597);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->width(), 597);
 
-    panel->ZobrazOtazku(625);  // a path written with a backslash
-    EXPECT_TRUE(panel->imgObrazek->isVisible());
+    Zobraz(625);  // a path written with a backslash
+    EXPECT_TRUE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
 
-    panel->ZobrazOtazku(721);
-    EXPECT_EQ(panel->imgObrazek->geometry(), QRect(326, 8, 50, 20));
-    EXPECT_EQ(panel->stOdpovedi[1]->width(), 530);
+    Zobraz(721);
+    EXPECT_EQ(Najdi<QLabel>(panel, "imgObrazek")->geometry(), QRect(326, 8, 50, 20));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->width(), 530);
 
-    panel->ZobrazOtazku(3);
-    EXPECT_FALSE(panel->imgObrazek->isVisible());
-    EXPECT_EQ(panel->stOtazka->width(), 617);
+    Zobraz(3);
+    EXPECT_FALSE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617);
 }
 
 TEST_F(Zobrazeni, PoznamkaZacinaPodObrazkem)
@@ -126,84 +146,92 @@ TEST_F(Zobrazeni, PoznamkaZacinaPodObrazkem)
     QImage velky(300, 175, QImage::Format_RGB32);
     velky.fill(Qt::darkYellow);
     ASSERT_TRUE(velky.save(QString::fromStdString(adresar.CestaStd() + "/grafika/721.jpg")));
-    panel->ZobrazOtazku(721);
-    ASSERT_EQ(panel->imgObrazek->geometry(), QRect(326, 8, 300, 175));
-    EXPECT_LT(panel->stOdpovedi[3]->y() + panel->stOdpovedi[3]->height() + 10, 193);
-    EXPECT_EQ(panel->stPoznamka->y(), 193);
+    Zobraz(721);
+    ASSERT_EQ(Najdi<QLabel>(panel, "imgObrazek")->geometry(), QRect(326, 8, 300, 175));
+    EXPECT_LT(Najdi<StatickyText>(panel, "stD")->y() + Najdi<StatickyText>(panel, "stD")->height()
+                  + 10,
+              193);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->y(), 193);
 
-    panel->ZobrazOtazku(3);  // without a picture the note follows the answers again
-    EXPECT_EQ(panel->stPoznamka->y(),
-              panel->stOdpovedi[3]->y() + panel->stOdpovedi[3]->height() + 10);
+    Zobraz(3);  // without a picture the note follows the answers again
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->y(),
+              Najdi<StatickyText>(panel, "stD")->y() + Najdi<StatickyText>(panel, "stD")->height()
+                  + 10);
 }
 
 TEST_F(Zobrazeni, ChybejiciObrazekNicNezuzi)
 {
     std::filesystem::remove(adresar.CestaStd() + "/grafika/621.jpg");
-    panel->ZobrazOtazku(621);
-    EXPECT_FALSE(panel->imgObrazek->isVisible());
-    EXPECT_EQ(panel->stOtazka->width(), 617);
-    EXPECT_EQ(panel->stOdpovedi[2]->width(), 580);
+    Zobraz(621);
+    EXPECT_FALSE(Najdi<QLabel>(panel, "imgObrazek")->isVisible());
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->width(), 617);
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stC")->width(), 580);
 }
 
 TEST_F(Zobrazeni, VyrazenaOtazkaANavratKNormalni)
 {
-    panel->ZobrazOtazku(3);
+    Zobraz(3);
     panel->ZobrazOtazku(5);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
-    EXPECT_EQ(panel->lbCisloOtazky->text(), QStringLiteral("Otázka číslo 5"));
-    EXPECT_FALSE(panel->stOtazka->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(panel, "lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 5"));
+    EXPECT_FALSE(Najdi<StatickyText>(panel, "stOtazka")->isVisible());
     for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(panel->lbPismena[static_cast<std::size_t>(i)]->isVisible());
-        EXPECT_FALSE(panel->imgZnacky[static_cast<std::size_t>(i)]->isVisible());
+        EXPECT_FALSE(
+            Najdi<QLabel>(panel, Pismenem("lb", static_cast<std::size_t>(i)))->isVisible());
+        EXPECT_FALSE(
+            Najdi<QLabel>(panel, Pismenem("img", static_cast<std::size_t>(i)))->isVisible());
     }
-    EXPECT_EQ(stav.spravneOdpovedi, "AC");  // the previous question's letters stay
-    EXPECT_TRUE(panel->stPoznamka->text().isEmpty());
+    // Drawing leaves the run's state alone: the previous question's letters stay.
+    EXPECT_EQ(stav.spravneOdpovedi, "AC");
+    EXPECT_TRUE(Najdi<StatickyText>(panel, "stPoznamka")->text().isEmpty());
 
-    panel->ZobrazOtazku(6);
+    Zobraz(6);
     EXPECT_TRUE(panel->Titulek().isEmpty());
-    EXPECT_TRUE(panel->stOtazka->isVisible());
-    EXPECT_EQ(panel->stOtazka->text(), QStringLiteral("Otázka 6?"));
-    EXPECT_TRUE(panel->lbPismena[0]->isVisible());
-    EXPECT_TRUE(panel->stOdpovedi[2]->isVisible());
+    EXPECT_TRUE(Najdi<StatickyText>(panel, "stOtazka")->isVisible());
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stOtazka")->text(), QStringLiteral("Otázka 6?"));
+    EXPECT_TRUE(Najdi<QLabel>(panel, "lbA")->isVisible());
+    EXPECT_TRUE(Najdi<StatickyText>(panel, "stC")->isVisible());
     EXPECT_EQ(stav.spravneOdpovedi, "AC");
 }
 
 TEST_F(Zobrazeni, LevyKlikPrepinaZnackuJenPriCekajiciOdpovedi)
 {
-    panel->ZobrazOtazku(2);
+    Zobraz(2);
     stav.cekaNaOdpoved = false;
-    QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
-    QTest::mouseClick(panel->lbPismena[0], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton);
+    QTest::mouseClick(Najdi<QLabel>(panel, "lbA"), Qt::LeftButton);
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, false, false}));
 
     stav.cekaNaOdpoved = true;
-    QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
-    QTest::mouseClick(panel->lbPismena[2], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, true, true, false}));
-    QTest::mouseClick(panel->stOdpovedi[1], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, true, false}));
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton);
+    QTest::mouseClick(Najdi<QLabel>(panel, "lbC"), Qt::LeftButton);
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, true, true, false}));
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton);
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, true, false}));
     // Clicking a mark itself does nothing with the left button.
-    QTest::mouseClick(panel->imgZnacky[2], Qt::LeftButton);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, true, false}));
+    QTest::mouseClick(Najdi<QLabel>(panel, "imgC"), Qt::LeftButton);
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, true, false}));
 }
 
 // The answer keys toggle as a left click does (only while an answer is pending, and only for an
 // answer the question has); Enter and Space act as the right button.
 TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
 {
-    panel->ZobrazOtazku(2);  // answers a..c, no d
+    Zobraz(2);  // answers a..c, no d
     QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
     stav.cekaNaOdpoved = false;
     QTest::keyClick(panel.get(), Qt::Key_A);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, false, false}));
 
     stav.cekaNaOdpoved = true;
     const struct {
         const char* klavesy;
         std::array<bool, 4> oznaceno;
     } pripady[] = {
-        {"a", {true, false, false, false}},        {"B", {true, true, false, false}},
-        {"3", {true, true, true, false}},          {"1", {false, true, true, false}},
+        {"a", {true, false, false, false}},
+        {"B", {true, true, false, false}},
+        {"3", {true, true, true, false}},
+        {"1", {false, true, true, false}},
         {"d4", {false, true, true, false}},  // no answer d: nothing
         {"+\xc5\xa1", {true, true, false, false}},  // "+" and "š", the unshifted 1 and 3 of a Czech
                                                     // keyboard
@@ -216,12 +244,15 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
             QTest::sendKeyEvent(QTest::Click, panel.get(),
                                 static_cast<Qt::Key>(znak.toUpper().unicode()), QString(znak),
                                 Qt::NoModifier);
-        EXPECT_EQ(panel->OznaceneOdpovedi(), p.oznaceno);
+        EXPECT_EQ(Oznaceno(), p.oznaceno);
     }
-    EXPECT_EQ(panel->imgZnacky[0]->accessibleName(), QStringLiteral("Značka odpovědi a)"));
-    EXPECT_EQ(panel->stOdpovedi[0]->accessibleDescription(), QStringLiteral("zvolená"));
-    EXPECT_EQ(panel->stOdpovedi[2]->accessibleDescription(), QStringLiteral("nezvolená"));
-    EXPECT_EQ(panel->stOdpovedi[1]->accessibleName(), QStringLiteral("Odpověď b) Odpověď b 2."));
+    EXPECT_EQ(Najdi<QLabel>(panel, "imgA")->accessibleName(), QStringLiteral("Značka odpovědi a)"));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->accessibleDescription(),
+              QStringLiteral("zvolená"));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stC")->accessibleDescription(),
+              QStringLiteral("nezvolená"));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->accessibleName(),
+              QStringLiteral("Odpověď b) Odpověď b 2."));
     EXPECT_EQ(kliky.count(), 0);
 
     QTest::keyClick(panel.get(), Qt::Key_Return);
@@ -232,28 +263,30 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
     stav.cekaNaOdpoved = false;
     panel->NactiZnacku(0, QStringLiteral("no.jpg"));
     panel->NactiZnacku(2, QStringLiteral("mistake.jpg"));
-    panel->imgZnacky[2]->show();
+    Najdi<QLabel>(panel, "imgC")->show();
     panel->ObnovPristupnost();
-    EXPECT_EQ(panel->stOdpovedi[0]->accessibleDescription(), QStringLiteral("špatně zvolená"));
-    EXPECT_EQ(panel->stOdpovedi[1]->accessibleDescription(), QStringLiteral("správná odpověď"));
-    EXPECT_EQ(panel->imgZnacky[2]->accessibleDescription(),
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->accessibleDescription(),
+              QStringLiteral("špatně zvolená"));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->accessibleDescription(),
+              QStringLiteral("správná odpověď"));
+    EXPECT_EQ(Najdi<QLabel>(panel, "imgC")->accessibleDescription(),
               QStringLiteral("vynechaná správná odpověď"));
 }
 
 TEST_F(Zobrazeni, PravyKlikPredavajiJenOtazkoveOvladace)
 {
-    panel->ZobrazOtazku(2);
+    Zobraz(2);
     QSignalSpy kliky(panel.get(), &PanelOtazek::pravyKlik);
-    QTest::mouseClick(panel->stOdpovedi[0], Qt::RightButton);
-    QTest::mouseClick(panel->stOtazka, Qt::RightButton);
-    QTest::mouseClick(panel->lbCisloOtazky, Qt::RightButton);
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stA"), Qt::RightButton);
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stOtazka"), Qt::RightButton);
+    QTest::mouseClick(Najdi<QLabel>(panel, "lbCisloOtazky"), Qt::RightButton);
     QTest::mouseClick(panel.get(), Qt::RightButton, {}, QPoint(300, 300));
     EXPECT_EQ(kliky.count(), 4);
-    panel->stPoznamka->show();
-    QTest::mouseClick(panel->stPoznamka, Qt::RightButton, {}, QPoint(2, 2));
-    panel->pProhlizeni->show();
-    QTest::mouseClick(panel->pProhlizeni, Qt::RightButton, {}, QPoint(2, 2));
-    QTest::mouseClick(panel->stOdpovedi[0], Qt::LeftButton);
+    Najdi<StatickyText>(panel, "stPoznamka")->show();
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stPoznamka"), Qt::RightButton, {}, QPoint(2, 2));
+    Najdi<QFrame>(panel, "pProhlizeni")->show();
+    QTest::mouseClick(Najdi<QFrame>(panel, "pProhlizeni"), Qt::RightButton, {}, QPoint(2, 2));
+    QTest::mouseClick(Najdi<StatickyText>(panel, "stA"), Qt::LeftButton);
     EXPECT_EQ(kliky.count(), 4);
 }
 
@@ -262,26 +295,27 @@ protected:
     void SetUp() override
     {
         Zobrazeni::SetUp();
-        panel->pProhlizeni->show();
-        panel->stPoznamka->show();
+        Najdi<QFrame>(panel, "pProhlizeni")->show();
+        Najdi<StatickyText>(panel, "stPoznamka")->show();
         panel->NactiZnacku(-1, QStringLiteral("yes.jpg"));
-        panel->eCisloO->setText(QStringLiteral("1"));
-        panel->ZobrazOtazku(1);
+        Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("1"));
+        Zobraz(1);
     }
 };
 
 TEST_F(Prohlizeni, ZnackyPraveSpravnychOdpovedi)
 {
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, true, false, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, true, false, false}));
     Zadej(QStringLiteral("3"));
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {true, false, true, false}));
-    EXPECT_EQ(panel->stPoznamka->text(), QStringLiteral("Poznámka k otázce 3."));
-    EXPECT_FALSE(panel->imgZnacky[0]->pixmap().isNull());
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {true, false, true, false}));
+    EXPECT_EQ(Najdi<StatickyText>(panel, "stPoznamka")->text(),
+              QStringLiteral("Poznámka k otázce 3."));
+    EXPECT_FALSE(Najdi<QLabel>(panel, "imgA")->pixmap().isNull());
 }
 
 TEST_F(Prohlizeni, MysVPoliCislaUmistiKurzorAVybiraJakoVKazdemPoli)
 {
-    QLineEdit* e = panel->eCisloO;
+    QLineEdit* e = Najdi<QLineEdit>(panel, "eCisloO");
     e->setText(QStringLiteral("123"));
     e->setCursorPosition(3);
     const int stred = e->height() / 2;
@@ -300,10 +334,10 @@ TEST_F(Prohlizeni, MysVPoliCislaUmistiKurzorAVybiraJakoVKazdemPoli)
 TEST_F(Prohlizeni, EnterOmeziCisloNa1Az757)
 {
     Zadej(QStringLiteral("0"));
-    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("1"));
+    EXPECT_EQ(Najdi<QLineEdit>(panel, "eCisloO")->text(), QStringLiteral("1"));
     EXPECT_EQ(stav.cisloOtazky, 1);
     Zadej(QStringLiteral("900"));
-    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("757"));
+    EXPECT_EQ(Najdi<QLineEdit>(panel, "eCisloO")->text(), QStringLiteral("757"));
     EXPECT_EQ(stav.cisloOtazky, 757);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
 }
@@ -328,53 +362,53 @@ TEST_F(Prohlizeni, NeplatneZadaniHlasiChybuANemeniOtazku)
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
         EXPECT_EQ(stav.cisloOtazky, 7);
-        EXPECT_EQ(panel->eCisloO->text(), text);
+        EXPECT_EQ(Najdi<QLineEdit>(panel, "eCisloO")->text(), text);
     }
     auto chyba = StiskniVeZprave(QMessageBox::Ok);
-    panel->eCisloO->setText(QStringLiteral("x"));
-    panel->sb1Nahoru->click();
+    Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("x"));
+    Najdi<QToolButton>(panel, "sb1Nahoru")->click();
     EXPECT_TRUE(chyba->probehlo);
     EXPECT_EQ(stav.cisloOtazky, 7);
 }
 
 TEST_F(Prohlizeni, SipkyNeomezujiANepreskakuji)
 {
-    panel->sb1Dolu->click();  // at 1: nothing
-    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("1"));
+    Najdi<QToolButton>(panel, "sb1Dolu")->click();  // at 1: nothing
+    EXPECT_EQ(Najdi<QLineEdit>(panel, "eCisloO")->text(), QStringLiteral("1"));
     EXPECT_EQ(stav.cisloOtazky, 1);
 
-    panel->eCisloO->setText(QStringLiteral("757"));
-    panel->sb1Nahoru->click();
-    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("757"));
+    Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("757"));
+    Najdi<QToolButton>(panel, "sb1Nahoru")->click();
+    EXPECT_EQ(Najdi<QLineEdit>(panel, "eCisloO")->text(), QStringLiteral("757"));
     EXPECT_EQ(stav.cisloOtazky, 1);
 
-    panel->eCisloO->setText(QStringLiteral("900"));  // typed without Enter
-    panel->sb1Dolu->click();
-    EXPECT_EQ(panel->eCisloO->text(), QStringLiteral("899"));
+    Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("900"));  // typed without Enter
+    Najdi<QToolButton>(panel, "sb1Dolu")->click();
+    EXPECT_EQ(Najdi<QLineEdit>(panel, "eCisloO")->text(), QStringLiteral("899"));
     EXPECT_EQ(stav.cisloOtazky, 899);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
 
-    panel->eCisloO->setText(QStringLiteral("0"));
-    panel->sb1Nahoru->click();
+    Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("0"));
+    Najdi<QToolButton>(panel, "sb1Nahoru")->click();
     EXPECT_EQ(stav.cisloOtazky, 1);
 
     // A withdrawn number shows the notice; the next step shows its neighbour normally.
-    panel->eCisloO->setText(QStringLiteral("4"));
-    panel->sb1Nahoru->click();
+    Najdi<QLineEdit>(panel, "eCisloO")->setText(QStringLiteral("4"));
+    Najdi<QToolButton>(panel, "sb1Nahoru")->click();
     EXPECT_EQ(stav.cisloOtazky, 5);
     EXPECT_EQ(panel->Titulek(), kVyrazena);
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {false, false, false, false}));
-    panel->sb1Nahoru->click();
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {false, false, false, false}));
+    Najdi<QToolButton>(panel, "sb1Nahoru")->click();
     EXPECT_EQ(stav.cisloOtazky, 6);
     EXPECT_TRUE(panel->Titulek().isEmpty());
-    EXPECT_EQ(panel->OznaceneOdpovedi(), (std::array<bool, 4> {true, false, true, false}));
+    EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {true, false, true, false}));
 }
 
 // Up and Down (and the wheel) are the spin arrows, PageUp and PageDown ten steps under the same
 // rules; all of them stop at both ends of the bank.
 TEST_F(Prohlizeni, SipkyStrankyAKoleckoNaObouKoncich)
 {
-    QLineEdit* e = panel->eCisloO;
+    QLineEdit* e = Najdi<QLineEdit>(panel, "eCisloO");
     auto kolecko = [&](int delta) {
         QWheelEvent u(QPointF(5, 5), e->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

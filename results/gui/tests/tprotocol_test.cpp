@@ -56,13 +56,13 @@ protected:
     }
     static QString Bunka(TProtocol& s, int radek, int sloupec)
     {
-        return s.DBGrid1->model()->index(radek, sloupec).data().toString();
+        return Najdi<QTableView>(&s, "DBGrid1")->model()->index(radek, sloupec).data().toString();
     }
     static bool TlacitkaPovolena(TProtocol& s)
     {
-        const bool p = s.btnPodrobnosti->isEnabled();
-        EXPECT_EQ(s.btnVymazat->isEnabled(), p);
-        EXPECT_EQ(s.btnVymazatVse->isEnabled(), p);
+        const bool p = Najdi<QPushButton>(&s, "btnPodrobnosti")->isEnabled();
+        EXPECT_EQ(Najdi<QPushButton>(&s, "btnVymazat")->isEnabled(), p);
+        EXPECT_EQ(Najdi<QPushButton>(&s, "btnVymazatVse")->isEnabled(), p);
         return p;
     }
     // Records of the table: profile, type and success, in natural order.
@@ -86,9 +86,9 @@ protected:
             ASSERT_NE(d, nullptr) << w->metaObject()->className();
             akce(*d);
             if (d->isVisible())
-                d->btnOK->click();
+                Najdi<QPushButton>(d, "btnOK")->click();
         });
-        s.btnPodrobnosti->click();
+        Najdi<QPushButton>(&s, "btnPodrobnosti")->click();
         ASSERT_TRUE(videno->probehlo);
     }
 
@@ -106,17 +106,19 @@ TEST_F(SeznamVysledku, PrazdnySeznamExistujiciTabulky)
                   {Vysledek(kZkouseni, "Jana", 50), Vysledek("Procvičování", "Petr", 60)});
     auto s = Seznam(false);
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Seznam výsledků procvičování,   Uživatel: Jana"));
-    EXPECT_EQ(s->DBGrid1->model()->rowCount(), 0);
+    EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 0);
     EXPECT_FALSE(TlacitkaPovolena(*s));
-    EXPECT_TRUE(s->btnOK->isEnabled());
-    EXPECT_EQ(s->btnOK->text(), QStringLiteral("&OK"));
-    EXPECT_EQ(s->btnPodrobnosti->text(), QStringLiteral("&Podrobnosti"));
-    EXPECT_EQ(s->btnVymazat->text(), QStringLiteral("Vymazat &záznam"));
-    EXPECT_EQ(s->btnVymazatVse->text(), QStringLiteral("&Vymazat vše"));
+    EXPECT_TRUE(Najdi<QPushButton>(s, "btnOK")->isEnabled());
+    EXPECT_EQ(Najdi<QPushButton>(s, "btnOK")->text(), QStringLiteral("&OK"));
+    EXPECT_EQ(Najdi<QPushButton>(s, "btnPodrobnosti")->text(), QStringLiteral("&Podrobnosti"));
+    EXPECT_EQ(Najdi<QPushButton>(s, "btnVymazat")->text(), QStringLiteral("Vymazat &záznam"));
+    EXPECT_EQ(Najdi<QPushButton>(s, "btnVymazatVse")->text(), QStringLiteral("&Vymazat vše"));
     // Buttons left to right.
-    EXPECT_LT(s->btnOK->x(), s->btnPodrobnosti->x());
-    EXPECT_LT(s->btnPodrobnosti->geometry().right(), s->btnVymazat->x());
-    EXPECT_LT(s->btnVymazat->geometry().right(), s->btnVymazatVse->x());
+    EXPECT_LT(Najdi<QPushButton>(s, "btnOK")->x(), Najdi<QPushButton>(s, "btnPodrobnosti")->x());
+    EXPECT_LT(Najdi<QPushButton>(s, "btnPodrobnosti")->geometry().right(),
+              Najdi<QPushButton>(s, "btnVymazat")->x());
+    EXPECT_LT(Najdi<QPushButton>(s, "btnVymazat")->geometry().right(),
+              Najdi<QPushButton>(s, "btnVymazatVse")->x());
 }
 
 TEST_F(SeznamVysledku, ZkouseniJenVlastniZkouskySeSloupciSeznamu)
@@ -134,15 +136,15 @@ TEST_F(SeznamVysledku, ZkouseniJenVlastniZkouskySeSloupciSeznamu)
                    Vysledek(kZkouseni, "O'Neil", 90)});
     auto s = Seznam(true);
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Seznam výsledků zkoušení,   Uživatel: Jana"));
-    QAbstractItemModel& m = *s->DBGrid1->model();
+    QAbstractItemModel& m = *Najdi<QTableView>(s, "DBGrid1")->model();
     ASSERT_EQ(m.rowCount(), 2);
     EXPECT_TRUE(TlacitkaPovolena(*s));
 
     QStringList viditelne, skryte;
     for (int c = 0; c < m.columnCount(); ++c) {
         const QString titulek = m.headerData(c, Qt::Horizontal).toString();
-        (s->DBGrid1->isColumnHidden(c) ? skryte : viditelne) << titulek;
-        if (!s->DBGrid1->isColumnHidden(c)) {
+        (Najdi<QTableView>(s, "DBGrid1")->isColumnHidden(c) ? skryte : viditelne) << titulek;
+        if (!Najdi<QTableView>(s, "DBGrid1")->isColumnHidden(c)) {
             EXPECT_EQ(m.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
                       Qt::AlignCenter);
             EXPECT_EQ(m.index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
@@ -170,15 +172,15 @@ TEST_F(SeznamVysledku, ZkouseniJenVlastniZkouskySeSloupciSeznamu)
     EXPECT_EQ(Bunka(*s, 1, 6), QStringLiteral("50%"));
 
     // Whole rows are chosen, one at a time, and the grid cannot be edited.
-    EXPECT_EQ(s->DBGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(s->DBGrid1->selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_EQ(s->DBGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(s->DBGrid1->currentIndex().row(), 0);
+    EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->currentIndex().row(), 0);
 
     // A name with a quote finds its own records.
     nastaveni.aktivniProfil = "O'Neil";
     auto jiny = Seznam(true);
-    ASSERT_EQ(jiny->DBGrid1->model()->rowCount(), 1);
+    ASSERT_EQ(Najdi<QTableView>(jiny, "DBGrid1")->model()->rowCount(), 1);
     EXPECT_EQ(Bunka(*jiny, 0, 6), QStringLiteral("90%"));
 }
 
@@ -190,42 +192,44 @@ TEST_F(SeznamVysledku, MazaniZaznamuAVsech)
                    Vysledek("Procvičování", "Jana", 50)});
     {
         auto s = Seznam(false);
-        ASSERT_EQ(s->DBGrid1->model()->rowCount(), 3);
-        QTest::mouseClick(s->DBGrid1->viewport(), Qt::LeftButton, {},
-                          s->DBGrid1->visualRect(s->DBGrid1->model()->index(1, 3)).center());
-        ASSERT_EQ(s->DBGrid1->currentIndex().row(), 1);
-        s->btnVymazat->click();  // at once, without a question
+        ASSERT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 3);
+        QTest::mouseClick(Najdi<QTableView>(s, "DBGrid1")->viewport(), Qt::LeftButton, {},
+                          Najdi<QTableView>(s, "DBGrid1")
+                              ->visualRect(Najdi<QTableView>(s, "DBGrid1")->model()->index(1, 3))
+                              .center());
+        ASSERT_EQ(Najdi<QTableView>(s, "DBGrid1")->currentIndex().row(), 1);
+        Najdi<QPushButton>(s, "btnVymazat")->click();  // at once, without a question
         EXPECT_EQ(VeTabulce(),
                   (std::vector<std::string> {"Jana/Procvičování/10", "Jana/Zkoušení/20",
                                              "Petr/Procvičování/30", "Jana/Procvičování/50"}));
-        ASSERT_EQ(s->DBGrid1->model()->rowCount(), 2);
-        EXPECT_EQ(s->DBGrid1->currentIndex().row(), 1);
+        ASSERT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 2);
+        EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->currentIndex().row(), 1);
         EXPECT_EQ(Bunka(*s, 1, 6), QStringLiteral("50%"));
         EXPECT_TRUE(TlacitkaPovolena(*s));
 
         auto ne = StiskniVeZprave(QMessageBox::No);
-        s->btnVymazatVse->click();
+        Najdi<QPushButton>(s, "btnVymazatVse")->click();
         ASSERT_TRUE(ne->probehlo);
         EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
         EXPECT_EQ(ne->ikona, QMessageBox::Question);
-        EXPECT_EQ(s->DBGrid1->model()->rowCount(), 2);
+        EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 2);
         EXPECT_EQ(VeTabulce().size(), 4u);
         EXPECT_TRUE(TlacitkaPovolena(*s));
 
         auto ano = StiskniVeZprave(QMessageBox::Yes);
-        s->btnVymazatVse->click();
+        Najdi<QPushButton>(s, "btnVymazatVse")->click();
         ASSERT_TRUE(ano->probehlo);
-        EXPECT_EQ(s->DBGrid1->model()->rowCount(), 0);
+        EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 0);
         EXPECT_FALSE(TlacitkaPovolena(*s));
         EXPECT_EQ(VeTabulce(),
                   (std::vector<std::string> {"Jana/Zkoušení/20", "Petr/Procvičování/30"}));
     }
     // The only record of a list, deleted on its own.
     auto s = Seznam(true);
-    ASSERT_EQ(s->DBGrid1->model()->rowCount(), 1);
-    s->btnVymazat->click();
-    EXPECT_EQ(s->DBGrid1->model()->rowCount(), 0);
+    ASSERT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 1);
+    Najdi<QPushButton>(s, "btnVymazat")->click();
+    EXPECT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 0);
     EXPECT_FALSE(TlacitkaPovolena(*s));
     EXPECT_EQ(VeTabulce(), (std::vector<std::string> {"Petr/Procvičování/30"}));
 }
@@ -251,7 +255,7 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
     nula.spatneCisla = nula.napovedyCisla = "";
     ZapisVysledky(Adresar(), {jedna, dve, sedm, nula});
     auto s = Seznam(false);
-    ASSERT_EQ(s->DBGrid1->model()->rowCount(), 4);
+    ASSERT_EQ(Najdi<QTableView>(s, "DBGrid1")->model()->rowCount(), 4);
 
     int vyskaJedne = 0;
     QList<int> vrchyJedne;
@@ -261,85 +265,104 @@ TEST_F(SeznamVysledku, PodrobnostiPopiskyKategorieATlacitka)
         + Bunka(*s, 0, 1);
     Podrobnosti(*s, [&](TDetail& d) {
         EXPECT_EQ(d.windowTitle(), titulek);
-        EXPECT_EQ(d.lbProfil->text(), QStringLiteral("Uživatel: Jana"));
-        EXPECT_EQ(d.lbSkupina->text(), QStringLiteral("Skupina: A1"));
-        EXPECT_GT(d.lbSkupina->x(), d.lbProfil->geometry().right());
-        EXPECT_EQ(d.lbKategorie->text(), QStringLiteral("Kategorie, z nichž se skládal test:"));
-        EXPECT_EQ(d.stKategorie->text(),
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbProfil")->text(), QStringLiteral("Uživatel: Jana"));
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbSkupina")->text(), QStringLiteral("Skupina: A1"));
+        EXPECT_GT(Najdi<QLabel>(&d, "lbSkupina")->x(),
+                  Najdi<QLabel>(&d, "lbProfil")->geometry().right());
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbKategorie")->text(),
+                  QStringLiteral("Kategorie, z nichž se skládal test:"));
+        EXPECT_EQ(Najdi<QLabel>(&d, "stKategorie")->text(),
                   QStringLiteral("Pravidla provozu na pozemních komunikacích\n"));
-        EXPECT_EQ(d.stKategorie->height(), 13);
-        EXPECT_EQ(d.lbPocet->text(), QStringLiteral("Počet otázek: 14"));
-        EXPECT_EQ(d.lbSpravne->text(), QStringLiteral("Správných odpovědí: 9"));
-        EXPECT_EQ(d.lbSpatnych->text(), QStringLiteral("Špatných odpovědí: 2"));
-        EXPECT_EQ(d.lbSNapovedou->text(), QStringLiteral("Použití nápovědy: 3"));
-        EXPECT_TRUE(d.lbSNapovedou->isEnabled());
-        EXPECT_EQ(d.lbUspesnost->text(), QStringLiteral("Úspěšnost: 64%"));
-        EXPECT_TRUE(d.lbProfil->font().bold() && d.lbPocet->font().bold()
-                    && d.lbUspesnost->font().bold() && d.btnOK->font().bold());
-        EXPECT_EQ(d.panel->findChild<QLabel*>(QStringLiteral("lbSpatnych")), d.lbSpatnych);
-        EXPECT_TRUE(d.btnZ1->isEnabled());
-        EXPECT_TRUE(d.btnZ2->isEnabled());
-        EXPECT_EQ(d.btnZ1->text(), QStringLiteral("Zobraz čísla otázek"));
+        EXPECT_EQ(Najdi<QLabel>(&d, "stKategorie")->height(), 13);
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbPocet")->text(), QStringLiteral("Počet otázek: 14"));
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbSpravne")->text(), QStringLiteral("Správných odpovědí: 9"));
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbSpatnych")->text(), QStringLiteral("Špatných odpovědí: 2"));
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbSNapovedou")->text(), QStringLiteral("Použití nápovědy: 3"));
+        EXPECT_TRUE(Najdi<QLabel>(&d, "lbSNapovedou")->isEnabled());
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 64%"));
+        EXPECT_TRUE(Najdi<QLabel>(&d, "lbProfil")->font().bold()
+                    && Najdi<QLabel>(&d, "lbPocet")->font().bold()
+                    && Najdi<QLabel>(&d, "lbUspesnost")->font().bold()
+                    && Najdi<QPushButton>(&d, "btnOK")->font().bold());
+        EXPECT_EQ(Najdi<QFrame>(&d, "panel")->findChild<QLabel*>(QStringLiteral("lbSpatnych")),
+                  Najdi<QLabel>(&d, "lbSpatnych"));
+        EXPECT_TRUE(Najdi<QPushButton>(&d, "btnZ1")->isEnabled());
+        EXPECT_TRUE(Najdi<QPushButton>(&d, "btnZ2")->isEnabled());
+        EXPECT_EQ(Najdi<QPushButton>(&d, "btnZ1")->text(), QStringLiteral("Zobraz čísla otázek"));
 
         // The retry button with OK as a centred pair, 18 pixels apart.
-        ASSERT_TRUE(d.btnPrezkouset->isVisible());
-        EXPECT_EQ(d.btnPrezkouset->text(), QStringLiteral("&Procvičit nesprávně zodpovězené"));
-        EXPECT_EQ(d.btnOK->x(), (d.width() - d.btnOK->width() - 18 - d.btnPrezkouset->width()) / 2);
-        EXPECT_EQ(d.btnPrezkouset->x(), d.btnOK->geometry().right() + 1 + 18);
-        EXPECT_EQ(d.btnPrezkouset->y(), d.btnOK->y());
+        ASSERT_TRUE(Najdi<QPushButton>(&d, "btnPrezkouset")->isVisible());
+        EXPECT_EQ(Najdi<QPushButton>(&d, "btnPrezkouset")->text(),
+                  QStringLiteral("&Procvičit nesprávně zodpovězené"));
+        EXPECT_EQ(Najdi<QPushButton>(&d, "btnOK")->x(),
+                  (d.width() - Najdi<QPushButton>(&d, "btnOK")->width() - 18
+                   - Najdi<QPushButton>(&d, "btnPrezkouset")->width())
+                      / 2);
+        EXPECT_EQ(Najdi<QPushButton>(&d, "btnPrezkouset")->x(),
+                  Najdi<QPushButton>(&d, "btnOK")->geometry().right() + 1 + 18);
+        EXPECT_EQ(Najdi<QPushButton>(&d, "btnPrezkouset")->y(),
+                  Najdi<QPushButton>(&d, "btnOK")->y());
 
         auto z1 = StiskniVeZprave(QMessageBox::Ok, &d);
-        d.btnZ1->click();
+        Najdi<QPushButton>(&d, "btnZ1")->click();
         ASSERT_TRUE(z1->probehlo);
         EXPECT_EQ(z1->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(z1->text, QStringLiteral("Špatně zodpovězené otázky: 5, 17"));
         auto z2 = StiskniVeZprave(QMessageBox::Ok, &d);
-        d.btnZ2->click();
+        Najdi<QPushButton>(&d, "btnZ2")->click();
         ASSERT_TRUE(z2->probehlo);
         EXPECT_EQ(z2->text, QStringLiteral("Otázky, u nichž byla použita nápověda: 300, 420, 5"));
 
         vyskaJedne = d.height();
-        for (QWidget* w : std::initializer_list<QWidget*> {d.Bevel2, d.panel, d.btnZ1, d.btnZ2,
-                                                           d.btnOK, d.btnPrezkouset})
+        for (QWidget* w : std::initializer_list<QWidget*> {
+                 Najdi<QFrame>(&d, "Bevel2"), Najdi<QFrame>(&d, "panel"),
+                 Najdi<QPushButton>(&d, "btnZ1"), Najdi<QPushButton>(&d, "btnZ2"),
+                 Najdi<QPushButton>(&d, "btnOK"), Najdi<QPushButton>(&d, "btnPrezkouset")})
             vrchyJedne << w->y();
     });
     EXPECT_EQ(s->Vybrany().spravne, 9);
     EXPECT_EQ(s->Vybrany().napovedyCisla, "300, 420, 5");
     EXPECT_FALSE(opakovani.priznak);
 
-    s->DBGrid1->setCurrentIndex(s->DBGrid1->model()->index(1, 0));
+    Najdi<QTableView>(s, "DBGrid1")
+        ->setCurrentIndex(Najdi<QTableView>(s, "DBGrid1")->model()->index(1, 0));
     Podrobnosti(*s, [&](TDetail& d) {
-        EXPECT_EQ(d.stKategorie->text(),
+        EXPECT_EQ(Najdi<QLabel>(&d, "stKategorie")->text(),
                   QStringLiteral("Pravidla provozu na pozemních komunikacích\n"
                                  "Řešení dopravních situací na křižovatkách"));
-        EXPECT_EQ(d.stKategorie->height(), 26);
+        EXPECT_EQ(Najdi<QLabel>(&d, "stKategorie")->height(), 26);
         EXPECT_EQ(d.height(), vyskaJedne + 13);
-        EXPECT_EQ(d.btnOK->y(), vrchyJedne[4] + 13);
-        EXPECT_TRUE(d.btnZ1->isEnabled());
-        EXPECT_FALSE(d.btnZ2->isEnabled());
-        EXPECT_TRUE(d.btnPrezkouset->isVisible());
+        EXPECT_EQ(Najdi<QPushButton>(&d, "btnOK")->y(), vrchyJedne[4] + 13);
+        EXPECT_TRUE(Najdi<QPushButton>(&d, "btnZ1")->isEnabled());
+        EXPECT_FALSE(Najdi<QPushButton>(&d, "btnZ2")->isEnabled());
+        EXPECT_TRUE(Najdi<QPushButton>(&d, "btnPrezkouset")->isVisible());
     });
 
-    s->DBGrid1->setCurrentIndex(s->DBGrid1->model()->index(2, 0));
+    Najdi<QTableView>(s, "DBGrid1")
+        ->setCurrentIndex(Najdi<QTableView>(s, "DBGrid1")->model()->index(2, 0));
     Podrobnosti(*s, [&](TDetail& d) {
-        EXPECT_EQ(d.stKategorie->text().split(QLatin1Char('\n')).size(), 7);
-        EXPECT_TRUE(d.stKategorie->text().endsWith(QStringLiteral("na křižovatkách")));
-        EXPECT_EQ(d.stKategorie->height(), 91);
+        EXPECT_EQ(Najdi<QLabel>(&d, "stKategorie")->text().split(QLatin1Char('\n')).size(), 7);
+        EXPECT_TRUE(
+            Najdi<QLabel>(&d, "stKategorie")->text().endsWith(QStringLiteral("na křižovatkách")));
+        EXPECT_EQ(Najdi<QLabel>(&d, "stKategorie")->height(), 91);
         EXPECT_EQ(d.height(), vyskaJedne + 78);
         QList<int> vrchy;
-        for (QWidget* w : std::initializer_list<QWidget*> {d.Bevel2, d.panel, d.btnZ1, d.btnZ2,
-                                                           d.btnOK, d.btnPrezkouset})
+        for (QWidget* w : std::initializer_list<QWidget*> {
+                 Najdi<QFrame>(&d, "Bevel2"), Najdi<QFrame>(&d, "panel"),
+                 Najdi<QPushButton>(&d, "btnZ1"), Najdi<QPushButton>(&d, "btnZ2"),
+                 Najdi<QPushButton>(&d, "btnOK"), Najdi<QPushButton>(&d, "btnPrezkouset")})
             vrchy << w->y() - 78;
         EXPECT_EQ(vrchy, vrchyJedne);
-        EXPECT_EQ(d.lbKategorie->y(), 44);
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbKategorie")->y(), 44);
     });
 
-    s->DBGrid1->setCurrentIndex(s->DBGrid1->model()->index(3, 0));
+    Najdi<QTableView>(s, "DBGrid1")
+        ->setCurrentIndex(Najdi<QTableView>(s, "DBGrid1")->model()->index(3, 0));
     Podrobnosti(*s, [&](TDetail& d) {
-        EXPECT_FALSE(d.btnZ1->isEnabled());
-        EXPECT_FALSE(d.btnZ2->isEnabled());
-        EXPECT_FALSE(d.btnPrezkouset->isVisible());
-        EXPECT_EQ(d.lbSpravne->text(), QStringLiteral("Správných odpovědí: 14"));
+        EXPECT_FALSE(Najdi<QPushButton>(&d, "btnZ1")->isEnabled());
+        EXPECT_FALSE(Najdi<QPushButton>(&d, "btnZ2")->isEnabled());
+        EXPECT_FALSE(Najdi<QPushButton>(&d, "btnPrezkouset")->isVisible());
+        EXPECT_EQ(Najdi<QLabel>(&d, "lbSpravne")->text(), QStringLiteral("Správných odpovědí: 14"));
     });
     // Details closed without a retry leave the list open and the run untouched.
     EXPECT_NE(s->result(), TProtocol::Opakovat);
@@ -405,10 +428,10 @@ TEST_F(SeznamVysledku, OpakovaniZaznamuZavreDetailISeznam)
         detail = OdpovedzModalnimu(
             [](QWidget* d) {
                 ASSERT_NE(qobject_cast<TDetail*>(d), nullptr);
-                qobject_cast<TDetail*>(d)->btnPrezkouset->click();
+                Najdi<QPushButton>(d, "btnPrezkouset")->click();
             },
             okno);
-        okno->btnPodrobnosti->click();
+        Najdi<QPushButton>(okno, "btnPodrobnosti")->click();
     });
     EXPECT_EQ(s->exec(), TProtocol::Opakovat);
     ASSERT_TRUE(seznam->probehlo);
@@ -466,7 +489,7 @@ TEST_F(DetailZaznamu, PoskozenySeznamCiselOdmitne)
                             Pripad {1, "5", 1, ""}, Pripad {1, "5", 1, "30O"}}) {
         auto d = Detail(p.spatne, p.spatneCisla, p.napovedy, p.napovedyCisla);
         auto chyba = StiskniVeZprave(QMessageBox::Ok);
-        d->btnPrezkouset->click();
+        Najdi<QPushButton>(d, "btnPrezkouset")->click();
         ASSERT_TRUE(chyba->probehlo) << p.spatneCisla;
         EXPECT_EQ(chyba->titulek, QStringLiteral("Chybové hlášení programu Zebrovka 2003 (2004)"));
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
@@ -484,7 +507,7 @@ TEST_F(DetailZaznamu, BezOtazekVBanceNicNespusti)
     // 6 and 758 are not in the bank; 17 and 300 are, and stay with the withdrawn left out.
     auto d = Detail(2, "6, 758", 0, "");
     auto info = StiskniVeZprave(QMessageBox::Ok);
-    d->btnPrezkouset->click();
+    Najdi<QPushButton>(d, "btnPrezkouset")->click();
     ASSERT_TRUE(info->probehlo);
     EXPECT_EQ(info->titulek, QStringLiteral("Informace programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(
@@ -495,7 +518,7 @@ TEST_F(DetailZaznamu, BezOtazekVBanceNicNespusti)
     OcekavejBezZmeny();
 
     auto dalsi = Detail(3, "6, 17, 758", 1, "300");
-    dalsi->btnPrezkouset->click();
+    Najdi<QPushButton>(dalsi, "btnPrezkouset")->click();
     EXPECT_EQ(dalsi->result(), TDetail::Opakovat);
     EXPECT_EQ(beh.otazky, (std::vector<int> {17, 300}));
     EXPECT_EQ(beh.celkem, 2);

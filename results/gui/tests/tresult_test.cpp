@@ -5,6 +5,7 @@
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
 #include "testsupport/RucniHodiny.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -189,7 +190,7 @@ TEST_F(TResultTest, OpakovaniPredaSeznamAPonechaOpakovaniZaznamu)
     beh.napovedy = {2};
     StiskniVeZprave(QMessageBox::No);
     auto zkouska = Otevri(true);
-    zkouska->btnPrezkousetClick();
+    Najdi<QPushButton>(zkouska, "btnPrezkouset")->click();
     EXPECT_EQ(zkouska->result(), TResult::Opakovat);
     EXPECT_EQ(beh.otazky, (std::vector<int> {8}));
 }
@@ -224,8 +225,8 @@ TEST_F(TResultTest, EnterZavreVychozimTlacitkem)
 {
     auto okno = Otevri(false);
     okno->show();
-    EXPECT_TRUE(okno->btnPrezkouset->isEnabled());
-    ASSERT_EQ(okno->focusWidget(), okno->btnOK);
+    EXPECT_TRUE(Najdi<QPushButton>(okno, "btnPrezkouset")->isEnabled());
+    ASSERT_EQ(okno->focusWidget(), Najdi<QPushButton>(okno, "btnOK"));
     QTest::keyClick(okno->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(okno->result(), TResult::Zavrit);
     EXPECT_FALSE(okno->isVisible());

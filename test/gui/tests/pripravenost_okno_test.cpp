@@ -45,7 +45,7 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
     Nastaveni n;
     {
         TStatistikaUceni okno(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, {}, &vstup);
-        ASSERT_TRUE(CekejNa([&] { return okno.pPripravenost->Hotovo(); }));
+        ASSERT_TRUE(CekejNa([&] { return okno.PripravenostHotova(); }));
         EXPECT_TRUE(Text(okno, "lbSancePlatny")
                         .startsWith(QStringLiteral(
                             "Šance na složení testu podle platných pravidel: dnes ")));
@@ -63,7 +63,7 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
             Text(okno, "lbPlan"),
             QStringLiteral("Zadejte datum zkoušky a program spočítá, kolik se máte denně učit."));
         EXPECT_FALSE(Najdi<QPushButton>(&okno, QStringLiteral("btnZrusitDatum"))->isEnabled());
-        EXPECT_FALSE(okno.lbOdhad->isVisibleTo(&okno))
+        EXPECT_FALSE(Najdi<QLabel>(&okno, "lbOdhad")->isVisibleTo(&okno))
             << "the history's estimate gives way to the memory's";
 
         Najdi<QDateEdit>(&okno, QStringLiteral("deDatumZkousky"))->setDate(QDate(2026, 6, 3));
@@ -79,19 +79,19 @@ TEST(Pripravenost, OknoZacatecnikaSDatemZkousky)
         EXPECT_EQ(
             Najdi<QChartView>(&okno, QStringLiteral("grafPripravenosti"))->chart()->series().size(),
             2);
-        EXPECT_GE(okno.pPripravenost->Plan().sanceVDenZkousky, 0.95);
+        EXPECT_GE(okno.PlanPripravenosti().sanceVDenZkousky, 0.95);
     }
     {
         TStatistikaUceni znovu(b.banka, n, {}, 3, nullptr, nullptr, b.oblasti, {}, &vstup);
         EXPECT_EQ(Text(znovu, "lbPlan"), QStringLiteral("Počítám plán do zkoušky…"));
-        ASSERT_TRUE(CekejNa([&] { return znovu.pPripravenost->Hotovo(); }));
+        ASSERT_TRUE(CekejNa([&] { return znovu.PripravenostHotova(); }));
         EXPECT_EQ(Najdi<QDateEdit>(&znovu, QStringLiteral("deDatumZkousky"))->date(),
                   QDate(2026, 6, 3));
-        EXPECT_TRUE(znovu.pPripravenost->Plan().lzePlanovat);
+        EXPECT_TRUE(znovu.PlanPripravenosti().lzePlanovat);
         QTest::mouseClick(Najdi<QPushButton>(&znovu, QStringLiteral("btnZrusitDatum")),
                           Qt::LeftButton);
         EXPECT_EQ(NactiDatumZkousky(adresar.CestaStd(), "Jana"), std::nullopt);
-        EXPECT_FALSE(znovu.pPripravenost->Plan().lzePlanovat);
+        EXPECT_FALSE(znovu.PlanPripravenosti().lzePlanovat);
 
         Najdi<QDateEdit>(&znovu, QStringLiteral("deDatumZkousky"))->setDate(QDate(2026, 5, 1));
         QTest::mouseClick(Najdi<QPushButton>(&znovu, QStringLiteral("btnNastavitDatum")),

@@ -68,7 +68,7 @@ protected:
     static std::vector<QStringList> Radky(const TSeznamTestu& seznam)
     {
         std::vector<QStringList> radky;
-        const auto* m = seznam.DBGrid1->model();
+        const auto* m = Najdi<QTableView>(&seznam, "DBGrid1")->model();
         for (int r = 0; r < m->rowCount(); ++r) {
             QStringList radek;
             for (int c = 0; c < m->columnCount(); ++c)
@@ -80,10 +80,10 @@ protected:
 
     static void OcekavejTlacitka(const TSeznamTestu& seznam, bool povolena)
     {
-        EXPECT_TRUE(seznam.btnOK->isEnabled());
-        EXPECT_EQ(seznam.btnDetail->isEnabled(), povolena);
-        EXPECT_EQ(seznam.btnVymaz->isEnabled(), povolena);
-        EXPECT_EQ(seznam.btnVymazVse->isEnabled(), povolena);
+        EXPECT_TRUE(Najdi<QPushButton>(&seznam, "btnOK")->isEnabled());
+        EXPECT_EQ(Najdi<QPushButton>(&seznam, "btnDetail")->isEnabled(), povolena);
+        EXPECT_EQ(Najdi<QPushButton>(&seznam, "btnVymaz")->isEnabled(), povolena);
+        EXPECT_EQ(Najdi<QPushButton>(&seznam, "btnVymazVse")->isEnabled(), povolena);
     }
 
     DocasnyAdresar adresar;
@@ -118,30 +118,34 @@ TEST_F(Protokoly, OknoSeznamu)
 
     const QStringList titulky {"Datum a čas", "Skupina", "Počet bodů", "Verdikt"};
     const int sirky[] = {118, 80, 90, 80};
-    const auto* m = seznam.DBGrid1->model();
+    const auto* m = Najdi<QTableView>(&seznam, "DBGrid1")->model();
     ASSERT_EQ(m->columnCount(), 4);
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), titulky[c]);
-        EXPECT_EQ(seznam.DBGrid1->columnWidth(c), sirky[c]);
+        EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->columnWidth(c), sirky[c]);
         EXPECT_EQ(m->index(0, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
                   Qt::AlignCenter);
         EXPECT_EQ(m->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
                   Qt::AlignCenter);
     }
-    EXPECT_EQ(seznam.DBGrid1->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(seznam.DBGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_TRUE(seznam.DBGrid1->showGrid());
-    EXPECT_EQ(seznam.DBGrid1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
-    EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 0);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->selectionBehavior(),
+              QAbstractItemView::SelectRows);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->editTriggers(),
+              QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(Najdi<QTableView>(&seznam, "DBGrid1")->showGrid());
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->horizontalHeader()->sectionResizeMode(0),
+              QHeaderView::Interactive);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->currentIndex().row(), 0);
 
-    const std::pair<QPushButton*, QString> tlacitka[] = {{seznam.btnOK, "&OK"},
-                                                         {seznam.btnDetail, "&Protokol"},
-                                                         {seznam.btnVymaz, "Vymaž &záznam"},
-                                                         {seznam.btnVymazVse, "&Vymaž vše"}};
+    const std::pair<QPushButton*, QString> tlacitka[] = {
+        {Najdi<QPushButton>(&seznam, "btnOK"), "&OK"},
+        {Najdi<QPushButton>(&seznam, "btnDetail"), "&Protokol"},
+        {Najdi<QPushButton>(&seznam, "btnVymaz"), "Vymaž &záznam"},
+        {Najdi<QPushButton>(&seznam, "btnVymazVse"), "&Vymaž vše"}};
     int vpravo = 0;
     for (const auto& [b, text] : tlacitka) {
         EXPECT_EQ(b->text(), text);
-        EXPECT_GE(b->y(), seznam.DBGrid1->geometry().bottom());
+        EXPECT_GE(b->y(), Najdi<QTableView>(&seznam, "DBGrid1")->geometry().bottom());
         EXPECT_LE(b->geometry().bottom(), 296);
         EXPECT_GE(b->x(), vpravo);  // in a row, left to right, none overlapping
         vpravo = b->geometry().right();
@@ -150,11 +154,11 @@ TEST_F(Protokoly, OknoSeznamu)
     OcekavejTlacitka(seznam, true);
 
     // A click selects the whole second row; OK closes.
-    QTest::mouseClick(seznam.DBGrid1->viewport(), Qt::LeftButton, {},
-                      seznam.DBGrid1->visualRect(m->index(1, 2)).center());
-    EXPECT_EQ(seznam.DBGrid1->selectionModel()->selectedIndexes().size(), 4);
-    EXPECT_TRUE(seznam.DBGrid1->selectionModel()->isRowSelected(1, {}));
-    seznam.btnOK->click();
+    QTest::mouseClick(Najdi<QTableView>(&seznam, "DBGrid1")->viewport(), Qt::LeftButton, {},
+                      Najdi<QTableView>(&seznam, "DBGrid1")->visualRect(m->index(1, 2)).center());
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->selectionModel()->selectedIndexes().size(), 4);
+    EXPECT_TRUE(Najdi<QTableView>(&seznam, "DBGrid1")->selectionModel()->isRowSelected(1, {}));
+    Najdi<QPushButton>(&seznam, "btnOK")->click();
     EXPECT_FALSE(seznam.isVisible());
 }
 
@@ -183,17 +187,18 @@ TEST_F(Protokoly, MazaniPoJednomVypneTlacitkaPoPoslednim)
     TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
     seznam.show();
     // The middle row goes first; the next one becomes current.
-    seznam.DBGrid1->setCurrentIndex(seznam.DBGrid1->model()->index(1, 0));
-    seznam.btnVymaz->click();
+    Najdi<QTableView>(&seznam, "DBGrid1")
+        ->setCurrentIndex(Najdi<QTableView>(&seznam, "DBGrid1")->model()->index(1, 0));
+    Najdi<QPushButton>(&seznam, "btnVymaz")->click();
     ASSERT_EQ(Radky(seznam).size(), 2u);
     EXPECT_EQ(Radky(seznam)[0][0], QStringLiteral("14.03.26 9:01:53"));
     EXPECT_EQ(Radky(seznam)[1][0], QStringLiteral("14.03.26 9:04:53"));
-    EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 1);
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->currentIndex().row(), 1);
     OcekavejTlacitka(seznam, true);
-    seznam.btnVymaz->click();
-    EXPECT_EQ(seznam.DBGrid1->currentIndex().row(), 0);
+    Najdi<QPushButton>(&seznam, "btnVymaz")->click();
+    EXPECT_EQ(Najdi<QTableView>(&seznam, "DBGrid1")->currentIndex().row(), 0);
     OcekavejTlacitka(seznam, true);
-    seznam.btnVymaz->click();
+    Najdi<QPushButton>(&seznam, "btnVymaz")->click();
     EXPECT_TRUE(Radky(seznam).empty());
     OcekavejTlacitka(seznam, false);
     EXPECT_EQ(ProfilyVTabulce(), std::vector<std::string> {"Karel"});
@@ -208,7 +213,7 @@ TEST_F(Protokoly, VymazVseSeZeptaAOdstraniJenTentoProfil)
     seznam.show();
 
     auto ne = StiskniVeZprave(QMessageBox::No);
-    seznam.btnVymazVse->click();
+    Najdi<QPushButton>(&seznam, "btnVymazVse")->click();
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(ne->titulek, QStringLiteral("Otázka programu Zebrovka 2003 (2004)"));
     EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
@@ -218,7 +223,7 @@ TEST_F(Protokoly, VymazVseSeZeptaAOdstraniJenTentoProfil)
     EXPECT_EQ(ProfilyVTabulce().size(), 3u);
 
     auto ano = StiskniVeZprave(QMessageBox::Yes);
-    seznam.btnVymazVse->click();
+    Najdi<QPushButton>(&seznam, "btnVymazVse")->click();
     ASSERT_TRUE(ano->probehlo);
     EXPECT_TRUE(Radky(seznam).empty());
     OcekavejTlacitka(seznam, false);
@@ -235,10 +240,10 @@ void SProtokolem(TSeznamTestu& seznam, const std::function<void(TTestDetailForm&
             ASSERT_NE(zprava, nullptr) << w->metaObject()->className();
             akce(*zprava);
             if (zprava->isVisible())
-                zprava->btnOK->click();
+                Najdi<QPushButton>(zprava, "btnOK")->click();
         },
         &seznam);
-    seznam.btnDetail->click();
+    Najdi<QPushButton>(&seznam, "btnDetail")->click();
     EXPECT_TRUE(zachyceno->probehlo);
 }
 
@@ -257,25 +262,31 @@ TEST_F(Protokoly, OknoProtokolu)
         const QRect nad = seznam.frameGeometry(), vlastni = z.frameGeometry();
         EXPECT_EQ(vlastni.left(), nad.left() + (nad.width() - vlastni.width()) / 2);
         EXPECT_EQ(vlastni.top(), nad.top() + (nad.height() - vlastni.height()) / 2);
-        EXPECT_EQ(z.mProtokol->geometry(), QRect(0, 0, 392, 425));
-        EXPECT_TRUE(z.mProtokol->isReadOnly());
-        EXPECT_EQ(z.mProtokol->font().family(), QStringLiteral("Courier New"));
-        EXPECT_EQ(z.mProtokol->font().pixelSize(), 11);
-        EXPECT_TRUE(QFontInfo(z.mProtokol->font()).fixedPitch());
-        EXPECT_EQ(z.mProtokol->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(z.mProtokol->textCursor().position(), 0);
-        EXPECT_EQ(z.mProtokol->toPlainText() + QLatin1Char('\n'),
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->geometry(), QRect(0, 0, 392, 425));
+        EXPECT_TRUE(Najdi<QPlainTextEdit>(&z, "mProtokol")->isReadOnly());
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->font().family(),
+                  QStringLiteral("Courier New"));
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->font().pixelSize(), 11);
+        EXPECT_TRUE(QFontInfo(Najdi<QPlainTextEdit>(&z, "mProtokol")->font()).fixedPitch());
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->verticalScrollBarPolicy(),
+                  Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->textCursor().position(), 0);
+        EXPECT_EQ(Najdi<QPlainTextEdit>(&z, "mProtokol")->toPlainText() + QLatin1Char('\n'),
                   QString::fromStdString(ZlatySoubor("protokol_zprava.txt")));
-        for (auto [b, text] : {std::pair {z.btnOK, "&OK"}, std::pair {z.btnTisk, "&Vytisknout"},
-                               std::pair {z.btnUloz, "&Uložit do souboru"}}) {
+        for (auto [b, text] :
+             {std::pair {Najdi<QPushButton>(&z, "btnOK"), "&OK"},
+              std::pair {Najdi<QPushButton>(&z, "btnTisk"), "&Vytisknout"},
+              std::pair {Najdi<QPushButton>(&z, "btnUloz"), "&Uložit do souboru"}}) {
             EXPECT_EQ(b->text(), QString::fromUtf8(text));
             EXPECT_GE(b->y(), 425);
             EXPECT_LE(b->geometry().bottom(), 466);
             EXPECT_GE(b->x(), 0);
             EXPECT_LE(b->geometry().right(), 392);
         }
-        EXPECT_LT(z.btnOK->geometry().right(), z.btnTisk->x());
-        EXPECT_LT(z.btnTisk->geometry().right(), z.btnUloz->x());
+        EXPECT_LT(Najdi<QPushButton>(&z, "btnOK")->geometry().right(),
+                  Najdi<QPushButton>(&z, "btnTisk")->x());
+        EXPECT_LT(Najdi<QPushButton>(&z, "btnTisk")->geometry().right(),
+                  Najdi<QPushButton>(&z, "btnUloz")->x());
     });
 }
 
@@ -297,7 +308,8 @@ TEST_F(Protokoly, PoskozenyZaznamDaZpravu)
     TSeznamTestu seznam(Adresar(), "Jana", nullptr, kCesky);
     seznam.show();
     SProtokolem(seznam, [&](TTestDetailForm& z) {
-        const QStringList radky = z.mProtokol->toPlainText().split(QLatin1Char('\n'));
+        const QStringList radky =
+            Najdi<QPlainTextEdit>(&z, "mProtokol")->toPlainText().split(QLatin1Char('\n'));
         ASSERT_EQ(radky.size(), kPocetRadkuZpravy);
         EXPECT_EQ(radky[11], QStringLiteral("   x   1         9                   A        0"));
         EXPECT_EQ(radky[12], QStringLiteral("   x   2                             B        0"));
@@ -346,7 +358,7 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
     SProtokolem(seznam, [&](TTestDetailForm& z) {
         QString filtr;
         auto prvni = UlozJako(adresar.Cesta() + QStringLiteral("/protokol"), z, &filtr);
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         ASSERT_TRUE(prvni->probehlo);
         EXPECT_EQ(filtr, QStringLiteral("Textové soubory (*.txt)"));
         EXPECT_EQ(CtiSoubor(Adresar() / "protokol.txt"), zlaty);
@@ -354,7 +366,7 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
 
         fs::create_directory(Adresar() / "jiny");
         auto druhy = UlozJako(adresar.Cesta() + QStringLiteral("/jiny/protokol.txt"), z);
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         ASSERT_TRUE(druhy->probehlo);
         EXPECT_EQ(CtiSoubor(Adresar() / "jiny" / "protokol.txt"), zlaty);
         EXPECT_FALSE(fs::exists(Adresar() / "jiny" / "protokol.txt.txt"));
@@ -366,7 +378,7 @@ TEST_F(Protokoly, UlozeniSPriponouIBezNi)
         // Cancelling writes nothing.
         auto storno =
             OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         EXPECT_TRUE(storno->probehlo);
     });
 }
@@ -461,7 +473,7 @@ TEST_F(Protokoly, UlozeniDoSlozkyJenProCteniOhlasiChybu)
                     },
                     &z);
             });
-        z.btnUloz->click();
+        Najdi<QPushButton>(&z, "btnUloz")->click();
         ASSERT_TRUE(ulozeni->probehlo);
         ASSERT_TRUE(dotaz && dotaz->probehlo);
         ASSERT_TRUE(chyba && chyba->probehlo);
@@ -529,7 +541,7 @@ TEST_F(Protokoly, TiskPresDialogDoPdf)
         // Cancelling prints nothing.
         auto storno =
             OdpovedzModalnimu([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &z);
-        z.btnTisk->click();
+        Najdi<QPushButton>(&z, "btnTisk")->click();
         ASSERT_TRUE(storno->probehlo);
         EXPECT_EQ(storno->objectName, QStringLiteral("PrintDialog1"));
 
@@ -547,7 +559,7 @@ TEST_F(Protokoly, TiskPresDialogDoPdf)
                 tlacitka->button(QDialogButtonBox::Ok)->click();
             },
             &z);
-        z.btnTisk->click();
+        Najdi<QPushButton>(&z, "btnTisk")->click();
         ASSERT_TRUE(tisk->probehlo);
     });
     EXPECT_FALSE(fs::exists(Adresar() / "print.pdf"));
@@ -594,7 +606,7 @@ TEST_F(Protokoly, EnterNaVymazVseNicNesmaze)
     auto box = OdpovedzModalnimu([](QWidget* w) {
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
     });
-    seznam.btnVymazVse->click();
+    Najdi<QPushButton>(&seznam, "btnVymazVse")->click();
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
     EXPECT_EQ(Radky(seznam).size(), 2u);

@@ -2,9 +2,9 @@
 
 #include "questions/Banka.h"
 #include "testsupport/GuiTest.h"
-#include "testsupport/Najdi.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -84,45 +84,50 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
     for (const Radek& r : {Radek {1, "419", "299", "269"}, Radek {2, "55", "20", "0"},
                            Radek {3, "25", "0", "0"}, Radek {7, "37", "3", "1"}}) {
         SCOPED_TRACE(r.k);
-        EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 1)->text(), QString::fromUtf8(r.dispozici));
-        EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 2)->text(), QString::fromUtf8(r.videno));
-        EXPECT_EQ(okno.tabKategorie->item(r.k - 1, 3)->text(), QString::fromUtf8(r.zvladnuto));
+        EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabKategorie")->item(r.k - 1, 1)->text(),
+                  QString::fromUtf8(r.dispozici));
+        EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabKategorie")->item(r.k - 1, 2)->text(),
+                  QString::fromUtf8(r.videno));
+        EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabKategorie")->item(r.k - 1, 3)->text(),
+                  QString::fromUtf8(r.zvladnuto));
     }
-    EXPECT_EQ(okno.tabKategorie->item(0, 0)->text(),
+    EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabKategorie")->item(0, 0)->text(),
               QStringLiteral("Pravidla provozu na pozemních komunikacích"));
-    EXPECT_NE(Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart(), nullptr);
-    EXPECT_EQ(Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart()->series().size(),
-              1);
+    EXPECT_NE(Najdi<QChartView>(&okno, "grafKategorii")->chart(), nullptr);
+    EXPECT_EQ(Najdi<QChartView>(&okno, "grafKategorii")->chart()->series().size(), 1);
 
     // Most wrong answers first, then the larger share, then the number; 20 at most.
-    ASSERT_EQ(okno.tabChyby->rowCount(), 20);
+    ASSERT_EQ(Najdi<QTableWidget>(&okno, "tabChyby")->rowCount(), 20);
     EXPECT_EQ(okno.NejcastejiSpatne()[0], 722);
     EXPECT_EQ(okno.NejcastejiSpatne()[1], 721);
     EXPECT_EQ(okno.NejcastejiSpatne()[2], 723);
     EXPECT_EQ(okno.NejcastejiSpatne()[3], 10);
-    EXPECT_EQ(okno.tabChyby->item(1, 1)->text(), QStringLiteral("3 / 4"));
-    EXPECT_EQ(okno.tabChyby->item(1, 2)->text(), QStringLiteral("75 %"));
-    EXPECT_EQ(okno.tabChyby->item(2, 2)->text(), QStringLiteral("43 %"));  // 3 of 7
+    EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabChyby")->item(1, 1)->text(), QStringLiteral("3 / 4"));
+    EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabChyby")->item(1, 2)->text(), QStringLiteral("75 %"));
+    EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabChyby")->item(2, 2)->text(),
+              QStringLiteral("43 %"));  // 3 of 7
 
     ASSERT_TRUE(okno.Odhad().lzeOdhadnout);
-    EXPECT_TRUE(okno.lbOdhad->text().startsWith(
-        QStringLiteral("Šance na složení testu na body (skupina B): ")))
-        << okno.lbOdhad->text().toStdString();
-    EXPECT_TRUE(okno.lbOdhad->text().contains(QStringLiteral("pásmo nejistoty")));
-    EXPECT_FALSE(okno.lbVysvetleni->text().isEmpty());
+    EXPECT_TRUE(Najdi<QLabel>(&okno, "lbOdhad")
+                    ->text()
+                    .startsWith(QStringLiteral("Šance na složení testu na body (skupina B): ")))
+        << Najdi<QLabel>(&okno, "lbOdhad")->text().toStdString();
+    EXPECT_TRUE(
+        Najdi<QLabel>(&okno, "lbOdhad")->text().contains(QStringLiteral("pásmo nejistoty")));
+    EXPECT_FALSE(Najdi<QLabel>(&okno, "lbVysvetleni")->text().isEmpty());
 
     if (const char* snimek = std::getenv("ZK_SNIMEK_STATISTIKY")) {
         okno.show();
         okno.grab().save(QString::fromLocal8Bit(snimek));
     }
 
-    EXPECT_FALSE(okno.lbHistorie->isVisibleTo(&okno));
-    ASSERT_EQ(okno.lstZameny->count(), 2);
-    EXPECT_EQ(okno.lstZameny->item(0)->text(),
+    EXPECT_FALSE(Najdi<QLabel>(&okno, "lbHistorie")->isVisibleTo(&okno));
+    ASSERT_EQ(Najdi<QListWidget>(&okno, "lstZameny")->count(), 2);
+    EXPECT_EQ(Najdi<QListWidget>(&okno, "lstZameny")->item(0)->text(),
               QStringLiteral("Otázka 245: třikrát jste zvolil b)"));
 
-    okno.tabChyby->selectRow(1);
-    okno.btnProhlizet->click();
+    Najdi<QTableWidget>(&okno, "tabChyby")->selectRow(1);
+    Najdi<QPushButton>(&okno, "btnProhlizet")->click();
     EXPECT_EQ(prohlizet, 721);
     EXPECT_EQ(okno.result(), QDialog::Accepted);
 
@@ -131,8 +136,8 @@ TEST(StatistikaUceni, KategorieNejcastejsiChybyAOdhad)
         banka, n, SmisenaHistorie(), 99, [&](int c) { prohlizet = c; }, nullptr, {},
         PametHistorie());
     druhe.show();
-    druhe.lstZameny->setCurrentRow(1);
-    QTest::keyClick(druhe.lstZameny, Qt::Key_Return);
+    Najdi<QListWidget>(&druhe, "lstZameny")->setCurrentRow(1);
+    QTest::keyClick(Najdi<QListWidget>(&druhe, "lstZameny"), Qt::Key_Return);
     EXPECT_EQ(prohlizet, 721);
     EXPECT_EQ(druhe.result(), QDialog::Accepted);
 }
@@ -162,7 +167,8 @@ TEST(StatistikaUceni, OdhadDnesnihoFormatuJePrvni)
             .arg(procento)))
         << radek->text().toStdString();
     okno.layout()->activate();
-    EXPECT_LT(radek->geometry().y(), okno.lbOdhad->geometry().y()) << "today's format comes first";
+    EXPECT_LT(radek->geometry().y(), Najdi<QLabel>(&okno, "lbOdhad")->geometry().y())
+        << "today's format comes first";
 
     TStatistikaUceni bezOblasti(banka, n, historie, 7, nullptr);
     EXPECT_FALSE(bezOblasti.OdhadDnesni().lzeOdhadnout);
@@ -177,19 +183,20 @@ TEST(StatistikaUceni, BezHistorieNelzeOdhadnout)
     banka.NactiZ(UmelaBanka([](int) { return std::string("ABCD"); }));
     TStatistikaUceni okno(banka, Nastaveni {}, {}, 1, nullptr);
     EXPECT_FALSE(okno.Odhad().lzeOdhadnout);
-    EXPECT_EQ(okno.lbOdhad->text(),
+    EXPECT_EQ(Najdi<QLabel>(&okno, "lbOdhad")->text(),
               QStringLiteral("Šanci na složení testu zatím nelze odhadnout."));
-    EXPECT_EQ(okno.tabChyby->rowCount(), 0);
-    EXPECT_FALSE(okno.btnProhlizet->isEnabled());
-    EXPECT_EQ(okno.tabKategorie->item(0, 2)->text(), QStringLiteral("0"));
+    EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabChyby")->rowCount(), 0);
+    EXPECT_FALSE(Najdi<QPushButton>(&okno, "btnProhlizet")->isEnabled());
+    EXPECT_EQ(Najdi<QTableWidget>(&okno, "tabKategorie")->item(0, 2)->text(), QStringLiteral("0"));
 
     UcebniPamet vypnuto;
     vypnuto.ukladani = false;
     TStatistikaUceni bezUkladani(banka, Nastaveni {}, {}, 1, nullptr, nullptr, {}, vypnuto);
-    EXPECT_TRUE(bezUkladani.lbHistorie->isVisibleTo(&bezUkladani));
-    EXPECT_TRUE(bezUkladani.lbHistorie->text().startsWith(
-        QStringLiteral("Ukládání historie učení je vypnuto")));
-    EXPECT_FALSE(bezUkladani.lstZameny->isEnabled());
+    EXPECT_TRUE(Najdi<QLabel>(&bezUkladani, "lbHistorie")->isVisibleTo(&bezUkladani));
+    EXPECT_TRUE(Najdi<QLabel>(&bezUkladani, "lbHistorie")
+                    ->text()
+                    .startsWith(QStringLiteral("Ukládání historie učení je vypnuto")));
+    EXPECT_FALSE(Najdi<QListWidget>(&bezUkladani, "lstZameny")->isEnabled());
 }
 
 }  // namespace
@@ -201,7 +208,7 @@ TEST(StatistikaUceni, GrafVProcentechKategorie)
     TStatistikaUceni okno(banka, Nastaveni {}, SmisenaHistorie(), 99, nullptr, nullptr, {},
                           PametHistorie());
     const auto* rada = qobject_cast<QBarSeries*>(
-        Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart()->series().front());
+        Najdi<QChartView>(&okno, "grafKategorii")->chart()->series().front());
     ASSERT_NE(rada, nullptr);
     const QBarSet* videno = rada->barSets().at(0);
     const QBarSet* zvladnuto = rada->barSets().at(1);
@@ -216,8 +223,7 @@ TEST(StatistikaUceni, GrafVProcentechKategorie)
         EXPECT_EQ(videno->at(s.k - 1), s.videno) << s.k;
         EXPECT_EQ(zvladnuto->at(s.k - 1), s.zvladnuto) << s.k;
     }
-    const auto osy =
-        Najdi<QChartView>(&okno, QStringLiteral("grafKategorii"))->chart()->axes(Qt::Vertical);
+    const auto osy = Najdi<QChartView>(&okno, "grafKategorii")->chart()->axes(Qt::Vertical);
     ASSERT_EQ(osy.size(), 1);
     const auto* osa = qobject_cast<const QValueAxis*>(osy.front());
     ASSERT_NE(osa, nullptr);

@@ -9,6 +9,8 @@
 #include "testsupport/GuiTest.h"
 #include "testsupport/RucniHodiny.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/ListTestu.h"
+#include "testsupport/Najdi.h"
 #include "ui/MereniTextu.h"
 #include "ui/Zpravy.h"
 
@@ -107,9 +109,9 @@ protected:
         EXPECT_TRUE(test->FormCreate());
         EXPECT_TRUE(info_->probehlo);
         // The countdown is driven by the test: Timer1 must not tick on its own meanwhile.
-        EXPECT_EQ(test->Timer1->interval(), 1000);
-        EXPECT_TRUE(test->Timer1->isActive());
-        test->Timer1->setInterval(24 * 3600 * 1000);
+        EXPECT_EQ(Najdi<QTimer>(test, "Timer1")->interval(), 1000);
+        EXPECT_TRUE(Najdi<QTimer>(test, "Timer1")->isActive());
+        Najdi<QTimer>(test, "Timer1")->setInterval(24 * 3600 * 1000);
         test->show();
         test->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(test.get()));
@@ -120,7 +122,7 @@ protected:
     std::shared_ptr<ZachycenyDialog> Vyhodnot(TTestForm& t)
     {
         auto souhrn = StiskniVeZprave(QMessageBox::Ok);
-        QTest::mouseClick(t.btnVyhodnotit, Qt::LeftButton);
+        QTest::mouseClick(Najdi<QPushButton>(&t, "btnVyhodnotit"), Qt::LeftButton);
         EXPECT_TRUE(souhrn->probehlo);
         return souhrn;
     }
@@ -128,7 +130,7 @@ protected:
     static void Zaskrtni(TTestForm& t, int k, const std::string& sada)
     {
         for (char c : sada)
-            t.cbOdpoved[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c - 'A')]
+            CbOdpoved(&t, static_cast<std::size_t>(k - 1), static_cast<std::size_t>(c - 'A'))
                 ->setChecked(true);
     }
 
@@ -153,7 +155,7 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
     banka_.Nacti(adresar_.CestaStd());
     auto info = OdpovedzModalnimu([&](QWidget* w) {
         // The countdown starts and the start time is taken only once the box is confirmed.
-        EXPECT_FALSE(t->Timer1->isActive());
+        EXPECT_FALSE(Najdi<QTimer>(t, "Timer1")->isActive());
         hodiny_.mistni = DatumCas {2026, 3, 14, 10, 0, 7, 0};
         potvrzeno = true;
         qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
@@ -167,8 +169,8 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
         QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
                        "dlouhá pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte "
                        "tlačítko \"Vyhodnotit test\"!"));
-    EXPECT_EQ(t->TestStart, (DatumCas {2026, 3, 14, 10, 0, 7, 0}));
-    EXPECT_EQ(t->RemainingSeconds, 1800);
+    EXPECT_EQ(t->Zacatek(), (DatumCas {2026, 3, 14, 10, 0, 7, 0}));
+    EXPECT_EQ(t->ZbyvaSekund(), 1800);
     EXPECT_EQ(t->windowTitle(),
               QStringLiteral("Test z předpisů o provozu na pozemních komunikacích"));
     // Four picture boxes of the designed 115 pixels overflow page 5 by a pixel or two: the
@@ -182,13 +184,13 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
     EXPECT_EQ(t->width(), 772);
     EXPECT_GE(narust, 0);
     EXPECT_LE(narust, 4);
-    const int konec5 = t->gb[19]->y() + t->gb[19]->height() + 4;
+    const int konec5 = Gb(t, 19)->y() + Gb(t, 19)->height() + 4;
     if (narust > 0)
-        EXPECT_EQ(t->List[4]->height(), konec5);
+        EXPECT_EQ(Strana(t, 4)->height(), konec5);
     else
-        EXPECT_LE(konec5, t->List[4]->height());
+        EXPECT_LE(konec5, Strana(t, 4)->height());
     EXPECT_EQ(pc->geometry(), QRect(0, 0, 772, 497 + narust));
-    EXPECT_EQ(t->btnVyhodnotit->geometry().top(), 505 + narust);
+    EXPECT_EQ(Najdi<QPushButton>(t, "btnVyhodnotit")->geometry().top(), 505 + narust);
     pc->setCurrentIndex(0);
     const std::array<int, 8> prvni {1, 5, 9, 13, 17, 21, 24, 26};
     for (int l = 0; l < 7; ++l) {
@@ -238,15 +240,15 @@ TEST_F(TestovaciList, OknoOvladaceAStavovyRadek)
         QStringLiteral("Uživatel: Jana"), QStringLiteral("Skupina: B"),
         QStringLiteral("Minimální potřeba bodů: 56"), QStringLiteral("Čas do konce: 30:00")};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(t->panely[i]->text(), panely[i]);
-        EXPECT_EQ(t->panely[i]->geometry(), QRect(193 * i, 0, 193, t->panely[i]->height()));
-        EXPECT_TRUE(t->panely[i]->alignment() & Qt::AlignHCenter);
+        EXPECT_EQ(Panel(t, i)->text(), panely[i]);
+        EXPECT_EQ(Panel(t, i)->geometry(), QRect(193 * i, 0, 193, Panel(t, i)->height()));
+        EXPECT_TRUE(Panel(t, i)->alignment() & Qt::AlignHCenter);
     }
     for (const char* jmeno :
          {"btnVyhodnotit", "btnZrusit", "pVyhodnoceni", "Timer1", "Tabulka", "SpatnaOtazka"})
         EXPECT_NE(t->findChild<QObject*>(QLatin1String(jmeno)), nullptr) << jmeno;
-    EXPECT_FALSE(t->pVyhodnoceni->isVisibleTo(t.get()));
-    t->Timer1->stop();
+    EXPECT_FALSE(Najdi<QWidget>(t, "pVyhodnoceni")->isVisibleTo(t.get()));
+    Najdi<QTimer>(t, "Timer1")->stop();
 }
 
 TEST_F(TestovaciList, DlouheTextyPosouvajiOstatniAZvetsujiOkno)
@@ -260,40 +262,40 @@ TEST_F(TestovaciList, DlouheTextyPosouvajiOstatniAZvetsujiOkno)
         return 16 * PocetRadku(QString::fromStdString(text), f, sirka + 2);
     };
     // Texts, boxes and check boxes of position 2 stack on the measured heights.
-    EXPECT_EQ(t->stO[1]->height(), vyska(NaPozici(2).otazka, 735));
-    EXPECT_GT(t->stO[1]->height(), 32);
-    EXPECT_EQ(t->stO[0]->height(), 16);
+    EXPECT_EQ(StO(t, 1)->height(), vyska(NaPozici(2).otazka, 735));
+    EXPECT_GT(StO(t, 1)->height(), 32);
+    EXPECT_EQ(StO(t, 0)->height(), 16);
     const std::array<const std::string*, 4> odp {&NaPozici(2).a, &NaPozici(2).b, &NaPozici(2).c,
                                                  &NaPozici(2).d};
-    const StatickyText* nad = t->stO[1];
+    const StatickyText* nad = StO(t, 1);
     for (std::size_t j = 0; j < 4; ++j) {
-        const StatickyText* text = t->stOdpoved[1][j];
+        const StatickyText* text = StOdpoved(t, 1, j);
         EXPECT_EQ(text->height(), vyska(*odp[j], 705));
         EXPECT_EQ(text->y(), nad->y() + nad->height());
-        EXPECT_EQ(t->cbOdpoved[1][j]->y(), text->y() + 1);
+        EXPECT_EQ(CbOdpoved(t, 1, j)->y(), text->y() + 1);
         nad = text;
     }
-    EXPECT_EQ(t->gb[1]->height(), nad->y() + nad->height() + 6);
-    EXPECT_EQ(t->gb[0]->y(), 1);
+    EXPECT_EQ(Gb(t, 1)->height(), nad->y() + nad->height() + 6);
+    EXPECT_EQ(Gb(t, 0)->y(), 1);
     for (int k : {2, 3, 4, 6, 19, 25})
-        EXPECT_EQ(t->gb[k - 1]->y(), t->gb[k - 2]->y() + t->gb[k - 2]->height() + 2) << k;
+        EXPECT_EQ(Gb(t, k - 1)->y(), Gb(t, k - 2)->y() + Gb(t, k - 2)->height() + 2) << k;
     for (int k : {5, 9, 13, 17, 21, 24})
-        EXPECT_EQ(t->gb[k - 1]->y(), 1) << k;
+        EXPECT_EQ(Gb(t, k - 1)->y(), 1) << k;
     // Pictures keep their room: a short question with a picture keeps the designed height.
-    EXPECT_EQ(t->gb[16]->height(), 115);
-    EXPECT_EQ(t->gb[22]->height(), 200);
+    EXPECT_EQ(Gb(t, 16)->height(), 115);
+    EXPECT_EQ(Gb(t, 22)->height(), 200);
     // Page 1 overflows: the window grows once so that its last box ends 4 pixels above the page's
     // end.
-    t->pcTest->setCurrentIndex(0);
+    Najdi<QTabWidget>(t, "pcTest")->setCurrentIndex(0);
     QCoreApplication::processEvents();
     const int narust = t->height() - 546;
     EXPECT_GT(narust, 0);
-    EXPECT_EQ(t->List[0]->height(), t->gb[3]->y() + t->gb[3]->height() + 4);
-    EXPECT_EQ(t->pcTest->height(), 497 + narust);
-    EXPECT_EQ(t->btnVyhodnotit->y(), 505 + narust);
-    EXPECT_EQ(t->btnZrusit->y(), 505 + narust);
-    EXPECT_EQ(t->StavRadek->geometry().bottom(), t->height() - 1);
-    t->Timer1->stop();
+    EXPECT_EQ(Strana(t, 0)->height(), Gb(t, 3)->y() + Gb(t, 3)->height() + 4);
+    EXPECT_EQ(Najdi<QTabWidget>(t, "pcTest")->height(), 497 + narust);
+    EXPECT_EQ(Najdi<QPushButton>(t, "btnVyhodnotit")->y(), 505 + narust);
+    EXPECT_EQ(Najdi<QPushButton>(t, "btnZrusit")->y(), 505 + narust);
+    EXPECT_EQ(Najdi<QStatusBar>(t, "StavRadek")->geometry().bottom(), t->height() - 1);
+    Najdi<QTimer>(t, "Timer1")->stop();
 }
 
 TEST_F(TestovaciList, PozdejsiStrankaPresahujiciViceZvetsiOknoZnovu)
@@ -302,77 +304,77 @@ TEST_F(TestovaciList, PozdejsiStrankaPresahujiciViceZvetsiOknoZnovu)
     NaPozici(18).otazka = DlouhyText(40);
     NaPozici(20).a = DlouhyText(25);
     auto t = Otevri();
-    t->pcTest->setCurrentIndex(4);
+    Najdi<QTabWidget>(t, "pcTest")->setCurrentIndex(4);
     QCoreApplication::processEvents();
     const int narust = t->height() - 546;
-    const int konec1 = t->gb[3]->y() + t->gb[3]->height() + 4;
-    const int konec5 = t->gb[19]->y() + t->gb[19]->height() + 4;
+    const int konec1 = Gb(t, 3)->y() + Gb(t, 3)->height() + 4;
+    const int konec5 = Gb(t, 19)->y() + Gb(t, 19)->height() + 4;
     ASSERT_GT(konec5, konec1);
     // Page 5 fits exactly; page 1 with room to spare.
-    EXPECT_EQ(t->List[4]->height(), konec5);
-    EXPECT_EQ(t->pcTest->height(), 497 + narust);
-    EXPECT_EQ(t->btnVyhodnotit->y(), 505 + narust);
+    EXPECT_EQ(Strana(t, 4)->height(), konec5);
+    EXPECT_EQ(Najdi<QTabWidget>(t, "pcTest")->height(), 497 + narust);
+    EXPECT_EQ(Najdi<QPushButton>(t, "btnVyhodnotit")->y(), 505 + narust);
     // The picture box grows past its designed height when its texts need it.
-    EXPECT_GT(t->gb[17]->height(), 115);
-    t->Timer1->stop();
+    EXPECT_GT(Gb(t, 17)->height(), 115);
+    Najdi<QTimer>(t, "Timer1")->stop();
 }
 
 TEST_F(TestovaciList, KlikNaTextOdpovediZaskrtneJakoPolicko)
 {
     auto t = Otevri();
-    QCheckBox* cb = t->cbOdpoved[0][1];
-    QTest::mouseClick(t->stOdpoved[0][1], Qt::LeftButton);
+    QCheckBox* cb = CbOdpoved(t, 0, 1);
+    QTest::mouseClick(StOdpoved(t, 0, 1), Qt::LeftButton);
     EXPECT_TRUE(cb->isChecked());
-    EXPECT_TRUE(t->pcTest->hasFocus());
-    QTest::mouseClick(t->stOdpoved[0][1], Qt::LeftButton);
+    EXPECT_TRUE(Najdi<QTabWidget>(t, "pcTest")->hasFocus());
+    QTest::mouseClick(StOdpoved(t, 0, 1), Qt::LeftButton);
     EXPECT_FALSE(cb->isChecked());
-    QTest::mouseClick(t->cbOdpoved[0][3], Qt::LeftButton);
-    EXPECT_TRUE(t->cbOdpoved[0][3]->isChecked());
-    EXPECT_TRUE(t->pcTest->hasFocus());
+    QTest::mouseClick(CbOdpoved(t, 0, 3), Qt::LeftButton);
+    EXPECT_TRUE(CbOdpoved(t, 0, 3)->isChecked());
+    EXPECT_TRUE(Najdi<QTabWidget>(t, "pcTest")->hasFocus());
     // The question text toggles nothing.
-    QTest::mouseClick(t->stO[0], Qt::LeftButton);
-    for (QCheckBox* c : t->cbOdpoved[0])
-        EXPECT_EQ(c->isChecked(), c == t->cbOdpoved[0][3]);
-    t->Timer1->stop();
+    QTest::mouseClick(StO(t, 0), Qt::LeftButton);
+    for (std::size_t j = 0; j < 4; ++j)
+        EXPECT_EQ(CbOdpoved(t, 0, j)->isChecked(), j == 3);
+    Najdi<QTimer>(t, "Timer1")->stop();
 }
 
 // Enter on the abandon question answers "Ne": the test and its countdown go on.
 TEST_F(TestovaciList, EnterNaUkonceniTestPonecha)
 {
     auto t = Otevri();
-    t->Timer1Timer();
+    Vyprs(t, "Timer1");
     auto box = OdpovedzModalnimu([](QWidget* w) {
         QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
     });
-    QTest::mouseClick(t->btnZrusit, Qt::LeftButton);
+    QTest::mouseClick(Najdi<QPushButton>(t, "btnZrusit"), Qt::LeftButton);
     ASSERT_TRUE(box->probehlo);
     EXPECT_EQ(box->text, QStringLiteral("Opravdu chcete ukončit tento test?"));
     EXPECT_TRUE(t->isVisible());
-    EXPECT_TRUE(t->Timer1->isActive());
-    EXPECT_EQ(t->panely[3]->text(), QStringLiteral("Čas do konce: 29:59"));
-    t->Timer1->stop();
+    EXPECT_TRUE(Najdi<QTimer>(t, "Timer1")->isActive());
+    EXPECT_EQ(Panel(t, 3)->text(), QStringLiteral("Čas do konce: 29:59"));
+    Najdi<QTimer>(t, "Timer1")->stop();
 }
 
 TEST_F(TestovaciList, UkonceniSeZepta)
 {
     auto t = Otevri();
     for (int i = 0; i < 5; ++i)
-        t->Timer1Timer();
-    EXPECT_EQ(t->panely[3]->text(), QStringLiteral("Čas do konce: 29:55"));
+        Vyprs(t, "Timer1");
+    EXPECT_EQ(Panel(t, 3)->text(), QStringLiteral("Čas do konce: 29:55"));
     auto ne = StiskniVeZprave(QMessageBox::No);
-    QTest::mouseClick(t->btnZrusit, Qt::LeftButton);
+    QTest::mouseClick(Najdi<QPushButton>(t, "btnZrusit"), Qt::LeftButton);
     ASSERT_TRUE(ne->probehlo);
     EXPECT_EQ(ne->titulek, Zpravy::kOtazka);
     EXPECT_EQ(ne->text, QStringLiteral("Opravdu chcete ukončit tento test?"));
     EXPECT_TRUE(t->isVisible());
-    EXPECT_TRUE(t->Timer1->isActive());
-    t->Timer1Timer();
-    EXPECT_EQ(t->RemainingSeconds, 1794);
+    EXPECT_TRUE(Najdi<QTimer>(t, "Timer1")->isActive());
+    Vyprs(t, "Timer1");
+    EXPECT_EQ(t->ZbyvaSekund(), 1794);
     auto ano = StiskniVeZprave(QMessageBox::Yes);
     t->close();
     ASSERT_TRUE(ano->probehlo);
     EXPECT_FALSE(t->isVisible());
-    EXPECT_FALSE(t->Timer1->isActive());
+    EXPECT_FALSE(Najdi<QTimer>(t, "Timer1")->isActive());
     EXPECT_FALSE(t->Vyhodnoceno());
     EXPECT_EQ(t->result(), QDialog::Rejected);
 }
@@ -384,17 +386,18 @@ TEST_F(TestovaciList, OdpocetDoNulyVyhodnoti)
     Zaskrtni(*t, 1, "AC");
     auto souhrn = StiskniVeZprave(QMessageBox::Ok);
     for (int i = 0; i < 1800 && !t->Vyhodnoceno(); ++i) {
-        EXPECT_TRUE(t->Timer1->isActive()) << i;
-        t->Timer1Timer();
+        EXPECT_TRUE(Najdi<QTimer>(t, "Timer1")->isActive()) << i;
+        Vyprs(t, "Timer1");
     }
     ASSERT_TRUE(souhrn->probehlo);
-    EXPECT_EQ(t->RemainingSeconds, 0);
-    EXPECT_EQ(t->panely[3]->text(), QStringLiteral("Čas do konce: 00:00"));
+    EXPECT_EQ(t->ZbyvaSekund(), 0);
+    EXPECT_EQ(Panel(t, 3)->text(), QStringLiteral("Čas do konce: 00:00"));
     EXPECT_TRUE(souhrn->text.startsWith(
         QStringLiteral("Čas vymezený pro test uplynul! - Test nebyl úspěšně vyřešen!")));
     EXPECT_TRUE(souhrn->text.contains(QStringLiteral("Dosáhli jste 3 bodů z 65")));
-    EXPECT_EQ(t->lbCas->text(), QStringLiteral("Celková doba trvání testu: 30 minut"));
-    EXPECT_FALSE(t->Timer1->isActive());
+    EXPECT_EQ(Najdi<QLabel>(t, "lbCas")->text(),
+              QStringLiteral("Celková doba trvání testu: 30 minut"));
+    EXPECT_FALSE(Najdi<QTimer>(t, "Timer1")->isActive());
     Tabulka p;
     p.Svaz(adresar_.CestaStd(), "Protokoly");
     p.Otevri();
@@ -412,8 +415,9 @@ TEST_F(TestovaciList, CasVyprsiBehemOtazkyNaUkonceni)
     std::shared_ptr<ZachycenyDialog> souhrn;
     auto otazka = OdpovedzModalnimu([&](QWidget* w) {
         souhrn = StiskniVeZprave(QMessageBox::Ok, w);
-        t->RemainingSeconds = 1;
-        t->Timer1Timer();
+        // The countdown runs out while the question is open.
+        while (t->ZbyvaSekund() > 0)
+            Vyprs(t, "Timer1");
     });
     t->close();
     ASSERT_TRUE(otazka->probehlo);
@@ -422,12 +426,13 @@ TEST_F(TestovaciList, CasVyprsiBehemOtazkyNaUkonceni)
     EXPECT_TRUE(souhrn->text.startsWith(QStringLiteral("Čas vymezený pro test uplynul! - ")));
     EXPECT_TRUE(t->Vyhodnoceno());
     EXPECT_TRUE(t->isVisible());
-    EXPECT_TRUE(t->pVyhodnoceni->isVisible());
-    EXPECT_EQ(t->lbCas->text(), QStringLiteral("Celková doba trvání testu: 30 minut"));
+    EXPECT_TRUE(Najdi<QWidget>(t, "pVyhodnoceni")->isVisible());
+    EXPECT_EQ(Najdi<QLabel>(t, "lbCas")->text(),
+              QStringLiteral("Celková doba trvání testu: 30 minut"));
     // Exactly one evaluation: no further box comes.
     EXPECT_FALSE(CekejNa([] { return QApplication::activeModalWidget() != nullptr; }, 200));
-    t->Timer1Timer();
-    t->btnVyhodnotitClick();
+    Vyprs(t, "Timer1");
+    Najdi<QPushButton>(t, "btnVyhodnotit")->click();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -448,50 +453,51 @@ TEST_F(TestovaciList, VysledkovyPanel)
     EXPECT_EQ(t->windowTitle(),
               QStringLiteral("Vyhodnocení testu z předpisů o provozu na pozemních komunikacích"));
     EXPECT_EQ(t->size(), QSize(772, 580));
-    EXPECT_FALSE(t->pcTest->isVisible());
-    EXPECT_FALSE(t->StavRadek->isVisible());
-    EXPECT_FALSE(t->btnVyhodnotit->isEnabled());
-    EXPECT_FALSE(t->btnZrusit->isEnabled());
-    EXPECT_EQ(t->pVyhodnoceni->geometry(), QRect(0, 0, 772, 580));
+    EXPECT_FALSE(Najdi<QTabWidget>(t, "pcTest")->isVisible());
+    EXPECT_FALSE(Najdi<QStatusBar>(t, "StavRadek")->isVisible());
+    EXPECT_FALSE(Najdi<QPushButton>(t, "btnVyhodnotit")->isEnabled());
+    EXPECT_FALSE(Najdi<QPushButton>(t, "btnZrusit")->isEnabled());
+    EXPECT_EQ(Najdi<QWidget>(t, "pVyhodnoceni")->geometry(), QRect(0, 0, 772, 580));
     // The message box has just closed; the window's focus is on btnOK once it is active again.
-    EXPECT_EQ(t->focusWidget(), t->btnOK);
+    EXPECT_EQ(t->focusWidget(), Najdi<QPushButton>(t, "btnOK"));
     t->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(t.get()));
-    EXPECT_TRUE(t->btnOK->hasFocus());
+    EXPECT_TRUE(Najdi<QPushButton>(t, "btnOK")->hasFocus());
     const std::vector<std::pair<QLabel*, QString>> texty {
-        {t->lbProfil, QStringLiteral("Řešitel testu: Jana")},
-        {t->lbSkupina, QStringLiteral("Skupina: B")},
-        {t->lbMaxPocBod, QStringLiteral("Maximální možný počet bodů: 65")},
-        {t->lbMinPocBod, QStringLiteral("Minimální potřeba počtu bodů: 56")},
-        {t->lbMaxCas, QStringLiteral("Maximální délka trvání testu: 30 minut")},
-        {t->lbCas, QStringLiteral("Celková doba trvání testu: 0 ")},
-        {t->lbOdpovedi, QStringLiteral("Počet správných/špatných odpovědí: 22/3")},
-        {t->lbDosBod, QStringLiteral("Celkový počet dosažených bodů: 56")},
-        {t->lbUspech, QStringLiteral("Test byl úspěšně složen!")},
-        {t->lbProtokol,
+        {Najdi<QLabel>(t, "lbProfil"), QStringLiteral("Řešitel testu: Jana")},
+        {Najdi<QLabel>(t, "lbSkupina"), QStringLiteral("Skupina: B")},
+        {Najdi<QLabel>(t, "lbMaxPocBod"), QStringLiteral("Maximální možný počet bodů: 65")},
+        {Najdi<QLabel>(t, "lbMinPocBod"), QStringLiteral("Minimální potřeba počtu bodů: 56")},
+        {Najdi<QLabel>(t, "lbMaxCas"), QStringLiteral("Maximální délka trvání testu: 30 minut")},
+        {Najdi<QLabel>(t, "lbCas"), QStringLiteral("Celková doba trvání testu: 0 ")},
+        {Najdi<QLabel>(t, "lbOdpovedi"), QStringLiteral("Počet správných/špatných odpovědí: 22/3")},
+        {Najdi<QLabel>(t, "lbDosBod"), QStringLiteral("Celkový počet dosažených bodů: 56")},
+        {Najdi<QLabel>(t, "lbUspech"), QStringLiteral("Test byl úspěšně složen!")},
+        {Najdi<QLabel>(t, "lbProtokol"),
          QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!")},
     };
     for (const auto& [popisek, text] : texty)
         EXPECT_EQ(popisek->text(), text);
-    EXPECT_EQ(t->lbUspech->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    EXPECT_EQ(t->sgbProfil->title(), QStringLiteral("Vstupní parametry:"));
-    EXPECT_EQ(t->sgbTest->title(), QStringLiteral("Vyhodnocení testu:"));
-    EXPECT_EQ(t->sgbProfil->size(), QSize(360, 137));
-    EXPECT_EQ(t->SpatnaOtazka->size(), QSize(741, 257));
+    EXPECT_EQ(Najdi<QLabel>(t, "lbUspech")->palette().color(QPalette::WindowText),
+              QColor(0, 128, 0));
+    EXPECT_EQ(Najdi<QGroupBox>(t, "sgbProfil")->title(), QStringLiteral("Vstupní parametry:"));
+    EXPECT_EQ(Najdi<QGroupBox>(t, "sgbTest")->title(), QStringLiteral("Vyhodnocení testu:"));
+    EXPECT_EQ(Najdi<QGroupBox>(t, "sgbProfil")->size(), QSize(360, 137));
+    EXPECT_EQ(Najdi<QGroupBox>(t, "SpatnaOtazka")->size(), QSize(741, 257));
     // The grid: 1..25 row by row, three empty cells, the first one current.
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 7; ++c) {
             const int n = r * 7 + c + 1;
-            const QTableWidgetItem* bunka = t->Tabulka->item(r, c);
+            const QTableWidgetItem* bunka = Najdi<QTableWidget>(t, "Tabulka")->item(r, c);
             EXPECT_EQ(bunka ? bunka->text() : QString(), n <= 25 ? QString::number(n) : QString())
                 << n;
-            EXPECT_EQ(t->Tabulka->columnWidth(c), 70);
-            EXPECT_EQ(t->Tabulka->rowHeight(r), 20);
+            EXPECT_EQ(Najdi<QTableWidget>(t, "Tabulka")->columnWidth(c), 70);
+            EXPECT_EQ(Najdi<QTableWidget>(t, "Tabulka")->rowHeight(r), 20);
         }
-    EXPECT_EQ(t->Tabulka->currentRow(), 0);
-    EXPECT_EQ(t->Tabulka->currentColumn(), 0);
-    EXPECT_EQ(t->SelectedPosition, 1);
-    EXPECT_EQ(t->SpatnaOtazka->title(),
+    EXPECT_EQ(Najdi<QTableWidget>(t, "Tabulka")->currentRow(), 0);
+    EXPECT_EQ(Najdi<QTableWidget>(t, "Tabulka")->currentColumn(), 0);
+    EXPECT_EQ(t->VybranaPozice(), 1);
+    EXPECT_EQ(Najdi<QGroupBox>(t, "SpatnaOtazka")->title(),
               QStringLiteral(" 1. otázka (3 body); Skutečné číslo otázky: %1 ").arg(cisla_[0]));
     EXPECT_EQ(t->Pozice()[2].oznacene, "A");
     EXPECT_TRUE(t->Pozice()[2].spatne);
@@ -545,25 +551,27 @@ TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
     const QFont f = Pismo13();
     auto zkontrolujRozvrzeni = [&](int k, int sirkaOtazky, int sirkaOdpovedi) {
         const Otazka& o = NaPozici(k);
-        EXPECT_EQ(t->Otazka->text(), QString::fromStdString(o.otazka)) << k;
-        EXPECT_EQ(t->Otazka->width(), sirkaOtazky) << k;
-        EXPECT_EQ(t->Otazka->height(),
+        EXPECT_EQ(Najdi<StatickyText>(t, "Otazka")->text(), QString::fromStdString(o.otazka)) << k;
+        EXPECT_EQ(Najdi<StatickyText>(t, "Otazka")->width(), sirkaOtazky) << k;
+        EXPECT_EQ(Najdi<StatickyText>(t, "Otazka")->height(),
                   16 * PocetRadku(QString::fromStdString(o.otazka), f, sirkaOtazky + 6))
             << k;
-        const StatickyText* nad = t->Otazka;
+        const StatickyText* nad = Najdi<StatickyText>(t, "Otazka");
         for (std::size_t j = 0; j < 4; ++j) {
-            EXPECT_EQ(t->Odpovedi[j]->width(), sirkaOdpovedi) << k;
-            EXPECT_EQ(t->Odpovedi[j]->y(), nad->y() + nad->height() + 2) << k;
-            EXPECT_EQ(t->lbPismena[j]->y(), t->Odpovedi[j]->y());
-            EXPECT_EQ(t->imgZnacky[j]->y(), t->Odpovedi[j]->y() - 1);
-            nad = t->Odpovedi[j];
+            EXPECT_EQ(Porovnani(t, j)->width(), sirkaOdpovedi) << k;
+            EXPECT_EQ(Porovnani(t, j)->y(), nad->y() + nad->height() + 2) << k;
+            EXPECT_EQ(PismenoPorovnani(t, j)->y(), Porovnani(t, j)->y());
+            EXPECT_EQ(ZnackaPorovnani(t, j)->y(), Porovnani(t, j)->y() - 1);
+            nad = Porovnani(t, j);
         }
     };
     zkontrolujRozvrzeni(1, 721, 681);
-    EXPECT_GT(t->Otazka->height(), 16);
-    EXPECT_FALSE(t->Obrazek->isVisible());
+    EXPECT_GT(Najdi<StatickyText>(t, "Otazka")->height(), 16);
+    EXPECT_FALSE(Najdi<QLabel>(t, "Obrazek")->isVisible());
 
-    auto vyber = [&](int k) { t->Tabulka->setCurrentCell((k - 1) / 7, (k - 1) % 7); };
+    auto vyber = [&](int k) {
+        Najdi<QTableWidget>(t, "Tabulka")->setCurrentCell((k - 1) / 7, (k - 1) % 7);
+    };
     struct Pripad {
         int pozice;
         const char* slovo;
@@ -582,42 +590,42 @@ TEST_F(TestovaciList, PorovnaniPodleVybranePozice)
     };
     for (const Pripad& p : pripady) {
         vyber(p.pozice);
-        EXPECT_EQ(t->SelectedPosition, p.pozice);
-        EXPECT_EQ(t->SpatnaOtazka->title(),
+        EXPECT_EQ(t->VybranaPozice(), p.pozice);
+        EXPECT_EQ(Najdi<QGroupBox>(t, "SpatnaOtazka")->title(),
                   QStringLiteral(" %1. otázka (%2 %3); Skutečné číslo otázky: %4 ")
                       .arg(p.pozice)
                       .arg(PositionPoints[p.pozice - 1])
                       .arg(QLatin1String(p.slovo))
                       .arg(cisla_[p.pozice - 1]));
-        EXPECT_EQ(t->Obrazek->isVisible(), !p.obrazek.isNull()) << p.pozice;
+        EXPECT_EQ(Najdi<QLabel>(t, "Obrazek")->isVisible(), !p.obrazek.isNull()) << p.pozice;
         const int uzsi = p.obrazek.isNull() ? 0 : p.obrazek.width();
         if (!p.obrazek.isNull()) {
-            EXPECT_EQ(t->Obrazek->geometry(), p.obrazek);
+            EXPECT_EQ(Najdi<QLabel>(t, "Obrazek")->geometry(), p.obrazek);
             if (p.nacteny.isValid())
-                EXPECT_EQ(t->Obrazek->pixmap().size(), p.nacteny) << p.pozice;
+                EXPECT_EQ(Najdi<QLabel>(t, "Obrazek")->pixmap().size(), p.nacteny) << p.pozice;
             else
-                EXPECT_TRUE(t->Obrazek->pixmap().isNull()) << p.pozice;
+                EXPECT_TRUE(Najdi<QLabel>(t, "Obrazek")->pixmap().isNull()) << p.pozice;
         }
         zkontrolujRozvrzeni(p.pozice, 721 - uzsi, 681 - uzsi);
     }
     // On the sheet, the large picture was clipped to its place and the missing one left it empty.
-    EXPECT_EQ(t->img[22]->size(), QSize(300, 175));
-    EXPECT_EQ(t->img[22]->pixmap().size(), QSize(500, 300));
-    EXPECT_TRUE(t->img[23]->pixmap().isNull());
+    EXPECT_EQ(Img(t, 22)->size(), QSize(300, 175));
+    EXPECT_EQ(Img(t, 22)->pixmap().size(), QSize(500, 300));
+    EXPECT_TRUE(Img(t, 23)->pixmap().isNull());
 
     // An empty cell, and the position already shown, change nothing.
-    const QString titulek = t->SpatnaOtazka->title();
-    t->Otazka->resize(100, t->Otazka->height());
-    t->Tabulka->setCurrentCell(3, 5);
-    t->TabulkaSelectCell(1, 0);
-    EXPECT_EQ(t->SelectedPosition, 2);
-    EXPECT_EQ(t->SpatnaOtazka->title(), titulek);
-    EXPECT_EQ(t->Otazka->width(), 100);
+    const QString titulek = Najdi<QGroupBox>(t, "SpatnaOtazka")->title();
+    Najdi<StatickyText>(t, "Otazka")->resize(100, Najdi<StatickyText>(t, "Otazka")->height());
+    Najdi<QTableWidget>(t, "Tabulka")->setCurrentCell(3, 5);
+    Najdi<QTableWidget>(t, "Tabulka")->setCurrentCell(0, 1);
+    EXPECT_EQ(t->VybranaPozice(), 2);
+    EXPECT_EQ(Najdi<QGroupBox>(t, "SpatnaOtazka")->title(), titulek);
+    EXPECT_EQ(Najdi<StatickyText>(t, "Otazka")->width(), 100);
 
     // Markers: a subset answer shows yes and mistake, a superset yes and no.
     auto znacky = [&] {
         std::vector<QString> z;
-        for (QLabel* img : t->imgZnacky) {
+        for (QLabel* img : NajdiRadu<QLabel>(t, "img")) {
             z.push_back(img->isVisibleTo(t.get()) ? img->property("znacka").toString() : QString());
             if (img->isVisibleTo(t.get()))
                 EXPECT_FALSE(img->pixmap().isNull());
@@ -641,9 +649,9 @@ TEST_F(TestovaciList, ProtokolSeZapiseJenKdyzJeZapnuty)
         Zaskrtni(*t, k, "AC");
     Zaskrtni(*t, 1, "A");
     for (int i = 0; i < 67; ++i)
-        t->Timer1Timer();
+        Vyprs(t, "Timer1");
     Vyhodnot(*t);
-    EXPECT_EQ(t->lbProtokol->text(),
+    EXPECT_EQ(Najdi<QLabel>(t, "lbProtokol")->text(),
               QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"));
     Tabulka p;
     p.Svaz(adresar_.CestaStd(), "Protokoly");
@@ -682,12 +690,13 @@ TEST_F(TestovaciList, NezdarenyZapisProtokoluSeOhlasiAPanelHoNetvrdi)
         chyba = StiskniVeZprave(QMessageBox::Ok, w);
         qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
     });
-    QTest::mouseClick(t->btnVyhodnotit, Qt::LeftButton);
+    QTest::mouseClick(Najdi<QPushButton>(t, "btnVyhodnotit"), Qt::LeftButton);
     ASSERT_TRUE(souhrn->probehlo);
     EXPECT_TRUE(souhrn->text.startsWith(QStringLiteral("Test nebyl úspěšně vyřešen!")));
     ASSERT_TRUE(chyba && chyba->probehlo);
     EXPECT_EQ(chyba->titulek, Zpravy::kChyba);
-    EXPECT_EQ(t->lbProtokol->text(), QStringLiteral("Protokol z testu se nepodařilo vytvořit!"));
+    EXPECT_EQ(Najdi<QLabel>(t, "lbProtokol")->text(),
+              QStringLiteral("Protokol z testu se nepodařilo vytvořit!"));
     std::ifstream f(adresar_.CestaStd() + "/Protokoly.DB", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), poskozeny);
 }
@@ -706,22 +715,23 @@ TEST_F(TestovaciList, PorovnaniUkazePoznamkuVPrazdnemPasmu)
         auto t = Otevri();
         Vyhodnot(*t);
         for (const int k : {2, 17, 23}) {
-            t->Tabulka->setCurrentCell((k - 1) / 7, (k - 1) % 7);
-            const StatickyText* p = t->Poznamka;
+            Najdi<QTableWidget>(t, "Tabulka")->setCurrentCell((k - 1) / 7, (k - 1) % 7);
+            const StatickyText* p = Najdi<StatickyText>(t, "Poznamka");
             ASSERT_EQ(p->isVisible(), vysvetleni) << k;
             if (!vysvetleni)
                 continue;
             EXPECT_EQ(p->text(), QString::fromStdString(NaPozici(k).poznamka)) << k;
             EXPECT_EQ(p->accessibleDescription(), p->text()) << k;
             // Below the answers, inside the frame, clear of the picture.
-            const StatickyText* d = t->Odpovedi[3];
+            const StatickyText* d = Porovnani(t, 3);
             EXPECT_GE(p->y(), d->y() + d->height()) << k;
-            EXPECT_LE(p->y() + p->height(), t->SpatnaOtazka->height() - 6) << k;
+            EXPECT_LE(p->y() + p->height(), Najdi<QGroupBox>(t, "SpatnaOtazka")->height() - 6) << k;
             EXPECT_GT(p->height(), 0) << k;
-            if (t->Obrazek->isVisible())
-                EXPECT_FALSE(p->geometry().intersects(t->Obrazek->geometry())) << k;
+            if (Najdi<QLabel>(t, "Obrazek")->isVisible())
+                EXPECT_FALSE(p->geometry().intersects(Najdi<QLabel>(t, "Obrazek")->geometry()))
+                    << k;
         }
-        t->Timer1->stop();
+        Najdi<QTimer>(t, "Timer1")->stop();
         t->close();
     }
 }
@@ -730,10 +740,10 @@ TEST_F(TestovaciList, DlouheJmenoVeStavovemRadkuSeZkratiACeleJeVNapovede)
 {
     nastaveni_.aktivniProfil = "Žaneta Čížková-Dvořáčková z Horní Dolní";
     auto t = Otevri();
-    const QLabel* panel = t->panely[0];
+    const QLabel* panel = Panel(t, 0);
     EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
     EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
     EXPECT_EQ(panel->toolTip(),
               QStringLiteral("Uživatel: Žaneta Čížková-Dvořáčková z Horní Dolní"));
-    t->Timer1->stop();
+    Najdi<QTimer>(t, "Timer1")->stop();
 }

@@ -3,6 +3,7 @@
 #include "questions/Kategorie.h"
 #include "questions/gui/PanelOtazek.h"
 #include "ui/MereniTextu.h"
+#include "testsupport/Najdi.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +19,10 @@ TEST(DodanaBankaVProhlizeni, ZadnyTextAniObrazekPodRameckemAniPodSpodkemPanelu)
     StavBehu stav;
     PanelOtazek panel(banka, stav, ZK_DATA, nullptr);
     panel.resize(632, 316);  // the main window's question panel
-    panel.pProhlizeni->show();
-    panel.stPoznamka->show();
+    Najdi<QFrame>(&panel, "pProhlizeni")->show();
+    Najdi<StatickyText>(&panel, "stPoznamka")->show();
     panel.show();
-    const QRect ramecek = panel.pProhlizeni->geometry();
+    const QRect ramecek = Najdi<QFrame>(&panel, "pProhlizeni")->geometry();
     const int spodek = panel.contentsRect().bottom();
 
     std::vector<std::string> chyby;
@@ -35,13 +36,16 @@ TEST(DodanaBankaVProhlizeni, ZadnyTextAniObrazekPodRameckemAniPodSpodkemPanelu)
             if (misto.intersects(ramecek) || misto.bottom() > spodek)
                 chyby.push_back(std::to_string(n) + " " + co);
         };
-        for (StatickyText* t : {panel.stOtazka, panel.stOdpovedi[0], panel.stOdpovedi[1],
-                                panel.stOdpovedi[2], panel.stOdpovedi[3], panel.stPoznamka})
+        for (StatickyText* t :
+             {Najdi<StatickyText>(&panel, "stOtazka"), Najdi<StatickyText>(&panel, "stA"),
+              Najdi<StatickyText>(&panel, "stB"), Najdi<StatickyText>(&panel, "stC"),
+              Najdi<StatickyText>(&panel, "stD"), Najdi<StatickyText>(&panel, "stPoznamka")})
             if (t->isVisible())
                 for (const QRect& radek : t->RadkyTextu())
-                    over(radek.translated(t->pos()), t == panel.stPoznamka ? "poznámka" : "text");
-        if (panel.imgObrazek->isVisible())
-            over(panel.imgObrazek->geometry(), "obrázek");
+                    over(radek.translated(t->pos()),
+                         t == Najdi<StatickyText>(&panel, "stPoznamka") ? "poznámka" : "text");
+        if (Najdi<QLabel>(&panel, "imgObrazek")->isVisible())
+            over(Najdi<QLabel>(&panel, "imgObrazek")->geometry(), "obrázek");
     }
     EXPECT_GT(otazek, 700);
     EXPECT_EQ(chyby, std::vector<std::string> {});
