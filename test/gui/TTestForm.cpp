@@ -270,6 +270,11 @@ void TTestForm::VytvorVyhodnoceni()
         l->resize(336, 17);
     }
     Tucne(lbUspech);
+    // The note of a switched-off protocol is longer than a line: it wraps onto a second one, for
+    // which the box has room below the last row.
+    lbProtokol->setWordWrap(true);
+    lbProtokol->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbProtokol->resize(336, 27);
 
     lbNapoveda = Popisek(
         QStringLiteral("Po stisku čísla v tabulce dojde k zobrazení porovnání vašeho řešení dané "

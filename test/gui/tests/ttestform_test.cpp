@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -476,8 +477,17 @@ TEST_F(TestovaciList, VysledkovyPanel)
         {Najdi<QLabel>(t, "lbProtokol"),
          QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet, změňte nastavení!")},
     };
-    for (const auto& [popisek, text] : texty)
+    for (const auto& [popisek, text] : texty) {
+        SCOPED_TRACE(popisek->objectName().toStdString());
         EXPECT_EQ(popisek->text(), text);
+        // The whole text is seen: it fits the label, and the label its box.
+        const QRect potreba = QFontMetrics(popisek->font())
+                                  .boundingRect(QRect(0, 0, popisek->width(), 1000),
+                                                popisek->wordWrap() ? Qt::TextWordWrap : 0, text);
+        EXPECT_LE(potreba.width(), popisek->width());
+        EXPECT_LE(potreba.height(), popisek->height());
+        EXPECT_TRUE(popisek->parentWidget()->rect().contains(popisek->geometry()));
+    }
     EXPECT_EQ(Najdi<QLabel>(t, "lbUspech")->palette().color(QPalette::WindowText),
               QColor(0, 128, 0));
     EXPECT_EQ(Najdi<QGroupBox>(t, "sgbProfil")->title(), QStringLiteral("Vstupní parametry:"));
