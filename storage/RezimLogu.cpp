@@ -6,10 +6,21 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
+#include <memory>
+#include <mutex>
 #include <random>
+#include <set>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -96,7 +107,119 @@ std::uint32_t NovaZnacka()
     return z;
 }
 
+// The background syncs of one process. A forked child starts its own: the parent's thread does not
+// exist there, and its lock may have been held at the fork.
+class Synchronizace {
+public:
+    Synchronizace() : proces_(::getpid()), vlakno_(std::make_unique<std::thread>([this] { Bez(); }))
+    {
+    }
+    ~Synchronizace()
+    {
+        if (proces_ != ::getpid()) {
+            (void)vlakno_.release();
+            return;
+        }
+        {
+            std::lock_guard zamek(m_);
+            konec_ = true;
+        }
+        cv_.notify_all();
+        vlakno_->join();
+    }
+
+    static Synchronizace& Procesu()
+    {
+        static std::unique_ptr<Synchronizace> s;
+        if (s && s->proces_ != ::getpid())
+            (void)s.release();  // the parent's, not to be touched
+        if (!s)
+            s = std::make_unique<Synchronizace>();
+        return *s;
+    }
+
+    void Pridej(const std::vector<fs::path>& logy)
+    {
+        {
+            std::lock_guard zamek(m_);
+            for (const fs::path& l : logy)
+                cekajici_.insert(l.string());
+            ++zadano_;
+        }
+        cv_.notify_all();
+    }
+
+    void Dokonci()
+    {
+        std::unique_lock zamek(m_);
+        const std::uint64_t cil = zadano_;
+        cv_.notify_all();
+        hotovo_cv_.wait(zamek, [&] { return hotovo_ >= cil; });
+    }
+
+    std::string VezmiChybu()
+    {
+        std::lock_guard zamek(m_);
+        return std::exchange(chyba_, std::string());
+    }
+
+private:
+    void Bez()
+    {
+        std::unique_lock zamek(m_);
+        for (;;) {
+            cv_.wait(zamek, [&] { return konec_ || !cekajici_.empty(); });
+            if (cekajici_.empty() && konec_)
+                return;
+            // Commits of the next moment join this sync.
+            cv_.wait_for(zamek, std::chrono::milliseconds(200), [&] { return konec_; });
+            const std::set<std::string> logy = std::exchange(cekajici_, {});
+            const std::uint64_t pokryto = zadano_;
+            zamek.unlock();
+            std::string chyba;
+            for (const std::string& log : logy) {
+                const int fd = ::open(log.c_str(), O_RDONLY | O_CLOEXEC);
+                if (fd < 0) {
+                    if (errno != ENOENT && chyba.empty())
+                        chyba =
+                            "„" + fs::path(log).filename().string() + "“: " + std::strerror(errno);
+                    continue;
+                }
+                if (::fdatasync(fd) != 0 && chyba.empty())
+                    chyba = "„" + fs::path(log).filename().string() + "“: " + std::strerror(errno);
+                ::close(fd);
+            }
+            zamek.lock();
+            if (!chyba.empty() && chyba_.empty())
+                chyba_ = chyba;
+            hotovo_ = pokryto;
+            hotovo_cv_.notify_all();
+        }
+    }
+
+    pid_t proces_;
+    std::mutex m_;
+    std::condition_variable cv_;
+    std::condition_variable hotovo_cv_;
+    std::set<std::string> cekajici_;
+    std::uint64_t zadano_ = 0;
+    std::uint64_t hotovo_ = 0;
+    std::string chyba_;
+    bool konec_ = false;
+    std::unique_ptr<std::thread> vlakno_;
+};
+
 }  // namespace
+
+void SynchronizujLogy(const std::vector<fs::path>& logy)
+{
+    if (!logy.empty())
+        Synchronizace::Procesu().Pridej(logy);
+}
+
+void DokonciSynchronizaci() { Synchronizace::Procesu().Dokonci(); }
+
+std::string ChybaSynchronizace() { return Synchronizace::Procesu().VezmiChybu(); }
 
 bool TabulkaSeZnackouLogu(const fs::path& soubor)
 {
@@ -143,18 +266,21 @@ bool LogPatriTabulce(const fs::path& soubor)
         && VelkyEndian(snimek.data() + kHlavickaSnimku + kZnackaVHlavicce) == t.znacka;
 }
 
-void ZacniLog(SQLite::Database& db, const std::string& schema)
+bool ZacniLog(SQLite::Database& db, const std::string& schema)
 {
+    const std::string pragma = "PRAGMA " + schema + ".";
+    bool log = false;
     try {
         if (sqlite3_db_readonly(db.getHandle(), schema.c_str()) != 0)
-            return;
-        const std::string pragma = "PRAGMA " + schema + ".";
+            return false;
         BezCekani(db, [&] {
             if (Retezec(db, pragma + "journal_mode") == "wal") {
                 // Left by a writer that could not end it, or run by a writer elsewhere: that
                 // one's session is joined; without other users a new session begins.
-                if (Retezec(db, pragma + "journal_mode=DELETE") == "wal")
+                if (Retezec(db, pragma + "journal_mode=DELETE") == "wal") {
+                    log = true;
                     return;
+                }
             }
             const std::string znacka = std::to_string(NovaZnacka());
             db.exec(pragma + "user_version=" + znacka);
@@ -162,10 +288,14 @@ void ZacniLog(SQLite::Database& db, const std::string& schema)
                 return;
             // The session's first frame: page 1 with the stamp.
             db.exec(pragma + "user_version=" + znacka);
+            log = true;
         });
     } catch (const SQLite::Exception&) {
         // The rollback journal stays; writing reports its own errors.
+        log = Retezec(db, pragma + "journal_mode") == "wal";
     }
+    db.exec(pragma + (log ? "synchronous=NORMAL" : "synchronous=FULL"));
+    return log;
 }
 
 void UkonciLog(SQLite::Database& db, const std::string& schema)

@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Whether the log beside the file (if any) may be opened with it: there is none, or it holds no
 // valid frame (the engine ignores it), or its first frame is page 1 with the file's own non-zero
@@ -24,10 +25,22 @@ bool LogPatriTabulce(const std::filesystem::path& soubor);
 // Whether the file's header is in WAL mode with a stamp of the program (a session's file).
 bool TabulkaSeZnackouLogu(const std::filesystem::path& soubor);
 
-// Starts a log session for `schema` of the connection, or joins the one another connection runs.
+// Starts a log session for `schema` of the connection, or joins the one another connection runs,
+// with synchronous=NORMAL: a commit appends to the log without waiting for the disk, and
+// SynchronizujLogy puts it on the disk in the background. True when `schema` runs in the log.
 // The log is a speed-up only: when the file cannot be switched (read-only, locked elsewhere) it
-// stays in the rollback journal and nothing is reported.
-void ZacniLog(SQLite::Database& db, const std::string& schema);
+// stays in the rollback journal (synchronous=FULL), nothing is reported, and false is returned.
+bool ZacniLog(SQLite::Database& db, const std::string& schema);
+
+// Puts the given logs (the files <table>-wal) on the disk a moment later, in a thread of its own,
+// so that the learner never waits for the disk: a kill loses nothing committed (the operating
+// system holds it), a power cut the commits of that moment. Logs committed to meanwhile are synced
+// once. A log that is gone (checked in and deleted) needs nothing.
+void SynchronizujLogy(const std::vector<std::filesystem::path>& logy);
+// Waits until every log handed to SynchronizujLogy so far is on the disk.
+void DokonciSynchronizaci();
+// The first failure of a sync since the last call (naming the file), empty when there was none.
+std::string ChybaSynchronizace();
 
 // Returns `schema` to the rollback journal when this is the last connection using the log; a log
 // still used elsewhere stays. Never throws.

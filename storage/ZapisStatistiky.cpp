@@ -48,6 +48,7 @@ struct Spojeni {
     // Attached by PripisUceni: the files as opened, the log's insert, the memory's read and write.
     std::vector<Soubor> prilohy;
     bool pripojeno = false;
+    std::vector<fs::path> logy;  // the logs of the files that run in one, synced after a commit
     std::unique_ptr<SQLite::Statement> zapisOdpovedi;
     std::unique_ptr<SQLite::Statement> ctiPamet;
     std::unique_ptr<SQLite::Statement> zapisPamet;
@@ -178,7 +179,8 @@ Spojeni& Otevri(const fs::path& adresar)
             throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru
                                + "“ nelze otevřít: pole neodpovídají tabulce statistiky");
         nove->db->exec("PRAGMA synchronous=FULL");
-        ZacniLog(*nove->db, "main");
+        if (ZacniLog(*nove->db, "main"))
+            nove->logy.push_back(soubor.string() + "-wal");
     } catch (const SQLite::Exception& e) {
         throw ChybaTabulky(std::string("Tabulku „") + kJmenoSouboru
                            + "“ nelze otevřít: " + PopisChyby(e));
@@ -229,7 +231,8 @@ void PripojPrilohy(Spojeni& s, const fs::path& adresar)
     // changed none of them.
     s.pripojeno = true;
     for (const Priloha& p : kPrilohy)
-        ZacniLog(*s.db, p.schema);
+        if (ZacniLog(*s.db, p.schema))
+            s.logy.push_back(adresar / (std::string(p.nazev) + ".DB-wal"));
     s.prilohy = std::move(soubory);
 }
 
@@ -428,6 +431,9 @@ void PripisOdpovedi(Spojeni& s, const std::string& ulozenyProfil,
 // raises ChybaTabulky.
 template <typename F> void VTransakci(Spojeni& s, F&& zapis)
 {
+    // A log that could not be put on the disk is reported by the next write.
+    if (const std::string chyba = ChybaSynchronizace(); !chyba.empty())
+        Chyba("zápis na disk selhal: " + chyba);
     SQLite::Database& db = *s.db;
     bool zahajeno = false;
     try {
@@ -435,6 +441,7 @@ template <typename F> void VTransakci(Spojeni& s, F&& zapis)
         zahajeno = true;
         zapis();
         db.exec("COMMIT");
+        SynchronizujLogy(s.logy);
     } catch (...) {
         for (auto* p : {s.pripis.get(), s.zapisOdpovedi.get(), s.ctiPamet.get(), s.zapisPamet.get(),
                         s.ctiStatistiku.get()})
