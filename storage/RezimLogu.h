@@ -3,13 +3,14 @@
 // The write-ahead log of the tables the answers are written to, and how the program knows its own.
 //
 // While the program writes answers, their tables run in the engine's WAL mode: a commit appends to
-// the log and syncs that one file. The engine would check any file named <table>-wal beside a
-// table into it, also one from another database, so a log is accepted only when it is provably the
-// table's own: each log session first gives the table's header a random stamp (user_version, in
-// rollback mode), then switches to WAL and writes the header again, so the log's first frame is
-// page 1 carrying the same stamp. No connection of the program checkpoints while the session runs
-// (the log is never restarted), so a valid first frame always names the session it belongs to.
-// When the writer closes, the table returns to the rollback journal and the log is gone.
+// the log, and a thread of the program syncs the log to the disk a moment later. The engine would
+// check any file named <table>-wal beside a table into it, also one from another database, so a log
+// is accepted only when it is provably the table's own: each log session first gives the table's
+// header a random stamp (user_version, in rollback mode), then switches to WAL and writes the
+// header again, so the log's first frame is page 1 carrying the same stamp. No connection of the
+// program checkpoints while the session runs (the log is never restarted), so a valid first frame
+// always names the session it belongs to. When the writer closes, the table returns to the rollback
+// journal and the log is gone.
 
 #include <SQLiteCpp/Database.h>
 

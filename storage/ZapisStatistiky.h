@@ -72,9 +72,9 @@ using PrepocetPameti =
 // memory state to PametOtazek (computed by `prepocet` from the stored state, in the answers'
 // order) in one write transaction over the three files, as PripisStatistiku does: after an error
 // every table holds all of it or none. The three tables keep a write-ahead log of their own while
-// the connection is open (RezimLogu.h), one sync per file and answer: after a kill each table
-// holds whole answers, and an answer the kill cut between two file commits may be in Statistika
-// only. Missing tables are created owner-only.
+// the connection is open (RezimLogu.h), synced to the disk in the background: after a kill each
+// table holds whole answers, and an answer the kill cut between two file commits may be in
+// Statistika only. Missing tables are created owner-only.
 void PripisUceni(const std::filesystem::path& adresar, const std::string& profil,
                  const std::vector<PrirustekStatistiky>& prirustky,
                  const std::vector<RadekOdpovedi>& odpovedi, const PrepocetPameti& prepocet);
