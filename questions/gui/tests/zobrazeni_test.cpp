@@ -32,7 +32,14 @@ protected:
         ZapisObrazkyVzoroveBanky(adresar.CestaStd());
         otazky = VzorovaBanka();
         banka.NactiZ(otazky);
-        panel = std::make_unique<PanelOtazek>(banka, stav, adresar.CestaStd(), nullptr);
+        panel = std::make_unique<PanelOtazek>(banka, adresar.CestaStd(), nullptr);
+        // The owner's part, as the run cycle and the main window play it: the run's state
+        // changes first, then the panel shows it.
+        QObject::connect(panel.get(), &PanelOtazek::klikNaOdpoved, [this](int i) {
+            if (PrepniOdpoved(stav, i))
+                panel->ZobrazOznaceni(stav.oznaceno);
+        });
+        QObject::connect(panel.get(), &PanelOtazek::vybranaOtazka, [this](int n) { Zobraz(n); });
         panel->resize(632, 316);
         panel->show();
     }
@@ -261,10 +268,7 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
     EXPECT_EQ(kliky.count(), 3);
     // Evaluated marks say what they mean.
     stav.cekaNaOdpoved = false;
-    panel->NactiZnacku(0, QStringLiteral("no.jpg"));
-    panel->NactiZnacku(2, QStringLiteral("mistake.jpg"));
-    Najdi<QLabel>(panel, "imgC")->show();
-    panel->ObnovPristupnost();
+    panel->ZobrazVyhodnoceni({Znacka::Ne, Znacka::Ano, Znacka::Chyba, Znacka::Skryta});
     EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->accessibleDescription(),
               QStringLiteral("špatně zvolená"));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->accessibleDescription(),
