@@ -106,7 +106,7 @@ private:
     // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
     void sb1Krok(int krok);
     bool JeCislo() const;
-    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
+    // The answer keys: A..D (or 1..4) report the answer as a left click on it does (klikNaOdpoved).
     // Returns whether the key names an answer.
     bool KlavesaOdpovedi(QKeyEvent* udalost);
 
