@@ -31,6 +31,7 @@ CyklusBehu::CyklusBehu(Relace& relace, const Banka& banka, PanelOtazek& panel, I
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(false);
     connect(Timer1, &QTimer::timeout, this, &CyklusBehu::Timer1Timer);
+    connect(&panel_, &PanelOtazek::klikNaOdpoved, this, &CyklusBehu::OznacOdpoved);
 }
 
 void CyklusBehu::Zacni()
@@ -75,6 +76,12 @@ void CyklusBehu::DalsiOtazka()
     pruh_.Zbyva(beh.zbyva + 1);
     panel_.ZobrazOtazku(cislo);
     zobrazeno_ = AktualniHodiny().MsOdPulnociUtc();
+}
+
+void CyklusBehu::OznacOdpoved(int i)
+{
+    if (PrepniOdpoved(relace_.beh, i))
+        panel_.ZobrazOznaceni(relace_.beh.oznaceno);
 }
 
 void CyklusBehu::PravyKlik()
@@ -142,22 +149,9 @@ void CyklusBehu::KonecBehu()
 
 void CyklusBehu::ZobrazVysledekOdpovedi(const VysledekOdpovedi& vysledek)
 {
-    for (std::size_t i = 0; i < 4; ++i) {
-        switch (vysledek.znacky[i]) {
-        case Znacka::Ne:
-            panel_.UkazZnacku(static_cast<int>(i), QStringLiteral("no.jpg"));
-            break;
-        case Znacka::Chyba:
-            panel_.UkazZnacku(static_cast<int>(i), QStringLiteral("mistake.jpg"));
-            break;
-        case Znacka::Ano:
-        case Znacka::Skryta:
-            break;
-        }
-    }
+    panel_.ZobrazVyhodnoceni(vysledek.znacky);
     if (vysvetleni_ && relace_.PravidlaBehu().vysvetleni)
         panel_.ZobrazVysvetleni();
-    panel_.ObnovPristupnost();
     pruh_.Uspesnost(relace_.beh.uspesnost);
     panel_.ZobrazVerdikt(vysledek.spravne);
     Timer1->start(1500);

@@ -16,9 +16,11 @@ class PanelOtazek;
 class QTimer;
 class QWidget;
 
-// The cycle of a practice or exam run on the main window: a right click evaluates the marked
-// answers and shows the feedback panel for 1.5 s (Timer1), the next right click moves on, and
-// after the last question the evaluation window decides between a retry run and the end.
+// The cycle of a practice or exam run on the main window: a click or key on an answer toggles its
+// mark in the run, a right click evaluates the marked answers and shows the feedback panel for
+// 1.5 s (Timer1), the next right click moves on, and after the last question the evaluation window
+// decides between a retry run and the end. The run's state is changed here first; the question
+// panel only shows what it is then given.
 class CyklusBehu : public QObject {
 public:
     // `okno` opens the evaluation window; `ukonciRezim` switches the running mode off.
@@ -37,6 +39,9 @@ public:
     void Prerus();
 
     void DalsiOtazka();
+    // A click or key on answer i (0..3) of the panel: a pending answer's mark toggles in the run
+    // and the panel shows the run's marks.
+    void OznacOdpoved(int i);
     void PravyKlik();
     void Timer1Timer();
     // The practice hint: shows the correct answers of the pending question.

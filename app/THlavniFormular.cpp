@@ -90,9 +90,13 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
         ObrazekProMeritko(Cesta(adresar_ / "grafika" / "pozadi.jpg"), devicePixelRatioF()));
     imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
-    pOtazky = new PanelOtazek(*banka_, relace.beh, adresar_, klient);
+    pOtazky = new PanelOtazek(*banka_, adresar_, klient);
     pOtazky->hide();
     connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
+    connect(pOtazky, &PanelOtazek::vybranaOtazka, this, [this](int n) {
+        NastavAktualni(relace.beh, *banka_, n);
+        pOtazky->ZobrazOtazku(n);
+    });
 
     pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
 
@@ -582,7 +586,7 @@ void THlavniFormular::NastavRezim(RezimBehu rezim, bool zapnout)
             pOtazky->ZavriHledani();
         pOtazky->NastavProhlizeni(zapnout);
         if (zapnout) {
-            pOtazky->ProhlizejOtazku(1);
+            ProhlizejOtazku(1, true);
             pOtazky->PripravHledani();
         }
         return;
@@ -930,7 +934,7 @@ void THlavniFormular::M1StatistikaUceniClick()
     if (prohlizet == 0)
         return;
     NastavRezim(RezimBehu::Prohlizeni, true);
-    pOtazky->ProhlizejOtazku(prohlizet, false);
+    ProhlizejOtazku(prohlizet, false);
 }
 
 void THlavniFormular::M2KonecRezimuClick()
@@ -966,6 +970,12 @@ bool THlavniFormular::PripravBeh(bool zkouska)
 }
 
 void THlavniFormular::pOtazkyMouseDown() { cyklus_->PravyKlik(); }
+
+void THlavniFormular::ProhlizejOtazku(int n, bool zamerit)
+{
+    NastavAktualni(relace.beh, *banka_, n);
+    pOtazky->ProhlizejOtazku(n, zamerit);
+}
 
 void THlavniFormular::M2OznacSpravneClick() { cyklus_->Napoveda(); }
 

@@ -115,6 +115,10 @@ private:
     // Reads the signed-in profile's explanation and look preferences and applies them.
     void NactiPohodli();
     void OtevritSeznamVysledku(bool zkouska);
+    // Browse mode: question n becomes the run's current question, then the panel shows it with
+    // its number in the entry (focused if `zamerit`). The panel's own browse steps come back as
+    // vybranaOtazka and go the same way.
+    void ProhlizejOtazku(int n, bool zamerit);
 
     std::filesystem::path adresar_;
     std::unique_ptr<Banka> banka_;

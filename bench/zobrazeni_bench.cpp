@@ -178,8 +178,7 @@ void BM_ZobrazOtazku(benchmark::State& stav)
     ZapisObrazky(adresar);
     Banka banka;
     banka.NactiZ(PlnaBanka());
-    StavBehu beh;
-    PanelOtazek panel(banka, beh, adresar, nullptr);
+    PanelOtazek panel(banka, adresar, nullptr);
     panel.resize(632, 316);
     panel.show();
     // Picture questions of both layouts, each with its own file.
@@ -201,8 +200,7 @@ void BM_OtazkaSVysvetlenim(benchmark::State& stav)
     ZapisObrazky(adresar);
     Banka banka;
     banka.NactiZ(PlnaBanka());
-    StavBehu beh;
-    PanelOtazek panel(banka, beh, adresar, nullptr);
+    PanelOtazek panel(banka, adresar, nullptr);
     panel.resize(632, 316);
     panel.show();
     int n = 1;

@@ -37,9 +37,8 @@ QFont PismoPanelu() { return PismoOkna(16); }
 
 }  // namespace
 
-PanelOtazek::PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar,
-                         QWidget* rodic)
-    : QFrame(rodic), banka_(banka), stav_(stav), adresar_(std::move(adresar))
+PanelOtazek::PanelOtazek(const Banka& banka, std::filesystem::path adresar, QWidget* rodic)
+    : QFrame(rodic), banka_(banka), adresar_(std::move(adresar))
 {
     setObjectName(QStringLiteral("pOtazky"));
     setFrameShape(QFrame::Panel);
@@ -264,7 +263,7 @@ bool PanelOtazek::eventFilter(QObject* objekt, QEvent* udalost)
         }
         for (std::size_t i = 0; i < 4; ++i)
             if (objekt == lbPismena[i] || objekt == stOdpovedi[i]) {
-                stAClick(static_cast<int>(i));
+                emit klikNaOdpoved(static_cast<int>(i));
                 return true;
             }
     }
@@ -325,7 +324,7 @@ bool PanelOtazek::KlavesaOdpovedi(QKeyEvent* udalost)
     const std::size_t j = static_cast<std::size_t>(i);
     if (!udalost->isAutoRepeat() && stOdpovedi[j]->isVisibleTo(this)
         && lbPismena[j]->isVisibleTo(this))
-        stAClick(i);
+        emit klikNaOdpoved(i);
     return true;
 }
 
@@ -344,7 +343,7 @@ void PanelOtazek::ObnovPristupnost()
             stav = QStringLiteral("špatně zvolená");
         else if (obrazkyZnacek_[i] == QLatin1String("mistake.jpg"))
             stav = QStringLiteral("vynechaná správná odpověď");
-        else if (stav_.cekaNaOdpoved)
+        else if (znackyUcastnika_)
             stav = QStringLiteral("zvolená");
         else
             stav = QStringLiteral("správná odpověď");
@@ -377,12 +376,6 @@ void PanelOtazek::ZobrazOtazku(int n)
         return;
     }
     VyplnOtazku(*otazka);
-}
-
-void PanelOtazek::Prohlizej(int n)
-{
-    NastavAktualni(stav_, banka_, n);
-    ZobrazOtazku(n);
 }
 
 void PanelOtazek::VyplnOtazku(const Otazka& otazka)
@@ -512,6 +505,7 @@ void PanelOtazek::SkryjVysvetleni()
 
 void PanelOtazek::ZobrazSpravne(const std::string& pismena)
 {
+    znackyUcastnika_ = false;
     for (std::size_t i = 0; i < 4; ++i)
         imgZnacky[i]->setVisible(pismena.find(static_cast<char>('A' + i)) != std::string::npos);
     ObnovPristupnost();
@@ -538,17 +532,30 @@ void PanelOtazek::SkryjZnacky()
 
 bool PanelOtazek::VProhlizeni() const { return pProhlizeni->isVisibleTo(this); }
 
-void PanelOtazek::stAClick(int i)
-{
-    // The run's state takes the mark first; the marks are drawn from it.
-    if (PrepniOdpoved(stav_, i))
-        ZobrazOznaceni(stav_.oznaceno);
-}
-
 void PanelOtazek::ZobrazOznaceni(const std::array<bool, 4>& oznaceno)
 {
+    znackyUcastnika_ = true;
     for (std::size_t j = 0; j < 4; ++j)
         imgZnacky[j]->setVisible(oznaceno[j]);
+    ObnovPristupnost();
+}
+
+void PanelOtazek::ZobrazVyhodnoceni(const std::array<Znacka, 4>& znacky)
+{
+    znackyUcastnika_ = false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        switch (znacky[i]) {
+        case Znacka::Ne:
+            UkazZnacku(static_cast<int>(i), QStringLiteral("no.jpg"));
+            break;
+        case Znacka::Chyba:
+            UkazZnacku(static_cast<int>(i), QStringLiteral("mistake.jpg"));
+            break;
+        case Znacka::Ano:
+        case Znacka::Skryta:
+            break;
+        }
+    }
     ObnovPristupnost();
 }
 
@@ -598,7 +605,7 @@ void PanelOtazek::eCisloOKeyDown(int klavesa)
         cislo = kNejvyssiCislo;
         eCisloO->setText(QString::number(kNejvyssiCislo));
     }
-    Prohlizej(static_cast<int>(cislo));
+    emit vybranaOtazka(static_cast<int>(cislo));
 }
 
 void PanelOtazek::sb1UpClick()
@@ -607,7 +614,7 @@ void PanelOtazek::sb1UpClick()
     if (!CisloZadani(cislo) || cislo >= kNejvyssiCislo)
         return;
     eCisloO->setText(QString::number(cislo + 1));
-    Prohlizej(static_cast<int>(cislo + 1));
+    emit vybranaOtazka(static_cast<int>(cislo + 1));
 }
 
 void PanelOtazek::sb1Krok(int krok)
@@ -617,7 +624,7 @@ void PanelOtazek::sb1Krok(int krok)
         return;
     const long long nove = std::clamp<long long>(cislo + krok, 1, kNejvyssiCislo);
     eCisloO->setText(QString::number(nove));
-    Prohlizej(static_cast<int>(nove));
+    emit vybranaOtazka(static_cast<int>(nove));
 }
 
 void PanelOtazek::sb1DownClick()
@@ -626,7 +633,7 @@ void PanelOtazek::sb1DownClick()
     if (!CisloZadani(cislo) || cislo <= 1)
         return;
     eCisloO->setText(QString::number(cislo - 1));
-    Prohlizej(static_cast<int>(cislo - 1));
+    emit vybranaOtazka(static_cast<int>(cislo - 1));
 }
 
 // The search panel is made when browsing first needs it, in the place among the panel's controls
@@ -716,7 +723,7 @@ void PanelOtazek::NastavProhlizeni(bool zapnout)
 void PanelOtazek::ProhlizejOtazku(int n, bool zamerit)
 {
     eCisloO->setText(QString::number(n));
-    Prohlizej(n);
+    ZobrazOtazku(n);
     if (zamerit)
         eCisloO->setFocus();
 }

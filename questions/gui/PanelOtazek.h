@@ -24,18 +24,19 @@ class QWidget;
 
 // The white question panel of the main window (object name "pOtazky"): question number, text,
 // the four answers with their letters and marks, the picture, the note, the browse panel and the
-// feedback panel. It draws whatever question the run state names and passes right clicks on.
+// feedback panel. It is a display: it shows what its owner gives it and reports the learner's
+// input as signals (an answer clicked or keyed, a question chosen in browse mode, a right click);
+// the owner changes the run's state and then tells the panel what to show.
 class PanelOtazek : public QFrame {
     Q_OBJECT
 
 public:
     // `adresar` is the working directory against which picture paths are resolved.
-    PanelOtazek(const Banka& banka, StavBehu& stav, std::filesystem::path adresar, QWidget* rodic);
+    PanelOtazek(const Banka& banka, std::filesystem::path adresar, QWidget* rodic);
 
     // Shows question n: number, texts laid out top to bottom, picture, note; the excluded-question
     // notice for a number without a record. In browse mode the correct answers get their marks.
-    // It only draws: the run's state names the question (the run's next question, or in browse
-    // mode the number the learner chose, set there first).
+    // It only draws: the owner has made n the run's current question first.
     void ZobrazOtazku(int n);
     // The note below the answers after an evaluated answer, in the colour readable in every look;
     // a question without a note shows nothing. SkryjVysvetleni hides it again outside browse mode.
@@ -43,14 +44,16 @@ public:
     void SkryjVysvetleni();
     // Shows exactly the marks given (the learner's marks of the pending answer).
     void ZobrazOznaceni(const std::array<bool, 4>& oznaceno);
-    // Makes visible exactly the marks of the letters A..D found in `pismena`.
+    // The evaluated answer's marks over the learner's: the no picture on a wrong mark, the
+    // mistake picture on a missed correct answer; a correct mark keeps its yes picture.
+    void ZobrazVyhodnoceni(const std::array<Znacka, 4>& znacky);
+    // Makes visible exactly the marks of the letters A..D found in `pismena` (the correct answers).
     void ZobrazSpravne(const std::string& pismena);
     // Loads one of the mark pictures ("yes.jpg", "no.jpg", "mistake.jpg" under grafika) into mark i
     // (0..3 for A..D), or into all four with i = -1.
     void NactiZnacku(int i, const QString& soubor);
     void SkryjZnacky();
-    // Loads a mark picture into mark i (0..3) and shows it: the evaluated answer's marks. The
-    // learner's own marks are the run state's (StavBehu::oznaceno), drawn when toggled.
+    // Loads a mark picture into mark i (0..3) and shows it.
     void UkazZnacku(int i, const QString& soubor);
     // The feedback panel pSpravne: "Správně" or "Špatně" in its colour, over the question; hidden
     // again by SkryjVerdikt.
@@ -58,14 +61,11 @@ public:
     void SkryjVerdikt();
     // Browse mode: shows or hides the browse box and the note.
     void NastavProhlizeni(bool zapnout);
-    // Browse mode: question n becomes the current one and shows, with its number in the entry
+    // Browse mode: shows question n (made current by the owner) with its number in the entry
     // (which gets the focus if `zamerit`).
     void ProhlizejOtazku(int n, bool zamerit = true);
     bool VProhlizeni() const;  // the browse panel is shown
     const QString& Titulek() const { return vyrazena_; }  // the excluded-question notice or empty
-
-    // Refreshes the accessible names and descriptions of the question, answers and marks.
-    void ObnovPristupnost();
 
     // Browse mode: opens the search over the question (Ctrl+F); closing it returns to the entry.
     // PripravHledani, when browsing starts, builds the search's index in the background.
@@ -81,8 +81,15 @@ public:
     void ZvetsiObrazek();
 
 signals:
-    // The right mouse button went down on the panel or one of the controls that pass it on.
+    // The right mouse button went down on the panel or one of the controls that pass it on (or
+    // Enter or Space was pressed).
     void pravyKlik();
+    // A left click on answer i (0..3 for A..D), its letter, or its key: the owner toggles the mark
+    // of a pending answer and shows the marks.
+    void klikNaOdpoved(int i);
+    // Browse mode: the learner chose question n (Enter in the entry, the arrows, the pages, the
+    // wheel, the search), already in the entry; the owner makes it current and shows it.
+    void vybranaOtazka(int n);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
@@ -99,7 +106,7 @@ private:
     // PageUp and PageDown: ten at a time, under the arrows' rules, stopping at the bank's ends.
     void sb1Krok(int krok);
     bool JeCislo() const;
-    // Keys of a pending answer: A..D (or 1..4) toggle the mark as a left click on the answer does.
+    // The answer keys: A..D (or 1..4) report the answer as a left click on it does (klikNaOdpoved).
     // Returns whether the key names an answer.
     bool KlavesaOdpovedi(QKeyEvent* udalost);
 
@@ -127,15 +134,16 @@ private:
     void ZarovnejZnacky();
     void ObnovOznaceni();
     void ZobrazVyrazenou(bool normalni);
-    void stAClick(int i);
+    // Refreshes the accessible names and descriptions of the question, answers and marks.
+    void ObnovPristupnost();
     // The number in the entry; false (after the error box) when the entry holds no usable number.
     bool CisloZadani(long long& cislo);
-    // Browse mode: question n becomes the run state's current question, then shows.
-    void Prohlizej(int n);
 
     const Banka& banka_;
-    StavBehu& stav_;
     std::filesystem::path adresar_;
+    // The yes marks shown are the learner's marks of a pending answer (ZobrazOznaceni), not the
+    // correct answers (an evaluation, the hint, browse mode).
+    bool znackyUcastnika_ = false;
     int cislo_ = 0;  // the question drawn
     QString vyrazena_;  // the panel's caption: the excluded-question notice or empty
     std::array<QString, 4> obrazkyZnacek_;  // the picture file each mark holds

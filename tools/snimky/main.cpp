@@ -8,7 +8,6 @@
 #include "questions/Kategorie.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
-#include "questions/gui/PanelOtazek.h"
 #include "tools/snimky/Snimkovani.h"
 #include "ui/Aplikace.h"
 #include "ui/MereniTextu.h"
@@ -161,7 +160,9 @@ void Scenar::Nastaveni()
 void Scenar::Prohlizeni()
 {
     h_.findChild<QAction*>(QStringLiteral("M1Prohlizet"))->trigger();
-    h_.findChild<PanelOtazek*>(QStringLiteral("pOtazky"))->ProhlizejOtazku(12);
+    auto* cislo = h_.findChild<QLineEdit*>(QStringLiteral("eCisloO"));
+    cislo->setText(QStringLiteral("12"));
+    QTest::keyClick(cislo, Qt::Key_Return);
     snimky_.Uloz(&h_, QStringLiteral("prohlizeni"));
     h_.findChild<QAction*>(QStringLiteral("M2KonecRezimu"))->trigger();
 }

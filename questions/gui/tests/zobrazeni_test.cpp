@@ -32,7 +32,14 @@ protected:
         ZapisObrazkyVzoroveBanky(adresar.CestaStd());
         otazky = VzorovaBanka();
         banka.NactiZ(otazky);
-        panel = std::make_unique<PanelOtazek>(banka, stav, adresar.CestaStd(), nullptr);
+        panel = std::make_unique<PanelOtazek>(banka, adresar.CestaStd(), nullptr);
+        // The owner's part, as the run cycle and the main window play it: the run's state
+        // changes first, then the panel shows it.
+        QObject::connect(panel.get(), &PanelOtazek::klikNaOdpoved, [this](int i) {
+            if (PrepniOdpoved(stav, i))
+                panel->ZobrazOznaceni(stav.oznaceno);
+        });
+        QObject::connect(panel.get(), &PanelOtazek::vybranaOtazka, [this](int n) { Zobraz(n); });
         panel->resize(632, 316);
         panel->show();
     }
@@ -261,10 +268,7 @@ TEST_F(Zobrazeni, KlavesyOdpovediAPotvrzeni)
     EXPECT_EQ(kliky.count(), 3);
     // Evaluated marks say what they mean.
     stav.cekaNaOdpoved = false;
-    panel->NactiZnacku(0, QStringLiteral("no.jpg"));
-    panel->NactiZnacku(2, QStringLiteral("mistake.jpg"));
-    Najdi<QLabel>(panel, "imgC")->show();
-    panel->ObnovPristupnost();
+    panel->ZobrazVyhodnoceni({Znacka::Ne, Znacka::Ano, Znacka::Chyba, Znacka::Skryta});
     EXPECT_EQ(Najdi<StatickyText>(panel, "stA")->accessibleDescription(),
               QStringLiteral("špatně zvolená"));
     EXPECT_EQ(Najdi<StatickyText>(panel, "stB")->accessibleDescription(),
@@ -288,6 +292,48 @@ TEST_F(Zobrazeni, PravyKlikPredavajiJenOtazkoveOvladace)
     QTest::mouseClick(Najdi<QFrame>(panel, "pProhlizeni"), Qt::RightButton, {}, QPoint(2, 2));
     QTest::mouseClick(Najdi<StatickyText>(panel, "stA"), Qt::LeftButton);
     EXPECT_EQ(kliky.count(), 4);
+}
+
+// The panel changes nothing by itself: with no owner listening, a click, a key or a browse step
+// only reports which answer or question, and the run and the drawing stay as they were.
+TEST_F(Zobrazeni, VstupJenOhlasiVlastnikovi)
+{
+    Zobraz(1);
+    stav.cekaNaOdpoved = true;
+    QObject::disconnect(panel.get(), &PanelOtazek::klikNaOdpoved, nullptr, nullptr);
+    QObject::disconnect(panel.get(), &PanelOtazek::vybranaOtazka, nullptr, nullptr);
+    QSignalSpy odpovedi(panel.get(), &PanelOtazek::klikNaOdpoved);
+    QSignalSpy otazky(panel.get(), &PanelOtazek::vybranaOtazka);
+    Najdi<QFrame>(panel, "pProhlizeni")->show();
+    QLineEdit* e = Najdi<QLineEdit>(panel, "eCisloO");
+    const struct {
+        const char* nazev;
+        std::function<void()> vstup;
+        QSignalSpy* signal;
+        int hodnota;
+    } pripady[] = {
+        {"klik na b)", [&] { QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton); },
+         &odpovedi, 1},
+        {"klik na pismeno a", [&] { QTest::mouseClick(Najdi<QLabel>(panel, "lbA"), Qt::LeftButton); },
+         &odpovedi, 0},
+        {"klavesa C", [&] { QTest::keyClick(panel.get(), Qt::Key_C); }, &odpovedi, 2},
+        {"Enter v cisle", [&] { Zadej(QStringLiteral("45")); }, &otazky, 45},
+        {"sipka nahoru", [&] { QTest::keyClick(e, Qt::Key_Up); }, &otazky, 46},
+        {"stranka dolu", [&] { QTest::keyClick(e, Qt::Key_PageDown); }, &otazky, 36},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        odpovedi.clear();
+        otazky.clear();
+        p.vstup();
+        ASSERT_EQ(p.signal->count(), 1);
+        EXPECT_EQ(p.signal->at(0).at(0).toInt(), p.hodnota);
+        EXPECT_EQ(odpovedi.count() + otazky.count(), 1);
+        EXPECT_EQ(stav.oznaceno, (std::array<bool, 4> {}));
+        EXPECT_EQ(Oznaceno(), (std::array<bool, 4> {}));
+        EXPECT_EQ(stav.cisloOtazky, 1);
+        EXPECT_EQ(Najdi<QLabel>(panel, "lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 1"));
+    }
 }
 
 class Prohlizeni : public Zobrazeni {

@@ -16,8 +16,7 @@ TEST(DodanaBankaVProhlizeni, ZadnyTextAniObrazekPodRameckemAniPodSpodkemPanelu)
 {
     Banka banka;
     banka.Nacti(ZK_DODANA_BANKA);
-    StavBehu stav;
-    PanelOtazek panel(banka, stav, ZK_DATA, nullptr);
+    PanelOtazek panel(banka, ZK_DATA, nullptr);
     panel.resize(632, 316);  // the main window's question panel
     Najdi<QFrame>(&panel, "pProhlizeni")->show();
     Najdi<StatickyText>(&panel, "stPoznamka")->show();
