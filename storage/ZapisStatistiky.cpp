@@ -60,7 +60,11 @@ struct Spojeni {
     Spojeni& operator=(const Spojeni&) = delete;
     ~Spojeni()
     {
-        if (!db || proces != ::getpid())
+        if (proces != ::getpid()) {
+            UvolniVDitku();  // the parent's connection, in a child that ends
+            return;
+        }
+        if (!db)
             return;
         zapisOdpovedi.reset();
         ctiPamet.reset();

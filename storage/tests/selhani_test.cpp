@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -429,6 +430,32 @@ TEST_F(SelhaniTest, LogOdpovediPatriJenSvemuSouboru)
         }
         EXPECT_EQ(ObsahSouboru(dir / "Statistika.DB"), predSoubor);
         EXPECT_EQ(ObsahSouboru(dir / "Statistika.DB-wal"), predLog);
+    }
+
+    // A program that writes answers and ends leaves its table whole, with no log beside it.
+    {
+        const fs::path jiny = adresar_ / "konec";
+        fs::create_directory(jiny);
+        const pid_t dite = fork();
+        ASSERT_GE(dite, 0);
+        if (dite == 0) {
+            PrirustekStatistiky p;
+            p.cislo = 7;
+            p.polozeno = p.spatne = 1;
+            p.naposledy = "C";
+            PripisStatistiku(jiny, "Eva", {p});
+            std::exit(fs::exists(jiny / "Statistika.DB-wal") ? 0 : 2);  // ends as a program does
+        }
+        int stav = 0;
+        waitpid(dite, &stav, 0);
+        ASSERT_TRUE(WIFEXITED(stav));
+        EXPECT_EQ(WEXITSTATUS(stav), 0);  // the log was in use while it wrote
+        EXPECT_FALSE(fs::exists(jiny / "Statistika.DB-wal"));
+        EXPECT_EQ(rezimHlavicky(jiny / "Statistika.DB"), 11);
+        Tabulka t;
+        t.Svaz(jiny, "Statistika");
+        t.Otevri();
+        EXPECT_EQ(t.PocetZaznamu(), 1);
     }
 
     // Another program's connection keeps the log in use: a change across tables is refused
