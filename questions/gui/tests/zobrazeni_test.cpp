@@ -312,10 +312,11 @@ TEST_F(Zobrazeni, VstupJenOhlasiVlastnikovi)
         QSignalSpy* signal;
         int hodnota;
     } pripady[] = {
-        {"klik na b)", [&] { QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton); },
-         &odpovedi, 1},
-        {"klik na pismeno a", [&] { QTest::mouseClick(Najdi<QLabel>(panel, "lbA"), Qt::LeftButton); },
-         &odpovedi, 0},
+        {"klik na b)",
+         [&] { QTest::mouseClick(Najdi<StatickyText>(panel, "stB"), Qt::LeftButton); }, &odpovedi,
+         1},
+        {"klik na pismeno a",
+         [&] { QTest::mouseClick(Najdi<QLabel>(panel, "lbA"), Qt::LeftButton); }, &odpovedi, 0},
         {"klavesa C", [&] { QTest::keyClick(panel.get(), Qt::Key_C); }, &odpovedi, 2},
         {"Enter v cisle", [&] { Zadej(QStringLiteral("45")); }, &otazky, 45},
         {"sipka nahoru", [&] { QTest::keyClick(e, Qt::Key_Up); }, &otazky, 46},
