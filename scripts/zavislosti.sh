@@ -6,7 +6,7 @@ balicky=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n lib
          libsqlitecpp-dev libsodium-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev qt6-charts-dev
          qt6-svg-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
          speech-dispatcher-espeak-ng fonts-liberation xvfb xauth imagemagick poppler-utils
-         desktop-file-utils appstream build-essential debhelper dpkg-dev lintian)
+         desktop-file-utils appstream build-essential debhelper dpkg-dev lintian clang-format)
 chybi=()
 for b in "${balicky[@]}"; do
   dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q 'install ok installed' || chybi+=("$b")
