@@ -291,10 +291,14 @@ bool ZacniLog(SQLite::Database& db, const std::string& schema)
             log = true;
         });
     } catch (const SQLite::Exception&) {
-        // The rollback journal stays; writing reports its own errors.
-        log = Retezec(db, pragma + "journal_mode") == "wal";
+        // The mode stays as the engine left it; writing reports its own errors.
+        try {
+            log = Retezec(db, pragma + "journal_mode") == "wal";
+        } catch (const SQLite::Exception&) {
+            log = false;
+        }
     }
-    db.exec(pragma + (log ? "synchronous=NORMAL" : "synchronous=FULL"));
+    db.tryExec(pragma + (log ? "synchronous=NORMAL" : "synchronous=FULL"));
     return log;
 }
 
