@@ -6,6 +6,7 @@
 
 #include <SQLiteCpp/Exception.h>
 
+#include <algorithm>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -62,9 +63,10 @@ SpolecnaZmena::SpolecnaZmena(const fs::path& adresar, const std::vector<std::str
 {
     auto& s = *s_;
     std::string otevirany;
-    // The answer writer of this program keeps its tables in a log session; it ends it now, so that
-    // the change below commits all its files at once.
-    ZavriSpojeniStatistiky();
+    // The answer writer of this program keeps its tables in a log session; a change of any of them
+    // ends it now, so that the change commits all its files at once.
+    if (std::any_of(tabulky.begin(), tabulky.end(), TabulkaOdpovedi))
+        ZavriSpojeniStatistiky();
     try {
         for (const std::string& nazev : tabulky) {
             const std::string jmeno = nazev + ".DB";

@@ -557,3 +557,13 @@ void ZavriSpojeniStatistiky()
             s->UvolniVDitku();
     mapa.clear();
 }
+
+bool TabulkaOdpovedi(const std::string& nazev)
+{
+    if (nazev == kNazev)
+        return true;
+    for (const Priloha& p : kPrilohy)
+        if (nazev == p.nazev)
+            return true;
+    return false;
+}

@@ -90,3 +90,6 @@ double CisloZTextu(const std::string& text);
 // Closes the connections kept open by PripisStatistiku, which ends their log sessions (before a
 // change of several tables at once, or for a test that replaces the files).
 void ZavriSpojeniStatistiky();
+
+// Whether `nazev` is one of the tables PripisUceni writes (and keeps in a log while open).
+bool TabulkaOdpovedi(const std::string& nazev);
