@@ -482,19 +482,15 @@ bool THlavniFormular::event(QEvent* udalost)
 THlavniFormular::Start THlavniFormular::Spust()
 {
     UklidDocasneTabulky(adresar_);  // half-made tables of a program killed while creating them
-    try {
-        banka_->Nacti(adresar_);
-    } catch (const std::exception& chyba) {
-        Zpravy::Chyba(
-            nullptr,
-            QStringLiteral("Databázi otázek „otazky.DB“ nelze otevřít v pracovním adresáři %1.\n%2")
-                .arg(Cesta(adresar_), QString::fromStdString(chyba.what())));
+    // The bank's file is checked now; its records are read once the manager has closed, since
+    // the first window shows none of them.
+    if (!NactiBanku(&Banka::Over))
         return Start::Chyba;
-    }
     VycentrujNad(this, nullptr);
+    std::vector<std::string> profily;
     try {
         sklad_->ZalozitTabulkuProfilu();
-        sklad_->SeznamProfilu();  // reads the table once, so that a damaged file stops us here
+        profily = sklad_->SeznamProfilu();  // a damaged file stops us here
     } catch (const std::exception& chyba) {
         Zpravy::Chyba(nullptr, QString::fromStdString(chyba.what()));
         return Start::Chyba;
@@ -502,10 +498,28 @@ THlavniFormular::Start THlavniFormular::Spust()
     relace.opakovaniZaznamu.priznak = false;
     relace.nastaveni.aktivniProfil.clear();
     show();
-    if (!SpustitManazerProfilu(this, *sklad_, relace.nastaveni))
+    if (!SpustitManazerProfilu(this, *sklad_, relace.nastaveni, &profily))
         return Start::Ukoncen;
+    if (!NactiBanku([this](const std::filesystem::path& a) { banka_->Nacti(a); })) {
+        hide();
+        return Start::Chyba;
+    }
     NacistProfil();
     return Start::Prihlasen;
+}
+
+bool THlavniFormular::NactiBanku(const std::function<void(const std::filesystem::path&)>& krok)
+{
+    try {
+        krok(adresar_);
+        return true;
+    } catch (const std::exception& chyba) {
+        Zpravy::Chyba(
+            nullptr,
+            QStringLiteral("Databázi otázek „otazky.DB“ nelze otevřít v pracovním adresáři %1.\n%2")
+                .arg(Cesta(adresar_), QString::fromStdString(chyba.what())));
+        return false;
+    }
 }
 
 void THlavniFormular::NacistProfil()

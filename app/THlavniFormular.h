@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class Banka;
@@ -35,8 +36,9 @@ public:
     ~THlavniFormular() override;
 
     // Start-up after construction: opens the question bank, makes sure Profily exists, shows the
-    // window and signs a learner in through the profile manager. Prihlasen: the event loop may
-    // run; Ukoncen: the learner ended the program; Chyba: a table could not be read (reported).
+    // window and signs a learner in through the profile manager, then reads the bank's records.
+    // Prihlasen: the event loop may run; Ukoncen: the learner ended the program; Chyba: a table
+    // could not be read (reported).
     Start Spust();
 
     // Switches a mode on or off; the name is "Prohlizeni", "Procvicovani" or "Zkouseni".
@@ -103,6 +105,8 @@ private slots:
     void pOtazkyMouseDown();
 
 private:
+    // Runs a step on the question bank; a failure is reported naming the working directory.
+    bool NactiBanku(const std::function<void(const std::filesystem::path&)>& krok);
     // Practice and exam: counts the available questions and asks length and start; false when
     // the run cannot start.
     bool PripravBeh(bool zkouska);

@@ -237,6 +237,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     programBenchmarku = argv[0];
+    // The working directory a child starts in, prepared for running the child under a profiler.
+    if (argc == 3 && std::strcmp(argv[1], "--priprav") == 0) {
+        QCoreApplication aplikace(argc, argv);
+        PripravAdresar(argv[2]);
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--dite-hlavni") == 0) {
         Aplikace aplikace(argc, argv);
         return SpustHlavniOkno(argv[2]);

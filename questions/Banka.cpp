@@ -56,14 +56,13 @@ std::string ChybaOtazky(const Otazka& o)
     return {};
 }
 
-}  // namespace
-
-void Banka::Nacti(const std::filesystem::path& adresar)
+// Opens the question table of the directory and checks its fields; returns the start of its
+// error messages.
+std::string OtevriTabulkuOtazek(Tabulka& tabulka, const std::filesystem::path& adresar)
 {
-    Tabulka tabulka;
     tabulka.Svaz(adresar, "otazky");
     tabulka.Otevri();  // a missing or foreign file raises ChybaTabulky naming it
-    const std::string uvod = "Tabulka „" + tabulka.Soubor().filename().string() + "“: ";
+    std::string uvod = "Tabulka „" + tabulka.Soubor().filename().string() + "“: ";
     const auto ocekavana = DefiniceOtazky();
     if (tabulka.Definice().size() != ocekavana.size())
         throw ChybaTabulky(uvod + "nemá pole tabulky otázek");
@@ -72,6 +71,22 @@ void Banka::Nacti(const std::filesystem::path& adresar)
             || tabulka.Definice()[i].typ != ocekavana[i].typ)
             throw ChybaTabulky(uvod + "pole na pozici " + std::to_string(i) + " není „"
                                + ocekavana[i].nazev + "“ tabulky otázek");
+    return uvod;
+}
+
+}  // namespace
+
+void Banka::Over(const std::filesystem::path& adresar)
+{
+    Tabulka tabulka;
+    OtevriTabulkuOtazek(tabulka, adresar);
+    tabulka.Zavri();
+}
+
+void Banka::Nacti(const std::filesystem::path& adresar)
+{
+    Tabulka tabulka;
+    const std::string uvod = OtevriTabulkuOtazek(tabulka, adresar);
 
     // The whole bank in one query.
     std::vector<Otazka> nove;

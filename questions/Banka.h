@@ -22,6 +22,9 @@ struct Otazka {
 // exactly what the number, range and existence filters over the table would give.
 class Banka {
 public:
+    // Opens <adresar>/otazky.DB as Nacti does and checks the file and its fields without reading
+    // the records; throws ChybaTabulky as Nacti does for a missing, damaged or foreign table.
+    static void Over(const std::filesystem::path& adresar);
     // Reads <adresar>/otazky.DB (fields by position) and checks every record: number in 1..757
     // and unique, question and answer texts present, SPRÁVNĚ an answer set of answers the
     // question has, Skupina of the letters A to D. Throws ChybaTabulky when the table is missing

@@ -33,8 +33,9 @@ std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tla
                                                  QWidget* krome = nullptr);
 
 // Answers the profile manager that opens next: picks the profile `jmeno` in its list and
-// presses OK, signing the learner in.
-std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno);
+// presses OK, signing the learner in; `predtim` first sees the manager as it came up.
+std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno,
+                                                  std::function<void(QWidget*)> predtim = {});
 
 // GoogleTest prints a QString that fails an assertion as its text.
 inline void PrintTo(const QString& text, std::ostream* proud)

@@ -95,9 +95,12 @@ std::shared_ptr<ZachycenyDialog> StiskniVeZprave(QMessageBox::StandardButton tla
         krome);
 }
 
-std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno)
+std::shared_ptr<ZachycenyDialog> PrihlasVManazeru(const QString& jmeno,
+                                                  std::function<void(QWidget*)> predtim)
 {
-    return OdpovedzModalnimu([jmeno](QWidget* w) {
+    return OdpovedzModalnimu([jmeno, predtim = std::move(predtim)](QWidget* w) {
+        if (predtim)
+            predtim(w);
         auto* seznam = w->findChild<QListWidget*>(QStringLiteral("lbProfil"));
         ASSERT_NE(seznam, nullptr);
         const auto nalezene = seznam->findItems(jmeno, Qt::MatchExactly);

@@ -126,6 +126,44 @@ TEST_F(HlavniOkno, ChybejiciBankaSeOhlasiSPracovnimAdresarem)
     EXPECT_FALSE(QFile::exists(prazdny.Cesta() + QStringLiteral("/Profily.DB")));
 }
 
+// The profile manager comes up before the bank's records are read: its file is checked first,
+// its records after the sign-in, and a bad record ends the start there with the same report.
+TEST_F(HlavniOkno, ZaznamyBankyAzPoPrihlaseni)
+{
+    for (const bool vadna : {false, true}) {
+        DocasnyAdresar dalsi;
+        std::vector<Otazka> banka = VzorovaBanka();
+        if (vadna)
+            banka[1].otazka.clear();
+        ZapisTestovaciBanku(dalsi.CestaStd(), banka);
+        ProfilovySklad sklad(dalsi.CestaStd());
+        sklad.ZalozitTabulkuProfilu();
+        sklad.PridatProfil("Jana", "1111111", "B", "111", "11", "1", "");
+        THlavniFormular hlavni(dalsi.CestaStd());
+        bool prazdnaVManazeru = false;
+        std::shared_ptr<ZachycenyDialog> chyba;
+        auto prihlaseni = PrihlasVManazeru(QStringLiteral("Jana"), [&](QWidget* manazer) {
+            prazdnaVManazeru = hlavni.banka().Vse().empty();
+            if (vadna)
+                chyba = StiskniVeZprave(QMessageBox::Ok, manazer);
+        });
+        EXPECT_EQ(hlavni.Spust(),
+                  vadna ? THlavniFormular::Start::Chyba : THlavniFormular::Start::Prihlasen);
+        ASSERT_TRUE(prihlaseni->probehlo);
+        EXPECT_TRUE(prazdnaVManazeru);
+        if (vadna) {
+            ASSERT_TRUE(chyba && chyba->probehlo);
+            EXPECT_TRUE(chyba->text.contains(QStringLiteral("otazky.DB")));
+            EXPECT_TRUE(chyba->text.contains(
+                QStringLiteral("otázka %1: chybí text otázky").arg(banka[1].cislo)))
+                << chyba->text.toStdString();
+            EXPECT_FALSE(hlavni.isVisible());
+        } else {
+            EXPECT_EQ(hlavni.banka().Vse().size(), banka.size());
+        }
+    }
+}
+
 TEST_F(HlavniOkno, MenuMajiPopiskyNapovedyOddelovaceAZatrzeni)
 {
     THlavniFormular hlavni(adresar.CestaStd());

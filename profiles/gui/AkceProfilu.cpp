@@ -13,9 +13,10 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
-bool SpustitManazerProfilu(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n)
+bool SpustitManazerProfilu(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n,
+                           const std::vector<std::string>* precteneProfily)
 {
-    TManazerUzivatelu manazer(sklad, n.aktivniProfil, hlavni);
+    TManazerUzivatelu manazer(sklad, n.aktivniProfil, hlavni, precteneProfily);
     VycentrujNad(&manazer, hlavni);
     return manazer.exec() == QDialog::Accepted;
 }

@@ -2,6 +2,9 @@
 
 #include "base/Nastaveni.h"
 
+#include <string>
+#include <vector>
+
 class ProfilovySklad;
 class QWidget;
 
@@ -10,7 +13,10 @@ class QWidget;
 
 // Runs the profile manager over `hlavni`. True when a profile was chosen: n.aktivniProfil then
 // holds it and the caller loads it with sklad.NacistProfil. False: the learner ends the program.
-bool SpustitManazerProfilu(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n);
+// `precteneProfily`, when given, is the list the caller has just read from sklad: the manager
+// shows it instead of reading the table again.
+bool SpustitManazerProfilu(QWidget* hlavni, ProfilovySklad& sklad, Nastaveni& n,
+                           const std::vector<std::string>* precteneProfily = nullptr);
 
 // Asks for a new name of the active profile and renames it with its result records, then
 // reloads the profile into n. Empty names, "Default" and other profiles' names are refused with

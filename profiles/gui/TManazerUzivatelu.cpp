@@ -29,7 +29,8 @@ QCollator CeskeRazeni()
 }  // namespace
 
 TManazerUzivatelu::TManazerUzivatelu(ProfilovySklad& sklad, std::string& aktivniProfil,
-                                     QWidget* rodic)
+                                     QWidget* rodic,
+                                     const std::vector<std::string>* precteneProfily)
     : QDialog(rodic,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                   | Qt::WindowMinimizeButtonHint),
@@ -85,7 +86,10 @@ TManazerUzivatelu::TManazerUzivatelu(ProfilovySklad& sklad, std::string& aktivni
     lbProfil_->installEventFilter(this);
     lbProfil_->setAccessibleName(QStringLiteral("Profil uživatele"));
 
-    ChraneneTabulky(this, [this] { NaplnitSeznam(); });
+    if (precteneProfily)
+        NaplnitSeznam(precteneProfily);
+    else
+        ChraneneTabulky(this, [this] { NaplnitSeznam(); });
 }
 
 bool TManazerUzivatelu::eventFilter(QObject* objekt, QEvent* udalost)
@@ -100,13 +104,13 @@ bool TManazerUzivatelu::eventFilter(QObject* objekt, QEvent* udalost)
     return QDialog::eventFilter(objekt, udalost);
 }
 
-void TManazerUzivatelu::NaplnitSeznam()
+void TManazerUzivatelu::NaplnitSeznam(const std::vector<std::string>* precteneProfily)
 {
     profilZvolen_ = false;
     btnOK_->setEnabled(false);
     btnDelete_->setEnabled(false);
     lbProfil_->clear();
-    for (const std::string& jmeno : sklad_.SeznamProfilu())
+    for (const std::string& jmeno : precteneProfily ? *precteneProfily : sklad_.SeznamProfilu())
         VlozitSerazene(QString::fromStdString(jmeno));
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 class ProfilovySklad;
 class QListWidget;
@@ -16,7 +17,9 @@ class QPushButton;
 class TManazerUzivatelu : public QDialog {
     Q_OBJECT
 public:
-    TManazerUzivatelu(ProfilovySklad& sklad, std::string& aktivniProfil, QWidget* rodic = nullptr);
+    // `precteneProfily`: the list just read from sklad, shown instead of reading it again.
+    TManazerUzivatelu(ProfilovySklad& sklad, std::string& aktivniProfil, QWidget* rodic = nullptr,
+                      const std::vector<std::string>* precteneProfily = nullptr);
 
     // Every way of closing without a chosen profile asks whether to end the program.
     void reject() override;
@@ -25,7 +28,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    void NaplnitSeznam();
+    void NaplnitSeznam(const std::vector<std::string>* precteneProfily = nullptr);
     void VlozitSerazene(const QString& jmeno);
     QString VybranyProfil() const;
     // Runs the password prompt for a protected profile; true when the profile may be used.
