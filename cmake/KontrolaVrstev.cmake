@@ -25,6 +25,7 @@ set(pravidla
   "test/gui:base storage questions test ui"
   "info:base storage ui"
   "grafy:ui"
+  "hlas:ui"
   "krizovatky/gui:base storage krizovatky ui tools/situace tools/znacky"
   "app:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info krizovatky krizovatky/gui"
   "testsupport:base storage questions test ui"

@@ -1,60 +1,53 @@
 #include "ui/Hlas.h"
 
-#include <QLocale>
-#include <QPointer>
-#include <QTextToSpeech>
+#include "ui/Modul.h"
 
 namespace {
 
-class HlasQt : public Hlas {
+// Loads the speech module on the first question asked of the voice.
+class HlasZModulu : public Hlas {
 public:
-    explicit HlasQt(QObject* rodic) : rodic_(rodic) { }
-    ~HlasQt() override { delete stroj_; }
+    explicit HlasZModulu(QObject* rodic) : rodic_(rodic) { }
 
     bool CeskyHlas() override
     {
         Spust();
-        return cesky_;
+        return stroj_ && stroj_->CeskyHlas();
     }
 
     void Rekni(const QString& text) override
     {
-        if (CeskyHlas())
-            stroj_->say(text);
+        Spust();
+        if (stroj_)
+            stroj_->Rekni(text);
     }
 
     void Zastav() override
     {
         if (stroj_)
-            stroj_->stop();
+            stroj_->Zastav();
     }
 
-    bool Mluvi() const override { return stroj_ && stroj_->state() == QTextToSpeech::Speaking; }
+    bool Mluvi() const override { return stroj_ && stroj_->Mluvi(); }
 
 private:
     void Spust()
     {
-        if (stroj_)
+        if (stroj_ || zkouseno_)
             return;
-        stroj_ = new QTextToSpeech(rodic_);
-        if (stroj_->state() == QTextToSpeech::Error)
-            return;
-        for (const QLocale& jazyk : stroj_->availableLocales())
-            if (jazyk.language() == QLocale::Czech) {
-                stroj_->setLocale(jazyk);
-                cesky_ = !stroj_->availableVoices().isEmpty();
-                break;
-            }
+        zkouseno_ = true;
+        if (KnihovnaHlasu* k = Modul<KnihovnaHlasu>(QStringLiteral("zebrovka-hlas.so")))
+            stroj_ = k->NovyHlas(rodic_);
     }
 
     QObject* rodic_;
-    QPointer<QTextToSpeech> stroj_;
-    bool cesky_ = false;
+    std::unique_ptr<Hlas> stroj_;
+    bool zkouseno_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<Hlas> SystemovyHlas(QObject* rodic) { return std::make_unique<HlasQt>(rodic); }
+std::unique_ptr<Hlas> SystemovyHlas(QObject* rodic) { return std::make_unique<HlasZModulu>(rodic); }
 
 QString ZpravaBezCeskehoHlasu()
 {

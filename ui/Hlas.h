@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtPlugin>
 
 #include <memory>
 
@@ -19,8 +20,20 @@ public:
 };
 
 // The engine of the system (Qt TextToSpeech), set to Czech. It starts on the first question
-// asked of it, not when it is made.
+// asked of it, not when it is made: Qt TextToSpeech lives in the module zebrovka-hlas
+// (ui/Modul.h), loaded then. Without the module there is no Czech voice.
 std::unique_ptr<Hlas> SystemovyHlas(QObject* rodic);
+
+// What the speech module offers.
+class KnihovnaHlasu {
+public:
+    virtual ~KnihovnaHlasu() = default;
+    // The engine of the system, set to Czech, starting on the first question asked of it.
+    virtual std::unique_ptr<Hlas> NovyHlas(QObject* rodic) = 0;
+};
+
+#define ZK_KNIHOVNA_HLASU_IID "cz.zebrovka.KnihovnaHlasu/1"
+Q_DECLARE_INTERFACE(KnihovnaHlasu, ZK_KNIHOVNA_HLASU_IID)
 
 // The box shown when no Czech voice is installed: which packages provide one.
 QString ZpravaBezCeskehoHlasu();

@@ -148,10 +148,12 @@ TEST_F(Instalace, DaJenProgramDataPolozkuNabidkyAIkony)
     for (QDirIterator it(Destdir(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         soubory << it.next().mid(Prefix().size() + 1);
     const QString data = QStringLiteral(ZK_DATADIR "/");
-    const QStringList povolene = {
-        QStringLiteral(ZK_KNIHOVNY "/zebrovka-grafy.so"), data + QStringLiteral("zebrovka/"),
-        data + QStringLiteral("applications/"), data + QStringLiteral("metainfo/"),
-        data + QStringLiteral("icons/hicolor/")};
+    const QStringList povolene = {QStringLiteral(ZK_KNIHOVNY "/zebrovka-grafy.so"),
+                                  QStringLiteral(ZK_KNIHOVNY "/zebrovka-hlas.so"),
+                                  data + QStringLiteral("zebrovka/"),
+                                  data + QStringLiteral("applications/"),
+                                  data + QStringLiteral("metainfo/"),
+                                  data + QStringLiteral("icons/hicolor/")};
     for (const QString& s : soubory) {
         const bool povoleny = s == QStringLiteral(ZK_BINDIR "/zebrovka")
             || std::any_of(povolene.begin(), povolene.end(),
@@ -252,10 +254,10 @@ TEST_F(Instalace, StartZPrazdnehoDomovaPripraviSlozkuAZachovaDataUzivatele)
     EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/Profily.DB")), profily);
 }
 
-// The start up to the profile manager loads neither Qt Charts, Qt PrintSupport nor libsodium (the
-// dynamic linker lists every library it loads); the chart and print module lies where the
+// The start up to the profile manager loads neither Qt Charts, Qt PrintSupport, Qt TextToSpeech
+// nor libsodium (the dynamic linker lists every library it loads); each module lies where the
 // program looks for it and offers its interface.
-TEST_F(Instalace, StartNenaciteGrafyTiskAniSodium_ModulGrafuSeNajde)
+TEST_F(Instalace, StartNenaciteGrafyTiskHlasAniSodium_ModulySeNajdou)
 {
     const Beh beh = Start(Prazdny(), {}, {QStringLiteral("LD_DEBUG"), QStringLiteral("files")});
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
@@ -267,18 +269,26 @@ TEST_F(Instalace, StartNenaciteGrafyTiskAniSodium_ModulGrafuSeNajde)
     EXPECT_TRUE(knihovny.contains(QStringLiteral("libQt6Widgets.so.6")))
         << beh.vystup.left(2000).toStdString();
     for (const QString& k : knihovny)
-        for (const char* jmeno : {"Charts", "PrintSupport", "sodium", "zebrovka-grafy"})
+        for (const char* jmeno : {"Charts", "PrintSupport", "TextToSpeech", "sodium",
+                                  "zebrovka-grafy", "zebrovka-hlas"})
             EXPECT_FALSE(k.contains(QLatin1String(jmeno))) << k.toStdString();
 
-    const QString modul =
-        QDir::cleanPath(QFileInfo(Program()).path()
-                        + QStringLiteral("/" ZK_KNIHOVNY_RELATIVNE "/zebrovka-grafy.so"));
-    EXPECT_EQ(modul, Prefix() + QStringLiteral("/" ZK_KNIHOVNY "/zebrovka-grafy.so"));
-    QPluginLoader zavadec(modul);
-    EXPECT_EQ(zavadec.metaData().value(QStringLiteral("IID")).toString(),
-              QStringLiteral("cz.zebrovka.KnihovnaGrafu/1"));
-    EXPECT_TRUE(zavadec.load()) << zavadec.errorString().toStdString();
-    zavadec.unload();
+    const struct {
+        const char* soubor;
+        const char* rozhrani;
+    } moduly[] = {{"zebrovka-grafy.so", "cz.zebrovka.KnihovnaGrafu/1"},
+                  {"zebrovka-hlas.so", "cz.zebrovka.KnihovnaHlasu/1"}};
+    for (const auto& m : moduly) {
+        const QString modul = QDir::cleanPath(QFileInfo(Program()).path()
+                                              + QStringLiteral("/" ZK_KNIHOVNY_RELATIVNE "/")
+                                              + QLatin1String(m.soubor));
+        EXPECT_EQ(modul, Prefix() + QStringLiteral("/" ZK_KNIHOVNY "/") + QLatin1String(m.soubor));
+        QPluginLoader zavadec(modul);
+        EXPECT_EQ(zavadec.metaData().value(QStringLiteral("IID")).toString(),
+                  QLatin1String(m.rozhrani));
+        EXPECT_TRUE(zavadec.load()) << zavadec.errorString().toStdString();
+        zavadec.unload();
+    }
 }
 
 TEST_F(Instalace, PracovniAdresarSBankouAZebrovkaDataMajiPrednost_ChybaSlozkySeOhlasi)
