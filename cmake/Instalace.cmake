@@ -23,9 +23,9 @@ add_custom_target(zk_ikony_png ALL DEPENDS ${zk_ikony_png})
 
 set(zk_data ${CMAKE_INSTALL_DATADIR}/zebrovka)
 install(TARGETS zebrovka RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The chart and print module and the speech module, loaded by the program from here when first
-# needed.
-install(TARGETS zk_grafy_modul zk_hlas_modul LIBRARY DESTINATION ${ZK_KNIHOVNY})
+# The modules (charts and printing, speech, the drill's scene reader), loaded by the program from
+# here when first needed.
+install(TARGETS zk_grafy_modul zk_hlas_modul zk_sceny_modul LIBRARY DESTINATION ${ZK_KNIHOVNY})
 install(FILES ${CMAKE_BINARY_DIR}/otazky.DB ${CMAKE_BINARY_DIR}/otazky.MB ${CMAKE_BINARY_DIR}/oblasti.DB
   DESTINATION ${zk_data})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/grafika ${CMAKE_SOURCE_DIR}/data/Help DESTINATION ${zk_data})

@@ -150,6 +150,7 @@ TEST_F(Instalace, DaJenProgramDataPolozkuNabidkyAIkony)
     const QString data = QStringLiteral(ZK_DATADIR "/");
     const QStringList povolene = {QStringLiteral(ZK_KNIHOVNY "/zebrovka-grafy.so"),
                                   QStringLiteral(ZK_KNIHOVNY "/zebrovka-hlas.so"),
+                                  QStringLiteral(ZK_KNIHOVNY "/zebrovka-sceny.so"),
                                   data + QStringLiteral("zebrovka/"),
                                   data + QStringLiteral("applications/"),
                                   data + QStringLiteral("metainfo/"),
@@ -254,10 +255,10 @@ TEST_F(Instalace, StartZPrazdnehoDomovaPripraviSlozkuAZachovaDataUzivatele)
     EXPECT_EQ(Obsah(Uzivatelska() + QStringLiteral("/Profily.DB")), profily);
 }
 
-// The start up to the profile manager loads neither Qt Charts, Qt PrintSupport, Qt TextToSpeech
-// nor libsodium (the dynamic linker lists every library it loads); each module lies where the
-// program looks for it and offers its interface.
-TEST_F(Instalace, StartNenaciteGrafyTiskHlasAniSodium_ModulySeNajdou)
+// The start up to the profile manager loads neither Qt Charts, Qt PrintSupport, Qt TextToSpeech,
+// yaml-cpp nor libsodium (the dynamic linker lists every library it loads); each module lies
+// where the program looks for it and offers its interface.
+TEST_F(Instalace, StartNenaciteModulyAniSodium_ModulySeNajdou)
 {
     const Beh beh = Start(Prazdny(), {}, {QStringLiteral("LD_DEBUG"), QStringLiteral("files")});
     ASSERT_EQ(beh.status, 0) << beh.vystup.toStdString();
@@ -269,15 +270,16 @@ TEST_F(Instalace, StartNenaciteGrafyTiskHlasAniSodium_ModulySeNajdou)
     EXPECT_TRUE(knihovny.contains(QStringLiteral("libQt6Widgets.so.6")))
         << beh.vystup.left(2000).toStdString();
     for (const QString& k : knihovny)
-        for (const char* jmeno : {"Charts", "PrintSupport", "TextToSpeech", "sodium",
-                                  "zebrovka-grafy", "zebrovka-hlas"})
+        for (const char* jmeno : {"Charts", "PrintSupport", "TextToSpeech", "yaml-cpp", "sodium",
+                                  "zebrovka-grafy", "zebrovka-hlas", "zebrovka-sceny"})
             EXPECT_FALSE(k.contains(QLatin1String(jmeno))) << k.toStdString();
 
     const struct {
         const char* soubor;
         const char* rozhrani;
     } moduly[] = {{"zebrovka-grafy.so", "cz.zebrovka.KnihovnaGrafu/1"},
-                  {"zebrovka-hlas.so", "cz.zebrovka.KnihovnaHlasu/1"}};
+                  {"zebrovka-hlas.so", "cz.zebrovka.KnihovnaHlasu/1"},
+                  {"zebrovka-sceny.so", "cz.zebrovka.KnihovnaScen/1"}};
     for (const auto& m : moduly) {
         const QString modul = QDir::cleanPath(QFileInfo(Program()).path()
                                               + QStringLiteral("/" ZK_KNIHOVNY_RELATIVNE "/")

@@ -4,8 +4,10 @@
 #include "base/Procenta.h"
 #include "krizovatky/Generator.h"
 #include "krizovatky/ZaznamKrizovatky.h"
+#include "tools/situace/KnihovnaScen.h"
 #include "tools/situace/Situace.h"
 #include "ui/Dialogy.h"
+#include "ui/Modul.h"
 #include "ui/TlacitkoOdpovedi.h"
 
 #include <QFont>
@@ -214,8 +216,10 @@ struct TKrizovatky::Stav {
     {
         situace = GenerujSituaci(seed);
         QString chyba;
-        nakreslena = CtiScenu(ScenaDoYaml(situace.scena), QStringLiteral("situace %1").arg(seed),
-                              &scena, &chyba);
+        KnihovnaScen* cteni = Modul<KnihovnaScen>(QStringLiteral("zebrovka-sceny.so"), &chyba);
+        nakreslena = cteni
+            && cteni->CtiScenu(ScenaDoYaml(situace.scena), QStringLiteral("situace %1").arg(seed),
+                               &scena, &chyba);
         zvolena = -1;
         lbOtazka->setText(Q(situace.otazka));
         for (int i = 0; i < 3; ++i) {

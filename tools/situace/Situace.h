@@ -66,6 +66,11 @@ struct Scena {
     QString policista;  // axis of the officer's stretched arms, e.g. "S-J"; empty: none
 };
 
+// The colours a vehicle may have, by the names a scene uses.
+const std::map<QString, QColor>& BarvyVozidel();
+
+// Reading (SituaceCteni.cpp, over yaml-cpp; the library zk_situace_lib): the drawing alone is the
+// library zk_situace_kresleni, which loads no YAML.
 // Reads one scene. On a fault returns false and sets `chyba` to "<file>:<line>: what is wrong".
 bool NactiScenu(const QString& soubor, Scena* scena, QString* chyba);
 

@@ -8,8 +8,6 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include <yaml-cpp/yaml.h>
-
 #include <cmath>
 #include <set>
 
@@ -20,43 +18,6 @@ constexpr int kNasobek = 4;
 constexpr double kPlatno = kVelikostZnacky * kNasobek;
 
 const QColor kSedyOkraj(150, 150, 150);
-
-QString Text(const YAML::Node& n)
-{
-    return n ? QString::fromStdString(n.as<std::string>()) : QString();
-}
-
-UmisteniSymbolu NactiSymbol(const YAML::Node& n)
-{
-    UmisteniSymbolu u;
-    if (n.IsScalar()) {
-        u.symbol = Text(n);
-        return u;
-    }
-    u.symbol = Text(n["s"]);
-    if (n["x"])
-        u.x = n["x"].as<double>();
-    if (n["y"])
-        u.y = n["y"].as<double>();
-    if (n["m"])
-        u.meritko = n["m"].as<double>();
-    if (n["otoc"])
-        u.otoceni = n["otoc"].as<double>();
-    if (n["zrcadlo"])
-        u.zrcadlo = n["zrcadlo"].as<bool>();
-    u.barva = Text(n["barva"]);
-    u.text = Text(n["t"]);
-    return u;
-}
-
-std::vector<UmisteniSymbolu> NactiSymboly(const YAML::Node& n)
-{
-    std::vector<UmisteniSymbolu> v;
-    if (n)
-        for (const auto& s : n)
-            v.push_back(NactiSymbol(s));
-    return v;
-}
 
 // Where the symbol box lies and what colour symbols take by default.
 struct Plocha {
@@ -489,76 +450,6 @@ QColor BarvaZnacky(const QString& nazev)
     };
     const auto b = barvy.find(nazev);
     return b == barvy.end() ? QColor() : b->second;
-}
-
-std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba)
-{
-    std::vector<PopisZnacky> popisy;
-    auto selhani = [&](const QString& kde, const QString& co) {
-        if (chyba)
-            *chyba = soubor + QStringLiteral(": ") + kde + QStringLiteral(": ") + co;
-        return std::vector<PopisZnacky> {};
-    };
-    YAML::Node koren;
-    try {
-        koren = YAML::LoadFile(soubor.toStdString());
-    } catch (const YAML::Exception& e) {
-        return selhani(QStringLiteral("file"), QString::fromStdString(e.what()));
-    }
-    if (!koren.IsSequence())
-        return selhani(QStringLiteral("file"), QStringLiteral("not a list of signs"));
-    static const std::set<std::string> klice = {
-        "soubor",      "kod",   "nazev", "tvar", "vypln",   "okraj",   "docasna",      "konec",
-        "preskrtnuti", "pomer", "pocet", "stav", "symboly", "tabulka", "velka_tabulka"};
-    std::set<QString> soubory;
-    int poradi = 0;
-    for (const auto& n : koren) {
-        ++poradi;
-        const QString kde = QStringLiteral("entry %1").arg(poradi);
-        try {
-            PopisZnacky z;
-            for (const auto& kv : n)
-                if (!klice.count(kv.first.as<std::string>()))
-                    return selhani(kde,
-                                   QStringLiteral("unknown key \"%1\"")
-                                       .arg(QString::fromStdString(kv.first.as<std::string>())));
-            z.soubor = Text(n["soubor"]);
-            z.kod = Text(n["kod"]);
-            z.nazev = Text(n["nazev"]);
-            z.tvar = Text(n["tvar"]);
-            z.vypln = Text(n["vypln"]);
-            z.okraj = Text(n["okraj"]);
-            z.stav = Text(n["stav"]);
-            z.preskrtnuti = Text(n["preskrtnuti"]);
-            if (n["docasna"])
-                z.docasna = n["docasna"].as<bool>();
-            if (n["konec"])
-                z.konec = n["konec"].as<bool>();
-            if (n["pomer"])
-                z.pomer = n["pomer"].as<double>();
-            if (n["pocet"])
-                z.pocet = n["pocet"].as<int>();
-            if (n["velka_tabulka"])
-                z.velkaTabulka = n["velka_tabulka"].as<bool>();
-            z.symboly = NactiSymboly(n["symboly"]);
-            if (n["tabulka"]) {
-                z.maTabulku = true;
-                z.tabulka.symboly = NactiSymboly(n["tabulka"]);
-            }
-            if (z.soubor.isEmpty() || !z.soubor.endsWith(QLatin1String(".jpg"))
-                || z.soubor.contains('/'))
-                return selhani(kde,
-                               QStringLiteral("\"soubor\" must be a plain name ending in .jpg"));
-            if (!soubory.insert(z.soubor).second)
-                return selhani(kde, QStringLiteral("file %1 appears twice").arg(z.soubor));
-            if (z.kod.isEmpty() || z.tvar.isEmpty())
-                return selhani(kde, QStringLiteral("\"kod\" and \"tvar\" are required"));
-            popisy.push_back(z);
-        } catch (const YAML::Exception& e) {
-            return selhani(kde, QString::fromStdString(e.what()));
-        }
-    }
-    return popisy;
 }
 
 QImage KresliZnacku(const PopisZnacky& popis, QString* chyba, int nasobek)
