@@ -18,6 +18,7 @@ int PocetRadku(const QString& text, const QFont& pismo, int sirka);
 // A static text that wraps its words at its own width and draws each line at a fixed height, so
 // that what is shown is exactly what PocetRadku counted.
 class StatickyText : public QWidget {
+    Q_OBJECT
 public:
     static constexpr int kVyskaRadku = 18;
 

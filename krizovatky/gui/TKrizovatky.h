@@ -17,6 +17,7 @@ class Hodiny;
 // opened; each answer is stored for the profile in Krizovatky. The seed shown reproduces a
 // situation; another one can be typed in. Controls are private; tests reach them by object name.
 class TKrizovatky : public QDialog {
+    Q_OBJECT
 public:
     using ZdrojSeedu = std::function<std::uint32_t()>;
 

@@ -38,6 +38,7 @@ struct UcebniPamet {
 // Given `pripravenost`, the estimates come from the memory model instead, with the exam date, the
 // plan and its chart (TPripravenost).
 class TStatistikaUceni : public QDialog {
+    Q_OBJECT
 public:
     TStatistikaUceni(const Banka& banka, const Nastaveni& nastaveni,
                      const StatistikaProfilu& statistika, std::uint32_t seed,

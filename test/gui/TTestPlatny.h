@@ -20,6 +20,7 @@ class Hodiny;
 // question. The same window shows the review of a stored test. Its controls are private; tests
 // reach them by object name.
 class TTestPlatny : public QDialog {
+    Q_OBJECT
 public:
     // A new test for the learner and group of `nastaveni`; `oblasti` gives each number its
     // section (index = number). The clock runs the countdown and dates the record; the seed

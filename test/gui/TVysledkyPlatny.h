@@ -14,6 +14,7 @@ class Banka;
 // 43, the review of a chosen test, and deleting one or all. Reading Testy may raise
 // ChybaTabulky from the constructor. Its controls are private; tests reach them by object name.
 class TVysledkyPlatny : public QDialog {
+    Q_OBJECT
 public:
     TVysledkyPlatny(const Banka& banka, const std::vector<int>& oblasti,
                     std::filesystem::path adresar, std::string profil, QWidget* rodic = nullptr);
