@@ -63,6 +63,7 @@ TPripravenost::TPripravenost(const Banka& banka, const std::vector<int>& oblasti
     : QWidget(rodic), vstup_(std::move(vstup)), skupina_(skupina)
 {
     setObjectName(QStringLiteral("TPripravenost"));
+    setAccessibleName(QStringLiteral("Připravenost na zkoušku"));
     formaty_ = PripravFormaty(banka, oblasti, skupina, seed);
     model_ = SestavModelUcenice(vstup_.odpovedi);
     drazy_ = LosujUcenice(model_, kDrazu, seed);

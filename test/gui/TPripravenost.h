@@ -31,6 +31,7 @@ struct VstupPripravenosti {
 // date; a chart of the chance over the past days and along the plan. The exam date ("Datum
 // zkoušky") is entered here and stored in the profile's preferences.
 class TPripravenost : public QWidget {
+    Q_OBJECT
 public:
     TPripravenost(const Banka& banka, const std::vector<int>& oblasti, std::string_view skupina,
                   VstupPripravenosti vstup, std::uint32_t seed, QWidget* rodic = nullptr);

@@ -26,6 +26,7 @@ class StatickyText;
 // result panel with the comparison of each position. Created for one test and destroyed after.
 // It declares no signals or slots of its own, so it goes without the meta-object compiler.
 class TTestForm : public QDialog {
+    Q_OBJECT
 public:
     // The bank is the program's own copy in memory; the settings give the learner, the licence
     // group and the points-test protocol switch; pictures and Protokoly are resolved against
