@@ -6,16 +6,24 @@
 
 namespace {
 
+// Made on the first question asked of the system's voice (ui/Hlas.cpp), so the engine starts
+// here at once.
 class HlasQt : public Hlas {
 public:
-    explicit HlasQt(QObject* rodic) : rodic_(rodic) { }
+    explicit HlasQt(QObject* rodic) : stroj_(new QTextToSpeech(rodic))
+    {
+        if (stroj_->state() == QTextToSpeech::Error)
+            return;
+        for (const QLocale& jazyk : stroj_->availableLocales())
+            if (jazyk.language() == QLocale::Czech) {
+                stroj_->setLocale(jazyk);
+                cesky_ = !stroj_->availableVoices().isEmpty();
+                break;
+            }
+    }
     ~HlasQt() override { delete stroj_; }
 
-    bool CeskyHlas() override
-    {
-        Spust();
-        return cesky_;
-    }
+    bool CeskyHlas() override { return cesky_ && stroj_; }
 
     void Rekni(const QString& text) override
     {
@@ -32,23 +40,7 @@ public:
     bool Mluvi() const override { return stroj_ && stroj_->state() == QTextToSpeech::Speaking; }
 
 private:
-    void Spust()
-    {
-        if (stroj_)
-            return;
-        stroj_ = new QTextToSpeech(rodic_);
-        if (stroj_->state() == QTextToSpeech::Error)
-            return;
-        for (const QLocale& jazyk : stroj_->availableLocales())
-            if (jazyk.language() == QLocale::Czech) {
-                stroj_->setLocale(jazyk);
-                cesky_ = !stroj_->availableVoices().isEmpty();
-                break;
-            }
-    }
-
-    QObject* rodic_;
-    QPointer<QTextToSpeech> stroj_;
+    QPointer<QTextToSpeech> stroj_;  // its parent may delete it first
     bool cesky_ = false;
 };
 

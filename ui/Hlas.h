@@ -28,7 +28,7 @@ std::unique_ptr<Hlas> SystemovyHlas(QObject* rodic);
 class KnihovnaHlasu {
 public:
     virtual ~KnihovnaHlasu() = default;
-    // The engine of the system, set to Czech, starting on the first question asked of it.
+    // The engine of the system, started now and set to Czech.
     virtual std::unique_ptr<Hlas> NovyHlas(QObject* rodic) = 0;
 };
 

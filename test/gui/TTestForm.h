@@ -24,7 +24,6 @@ class StatickyText;
 
 // The points test: 25 drawn questions on seven pages with a 30-minute countdown, then the
 // result panel with the comparison of each position. Created for one test and destroyed after.
-// It declares no signals or slots of its own, so it goes without the meta-object compiler.
 class TTestForm : public QDialog {
     Q_OBJECT
 public:
