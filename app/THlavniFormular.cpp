@@ -35,6 +35,7 @@
 #include "ui/MereniTextu.h"
 #include "ui/Obrazky.h"
 #include "ui/TextUtf8.h"
+#include "ui/VestavenyObrazek.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
@@ -66,6 +67,26 @@ QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.
 
 }  // namespace
 
+extern const VestavenyObrazek kPozadiOkna;  // data/grafika/pozadi.jpg, built in
+
+// The picture beside the menu. At the plain scale it is the copy built into the program, drawn
+// without decoding a file; a sharper screen takes its sharper twins from the pictures'
+// folder when they are there.
+QPixmap THlavniFormular::ObrazekPozadi(const std::filesystem::path& adresar, qreal pomer)
+{
+    if (pomer > 1.0) {
+        int nasobek = 1;
+        const QString ostrejsi =
+            SouborProMeritko(Cesta(adresar / "grafika" / "pozadi.jpg"), pomer, &nasobek);
+        QPixmap obrazek;
+        if (nasobek > 1 && obrazek.load(ostrejsi)) {
+            obrazek.setDevicePixelRatio(nasobek);
+            return obrazek;
+        }
+    }
+    return Pixmapa(kPozadiOkna);
+}
+
 THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     : QMainWindow(rodic), adresar_(std::move(adresar)), banka_(std::make_unique<Banka>()),
       sklad_(std::make_unique<ProfilovySklad>(adresar_))
@@ -86,8 +107,7 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi = new QLabel(klient);
     imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
     imgPozadi->setGeometry(85, 70, 453, 227);
-    imgPozadi->setPixmap(
-        ObrazekProMeritko(Cesta(adresar_ / "grafika" / "pozadi.jpg"), devicePixelRatioF()));
+    imgPozadi->setPixmap(ObrazekPozadi(adresar_, devicePixelRatioF()));
     imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
     pOtazky = new PanelOtazek(*banka_, adresar_, klient);

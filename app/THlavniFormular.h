@@ -3,6 +3,7 @@
 #include "questions/Relace.h"
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QString>
 
 #include <array>
@@ -56,6 +57,10 @@ public:
     const std::filesystem::path& Adresar() const { return adresar_; }
     const Banka& banka() const { return *banka_; }
     ProfilovySklad& Sklad() { return *sklad_; }
+
+    // The picture beside the menu for a screen of device pixel ratio `pomer`: the one built into
+    // the program at the plain scale, its sharper twins from `adresar`/grafika where wanted.
+    static QPixmap ObrazekPozadi(const std::filesystem::path& adresar, qreal pomer);
 
     // The voice that reads aloud; the system's engine unless a test put another in its place.
     void NastavHlas(std::unique_ptr<Hlas> hlas);

@@ -31,6 +31,7 @@ set(pravidla
   "testsupport:base storage questions test ui"
   "tools/importotazek:base storage questions"
   "tools/kresleni:"
+  "tools/pixely:"
   "tools/snimky:base storage questions profiles results test ui questions/gui profiles/gui results/gui test/gui info app krizovatky/gui"
   "tools/znacky:"
   "tools/situace:tools/znacky"

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -565,5 +566,41 @@ TEST_F(HlavniOkno, DlouheJmenoSeZkratiACeleJeVNapovede)
         EXPECT_LE(Najdi<QLabel>(hlavni, "lbUzivatel")->geometry().right(),
                   Najdi<QFrame>(hlavni, "pPomoc")->width());
         Vyvolej(hlavni, "M2KonecRezimu");
+    }
+}
+
+// The picture beside the menu: at the plain scale the copy built into the program, pixel for pixel
+// the shipped picture; a sharper screen takes a sharper twin from the pictures' folder when there
+// is one, else the built-in copy.
+TEST(ObrazekPozadi, VestavenyAOstrejsiDvojce)
+{
+    const QImage dodany = QImage(QStringLiteral(ZK_ZDROJE "/data/grafika/pozadi.jpg"))
+                              .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(dodany.size(), QSize(453, 227));
+    const struct {
+        bool dvojce;  // pozadi@2x.jpg lies in the pictures' folder
+        qreal pomer;
+        int nasobek;  // 0: the built-in copy
+    } pripady[] = {
+        {false, 1.0, 0}, {true, 1.0, 0}, {false, 2.0, 0}, {true, 2.0, 2}, {true, 1.5, 2}};
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(std::to_string(p.dvojce) + " @ " + std::to_string(p.pomer));
+        DocasnyAdresar adresar;
+        QDir().mkpath(adresar.Cesta() + QStringLiteral("/grafika"));
+        if (p.dvojce) {
+            QImage ostrejsi(906, 454, QImage::Format_RGB32);
+            ostrejsi.fill(Qt::darkBlue);
+            ASSERT_TRUE(ostrejsi.save(adresar.Cesta() + QStringLiteral("/grafika/pozadi@2x.jpg")));
+        }
+        const QPixmap obrazek = THlavniFormular::ObrazekPozadi(adresar.CestaStd(), p.pomer);
+        EXPECT_EQ(obrazek.deviceIndependentSize().toSize(), QSize(453, 227));
+        if (p.nasobek == 0) {
+            EXPECT_EQ(obrazek.devicePixelRatio(), 1.0);
+            EXPECT_EQ(obrazek.toImage().convertToFormat(QImage::Format_RGB32), dodany);
+        } else {
+            EXPECT_EQ(obrazek.devicePixelRatio(), p.nasobek);
+            const QColor barva = obrazek.toImage().pixelColor(900, 450);
+            EXPECT_TRUE(barva.blue() > 120 && barva.red() < 10) << barva.name().toStdString();
+        }
     }
 }
