@@ -2,7 +2,8 @@
 // main window with a menu bar. Whole processes: the program itself in a prepared working
 // directory, and the program zk_hole_okno, which links Qt Widgets only; both with the same small
 // library zk_konec_po_vykresleni preloaded, which ends each once its window has been painted, so
-// that the measuring part costs both the same. In one process: the main window's start-up
+// that the measuring part costs both the same; started by turns, so that the machine's load
+// touches both alike. In one process: the main window's start-up
 // beside the bare window shown by the same event loop. Budget: at most 1.2 times the baseline in
 // wall time, CPU time and peak resident size.
 #include "app/THlavniFormular.h"
@@ -75,13 +76,24 @@ void PostavHoleOkno(QMainWindow& okno)
     okno.show();
 }
 
-// Whole-process start-up: a fresh process of `program`, to its end, in the directory `adresar`
-// (else this one) with `prostredi` added to the environment; the child's CPU time and peak
-// resident size beside the wall time (the machine may be loaded).
-void MerProces(benchmark::State& stav, const char* program, const std::string& adresar = {},
-               std::vector<std::string> prostredi = {})
+// A process to start: its program, the directory it starts in (else this one) and what it adds
+// to the environment.
+struct Dite {
+    const char* program;
+    std::string adresar;
+    std::vector<std::string> prostredi;
+};
+
+// What one start of a process cost: wall time, the child's CPU time, its peak resident size.
+struct Spotreba {
+    double wallMs = 0, cpuMs = 0, rssMiB = 0;
+};
+
+// Starts `dite` once and waits for its end; false when it could not start or failed.
+bool Spust(const Dite& dite, Spotreba& spotreba)
 {
-    char* argv[] = {const_cast<char*>(program), nullptr};
+    char* argv[] = {const_cast<char*>(dite.program), nullptr};
+    std::vector<std::string> prostredi = dite.prostredi;
     for (char** e = environ; *e; ++e)
         prostredi.emplace_back(*e);
     std::vector<char*> envp;
@@ -90,54 +102,96 @@ void MerProces(benchmark::State& stav, const char* program, const std::string& a
     envp.push_back(nullptr);
     posix_spawn_file_actions_t akce;
     posix_spawn_file_actions_init(&akce);
-    if (!adresar.empty())
-        posix_spawn_file_actions_addchdir_np(&akce, adresar.c_str());
-    double cpuMs = 0;
-    long rssKiB = 0;
-    for (auto _ : stav) {
-        pid_t dite = 0;
-        if (posix_spawn(&dite, program, &akce, nullptr, argv, envp.data()) != 0) {
-            stav.SkipWithError("cannot start a child process");
-            break;
-        }
-        int vysledek = 0;
-        rusage spotreba {};
-        wait4(dite, &vysledek, 0, &spotreba);
-        if (!WIFEXITED(vysledek) || WEXITSTATUS(vysledek) != 0)
-            stav.SkipWithError("the child process failed");
-        cpuMs += (spotreba.ru_utime.tv_sec + spotreba.ru_stime.tv_sec) * 1e3
-            + (spotreba.ru_utime.tv_usec + spotreba.ru_stime.tv_usec) / 1e3;
-        rssKiB = std::max(rssKiB, spotreba.ru_maxrss);
-    }
+    if (!dite.adresar.empty())
+        posix_spawn_file_actions_addchdir_np(&akce, dite.adresar.c_str());
+    const auto zacatek = Hodiny::now();
+    pid_t pid = 0;
+    const bool spusteno = posix_spawn(&pid, dite.program, &akce, nullptr, argv, envp.data()) == 0;
     posix_spawn_file_actions_destroy(&akce);
-    stav.counters["cpu_ms"] = benchmark::Counter(cpuMs, benchmark::Counter::kAvgIterations);
-    stav.counters["rss_MiB"] = static_cast<double>(rssKiB) / 1024.0;
+    if (!spusteno)
+        return false;
+    int vysledek = 0;
+    rusage r {};
+    wait4(pid, &vysledek, 0, &r);
+    spotreba.wallMs = std::chrono::duration<double, std::milli>(Hodiny::now() - zacatek).count();
+    spotreba.cpuMs = (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3
+        + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e3;
+    spotreba.rssMiB = static_cast<double>(r.ru_maxrss) / 1024.0;
+    return WIFEXITED(vysledek) && WEXITSTATUS(vysledek) == 0;
 }
 
-// The program as built, started in a working directory that holds the bank, as a learner starts
-// it there.
-void BM_ProcesHlavniOkno(benchmark::State& stav)
+double Median(std::vector<double> hodnoty)
 {
-    QTemporaryDir docasny;
-    PripravAdresar(docasny.path().toStdString());
-    MerProces(stav, ZK_PROGRAM, docasny.path().toStdString(),
-              {"LD_PRELOAD=" ZK_KONEC_PO_VYKRESLENI});
+    std::sort(hodnoty.begin(), hodnoty.end());
+    const size_t n = hodnoty.size();
+    return n == 0 ? 0 : n % 2 ? hodnoty[n / 2] : (hodnoty[n / 2 - 1] + hodnoty[n / 2]) / 2;
 }
-BENCHMARK(BM_ProcesHlavniOkno)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Whole-process start-up of `dite` against `zaklad`, started by turns (in alternating order), so
+// that a change in the machine's load between them touches both alike. The iteration time is the
+// child's wall time; the counters give the medians of both and their ratios (peak resident size:
+// the largest of each).
+void MerProtiZakladu(benchmark::State& stav, const Dite& dite, const Dite& zaklad)
+{
+    std::vector<double> wall[2], cpu[2];
+    double rss[2] = {0, 0};
+    bool poradi = false;
+    for (auto _ : stav) {
+        Spotreba s[2];
+        for (int k = 0; k < 2; ++k) {
+            const int i = k ^ static_cast<int>(poradi);
+            if (!Spust(i == 0 ? dite : zaklad, s[i])) {
+                stav.SkipWithError("a child process failed");
+                return;
+            }
+        }
+        poradi = !poradi;
+        stav.SetIterationTime(s[0].wallMs / 1e3);
+        for (int i = 0; i < 2; ++i) {
+            wall[i].push_back(s[i].wallMs);
+            cpu[i].push_back(s[i].cpuMs);
+            rss[i] = std::max(rss[i], s[i].rssMiB);
+        }
+    }
+    const double w[2] = {Median(wall[0]), Median(wall[1])};
+    const double c[2] = {Median(cpu[0]), Median(cpu[1])};
+    stav.counters["cpu_ms"] = c[0];
+    stav.counters["rss_MiB"] = rss[0];
+    stav.counters["zaklad_wall_ms"] = w[1];
+    stav.counters["zaklad_cpu_ms"] = c[1];
+    stav.counters["zaklad_rss_MiB"] = rss[1];
+    stav.counters["pomer_wall"] = w[0] / w[1];
+    stav.counters["pomer_cpu"] = c[0] / c[1];
+    stav.counters["pomer_rss"] = rss[0] / rss[1];
+}
 
 // The bare window, ended by the same preloaded library after the first paint of its main window.
 const std::vector<std::string> kKonecHoleho = {"LD_PRELOAD=" ZK_KONEC_PO_VYKRESLENI,
                                                "ZK_KONEC_PO_HLAVNIM_OKNE=1"};
 
-void BM_ProcesHoleOkno(benchmark::State& stav) { MerProces(stav, ZK_HOLE_OKNO, {}, kKonecHoleho); }
-BENCHMARK(BM_ProcesHoleOkno)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The program as built, started in a working directory that holds the bank, as a learner starts
+// it there, by turns with the bare window.
+void BM_ProcesHlavniOkno(benchmark::State& stav)
+{
+    QTemporaryDir docasny;
+    PripravAdresar(docasny.path().toStdString());
+    MerProtiZakladu(
+        stav, {ZK_PROGRAM, docasny.path().toStdString(), {"LD_PRELOAD=" ZK_KONEC_PO_VYKRESLENI}},
+        {ZK_HOLE_OKNO, {}, kKonecHoleho});
+}
+BENCHMARK(BM_ProcesHlavniOkno)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(40);
 
-// The bare window with Qt Charts, Qt PrintSupport and libsodium loaded as the program loads them.
+// The bare window with Qt Charts, Qt PrintSupport and libsodium loaded as the program once loaded
+// them, by turns with the bare window: what loading them alone costs.
 void BM_ProcesHoleOknoSKnihovnami(benchmark::State& stav)
 {
-    MerProces(stav, ZK_HOLE_OKNO_KNIHOVNY, {}, kKonecHoleho);
+    MerProtiZakladu(stav, {ZK_HOLE_OKNO_KNIHOVNY, {}, kKonecHoleho},
+                    {ZK_HOLE_OKNO, {}, kKonecHoleho});
 }
-BENCHMARK(BM_ProcesHoleOknoSKnihovnami)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ProcesHoleOknoSKnihovnami)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(40);
 
 void BM_StartHlavnihoOkna(benchmark::State& stav)
 {
@@ -178,15 +232,10 @@ void BM_HoleHlavniOknoSMenu(benchmark::State& stav)
 }
 BENCHMARK(BM_HoleHlavniOknoSMenu)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Prints the runs as usual and keeps, per benchmark, the mean wall time, CPU time and counters of
-// its runs, for the ratios against the bare window.
+// Prints the runs as usual and keeps, per benchmark, its runs' ratios against the baseline (the
+// whole-process benchmarks) or its mean wall and CPU time (the in-process ones), for the summary.
 class ReporterSPomerem : public benchmark::ConsoleReporter {
 public:
-    struct Souhrn {
-        double wall = 0, cpu = 0, cpuDite = 0, rss = 0;
-        int behu = 0;
-    };
-
     void ReportRuns(const std::vector<Run>& behy) override
     {
         for (const Run& b : behy) {
@@ -194,47 +243,62 @@ public:
                 continue;
             std::string jmeno = b.benchmark_name();
             jmeno = jmeno.substr(0, jmeno.find('/'));
-            Souhrn& s = souhrny_[jmeno];
-            s.wall += b.GetAdjustedRealTime();
-            s.cpu += b.GetAdjustedCPUTime();
-            if (const auto it = b.counters.find("cpu_ms"); it != b.counters.end())
-                s.cpuDite += it->second.value;
-            if (const auto it = b.counters.find("rss_MiB"); it != b.counters.end())
-                s.rss = std::max(s.rss, it->second.value);
-            ++s.behu;
+            std::map<std::string, std::vector<double>>& s = behy_[jmeno];
+            s["wall"].push_back(b.GetAdjustedRealTime());
+            s["cpu"].push_back(b.GetAdjustedCPUTime());
+            for (const auto& [nazev, citac] : b.counters)
+                s[nazev].push_back(citac.value);
         }
         ConsoleReporter::ReportRuns(behy);
     }
 
     void VypisPomery() const
     {
-        const auto par = [&](const char* program, const char* hole, bool proces) {
-            const auto a = souhrny_.find(program);
-            const auto b = souhrny_.find(hole);
-            if (a == souhrny_.end() || b == souhrny_.end() || a->second.behu == 0
-                || b->second.behu == 0)
-                return;
-            const Souhrn& p = a->second;
-            const Souhrn& h = b->second;
-            std::printf("%s / %s: wall %.2fx (%.1f / %.1f ms)", program, hole,
-                        (p.wall / p.behu) / (h.wall / h.behu), p.wall / p.behu, h.wall / h.behu);
-            if (proces)
-                std::printf(", CPU %.2fx (%.1f / %.1f ms), peak RSS %.2fx (%.1f / %.1f MiB)\n",
-                            (p.cpuDite / p.behu) / (h.cpuDite / h.behu), p.cpuDite / p.behu,
-                            h.cpuDite / h.behu, p.rss / h.rss, p.rss, h.rss);
-            else
-                std::printf(", CPU %.2fx (%.1f / %.1f ms)\n", (p.cpu / p.behu) / (h.cpu / h.behu),
-                            p.cpu / p.behu, h.cpu / h.behu);
+        const auto prumer = [](const std::vector<double>& v) {
+            double soucet = 0;
+            for (double x : v)
+                soucet += x;
+            return soucet / static_cast<double>(v.size());
         };
-        std::printf("\nStart-up against the bare Qt window:\n");
-        par("BM_ProcesHlavniOkno", "BM_ProcesHoleOkno", true);
-        par("BM_ProcesHoleOknoSKnihovnami", "BM_ProcesHoleOkno", true);
-        par("BM_StartHlavnihoOkna", "BM_HoleHlavniOknoSMenu", false);
+        // The mean of the runs, with their range when there were several.
+        const auto pomer = [&](const std::vector<double>& v) {
+            std::printf("%.2fx", prumer(v));
+            if (v.size() > 1)
+                std::printf(" [%.2f-%.2f]", *std::min_element(v.begin(), v.end()),
+                            *std::max_element(v.begin(), v.end()));
+        };
+        std::printf("\nStart-up against the bare Qt window (started by turns; medians of a run; "
+                    "mean of the runs [range]):\n");
+        for (const char* jmeno : {"BM_ProcesHlavniOkno", "BM_ProcesHoleOknoSKnihovnami"}) {
+            const auto it = behy_.find(jmeno);
+            if (it == behy_.end() || !it->second.count("pomer_cpu"))
+                continue;
+            const auto& s = it->second;
+            std::printf("%s / bare window: wall ", jmeno);
+            pomer(s.at("pomer_wall"));
+            std::printf(" (%.1f / %.1f ms), CPU ", prumer(s.at("wall")),
+                        prumer(s.at("zaklad_wall_ms")));
+            pomer(s.at("pomer_cpu"));
+            std::printf(" (%.1f / %.1f ms), peak RSS ", prumer(s.at("cpu_ms")),
+                        prumer(s.at("zaklad_cpu_ms")));
+            pomer(s.at("pomer_rss"));
+            std::printf(" (%.1f / %.1f MiB)\n", prumer(s.at("rss_MiB")),
+                        prumer(s.at("zaklad_rss_MiB")));
+        }
+        const auto a = behy_.find("BM_StartHlavnihoOkna");
+        const auto b = behy_.find("BM_HoleHlavniOknoSMenu");
+        if (a != behy_.end() && b != behy_.end()) {
+            const double w[2] = {prumer(a->second.at("wall")), prumer(b->second.at("wall"))};
+            const double c[2] = {prumer(a->second.at("cpu")), prumer(b->second.at("cpu"))};
+            std::printf("BM_StartHlavnihoOkna / BM_HoleHlavniOknoSMenu (one process, warm): wall "
+                        "%.2fx (%.2f / %.2f ms), CPU %.2fx (%.2f / %.2f ms)\n",
+                        w[0] / w[1], w[0], w[1], c[0] / c[1], c[0], c[1]);
+        }
         std::fflush(stdout);
     }
 
 private:
-    std::map<std::string, Souhrn> souhrny_;
+    std::map<std::string, std::map<std::string, std::vector<double>>> behy_;
 };
 
 }  // namespace
