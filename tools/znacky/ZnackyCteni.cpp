@@ -11,6 +11,13 @@ QString Text(const YAML::Node& n)
     return n ? QString::fromStdString(n.as<std::string>()) : QString();
 }
 
+// A key that may be left out: `cil` keeps its default then.
+template <typename T> void Volitelne(const YAML::Node& n, const char* klic, T& cil)
+{
+    if (n[klic])
+        cil = n[klic].as<T>();
+}
+
 UmisteniSymbolu NactiSymbol(const YAML::Node& n)
 {
     UmisteniSymbolu u;
@@ -19,16 +26,11 @@ UmisteniSymbolu NactiSymbol(const YAML::Node& n)
         return u;
     }
     u.symbol = Text(n["s"]);
-    if (n["x"])
-        u.x = n["x"].as<double>();
-    if (n["y"])
-        u.y = n["y"].as<double>();
-    if (n["m"])
-        u.meritko = n["m"].as<double>();
-    if (n["otoc"])
-        u.otoceni = n["otoc"].as<double>();
-    if (n["zrcadlo"])
-        u.zrcadlo = n["zrcadlo"].as<bool>();
+    Volitelne(n, "x", u.x);
+    Volitelne(n, "y", u.y);
+    Volitelne(n, "m", u.meritko);
+    Volitelne(n, "otoc", u.otoceni);
+    Volitelne(n, "zrcadlo", u.zrcadlo);
     u.barva = Text(n["barva"]);
     u.text = Text(n["t"]);
     return u;
@@ -84,16 +86,11 @@ std::vector<PopisZnacky> NactiPopisyZnacek(const QString& soubor, QString* chyba
             z.okraj = Text(n["okraj"]);
             z.stav = Text(n["stav"]);
             z.preskrtnuti = Text(n["preskrtnuti"]);
-            if (n["docasna"])
-                z.docasna = n["docasna"].as<bool>();
-            if (n["konec"])
-                z.konec = n["konec"].as<bool>();
-            if (n["pomer"])
-                z.pomer = n["pomer"].as<double>();
-            if (n["pocet"])
-                z.pocet = n["pocet"].as<int>();
-            if (n["velka_tabulka"])
-                z.velkaTabulka = n["velka_tabulka"].as<bool>();
+            Volitelne(n, "docasna", z.docasna);
+            Volitelne(n, "konec", z.konec);
+            Volitelne(n, "pomer", z.pomer);
+            Volitelne(n, "pocet", z.pocet);
+            Volitelne(n, "velka_tabulka", z.velkaTabulka);
             z.symboly = NactiSymboly(n["symboly"]);
             if (n["tabulka"]) {
                 z.maTabulku = true;
