@@ -1,7 +1,7 @@
 #include "ui/Aplikace.h"
 
 #include "base/DocasneSoubory.h"
-#include "ui/StylNabidek.h"
+#include "ui/StylProgramu.h"
 #include "ui/Vzhled.h"
 #include "ui/Zpravy.h"
 
@@ -19,7 +19,7 @@ Aplikace::Aplikace(int& argc, char** argv) : QApplication(argc, argv)
     setDesktopFileName(QStringLiteral("cz.zebrovka.Zebrovka"));
     // A file-size limit makes a save fail with a message instead of ending the program.
     VelikostniLimitJakoChyba();
-    setStyle(new StylNabidek);
+    setStyle(new StylProgramu);
     setFont(PismoOkna());
     NactiCeskePreklady(*this);
 }

@@ -1,0 +1,112 @@
+#include "ui/StylProgramu.h"
+
+#include <QGroupBox>
+#include <QLatin1StringView>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleOptionMenuItem>
+
+#include <algorithm>
+
+void StylProgramu::drawControl(ControlElement prvek, const QStyleOption* volba, QPainter* malir,
+                               const QWidget* widget) const
+{
+    if (prvek == CE_MenuItem) {
+        if (const auto* polozka = qstyleoption_cast<const QStyleOptionMenuItem*>(volba); polozka
+            && polozka->checkType != QStyleOptionMenuItem::NotCheckable && !polozka->checked) {
+            QStyleOptionMenuItem bezZnacky = *polozka;
+            bezZnacky.checkType = QStyleOptionMenuItem::NotCheckable;
+            QProxyStyle::drawControl(prvek, &bezZnacky, malir, widget);
+            return;
+        }
+    }
+    QProxyStyle::drawControl(prvek, volba, malir, widget);
+}
+
+namespace {
+
+// Fusion's group box frame: a picture of a rounded box whose 6-pixel border is kept and whose
+// edges and middle are stretched, drawn from 3 pixels below the title (or the check box) down, or
+// from 3 pixels below the top of a box that has neither.
+constexpr QLatin1StringView
+    kRamecekFusion(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+constexpr int kOkrajRamecku = 6;
+constexpr int kMezeraPodTitulkem = 3;
+
+// The raster paint engine splits a translucent fill of 96 spans (row pieces) or more across Qt's
+// thread pool, and the pool's first use starts two threads: at start-up, for the frame of the
+// profile manager's list alone, that was 2 % of the time to the first painted window. A strip
+// below that size is drawn by the painting thread; each row of a strip gives a span for each
+// clip rectangle it crosses.
+constexpr int kNejviceUseku = 95;
+
+// How many rows (in the painter's coordinates) a strip of `cast` may have.
+int RadkuPasu(const QPainter& malir, const QRect& cast)
+{
+    const QTransform& naZarizeni = malir.deviceTransform();
+    int obdelniku = 1;
+    if (const QPaintEngine* stroj = malir.paintEngine()) {
+        QRegion klip = stroj->systemClip();
+        if (klip.isEmpty())
+            klip = QRegion(naZarizeni.mapRect(cast));
+        if (malir.hasClipping())
+            klip &= naZarizeni.map(malir.clipRegion());
+        obdelniku = std::max<int>(1, (klip & naZarizeni.mapRect(cast)).rectCount());
+    }
+    const double radekNaZarizeni = std::max(1.0, naZarizeni.m22());
+    return std::max(1, static_cast<int>(kNejviceUseku / obdelniku / radekNaZarizeni));
+}
+
+// Draws `zdroj` of the picture stretched over `cil`, in strips when `cil` is tall.
+void NatahniVPasech(QPainter& malir, const QRect& cil, const QPixmap& obrazek, const QRect& zdroj)
+{
+    if (cil.isEmpty())
+        return;
+    const int radku = RadkuPasu(malir, cil);
+    for (int y = cil.top(); y <= cil.bottom(); y += radku) {
+        const int vyska = std::min(radku, cil.bottom() + 1 - y);
+        // The stretched parts of the picture are alike along the stretch, so each strip takes
+        // the whole source part.
+        malir.drawPixmap(QRect(cil.left(), y, cil.width(), vyska), obrazek, zdroj);
+    }
+}
+
+}  // namespace
+
+void StylProgramu::drawPrimitive(PrimitiveElement prvek, const QStyleOption* volba, QPainter* malir,
+                                 const QWidget* widget) const
+{
+    if (prvek != PE_FrameGroupBox
+        || baseStyle()->name().compare(QLatin1StringView("fusion"), Qt::CaseInsensitive) != 0) {
+        QProxyStyle::drawPrimitive(prvek, volba, malir, widget);
+        return;
+    }
+    const QPixmap obrazek {QString(kRamecekFusion)};
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const int odshora = box && !box->isCheckable() && box->title().isEmpty()
+        ? kMezeraPodTitulkem
+        : std::max(pixelMetric(PM_ExclusiveIndicatorHeight, volba, widget),
+                   volba->fontMetrics.height())
+            + kMezeraPodTitulkem;
+    const QRect r = volba->rect.adjusted(0, odshora, 0, 0);
+    const int k = kOkrajRamecku;
+    const int sw = obrazek.width() - 2 * k;
+    const int sh = obrazek.height() - 2 * k;
+    const int w = r.width() - 2 * k;
+    const int h = r.height() - 2 * k;
+    // Corners as they are, top and bottom edges stretched across: short enough as they are.
+    malir->drawPixmap(QRect(r.left(), r.top(), k, k), obrazek, QRect(0, 0, k, k));
+    malir->drawPixmap(QRect(r.left() + k, r.top(), w, k), obrazek, QRect(k, 0, sw, k));
+    malir->drawPixmap(QRect(r.right() + 1 - k, r.top(), k, k), obrazek, QRect(k + sw, 0, k, k));
+    malir->drawPixmap(QRect(r.left(), r.bottom() + 1 - k, k, k), obrazek, QRect(0, k + sh, k, k));
+    malir->drawPixmap(QRect(r.left() + k, r.bottom() + 1 - k, w, k), obrazek,
+                      QRect(k, k + sh, sw, k));
+    malir->drawPixmap(QRect(r.right() + 1 - k, r.bottom() + 1 - k, k, k), obrazek,
+                      QRect(k + sw, k + sh, k, k));
+    // The sides and the middle, stretched down: in strips.
+    NatahniVPasech(*malir, QRect(r.left(), r.top() + k, k, h), obrazek, QRect(0, k, k, sh));
+    NatahniVPasech(*malir, QRect(r.left() + k, r.top() + k, w, h), obrazek, QRect(k, k, sw, sh));
+    NatahniVPasech(*malir, QRect(r.right() + 1 - k, r.top() + k, k, h), obrazek,
+                   QRect(k + sw, k, k, sh));
+}
