@@ -110,21 +110,10 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi->setPixmap(ObrazekPozadi(adresar_, devicePixelRatioF()));
     imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
-    pOtazky = new PanelOtazek(*banka_, adresar_, klient);
-    pOtazky->hide();
-    connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
-    connect(pOtazky, &PanelOtazek::vybranaOtazka, this, [this](int n) {
-        NastavAktualni(relace.beh, *banka_, n);
-        pOtazky->ZobrazOtazku(n);
-    });
-
     pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
 
     VytvorMenu();
     VytvorStavovyRadek();
-
-    cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
-                             [this](RezimBehu rezim) { NastavRezim(rezim, false); });
 
     // The client area is 632 x 386 below the menu; the status bar lies inside it.
     const int vyskaMenu = menuKontejner_->sizeHint().height();
@@ -363,7 +352,6 @@ void THlavniFormular::VytvorMenu()
     connect(M2PrecistNahlas, &QAction::triggered, this, &THlavniFormular::M2PrecistNahlasClick);
     connect(M2Oznacit, &QAction::triggered, this, &THlavniFormular::M2OznacitClick);
     connect(M2Hledat, &QAction::triggered, this, &THlavniFormular::M2HledatClick);
-    connect(M2Zvetsit, &QAction::triggered, pOtazky, &PanelOtazek::ZvetsiObrazek);
     connect(M1OznaceneOtazky, &QAction::triggered, this, &THlavniFormular::M1OznaceneOtazkyClick);
     // The check of "Označit otázku" follows the question shown when the menu opens.
     connect(Otazka2, &QMenu::aboutToShow, this, [this] {
@@ -481,10 +469,31 @@ void THlavniFormular::VytvorStavovyRadek()
     setStatusBar(StavovyRadek1);
 }
 
+// The question panel and the run over it are made at the first sign-in: the window the program
+// starts with (the profile manager over the main window's picture) shows neither. The panel lies
+// above the strip, clear of it, and over the picture, which it hides while shown.
+void THlavniFormular::PripravPanel()
+{
+    if (pOtazky)
+        return;
+    pOtazky = new PanelOtazek(*banka_, adresar_, klient);
+    pOtazky->hide();
+    connect(pOtazky, &PanelOtazek::pravyKlik, this, &THlavniFormular::pOtazkyMouseDown);
+    connect(pOtazky, &PanelOtazek::vybranaOtazka, this, [this](int n) {
+        NastavAktualni(relace.beh, *banka_, n);
+        pOtazky->ZobrazOtazku(n);
+    });
+    connect(M2Zvetsit, &QAction::triggered, pOtazky, &PanelOtazek::ZvetsiObrazek);
+    cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
+                             [this](RezimBehu rezim) { NastavRezim(rezim, false); });
+    RozmistiPanely();
+}
+
 void THlavniFormular::RozmistiPanely()
 {
     const int vyska = kVyskaKlienta;
-    pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
+    if (pOtazky)
+        pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
     pruh_->Umisti({0, vyska - InformacniPruh::kVyska, kSirkaKlienta, InformacniPruh::kVyska});
 }
 
@@ -524,6 +533,7 @@ THlavniFormular::Start THlavniFormular::Spust()
         hide();
         return Start::Chyba;
     }
+    PripravPanel();
     NacistProfil();
     return Start::Prihlasen;
 }

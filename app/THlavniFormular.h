@@ -117,6 +117,7 @@ private:
     bool PripravBeh(bool zkouska);
     void VytvorMenu();
     void VytvorStavovyRadek();
+    void PripravPanel();
     void RozmistiPanely();
     // The status bar and the check marks of the Konfigurace menu as the settings have them.
     void ObnovPrepinace();
