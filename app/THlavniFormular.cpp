@@ -110,8 +110,6 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
     imgPozadi->setPixmap(ObrazekPozadi(adresar_, devicePixelRatioF()));
     imgPozadi->setAccessibleName(QStringLiteral("Zebrovka 2003 (2004)"));
 
-    pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
-
     VytvorMenu();
     VytvorStavovyRadek();
 
@@ -469,9 +467,9 @@ void THlavniFormular::VytvorStavovyRadek()
     setStatusBar(StavovyRadek1);
 }
 
-// The question panel and the run over it are made at the first sign-in: the window the program
-// starts with (the profile manager over the main window's picture) shows neither. The panel lies
-// above the strip, clear of it, and over the picture, which it hides while shown.
+// The question panel, the information strip below it and the run over both are made at the first
+// sign-in: the window the program starts with (the profile manager over the main window's
+// picture) shows none of them. They lie over the picture, which they hide while shown.
 void THlavniFormular::PripravPanel()
 {
     if (pOtazky)
@@ -484,6 +482,7 @@ void THlavniFormular::PripravPanel()
         pOtazky->ZobrazOtazku(n);
     });
     connect(M2Zvetsit, &QAction::triggered, pOtazky, &PanelOtazek::ZvetsiObrazek);
+    pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
     cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
                              [this](RezimBehu rezim) { NastavRezim(rezim, false); });
     RozmistiPanely();
@@ -492,8 +491,9 @@ void THlavniFormular::PripravPanel()
 void THlavniFormular::RozmistiPanely()
 {
     const int vyska = kVyskaKlienta;
-    if (pOtazky)
-        pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
+    if (!pOtazky)
+        return;
+    pOtazky->setGeometry(0, 0, kSirkaKlienta, vyska - InformacniPruh::kVyska);
     pruh_->Umisti({0, vyska - InformacniPruh::kVyska, kSirkaKlienta, InformacniPruh::kVyska});
 }
 
