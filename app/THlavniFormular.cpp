@@ -65,6 +65,17 @@ constexpr int kOdsazeniPanelu = 2;  // the status-bar panels' distance from the 
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
+// A menu titled `popis` whose item shows `napoveda` in the status bar.
+QMenu* NovaPodnabidka(QWidget* rodic, const char* jmeno, const QString& popis,
+                      const QString& napoveda)
+{
+    auto* menu = new QMenu(popis, rodic);
+    menu->setObjectName(QString::fromLatin1(jmeno));
+    menu->menuAction()->setObjectName(QString::fromLatin1(jmeno) + QStringLiteral("Akce"));
+    menu->menuAction()->setStatusTip(napoveda);
+    return menu;
+}
+
 }  // namespace
 
 extern const VestavenyObrazek kPozadiOkna;  // data/grafika/pozadi.jpg, built in
@@ -126,6 +137,44 @@ THlavniFormular::~THlavniFormular() = default;
 
 void THlavniFormular::VytvorMenu()
 {
+    Menu1 = new QMenuBar;
+    Menu1->setObjectName(QStringLiteral("Menu1"));
+    Menu1->setNativeMenuBar(false);
+    auto podmenu = [this](QMenu*& cil, const char* jmeno, const QString& popis,
+                          const QString& napoveda) {
+        return cil = NovaPodnabidka(this, jmeno, popis, napoveda);
+    };
+    Menu1->addMenu(
+        podmenu(Program1, "Program1", QStringLiteral("&Program"), QStringLiteral("Program...")));
+    Menu1->addMenu(podmenu(Profil1, "Profil1", QStringLiteral("P&rofil"),
+                           QStringLiteral("Správa profilu...")));
+    Menu1->addMenu(podmenu(Konfigurace1, "Konfigurace1", QStringLiteral("&Konfigurace"),
+                           QStringLiteral("Konfigurace...")));
+    Menu1->addMenu(podmenu(Start1, "Start1", QStringLiteral("&Start"), QStringLiteral("Start...")));
+    Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"),
+                           QStringLiteral("Výsledky...")));
+    Menu1->addMenu(podmenu(Informace1, "Informace1", QStringLiteral("&Informace"),
+                           QStringLiteral("Informace...")));
+
+    menuKontejner_ = new QWidget(this);
+    menuKontejner_->setObjectName(QStringLiteral("menuKontejner"));
+    auto* rozlozeni = new QVBoxLayout(menuKontejner_);
+    rozlozeni->setContentsMargins(0, 0, 0, 0);
+    rozlozeni->setSpacing(0);
+    rozlozeni->addWidget(Menu1);
+    setMenuWidget(menuKontejner_);
+    ObarviPozadi(Menu1, Plocha::Okno);
+    menuKontejner_->setAccessibleName(QStringLiteral("Nabídka"));
+    Menu1->setAccessibleName(QStringLiteral("Hlavní nabídka"));
+}
+
+// The items of the menus, the mode's menu and what they do: made at the first sign-in, as the
+// profile manager, modal over the window at start-up, leaves only the menu bar's titles to be
+// seen.
+void THlavniFormular::DoplnNabidky()
+{
+    if (M1Ukoncit)
+        return;
     auto akce = [this](QAction*& cil, const char* jmeno, const QString& popis,
                        const QString& napoveda) {
         cil = new QAction(popis, this);
@@ -135,24 +184,12 @@ void THlavniFormular::VytvorMenu()
     };
     auto podmenu = [this](QMenu*& cil, const char* jmeno, const QString& popis,
                           const QString& napoveda) {
-        cil = new QMenu(popis, this);
-        cil->setObjectName(QString::fromLatin1(jmeno));
-        cil->menuAction()->setObjectName(QString::fromLatin1(jmeno) + QStringLiteral("Akce"));
-        cil->menuAction()->setStatusTip(napoveda);
-        return cil;
+        return cil = NovaPodnabidka(this, jmeno, popis, napoveda);
     };
 
-    Menu1 = new QMenuBar;
-    Menu1->setObjectName(QStringLiteral("Menu1"));
-    Menu1->setNativeMenuBar(false);
-
-    Menu1->addMenu(
-        podmenu(Program1, "Program1", QStringLiteral("&Program"), QStringLiteral("Program...")));
     Program1->addAction(akce(M1Ukoncit, "M1Ukoncit", QStringLiteral("&Ukončit"),
                              QStringLiteral("Ukončí program Zebrovka 2003")));
 
-    Menu1->addMenu(podmenu(Profil1, "Profil1", QStringLiteral("P&rofil"),
-                           QStringLiteral("Správa profilu...")));
     Profil1->addAction(akce(M1Prejmenovat, "M1Prejmenovat", QStringLiteral("Př&ejmenovat"),
                             QStringLiteral("Spustí formulář pro změnu jména profilu")));
     Profil1->addAction(akce(M1ZmenitHeslo, "M1ZmenitHeslo", QStringLiteral("&Změnit heslo"),
@@ -162,8 +199,6 @@ void THlavniFormular::VytvorMenu()
         akce(M1Odhlasit, "M1Odhlasit", QStringLiteral("&Odhlásit se"),
              QStringLiteral("Odhlásí aktuálního uživatele a spustí manažér profilů")));
 
-    Menu1->addMenu(podmenu(Konfigurace1, "Konfigurace1", QStringLiteral("&Konfigurace"),
-                           QStringLiteral("Konfigurace...")));
     Konfigurace1->addAction(
         akce(M1Skupina, "M1Skupina", QStringLiteral("Zvolená skupina: B"),
              QStringLiteral("Zobrazuje zvolenou skupinu řidičského oprávnění")));
@@ -197,7 +232,6 @@ void THlavniFormular::VytvorMenu()
                                  QStringLiteral("&Uložit nastavení"),
                                  QStringLiteral("Uloží nastavení programu")));
 
-    Menu1->addMenu(podmenu(Start1, "Start1", QStringLiteral("&Start"), QStringLiteral("Start...")));
     Start1->addAction(
         akce(M1Prohlizet, "M1Prohlizet", QStringLiteral("&Prohlížet otázky"),
              QStringLiteral("Spustí režim prohlížení všech 757 otázek (mimo vyřazených)")));
@@ -228,8 +262,6 @@ void THlavniFormular::VytvorMenu()
         akce(M1Krizovatky, "M1Krizovatky", QStringLiteral("&Křižovatky – trénink"),
              QStringLiteral("Nové situace na křižovatkách jedna za druhou, s vysvětlením pořadí")));
 
-    Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"),
-                           QStringLiteral("Výsledky...")));
     Vysledky1->addMenu(podmenu(M1Protokol, "M1Protokol", QStringLiteral("Výsledk&y z"),
                                QStringLiteral("Zobrazí výsledky z...")));
     M1Protokol->addAction(akce(smProc, "smProc", QStringLiteral("P&rocvičování"),
@@ -248,8 +280,6 @@ void THlavniFormular::VytvorMenu()
              QStringLiteral("Zobrazí, které otázky umíte, ve kterých chybujete, a odhad šance "
                             "na složení testu")));
 
-    Menu1->addMenu(podmenu(Informace1, "Informace1", QStringLiteral("&Informace"),
-                           QStringLiteral("Informace...")));
     Informace1->addAction(akce(M1OProgramu, "M1OProgramu", QStringLiteral("Informace o p&rogramu"),
                                QStringLiteral("Zobrazí základní informace o programu")));
     Informace1->addAction(akce(M1Seznam, "M1Seznam",
@@ -301,20 +331,11 @@ void THlavniFormular::VytvorMenu()
     M2oProgramu = Menu2->addAction(QStringLiteral("  &O programu  "));
     M2oProgramu->setObjectName(QStringLiteral("M2oProgramu"));
 
-    // Both menus live in one container; exactly one of them is shown, so only its shortcuts work.
-    menuKontejner_ = new QWidget(this);
-    menuKontejner_->setObjectName(QStringLiteral("menuKontejner"));
-    auto* rozlozeni = new QVBoxLayout(menuKontejner_);
-    rozlozeni->setContentsMargins(0, 0, 0, 0);
-    rozlozeni->setSpacing(0);
-    rozlozeni->addWidget(Menu1);
-    rozlozeni->addWidget(Menu2);
+    // The mode's menu goes below the main one in their container; exactly one of them is shown,
+    // so only its shortcuts work.
     Menu2->hide();
-    setMenuWidget(menuKontejner_);
-    for (QMenuBar* m : {Menu1, Menu2})
-        ObarviPozadi(m, Plocha::Okno);
-    menuKontejner_->setAccessibleName(QStringLiteral("Nabídka"));
-    Menu1->setAccessibleName(QStringLiteral("Hlavní nabídka"));
+    menuKontejner_->layout()->addWidget(Menu2);
+    ObarviPozadi(Menu2, Plocha::Okno);
     Menu2->setAccessibleName(QStringLiteral("Nabídka režimu"));
 
     connect(M1Ukoncit, &QAction::triggered, this, &QWidget::close);
@@ -534,6 +555,7 @@ THlavniFormular::Start THlavniFormular::Spust()
         return Start::Chyba;
     }
     PripravPanel();
+    DoplnNabidky();
     NacistProfil();
     return Start::Prihlasen;
 }

@@ -116,6 +116,7 @@ private:
     // the run cannot start.
     bool PripravBeh(bool zkouska);
     void VytvorMenu();
+    void DoplnNabidky();
     void VytvorStavovyRadek();
     void PripravPanel();
     void RozmistiPanely();
