@@ -3,6 +3,7 @@
 #include "profiles/gui/PravidlaProfilu.h"
 #include "profiles/gui/TDotazHeslo.h"
 #include "profiles/gui/TVytvorUziv.h"
+#include "profiles/PoradiProfilu.h"
 #include "profiles/ProfilovySklad.h"
 #include "ui/Centrovani.h"
 #include "ui/Dialogy.h"
@@ -19,12 +20,18 @@
 
 namespace {
 
-QCollator CeskeRazeni()
+const QCollator& CeskeRazeni()
 {
-    QCollator razeni {QLocale(QLocale::Czech, QLocale::CzechRepublic)};
-    razeni.setCaseSensitivity(Qt::CaseInsensitive);
+    static const QCollator razeni = [] {
+        QCollator r {QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+        r.setCaseSensitivity(Qt::CaseInsensitive);
+        return r;
+    }();
     return razeni;
 }
+
+// What an order kept for the next start was made with: the collation and the Qt behind it.
+std::string KlicRazeni() { return "Qt " + std::string(qVersion()) + " cs_CZ bez velikosti písmen"; }
 
 }  // namespace
 
@@ -110,13 +117,25 @@ void TManazerUzivatelu::NaplnitSeznam(const std::vector<std::string>* prectenePr
     btnOK_->setEnabled(false);
     btnDelete_->setEnabled(false);
     lbProfil_->clear();
-    for (const std::string& jmeno : precteneProfily ? *precteneProfily : sklad_.SeznamProfilu())
+    const std::vector<std::string> jmena =
+        precteneProfily ? *precteneProfily : sklad_.SeznamProfilu();
+    // The order kept from the last listing of the same names spares opening the collator.
+    if (const auto poradi = NactiPoradiProfilu(sklad_.Adresar(), jmena, KlicRazeni())) {
+        for (const std::string& jmeno : *poradi)
+            lbProfil_->addItem(QString::fromStdString(jmeno));
+        return;
+    }
+    for (const std::string& jmeno : jmena)
         VlozitSerazene(QString::fromStdString(jmeno));
+    std::vector<std::string> serazena;
+    for (int i = 0; i < lbProfil_->count(); ++i)
+        serazena.push_back(lbProfil_->item(i)->text().toStdString());
+    UlozPoradiProfilu(sklad_.Adresar(), serazena, KlicRazeni());
 }
 
 void TManazerUzivatelu::VlozitSerazene(const QString& jmeno)
 {
-    static const QCollator razeni = CeskeRazeni();
+    const QCollator& razeni = CeskeRazeni();
     int i = 0;
     while (i < lbProfil_->count() && razeni.compare(lbProfil_->item(i)->text(), jmeno) <= 0)
         ++i;

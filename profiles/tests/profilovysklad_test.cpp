@@ -5,6 +5,8 @@
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 
+#include "testsupport/DocasnaSlozka.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,23 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class DocasnyAdresar {
-public:
-    DocasnyAdresar()
-    {
-        std::string vzor = (fs::temp_directory_path() / "zebrovka-profily-XXXXXX").string();
-        cesta_ = mkdtemp(vzor.data());
-    }
-    ~DocasnyAdresar()
-    {
-        std::error_code ec;
-        fs::remove_all(cesta_, ec);
-    }
-    const fs::path& Cesta() const { return cesta_; }
-
-private:
-    fs::path cesta_;
-};
+using DocasnyAdresar = DocasnaSlozka;
 
 using Zaznam = std::map<std::string, std::string>;
 

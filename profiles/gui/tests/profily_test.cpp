@@ -1,6 +1,7 @@
 #include "base/Nastaveni.h"
 #include "ui/Zpravy.h"
 #include "profiles/gui/AkceProfilu.h"
+#include "profiles/PoradiProfilu.h"
 #include "profiles/ProfilovySklad.h"
 #include "profiles/gui/TDotazHeslo.h"
 #include "profiles/gui/TManazerUzivatelu.h"
@@ -23,6 +24,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -231,6 +235,43 @@ TEST_F(ProfilyGui, PravidlaHeslaVytvareni)
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.NovyNazev(), QStringLiteral("Jana"));
     EXPECT_EQ(d.NoveHeslo(), QStringLiteral("žluťa"));
+}
+
+// The list is in Czech order ("ch" after "h", case aside). The order is kept beside the profiles
+// for the next start, which lists the same names in the kept order without sorting them (seen
+// here by a kept order changed by hand); once the names change, they are sorted afresh and the
+// new order is kept.
+TEST_F(ProfilyGui, ManazerRadiCeskyAPamatujeSiPoradi)
+{
+    for (const char* jmeno : {"Zdeněk", "Chrudoš", "Čeněk", "adam", "Hana"})
+        Pridat(jmeno);
+    const std::filesystem::path soubor = adresar.CestaStd() + "/" + kSouborPoradiProfilu;
+    const auto obsah = [&] {
+        std::ifstream f(soubor, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    };
+    const QStringList cesky {"adam", "Čeněk", "Hana", "Chrudoš", "Zdeněk"};
+    {
+        TManazerUzivatelu m(sklad, aktivni);
+        EXPECT_EQ(Polozky(&m), cesky);
+    }
+    std::string ulozene = obsah();
+    ASSERT_NE(ulozene.find("\nadam\nČeněk\nHana\nChrudoš\nZdeněk\n"), std::string::npos);
+
+    const std::string puvodne = "adam\nČeněk";
+    ulozene.replace(ulozene.find(puvodne), puvodne.size(), "Čeněk\nadam");
+    std::ofstream(soubor, std::ios::binary) << ulozene;
+    {
+        TManazerUzivatelu m(sklad, aktivni);
+        EXPECT_EQ(Polozky(&m), (QStringList {"Čeněk", "adam", "Hana", "Chrudoš", "Zdeněk"}));
+    }
+
+    Pridat("Eva");
+    {
+        TManazerUzivatelu m(sklad, aktivni);
+        EXPECT_EQ(Polozky(&m), (QStringList {"adam", "Čeněk", "Eva", "Hana", "Chrudoš", "Zdeněk"}));
+    }
+    EXPECT_NE(obsah().find("\nadam\nČeněk\nEva\nHana\nChrudoš\nZdeněk\n"), std::string::npos);
 }
 
 TEST_F(ProfilyGui, VytvoreniProfiluZManazeru)
