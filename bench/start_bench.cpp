@@ -40,7 +40,8 @@ namespace {
 using Hodiny = std::chrono::steady_clock;
 
 // A working directory with a full bank, four listed profiles and the background picture the main
-// window shows, as the data folder has them.
+// window shows, as the data folder has them. The program's first start there keeps the profiles'
+// order (PoradiProfilu.txt), as a learner's first start does.
 void PripravAdresar(const std::filesystem::path& adresar)
 {
     std::vector<Otazka> banka;
@@ -129,12 +130,12 @@ double Median(std::vector<double> hodnoty)
 
 // Whole-process start-up of `dite` against `zaklad`, started by turns (in alternating order), so
 // that a change in the machine's load between them touches both alike. The iteration time is the
-// child's wall time; the counters give the medians of both and their ratios (peak resident size:
-// the largest of each).
+// child's wall time; the counters give the medians of both (of the peak resident size too) and
+// their ratios, and the largest peak resident size of each (the program's first start in a fresh
+// working directory sorts the profiles with the collator, which later starts are spared).
 void MerProtiZakladu(benchmark::State& stav, const Dite& dite, const Dite& zaklad)
 {
-    std::vector<double> wall[2], cpu[2];
-    double rss[2] = {0, 0};
+    std::vector<double> wall[2], cpu[2], rss[2];
     bool poradi = false;
     for (auto _ : stav) {
         Spotreba s[2];
@@ -150,20 +151,23 @@ void MerProtiZakladu(benchmark::State& stav, const Dite& dite, const Dite& zakla
         for (int i = 0; i < 2; ++i) {
             wall[i].push_back(s[i].wallMs);
             cpu[i].push_back(s[i].cpuMs);
-            rss[i] = std::max(rss[i], s[i].rssMiB);
+            rss[i].push_back(s[i].rssMiB);
         }
     }
     const double w[2] = {Median(wall[0]), Median(wall[1])};
     const double c[2] = {Median(cpu[0]), Median(cpu[1])};
+    const double r[2] = {Median(rss[0]), Median(rss[1])};
     stav.counters["wall_ms"] = w[0];
     stav.counters["cpu_ms"] = c[0];
-    stav.counters["rss_MiB"] = rss[0];
+    stav.counters["rss_MiB"] = r[0];
+    stav.counters["rss_max_MiB"] = *std::max_element(rss[0].begin(), rss[0].end());
     stav.counters["zaklad_wall_ms"] = w[1];
     stav.counters["zaklad_cpu_ms"] = c[1];
-    stav.counters["zaklad_rss_MiB"] = rss[1];
+    stav.counters["zaklad_rss_MiB"] = r[1];
+    stav.counters["zaklad_rss_max_MiB"] = *std::max_element(rss[1].begin(), rss[1].end());
     stav.counters["pomer_wall"] = w[0] / w[1];
     stav.counters["pomer_cpu"] = c[0] / c[1];
-    stav.counters["pomer_rss"] = rss[0] / rss[1];
+    stav.counters["pomer_rss"] = r[0] / r[1];
 }
 
 // The bare window, ended by the same preloaded library after the first paint of its main window.
@@ -283,8 +287,9 @@ public:
             std::printf(" (%.1f / %.1f ms), peak RSS ", prumer(s.at("cpu_ms")),
                         prumer(s.at("zaklad_cpu_ms")));
             pomer(s.at("pomer_rss"));
-            std::printf(" (%.1f / %.1f MiB)\n", prumer(s.at("rss_MiB")),
-                        prumer(s.at("zaklad_rss_MiB")));
+            std::printf(" (%.1f / %.1f MiB; largest %.1f / %.1f MiB)\n", prumer(s.at("rss_MiB")),
+                        prumer(s.at("zaklad_rss_MiB")), prumer(s.at("rss_max_MiB")),
+                        prumer(s.at("zaklad_rss_max_MiB")));
         }
         const auto a = behy_.find("BM_StartHlavnihoOkna");
         const auto b = behy_.find("BM_HoleHlavniOknoSMenu");
