@@ -64,6 +64,23 @@ int UklidDocasne(const fs::path& adresar, const std::string& predpona, const std
     return odstraneno;
 }
 
+bool ZapisCely(int fd, std::string_view obsah)
+{
+    std::size_t zapsano = 0;
+    while (zapsano < obsah.size()) {
+        const ssize_t n = ::write(fd, obsah.data() + zapsano, obsah.size() - zapsano);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        zapsano += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 bool OdstranOpusteny(const fs::path& cesta)
 {
     const int fd = ::open(cesta.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // Temporary files of the program's own, made beside the file they will become. Each is held
 // under an exclusive flock for as long as its maker has it open, so a later program can tell a
@@ -25,6 +26,10 @@ int UklidDocasne(const std::filesystem::path& adresar, const std::string& predpo
 
 // Removes `soubor` (and `soubor`-journal) when it is a regular file nobody holds. True if removed.
 bool OdstranOpusteny(const std::filesystem::path& soubor);
+
+// Writes the whole of `obsah` at the position of `fd`, going on after a signal; false, with
+// errno set, when a write fails.
+bool ZapisCely(int fd, std::string_view obsah);
 
 // Makes a file-size limit (RLIMIT_FSIZE) an ordinary write error (EFBIG) instead of a signal
 // that ends the program.

@@ -3,7 +3,6 @@
 #include "base/DocasneSoubory.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -33,20 +32,6 @@ std::optional<std::vector<std::string>> Radky(const std::string& text)
          zacatek = konec + 1)
         radky.emplace_back(text, zacatek, konec - zacatek);
     return radky;
-}
-
-bool ZapisVse(int fd, const std::string& text)
-{
-    std::size_t zapsano = 0;
-    while (zapsano < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + zapsano, text.size() - zapsano);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        zapsano += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace
@@ -97,7 +82,7 @@ void UlozPoradiProfilu(const fs::path& adresar, const std::vector<std::string>& 
     const int fd = VytvorDocasny(adresar, kPredponaDocasne, kPriponaDocasne, docasny);
     if (fd < 0)
         return;
-    const bool zapsano = ZapisVse(fd, text);
+    const bool zapsano = ZapisCely(fd, text);
     const bool zavreno = ::close(fd) == 0;
     const fs::path cil = adresar / kSouborPoradiProfilu;
     if (!zapsano || !zavreno || std::rename(docasny.c_str(), cil.c_str()) != 0)

@@ -134,19 +134,6 @@ void KontrolaDelky(const Hlavicka& h, const std::string& jmenoSouboru)
                                 + " B)");
 }
 
-void ZapisVse(int fd, const std::string& obsah)
-{
-    std::size_t zapsano = 0;
-    while (zapsano < obsah.size()) {
-        const ssize_t n = ::write(fd, obsah.data() + zapsano, obsah.size() - zapsano);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            throw std::system_error(errno, std::generic_category());
-        zapsano += static_cast<std::size_t>(n);
-    }
-}
-
 std::string CelySoubor(const fs::path& soubor)
 {
     std::ifstream vstup(soubor, std::ios::binary);
@@ -185,7 +172,8 @@ void OverDenik(const fs::path& soubor, const std::string& jmenoSouboru)
     };
     try {
         const std::string obsah = CelySoubor(soubor);
-        ZapisVse(fd, obsah);
+        if (!ZapisCely(fd, obsah))
+            throw std::system_error(errno, std::generic_category());
         const std::string zurnal = CelySoubor(soubor.string() + "-journal");
         {
             std::ofstream vystup(kopie + "-journal", std::ios::binary);

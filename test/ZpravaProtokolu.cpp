@@ -161,16 +161,8 @@ void UlozSouborAtomicky(const std::filesystem::path& soubor, std::string_view ob
         ::unlink(docasny.c_str());
         Selhani(soubor, cislo);
     };
-    std::size_t zapsano = 0;
-    while (zapsano < obsah.size()) {
-        const ssize_t n = ::write(fd, obsah.data() + zapsano, obsah.size() - zapsano);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            zrus(errno);
-        }
-        zapsano += static_cast<std::size_t>(n);
-    }
+    if (!ZapisCely(fd, obsah))
+        zrus(errno);
     // mkstemp creates the file for its owner only; a saved report is an ordinary file.
     const mode_t maska = ::umask(0);
     ::umask(maska);
