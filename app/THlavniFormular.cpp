@@ -170,7 +170,7 @@ void THlavniFormular::VytvorMenu()
 
 // The items of the menus, the mode's menu and what they do: made at the first sign-in, as the
 // profile manager, modal over the window at start-up, leaves only the menu bar's titles to be
-// seen.
+// seen. After PripravPanel: some items act on the question panel.
 void THlavniFormular::DoplnNabidky()
 {
     if (M1Ukoncit)
@@ -371,6 +371,7 @@ void THlavniFormular::DoplnNabidky()
     connect(M2PrecistNahlas, &QAction::triggered, this, &THlavniFormular::M2PrecistNahlasClick);
     connect(M2Oznacit, &QAction::triggered, this, &THlavniFormular::M2OznacitClick);
     connect(M2Hledat, &QAction::triggered, this, &THlavniFormular::M2HledatClick);
+    connect(M2Zvetsit, &QAction::triggered, pOtazky, &PanelOtazek::ZvetsiObrazek);
     connect(M1OznaceneOtazky, &QAction::triggered, this, &THlavniFormular::M1OznaceneOtazkyClick);
     // The check of "Označit otázku" follows the question shown when the menu opens.
     connect(Otazka2, &QMenu::aboutToShow, this, [this] {
@@ -502,7 +503,6 @@ void THlavniFormular::PripravPanel()
         NastavAktualni(relace.beh, *banka_, n);
         pOtazky->ZobrazOtazku(n);
     });
-    connect(M2Zvetsit, &QAction::triggered, pOtazky, &PanelOtazek::ZvetsiObrazek);
     pruh_ = std::make_unique<InformacniPruh>(klient, adresar_);
     cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
                              [this](RezimBehu rezim) { NastavRezim(rezim, false); });

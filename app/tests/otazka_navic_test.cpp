@@ -329,7 +329,8 @@ TEST_F(OtazkaNavic, PrecteniNahlas)
     EXPECT_EQ(zaznam->reci.size(), 3);
 }
 
-// A click on the picture, or Z, opens it large in a window of its own, from its sharpest twin.
+// A click on the picture, Z, or "Zvětšit obrázek" in the menu opens it large in a window of its
+// own, from its sharpest twin.
 TEST_F(OtazkaNavic, ZvetsenyObrazek)
 {
     const QString grafika = adresar.Cesta() + QStringLiteral("/grafika/");
@@ -338,12 +339,15 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
     ASSERT_TRUE(dvojnasobny.save(grafika + QStringLiteral("621@2x.jpg")));
     QImage ctyrnasobny(160, 120, QImage::Format_RGB32);
     ctyrnasobny.fill(Qt::darkRed);
+    enum class Jak { Klik, Klavesa, Nabidka };
     const struct {
         bool ctyrnasobny;
-        bool klavesou;
+        Jak jak;
         const char* soubor;
-    } pripady[] = {
-        {false, false, "621@2x.jpg"}, {true, true, "621@4x.jpg"}, {true, false, "621@4x.jpg"}};
+    } pripady[] = {{false, Jak::Klik, "621@2x.jpg"},
+                   {true, Jak::Klavesa, "621@4x.jpg"},
+                   {true, Jak::Klik, "621@4x.jpg"},
+                   {true, Jak::Nabidka, "621@4x.jpg"}};
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.soubor);
         if (p.ctyrnasobny)
@@ -352,8 +356,10 @@ TEST_F(OtazkaNavic, ZvetsenyObrazek)
         ASSERT_TRUE(Najdi<QLabel>(hlavni, "imgObrazek")->isVisible());
         EXPECT_EQ(Najdi<QLabel>(hlavni, "imgObrazek")->size(), QSize(40, 30))
             << "the plain picture's size";
-        if (p.klavesou)
+        if (p.jak == Jak::Klavesa)
             Klavesa(Qt::Key_Z);
+        else if (p.jak == Jak::Nabidka)
+            Vyvolej(hlavni, "M2Zvetsit");
         else
             QTest::mouseClick(Najdi<QLabel>(hlavni, "imgObrazek"), Qt::LeftButton);
         auto* okno = hlavni->findChild<OknoObrazku*>(QStringLiteral("OknoObrazku"));
