@@ -65,17 +65,6 @@ constexpr int kOdsazeniPanelu = 2;  // the status-bar panels' distance from the 
 
 QString Cesta(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
-// A menu titled `popis` whose item shows `napoveda` in the status bar.
-QMenu* NovaPodnabidka(QWidget* rodic, const char* jmeno, const QString& popis,
-                      const QString& napoveda)
-{
-    auto* menu = new QMenu(popis, rodic);
-    menu->setObjectName(QString::fromLatin1(jmeno));
-    menu->menuAction()->setObjectName(QString::fromLatin1(jmeno) + QStringLiteral("Akce"));
-    menu->menuAction()->setStatusTip(napoveda);
-    return menu;
-}
-
 }  // namespace
 
 extern const VestavenyObrazek kPozadiOkna;  // data/grafika/pozadi.jpg, built in
@@ -135,26 +124,34 @@ THlavniFormular::THlavniFormular(std::filesystem::path adresar, QWidget* rodic)
 
 THlavniFormular::~THlavniFormular() = default;
 
+// A menu titled `popis` whose item shows `napoveda` in the status bar, kept in `cil`.
+QMenu* THlavniFormular::Podnabidka(QMenu*& cil, const char* jmeno, const QString& popis,
+                                   const QString& napoveda)
+{
+    cil = new QMenu(popis, this);
+    cil->setObjectName(QString::fromLatin1(jmeno));
+    cil->menuAction()->setObjectName(QString::fromLatin1(jmeno) + QStringLiteral("Akce"));
+    cil->menuAction()->setStatusTip(napoveda);
+    return cil;
+}
+
 void THlavniFormular::VytvorMenu()
 {
     Menu1 = new QMenuBar;
     Menu1->setObjectName(QStringLiteral("Menu1"));
     Menu1->setNativeMenuBar(false);
-    auto podmenu = [this](QMenu*& cil, const char* jmeno, const QString& popis,
-                          const QString& napoveda) {
-        return cil = NovaPodnabidka(this, jmeno, popis, napoveda);
-    };
     Menu1->addMenu(
-        podmenu(Program1, "Program1", QStringLiteral("&Program"), QStringLiteral("Program...")));
-    Menu1->addMenu(podmenu(Profil1, "Profil1", QStringLiteral("P&rofil"),
-                           QStringLiteral("Správa profilu...")));
-    Menu1->addMenu(podmenu(Konfigurace1, "Konfigurace1", QStringLiteral("&Konfigurace"),
-                           QStringLiteral("Konfigurace...")));
-    Menu1->addMenu(podmenu(Start1, "Start1", QStringLiteral("&Start"), QStringLiteral("Start...")));
-    Menu1->addMenu(podmenu(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"),
-                           QStringLiteral("Výsledky...")));
-    Menu1->addMenu(podmenu(Informace1, "Informace1", QStringLiteral("&Informace"),
-                           QStringLiteral("Informace...")));
+        Podnabidka(Program1, "Program1", QStringLiteral("&Program"), QStringLiteral("Program...")));
+    Menu1->addMenu(Podnabidka(Profil1, "Profil1", QStringLiteral("P&rofil"),
+                              QStringLiteral("Správa profilu...")));
+    Menu1->addMenu(Podnabidka(Konfigurace1, "Konfigurace1", QStringLiteral("&Konfigurace"),
+                              QStringLiteral("Konfigurace...")));
+    Menu1->addMenu(
+        Podnabidka(Start1, "Start1", QStringLiteral("&Start"), QStringLiteral("Start...")));
+    Menu1->addMenu(Podnabidka(Vysledky1, "Vysledky1", QStringLiteral("&Výsledky"),
+                              QStringLiteral("Výsledky...")));
+    Menu1->addMenu(Podnabidka(Informace1, "Informace1", QStringLiteral("&Informace"),
+                              QStringLiteral("Informace...")));
 
     menuKontejner_ = new QWidget(this);
     menuKontejner_->setObjectName(QStringLiteral("menuKontejner"));
@@ -168,23 +165,15 @@ void THlavniFormular::VytvorMenu()
     Menu1->setAccessibleName(QStringLiteral("Hlavní nabídka"));
 }
 
-// The items of the menus, the mode's menu and what they do: made at the first sign-in, as the
-// profile manager, modal over the window at start-up, leaves only the menu bar's titles to be
-// seen. After PripravPanel: some items act on the question panel.
+// The items of the menus, the mode's menu and what they do (PripravPoPrihlaseni).
 void THlavniFormular::DoplnNabidky()
 {
-    if (M1Ukoncit)
-        return;
     auto akce = [this](QAction*& cil, const char* jmeno, const QString& popis,
                        const QString& napoveda) {
         cil = new QAction(popis, this);
         cil->setObjectName(QString::fromLatin1(jmeno));
         cil->setStatusTip(napoveda);
         return cil;
-    };
-    auto podmenu = [this](QMenu*& cil, const char* jmeno, const QString& popis,
-                          const QString& napoveda) {
-        return cil = NovaPodnabidka(this, jmeno, popis, napoveda);
     };
 
     Program1->addAction(akce(M1Ukoncit, "M1Ukoncit", QStringLiteral("&Ukončit"),
@@ -262,8 +251,8 @@ void THlavniFormular::DoplnNabidky()
         akce(M1Krizovatky, "M1Krizovatky", QStringLiteral("&Křižovatky – trénink"),
              QStringLiteral("Nové situace na křižovatkách jedna za druhou, s vysvětlením pořadí")));
 
-    Vysledky1->addMenu(podmenu(M1Protokol, "M1Protokol", QStringLiteral("Výsledk&y z"),
-                               QStringLiteral("Zobrazí výsledky z...")));
+    Vysledky1->addMenu(Podnabidka(M1Protokol, "M1Protokol", QStringLiteral("Výsledk&y z"),
+                                  QStringLiteral("Zobrazí výsledky z...")));
     M1Protokol->addAction(akce(smProc, "smProc", QStringLiteral("P&rocvičování"),
                                QStringLiteral("Zobrazí výsledky z procvičování otázek")));
     M1Protokol->addAction(akce(smZkou, "smZkou", QStringLiteral("&Zkoušení"),
@@ -489,10 +478,11 @@ void THlavniFormular::VytvorStavovyRadek()
     setStatusBar(StavovyRadek1);
 }
 
-// The question panel, the information strip below it and the run over both are made at the first
-// sign-in: the window the program starts with (the profile manager over the main window's
-// picture) shows none of them. They lie over the picture, which they hide while shown.
-void THlavniFormular::PripravPanel()
+// The question panel, the information strip below it, the run over both and the menus' items are
+// made at the first sign-in: the window the program starts with (the profile manager, modal over
+// the main window's picture and menu titles) shows none of them. The panel and the strip lie over
+// the picture, which they hide while shown; the menus come last, as some items act on the panel.
+void THlavniFormular::PripravPoPrihlaseni()
 {
     if (pOtazky)
         return;
@@ -507,6 +497,7 @@ void THlavniFormular::PripravPanel()
     cyklus_ = new CyklusBehu(relace, *banka_, *pOtazky, *pruh_, adresar_, this,
                              [this](RezimBehu rezim) { NastavRezim(rezim, false); });
     RozmistiPanely();
+    DoplnNabidky();
 }
 
 void THlavniFormular::RozmistiPanely()
@@ -554,8 +545,7 @@ THlavniFormular::Start THlavniFormular::Spust()
         hide();
         return Start::Chyba;
     }
-    PripravPanel();
-    DoplnNabidky();
+    PripravPoPrihlaseni();
     NacistProfil();
     return Start::Prihlasen;
 }

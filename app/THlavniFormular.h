@@ -115,10 +115,12 @@ private:
     // Practice and exam: counts the available questions and asks length and start; false when
     // the run cannot start.
     bool PripravBeh(bool zkouska);
+    QMenu* Podnabidka(QMenu*& cil, const char* jmeno, const QString& popis,
+                      const QString& napoveda);
     void VytvorMenu();
     void DoplnNabidky();
     void VytvorStavovyRadek();
-    void PripravPanel();
+    void PripravPoPrihlaseni();
     void RozmistiPanely();
     // The status bar and the check marks of the Konfigurace menu as the settings have them.
     void ObnovPrepinace();
