@@ -1,4 +1,5 @@
 #include "tools/situace/Situace.h"
+#include "tools/znacky/Znacky.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -332,9 +333,8 @@ QString ZapisSituace(const QString& zdroje, const QString& cil, const QString& a
         return QStringLiteral("nelze vytvořit adresář %1").arg(cil);
     for (const Scena& s : sceny) {
         for (int nasobek : {1, 2, 4}) {
-            const QString pripona = nasobek == 1 ? QString() : QStringLiteral("@%1x").arg(nasobek);
-            const QString cesta = QDir(cil).filePath(QFileInfo(s.soubor).completeBaseName()
-                                                     + pripona + QStringLiteral(".jpg"));
+            const QString cesta = QDir(cil).filePath(JmenoDvojcete(
+                QFileInfo(s.soubor).completeBaseName() + QStringLiteral(".jpg"), nasobek));
             QImageWriter zapis(cesta, "jpeg");
             zapis.setQuality(kKvalitaSituace);
             if (!zapis.write(KresliScenu(s, nasobek)))

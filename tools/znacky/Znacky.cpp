@@ -496,7 +496,7 @@ QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adres
             const QImage obraz = KresliZnacku(z, &chyba, nasobek);
             if (!chyba.isEmpty())
                 return chyba;
-            const QString cesta = QDir(adresar).filePath(JmenoDvojceteZnacky(z.soubor, nasobek));
+            const QString cesta = QDir(adresar).filePath(JmenoDvojcete(z.soubor, nasobek));
             QImageWriter zapis(cesta, "jpeg");
             zapis.setQuality(95);
             if (!zapis.write(obraz))
@@ -511,7 +511,7 @@ QString ZapisZnacky(const std::vector<PopisZnacky>& popisy, const QString& adres
     return {};
 }
 
-QString JmenoDvojceteZnacky(const QString& soubor, int nasobek)
+QString JmenoDvojcete(const QString& soubor, int nasobek)
 {
     if (nasobek == 1)
         return soubor;

@@ -64,7 +64,7 @@ constexpr int kVelikostZnacky = 96;
 QImage KresliZnacku(const PopisZnacky& popis, QString* chyba = nullptr, int nasobek = 1);
 
 // The file of a picture's twin (Qt's naming): "A10.jpg" and 2 give "A10@2x.jpg"; 1 gives the file.
-QString JmenoDvojceteZnacky(const QString& soubor, int nasobek);
+QString JmenoDvojcete(const QString& soubor, int nasobek);
 
 // The review sheet: every picture with its code beneath, ten in a row.
 QImage KontaktniArch(const std::vector<PopisZnacky>& popisy);

@@ -123,7 +123,7 @@ TEST_F(Znacky, CommittedPicturesAreWhatTheGeneratorDraws)
             << z.soubor.toStdString();
         // the twins for screens that scale: the same drawing at 2 and 4 times the size
         for (int nasobek : {2, 4}) {
-            const QString jmeno = JmenoDvojceteZnacky(z.soubor, nasobek);
+            const QString jmeno = JmenoDvojcete(z.soubor, nasobek);
             const QImage dvojce(sdilene.filePath(jmeno));
             ASSERT_EQ(dvojce.size(), ulozena.size() * nasobek)
                 << jmeno.toStdString() << ": run zk_znacky";
