@@ -36,7 +36,7 @@ constexpr int kMezeraPodTitulkem = 3;
 
 // The raster paint engine splits a translucent fill of 96 spans (row pieces) or more across Qt's
 // thread pool, and the pool's first use starts two threads: at start-up, for the frame of the
-// profile manager's list alone, that was 2 % of the time to the first painted window. A strip
+// profile manager's list alone, that was about 5 % of the time to the first painted window. A strip
 // below that size is drawn by the painting thread; each row of a strip gives a span for each
 // clip rectangle it crosses.
 constexpr int kNejviceUseku = 95;
@@ -45,15 +45,13 @@ constexpr int kNejviceUseku = 95;
 int RadkuPasu(const QPainter& malir, const QRect& cast)
 {
     const QTransform& naZarizeni = malir.deviceTransform();
-    int obdelniku = 1;
-    if (const QPaintEngine* stroj = malir.paintEngine()) {
-        QRegion klip = stroj->systemClip();
-        if (klip.isEmpty())
-            klip = QRegion(naZarizeni.mapRect(cast));
-        if (malir.hasClipping())
-            klip &= naZarizeni.map(malir.clipRegion());
-        obdelniku = std::max<int>(1, (klip & naZarizeni.mapRect(cast)).rectCount());
-    }
+    // The part as the device sees it, cut by the paint event's region and the painter's clip.
+    QRegion klip(naZarizeni.mapRect(cast));
+    if (const QPaintEngine* stroj = malir.paintEngine(); stroj && !stroj->systemClip().isEmpty())
+        klip &= stroj->systemClip();
+    if (malir.hasClipping())
+        klip &= naZarizeni.map(malir.clipRegion());
+    const int obdelniku = std::max<int>(1, klip.rectCount());
     const double radekNaZarizeni = std::max(1.0, naZarizeni.m22());
     return std::max(1, static_cast<int>(kNejviceUseku / obdelniku / radekNaZarizeni));
 }
