@@ -1,13 +1,25 @@
 #include "ui/StylProgramu.h"
 
+#include "ui/VestavenyObrazek.h"
+
+#include <QApplication>
 #include <QGroupBox>
+#include <QIconEngine>
 #include <QLatin1StringView>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QStyleOptionMenuItem>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
+#include <utility>
+
+// Fusion's group box frame (:/qt-project.org/styles/commonstyle/images/fusion_groupbox.png of the
+// Qt Widgets the program is built against), built in.
+extern const VestavenyObrazek kRamecekSkupinyFusion;
 
 void StylProgramu::drawControl(ControlElement prvek, const QStyleOption* volba, QPainter* malir,
                                const QWidget* widget) const
@@ -29,8 +41,6 @@ namespace {
 // Fusion's group box frame: a picture of a rounded box whose 6-pixel border is kept and whose
 // edges and middle are stretched, drawn from 3 pixels below the title (or the check box) down, or
 // from 3 pixels below the top of a box that has neither.
-constexpr QLatin1StringView
-    kRamecekFusion(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
 constexpr int kOkrajRamecku = 6;
 constexpr int kMezeraPodTitulkem = 3;
 
@@ -80,7 +90,9 @@ void StylProgramu::drawPrimitive(PrimitiveElement prvek, const QStyleOption* vol
         QProxyStyle::drawPrimitive(prvek, volba, malir, widget);
         return;
     }
-    const QPixmap obrazek {QString(kRamecekFusion)};
+    // Reading the picture would load every image format plugin: at start-up, for the profile
+    // manager, that was about 5 % of the time to the first painted window.
+    const QPixmap obrazek = Pixmapa(kRamecekSkupinyFusion);
     const auto* box = qobject_cast<const QGroupBox*>(widget);
     const int odshora = box && !box->isCheckable() && box->title().isEmpty()
         ? kMezeraPodTitulkem
@@ -107,4 +119,69 @@ void StylProgramu::drawPrimitive(PrimitiveElement prvek, const QStyleOption* vol
     NatahniVPasech(*malir, QRect(r.left() + k, r.top() + k, w, h), obrazek, QRect(k, k, sw, sh));
     NatahniVPasech(*malir, QRect(r.right() + 1 - k, r.top() + k, k, h), obrazek,
                    QRect(k + sw, k, k, sh));
+}
+
+namespace {
+
+// An icon made when it is first drawn, measured or asked about. Reading an icon's picture loads
+// every image format plugin Qt has (about 1 ms), and a menu bar asks the style for the icon of its
+// extension button when it is made, though the button shows only on a menu bar too narrow for
+// its titles.
+class OdlozenaIkona : public QIconEngine {
+public:
+    explicit OdlozenaIkona(std::function<QIcon()> vytvor) : vytvor_(std::move(vytvor)) { }
+
+    void paint(QPainter* malir, const QRect& kam, QIcon::Mode rezim, QIcon::State stav) override
+    {
+        Ikona().paint(malir, kam, Qt::AlignCenter, rezim, stav);
+    }
+    QSize actualSize(const QSize& velikost, QIcon::Mode rezim, QIcon::State stav) override
+    {
+        return Ikona().actualSize(velikost, rezim, stav);
+    }
+    QPixmap pixmap(const QSize& velikost, QIcon::Mode rezim, QIcon::State stav) override
+    {
+        return Ikona().pixmap(velikost, rezim, stav);
+    }
+    // `velikost` is in device pixels already.
+    QPixmap scaledPixmap(const QSize& velikost, QIcon::Mode rezim, QIcon::State stav,
+                         qreal meritko) override
+    {
+        return Ikona().pixmap(velikost / meritko, meritko, rezim, stav);
+    }
+    QList<QSize> availableSizes(QIcon::Mode rezim, QIcon::State stav) override
+    {
+        return Ikona().availableSizes(rezim, stav);
+    }
+    QString iconName() override { return Ikona().name(); }
+    bool isNull() override { return Ikona().isNull(); }
+    QString key() const override { return QStringLiteral("OdlozenaIkona"); }
+    QIconEngine* clone() const override { return new OdlozenaIkona(*this); }
+
+private:
+    const QIcon& Ikona()
+    {
+        if (!ikona_)
+            ikona_ = vytvor_();
+        return *ikona_;
+    }
+
+    std::function<QIcon()> vytvor_;
+    std::optional<QIcon> ikona_;
+};
+
+}  // namespace
+
+QIcon StylProgramu::standardIcon(StandardPixmap ikona, const QStyleOption* volba,
+                                 const QWidget* widget) const
+{
+    if (ikona != SP_ToolBarHorizontalExtensionButton && ikona != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(ikona, volba, widget);
+    // The option lives no longer than this call; the extension buttons' icons need none. An icon
+    // that outlives this style takes the application's style of then.
+    return QIcon(new OdlozenaIkona([styl = QPointer<const StylProgramu>(this), ikona,
+                                    widget = QPointer<const QWidget>(widget)] {
+        return styl ? styl->QProxyStyle::standardIcon(ikona, nullptr, widget.data())
+                    : QApplication::style()->standardIcon(ikona, nullptr, widget.data());
+    }));
 }

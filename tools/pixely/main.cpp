@@ -1,6 +1,7 @@
 // zk_pixely OBRAZEK VYSTUP.cpp JMENO: writes a C++ source that defines the picture OBRAZEK as the
 // built-in picture JMENO (ui/VestavenyObrazek.h), its pixels in the format the screen draws
-// (32-bit RGB), so that the program shows it without decoding it.
+// (32-bit RGB, or premultiplied ARGB for a translucent picture), so that the program shows it
+// without decoding it. OBRAZEK may also be a picture Qt Widgets carries (":/qt-project.org/...").
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -14,8 +15,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "použití: zk_pixely OBRAZEK VYSTUP.cpp JMENO\n");
         return 2;
     }
-    const QImage obrazek =
-        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
+    const QImage puvodni(QString::fromLocal8Bit(argv[1]));
+    const bool pruhledny = puvodni.hasAlphaChannel();
+    const QImage obrazek = puvodni.convertToFormat(pruhledny ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
     if (obrazek.isNull()) {
         std::fprintf(stderr, "zk_pixely: obrázek %s nelze přečíst\n", argv[1]);
         return 1;
@@ -32,7 +35,7 @@ int main(int argc, char** argv)
     }
     text += "};\n\n}  // namespace\n\nextern const VestavenyObrazek " + QByteArray(argv[3]) + " {"
         + QByteArray::number(obrazek.width()) + ", " + QByteArray::number(obrazek.height())
-        + ", kPixely};\n";
+        + ", kPixely, " + (pruhledny ? "true" : "false") + "};\n";
     QFile vystup(QString::fromLocal8Bit(argv[2]));
     if (!vystup.open(QIODevice::WriteOnly) || vystup.write(text) != text.size()
         || !vystup.flush()) {

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -26,6 +29,13 @@ int VlaknaProcesu()
     return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
                                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
                                 .size());
+}
+
+// Whether an image format plugin of Qt's is loaded into this process.
+bool NactenModulObrazku()
+{
+    QFile mapy(QStringLiteral("/proc/self/maps"));
+    return mapy.open(QIODevice::ReadOnly) && mapy.readAll().contains("/imageformats/");
 }
 
 struct Pripad {
@@ -95,4 +105,37 @@ TEST(StylProgramu, RamecekSkupinyJakoFusionBezVlaken)
             EXPECT_TRUE(nase[i][j] == fusion[j]) << pripady[i].nazev << ", obraz " << j;
     }
     EXPECT_GT(VlaknaProcesu(), vlaknaPred) << "Fusion's frame no longer starts threads";
+}
+
+// The extension buttons' icons are the platform style's, pixel for pixel, but read when first
+// used: a main window with a menu bar and a group box, made and painted under the program's style,
+// loads no image format plugin, where reading the icons does (so the check can see a plugin).
+TEST(StylProgramu, IkonyRozsireniCteAzPriPouziti)
+{
+    if (NactenModulObrazku())
+        GTEST_SKIP() << "an earlier test in this process has read a picture";
+    QApplication::setStyle(new StylProgramu(QStyleFactory::create(QStringLiteral("Fusion"))));
+    {
+        QMainWindow okno;
+        okno.menuBar()->addMenu(QStringLiteral("&Program"));
+        okno.setCentralWidget(new QGroupBox(QStringLiteral(" Profil uživatele ")));
+        okno.resize(320, 200);
+        okno.show();
+        okno.grab();
+    }
+    EXPECT_FALSE(NactenModulObrazku()) << "the window read a picture";
+
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const QStyle::StandardPixmap co :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon nase = QApplication::style()->standardIcon(co);
+        const QIcon jeho = fusion->standardIcon(co);
+        EXPECT_EQ(nase.availableSizes(), jeho.availableSizes()) << co;
+        for (const int strana : {12, 13, 16, 32})
+            for (const qreal meritko : {1.0, 1.5, 2.0})
+                EXPECT_TRUE(nase.pixmap(QSize(strana, strana), meritko).toImage()
+                            == jeho.pixmap(QSize(strana, strana), meritko).toImage())
+                    << co << ", " << strana << " px, " << meritko << "x";
+    }
+    EXPECT_TRUE(NactenModulObrazku()) << "reading an icon no longer loads image format plugins";
 }
