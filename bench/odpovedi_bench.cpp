@@ -3,6 +3,7 @@
 // 30 000 answers of 4 profiles and a memory record of every question.
 #include "questions/PametProfilu.h"
 #include "storage/ZapisStatistiky.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,20 +42,20 @@ template <typename F> void MerUzivatelAJadro(benchmark::State& stav, F&& krok)
     stav.counters["jadro_us"] = (s1 - s0) / n;
 }
 
+// Where the tables go: ZK_BENCH_SLOZKA puts them elsewhere (a memory file system shows the cost
+// without the disk's work).
+fs::path KorenTabulek()
+{
+    const char* jinde = std::getenv("ZK_BENCH_SLOZKA");
+    return jinde                  ? fs::path(jinde)
+        : fs::exists("/work/tmp") ? fs::path("/work/tmp")
+                                  : fs::temp_directory_path();
+}
+
 class Uceni {
 public:
     Uceni()
     {
-        // ZK_BENCH_SLOZKA puts the tables elsewhere (a memory file system shows the cost without
-        // the disk's work).
-        const char* jinde = std::getenv("ZK_BENCH_SLOZKA");
-        const fs::path koren = jinde  ? fs::path(jinde)
-            : fs::exists("/work/tmp") ? fs::path("/work/tmp")
-                                      : fs::temp_directory_path();
-        std::string vzor = (koren / "zk_bench_odpovedi_XXXXXX").string();
-        if (!mkdtemp(vzor.data()))
-            std::abort();
-        adresar_ = vzor;
         for (int p = 0; p < 4; ++p)
             for (int den = 1; den <= 10; ++den) {
                 std::vector<Odpoved> davka;
@@ -73,15 +74,13 @@ public:
         fs::last_write_time(adresar_ / "Predvolby.DB",
                             fs::file_time_type::clock::now() - std::chrono::hours(1));
     }
-    ~Uceni()
-    {
-        ZavriSpojeniStatistiky();
-        fs::remove_all(adresar_);
-    }
+    // The folder goes once the connection is closed.
+    ~Uceni() { ZavriSpojeniStatistiky(); }
     const fs::path& Adresar() const { return adresar_; }
 
 private:
-    fs::path adresar_;
+    DocasnaSlozka slozka_ {KorenTabulek()};
+    const fs::path adresar_ {slozka_.Cesta()};
 };
 
 void BM_OdpovedLogAPamet(benchmark::State& stav)

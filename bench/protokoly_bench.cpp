@@ -6,6 +6,7 @@
 #include "storage/Tabulka.h"
 #include "test/Protokol.h"
 #include "test/gui/TSeznamTestu.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,10 +32,6 @@ class VelkaTabulka {
 public:
     VelkaTabulka(int profilu, int zaznamu)
     {
-        std::string vzor = (fs::temp_directory_path() / "zk_bench_protokoly_XXXXXX").string();
-        if (!mkdtemp(vzor.data()))
-            std::abort();
-        adresar_ = vzor;
         std::array<int, kPocetPozicTestu> body {};
         std::array<std::string, kPocetPozicTestu> odpovedi;
         for (int i = 0; i < kPocetPozicTestu; ++i) {
@@ -67,11 +64,11 @@ public:
         }
         t.DokonciDavku();
     }
-    ~VelkaTabulka() { fs::remove_all(adresar_); }
     const fs::path& Adresar() const { return adresar_; }
 
 private:
-    fs::path adresar_;
+    DocasnaSlozka slozka_;
+    const fs::path adresar_ {slozka_.Cesta()};
 };
 
 // One profile's list among kProfilu (10,000 records, 250 rows), and the whole table when it all

@@ -6,6 +6,7 @@
 #include "test/OdhadUspechu.h"
 #include "test/gui/TStatistikaUceni.h"
 #include "testsupport/TestovaciBanka.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,10 +28,6 @@ class Historie {
 public:
     Historie()
     {
-        std::string vzor = (fs::temp_directory_path() / "zk_bench_XXXXXX").string();
-        if (!mkdtemp(vzor.data()))
-            std::abort();
-        adresar_ = vzor;
         std::vector<int> vyrazene;
         for (int c = 1; c <= 757 && vyrazene.size() < 28; c += 27)
             vyrazene.push_back(c);
@@ -58,12 +55,12 @@ public:
             }
         t.DokonciDavku();
     }
-    ~Historie() { fs::remove_all(adresar_); }
     const fs::path& Adresar() const { return adresar_; }
     const Banka& Bank() const { return banka_; }
 
 private:
-    fs::path adresar_;
+    DocasnaSlozka slozka_;
+    const fs::path adresar_ {slozka_.Cesta()};
     Banka banka_;
 };
 

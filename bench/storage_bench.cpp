@@ -1,6 +1,7 @@
 #include "profiles/ProfilovySklad.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,10 +39,6 @@ class VelkaTabulka {
 public:
     VelkaTabulka()
     {
-        std::string vzor = (fs::temp_directory_path() / "zk_bench_XXXXXX").string();
-        if (!mkdtemp(vzor.data()))
-            std::abort();
-        adresar_ = vzor;
         Tabulka t;
         t.Svaz(adresar_, "Vysledky");
         t.Vytvor(DefiniceVysledky());
@@ -53,11 +50,11 @@ public:
         }
         t.DokonciDavku();
     }
-    ~VelkaTabulka() { fs::remove_all(adresar_); }
     const fs::path& Adresar() const { return adresar_; }
 
 private:
-    fs::path adresar_;
+    DocasnaSlozka slozka_;
+    const fs::path adresar_ {slozka_.Cesta()};
 };
 
 const fs::path& Adresar()
@@ -105,10 +102,8 @@ constexpr int kZaznamuProfilu = 10000;
 
 void BM_PrejmenovatProfil(benchmark::State& stav)
 {
-    std::string vzor = (fs::temp_directory_path() / "zk_bench_XXXXXX").string();
-    if (!mkdtemp(vzor.data()))
-        std::abort();
-    const fs::path adresar = vzor;
+    const DocasnaSlozka slozka;
+    const fs::path& adresar = slozka.Cesta();
     ProfilovySklad sklad(adresar);
     sklad.ZalozitTabulkuProfilu();
     sklad.PridatProfil("Měření", "1111111", "B", "111", "11", "1", "");
@@ -140,7 +135,6 @@ void BM_PrejmenovatProfil(benchmark::State& stav)
     t.Otevri();
     if (t.PocetZaznamu() != kZaznamuProfilu)
         stav.SkipWithError("records were lost");
-    fs::remove_all(adresar);
 }
 BENCHMARK(BM_PrejmenovatProfil)->Unit(benchmark::kMillisecond);
 

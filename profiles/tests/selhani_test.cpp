@@ -4,6 +4,7 @@
 #include "storage/Tabulka.h"
 #include "testsupport/KratkeCekani.h"
 #include "testsupport/Najednou.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -37,14 +38,6 @@ std::string Obsah(const fs::path& soubor)
 // started twice at once.
 class SelhaniSkladu : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string vzor = (fs::temp_directory_path() / "zebrovka-selhani-XXXXXX").string();
-        ASSERT_NE(mkdtemp(vzor.data()), nullptr);
-        adresar_ = vzor;
-    }
-    void TearDown() override { fs::remove_all(adresar_); }
-
     fs::path Soubor(const std::string& tabulka) const { return adresar_ / (tabulka + ".DB"); }
 
     void Sql(const std::string& tabulka, const std::string& sql) const
@@ -114,7 +107,8 @@ protected:
         return obsah;
     }
 
-    fs::path adresar_;
+    DocasnaSlozka slozka_;
+    const fs::path adresar_ {slozka_.Cesta()};
 };
 
 // A write refused by the engine (a full disk) is reported, and no later operation of the store

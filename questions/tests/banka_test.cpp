@@ -3,6 +3,7 @@
 #include "questions/Kategorie.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -104,14 +105,6 @@ TEST(Banka, NactiZOdmitneNeplatneCislo)
 
 class BankaZTabulky : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string vzor = (fs::temp_directory_path() / "zk_banka_XXXXXX").string();
-        ASSERT_NE(mkdtemp(vzor.data()), nullptr);
-        adresar_ = vzor;
-    }
-    void TearDown() override { fs::remove_all(adresar_); }
-
     // Each field gets a text that tells its position, so that a shifted read shows; SPRÁVNĚ and
     // Skupina get letters of their own kinds.
     void Vytvor(const std::vector<int>& cisla,
@@ -136,7 +129,8 @@ protected:
         t.Zavri();
     }
 
-    fs::path adresar_;
+    DocasnaSlozka slozka_;
+    const fs::path adresar_ {slozka_.Cesta()};
 };
 
 TEST_F(BankaZTabulky, NactiCtePolePodlePoziceARadiPodleCisla)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Tabulka.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,8 @@
 // A fresh directory per test, removed afterwards.
 class AdresarTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string vzor = (std::filesystem::temp_directory_path() / "zk_storage_XXXXXX").string();
-        ASSERT_NE(mkdtemp(vzor.data()), nullptr);
-        adresar_ = vzor;
-    }
-    void TearDown() override { std::filesystem::remove_all(adresar_); }
-
-    std::filesystem::path adresar_;
+    DocasnaSlozka slozka_;
+    const std::filesystem::path adresar_ {slozka_.Cesta()};
 };
 
 inline std::string ObsahSouboru(const std::filesystem::path& soubor)

@@ -7,6 +7,7 @@
 #include "questions/Kategorie.h"
 #include "storage/Tabulka.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Adresar {
-public:
-    Adresar()
-    {
-        std::string vzor = (fs::temp_directory_path() / "zk_platny_XXXXXX").string();
-        if (mkdtemp(vzor.data()))
-            cesta_ = vzor;
-    }
-    ~Adresar() { fs::remove_all(cesta_); }
-    const fs::path& Cesta() const { return cesta_; }
-
-private:
-    fs::path cesta_;
-};
 
 std::vector<int> OblastiZ(const std::vector<std::pair<int, int>>& dvojice)
 {
@@ -199,7 +185,7 @@ TEST(TestPlatny, BodovaniHraniceUspechuANezodpovezene)
 
 TEST(TestPlatny, ZaznamUlozenyAZpetPrevedenyNaOtazky)
 {
-    Adresar adresar;
+    DocasnaSlozka adresar;
     Banka banka;
     banka.NactiZ(BankaTriOdpovedi());
     const std::vector<int> oblasti = OblastiZ(OblastiPodleKategorii(banka.Vse()));
@@ -271,7 +257,7 @@ TEST(TestPlatny, ZaznamUlozenyAZpetPrevedenyNaOtazky)
 
 TEST(TestPlatny, TabulkaOblastiChybiNeboJePoskozena)
 {
-    Adresar adresar;
+    DocasnaSlozka adresar;
     try {
         NactiOblasti(adresar.Cesta());
         ADD_FAILURE() << "a missing table must be an error";
@@ -284,7 +270,7 @@ TEST(TestPlatny, TabulkaOblastiChybiNeboJePoskozena)
     EXPECT_EQ(oblasti[430], 2);
     EXPECT_EQ(oblasti[757], 7);
     EXPECT_EQ(oblasti[2], 0);
-    Adresar spatny;
+    DocasnaSlozka spatny;
     ZapisTestovaciOblasti(spatny.Cesta(), {{1, 1}, {2, 8}});
     EXPECT_THROW(NactiOblasti(spatny.Cesta()), ChybaTabulky);
 }

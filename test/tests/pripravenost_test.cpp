@@ -5,6 +5,7 @@
 #include "storage/Predvolby.h"
 #include "test/TestPlatny.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <gtest/gtest.h>
 
@@ -319,9 +320,8 @@ TEST(Pripravenost, PlanDoZkousky)
 // "DatumZkousky" per profile: stored, read back, cleared; a value that is not a date is none.
 TEST(Pripravenost, DatumZkouskyVPredvolbach)
 {
-    std::string vzor = (fs::temp_directory_path() / "zk_datum_XXXXXX").string();
-    ASSERT_NE(mkdtemp(vzor.data()), nullptr);
-    const fs::path adresar = vzor;
+    const DocasnaSlozka slozka;
+    const fs::path& adresar = slozka.Cesta();
     EXPECT_EQ(NactiDatumZkousky(adresar, "Jana"), std::nullopt);
     UlozDatumZkousky(adresar, "Jana", DatumCas {2026, 6, 15, 10, 30});
     UlozDatumZkousky(adresar, "Petr", DatumCas {2026, 7, 1});
@@ -334,5 +334,4 @@ TEST(Pripravenost, DatumZkouskyVPredvolbach)
         UlozPredvolbu(adresar, "Petr", "DatumZkousky", spatne);
         EXPECT_EQ(NactiDatumZkousky(adresar, "Petr"), std::nullopt) << spatne;
     }
-    fs::remove_all(adresar);
 }

@@ -3,6 +3,7 @@
 #include "base/Nahoda.h"
 #include "questions/Banka.h"
 #include "testsupport/ZapisBanky.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <gtest/gtest.h>
 
@@ -47,14 +48,6 @@ Banka BankaZ(const std::function<std::string(int)>& skupina)
 // The same bank read back from a real otazky.DB in a fresh directory.
 class SouborovaBanka : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string vzor = (fs::temp_directory_path() / "zk_test_XXXXXX").string();
-        ASSERT_NE(mkdtemp(vzor.data()), nullptr);
-        adresar_ = vzor;
-    }
-    void TearDown() override { fs::remove_all(adresar_); }
-
     Banka Zapis(const std::vector<Otazka>& otazky)
     {
         ZapisTestovaciBanku(adresar_, otazky);
@@ -63,7 +56,8 @@ protected:
         return banka;
     }
 
-    fs::path adresar_;
+    DocasnaSlozka slozka_;
+    const fs::path adresar_ {slozka_.Cesta()};
 };
 
 // The generator written out again from its formula, independent of the code under test.

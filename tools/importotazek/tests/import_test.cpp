@@ -3,6 +3,7 @@
 #include "questions/Banka.h"
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
+#include "testsupport/DocasnaSlozka.h"
 
 #include <gtest/gtest.h>
 
@@ -39,23 +40,21 @@ class Import : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string vzor = (fs::temp_directory_path() / "zk_import_XXXXXX").string();
-        ASSERT_NE(mkdtemp(vzor.data()), nullptr);
-        koren_ = vzor;
         data_ = koren_ / "data";
         cil_ = koren_ / "vystup";
         Zapis(data_ / "grafika" / "622.jpg", kJpeg);
         Zapis(data_ / "grafika" / "png.jpg", "\x89PNG\r\n\x1a\n");
         fs::create_directories(data_ / "otazky");
     }
-    void TearDown() override { fs::remove_all(koren_); }
 
     void Zdroj(const std::string& jmeno, const std::string& yaml)
     {
         Zapis(data_ / "otazky" / jmeno, yaml);
     }
 
-    fs::path koren_, data_, cil_;
+    DocasnaSlozka slozka_;
+    const fs::path koren_ {slozka_.Cesta()};
+    fs::path data_, cil_;
 };
 
 // A complete entry of category 1 with the given number; `navic` adds lines.
