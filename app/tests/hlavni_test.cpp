@@ -5,6 +5,7 @@
 #include "testsupport/GuiTest.h"
 #include "testsupport/TestovaciBanka.h"
 #include "testsupport/Najdi.h"
+#include "testsupport/Soubory.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,6 @@
 #include <iterator>
 
 namespace {
-
-std::string CtiSoubor(const std::filesystem::path& p)
-{
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
 
 class HlavniOkno : public testing::Test {
 protected:
@@ -117,7 +112,7 @@ TEST_F(HlavniOkno, PoskozenaTabulkaProfiluSeOhlasiANezmeni)
         EXPECT_EQ(chyba->ikona, QMessageBox::Critical);
         EXPECT_TRUE(chyba->text.contains(QStringLiteral("Profily.DB")))
             << chyba->text.toStdString();
-        EXPECT_EQ(CtiSoubor(profily), obsah);
+        EXPECT_EQ(ObsahSouboru(profily), obsah);
     }
 }
 

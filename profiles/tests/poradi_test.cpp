@@ -2,6 +2,7 @@
 
 #include "testsupport/DocasnaSlozka.h"
 #include "testsupport/SlozkaJenProCteni.h"
+#include "testsupport/Soubory.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +19,6 @@ namespace {
 using Jmena = std::vector<std::string>;
 const std::string kKlic = "Qt 6.4.2 cs_CZ";
 const std::string kHlavicka = "Zebrovka: pořadí profilů 1\n";
-
-void Zapis(const fs::path& soubor, const std::string& text)
-{
-    std::ofstream(soubor, std::ios::binary) << text;
-}
-
-std::string Obsah(const fs::path& soubor)
-{
-    std::ifstream f(soubor, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
 
 }  // namespace
 
@@ -67,7 +57,7 @@ TEST(PoradiProfilu, PouzijeJenCelePoradiPraveTechtoJmen)
     for (const auto& p : pripady) {
         DocasnaSlozka slozka;
         if (p.obsah)
-            Zapis(slozka.Cesta() / kSouborPoradiProfilu, *p.obsah);
+            ZapisSoubor(slozka.Cesta() / kSouborPoradiProfilu, *p.obsah);
         EXPECT_EQ(NactiPoradiProfilu(slozka.Cesta(), p.jmena, kKlic), p.ocekavane) << p.nazev;
     }
 }
@@ -85,20 +75,20 @@ TEST(PoradiProfilu, UkladaCeleANicNeporusi)
               prvni);
 
     const fs::path opusteny = slozka.Cesta() / ".PoradiProfilu-a1B2c3.tmp";
-    Zapis(opusteny, "zbytek");
+    ZapisSoubor(opusteny, "zbytek");
     const Jmena druhe {"Bára", "Chrudoš"};
     UlozPoradiProfilu(slozka.Cesta(), druhe, kKlic);
-    EXPECT_EQ(Obsah(soubor), kHlavicka + kKlic + "\nBára\nChrudoš\n");
+    EXPECT_EQ(ObsahSouboru(soubor), kHlavicka + kKlic + "\nBára\nChrudoš\n");
     EXPECT_FALSE(fs::exists(opusteny));
 
     UlozPoradiProfilu(slozka.Cesta(), {"Adam", "Ev\na"}, kKlic);
-    EXPECT_EQ(Obsah(soubor), kHlavicka + kKlic + "\nBára\nChrudoš\n");
+    EXPECT_EQ(ObsahSouboru(soubor), kHlavicka + kKlic + "\nBára\nChrudoš\n");
 
     {
         SlozkaJenProCteni jenProCteni(slozka.Cesta());
         ASSERT_TRUE(jenProCteni.Platne());
         EXPECT_NO_THROW(UlozPoradiProfilu(slozka.Cesta(), prvni, kKlic));
     }
-    EXPECT_EQ(Obsah(soubor), kHlavicka + kKlic + "\nBára\nChrudoš\n");
+    EXPECT_EQ(ObsahSouboru(soubor), kHlavicka + kKlic + "\nBára\nChrudoš\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka.Cesta()), fs::directory_iterator()), 1);
 }

@@ -5,6 +5,7 @@
 #include "testsupport/KratkeCekani.h"
 #include "testsupport/Najednou.h"
 #include "testsupport/DocasnaSlozka.h"
+#include "testsupport/Soubory.h"
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -27,12 +28,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Obsah(const fs::path& soubor)
-{
-    std::ifstream vstup(soubor, std::ios::binary);
-    return {std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
-}
 
 // The profile store when a write fails, a table is damaged or locked, the program is killed or
 // started twice at once.
@@ -103,7 +98,7 @@ protected:
     {
         std::map<std::string, std::string> obsah;
         for (const auto& polozka : fs::directory_iterator(adresar_))
-            obsah[polozka.path().filename().string()] = Obsah(polozka.path());
+            obsah[polozka.path().filename().string()] = ObsahSouboru(polozka.path());
         return obsah;
     }
 

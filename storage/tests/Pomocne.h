@@ -2,6 +2,7 @@
 
 #include "storage/Tabulka.h"
 #include "testsupport/DocasnaSlozka.h"
+#include "testsupport/Soubory.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,6 @@ protected:
     DocasnaSlozka slozka_;
     const std::filesystem::path adresar_ {slozka_.Cesta()};
 };
-
-inline std::string ObsahSouboru(const std::filesystem::path& soubor)
-{
-    std::ifstream vstup(soubor, std::ios::binary);
-    return {std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
-}
-
-inline void ZapisSoubor(const std::filesystem::path& soubor, const std::string& obsah)
-{
-    std::ofstream vystup(soubor, std::ios::binary);
-    vystup << obsah;
-}
 
 // Number of code points in UTF-8 text.
 inline int PocetZnaku(const std::string& text)

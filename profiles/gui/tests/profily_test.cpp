@@ -10,6 +10,7 @@
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "testsupport/GuiTest.h"
+#include "testsupport/Soubory.h"
 
 #include <gtest/gtest.h>
 
@@ -246,21 +247,17 @@ TEST_F(ProfilyGui, ManazerRadiCeskyAPamatujeSiPoradi)
     for (const char* jmeno : {"Zdeněk", "Chrudoš", "Čeněk", "adam", "Hana"})
         Pridat(jmeno);
     const std::filesystem::path soubor = adresar.CestaStd() + "/" + kSouborPoradiProfilu;
-    const auto obsah = [&] {
-        std::ifstream f(soubor, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    };
     const QStringList cesky {"adam", "Čeněk", "Hana", "Chrudoš", "Zdeněk"};
     {
         TManazerUzivatelu m(sklad, aktivni);
         EXPECT_EQ(Polozky(&m), cesky);
     }
-    std::string ulozene = obsah();
+    std::string ulozene = ObsahSouboru(soubor);
     ASSERT_NE(ulozene.find("\nadam\nČeněk\nHana\nChrudoš\nZdeněk\n"), std::string::npos);
 
     const std::string puvodne = "adam\nČeněk";
     ulozene.replace(ulozene.find(puvodne), puvodne.size(), "Čeněk\nadam");
-    std::ofstream(soubor, std::ios::binary) << ulozene;
+    ZapisSoubor(soubor, ulozene);
     {
         TManazerUzivatelu m(sklad, aktivni);
         EXPECT_EQ(Polozky(&m), (QStringList {"Čeněk", "adam", "Hana", "Chrudoš", "Zdeněk"}));
@@ -271,7 +268,8 @@ TEST_F(ProfilyGui, ManazerRadiCeskyAPamatujeSiPoradi)
         TManazerUzivatelu m(sklad, aktivni);
         EXPECT_EQ(Polozky(&m), (QStringList {"adam", "Čeněk", "Eva", "Hana", "Chrudoš", "Zdeněk"}));
     }
-    EXPECT_NE(obsah().find("\nadam\nČeněk\nEva\nHana\nChrudoš\nZdeněk\n"), std::string::npos);
+    EXPECT_NE(ObsahSouboru(soubor).find("\nadam\nČeněk\nEva\nHana\nChrudoš\nZdeněk\n"),
+              std::string::npos);
 }
 
 TEST_F(ProfilyGui, VytvoreniProfiluZManazeru)

@@ -4,6 +4,7 @@
 #include "storage/Definice.h"
 #include "storage/Tabulka.h"
 #include "testsupport/DocasnaSlozka.h"
+#include "testsupport/Soubory.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +27,6 @@ void Zapis(const fs::path& soubor, const std::string& obsah)
 {
     fs::create_directories(soubor.parent_path());
     std::ofstream(soubor, std::ios::binary) << obsah;
-}
-
-std::string Obsah(const fs::path& soubor)
-{
-    std::ifstream vstup(soubor, std::ios::binary);
-    return {std::istreambuf_iterator<char>(vstup), std::istreambuf_iterator<char>()};
 }
 
 // A data directory per test: otazky/ for the sources, grafika/ with one real JPEG signature and
@@ -155,7 +150,7 @@ TEST_F(Import, PlatnyZdrojDaTabulkuVePoradiCiselSPolimaBanky)
     EXPECT_EQ(zaznamy, (std::vector<std::pair<int, int>> {{3, 1}, {7, 1}, {622, 4}, {640, 2}}));
     oblasti.Zavri();
 
-    EXPECT_EQ(Obsah(cil_ / "otazky.MB"),
+    EXPECT_EQ(ObsahSouboru(cil_ / "otazky.MB"),
               "Zebrovka: banka otázek\n"
               "otázek: 4\n"
               "kategorie1.yaml: 2\n"
@@ -642,10 +637,10 @@ TEST_F(Import, NastrojKonciNenulovymKodemANechaPredchoziBanku)
         return std::system(text.c_str());
     };
     Zdroj("kategorie1.yaml", Otazka1(5));
-    ASSERT_EQ(prikaz(data_), 0) << Obsah(koren_ / "log");
-    const std::string banka = Obsah(cil_ / "otazky.DB");
-    const std::string oblasti = Obsah(cil_ / "oblasti.DB");
-    const std::string razitko = Obsah(cil_ / "otazky.MB");
+    ASSERT_EQ(prikaz(data_), 0) << ObsahSouboru(koren_ / "log");
+    const std::string banka = ObsahSouboru(cil_ / "otazky.DB");
+    const std::string oblasti = ObsahSouboru(cil_ / "oblasti.DB");
+    const std::string razitko = ObsahSouboru(cil_ / "otazky.MB");
     ASSERT_FALSE(banka.empty());
     ASSERT_FALSE(oblasti.empty());
     for (const char* soubor : {"otazky.DB", "oblasti.DB"})
@@ -656,23 +651,24 @@ TEST_F(Import, NastrojKonciNenulovymKodemANechaPredchoziBanku)
 
     Zdroj("kategorie1.yaml", Otazka1(5, "  spravna: \"B\"\n"));
     EXPECT_NE(prikaz(data_), 0);
-    EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:8: question 5: unknown key"),
+    EXPECT_NE(ObsahSouboru(koren_ / "log").find("kategorie1.yaml:8: question 5: unknown key"),
               std::string::npos)
-        << Obsah(koren_ / "log");
+        << ObsahSouboru(koren_ / "log");
     Zdroj("kategorie1.yaml",
           "- cislo: 5\n  otazka: \"Q?\"\n  a: \"x\"\n  b: \"y\"\n"
           "  spravne: \"A\"\n  skupina: \"ABCD\"\n  oblast: 9\n");
     EXPECT_NE(prikaz(data_), 0);
-    EXPECT_NE(Obsah(koren_ / "log").find("kategorie1.yaml:7: question 5: \"oblast\" must be"),
-              std::string::npos)
-        << Obsah(koren_ / "log");
+    EXPECT_NE(
+        ObsahSouboru(koren_ / "log").find("kategorie1.yaml:7: question 5: \"oblast\" must be"),
+        std::string::npos)
+        << ObsahSouboru(koren_ / "log");
     EXPECT_NE(prikaz(koren_ / "dta"), 0);
-    EXPECT_NE(Obsah(koren_ / "log").find("dta: the data directory does not exist"),
+    EXPECT_NE(ObsahSouboru(koren_ / "log").find("dta: the data directory does not exist"),
               std::string::npos)
-        << Obsah(koren_ / "log");
-    EXPECT_EQ(Obsah(cil_ / "otazky.DB"), banka);
-    EXPECT_EQ(Obsah(cil_ / "oblasti.DB"), oblasti);
-    EXPECT_EQ(Obsah(cil_ / "otazky.MB"), razitko);
+        << ObsahSouboru(koren_ / "log");
+    EXPECT_EQ(ObsahSouboru(cil_ / "otazky.DB"), banka);
+    EXPECT_EQ(ObsahSouboru(cil_ / "oblasti.DB"), oblasti);
+    EXPECT_EQ(ObsahSouboru(cil_ / "otazky.MB"), razitko);
     EXPECT_EQ(std::distance(fs::directory_iterator(cil_), fs::directory_iterator()), 3);
 }
 
